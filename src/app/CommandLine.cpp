@@ -1,0 +1,77 @@
+#include "CommandLine.h"
+
+CommandLine CommandLine::parse(const QStringList& args)
+{
+    CommandLine c;
+    if (args.contains("--help") || args.contains("-h")) {
+        c.mode = Help;
+        return c;
+    }
+    if (args.contains("--version")) {
+        c.mode = Version;
+        return c;
+    }
+    if (args.contains("--print-pdf")) {
+        c.mode = PrintPdf;
+        for (int i = 0; i < args.size(); ++i) {
+            const QString& a = args.at(i);
+            if (a == "--print-pdf" || a == "--copies") {
+                if (i + 1 >= args.size()) {
+                    c.mode = Error;
+                    c.error = a + " needs a value";
+                    return c;
+                }
+                const QString v = args.at(++i);
+                if (a == "--print-pdf") {
+                    c.pdfOut = v;
+                } else {
+                    bool ok = false;
+                    c.copies = v.toInt(&ok);
+                    if (!ok || c.copies < 1 || c.copies > 999) {
+                        c.mode = Error;
+                        c.error = "--copies takes a whole number from 1 to 999, not \"" + v + "\"";
+                        return c;
+                    }
+                }
+            } else if (a.startsWith("--")) {
+                c.mode = Error;
+                c.error = "unknown option " + a;
+                return c;
+            } else if (c.labelFile.isEmpty()) {
+                c.labelFile = a;
+            } else {
+                c.mode = Error;
+                c.error = "only one label file can be printed at a time";
+                return c;
+            }
+        }
+        if (c.labelFile.isEmpty()) {
+            c.mode = Error;
+            c.error = "--print-pdf needs a label file to print";
+        }
+        return c;
+    }
+    // Anything else is handed to the main window as one text, as typed.
+    QString text = args.join(' ').trimmed();
+    // The shell has usually removed quotes already; a quoted path still opens.
+    if (text.size() >= 2 && text.startsWith('"') && text.endsWith('"') && !text.startsWith("\\"))
+        text = text.mid(1, text.size() - 2);
+    c.handOff = text;
+    return c;
+}
+
+QString CommandLine::usage()
+{
+    return QStringLiteral(
+        "Usage: corkcrafter [LABEL.ckm]\n"
+        "       corkcrafter --print-pdf OUT.pdf [--copies N] LABEL.ckm\n"
+        "\n"
+        "Corkcrafter designs bottle labels and prints sheets of them.\n"
+        "\n"
+        "  LABEL.ckm             open this label file at start-up\n"
+        "  --print-pdf OUT.pdf   print sheets of LABEL.ckm to a PDF file and exit;\n"
+        "                        needs no display\n"
+        "  --copies N            number of sheets to print (default 1)\n"
+        "  --help                show this help and exit\n"
+        "  --version             show the version and exit\n");
+}

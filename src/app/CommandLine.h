@@ -1,0 +1,17 @@
+#pragma once
+// What the program was asked to do on its command line.
+#include <QString>
+#include <QStringList>
+
+struct CommandLine {
+    enum Mode { Gui, Help, Version, PrintPdf, Error };
+    Mode mode = Gui;
+    QString handOff;    // the command-line text handed to the main window (file or label description)
+    QString pdfOut;     // --print-pdf target
+    QString labelFile;  // label to print in batch mode
+    int copies = 1;
+    QString error;      // for Error: one line telling what is wrong
+
+    static CommandLine parse(const QStringList& args); // args without the program name
+    static QString usage();
+};

@@ -1,0 +1,111 @@
+#pragma once
+// Program-wide values and general routines shared by every window.
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+
+// Colours are 32-bit: RGB with red in the low byte, or a system colour
+// reference with the top bit set.
+using ColorValue = uint32_t;
+constexpr ColorValue SysColorWindowBackground = 0x80000005u;
+constexpr ColorValue SysColorAppWorkspace = 0x8000000Cu;
+
+inline constexpr const char* ProgramTitle = "Corkcrafter 2";
+
+// Where the program finds its read-only resources and where the user's working
+// folders live by default (the "program folder" of the working folders).
+struct AppPaths {
+    QString dataDir;   // tips, help, icons, samples
+    QString workBase;  // parent of Labels, Graphics, Template
+    QString helpFile() const { return dataDir + "/help/Corkcrafter2.html"; }
+    static AppPaths standard(); // resolved from the executable and the user's folders
+};
+
+struct ProgramValues {
+    QChar decimalSeparator = '.';
+
+    // main window placement, twips
+    double mainLeft = 1000, mainTop = 1000, mainWidth = 6900, mainHeight = 8900;
+
+    // defaults for new documents
+    int16_t labelType = 0;
+    double labelHeight = 3.75, labelWidth = 3.0;
+    double topMargin = 0, leftMargin = 0, rowSpace = 0, columnSpace = 0;
+    int16_t cutmarks = 2;
+    bool borderVisible = true;
+    ColorValue borderColor = 0;
+    int16_t borderWidth = 12;
+    QString borderStyle = "Rounded";
+    bool aspectRatio = false;
+
+    int16_t gridHeight = 120, gridWidth = 120;
+    bool showGrid = true, snapToGrid = true, showGuides = false;
+    int16_t guideSetting = 0;
+
+    QString labelFolder, graphicsFolder, templateFolder, templateFile, graphicsEditor;
+
+    // current text formatting (mirrors the main window's boxes and buttons)
+    QString fontName = "Arial";
+    QString fontSize = "18";
+    bool bold = false, italic = false, underline = false;
+    int16_t textAlignment = 2;
+    ColorValue textColor = 0;
+
+    // exchanged with the text input dialog
+    QString dialogText;
+    int16_t dialogRotation = 0;
+    bool dialogAutofit = false;
+
+    bool templateLoading = false;
+    bool settingsChanged = false;
+    bool applicationClosing = false;
+
+    // printing
+    double printerOffsetX = 0, printerOffsetY = 0;
+    double ratio = 1.0;
+};
+
+namespace Module1 {
+
+QChar decimalSeparatorFromLocale();
+bool fileExists(const QString& path);
+bool folderExists(const QString& path);
+// Returns the key unchanged when it is accepted, 0 (after a beep) otherwise.
+int16_t filterNumericKey(int16_t keyCode, bool decimalAllowed, QChar decimalSeparator, void (*beep)());
+
+int16_t styleNameToShapeCode(const QString& style);
+int shapeCodeToListPosition(int16_t code);
+QString listPositionToStyleName(int position);
+
+// Inserts a font name into a sorted list the way the font box fills itself:
+// sorted insert, then the neighbours of the new entry are checked for an
+// exact duplicate.
+void addFontSorted(QStringList& list, const QString& name);
+QStringList buildFontList(const QStringList& printerFonts);
+
+// Locale-aware conversions used for settings values.
+QString numberToText(double v);
+bool textToDouble(const QString& s, double& out);
+bool textToBool(const QString& s, bool& out);
+QString boolToText(bool b);
+
+} // namespace Module1
+
+namespace Module1 {
+// Path routines: both '\' and '/' separate folders, so files written on
+// another system still find their pictures.
+QString pathFolder(const QString& path);   // up to and including the last separator
+QString pathFileName(const QString& path); // after the last separator
+// How a picture path is stored in a label file: ".\" for pictures beside the
+// label, "..\<graphics folder name>\" for pictures in the graphics folder.
+QString relativePicturePath(const QString& path, const QString& labelFolder, const QString& graphicsFolder);
+// A stored path with '\' turned into this system's separator.
+QString nativeSeparators(const QString& stored);
+} // namespace Module1
+
+class Platform;
+namespace Module1 {
+// Starts the picture editor on a file and returns when it has ended; the
+// path is passed as one argument, never through a shell.
+void runGraphicsEditor(Platform& platform, const QString& editorSetting, const QString& path);
+} // namespace Module1

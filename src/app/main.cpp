@@ -1,0 +1,64 @@
+// corkcrafter: a label designer for home brewers and wine makers.
+#include <QApplication>
+#include <QIcon>
+#include <cstdio>
+
+#include "AppContext.h"
+#include "CommandLine.h"
+#include "Startup.h"
+#include "document/TextMeasure.h"
+#include "mainwindow/frmMain.h"
+#include "platform/Platform.h"
+#include "platform/SettingsStore.h"
+#include "printing/BatchPrint.h"
+
+int main(int argc, char** argv)
+{
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    const CommandLine cl = CommandLine::parse(args);
+
+    switch (cl.mode) {
+    case CommandLine::Help:
+        std::fputs(qPrintable(CommandLine::usage()), stdout);
+        return 0;
+    case CommandLine::Version:
+        std::printf("corkcrafter %s\n", CORKCRAFTER_VERSION);
+        return 0;
+    case CommandLine::Error:
+        std::fprintf(stderr, "corkcrafter: %s\n%s", qPrintable(cl.error), qPrintable(CommandLine::usage()));
+        return 2;
+    case CommandLine::PrintPdf: {
+        // Printing to a file needs no display.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication app(argc, argv);
+        QApplication::setApplicationName(ProgramTitle);
+        IniSettingsStore store;
+        QString reason;
+        const int rc = batch::printPdf(cl.labelFile, cl.pdfOut, cl.copies, store, AppPaths::standard(), &reason);
+        if (rc != 0)
+            std::fprintf(stderr, "corkcrafter: %s\n", qPrintable(reason));
+        return rc;
+    }
+    case CommandLine::Gui:
+        break;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(ProgramTitle);
+    QApplication::setApplicationDisplayName("Corkcrafter");
+    if (QIcon::themeName().isEmpty() || !QIcon::hasThemeIcon("document-new")) {
+        QIcon::setThemeSearchPaths(QIcon::themeSearchPaths() << "/usr/share/icons");
+        QIcon::setThemeName("breeze");
+    }
+    ProgramValues values;
+    QtPlatform platform;
+    IniSettingsStore store;
+    QtTextMeasurer measurer;
+    AppContext ctx{values, platform, store, measurer, AppPaths::standard()};
+    frmMain* main = Main(ctx, cl.handOff);
+    platform.setParentWidget(main);
+    return app.exec();
+}

@@ -1,0 +1,118 @@
+#include "frmTextInput.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+
+#include "app/AppContext.h"
+#include "app/Settings.h"
+#include "platform/Platform.h"
+#include "platform/SettingsStore.h"
+
+frmTextInput::frmTextInput(AppContext& ctx, QWidget* parent) : QDialog(parent), m_ctx(ctx)
+{
+    setObjectName("frmTextInput");
+    setWindowTitle("Text Input");
+    setModal(true);
+
+    m_text = new QPlainTextEdit(this);
+    m_text->setObjectName("txtInput");
+    m_text->setTabChangesFocus(true);
+    auto* label1 = new QLabel("Text Rotation Angle:", this);
+    label1->setObjectName("Label1");
+    m_rotation = new QComboBox(this);
+    m_rotation->setObjectName("cboRotation");
+    m_rotation->setEditable(true);
+    m_rotation->addItems({"0", "90", "180", "270"});
+    auto* label2 = new QLabel("Degrees", this);
+    label2->setObjectName("Label2");
+    m_autofit = new QCheckBox("Autofit Text", this);
+    m_autofit->setObjectName("chkAutoFit");
+    auto* ok = new QPushButton("OK", this);
+    ok->setObjectName("OKButton");
+    ok->setDefault(true);
+    auto* cancel = new QPushButton("Cancel", this);
+    cancel->setObjectName("CancelButton");
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(m_text, 0, 0, 1, 4);
+    grid->addWidget(label1, 1, 0);
+    grid->addWidget(m_rotation, 1, 1);
+    grid->addWidget(label2, 1, 2);
+    grid->addWidget(m_autofit, 2, 0, 1, 3);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    grid->addLayout(buttons, 3, 0, 1, 4);
+    resize(380, 220);
+
+    connect(ok, &QPushButton::clicked, this, [this] { OKButton_Click(); });
+    connect(cancel, &QPushButton::clicked, this, [this] { CancelButton_Click(); });
+
+    // Opening: remembered position, or centred on the screen.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect sg = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    const double k = screen && screen->logicalDotsPerInch() > 0 ? 1440.0 / screen->logicalDotsPerInch() : 15;
+    const double cx = (sg.width() - width()) / 2.0 * k, cy = (sg.height() - height()) / 2.0 * k;
+    const double left = settings::readDouble(ctx.store, "Text", "Left", cx);
+    const double top = settings::readDouble(ctx.store, "Text", "Top", cy);
+    move(int(left / k), int(top / k));
+    m_cancelled = true;
+    m_text->setPlainText(QString(ctx.values.dialogText).replace("\r\n", "\n"));
+    m_text->moveCursor(QTextCursor::End);
+    m_rotation->setCurrentText(QString::number(ctx.values.dialogRotation));
+    m_autofit->setChecked(false);
+}
+
+void frmTextInput::OKButton_Click()
+{
+    bool ok = false;
+    const QString r = m_rotation->currentText().trimmed();
+    const double rot = QLocale().toDouble(r, &ok);
+    if (!ok || rot < -32768 || rot > 32767) {
+        m_ctx.platform.message("The rotation angle must be a number of degrees, for example 0, 90, 180 or 270.",
+                               MsgIcon::Exclamation);
+        m_rotation->setFocus();
+        return;
+    }
+    m_ctx.values.dialogText = m_text->toPlainText().replace("\n", "\r\n");
+    m_ctx.values.dialogRotation = int16_t(std::lround(rot));
+    m_ctx.values.dialogAutofit = m_autofit->isChecked();
+    m_cancelled = false;
+    close();
+}
+
+void frmTextInput::closeEvent(QCloseEvent* e)
+{
+    if (!m_closed) {
+        m_closed = true;
+        if (m_cancelled)
+            m_ctx.values.dialogText.clear();
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const double k = screen && screen->logicalDotsPerInch() > 0 ? 1440.0 / screen->logicalDotsPerInch() : 15;
+        m_ctx.store.write("Text", "Left", QString::number(std::lround(x() * k)));
+        m_ctx.store.write("Text", "Top", QString::number(std::lround(y() * k)));
+        done(m_cancelled ? QDialog::Rejected : QDialog::Accepted);
+    }
+    e->accept();
+}
+
+void frmTextInput::ask(AppContext& ctx, QWidget* parent)
+{
+    frmTextInput dlg(ctx, parent);
+    dlg.exec();
+    if (!dlg.m_closed) {
+        // Closed without passing through closeEvent (e.g. the parent went away).
+        if (dlg.m_cancelled)
+            ctx.values.dialogText.clear();
+    }
+}

@@ -1,0 +1,519 @@
+#include "LabelDocument.h"
+
+#include <QLocale>
+#include <algorithm>
+#include <cmath>
+
+#include "TextMeasure.h"
+#include "app/Units.h"
+#include "platform/Platform.h"
+
+using units::CInt;
+
+LabelDocument::LabelDocument(ProgramValues& app, Platform& platform, const TextMeasurer& measurer)
+    : m_app(app), m_platform(platform), m_measurer(measurer)
+{
+    m_spec.LabelType = app.labelType;
+    m_spec.LabelHeight = app.labelHeight;
+    m_spec.LabelWidth = app.labelWidth;
+    m_spec.TopMargin = app.topMargin;
+    m_spec.LeftMargin = app.leftMargin;
+    m_spec.RowSpace = app.rowSpace;
+    m_spec.ColumnSpace = app.columnSpace;
+    m_spec.Cutmarks = app.cutmarks;
+
+    m_border.visible = app.borderVisible;
+    m_border.color = app.borderColor;
+    m_border.width = app.borderWidth;
+    valBorderStyle = app.borderStyle;
+    m_border.shapeCode = Module1::styleNameToShapeCode(valBorderStyle);
+    m_zOrder.push_back({ItemRef::Border, 0});
+
+    m_surfaceW = units::inchesToTwips(m_spec.LabelWidth);
+    m_surfaceH = units::inchesToTwips(m_spec.LabelHeight);
+    m_vGuideX = m_surfaceW / 2.0;
+    m_hGuideY = m_surfaceH / 2.0;
+    m_changed = false;
+    m_blank = true;
+}
+
+void LabelDocument::setLabelDimensions(int16_t type, double height, double width)
+{
+    m_spec.LabelType = type;
+    m_spec.LabelHeight = height;
+    m_spec.LabelWidth = width;
+}
+
+QRectF LabelDocument::borderRect() const
+{
+    return QRectF(360, 360, m_surfaceW - 720, m_surfaceH - 720);
+}
+
+void LabelDocument::resizeLabel()
+{
+    m_surfaceW = units::inchesToTwips(m_spec.LabelWidth);
+    m_surfaceH = units::inchesToTwips(m_spec.LabelHeight);
+    if (m_observer)
+        m_observer->labelResized();
+}
+
+void LabelDocument::setBorderStyle(const QString& style)
+{
+    valBorderStyle = style;
+    m_border.shapeCode = Module1::styleNameToShapeCode(style);
+    repaint();
+}
+
+void LabelDocument::setChanged()
+{
+    m_changed = true;
+    m_blank = false;
+}
+
+void LabelDocument::repaint()
+{
+    if (m_observer)
+        m_observer->documentRepaint();
+}
+
+// ---------------------------------------------------------------- selection
+
+void LabelDocument::selectText(int index)
+{
+    m_activeGraphic = 0;
+    m_activeText = m_texts.count(index) ? index : 0;
+    if (auto* t = activeText(); t && m_observer)
+        m_observer->activeTextShown(*t);
+    repaint();
+}
+
+void LabelDocument::selectGraphic(int index)
+{
+    m_activeText = 0;
+    m_activeGraphic = m_graphics.count(index) ? index : 0;
+    if (auto* g = activeGraphic()) {
+        const double nw = g->natural.width();
+        m_activeAspect = nw > 0 ? g->natural.height() / nw : 1.0;
+    }
+    repaint();
+}
+
+void LabelDocument::SelectNothing()
+{
+    m_activeText = 0;
+    m_activeGraphic = 0;
+    repaint();
+}
+
+TextItem* LabelDocument::activeText() { return textAt(m_activeText); }
+GraphicItem* LabelDocument::activeGraphic() { return graphicAt(m_activeGraphic); }
+
+TextItem* LabelDocument::textAt(int index)
+{
+    auto it = m_texts.find(index);
+    return it == m_texts.end() ? nullptr : &it->second;
+}
+
+GraphicItem* LabelDocument::graphicAt(int index)
+{
+    auto it = m_graphics.find(index);
+    return it == m_graphics.end() ? nullptr : &it->second;
+}
+
+// ---------------------------------------------------------------- stacking
+
+void LabelDocument::removeFromZ(ItemRef r)
+{
+    m_zOrder.erase(std::remove(m_zOrder.begin(), m_zOrder.end(), r), m_zOrder.end());
+}
+
+void LabelDocument::bringToFront(ItemRef r)
+{
+    removeFromZ(r);
+    m_zOrder.push_back(r);
+}
+
+void LabelDocument::sendToBack(ItemRef r)
+{
+    removeFromZ(r);
+    m_zOrder.insert(m_zOrder.begin(), r);
+}
+
+// ---------------------------------------------------------------- texts
+
+void LabelDocument::fitTextBox(TextItem& item)
+{
+    const QSizeF m = m_measurer.measure(item.text, item.font);
+    item.width = m.width() + 60;
+    item.height = m.height() + 60;
+}
+
+void LabelDocument::applyCurrentTextFormat(TextItem& item)
+{
+    item.font.name = m_app.fontName;
+    double size = 0;
+    if (Module1::textToDouble(m_app.fontSize, size) && size > 0)
+        item.font.size = size;
+    item.font.italic = m_app.italic;
+    item.font.bold = m_app.bold;
+    item.font.underline = m_app.underline;
+    item.foreColor = m_app.textColor;
+    item.alignment = m_app.textAlignment;
+    item.rotation = m_app.dialogRotation;
+
+    if (m_app.dialogAutofit) {
+        const FontSpec font = item.font;
+        item.text = textlayout::autofitWrap(item.text, m_spec.LabelWidth, [&](const QString& s) {
+            return m_measurer.measure(s, font).width();
+        });
+    }
+    fitTextBox(item);
+    item.visible = true;
+}
+
+bool LabelDocument::createNewText(const QString& newText, int16_t newRotation)
+{
+    if (m_textCounter >= MaxItemIndex) {
+        m_platform.message("This label cannot hold more text items. Save it and start a new label.",
+                           MsgIcon::Exclamation);
+        return false;
+    }
+    const int n = ++m_textCounter;
+    TextItem item;
+    item.text = newText;
+    m_app.dialogRotation = newRotation;
+    item.rotation = newRotation;
+    applyCurrentTextFormat(item);
+    item.top = (m_surfaceH - item.height) / 2;
+    item.left = (m_surfaceW - item.width) / 2;
+    item.visible = true;
+    m_texts[n] = item;
+    bringToFront({ItemRef::Text, n});
+    selectText(n);
+    setChanged();
+    refreshStatus();
+    return true;
+}
+
+void LabelDocument::showActiveText()
+{
+    TextItem* t = activeText();
+    if (!t || t->text.isEmpty())
+        return;
+    applyCurrentTextFormat(*t);
+    repaint();
+}
+
+ColorValue LabelDocument::getTextColor() const
+{
+    auto it = m_texts.find(m_activeText);
+    return it == m_texts.end() ? 0 : it->second.foreColor;
+}
+
+void LabelDocument::setTextColor(ColorValue c)
+{
+    if (TextItem* t = activeText()) {
+        t->foreColor = c;
+        repaint();
+    }
+}
+
+QString LabelDocument::getTextFontSize() const
+{
+    auto it = m_texts.find(m_activeText);
+    if (it == m_texts.end())
+        return QString();
+    const double s = std::floor(it->second.font.size * 2) / 2;
+    return QLocale().toString(s, 'g', 6);
+}
+
+void LabelDocument::setTextFontSize(const QString& fontSize)
+{
+    TextItem* t = activeText();
+    if (!t)
+        return;
+    double v = 0;
+    if (!Module1::textToDouble(fontSize, v) || v <= 0)
+        return; // a size that is not a number leaves the item as it is
+    if (v >= 8) {
+        t->font.size = v;
+    } else {
+        // Small sizes: some systems swap the face for one that has the size;
+        // putting the face back after setting the size keeps the user's font.
+        const QString face = t->font.name;
+        t->font.size = v;
+        t->font.name = face;
+        t->font.size = v;
+    }
+    fitTextBox(*t);
+    repaint();
+}
+
+QString LabelDocument::getTextFontName() const
+{
+    auto it = m_texts.find(m_activeText);
+    return it == m_texts.end() ? QString() : it->second.font.name;
+}
+
+void LabelDocument::setTextFontName(const QString& name)
+{
+    TextItem* t = activeText();
+    if (!t || name.isEmpty())
+        return;
+    if (t->font.size >= 8) {
+        t->font.name = name;
+    } else {
+        const double size = t->font.size;
+        t->font.size = size;
+        t->font.name = name;
+        t->font.size = size;
+    }
+    fitTextBox(*t);
+    repaint();
+}
+
+int16_t LabelDocument::getTextWidth() const
+{
+    auto it = m_texts.find(m_activeText);
+    return it == m_texts.end() ? 0 : CInt(it->second.width);
+}
+
+int16_t LabelDocument::getTextHeight() const
+{
+    auto it = m_texts.find(m_activeText);
+    return it == m_texts.end() ? 0 : CInt(it->second.height);
+}
+
+QString LabelDocument::getTextText() const
+{
+    auto it = m_texts.find(m_activeText);
+    return it == m_texts.end() ? QString() : it->second.text;
+}
+
+void LabelDocument::setTextText(const QString& s)
+{
+    if (TextItem* t = activeText()) {
+        t->text = s;
+        applyCurrentTextFormat(*t);
+        repaint();
+    }
+}
+
+void LabelDocument::setTextAlignment(int16_t a)
+{
+    if (TextItem* t = activeText()) {
+        t->alignment = a;
+        repaint();
+    }
+}
+
+void LabelDocument::setTextPosition(double left, double top)
+{
+    if (TextItem* t = activeText()) {
+        t->left = left;
+        t->top = top;
+        repaint();
+    }
+}
+
+// ---------------------------------------------------------------- pictures
+
+bool LabelDocument::createNewGraphic(const QString& fileName)
+{
+    QString path = fileName;
+    PictureData pic;
+    if (fileName.startsWith('?')) {
+        if (fileName.startsWith("?1") || fileName.startsWith("?2")) {
+            pic.image = m_platform.clipboardImage();
+            pic.naturalTwips = rasterNaturalTwips(pic.image);
+            if (pic.image.isNull())
+                pic.error = "The clipboard holds no picture";
+            path = fileName.mid(2);
+        } else {
+            m_platform.message("Internal Paste error", MsgIcon::None, "Error");
+            return false;
+        }
+    } else {
+        pic = m_platform.loadPicture(fileName);
+    }
+    if (!pic.ok()) {
+        m_platform.message("Unable to load the picture \"" + fileName + "\": " +
+                               (pic.error.isEmpty() ? QStringLiteral("unknown format") : pic.error),
+                           MsgIcon::Exclamation);
+        return false;
+    }
+    return addGraphic(pic, path);
+}
+
+bool LabelDocument::addGraphic(const PictureData& pic, const QString& path)
+{
+    if (m_graphicCounter >= MaxItemIndex) {
+        m_platform.message("This label cannot hold more pictures. Save it and start a new label.",
+                           MsgIcon::Exclamation);
+        return false;
+    }
+    const int n = ++m_graphicCounter;
+    m_lastGraphic = n;
+
+    GraphicItem g;
+    g.picture = pic.image;
+    g.natural = pic.naturalTwips;
+    g.refTag = "0" + path;
+    g.tag = "0" + path;
+
+    const double pw = g.natural.width(), ph = g.natural.height();
+    const QRectF frame = borderRect();
+    const double bw = frame.width(), bh = frame.height();
+    double f = 1;
+    if (ph > bh) {
+        f = 0.9 * bh / ph;
+        if (float(pw * f) > bw)
+            f = 0.9 * bw / pw;
+    } else if (pw > bw) {
+        f = 0.9 * bw / pw;
+    }
+    g.width = pw * f;
+    g.height = ph * f;
+    g.left = (m_surfaceW - pw * f) / 2;
+    g.top = (m_surfaceH - ph * f) / 2;
+    g.rank = int16_t(m_graphics.size());
+    g.visible = true;
+    m_graphics[n] = g;
+    bringToFront({ItemRef::Graphic, n});
+    selectGraphic(n);
+    setChanged();
+    refreshStatus();
+    return true;
+}
+
+QString LabelDocument::getActiveGraphicSpecs() const
+{
+    auto it = m_graphics.find(m_activeGraphic);
+    return it == m_graphics.end() ? QString() : it->second.path();
+}
+
+void LabelDocument::refreshGraphic(const QString& fileName)
+{
+    if (fileName.isEmpty())
+        return; // never touch pictures that have no file
+    for (auto& [index, g] : m_graphics) {
+        if (g.refPath() != fileName)
+            continue;
+        const PictureData pic = m_platform.loadPicture(fileName);
+        if (!pic.ok())
+            continue;
+        g.picture = pic.image;
+        g.natural = pic.naturalTwips;
+    }
+    if (auto* g = activeGraphic(); g && g->natural.width() > 0)
+        m_activeAspect = g->natural.height() / g->natural.width();
+    repaint();
+}
+
+void LabelDocument::adjustToAspectRatio()
+{
+    GraphicItem* g = activeGraphic();
+    if (!g || m_activeAspect <= 0)
+        return;
+    g->width = g->height / m_activeAspect;
+    refreshStatus();
+    repaint();
+}
+
+void LabelDocument::setGraphicAspectFlag(bool flag)
+{
+    if (GraphicItem* g = activeGraphic())
+        g->tag = QString(flag ? "1" : "0") + g->tag.mid(1);
+}
+
+int LabelDocument::findGraphicByRank(int rank) const
+{
+    for (const auto& [index, g] : m_graphics)
+        if (!g.tag.isEmpty() && g.rank == rank)
+            return index;
+    return 0;
+}
+
+void LabelDocument::refreshStatus()
+{
+    if (!m_observer)
+        return;
+    if (const auto it = m_graphics.find(m_activeGraphic); it != m_graphics.end()) {
+        const GraphicItem& g = it->second;
+        const auto pct = [](double a, double b) { return b > 0 ? QString::number(qint64(std::trunc(a * 100 / b))) : QString("0"); };
+        m_observer->statusPanels(g.path(), "X%=" + pct(g.width, g.natural.width()),
+                                 "Y%=" + pct(g.height, g.natural.height()));
+    } else {
+        m_observer->statusPanels(QString(), QString(), QString());
+    }
+}
+
+// ---------------------------------------------------------------- commands
+
+void LabelDocument::deleteSelectedObject(bool verifyFlag)
+{
+    if (GraphicItem* g = activeGraphic()) {
+        if (verifyFlag && m_platform.messageBox("Are you sure you want to delete the selected graphic?",
+                                                MsgButtons::YesNo, MsgIcon::None, ProgramTitle) != MsgAnswer::Yes)
+            return;
+        const int old = g->rank;
+        for (auto& [i, other] : m_graphics)
+            if (other.rank > old)
+                --other.rank;
+        removeFromZ({ItemRef::Graphic, m_activeGraphic});
+        m_graphics.erase(m_activeGraphic);
+        m_activeGraphic = 0;
+        repaint();
+        refreshStatus();
+    }
+    if (activeText()) {
+        if (verifyFlag && m_platform.messageBox("Are you sure you want to delete the selected text?",
+                                                MsgButtons::YesNo, MsgIcon::None, ProgramTitle) != MsgAnswer::Yes)
+            return;
+        removeFromZ({ItemRef::Text, m_activeText});
+        m_texts.erase(m_activeText);
+        m_activeText = 0;
+        repaint();
+    }
+}
+
+void LabelDocument::bringForwardActive()
+{
+    if (GraphicItem* g = activeGraphic()) {
+        bringToFront({ItemRef::Graphic, m_activeGraphic});
+        const int old = g->rank;
+        for (auto& [i, other] : m_graphics)
+            if (i != m_activeGraphic && other.rank > old)
+                --other.rank;
+        g->rank = int16_t(m_graphics.size() - 1);
+    }
+    if (activeText())
+        bringToFront({ItemRef::Text, m_activeText});
+    repaint();
+}
+
+void LabelDocument::sendBackActive()
+{
+    if (GraphicItem* g = activeGraphic()) {
+        sendToBack({ItemRef::Graphic, m_activeGraphic});
+        const int old = g->rank;
+        for (auto& [i, other] : m_graphics)
+            if (i != m_activeGraphic && other.rank < old)
+                ++other.rank;
+        g->rank = 0;
+    }
+    if (activeText())
+        sendToBack({ItemRef::Text, m_activeText});
+    repaint();
+}
+
+void LabelDocument::showGuides(bool visible)
+{
+    if (visible) {
+        // Shown guides always start from the centre of the label.
+        m_vGuideX = m_surfaceW / 2.0;
+        m_hGuideY = m_surfaceH / 2.0;
+    }
+    m_guidesVisible = visible;
+    repaint();
+}

@@ -1,0 +1,182 @@
+#pragma once
+// One label design: its specification, border, background, items, flags and
+// every public operation other windows call on it. The document window mirrors
+// this model; nothing here needs a widget.
+#include <QRectF>
+#include <QString>
+#include <map>
+#include <vector>
+
+#include "LabelTypes.h"
+
+class Platform;
+class SettingsStore;
+class TextMeasurer;
+
+// Told about changes so a window can repaint and the main window can follow.
+class DocumentObserver {
+public:
+    virtual ~DocumentObserver() = default;
+    virtual void documentRepaint() {}
+    virtual void labelResized() {}
+    virtual void activeTextShown(const TextItem&) {}
+    virtual void statusPanels(const QString& /*file*/, const QString& /*x*/, const QString& /*y*/) {}
+    virtual void borderStyleShown(const QString&) {}
+    virtual void captionChanged(const QString&) {}
+    virtual void labelTypeShown(int16_t) {}
+};
+
+class LabelDocument {
+public:
+    static constexpr int MaxItemIndex = 32767;
+
+    LabelDocument(ProgramValues& app, Platform& platform, const TextMeasurer& measurer);
+
+    void setObserver(DocumentObserver* o) { m_observer = o; }
+
+    // --- label specification -------------------------------------------
+    void setLabelDimensions(int16_t type, double height, double width);
+    int16_t getLabelType() const { return m_spec.LabelType; }
+    double getLabelHeight() const { return m_spec.LabelHeight; }
+    double getLabelWidth() const { return m_spec.LabelWidth; }
+    double getTopMargin() const { return m_spec.TopMargin; }
+    void setTopMargin(double v) { m_spec.TopMargin = v; }
+    double getLeftMargin() const { return m_spec.LeftMargin; }
+    void setLeftMargin(double v) { m_spec.LeftMargin = v; }
+    double getRowSpace() const { return m_spec.RowSpace; }
+    void setRowSpace(double v) { m_spec.RowSpace = v; }
+    double getColumnSpace() const { return m_spec.ColumnSpace; }
+    void setColumnSpace(double v) { m_spec.ColumnSpace = v; }
+    int16_t getCutmarks() const { return m_spec.Cutmarks; }
+    void setCutmarks(int16_t v) { m_spec.Cutmarks = v; }
+    const LabelSpec& spec() const { return m_spec; }
+
+    // Surface (label) size in twips, and the inset border frame.
+    int surfaceWidth() const { return m_surfaceW; }
+    int surfaceHeight() const { return m_surfaceH; }
+    QRectF borderRect() const;
+    // Fits surface and frame to the specification (the window follows via the observer).
+    void resizeLabel();
+
+    // --- border and background ------------------------------------------
+    BorderSpec& border() { return m_border; }
+    const BorderSpec& border() const { return m_border; }
+    QString valBorderStyle = "Rounded";
+    void setBorderStyle(const QString& style); // name and shape code together
+    ColorValue backColor() const { return m_backColor; }
+    void setBackColor(ColorValue c) { m_backColor = c; repaint(); }
+
+    // --- flags -----------------------------------------------------------
+    bool getIsBlankForm() const { return m_blank; }
+    bool isChanged() const { return m_changed; }
+    void setChanged();
+    void setFlags(bool changed, bool blank) { m_changed = changed; m_blank = blank; }
+
+    bool valMaintainAspectRatioFlag = false;
+    QString saveFileName;
+    QString saveTitle;
+
+    // --- selection ---------------------------------------------------------
+    bool activeItemSelected() const { return m_activeGraphic != 0; }
+    bool activeTextItemSelected() const { return m_activeText != 0; }
+    int activeTextIndex() const { return m_activeText; }
+    int activeGraphicIndex() const { return m_activeGraphic; }
+    void selectText(int index);
+    void selectGraphic(int index);
+    void SelectNothing();
+
+    // --- text items --------------------------------------------------------
+    bool createNewText(const QString& newText, int16_t newRotation);
+    void showActiveText();
+    ColorValue getTextColor() const;
+    void setTextColor(ColorValue c);
+    QString getTextFontSize() const;
+    void setTextFontSize(const QString& fontSize);
+    QString getTextFontName() const;
+    void setTextFontName(const QString& name);
+    int16_t getTextWidth() const;
+    int16_t getTextHeight() const;
+    QString getTextText() const;
+    void setTextText(const QString& s);
+    void setTextAlignment(int16_t a);
+    void setTextPosition(double left, double top);
+    TextItem* activeText();
+    const std::map<int, TextItem>& texts() const { return m_texts; }
+    TextItem* textAt(int index);
+    int textCounter() const { return m_textCounter; }
+
+    // --- picture items -----------------------------------------------------
+    bool createNewGraphic(const QString& fileName);
+    QString getActiveGraphicSpecs() const;
+    void refreshGraphic(const QString& fileName);
+    void adjustToAspectRatio();
+    void setGraphicAspectFlag(bool flag);
+    GraphicItem* activeGraphic();
+    const std::map<int, GraphicItem>& graphics() const { return m_graphics; }
+    GraphicItem* graphicAt(int index);
+    int findGraphicByRank(int rank) const;
+    int graphicCounter() const { return m_graphicCounter; }
+    int lastGraphicIndex() const { return m_lastGraphic; }
+    double activeAspect() const { return m_activeAspect; }
+
+    // --- item commands -----------------------------------------------------
+    void deleteSelectedObject(bool verifyFlag = true);
+    void bringForwardActive();
+    void sendBackActive();
+
+    // --- guides ------------------------------------------------------------
+    void showGuides(bool visible);
+    bool guidesVisible() const { return m_guidesVisible; }
+    double vGuideX() const { return m_vGuideX; }
+    double hGuideY() const { return m_hGuideY; }
+
+    // Back-to-front stacking of items and the frame.
+    const std::vector<ItemRef>& zOrder() const { return m_zOrder; }
+    void bringToFront(ItemRef r);
+    void sendToBack(ItemRef r);
+
+    // --- files ---------------------------------------------------------------
+    // Writes the label; returns false with a reason when the file could not be
+    // written (the previous file is then left as it was).
+    bool SaveLabelToFile(const QString& fileName, QString* error = nullptr);
+    void LoadFile(const QString& fileName);
+
+    // The document's status panels (file, X%, Y%) for the active picture.
+    void refreshStatus();
+
+    ProgramValues& app() { return m_app; }
+    Platform& platform() { return m_platform; }
+
+private:
+    bool addGraphic(const struct PictureData& pic, const QString& path);
+    void applyCurrentTextFormat(TextItem& item);
+    void fitTextBox(TextItem& item);
+    void repaint();
+    void removeFromZ(ItemRef r);
+
+    ProgramValues& m_app;
+    Platform& m_platform;
+    const TextMeasurer& m_measurer;
+    DocumentObserver* m_observer = nullptr;
+
+    LabelSpec m_spec;
+    BorderSpec m_border;
+    ColorValue m_backColor = SysColorWindowBackground;
+    int m_surfaceW = 0, m_surfaceH = 0;
+
+    bool m_changed = false;
+    bool m_blank = true;
+
+    std::map<int, TextItem> m_texts;
+    std::map<int, GraphicItem> m_graphics;
+    std::vector<ItemRef> m_zOrder;
+    int16_t m_textCounter = 0;
+    int16_t m_graphicCounter = 0;
+    int16_t m_lastGraphic = 0;
+    int m_activeText = 0;
+    int m_activeGraphic = 0;
+    double m_activeAspect = 1.0;
+
+    bool m_guidesVisible = false;
+    double m_vGuideX = 0, m_hGuideY = 0;
+};

@@ -1,0 +1,68 @@
+#pragma once
+// Value types of one label design. Everything on the label is in twips from
+// its top-left corner; sizes of the label and the sheet are in inches.
+#include <QImage>
+#include <QSizeF>
+#include <QString>
+#include <cstdint>
+
+#include "app/Module1.h"
+
+struct LabelSpec {
+    int16_t LabelType = 0; // 0 beer, 1 wine, 2 custom
+    double LabelHeight = 3.75;
+    double LabelWidth = 3.0;
+    double TopMargin = 0;
+    double LeftMargin = 0;
+    double RowSpace = 0;
+    double ColumnSpace = 0;
+    int16_t Cutmarks = 2; // 0 none, 1 outside only, 2 inside/outside, 3 fine lines
+};
+
+struct BorderSpec {
+    bool visible = true;
+    ColorValue color = 0;
+    int16_t width = 12; // pen width in screen pixels
+    int16_t shapeCode = 4; // 0 rectangle, 4 rounded rectangle, 2 ellipse
+    // Carried through the file, never used for drawing.
+    ColorValue fillColor = 0xFFFFFF;
+    int16_t fillStyle = 1; // transparent
+};
+
+struct FontSpec {
+    QString name = "Arial";
+    double size = 18;
+    bool bold = false, italic = false, underline = false;
+};
+
+struct TextItem {
+    QString text;
+    double left = 0, top = 0, width = 0, height = 0;
+    FontSpec font;
+    ColorValue foreColor = 0;
+    ColorValue backColor = 0xFFFFFF;
+    int16_t backStyle = 0; // 0 transparent, 1 opaque
+    int16_t alignment = 2; // 0 left, 1 right, 2 centre
+    int16_t rotation = 0;
+    bool visible = true;
+};
+
+struct GraphicItem {
+    QImage picture;
+    QSizeF natural;    // natural size, twips (the companion holder's size)
+    QString tag;       // "0"/"1" aspect flag + file path
+    QString refTag;    // companion's tag: "0" + path given at creation, never changed
+    double left = 0, top = 0, width = 0, height = 0;
+    int16_t rank = 0;
+    bool visible = true;
+
+    QString path() const { return tag.mid(1); }
+    QString refPath() const { return refTag.mid(1); }
+};
+
+// What the surface stacks, back to front.
+struct ItemRef {
+    enum Kind { Text, Graphic, Border } kind;
+    int index;
+    bool operator==(const ItemRef& o) const { return kind == o.kind && index == o.index; }
+};

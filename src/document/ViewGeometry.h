@@ -1,0 +1,35 @@
+#pragma once
+// Scroll-bar and grid arithmetic of the label view, in twips.
+#include <vector>
+
+namespace viewgeom {
+
+struct ScrollInput {
+    int windowW = 0, windowH = 0;   // outer size of the document window
+    int clientW = 0;                // inner width ("window width")
+    int surfaceW = 0, surfaceH = 0; // the label
+    int statusH = 0, statusTop = 0; // status bar height and top
+    int hScrollH = 0, vScrollW = 0; // bar thicknesses
+    int vScrollTop = 0;
+    int widthAllowance = 360;       // outer width beyond the label
+    int heightAllowance = 740;      // outer height beyond label and status bar
+};
+
+struct ScrollBar {
+    bool visible = false;
+    int max = 0, smallStep = 0, largeStep = 0, value = 0;
+    int left = 0, top = 0, length = 0; // length: height for the vertical bar, width for the horizontal
+};
+
+struct ScrollLayout {
+    ScrollBar v, h;
+    bool cornerVisible = false;
+    int cornerLeft = 0, cornerTop = 0;
+};
+
+ScrollLayout setScrollBars(const ScrollInput& in);
+
+// Grid dot positions along one axis: 0, step, 2*step ... up to and including length.
+std::vector<int> gridPositions(int length, int step);
+
+} // namespace viewgeom

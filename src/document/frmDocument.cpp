@@ -1,0 +1,262 @@
+#include "frmDocument.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QScrollBar>
+#include <QStatusBar>
+
+#include "LabelView.h"
+#include "app/AppContext.h"
+#include "mainwindow/frmMain.h"
+#include "platform/Platform.h"
+
+namespace {
+// Room around the label inside the window, twips: 120 on every side.
+constexpr int Gap = 120;
+} // namespace
+
+frmDocument::frmDocument(AppContext& ctx, frmMain* main, QWidget* parent)
+    : QWidget(parent), LabelDocument(ctx.values, ctx.platform, ctx.measurer), m_ctx(ctx), m_main(main)
+{
+    setObjectName("frmDocument");
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObserver(this);
+    setBackgroundRole(QPalette::Mid);
+    setAutoFillBackground(true);
+
+    m_view = new LabelView(*this, this);
+    m_vScroll = new QScrollBar(Qt::Vertical, this);
+    m_vScroll->setObjectName("VScroll");
+    m_hScroll = new QScrollBar(Qt::Horizontal, this);
+    m_hScroll->setObjectName("HScroll");
+    m_corner = new QWidget(this);
+    m_corner->setObjectName("Corner");
+    m_corner->setAutoFillBackground(true);
+    m_corner->setBackgroundRole(QPalette::Button);
+    m_vScroll->hide();
+    m_hScroll->hide();
+    m_corner->hide();
+
+    m_status = new QStatusBar(this);
+    m_status->setObjectName("stbStatus");
+    m_status->setSizeGripEnabled(false);
+    m_panelFile = new QLabel(m_status);
+    m_panelFile->setObjectName("Filename");
+    m_panelX = new QLabel(m_status);
+    m_panelX->setObjectName("X");
+    m_panelY = new QLabel(m_status);
+    m_panelY->setObjectName("Y");
+    m_status->addWidget(m_panelFile, 1);
+    m_status->addPermanentWidget(m_panelX);
+    m_status->addPermanentWidget(m_panelY);
+
+    connect(m_vScroll, &QScrollBar::valueChanged, this, [this] { placeSurface(); });
+    connect(m_hScroll, &QScrollBar::valueChanged, this, [this] { placeSurface(); });
+    connect(m_view, &LabelView::clicked, this, [this](QPointF p) { picLabelView_Click(p); });
+    connect(m_view, &LabelView::doubleClicked, this, [this](QPointF p) { picLabelView_DblClick(p); });
+
+    resizeLabel();
+}
+
+QString frmDocument::statusPanel(const QString& key) const
+{
+    if (key == "Filename")
+        return m_panelFile->text();
+    if (key == "X")
+        return m_panelX->text();
+    if (key == "Y")
+        return m_panelY->text();
+    return QString();
+}
+
+QSize frmDocument::windowSizeFor() const
+{
+    const QSize label = m_view->pixelSizeFor(surfaceWidth(), surfaceHeight());
+    const QSize gap = m_view->pixelSizeFor(2 * Gap, 2 * Gap);
+    return QSize(label.width() + gap.width(), label.height() + gap.height() + m_status->sizeHint().height());
+}
+
+void frmDocument::labelResized()
+{
+    m_view->resize(m_view->pixelSizeFor(surfaceWidth(), surfaceHeight()));
+    const QSize want = windowSizeFor();
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+        if (!sub->isMaximized() && !sub->isMinimized()) {
+            const QMargins frame = sub->contentsMargins();
+            sub->resize(want.width() + frame.left() + frame.right(), want.height() + frame.top() + frame.bottom());
+        }
+    } else {
+        resize(want);
+    }
+    if (m_main && m_main->mnuViewShowGrid()->isChecked())
+        m_main->drawGrid();
+    setScrollBars();
+    update();
+}
+
+void frmDocument::setScrollBars()
+{
+    const double k = m_view->twipsPerPixel();
+    auto tw = [k](int px) { return int(std::lround(px * k)); };
+    viewgeom::ScrollInput in;
+    in.windowW = tw(width());
+    in.windowH = tw(height());
+    in.clientW = tw(width());
+    in.surfaceW = surfaceWidth();
+    in.surfaceH = surfaceHeight();
+    const int statusH = m_status->sizeHint().height();
+    in.statusH = tw(statusH);
+    in.statusTop = tw(height() - statusH);
+    in.hScrollH = tw(m_hScroll->sizeHint().height());
+    in.vScrollW = tw(m_vScroll->sizeHint().width());
+    in.vScrollTop = 0;
+    in.widthAllowance = 2 * Gap;
+    in.heightAllowance = 2 * Gap;
+    const viewgeom::ScrollLayout l = viewgeom::setScrollBars(in);
+    m_lastScroll = l;
+
+    auto px = [k](int t) { return int(std::lround(t / k)); };
+    m_vScroll->setRange(0, px(l.v.max));
+    m_vScroll->setSingleStep(std::max(1, px(l.v.smallStep)));
+    m_vScroll->setPageStep(std::max(1, px(l.v.largeStep)));
+    m_vScroll->setValue(0);
+    m_hScroll->setRange(0, px(l.h.max));
+    m_hScroll->setSingleStep(std::max(1, px(l.h.smallStep)));
+    m_hScroll->setPageStep(std::max(1, px(l.h.largeStep)));
+    m_hScroll->setValue(0);
+    // Bars sit flush with the window's edges here; the frame's own borders
+    // take the room the original allowances kept for them.
+    const int vW = m_vScroll->sizeHint().width(), hH = m_hScroll->sizeHint().height();
+    const int statusTop = height() - statusH;
+    if (l.v.visible) {
+        const int h = statusTop - (l.h.visible ? hH : 0);
+        m_vScroll->setGeometry(width() - vW, 0, vW, std::max(0, h));
+        m_vScroll->show();
+    } else {
+        m_vScroll->hide();
+    }
+    if (l.h.visible) {
+        m_hScroll->setGeometry(0, statusTop - hH, l.v.visible ? width() - vW : width(), hH);
+        m_hScroll->show();
+    } else {
+        m_hScroll->hide();
+    }
+    if (l.cornerVisible) {
+        m_corner->setGeometry(width() - vW, statusTop - hH, vW, hH);
+        m_corner->show();
+        m_corner->raise();
+    } else {
+        m_corner->hide();
+    }
+    m_vScroll->raise();
+    m_hScroll->raise();
+    placeSurface();
+}
+
+void frmDocument::placeSurface()
+{
+    const double k = m_view->twipsPerPixel();
+    const int gap = int(std::lround(Gap / k));
+    m_view->move(gap - m_hScroll->value(), gap - m_vScroll->value());
+    m_status->setGeometry(0, height() - m_status->sizeHint().height(), width(), m_status->sizeHint().height());
+}
+
+void frmDocument::setGridShown(bool shown) { m_view->setGridShown(shown); }
+
+void frmDocument::setCaption(const QString& c)
+{
+    setWindowTitle(c);
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        sub->setWindowTitle(c);
+}
+
+void frmDocument::documentRepaint()
+{
+    m_view->update();
+    if (m_main)
+        m_main->selectionChanged(this);
+}
+
+void frmDocument::activeTextShown(const TextItem& t)
+{
+    if (m_main)
+        m_main->showTextFormat(t);
+}
+
+void frmDocument::statusPanels(const QString& file, const QString& x, const QString& y)
+{
+    m_panelFile->setText(file);
+    m_panelX->setText(x);
+    m_panelY->setText(y);
+}
+
+void frmDocument::borderStyleShown(const QString& style)
+{
+    if (m_main)
+        m_main->showBorderStyle(style);
+}
+
+void frmDocument::labelTypeShown(int16_t type)
+{
+    if (m_main)
+        m_main->showLabelTypeMenu(type);
+}
+
+void frmDocument::resizeEvent(QResizeEvent*)
+{
+    m_view->update();
+    setScrollBars();
+}
+
+bool frmDocument::queryClose()
+{
+    if (!isChanged())
+        return true;
+    const MsgAnswer a = m_ctx.platform.messageBox("'" + caption() + "' has Changed, Save the Changes?",
+                                                  MsgButtons::YesNoCancel, MsgIcon::Question, ProgramTitle);
+    if (a == MsgAnswer::Cancel)
+        return false;
+    if (a == MsgAnswer::Yes && m_main) {
+        m_main->saveDocument(this, 0);
+        // A save that was cancelled or failed must not throw the changes away.
+        if (isChanged())
+            return false;
+    }
+    return true;
+}
+
+void frmDocument::closeEvent(QCloseEvent* e)
+{
+    if (!queryClose()) {
+        e->ignore();
+        return;
+    }
+    e->accept();
+}
+
+void frmDocument::picLabelView_Click(const QPointF& twips)
+{
+    int t = 0, g = 0;
+    if (!m_view->hitTest(twips, &t, &g))
+        SelectNothing();
+    else if (t)
+        selectText(t);
+    else
+        selectGraphic(g);
+    refreshStatus();
+}
+
+void frmDocument::picLabelView_DblClick(const QPointF& twips)
+{
+    int t = 0, g = 0;
+    if (!m_view->hitTest(twips, &t, &g))
+        return;
+    if (t && m_main) {
+        selectText(t);
+        m_main->editText(this);
+    } else if (g && m_main) {
+        selectGraphic(g);
+        m_main->mnuGraphicEdit_Click();
+    }
+}

@@ -1,0 +1,27 @@
+#pragma once
+// Platform for the headless batch mode: messages go to stderr, questions get
+// their safe answer, choosers are cancelled.
+#include "Platform.h"
+
+class ConsolePlatform : public Platform {
+public:
+    QStringList messages; // every message shown, in order
+
+    MsgAnswer messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title) override;
+    void beep() override {}
+    std::optional<FileDialogResult> openFile(const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<FileDialogResult> saveFile(const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<QString> chooseFolder(const QString&, const QString&) override { return std::nullopt; }
+    std::optional<uint32_t> chooseColor(const QString&, uint32_t) override { return std::nullopt; }
+    std::optional<int> printDialog(QPrinter&) override { return std::nullopt; }
+    bool pageSetupDialog(QPrinter&) override { return false; }
+    QImage clipboardImage() override { return {}; }
+    QString clipboardText() override { return {}; }
+    void setClipboardText(const QString&) override {}
+    void setClipboardImage(const QImage&) override {}
+    PictureData loadPicture(const QString& path) override { return loadPictureFile(path); }
+    bool saveBitmap(const QImage& image, const QString& path) override;
+    bool startProcess(const QString& program, const QStringList& args, bool wait) override;
+    bool showHelp(const QString&, const QString&) override { return false; }
+    void processEvents() override {}
+};

@@ -1,0 +1,35 @@
+#include "Platform.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+
+#include "WmfPicture.h"
+
+QSizeF rasterNaturalTwips(const QImage& image)
+{
+    return QSizeF(image.width() * 15.0, image.height() * 15.0);
+}
+
+PictureData loadPictureFile(const QString& path)
+{
+    PictureData d;
+    if (!QFileInfo(path).isFile()) {
+        d.error = "File not found";
+        return d;
+    }
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == "wmf" || suffix == "emf" || looksLikeWmf(path)) {
+        return loadWmfPicture(path);
+    }
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    QImage img = reader.read();
+    if (img.isNull()) {
+        d.error = reader.errorString();
+        return d;
+    }
+    d.image = img;
+    d.naturalTwips = rasterNaturalTwips(img);
+    return d;
+}

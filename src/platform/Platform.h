@@ -1,0 +1,114 @@
+#pragma once
+// The one seam to the outside world: dialogs, clipboard, pictures, processes,
+// help. Windows and document code call these instead of Qt directly so that
+// tests can script the user's answers and nothing blocks on a modal dialog.
+#include <QImage>
+#include <QSizeF>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <optional>
+
+class QPrinter;
+class QWidget;
+
+enum class MsgButtons { OK, YesNo, YesNoCancel };
+enum class MsgIcon { None, Information, Exclamation, Question, Critical };
+enum class MsgAnswer { OK, Yes, No, Cancel };
+
+// Filters use the "Description|*.a;*.b|All Files (*.*)|*.*" form.
+struct FileDialogRequest {
+    QString title;
+    QString initialDir;
+    QString fileName;
+    QString filter;
+    int filterIndex = 1;
+    QString defaultExt;
+    bool mustExist = false;
+    bool overwritePrompt = false;
+};
+
+struct FileDialogResult {
+    QString path;      // full path chosen
+    QString fileTitle; // file name part
+    QString folder;    // folder the chooser ended in
+};
+
+struct PictureData {
+    QImage image;
+    QSizeF naturalTwips; // natural size of the picture in twips
+    QString error;       // empty when the picture loaded
+    bool ok() const { return error.isEmpty() && !image.isNull(); }
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    virtual MsgAnswer messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title) = 0;
+    MsgAnswer message(const QString& text, MsgIcon icon = MsgIcon::None, const QString& title = "Corkcrafter 2")
+    {
+        return messageBox(text, MsgButtons::OK, icon, title);
+    }
+    virtual void beep() = 0;
+
+    virtual std::optional<FileDialogResult> openFile(const FileDialogRequest& req) = 0;
+    virtual std::optional<FileDialogResult> saveFile(const FileDialogRequest& req) = 0;
+    virtual std::optional<QString> chooseFolder(const QString& title, const QString& initial) = 0;
+    virtual std::optional<uint32_t> chooseColor(const QString& title, uint32_t initial) = 0;
+
+    // Print dialog: returns the copy count, or nothing when cancelled.
+    virtual std::optional<int> printDialog(QPrinter& printer) = 0;
+    virtual bool pageSetupDialog(QPrinter& printer) = 0;
+
+    virtual QImage clipboardImage() = 0;
+    virtual QString clipboardText() = 0;
+    virtual void setClipboardText(const QString& text) = 0;
+    virtual void setClipboardImage(const QImage& image) = 0;
+
+    virtual PictureData loadPicture(const QString& path) = 0;
+    virtual bool saveBitmap(const QImage& image, const QString& path) = 0;
+
+    // Starts a program with the given arguments (no shell). With wait, returns
+    // when it has ended. False when it could not be started.
+    virtual bool startProcess(const QString& program, const QStringList& args, bool wait) = 0;
+
+    virtual bool showHelp(const QString& helpFile, const QString& topic) = 0;
+
+    // Lets pending window events run (no-op where there are no windows).
+    virtual void processEvents() = 0;
+};
+
+// Qt implementation: real dialogs parented to the main window.
+class QtPlatform : public Platform {
+public:
+    void setParentWidget(QWidget* w) { m_parent = w; }
+    MsgAnswer messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title) override;
+    void beep() override;
+    std::optional<FileDialogResult> openFile(const FileDialogRequest& req) override;
+    std::optional<FileDialogResult> saveFile(const FileDialogRequest& req) override;
+    std::optional<QString> chooseFolder(const QString& title, const QString& initial) override;
+    std::optional<uint32_t> chooseColor(const QString& title, uint32_t initial) override;
+    std::optional<int> printDialog(QPrinter& printer) override;
+    bool pageSetupDialog(QPrinter& printer) override;
+    QImage clipboardImage() override;
+    QString clipboardText() override;
+    void setClipboardText(const QString& text) override;
+    void setClipboardImage(const QImage& image) override;
+    PictureData loadPicture(const QString& path) override;
+    bool saveBitmap(const QImage& image, const QString& path) override;
+    bool startProcess(const QString& program, const QStringList& args, bool wait) override;
+    bool showHelp(const QString& helpFile, const QString& topic) override;
+    void processEvents() override;
+
+    // Turns "A|*.a|B|*.*" into Qt's "A (*.a);;B (*.*)" form.
+    static QString qtFilter(const QString& vbFilter, int index, QString* selected);
+
+private:
+    QWidget* m_parent = nullptr;
+};
+
+// Loads a picture file: raster formats through Qt, Windows metafiles through libwmf.
+PictureData loadPictureFile(const QString& path);
+// The natural size in twips of a raster picture: one pixel is 15 twips (96 DPI).
+QSizeF rasterNaturalTwips(const QImage& image);

@@ -1,0 +1,176 @@
+#include "Platform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QUrl>
+
+#include "app/Module1.h"
+
+namespace {
+
+QColor toQColor(uint32_t c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+uint32_t fromQColor(const QColor& c) { return uint32_t(c.red()) | (uint32_t(c.green()) << 8) | (uint32_t(c.blue()) << 16); }
+
+} // namespace
+
+QString QtPlatform::qtFilter(const QString& vbFilter, int index, QString* selected)
+{
+    const QStringList parts = vbFilter.split('|');
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString desc = parts.at(i);
+        const QString patterns = QString(parts.at(i + 1)).replace(';', ' ');
+        if (!desc.contains('('))
+            desc += " (" + patterns + ")";
+        else
+            desc = desc.left(desc.indexOf('(')).trimmed() + " (" + patterns + ")";
+        out << desc;
+    }
+    if (selected && index >= 1 && index <= out.size())
+        *selected = out.at(index - 1);
+    return out.join(";;");
+}
+
+MsgAnswer QtPlatform::messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title)
+{
+    QMessageBox box(m_parent);
+    box.setWindowTitle(title);
+    box.setText(text);
+    switch (icon) {
+    case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
+    case MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
+    case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case MsgIcon::None: break;
+    }
+    switch (buttons) {
+    case MsgButtons::OK: box.setStandardButtons(QMessageBox::Ok); break;
+    case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case MsgButtons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setEscapeButton(QMessageBox::Cancel);
+        break;
+    }
+    const int r = box.exec();
+    if (r == QMessageBox::Yes)
+        return MsgAnswer::Yes;
+    if (r == QMessageBox::No)
+        return MsgAnswer::No;
+    if (r == QMessageBox::Cancel)
+        return MsgAnswer::Cancel;
+    return buttons == MsgButtons::OK ? MsgAnswer::OK : MsgAnswer::Cancel;
+}
+
+void QtPlatform::beep() { QApplication::beep(); }
+
+static std::optional<FileDialogResult> runFileDialog(QWidget* parent, const FileDialogRequest& req, bool save)
+{
+    QFileDialog dlg(parent, req.title, req.initialDir);
+    QString selected;
+    dlg.setNameFilter(QtPlatform::qtFilter(req.filter, req.filterIndex, &selected));
+    if (!selected.isEmpty())
+        dlg.selectNameFilter(selected);
+    dlg.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dlg.setFileMode(save ? QFileDialog::AnyFile : (req.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile));
+    if (!req.defaultExt.isEmpty())
+        dlg.setDefaultSuffix(req.defaultExt);
+    if (!req.overwritePrompt)
+        dlg.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!req.fileName.isEmpty())
+        dlg.selectFile(req.fileName);
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return std::nullopt;
+    FileDialogResult r;
+    r.path = dlg.selectedFiles().first();
+    QFileInfo fi(r.path);
+    r.fileTitle = fi.fileName();
+    r.folder = fi.absolutePath();
+    return r;
+}
+
+std::optional<FileDialogResult> QtPlatform::openFile(const FileDialogRequest& req) { return runFileDialog(m_parent, req, false); }
+std::optional<FileDialogResult> QtPlatform::saveFile(const FileDialogRequest& req) { return runFileDialog(m_parent, req, true); }
+
+std::optional<QString> QtPlatform::chooseFolder(const QString& title, const QString& initial)
+{
+    const QString d = QFileDialog::getExistingDirectory(m_parent, title, initial);
+    if (d.isEmpty())
+        return std::nullopt;
+    return d;
+}
+
+std::optional<uint32_t> QtPlatform::chooseColor(const QString& title, uint32_t initial)
+{
+    QColor start = (initial & 0x80000000u) ? QColor(Qt::white) : toQColor(initial);
+    const QColor c = QColorDialog::getColor(start, m_parent, title);
+    if (!c.isValid())
+        return std::nullopt;
+    return fromQColor(c);
+}
+
+std::optional<int> QtPlatform::printDialog(QPrinter& printer)
+{
+    QPrintDialog dlg(&printer, m_parent);
+    dlg.setOption(QAbstractPrintDialog::PrintToFile, true);
+    if (dlg.exec() != QDialog::Accepted)
+        return std::nullopt;
+    // We lay out every copy ourselves (page breaks between sheets), so the
+    // driver must not multiply the pages again.
+    const int copies = printer.copyCount();
+    printer.setCopyCount(1);
+    return copies;
+}
+
+bool QtPlatform::pageSetupDialog(QPrinter& printer)
+{
+    QPageSetupDialog dlg(&printer, m_parent);
+    dlg.setWindowTitle("Page Setup");
+    return dlg.exec() == QDialog::Accepted;
+}
+
+QImage QtPlatform::clipboardImage() { return QApplication::clipboard()->image(); }
+QString QtPlatform::clipboardText() { return QApplication::clipboard()->text(); }
+void QtPlatform::setClipboardText(const QString& text) { QApplication::clipboard()->setText(text); }
+void QtPlatform::setClipboardImage(const QImage& image) { QApplication::clipboard()->setImage(image); }
+
+PictureData QtPlatform::loadPicture(const QString& path) { return loadPictureFile(path); }
+
+bool QtPlatform::saveBitmap(const QImage& image, const QString& path) { return image.save(path, "BMP"); }
+
+bool QtPlatform::startProcess(const QString& program, const QStringList& args, bool wait)
+{
+    if (!wait)
+        return QProcess::startDetached(program, args);
+    QProcess proc;
+    proc.setProcessChannelMode(QProcess::ForwardedChannels);
+    proc.start(program, args);
+    if (!proc.waitForStarted(-1))
+        return false;
+    // Keep repainting our windows while the editor runs; input stays blocked
+    // by the modal-like wait so the document cannot change underneath.
+    QEventLoop loop;
+    QObject::connect(&proc, &QProcess::finished, &loop, &QEventLoop::quit);
+    if (proc.state() != QProcess::NotRunning)
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    return true;
+}
+
+bool QtPlatform::showHelp(const QString& helpFile, const QString& topic)
+{
+    QUrl url = QUrl::fromLocalFile(helpFile);
+    if (!topic.isEmpty())
+        url.setFragment(topic);
+    return QDesktopServices::openUrl(url);
+}
+
+void QtPlatform::processEvents() { QApplication::processEvents(); }

@@ -1,0 +1,100 @@
+#pragma once
+// Test double of the platform: every dialog answer is scripted in advance and
+// every message shown is recorded, so a test can drive a command that asks
+// the user something without a modal dialog ever appearing.
+#include <QMap>
+#include <deque>
+
+#include "Platform.h"
+
+class ScriptedPlatform : public Platform {
+public:
+    struct Shown {
+        QString text;
+        QString title;
+        MsgIcon icon;
+        MsgButtons buttons;
+    };
+    QList<Shown> shown;
+    std::deque<MsgAnswer> answers;                       // for Yes/No(/Cancel) boxes
+    std::deque<std::optional<FileDialogResult>> openAnswers, saveAnswers;
+    std::deque<std::optional<uint32_t>> colorAnswers;
+    std::deque<std::optional<int>> printAnswers;
+    QList<FileDialogRequest> fileRequests;
+    QStringList colorTitles;
+    QImage clipboard;
+    QString clipboardTextValue;
+    int beeps = 0;
+    struct Started {
+        QString program;
+        QStringList args;
+    };
+    QList<Started> started;
+    bool realProcesses = false; // run started programs for real (editor tests)
+    QMap<QString, PictureData> pictures; // path -> picture; others load from disk
+
+    QStringList texts() const
+    {
+        QStringList l;
+        for (const auto& s : shown)
+            l << s.text;
+        return l;
+    }
+
+    MsgAnswer messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title) override
+    {
+        shown.push_back({text, title, icon, buttons});
+        if (buttons == MsgButtons::OK)
+            return MsgAnswer::OK;
+        if (answers.empty())
+            return MsgAnswer::Cancel;
+        const MsgAnswer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    void beep() override { ++beeps; }
+    std::optional<FileDialogResult> openFile(const FileDialogRequest& req) override
+    {
+        fileRequests << req;
+        return pop(openAnswers);
+    }
+    std::optional<FileDialogResult> saveFile(const FileDialogRequest& req) override
+    {
+        fileRequests << req;
+        return pop(saveAnswers);
+    }
+    std::optional<QString> chooseFolder(const QString&, const QString&) override { return std::nullopt; }
+    std::optional<uint32_t> chooseColor(const QString& title, uint32_t) override
+    {
+        colorTitles << title;
+        return pop(colorAnswers);
+    }
+    std::optional<int> printDialog(QPrinter&) override { return pop(printAnswers); }
+    bool pageSetupDialog(QPrinter&) override { return false; }
+    QImage clipboardImage() override { return clipboard; }
+    QString clipboardText() override { return clipboardTextValue; }
+    void setClipboardText(const QString& t) override { clipboardTextValue = t; }
+    void setClipboardImage(const QImage& i) override { clipboard = i; }
+    PictureData loadPicture(const QString& path) override
+    {
+        if (pictures.contains(path))
+            return pictures.value(path);
+        return loadPictureFile(path);
+    }
+    bool saveBitmap(const QImage& image, const QString& path) override { return image.save(path, "BMP"); }
+    bool startProcess(const QString& program, const QStringList& args, bool wait) override;
+    bool showHelp(const QString&, const QString&) override { return true; }
+    void processEvents() override {}
+
+    static FileDialogResult chosen(const QString& path);
+
+private:
+    template <class T> static T pop(std::deque<T>& q)
+    {
+        if (q.empty())
+            return T{};
+        T v = q.front();
+        q.pop_front();
+        return v;
+    }
+};

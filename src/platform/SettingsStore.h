@@ -1,0 +1,49 @@
+#pragma once
+// Per-user store of text values addressed by section and key.
+#include <QMap>
+#include <QString>
+#include <memory>
+
+class QSettings;
+
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    virtual QString read(const QString& section, const QString& key, const QString& def) const = 0;
+    virtual void write(const QString& section, const QString& key, const QString& value) = 0;
+};
+
+// INI file in the user's configuration folder (~/.config/Corkcrafter/Corkcrafter 2.ini).
+class IniSettingsStore : public SettingsStore {
+public:
+    IniSettingsStore();
+    explicit IniSettingsStore(const QString& fileName);
+    ~IniSettingsStore() override;
+    QString read(const QString& section, const QString& key, const QString& def) const override;
+    void write(const QString& section, const QString& key, const QString& value) override;
+    QString fileName() const;
+
+private:
+    std::unique_ptr<QSettings> m_settings;
+};
+
+// Kept in memory only: tests, and batch runs that must not touch the user's settings.
+class MemorySettingsStore : public SettingsStore {
+public:
+    QString read(const QString& section, const QString& key, const QString& def) const override
+    {
+        auto it = m_values.find(section + '\n' + key);
+        return it == m_values.end() ? def : it.value();
+    }
+    void write(const QString& section, const QString& key, const QString& value) override
+    {
+        m_values[section + '\n' + key] = value;
+    }
+    bool contains(const QString& section, const QString& key) const
+    {
+        return m_values.contains(section + '\n' + key);
+    }
+
+private:
+    QMap<QString, QString> m_values;
+};

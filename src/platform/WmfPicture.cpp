@@ -1,0 +1,111 @@
+#include "WmfPicture.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <cstring>
+
+#ifdef CORKCRAFTER_HAVE_WMF
+extern "C" {
+#include <libwmf/api.h>
+#include <libwmf/svg.h>
+}
+#endif
+
+bool looksLikeWmf(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = f.read(4);
+    // Placeable metafile key, or a plain metafile header (type 1/2, size 9 words).
+    if (head.size() < 4)
+        return false;
+    const auto b = reinterpret_cast<const unsigned char*>(head.constData());
+    if (b[0] == 0xD7 && b[1] == 0xCD && b[2] == 0xC6 && b[3] == 0x9A)
+        return true;
+    return (b[0] == 1 || b[0] == 2) && b[1] == 0 && b[2] == 9 && b[3] == 0;
+}
+
+PictureData loadWmfPicture(const QString& path)
+{
+    PictureData d;
+#ifndef CORKCRAFTER_HAVE_WMF
+    d.error = "Windows metafiles are not supported by this build";
+    return d;
+#else
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        d.error = f.errorString();
+        return d;
+    }
+    QByteArray data = f.readAll();
+    f.close();
+    if (data.size() < 18 || !looksLikeWmf(path)) {
+        d.error = "Not a Windows metafile (enhanced metafiles are not supported)";
+        return d;
+    }
+
+    wmfAPI* api = nullptr;
+    wmfAPI_Options options;
+    std::memset(&options, 0, sizeof(options));
+    options.function = wmf_svg_function;
+    const unsigned long flags = WMF_OPT_FUNCTION | WMF_OPT_IGNORE_NONFATAL | WMF_OPT_NO_ERROR | WMF_OPT_NO_DEBUG;
+    if (wmf_api_create(&api, flags, &options) != wmf_E_None) {
+        if (api)
+            wmf_api_destroy(api);
+        d.error = "The metafile library could not start";
+        return d;
+    }
+    auto fail = [&](const char* why) {
+        wmf_api_destroy(api);
+        d.error = why;
+        return d;
+    };
+    if (wmf_mem_open(api, reinterpret_cast<unsigned char*>(data.data()), long(data.size())) != wmf_E_None)
+        return fail("The metafile could not be opened");
+    wmfD_Rect bbox;
+    if (wmf_scan(api, 0, &bbox) != wmf_E_None)
+        return fail("The metafile is damaged");
+    unsigned int twW = 0, twH = 0;
+    // At 1440 dots per inch the display size is the natural size in twips.
+    if (wmf_display_size(api, &twW, &twH, 1440, 1440) != wmf_E_None || twW == 0 || twH == 0)
+        return fail("The metafile has no size");
+
+    wmf_svg_t* ddata = WMF_SVG_GetData(api);
+    ddata->out = wmf_stream_create(api, nullptr);
+    ddata->Description = const_cast<char*>("Corkcrafter picture");
+    ddata->bbox = bbox;
+    const unsigned int pxW = twW / 15 ? twW / 15 : 1;
+    const unsigned int pxH = twH / 15 ? twH / 15 : 1;
+    ddata->width = pxW;
+    ddata->height = pxH;
+    const wmf_error_t played = wmf_play(api, 0, &bbox);
+    char* svg = nullptr;
+    unsigned long svgLen = 0;
+    wmf_stream_destroy(api, ddata->out, &svg, &svgLen);
+    const QByteArray svgData = (svg && svgLen) ? QByteArray(svg, qsizetype(svgLen)) : QByteArray();
+    wmf_mem_close(api);
+    wmf_api_destroy(api);
+    if (played != wmf_E_None || svgData.isEmpty()) {
+        d.error = "The metafile could not be drawn";
+        return d;
+    }
+
+    QSvgRenderer renderer(svgData);
+    if (!renderer.isValid()) {
+        d.error = "The metafile could not be drawn";
+        return d;
+    }
+    // Rendered at screen resolution (15 twips a pixel), transparent outside the drawing.
+    QImage img(int(pxW), int(pxH), QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    renderer.render(&p);
+    p.end();
+    d.image = img;
+    d.naturalTwips = QSizeF(twW, twH);
+    return d;
+#endif
+}

@@ -1,0 +1,78 @@
+#include "BatchPrint.h"
+
+#include <QFileInfo>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
+
+#include "PainterSurface.h"
+#include "PrintJob.h"
+#include "app/Settings.h"
+#include "document/LabelDocument.h"
+#include "document/TextMeasure.h"
+#include "platform/ConsolePlatform.h"
+#include "platform/SettingsStore.h"
+
+namespace batch {
+
+int printPdf(const QString& labelFile, const QString& pdfOut, int copies, const SettingsStore& store,
+             const AppPaths& paths, QString* reason)
+{
+    ProgramValues app;
+    app.decimalSeparator = Module1::decimalSeparatorFromLocale();
+    settings::readAll(store, paths, app);
+    ConsolePlatform platform;
+    settings::checkFolders(app, paths, platform);
+    QtTextMeasurer measurer;
+
+    if (!Module1::fileExists(labelFile)) {
+        *reason = "File \"" + labelFile + "\" Not Found";
+        return 2;
+    }
+
+    LabelDocument doc(app, platform, measurer);
+    doc.saveFileName = doc.saveTitle = "Label 1";
+    if (!app.templateFile.isEmpty()) {
+        app.templateLoading = true;
+        doc.LoadFile(app.templateFolder + "/" + app.templateFile);
+        app.templateLoading = false;
+    }
+    doc.saveFileName = labelFile;
+    doc.saveTitle = Module1::pathFileName(labelFile);
+    const int before = int(platform.messages.size());
+    doc.LoadFile(labelFile);
+    for (int i = before; i < platform.messages.size(); ++i) {
+        const QString& m = platform.messages.at(i);
+        if (m.startsWith("Bad ")) {
+            *reason = m + ": " + labelFile;
+            return 3;
+        }
+    }
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdfOut);
+    const QPageSize paper(QLocale().measurementSystem() == QLocale::MetricSystem ? QPageSize::A4
+                                                                                : QPageSize::Letter);
+    printer.setPageLayout(QPageLayout(paper, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    const QPointF off = PainterSurface::printerOffsets(printer);
+    app.printerOffsetX = off.x();
+    app.printerOffsetY = off.y();
+
+    {
+        PainterSurface surface(printer);
+        if (!printjob::printLabels(doc, surface, 1.0, copies)) {
+            *reason = platform.messages.isEmpty() ? QString("printing failed") : platform.messages.last();
+            return 4;
+        }
+    }
+    const QFileInfo out(pdfOut);
+    if (!out.exists() || out.size() == 0) {
+        *reason = "could not write \"" + pdfOut + "\"";
+        return 4;
+    }
+    return 0;
+}
+
+} // namespace batch

@@ -1,0 +1,16 @@
+#pragma once
+// The headless batch mode: print sheets of a label file to a PDF.
+#include <QString>
+
+class SettingsStore;
+struct AppPaths;
+
+namespace batch {
+
+// Loads the label as File > Open does (settings, template, messages on stderr)
+// and prints the sheets. Returns the process exit code; on failure *reason
+// holds one line telling why.
+int printPdf(const QString& labelFile, const QString& pdfOut, int copies, const SettingsStore& store,
+             const AppPaths& paths, QString* reason);
+
+} // namespace batch

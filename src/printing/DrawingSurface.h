@@ -1,0 +1,56 @@
+#pragma once
+// Everything a sheet of labels is drawn with: the printer, a PDF, a preview
+// page image, or a recording in the tests. Units are inches from the top-left
+// corner of the printable area.
+#include <QImage>
+#include <QString>
+
+#include "app/Module1.h"
+
+// Raised by a surface when the device fails; handled by the print job only.
+struct PrintError {
+    int number;
+    QString text;
+};
+constexpr int PrinterNotAvailable = 482;
+
+class DrawingSurface {
+public:
+    virtual ~DrawingSurface() = default;
+
+    virtual bool isPrinter() const { return false; }
+    virtual double scaleWidth() const = 0;
+    virtual double scaleHeight() const = 0;
+
+    // A segment from (x1, y1) to (x2, y2).
+    virtual void line(double x1, double y1, double x2, double y2, ColorValue color) = 0;
+    // A rectangle outline with corner (x, y) and size (w, h).
+    virtual void box(double x, double y, double w, double h, ColorValue color) = 0;
+    virtual void filledBox(double x, double y, double w, double h, ColorValue color) = 0;
+    // An arc counter-clockwise from 3 o'clock as seen on the page, angles in radians.
+    virtual void arc(double cx, double cy, double radius, double start, double end, ColorValue color) = 0;
+    // An ellipse: radius is the larger half-axis, aspect is height / width.
+    virtual void ellipse(double cx, double cy, double radius, double aspect, ColorValue color) = 0;
+    virtual void paintPicture(const QImage& picture, double x, double y, double w, double h) = 0;
+
+    virtual void setFontName(const QString& name) = 0;
+    virtual void setFontSize(double points) = 0;
+    virtual void setFontBold(bool b) = 0;
+    virtual void setFontItalic(bool b) = 0;
+    virtual void setFontUnderline(bool b) = 0;
+    virtual void setForeColor(ColorValue color) = 0;
+    // Pen width in device pixels.
+    virtual void setDrawWidth(double pixels) = 0;
+
+    virtual void setCurrentX(double x) = 0;
+    virtual void setCurrentY(double y) = 0;
+    virtual double currentX() const = 0;
+    virtual double currentY() const = 0;
+    virtual double textWidth(const QString& text) = 0;
+    virtual double textHeight(const QString& text) = 0;
+    // Draws the text with its top at CurrentY, then moves down one line.
+    virtual void print(const QString& text) = 0;
+
+    virtual void newPage() = 0;
+    virtual void endDoc() = 0;
+};

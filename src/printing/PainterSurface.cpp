@@ -1,0 +1,164 @@
+#include "PainterSurface.h"
+
+#include <QFontMetricsF>
+#include <QPrinter>
+#include <cmath>
+
+#include "app/Colors.h"
+#include "document/TextMeasure.h"
+
+PainterSurface::PainterSurface(QPrinter& printer) : m_printer(&printer)
+{
+    m_font = QFont("Arial", 10);
+    if (!m_painter.begin(&printer))
+        return; // reported on the first drawing call
+    m_dpiX = printer.logicalDpiX();
+    m_dpiY = printer.logicalDpiY();
+    const QRectF paint = printer.pageLayout().paintRectPixels(printer.resolution());
+    m_scaleW = paint.width() / m_dpiX;
+    m_scaleH = paint.height() / m_dpiY;
+    m_painter.setRenderHint(QPainter::Antialiasing);
+    m_painter.setRenderHint(QPainter::SmoothPixmapTransform);
+}
+
+PainterSurface::PainterSurface(QImage& image, double widthInches, double heightInches)
+{
+    m_font = QFont("Arial", 10);
+    m_painter.begin(&image);
+    m_dpiX = image.width() / widthInches;
+    m_dpiY = image.height() / heightInches;
+    m_scaleW = widthInches;
+    m_scaleH = heightInches;
+    m_painter.setRenderHint(QPainter::Antialiasing);
+    m_painter.setRenderHint(QPainter::SmoothPixmapTransform);
+}
+
+PainterSurface::~PainterSurface()
+{
+    if (m_painter.isActive())
+        m_painter.end();
+}
+
+QPointF PainterSurface::printerOffsets(const QPrinter& printer)
+{
+    const QPageLayout layout = printer.pageLayout();
+    const QRectF full = layout.fullRect(QPageLayout::Inch);
+    const QRectF paint = layout.paintRect(QPageLayout::Inch);
+    return paint.topLeft() - full.topLeft();
+}
+
+void PainterSurface::ensureActive() const
+{
+    if (!m_painter.isActive())
+        throw PrintError{PrinterNotAvailable, "printer not available"};
+}
+
+QPen PainterSurface::pen(ColorValue c) const
+{
+    QPen p(colors::forPrint(c));
+    p.setWidthF(std::max(1.0, m_drawWidth) * (m_printer ? 1.0 : 1.0));
+    p.setCapStyle(Qt::FlatCap);
+    return p;
+}
+
+void PainterSurface::line(double x1, double y1, double x2, double y2, ColorValue color)
+{
+    ensureActive();
+    m_painter.setPen(pen(color));
+    m_painter.drawLine(dev(x1, y1), dev(x2, y2));
+}
+
+void PainterSurface::box(double x, double y, double w, double h, ColorValue color)
+{
+    ensureActive();
+    m_painter.setPen(pen(color));
+    m_painter.setBrush(Qt::NoBrush);
+    m_painter.drawRect(QRectF(dev(x, y), dev(x + w, y + h)));
+}
+
+void PainterSurface::filledBox(double x, double y, double w, double h, ColorValue color)
+{
+    ensureActive();
+    m_painter.fillRect(QRectF(dev(x, y), dev(x + w, y + h)), colors::forPrint(color));
+}
+
+void PainterSurface::arc(double cx, double cy, double radius, double start, double end, ColorValue color)
+{
+    ensureActive();
+    m_painter.setPen(pen(color));
+    m_painter.setBrush(Qt::NoBrush);
+    const double twoPi = 2 * M_PI;
+    double span = end - start;
+    if (span <= 0)
+        span += twoPi; // an end of 0 runs on to the full turn
+    const QRectF r(dev(cx - radius, cy - radius), dev(cx + radius, cy + radius));
+    m_painter.drawArc(r, int(std::lround(start * 180 / M_PI * 16)), int(std::lround(span * 180 / M_PI * 16)));
+}
+
+void PainterSurface::ellipse(double cx, double cy, double radius, double aspect, ColorValue color)
+{
+    ensureActive();
+    double rx = radius, ry = radius;
+    if (aspect < 1)
+        ry = radius * aspect;
+    else if (aspect > 1)
+        rx = radius / aspect;
+    m_painter.setPen(pen(color));
+    m_painter.setBrush(Qt::NoBrush);
+    m_painter.drawEllipse(QRectF(dev(cx - rx, cy - ry), dev(cx + rx, cy + ry)));
+}
+
+void PainterSurface::paintPicture(const QImage& picture, double x, double y, double w, double h)
+{
+    ensureActive();
+    m_painter.drawImage(QRectF(dev(x, y), dev(x + w, y + h)), picture);
+}
+
+void PainterSurface::setFontName(const QString& name) { m_font.setFamily(name); }
+void PainterSurface::setFontSize(double points) { m_font.setPointSizeF(points > 0 ? points : 1); }
+void PainterSurface::setFontBold(bool b) { m_font.setBold(b); }
+void PainterSurface::setFontItalic(bool b) { m_font.setItalic(b); }
+void PainterSurface::setFontUnderline(bool b) { m_font.setUnderline(b); }
+void PainterSurface::setForeColor(ColorValue color) { m_fore = color; }
+void PainterSurface::setDrawWidth(double pixels) { m_drawWidth = pixels; }
+
+double PainterSurface::textWidth(const QString& text)
+{
+    ensureActive();
+    m_painter.setFont(m_font);
+    return m_painter.fontMetrics().horizontalAdvance(text) / m_dpiX;
+}
+
+double PainterSurface::textHeight(const QString& text)
+{
+    ensureActive();
+    m_painter.setFont(m_font);
+    return m_painter.fontMetrics().height() * textlayout::splitLines(text).size() / m_dpiY;
+}
+
+void PainterSurface::print(const QString& text)
+{
+    ensureActive();
+    m_painter.setFont(m_font);
+    m_painter.setPen(colors::forPrint(m_fore));
+    const QFontMetricsF fm = QFontMetricsF(m_painter.fontMetrics());
+    m_painter.drawText(dev(m_curX, m_curY) + QPointF(0, fm.ascent()), text);
+    m_curY += fm.height() / m_dpiY;
+    m_curX = 0;
+}
+
+void PainterSurface::newPage()
+{
+    ensureActive();
+    if (m_printer && !m_printer->newPage())
+        throw PrintError{PrinterNotAvailable, "the printer refused a new page"};
+}
+
+void PainterSurface::endDoc()
+{
+    if (m_ended)
+        return;
+    m_ended = true;
+    if (m_painter.isActive())
+        m_painter.end();
+}

@@ -1,0 +1,62 @@
+#pragma once
+// The drawing surface over a QPainter: the printer, a PDF file or a page image.
+#include <QFont>
+#include <QPainter>
+#include <memory>
+
+#include "DrawingSurface.h"
+
+class QPrinter;
+
+class PainterSurface : public DrawingSurface {
+public:
+    // Draws on a printer (or PDF printer); origin at the printable area's corner.
+    explicit PainterSurface(QPrinter& printer);
+    // Draws on an image of a page of the given size in inches (preview).
+    PainterSurface(QImage& image, double widthInches, double heightInches);
+    ~PainterSurface() override;
+
+    bool isPrinter() const override { return m_printer != nullptr; }
+    double scaleWidth() const override { return m_scaleW; }
+    double scaleHeight() const override { return m_scaleH; }
+    void line(double x1, double y1, double x2, double y2, ColorValue color) override;
+    void box(double x, double y, double w, double h, ColorValue color) override;
+    void filledBox(double x, double y, double w, double h, ColorValue color) override;
+    void arc(double cx, double cy, double radius, double start, double end, ColorValue color) override;
+    void ellipse(double cx, double cy, double radius, double aspect, ColorValue color) override;
+    void paintPicture(const QImage& picture, double x, double y, double w, double h) override;
+    void setFontName(const QString& name) override;
+    void setFontSize(double points) override;
+    void setFontBold(bool b) override;
+    void setFontItalic(bool b) override;
+    void setFontUnderline(bool b) override;
+    void setForeColor(ColorValue color) override;
+    void setDrawWidth(double pixels) override;
+    void setCurrentX(double x) override { m_curX = x; }
+    void setCurrentY(double y) override { m_curY = y; }
+    double currentX() const override { return m_curX; }
+    double currentY() const override { return m_curY; }
+    double textWidth(const QString& text) override;
+    double textHeight(const QString& text) override;
+    void print(const QString& text) override;
+    void newPage() override;
+    void endDoc() override;
+
+    // Printable-area offsets of a printer in inches (page layout against the full page).
+    static QPointF printerOffsets(const QPrinter& printer);
+
+private:
+    void ensureActive() const;
+    QPen pen(ColorValue c) const;
+    QPointF dev(double x, double y) const { return QPointF(x * m_dpiX, y * m_dpiY); }
+
+    QPrinter* m_printer = nullptr;
+    QPainter m_painter;
+    double m_dpiX = 96, m_dpiY = 96;
+    double m_scaleW = 0, m_scaleH = 0;
+    double m_curX = 0, m_curY = 0;
+    double m_drawWidth = 1;
+    ColorValue m_fore = 0;
+    QFont m_font;
+    bool m_ended = false;
+};

@@ -1,0 +1,103 @@
+#include "PrintJob.h"
+
+#include "DrawingSurface.h"
+#include "LabelRenderer.h"
+#include "SheetLayout.h"
+#include "document/LabelDocument.h"
+#include "platform/Platform.h"
+
+namespace printjob {
+
+namespace {
+
+class JobSink : public sheet::Sink {
+public:
+    JobSink(LabelDocument& d, DrawingSurface& s, double ratio, double H, double R)
+        : m_doc(d), m_s(s), m_ratio(ratio), m_H(H), m_R(R)
+    {
+        curLabelX = d.getLeftMargin();
+        curLabelY = d.getTopMargin();
+    }
+    void label(double X, double Y) override
+    {
+        const ProgramValues& app = m_doc.app();
+        m_s.filledBox(X, Y, m_doc.getLabelWidth(), m_doc.getLabelHeight(), m_doc.backColor());
+        render::drawLabel(m_s, m_doc, app.printerOffsetX + curLabelX, app.printerOffsetY + curLabelY, m_ratio);
+        curLabelY += m_H + m_R;
+        m_s.setDrawWidth(1);
+        m_s.setForeColor(SysColorAppWorkspace);
+    }
+    void segment(double x1, double y1, double x2, double y2) override
+    {
+        m_s.line(x1, y1, x2, y2, SysColorAppWorkspace);
+    }
+    void columnDone() override
+    {
+        curLabelX += m_doc.getLabelWidth() + m_doc.app().columnSpace;
+        curLabelY = m_doc.getTopMargin();
+    }
+    double curLabelX, curLabelY;
+
+private:
+    LabelDocument& m_doc;
+    DrawingSurface& m_s;
+    double m_ratio, m_H, m_R;
+};
+
+} // namespace
+
+bool printLabels(LabelDocument& doc, DrawingSurface& surface, double ratio, int numCopies, const StatusFn& status)
+{
+    ProgramValues& app = doc.app();
+    Platform& platform = doc.platform();
+    app.ratio = ratio;
+    auto say = [&](const QString& s) {
+        if (status)
+            status(s);
+    };
+    say("Printing");
+    platform.processEvents();
+    try {
+        sheet::Params p;
+        p.W = doc.getLabelWidth();
+        p.H = doc.getLabelHeight();
+        p.leftMargin = doc.getLeftMargin();
+        p.topMargin = doc.getTopMargin();
+        // Spacing follows the current label settings, not the document's copies.
+        p.C = app.columnSpace;
+        p.R = app.rowSpace;
+        p.offsetX = app.printerOffsetX;
+        p.offsetY = app.printerOffsetY;
+        p.SW = surface.scaleWidth();
+        p.SH = surface.scaleHeight();
+        p.cutmarks = doc.getCutmarks();
+        for (int copy = 1; copy <= numCopies; ++copy) {
+            JobSink sink(doc, surface, ratio, p.H, p.R);
+            sheet::walk(p, sink);
+            if (copy < numCopies)
+                surface.newPage();
+        }
+        say("Writing to Print Queue");
+        if (surface.isPrinter())
+            surface.endDoc();
+        say("");
+        return true;
+    } catch (const PrintError& e) {
+        if (e.number == PrinterNotAvailable) {
+            // Every later step would fail the same way; one message is enough.
+            platform.message("Print Error: Printer not available, please check");
+        } else {
+            platform.message("Error" + QString::number(e.number) + ": Terminating Print");
+            if (surface.isPrinter()) {
+                try {
+                    surface.endDoc();
+                } catch (const PrintError&) {
+                }
+            }
+        }
+        say("");
+        return false;
+    }
+}
+
+} // namespace printjob

@@ -1,0 +1,180 @@
+// Start-up settings: defaults, conversions, folders, fonts, decimal separator.
+#include <QtTest>
+
+#include "app/Module1.h"
+#include "app/Settings.h"
+#include "support/TestEnv.h"
+
+class tst_Settings : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+
+    void emptyStoreGivesEveryDefault()
+    {
+        TestEnv env;
+        ProgramValues v;
+        v.labelType = 7; // must be overwritten
+        settings::readAll(env.store, env.ctx.paths, v);
+        QCOMPARE(v.mainLeft, 1000.0);
+        QCOMPARE(v.mainTop, 1000.0);
+        QCOMPARE(v.mainWidth, 6900.0);
+        QCOMPARE(v.mainHeight, 8900.0);
+        QCOMPARE(v.labelType, int16_t(0));
+        QCOMPARE(v.labelHeight, 3.75);
+        QCOMPARE(v.labelWidth, 3.0);
+        QCOMPARE(v.cutmarks, int16_t(2));
+        QCOMPARE(v.borderVisible, true);
+        QCOMPARE(v.borderStyle, QString("Rounded"));
+        QCOMPARE(v.borderWidth, int16_t(12));
+        QCOMPARE(v.borderColor, ColorValue(0));
+        QCOMPARE(v.gridWidth, int16_t(120));
+        QCOMPARE(v.gridHeight, int16_t(120));
+        QVERIFY(v.showGrid);
+        QVERIFY(v.snapToGrid);
+        QVERIFY(!v.showGuides);
+        QVERIFY(!v.aspectRatio);
+        QCOMPARE(v.labelFolder, env.ctx.paths.workBase + "/Labels");
+        QCOMPARE(v.graphicsFolder, env.ctx.paths.workBase + "/Graphics");
+        QCOMPARE(v.templateFolder, env.ctx.paths.workBase + "/Template");
+        QCOMPARE(v.templateFile, QString());
+        QVERIFY(!v.graphicsEditor.isEmpty());
+    }
+
+    void labelTypesAndStoredSizes()
+    {
+        TestEnv env;
+        ProgramValues v;
+        env.store.write("Settings", "Label Type", "2");
+        settings::readAll(env.store, env.ctx.paths, v);
+        QCOMPARE(v.labelHeight, 2.5);
+        QCOMPARE(v.labelWidth, 3.0);
+
+        // Types 0 and 1 ignore stored sizes.
+        env.store.write("Settings", "Label Type", "1");
+        env.store.write("Settings", "Label Height", "9");
+        settings::readAll(env.store, env.ctx.paths, v);
+        QCOMPARE(v.labelHeight, 4.0);
+        QCOMPARE(v.labelWidth, 5.0);
+
+        // A type the program never writes becomes the beer label.
+        env.store.write("Settings", "Label Type", "5");
+        settings::readAll(env.store, env.ctx.paths, v);
+        QCOMPARE(v.labelType, int16_t(0));
+        QCOMPARE(v.labelHeight, 3.75);
+    }
+
+    void unconvertibleValuesFallBackToDefaults()
+    {
+        TestEnv env;
+        env.store.write("Settings", "Border Width", "abc");
+        env.store.write("Settings", "Show Grid", "maybe");
+        env.store.write("Settings", "Grid Width", "0");
+        env.store.write("Settings", "Cutmarks", "99999999");
+        env.store.write("Settings", "Border", "0");
+        env.store.write("Settings", "Snap To Grid", "false");
+        env.store.write("Main", "Left", "");
+        ProgramValues v;
+        settings::readAll(env.store, env.ctx.paths, v);
+        QCOMPARE(v.borderWidth, int16_t(12));
+        QCOMPARE(v.showGrid, true);
+        QCOMPARE(v.gridWidth, int16_t(120)); // a zero step is refused
+        QCOMPARE(v.cutmarks, int16_t(2));
+        QCOMPARE(v.borderVisible, false);    // numeric text reads as a boolean
+        QCOMPARE(v.snapToGrid, false);       // case does not matter
+        QCOMPARE(v.mainLeft, 1000.0);
+    }
+
+    void commaDecimalSeparator()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QCOMPARE(Module1::decimalSeparatorFromLocale(), QChar(','));
+        QCOMPARE(Module1::numberToText(3.75), QString("3,75"));
+        TestEnv env;
+        env.store.write("Settings", "Label Type", "2");
+        env.store.write("Settings", "Label Height", "3,5");
+        env.store.write("Settings", "Label Width", "2.25"); // written before the locale changed
+        ProgramValues v;
+        settings::readAll(env.store, env.ctx.paths, v);
+        QCOMPARE(v.labelHeight, 3.5);
+        QCOMPARE(v.labelWidth, 2.25);
+
+        int beeps = 0;
+        static int* counter = nullptr;
+        counter = &beeps;
+        auto beep = [] { ++*counter; };
+        QCOMPARE(Module1::filterNumericKey(',', true, ',', beep), int16_t(','));
+        QCOMPARE(Module1::filterNumericKey('.', true, ',', beep), int16_t(0));
+        QCOMPARE(Module1::filterNumericKey(',', false, ',', beep), int16_t(0));
+        QCOMPARE(Module1::filterNumericKey('7', false, ',', beep), int16_t('7'));
+        QCOMPARE(Module1::filterNumericKey(8, false, ',', beep), int16_t(8));
+        QCOMPARE(Module1::filterNumericKey('x', true, '.', beep), int16_t(0));
+        QCOMPARE(beeps, 3);
+
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(Module1::decimalSeparatorFromLocale(), QChar('.'));
+    }
+
+    void missingFoldersAreRecreatedWithAMessage()
+    {
+        TestEnv env;
+        ProgramValues v;
+        settings::readAll(env.store, env.ctx.paths, v);
+        QDir(env.ctx.paths.workBase + "/Labels").removeRecursively();
+        QDir(env.ctx.paths.workBase + "/Template").removeRecursively();
+        settings::checkFolders(v, env.ctx.paths, env.platform);
+        QCOMPARE(env.platform.texts(), QStringList({"Missing Labels Folder. Created", "Missing Template Folder. Created"}));
+        QCOMPARE(env.platform.shown[0].icon, MsgIcon::Information);
+        QCOMPARE(env.platform.shown[0].title, QString("Corkcrafter 2"));
+        QVERIFY(QFileInfo(env.ctx.paths.workBase + "/Labels").isDir());
+
+        // The next start finds them and says nothing.
+        env.platform.shown.clear();
+        settings::checkFolders(v, env.ctx.paths, env.platform);
+        QVERIFY(env.platform.shown.isEmpty());
+
+        // A stored custom folder that is missing is replaced for the run only, silently.
+        env.store.write("Settings", "Label Folder", env.path("gone"));
+        settings::readAll(env.store, env.ctx.paths, v);
+        settings::checkFolders(v, env.ctx.paths, env.platform);
+        QCOMPARE(v.labelFolder, env.ctx.paths.workBase + "/Labels");
+        QVERIFY(env.platform.shown.isEmpty());
+        QCOMPARE(env.store.read("Settings", "Label Folder", ""), env.path("gone"));
+    }
+
+    void helpFileWarning()
+    {
+        TestEnv env;
+        settings::checkHelpFile(env.ctx.paths, env.platform);
+        QVERIFY(env.platform.shown.isEmpty());
+        env.ctx.paths.dataDir = env.path("nowhere");
+        settings::checkHelpFile(env.ctx.paths, env.platform);
+        QCOMPARE(env.platform.texts(), QStringList{"WARNING: Missing Help File"});
+        QCOMPARE(env.platform.shown[0].title, QString("HTML HelpCorkcrafter"));
+    }
+
+    void fontListWithoutDuplicates()
+    {
+        const QStringList list = Module1::buildFontList({"Times", "Arial", "Courier", "Arial", "times", "Times", "Zapf"});
+        QCOMPARE(list, QStringList({"Arial", "Courier", "Times", "times", "Zapf"}));
+        QCOMPARE(Module1::buildFontList({}), QStringList());
+    }
+
+    void iniStoreKeepsKeysWithSpaces()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.path() + "/settings.ini";
+        {
+            IniSettingsStore s(file);
+            s.write("Settings", "Label Height", "3.75");
+            s.write("MRUFiles", "0", "/home/me/Labels/Ale.ckm");
+        }
+        IniSettingsStore s(file);
+        QCOMPARE(s.read("Settings", "Label Height", "x"), QString("3.75"));
+        QCOMPARE(s.read("MRUFiles", "0", ""), QString("/home/me/Labels/Ale.ckm"));
+        QCOMPARE(s.read("Settings", "Missing Key", "dflt"), QString("dflt"));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_Settings)
+#include "tst_settings.moc"

@@ -1,0 +1,171 @@
+// The label document model: defaults, style codes, item indices, flags.
+#include <QtTest>
+
+#include "app/Units.h"
+#include "document/LabelDocument.h"
+#include "support/TestEnv.h"
+
+class tst_Model : public QObject {
+    Q_OBJECT
+private slots:
+    void roundingIsHalfToEven()
+    {
+        QCOMPARE(units::CInt(2.5), int16_t(2));
+        QCOMPARE(units::CInt(3.5), int16_t(4));
+        QCOMPARE(units::CInt(-2.5), int16_t(-2));
+        QCOMPARE(units::CInt(40000), int16_t(32767));
+        QCOMPARE(units::CInt(-1e9), int16_t(-32768));
+        QCOMPARE(units::inchesToTwips(3.75), 5400);
+    }
+
+    void newBeerLabelDefaults()
+    {
+        TestEnv env;
+        LabelDocument d(env.values, env.platform, env.fixed);
+        QCOMPARE(d.getLabelType(), int16_t(0));
+        QCOMPARE(d.surfaceWidth(), 4320);
+        QCOMPARE(d.surfaceHeight(), 5400);
+        QCOMPARE(d.borderRect(), QRectF(360, 360, 3600, 4680));
+        QCOMPARE(d.getCutmarks(), int16_t(2));
+        QCOMPARE(d.backColor(), ColorValue(0x80000005));
+        QCOMPARE(d.valBorderStyle, QString("Rounded"));
+        QCOMPARE(d.border().shapeCode, int16_t(4));
+        QCOMPARE(d.border().width, int16_t(12));
+        QVERIFY(d.border().visible);
+        QVERIFY(!d.valMaintainAspectRatioFlag);
+        QVERIFY(d.getIsBlankForm());
+        QVERIFY(!d.isChanged());
+        QCOMPARE(d.getTextWidth(), int16_t(0));
+        QCOMPARE(d.getTextHeight(), int16_t(0));
+        QCOMPARE(d.getActiveGraphicSpecs(), QString());
+        QCOMPARE(d.getTextColor(), ColorValue(0));
+        QCOMPARE(d.getTextFontSize(), QString());
+
+        // The setters only store.
+        d.setTopMargin(0.5);
+        d.setColumnSpace(0.125);
+        d.setLabelDimensions(1, 4, 5);
+        QCOMPARE(d.getTopMargin(), 0.5);
+        QCOMPARE(d.getColumnSpace(), 0.125);
+        QCOMPARE(d.getLabelWidth(), 5.0);
+        QCOMPARE(d.surfaceWidth(), 4320); // until resizeLabel
+        d.resizeLabel();
+        QCOMPARE(d.surfaceWidth(), 7200);
+        QCOMPARE(d.borderRect(), QRectF(360, 360, 6480, 5040));
+        QVERIFY(!d.isChanged());
+    }
+
+    void styleMapping()
+    {
+        QCOMPARE(Module1::styleNameToShapeCode("Square"), int16_t(0));
+        QCOMPARE(Module1::styleNameToShapeCode("Rounded"), int16_t(4));
+        QCOMPARE(Module1::styleNameToShapeCode("Oval"), int16_t(2));
+        QCOMPARE(Module1::styleNameToShapeCode("oval"), int16_t(0));
+        QCOMPARE(Module1::shapeCodeToListPosition(Module1::styleNameToShapeCode("oval")), 0);
+        QCOMPARE(Module1::shapeCodeToListPosition(2), 2);
+        QCOMPARE(Module1::shapeCodeToListPosition(4), 1);
+        QCOMPARE(Module1::shapeCodeToListPosition(3), 1);
+
+        TestEnv env;
+        env.values.borderStyle = "rounded";
+        LabelDocument d(env.values, env.platform, env.fixed);
+        QCOMPARE(d.border().shapeCode, int16_t(0));
+    }
+
+    void indicesAreNeverReused()
+    {
+        TestEnv env;
+        LabelDocument d(env.values, env.platform, env.fixed);
+        QVERIFY(d.createNewText("One", 0));
+        QVERIFY(d.createNewText("Two", 0));
+        QCOMPARE(d.activeTextIndex(), 2);
+        d.deleteSelectedObject(false);
+        QVERIFY(!d.activeTextItemSelected());
+        QCOMPARE(int(d.texts().size()), 1);
+        QVERIFY(d.createNewText("Three", 0));
+        QCOMPARE(d.activeTextIndex(), 3);
+        QVERIFY(d.textAt(1) && !d.textAt(2) && d.textAt(3));
+
+        // Deleting asks first; No keeps the item.
+        env.platform.answers = {MsgAnswer::No};
+        d.deleteSelectedObject();
+        QCOMPARE(env.platform.texts().last(), QString("Are you sure you want to delete the selected text?"));
+        QVERIFY(d.textAt(3));
+    }
+
+    void pictureRanksStayAPermutation()
+    {
+        TestEnv env;
+        QImage img(10, 10, QImage::Format_RGB32);
+        img.fill(Qt::red);
+        for (const char* p : {"/a.png", "/b.png", "/c.png"})
+            env.platform.pictures[p] = PictureData{img, QSizeF(150, 150), {}};
+        LabelDocument d(env.values, env.platform, env.fixed);
+        QVERIFY(d.createNewGraphic("/a.png"));
+        QVERIFY(d.createNewGraphic("/b.png"));
+        QVERIFY(d.createNewGraphic("/c.png"));
+        auto ranks = [&] {
+            QList<int> r;
+            for (const auto& [i, g] : d.graphics())
+                r << g.rank;
+            return r;
+        };
+        QCOMPARE(ranks(), QList<int>({0, 1, 2}));
+        d.selectGraphic(1);
+        d.bringForwardActive();
+        QCOMPARE(ranks(), QList<int>({2, 0, 1}));
+        d.selectGraphic(3);
+        d.sendBackActive();
+        QCOMPARE(ranks(), QList<int>({2, 1, 0}));
+        d.selectGraphic(2);
+        d.deleteSelectedObject(false);
+        QCOMPARE(ranks(), QList<int>({1, 0}));
+        QCOMPARE(d.findGraphicByRank(0), 3);
+        QCOMPARE(d.findGraphicByRank(1), 1);
+        QVERIFY(d.createNewGraphic("/a.png"));
+        QCOMPARE(d.activeGraphicIndex(), 4);
+        QCOMPARE(d.graphics().at(4).rank, int16_t(2));
+    }
+
+    void flagTransitions()
+    {
+        TestEnv env;
+        LabelDocument d(env.values, env.platform, env.fixed);
+        QVERIFY(d.getIsBlankForm() && !d.isChanged());
+        // Viewing commands change nothing.
+        d.showGuides(true);
+        d.SelectNothing();
+        QVERIFY(d.getIsBlankForm() && !d.isChanged());
+        d.setChanged();
+        QVERIFY(!d.getIsBlankForm() && d.isChanged());
+
+        LabelDocument d2(env.values, env.platform, env.fixed);
+        QVERIFY(d2.createNewText("Ale", 0));
+        QVERIFY(!d2.getIsBlankForm() && d2.isChanged());
+        QVERIFY(d2.SaveLabelToFile(env.path("ale.ckm")));
+        QVERIFY(!d2.getIsBlankForm() && !d2.isChanged());
+        // Editing the text of an item keeps the flag as it was.
+        d2.selectText(1);
+        d2.setTextText("Stout");
+        QVERIFY(!d2.isChanged());
+    }
+
+    void creationCounterLimit()
+    {
+        TestEnv env;
+        LabelDocument d(env.values, env.platform, env.fixed);
+        // Fill up to the last representable index quickly through deletes.
+        for (int i = 0; i < LabelDocument::MaxItemIndex; ++i) {
+            QVERIFY(d.createNewText("x", 0));
+            d.deleteSelectedObject(false);
+        }
+        QVERIFY(d.createNewText("kept", 0) == false);
+        QCOMPARE(env.platform.texts().last(),
+                 QString("This label cannot hold more text items. Save it and start a new label."));
+        QCOMPARE(int(d.texts().size()), 0);
+        QCOMPARE(d.textCounter(), LabelDocument::MaxItemIndex);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_Model)
+#include "tst_model.moc"
