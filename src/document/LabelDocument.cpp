@@ -517,3 +517,56 @@ void LabelDocument::showGuides(bool visible)
     m_guidesVisible = visible;
     repaint();
 }
+
+namespace {
+template <class Item> bool activeBox(Item* item, double*& left, double*& top, double& w, double& h)
+{
+    if (!item)
+        return false;
+    left = &item->left;
+    top = &item->top;
+    w = item->width;
+    h = item->height;
+    return true;
+}
+} // namespace
+
+void LabelDocument::horizontalAlign(int mode)
+{
+    double *left = nullptr, *top = nullptr, w = 0, h = 0;
+    if (!activeBox(activeGraphic(), left, top, w, h) && !activeBox(activeText(), left, top, w, h))
+        return;
+    const double gx = m_vGuideX;
+    if (mode == 1)
+        *left = gx - w;
+    else if (mode == 2)
+        *left = gx - w / 2;
+    else if (mode == 3)
+        *left = gx;
+    repaint();
+}
+
+void LabelDocument::verticalAlign(int mode)
+{
+    double *left = nullptr, *top = nullptr, w = 0, h = 0;
+    if (!activeBox(activeGraphic(), left, top, w, h) && !activeBox(activeText(), left, top, w, h))
+        return;
+    const double gy = m_hGuideY;
+    if (mode == 1)
+        *top = gy;
+    else if (mode == 2)
+        *top = gy - h / 2;
+    else if (mode == 3)
+        *top = gy - h;
+    repaint();
+}
+
+void LabelDocument::nudge(int dx, int dy)
+{
+    double *left = nullptr, *top = nullptr, w = 0, h = 0;
+    if (!activeBox(activeGraphic(), left, top, w, h) && !activeBox(activeText(), left, top, w, h))
+        return;
+    *left += dx;
+    *top += dy;
+    repaint();
+}

@@ -123,6 +123,12 @@ public:
     void deleteSelectedObject(bool verifyFlag = true);
     void bringForwardActive();
     void sendBackActive();
+    // Aligns the active item on the guides: 1 right edge, 2 centre, 3 left edge
+    // on the vertical guide; 1 top, 2 centre, 3 bottom on the horizontal one.
+    void horizontalAlign(int mode);
+    void verticalAlign(int mode);
+    // Arrow keys: the active item moves 15 twips.
+    void nudge(int dx, int dy);
 
     // --- guides ------------------------------------------------------------
     void showGuides(bool visible);

@@ -1,5 +1,6 @@
 #include "LabelView.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -16,6 +17,7 @@ LabelView::LabelView(LabelDocument& doc, QWidget* parent) : QWidget(parent), m_d
 {
     setObjectName("picLabelView");
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::ClickFocus);
 }
 
 double LabelView::twipsPerPixel() const
@@ -181,4 +183,15 @@ void LabelView::mousePressEvent(QMouseEvent* e)
 void LabelView::mouseDoubleClickEvent(QMouseEvent* e)
 {
     emit doubleClicked(toTwips(e->position()));
+}
+
+void LabelView::keyPressEvent(QKeyEvent* e)
+{
+    switch (e->key()) {
+    case Qt::Key_Left: m_doc.nudge(-15, 0); break;
+    case Qt::Key_Up: m_doc.nudge(0, -15); break;
+    case Qt::Key_Right: m_doc.nudge(15, 0); break;
+    case Qt::Key_Down: m_doc.nudge(0, 15); break;
+    default: QWidget::keyPressEvent(e); return;
+    }
 }

@@ -36,6 +36,7 @@ public:
 
     // Closing: asks about unsaved changes. False when the user cancelled.
     bool queryClose();
+    void detachMain() { m_main = nullptr; }
 
     // DocumentObserver
     void documentRepaint() override;

@@ -55,11 +55,11 @@ frmMain::frmMain(AppContext& ctx) : m_ctx(ctx)
     m_mdi->setBackground(palette().brush(QPalette::Mid));
     setCentralWidget(m_mdi);
     connect(m_mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
-        static QPointer<frmDocument> previous;
-        if (previous && (!sub || sub->widget() != previous))
-            previous->SelectNothing();
+        // Leaving a document clears its selection.
+        if (m_previous && (!sub || sub->widget() != m_previous))
+            m_previous->SelectNothing();
         auto* doc = sub ? qobject_cast<frmDocument*>(sub->widget()) : nullptr;
-        previous = doc;
+        m_previous = doc;
         if (doc)
             documentActivated(doc);
     });
@@ -80,7 +80,15 @@ frmMain::frmMain(AppContext& ctx) : m_ctx(ctx)
     connect(m_timTipOfTheDay, &QTimer::timeout, this, [this] { m_timTipOfTheDay->stop(); });
 }
 
-frmMain::~frmMain() { delete m_printer; }
+frmMain::~frmMain()
+{
+    // The documents outlive this object for a moment while Qt tears the
+    // children down; they must not call back into a half-destroyed window.
+    disconnect(m_mdi, nullptr, this, nullptr);
+    for (frmDocument* d : documents())
+        d->detachMain();
+    delete m_printer;
+}
 
 QAction* frmMain::addItem(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& key)
 {
@@ -666,12 +674,11 @@ void frmMain::tbToolbar_ButtonClick(const QString& key)
     } else if (key == "Select")
         mnuFileLabelSize_Click(2);
     else if (key == "Right Align" || key == "Horizontal Center" || key == "Left Align") {
-        // Aligning on the guides arrives with item editing.
         if (doc)
-            m_ctx.platform.message("Aligning on the guides is not available yet.", MsgIcon::Information);
+            doc->horizontalAlign(key == "Right Align" ? 1 : key == "Horizontal Center" ? 2 : 3);
     } else if (key == "Top Align" || key == "Vertical Center" || key == "Bottom Align") {
         if (doc)
-            m_ctx.platform.message("Aligning on the guides is not available yet.", MsgIcon::Information);
+            doc->verticalAlign(key == "Top Align" ? 1 : key == "Vertical Center" ? 2 : 3);
     } else if (key == "Add Image")
         mnuGraphicNew_Click();
     else if (key == "Bring Forward")

@@ -3,6 +3,7 @@
 // multiple-document area. Commands act on the active document by name.
 #include <QMainWindow>
 #include <QMap>
+#include <QPointer>
 
 #include "RecentFiles.h"
 #include "document/LabelTypes.h"
@@ -146,4 +147,5 @@ private:
     bool m_loading = false;
     bool m_toolbarClick = false;
     QPrinter* m_printer = nullptr;
+    QPointer<frmDocument> m_previous;
 };

@@ -1,0 +1,327 @@
+// The main window driven through its menu items, buttons and boxes.
+#include <QtTest>
+#include <QComboBox>
+#include <QLabel>
+#include <QStatusBar>
+#include <QWidgetAction>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QScrollBar>
+#include <QToolBar>
+
+#include "document/LabelView.h"
+#include "document/frmDocument.h"
+#include "mainwindow/frmMain.h"
+#include "support/TestEnv.h"
+
+class tst_MainWindow : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestEnv> env;
+    std::unique_ptr<frmMain> main;
+
+    frmDocument* doc() { return main->activeDocument(); }
+
+private slots:
+    void init()
+    {
+        env = std::make_unique<TestEnv>(true);
+        main = std::make_unique<frmMain>(env->ctx);
+        main->Form_Load();
+        main->resize(1100, 800);
+        main->show();
+        main->LoadNewDoc();
+    }
+    void cleanup()
+    {
+        for (QMdiSubWindow* s : main->mdiArea()->subWindowList())
+            if (auto* d = qobject_cast<frmDocument*>(s->widget()))
+                d->setFlags(false, true);
+        main.reset();
+        env.reset();
+    }
+
+    void menusAndCaption()
+    {
+        QCOMPARE(main->windowTitle(), QString("Corkcrafter - 2.15"));
+        struct Item {
+            const char* name;
+            const char* caption;
+            const char* key;
+            bool visible, enabled, checked;
+        } items[] = {
+            {"mnuFileNew", "&New", "Ctrl+N", true, true, false},
+            {"mnuFileOpen", "&Open...", "Ctrl+O", true, true, false},
+            {"mnuFileSave1", "Save &As...", "", true, true, false},
+            {"mnuFileSaveAll", "Save A&ll", "", true, true, false},
+            {"mnuFileLabelSize0", "Default &Beer Label", "", true, true, true},
+            {"mnuFileLabelSize1", "Default &Wine Label", "", true, true, false},
+            {"mnuFileLabelSize2", "&Label Properties/Options...", "", true, true, false},
+            {"mnuFilePageSetup", "Page Set&up...", "", true, true, false},
+            {"mnuFilePrintPreview", "Print Pre&view", "", true, true, false},
+            {"mnuFileMRU0", "", "", false, false, false},
+            {"mnuFileExit", "E&xit", "", true, true, false},
+            {"mnuEditUndo", "&Undo", "", false, false, false},
+            {"mnuEditDelete", "Delete", "Del", true, false, false},
+            {"mnuEditCut", "Cu&t", "Ctrl+X", true, true, false},
+            {"mnuViewToolbar", "&Toolbar", "", true, true, true},
+            {"mnuViewStatusBar", "Status &Bar", "", true, true, true},
+            {"mnuViewShowGrid", "&Show Grid", "", true, true, true},
+            {"mnuViewSnapToGrid", "Snap To &Grid", "", true, true, true},
+            {"mnuViewShowGuides", "Sho&w Guides", "", true, true, false},
+            {"mnuViewBringForward", "Bring &Forward", "", true, false, false},
+            {"mnuTextEdit", "&Edit Text", "", true, false, false},
+            {"mnuGraphicAspectRatio", "Maintain &Aspect Ratio", "", true, true, false},
+            {"mnuGraphicEdit", "Edit Graphic", "", true, false, false},
+            {"mnuGraphicRotateLeft", "Rotate &Left", "", false, false, false},
+            {"mnuLabelBorderVisible", "Border &Visible", "", true, true, true},
+            {"mnuLabelBackColor", "Label Background Color", "", true, true, false},
+            {"mnuWindowTileVertical", "Tile &Vertical", "", true, true, false},
+            {"mnuHelpOtherSoftware", "&Other Kelvane Software", "", true, true, false},
+            {"mnuHelpAbout", "&About ", "", true, true, false},
+        };
+        // Qt reports a hidden action as disabled too.
+        for (const Item& it : items) {
+            QAction* a = main->findChild<QAction*>(it.name);
+            QVERIFY2(a, it.name);
+            QCOMPARE(a->text(), QString(it.caption));
+            QCOMPARE(a->shortcut(), QKeySequence(it.key));
+            QVERIFY2(a->isVisible() == it.visible, it.name);
+            QVERIFY2(a->isEnabled() == it.enabled, it.name);
+            QVERIFY2(a->isChecked() == it.checked, it.name);
+        }
+        QVERIFY(main->findChild<QAction*>("mnuFileBar4")->isVisible());
+        QVERIFY(!main->findChild<QAction*>("mnuFileBar5")->isVisible());
+        QCOMPARE(main->statusPanel()->text(), QString("Status"));
+        QCOMPARE(doc()->caption(), QString("Label 1"));
+    }
+
+    void comboListsAndToolbars()
+    {
+        QComboBox* sizes = main->cboFontSize();
+        QCOMPARE(sizes->itemText(0), QString("6"));
+        QCOMPARE(sizes->itemText(1), QString("8"));
+        QCOMPARE(sizes->itemText(2), QString("9"));
+        QCOMPARE(sizes->itemText(3), QString("10"));
+        QCOMPARE(sizes->count(), 18);
+        QCOMPARE(sizes->currentText(), QString("18"));
+        QComboBox* widths = main->cboBorderWidth();
+        QCOMPARE(widths->count(), 16);
+        QCOMPARE(widths->findText("5 "), -1);
+        QCOMPARE(widths->itemText(0), QString("1 "));
+        QCOMPARE(widths->currentText(), QString("12"));
+        QCOMPARE(main->cboBorderStyle()->currentText(), QString("Rounded"));
+
+        // Every shown button has a picture.
+        for (int i = 0; i < 3; ++i)
+            for (QAction* a : main->tbToolbar(i)->actions())
+                if (!a->isSeparator() && a->isVisible() && !qobject_cast<QWidgetAction*>(a))
+                    QVERIFY2(!a->icon().isNull(), qPrintable(a->text()));
+        QCOMPARE(main->button("Preview")->toolTip(), QString("Print Preview"));
+        QCOMPARE(main->button("Aspect Ratio")->toolTip(), QString("Maintain Aspect Ratio"));
+        QVERIFY(main->button("Center")->isChecked());
+
+        main->action("mnuViewToolbar")->trigger();
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(!main->tbToolbar(i)->isVisible());
+        main->action("mnuViewToolbar")->trigger();
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(main->tbToolbar(i)->isVisible());
+        main->action("mnuViewStatusBar")->trigger();
+        QVERIFY(!main->statusBar()->isVisible());
+    }
+
+    void dropDownRekeysTheButton()
+    {
+        doc()->createNewText("Ale", 0);
+        const double before = doc()->activeText()->left;
+        main->tbToolbar_ButtonMenuClick("Right Align");
+        QVERIFY(main->button("Right Align"));
+        QVERIFY(!main->button("Horizontal Center"));
+        QCOMPARE(doc()->activeText()->left, before); // nothing aligned yet
+        main->button("Right Align")->trigger();
+        QCOMPARE(doc()->activeText()->left, doc()->vGuideX() - doc()->activeText()->width);
+        main->tbToolbar_ButtonMenuClick("Bottom Align");
+        main->button("Bottom Align")->trigger();
+        QCOMPARE(doc()->activeText()->top, doc()->hGuideY() - doc()->activeText()->height);
+    }
+
+    void borderWidthBox()
+    {
+        QComboBox* box = main->cboBorderWidth();
+        QLineEdit* edit = box->lineEdit();
+        auto type = [&](const QString& t) {
+            edit->selectAll();
+            QTest::keyClicks(edit, t);
+        };
+        type("39");
+        QCOMPARE(doc()->border().width, int16_t(39));
+        type("40");
+        QCOMPARE(box->currentText(), QString("12"));
+        QCOMPARE(doc()->border().width, int16_t(4)); // the "4" typed on the way was applied
+        main->cboBorderWidth_Change("-3");
+        QCOMPARE(box->currentText(), QString("12"));
+        doc()->border().width = 7;
+        box->setCurrentText("0");
+        main->cboBorderWidth_Change("0");
+        QCOMPARE(box->currentText(), QString("0"));
+        QCOMPARE(doc()->border().width, int16_t(7));
+        main->cboBorderWidth_LostFocus();
+        QCOMPARE(box->currentText(), QString("7"));
+        box->setCurrentText("abc");
+        main->cboBorderWidth_Change("abc");
+        QCOMPARE(doc()->border().width, int16_t(7));
+        main->cboBorderWidth_LostFocus();
+        QCOMPARE(box->currentText(), QString("7"));
+        // Choosing "40" from the list is accepted.
+        box->setCurrentIndex(box->findText("40"));
+        main->cboBorderWidth_Click();
+        QCOMPARE(doc()->border().width, int16_t(40));
+    }
+
+    void borderButtonsAndStyle()
+    {
+        QAction* menu = main->action("mnuLabelBorderVisible");
+        QAction* btn = main->button("Show Border");
+        QVERIFY(menu->isChecked() && btn->isChecked());
+        btn->trigger();
+        QVERIFY(!menu->isChecked());
+        QVERIFY(!btn->isChecked());
+        QVERIFY(!doc()->border().visible);
+        QVERIFY(doc()->isChanged());
+        menu->trigger();
+        QVERIFY(menu->isChecked() && btn->isChecked() && doc()->border().visible);
+
+        main->cboBorderStyle()->setCurrentText("Oval");
+        main->cboBorderStyle_Click();
+        QCOMPARE(doc()->valBorderStyle, QString("Oval"));
+        QCOMPARE(doc()->border().shapeCode, int16_t(2));
+
+        // Aspect ratio: menu and button follow each other and the setting is written.
+        main->button("Aspect Ratio")->trigger();
+        QVERIFY(doc()->valMaintainAspectRatioFlag);
+        QVERIFY(main->action("mnuGraphicAspectRatio")->isChecked());
+        QCOMPARE(env->store.read("Settings", "Aspect Ratio", ""), QString("True"));
+        main->action("mnuGraphicAspectRatio")->trigger();
+        QVERIFY(!main->button("Aspect Ratio")->isChecked());
+        QCOMPARE(env->store.read("Settings", "Aspect Ratio", ""), QString("False"));
+    }
+
+    void activationShowsTheDocumentsState()
+    {
+        frmDocument* first = doc();
+        first->border().width = 3;
+        first->valBorderStyle = "Square";
+        main->LoadNewDoc();
+        QCOMPARE(doc()->caption(), QString("Label 2"));
+        QCOMPARE(main->cboBorderWidth()->currentText(), QString("12"));
+        main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(first->parentWidget()));
+        QCOMPARE(doc(), first);
+        QCOMPARE(main->cboBorderWidth()->currentText(), QString("3"));
+        QCOMPARE(main->cboBorderStyle()->currentText(), QString("Square"));
+    }
+
+    void labelViewAtTrueSize()
+    {
+        LabelView* view = doc()->picLabelView();
+        QCOMPARE(view->objectName(), QString("picLabelView"));
+        QCOMPARE(view->twipsPerPixel(), 1440.0 / view->logicalDpiX());
+        QCOMPARE(view->size(), view->pixelSizeFor(4320, 5400));
+        view->grab();
+        QCOMPARE(view->gridDotCount(), 37 * 46);
+        main->action("mnuViewShowGrid")->trigger();
+        QCOMPARE(env->store.read("Settings", "Show Grid", ""), QString("False"));
+        view->grab();
+        QCOMPARE(view->gridDotCount(), 0);
+        main->action("mnuViewShowGuides")->trigger();
+        QVERIFY(doc()->guidesVisible());
+        QCOMPARE(doc()->vGuideX(), 2160.0);
+        QCOMPARE(doc()->hGuideY(), 2700.0);
+
+        // A window smaller than the label gets both bars and the corner.
+        auto* sub = qobject_cast<QMdiSubWindow*>(doc()->parentWidget());
+        sub->resize(150, 150);
+        QVERIFY(doc()->VScroll()->isVisible());
+        QVERIFY(doc()->HScroll()->isVisible());
+        QVERIFY(doc()->Corner()->isVisible());
+        doc()->VScroll()->setValue(40);
+        QCOMPARE(view->y(), view->pixelSizeFor(0, 120).height() - 40);
+        doc()->resizeLabel();
+        QVERIFY(!doc()->VScroll()->isVisible());
+        QCOMPARE(doc()->VScroll()->value(), 0);
+    }
+
+    void labelSizeCommands()
+    {
+        main->action("mnuFileLabelSize1")->trigger();
+        QCOMPARE(doc()->surfaceWidth(), 7200);
+        QCOMPARE(doc()->surfaceHeight(), 5760);
+        QVERIFY(main->action("mnuFileLabelSize1")->isChecked());
+        QVERIFY(!main->action("mnuFileLabelSize0")->isChecked());
+        QCOMPARE(env->store.read("Settings", "Label Type", ""), QString("1"));
+        QCOMPARE(env->store.read("Settings", "Label Width", ""), QString("5"));
+        QCOMPARE(env->values.labelWidth, 5.0);
+
+        main->mnuFileClose_Click();
+        QVERIFY(!doc());
+        env->platform.shown.clear();
+        main->action("mnuFileLabelSize0")->trigger();
+        QCOMPARE(env->platform.texts(), QStringList{"You must have a Label Loaded to set Properties"});
+        QVERIFY(main->action("mnuFileLabelSize0")->isChecked());
+        QCOMPARE(env->values.labelHeight, 3.75);
+    }
+
+    void closeAsksAboutChanges()
+    {
+        doc()->setChanged();
+        auto* sub = qobject_cast<QMdiSubWindow*>(doc()->parentWidget());
+        env->platform.answers = {MsgAnswer::Cancel};
+        QVERIFY(!sub->close());
+        QCOMPARE(env->platform.shown.last().text, QString("'Label 1' has Changed, Save the Changes?"));
+        QCOMPARE(env->platform.shown.last().buttons, MsgButtons::YesNoCancel);
+        QCOMPARE(env->platform.shown.last().icon, MsgIcon::Question);
+        QVERIFY(doc());
+
+        // Yes with a cancelled save dialog keeps the window and its changes.
+        env->platform.answers = {MsgAnswer::Yes};
+        env->platform.saveAnswers = {std::nullopt};
+        QVERIFY(!sub->close());
+        QVERIFY(doc() && doc()->isChanged());
+
+        env->platform.answers = {MsgAnswer::No};
+        QVERIFY(sub->close());
+        QCoreApplication::processEvents();
+        QVERIFY(!doc());
+
+        // An unchanged document closes without a question.
+        main->LoadNewDoc();
+        const int asked = int(env->platform.shown.size());
+        main->mnuFileClose_Click();
+        QCOMPARE(int(env->platform.shown.size()), asked);
+    }
+
+    void commandsWithoutADocumentDoNotCrash()
+    {
+        main->mnuFileClose_Click();
+        QVERIFY(!doc());
+        for (const char* name : {"mnuFileSave0", "mnuFileSaveAll", "mnuFileClose", "mnuEditDelete", "mnuViewShowGuides",
+                                 "mnuViewShowGrid", "mnuGraphicAspectRatio", "mnuFilePrint", "mnuTextEdit"})
+            main->action(name)->trigger();
+        for (const char* key : {"Bold", "Center", "Delete", "Horizontal Center", "Vertical Center", "Save", "Show Border", "Print"}) {
+            QVERIFY2(main->button(key), key);
+            main->button(key)->trigger();
+        }
+        QVERIFY(!doc());
+        // Text colour creates a document first; a cancelled chooser changes nothing.
+        env->platform.colorAnswers = {std::nullopt};
+        main->action("mnuTextColor")->trigger();
+        QVERIFY(doc());
+        QCOMPARE(env->platform.colorTitles.last(), QString("Text Color"));
+        QCOMPARE(env->values.textColor, ColorValue(0));
+    }
+};
+
+QTEST_MAIN(tst_MainWindow)
+#include "tst_mainwindow.moc"
