@@ -1,0 +1,310 @@
+// Text items (creation, wrap, formatting, the text dialog) and picture items
+// (fit, reload, aspect, metafiles, the external editor).
+#include <QtTest>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "dialogs/frmTextInput.h"
+#include "document/LabelDocument.h"
+#include "document/frmDocument.h"
+#include "mainwindow/frmMain.h"
+#include "support/TestEnv.h"
+#include "support/Wmf.h"
+
+namespace {
+QImage solid(QColor c, int w = 8, int h = 8)
+{
+    QImage i(w, h, QImage::Format_RGB32);
+    i.fill(c);
+    return i;
+}
+
+// Answers the text dialog once it is open.
+void whenDialogOpens(std::function<void(frmTextInput*)> act)
+{
+    QTimer::singleShot(0, [act] {
+        auto* dlg = qobject_cast<frmTextInput*>(QApplication::activeModalWidget());
+        QVERIFY(dlg);
+        act(dlg);
+    });
+}
+} // namespace
+
+class tst_Items : public QObject {
+    Q_OBJECT
+private slots:
+    void newTextIsCentredWithItsBox()
+    {
+        TestEnv env;
+        LabelDocument d(env.values, env.platform, env.fixed);
+        QVERIFY(d.createNewText("Ale", 90));
+        const TextItem& t = *d.activeText();
+        QCOMPARE(t.width, 360.0);
+        QCOMPARE(t.height, 260.0);
+        QCOMPARE(t.left, (4320 - 360) / 2.0);
+        QCOMPARE(t.top, (5400 - 260) / 2.0);
+        QCOMPARE(t.rotation, int16_t(90));
+        QCOMPARE(t.alignment, int16_t(2));
+        QCOMPARE(t.font.name, QString("Arial"));
+        QCOMPARE(t.font.size, 18.0);
+        QCOMPARE(d.getTextWidth(), int16_t(360));
+        QVERIFY(d.isChanged());
+
+        // The next item takes the current formatting.
+        env.values.bold = true;
+        env.values.fontSize = "12";
+        env.values.textColor = 0x0000FF;
+        env.values.textAlignment = 0;
+        QVERIFY(d.createNewText("Two\r\nlines", 0));
+        QVERIFY(d.activeText()->font.bold);
+        QCOMPARE(d.activeText()->font.size, 12.0);
+        QCOMPARE(d.getTextColor(), ColorValue(0x0000FF));
+        QCOMPARE(d.activeText()->alignment, int16_t(0));
+        QCOMPARE(d.getTextHeight(), int16_t(2 * 200 + 60));
+    }
+
+    void autofitWrap()
+    {
+        auto width = [](const QString& s) {
+            double w = 0;
+            for (const QString& l : textlayout::splitLines(s))
+                w = std::max<double>(w, l.size() * 100.0);
+            return w;
+        };
+        // 3-inch label: limit 3240, so a line may hold at most 32 characters.
+        QCOMPARE(textlayout::autofitWrap("The quick brown fox jumps over the lazy dog", 3.0, width),
+                 QString("The quick brown fox jumps over\r\nthe lazy dog"));
+        // A word wider than the limit becomes the limit: nothing joins next to it.
+        QCOMPARE(textlayout::autofitWrap("Extraordinarilylongwordthatexceedsit ok no", 3.0, width),
+                 QString("Extraordinarilylongwordthatexceedsit\r\nok\r\nno"));
+        QCOMPARE(textlayout::autofitWrap("   ", 3.0, width), QString("   "));
+        QCOMPARE(textlayout::autofitWrap("  Ale  ", 3.0, width), QString("Ale"));
+
+        TestEnv env;
+        env.values.dialogAutofit = true;
+        LabelDocument d(env.values, env.platform, env.fixed);
+        QVERIFY(d.createNewText("The quick brown fox jumps over the lazy dog", 0));
+        QCOMPARE(d.getTextText(), QString("The quick brown fox jumps over\r\nthe lazy dog"));
+        QCOMPARE(d.getTextWidth(), int16_t(3000 + 60));
+    }
+
+    void fontSizeAndFace()
+    {
+        TestEnv env;
+        LabelDocument d(env.values, env.platform, env.fixed);
+        d.setTextFontSize("12"); // nothing active: nothing happens
+        QVERIFY(d.createNewText("Ale", 0));
+        d.setTextFontName("Courier");
+        d.setTextFontSize("7");
+        QCOMPARE(d.activeText()->font.name, QString("Courier"));
+        QCOMPARE(d.activeText()->font.size, 7.0);
+        d.setTextFontName("Times");
+        QCOMPARE(d.activeText()->font.name, QString("Times"));
+        QCOMPARE(d.activeText()->font.size, 7.0);
+        d.setTextFontSize("12");
+        QCOMPARE(d.activeText()->font.size, 12.0);
+        d.activeText()->font.size = 8.25;
+        QCOMPARE(d.getTextFontSize(), QString("8"));
+        d.activeText()->font.size = 10.5;
+        QCOMPARE(d.getTextFontSize(), QString("10.5"));
+        d.activeText()->font.size = 10.8;
+        QCOMPARE(d.getTextFontSize(), QString("10.5"));
+        d.setTextFontSize("abc");
+        QCOMPARE(d.activeText()->font.size, 10.8);
+    }
+
+    void textDialogProtocol()
+    {
+        TestEnv env(true);
+        frmMain main(env.ctx);
+        main.Form_Load();
+        main.show();
+        main.LoadNewDoc();
+        frmDocument* doc = main.activeDocument();
+
+        whenDialogOpens([](frmTextInput* dlg) {
+            QVERIFY(!dlg->chkAutoFit()->isChecked());
+            QCOMPARE(dlg->windowTitle(), QString("Text Input"));
+            dlg->txtInput()->setPlainText("Ignored");
+            dlg->findChild<QPushButton*>("CancelButton")->click();
+        });
+        main.action("mnuTextNew")->trigger();
+        QCOMPARE(int(doc->texts().size()), 0);
+
+        whenDialogOpens([](frmTextInput* dlg) {
+            dlg->txtInput()->setPlainText("Ignored");
+            dlg->close(); // the close box
+        });
+        main.action("mnuTextNew")->trigger();
+        QCOMPARE(int(doc->texts().size()), 0);
+        QVERIFY(env.store.contains("Text", "Left"));
+
+        whenDialogOpens([&](frmTextInput* dlg) {
+            dlg->txtInput()->setPlainText("Pale\nAle");
+            dlg->cboRotation()->setCurrentText("abc");
+            dlg->OKButton_Click(); // refused, the dialog stays open
+            QVERIFY(dlg->isVisible());
+            QVERIFY(env.platform.texts().last().startsWith("The rotation angle must be a number"));
+            dlg->cboRotation()->setCurrentText("270");
+            dlg->chkAutoFit()->setChecked(true);
+            dlg->findChild<QPushButton*>("OKButton")->click();
+        });
+        main.action("mnuTextNew")->trigger();
+        QCOMPARE(int(doc->texts().size()), 1);
+        // Autofit joins lines that fit the label, the typed break included.
+        QCOMPARE(doc->getTextText(), QString("Pale Ale"));
+        QCOMPARE(doc->activeText()->rotation, int16_t(270));
+
+        // Reopened: autofit starts unchecked again.
+        whenDialogOpens([](frmTextInput* dlg) {
+            QVERIFY(!dlg->chkAutoFit()->isChecked());
+            dlg->CancelButton_Click();
+        });
+        main.action("mnuTextNew")->trigger();
+
+        // Formatting from the main window acts on the selected text.
+        main.cboFontSize()->setCurrentText("24");
+        main.cboFontSize_Commit();
+        QCOMPARE(doc->activeText()->font.size, 24.0);
+        main.button("Bold")->trigger();
+        QVERIFY(doc->activeText()->font.bold);
+        main.button("Align Left")->trigger();
+        QCOMPARE(doc->activeText()->alignment, int16_t(0));
+        env.platform.colorAnswers = {0x00FF00};
+        main.action("mnuTextColor")->trigger();
+        QCOMPARE(doc->getTextColor(), ColorValue(0x00FF00));
+        QCOMPARE(env.values.textColor, ColorValue(0x00FF00));
+        doc->setFlags(false, false);
+    }
+
+    void fitFactors()
+    {
+        TestEnv env;
+        const QImage img = solid(Qt::blue);
+        env.platform.pictures["/p/one.bmp"] = {img, QSizeF(1440, 1440), {}};
+        env.platform.pictures["/p/wide.bmp"] = {img, QSizeF(6000, 3000), {}};
+        env.platform.pictures["/p/tall.bmp"] = {img, QSizeF(4000, 9000), {}};
+        LabelDocument d(env.values, env.platform, env.fixed);
+        struct Case {
+            const char* file;
+            double w, h;
+        } cases[] = {{"/p/one.bmp", 1440, 1440}, {"/p/wide.bmp", 3240, 1620}, {"/p/tall.bmp", 1872, 4212}};
+        for (const Case& c : cases) {
+            QVERIFY(d.createNewGraphic(c.file));
+            const GraphicItem& g = *d.activeGraphic();
+            QCOMPARE(g.width, c.w);
+            QCOMPARE(g.height, c.h);
+            QCOMPARE(g.left, (4320 - c.w) / 2);
+            QCOMPARE(g.top, (5400 - c.h) / 2);
+            QCOMPARE(g.tag, QString("0") + c.file);
+            QCOMPARE(d.getActiveGraphicSpecs(), QString(c.file));
+        }
+        QCOMPARE(d.lastGraphicIndex(), 3);
+    }
+
+    void statusPanelsAndAspect()
+    {
+        TestEnv env(true);
+        frmMain main(env.ctx);
+        main.Form_Load();
+        main.LoadNewDoc();
+        frmDocument* doc = main.activeDocument();
+        env.platform.pictures["/p/wide.bmp"] = {solid(Qt::blue), QSizeF(6000, 3000), {}};
+        QVERIFY(doc->createNewGraphic("/p/wide.bmp"));
+        QCOMPARE(doc->statusPanel("Filename"), QString("/p/wide.bmp"));
+        QCOMPARE(doc->statusPanel("X"), QString("X%=54"));
+        QCOMPARE(doc->statusPanel("Y"), QString("Y%=54"));
+        QVERIFY(main.action("mnuGraphicEdit")->isEnabled());
+        doc->activeGraphic()->width *= 2;
+        doc->adjustToAspectRatio();
+        QCOMPARE(doc->activeGraphic()->width, 3240.0);
+        doc->SelectNothing();
+        doc->refreshStatus();
+        QCOMPARE(doc->statusPanel("X"), QString());
+        doc->setFlags(false, false);
+    }
+
+    void picturesThatCannotBeUsed()
+    {
+        TestEnv env;
+        LabelDocument d(env.values, env.platform, env.fixed);
+        QVERIFY(writeFile(env.path("broken.png"), "\x89PNG\r\n\x1a\n garbage that is not a picture"));
+        QVERIFY(!d.createNewGraphic(env.path("broken.png")));
+        QVERIFY(env.platform.texts().last().startsWith("Unable to load the picture \"" + env.path("broken.png") + "\""));
+        QVERIFY(!d.createNewGraphic(env.path("missing.jpg")));
+        QVERIFY(!d.createNewGraphic("?3"));
+        QCOMPARE(env.platform.shown.last().text, QString("Internal Paste error"));
+        QCOMPARE(env.platform.shown.last().title, QString("Error"));
+        QVERIFY(d.graphics().empty());
+        QVERIFY(!d.isChanged());
+
+        // From the clipboard: the path after the marker becomes the item's path.
+        env.platform.clipboard = solid(Qt::green, 20, 10);
+        QVERIFY(d.createNewGraphic("?1"));
+        QCOMPARE(d.activeGraphic()->tag, QString("0"));
+        QCOMPARE(d.activeGraphic()->natural, QSizeF(300, 150));
+        QVERIFY(d.createNewGraphic("?2/old/place.bmp"));
+        QCOMPARE(d.getActiveGraphicSpecs(), QString("/old/place.bmp"));
+        // Items without a file are never reloaded.
+        d.refreshGraphic("");
+        QCOMPARE(d.graphics().at(1).picture.pixelColor(0, 0), QColor(Qt::green));
+    }
+
+    void windowsMetafileAtNaturalSize()
+    {
+        TestEnv env;
+        const QString file = env.path("bottle.wmf");
+        QVERIFY(writeFile(file, makeWmf(2880, 1440, 1440))); // 2 x 1 inches
+        const PictureData pic = loadPictureFile(file);
+        QVERIFY2(pic.ok(), qPrintable(pic.error));
+        QCOMPARE(pic.naturalTwips, QSizeF(2880, 1440));
+        QCOMPARE(pic.image.size(), QSize(192, 96));
+        QCOMPARE(pic.image.pixelColor(96, 48).red(), 255);
+        LabelDocument d(env.values, env.platform, env.fixed);
+        QVERIFY(d.createNewGraphic(file));
+        QCOMPARE(d.activeGraphic()->width, 2880.0);
+
+        QVERIFY(writeFile(env.path("bad.wmf"), QByteArray("\xD7\xCD\xC6\x9A", 4) + QByteArray(30, '\0')));
+        QVERIFY(!loadPictureFile(env.path("bad.wmf")).ok());
+    }
+
+    void editorReloadsEveryItemOfTheFile()
+    {
+        TestEnv env;
+        const QString pic = env.path("rose.png");
+        const QString edited = env.path("edited.png");
+        QVERIFY(solid(Qt::red).save(pic));
+        QVERIFY(solid(Qt::yellow).save(edited));
+        const QString editor = env.path("editor.sh");
+        QVERIFY(writeFile(editor, QString("#!/bin/sh\ncp '%1' \"$1\"\n").arg(edited).toUtf8()));
+        QFile(editor).setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::WriteOwner);
+        env.platform.realProcesses = true;
+
+        LabelDocument d(env.values, env.platform, env.fixed);
+        QVERIFY(d.createNewGraphic(pic));
+        QVERIFY(d.createNewGraphic(pic));
+        d.graphicAt(2)->width = 777;
+        Module1::runGraphicsEditor(env.platform, editor, d.getActiveGraphicSpecs());
+        QCOMPARE(env.platform.started.last().args, QStringList{pic});
+        d.refreshGraphic(pic);
+        QCOMPARE(d.graphicAt(1)->picture.pixelColor(0, 0), QColor(Qt::yellow));
+        QCOMPARE(d.graphicAt(2)->picture.pixelColor(0, 0), QColor(Qt::yellow));
+        QCOMPARE(d.graphicAt(2)->width, 777.0);
+
+        Module1::runGraphicsEditor(env.platform, "no-such-editor-here", pic);
+        QCOMPARE(env.platform.shown.last().text, QString("Unable to run Graphics Editor: no-such-editor-here"));
+        QCOMPARE(env.platform.shown.last().title, QString("Run Error"));
+
+        // A path with quotes and blanks arrives as one argument.
+        const QString odd = env.path("it's a \"rose\".png");
+        QVERIFY(solid(Qt::red).save(odd, "PNG"));
+        Module1::runGraphicsEditor(env.platform, editor, odd);
+        QCOMPARE(env.platform.started.last().args, QStringList{odd});
+        QCOMPARE(loadPictureFile(odd).image.pixelColor(0, 0), QColor(Qt::yellow));
+    }
+};
+
+QTEST_MAIN(tst_Items)
+#include "tst_items.moc"
