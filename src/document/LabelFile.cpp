@@ -182,10 +182,14 @@ void LabelDocument::LoadFile(const QString& fileName)
         const QString p = fromCodePage(gr.path).trimmed();
         if (p.isEmpty())
             continue;
-        const QString native = Module1::nativeSeparators(p);
+        QString native = Module1::nativeSeparators(p);
+        // A relative path (".\x.bmp", "..\Graphics\x.bmp") means relative to the
+        // label file, not to wherever the program was started.
+        if (QFileInfo(native).isRelative())
+            native = Module1::pathFolder(fileName) + native;
         QString found;
         if (Module1::fileExists(native))
-            found = native;
+            found = QFileInfo(native).absoluteFilePath();
         else if (Module1::fileExists(Module1::pathFolder(fileName) + Module1::pathFileName(native)))
             found = Module1::pathFolder(fileName) + Module1::pathFileName(native);
         else if (Module1::fileExists(m_app.graphicsFolder + "/" + Module1::pathFileName(native)))

@@ -1,0 +1,351 @@
+// Label files byte for byte, and every way a bad file can end.
+#include <QtTest>
+
+#include "document/CkmFormat.h"
+#include "document/LabelDocument.h"
+#include "support/TestEnv.h"
+
+using namespace CKM_Header;
+
+namespace {
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+bool write(const QString& path, const QByteArray& data)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
+}
+QByteArray hex(const char* h) { return QByteArray::fromHex(h); }
+QImage solid(QColor c)
+{
+    QImage i(6, 4, QImage::Format_RGB32);
+    i.fill(c);
+    return i;
+}
+} // namespace
+
+class tst_LabelFile : public QObject {
+    Q_OBJECT
+private slots:
+    void emptyLabelIsAnExactHeader()
+    {
+        TestEnv env;
+        LabelDocument d(env.values, env.platform, env.fixed);
+        QVERIFY(d.SaveLabelToFile(env.path("Empty.ckm")));
+        const QByteArray b = readAll(env.path("Empty.ckm"));
+        QCOMPARE(b.size(), 81);
+        const QByteArray expected = QByteArray("L") + hex("2700") + "10" + "\r" + "Corkcrafter File" + "\x1a" +
+                                    hex("e010") + hex("1815") + hex("0000") + hex("ffff") + hex("0c00") + hex("0400") +
+                                    hex("00000000") + hex("ffffff00") + hex("0100") + hex("00000000") +
+                                    hex("00000000") + hex("05000080") + hex("00000000") + hex("00000000") +
+                                    QByteArray(12, ' ') + hex("0000") + hex("0000");
+        QCOMPARE(b.toHex(), expected.toHex());
+        QCOMPARE(d.saveTitle, QString("Empty.ckm"));
+        QCOMPARE(d.saveFileName, env.path("Empty.ckm"));
+    }
+
+    void textRecordBytes()
+    {
+        TestEnv env;
+        env.values.fontSize = "12";
+        env.values.bold = true;
+        LabelDocument d(env.values, env.platform, env.fixed);
+        QVERIFY(d.createNewText("Pale Ale", 0));
+        d.setTextPosition(1000, 2000);
+        QVERIFY(d.SaveLabelToFile(env.path("Ale.ckm")));
+        const QByteArray b = readAll(env.path("Ale.ckm"));
+        QCOMPARE(b.size(), 81 + 76);
+        QCOMPARE(b.mid(79, 2), hex("0100"));
+        const QByteArray expected = QByteArray("T") + hex("4000") + hex("0800") + hex("e803") + hex("d007") +
+                                    hex("00000000") + hex("ffffff00") + hex("0000") + hex("0200") +
+                                    QByteArray("Arial").append(QByteArray(27, ' ')) + hex("0c00") + hex("ffff") +
+                                    hex("0000") + hex("0000") + hex("0000") + QByteArray(5, ' ') + "Pale Ale";
+        QCOMPARE(b.mid(81).toHex(), expected.toHex());
+    }
+
+    void fieldsAreCutAndRounded()
+    {
+        QCOMPARE(storedFontSize(10.5), int16_t(11));
+        QCOMPARE(storedFontSize(11.49), int16_t(11));
+        QCOMPARE(storedFontSize(8), int16_t(8));
+        TextRecord t;
+        t.fontName = QByteArray(33, 'F');
+        QCOMPARE(encode(t).mid(21, 32), QByteArray(32, 'F'));
+        QCOMPARE(encode(t).size(), 68);
+        GraphicRecord g;
+        g.path = QByteArray(129, 'p');
+        QCOMPARE(encode(g).mid(3, 128), QByteArray(128, 'p'));
+        QCOMPARE(encode(g).size(), 150);
+        QCOMPARE(decodeGraphic(encode(g).constData()).path, QByteArray(128, 'p'));
+        // Booleans: written -1, any nonzero reads true.
+        QCOMPARE(fromBool(true), int16_t(-1));
+        // Windows-1252: the euro sign, and characters it lacks become '?'.
+        QCOMPARE(toCodePage(QString::fromUtf8("Caf\u00e9 \u20ac5 \u4e2d")), QByteArray("Caf\xe9 \x80" "5 ?"));
+        QCOMPARE(fromCodePage(QByteArray("\x80\xe9\x81")), QString::fromUtf8("\u20ac\u00e9\u0081"));
+    }
+
+    void fontSizeAndNamesRoundTrip()
+    {
+        TestEnv env;
+        env.values.fontSize = "10.5";
+        LabelDocument d(env.values, env.platform, env.fixed);
+        QVERIFY(d.createNewText(QString::fromUtf8("Ch\u00e2teau \u20ac"), 0));
+        d.activeText()->font.name = QString(33, 'F');
+        QVERIFY(d.SaveLabelToFile(env.path("a.ckm")));
+        LabelDocument e(env.values, env.platform, env.fixed);
+        e.LoadFile(env.path("a.ckm"));
+        const TextItem& t = e.texts().begin()->second;
+        QCOMPARE(t.font.size, 11.0);
+        QCOMPARE(t.font.name, QString(32, 'F'));
+        QCOMPARE(t.text, QString::fromUtf8("Ch\u00e2teau \u20ac"));
+    }
+
+    void roundTripIsByteIdentical()
+    {
+        TestEnv env;
+        QVERIFY(solid(Qt::red).save(env.values.graphicsFolder + "/rose.bmp"));
+        QVERIFY(solid(Qt::blue).save(env.ctx.paths.workBase + "/Labels/hops.png"));
+        LabelDocument d(env.values, env.platform, env.fixed);
+        d.setLabelDimensions(1, 4, 5);
+        d.resizeLabel();
+        d.setTopMargin(0.25);
+        d.setColumnSpace(0.125);
+        d.border().color = 0x123456;
+        d.setBorderStyle("Oval");
+        d.setBackColor(0x00FFEE);
+        QVERIFY(d.createNewGraphic(env.values.graphicsFolder + "/rose.bmp"));
+        d.setGraphicAspectFlag(true);
+        QVERIFY(d.createNewGraphic(env.ctx.paths.workBase + "/Labels/hops.png"));
+        d.activeGraphic()->left = 100.4;
+        env.values.italic = true;
+        QVERIFY(d.createNewText("Chardonnay", 0));
+        QVERIFY(d.createNewText("2026\r\nReserve", 0));
+        d.setTextAlignment(1);
+        const QString first = env.ctx.paths.workBase + "/Labels/Wine.ckm";
+        QVERIFY(d.SaveLabelToFile(first));
+        const QByteArray a = readAll(first);
+        // Relative picture paths.
+        QCOMPARE(a.mid(81 + 3, 21), QByteArray("..\\Graphics\\rose.bmp "));
+        QCOMPARE(a.mid(81 + 150 + 3, 13), QByteArray(".\\hops.png   "));
+
+        LabelDocument e(env.values, env.platform, env.fixed);
+        e.LoadFile(first);
+        QVERIFY(env.platform.shown.isEmpty());
+        QCOMPARE(int(e.graphics().size()), 2);
+        QCOMPARE(int(e.texts().size()), 2);
+        QCOMPARE(e.getLabelType(), int16_t(1));
+        QCOMPARE(e.surfaceWidth(), 7200);
+        QCOMPARE(e.valBorderStyle, QString("Oval"));
+        QCOMPARE(e.backColor(), ColorValue(0x00FFEE));
+        QVERIFY(e.graphics().at(1).tag.startsWith('1'));
+        QVERIFY(!e.isChanged() && !e.getIsBlankForm());
+        QVERIFY(e.SaveLabelToFile(first));
+        QCOMPARE(readAll(first).toHex(), a.toHex());
+
+        // Saved elsewhere, a picture below the new folder is stored relative to it and found again.
+        const QString second = env.path("again.ckm");
+        QVERIFY(e.SaveLabelToFile(second));
+        QVERIFY(readAll(second).contains(".\\Corkcrafter\\Labels\\hops.png"));
+        LabelDocument f(env.values, env.platform, env.fixed);
+        f.LoadFile(second);
+        QCOMPARE(int(f.graphics().size()), 2);
+        QVERIFY(f.SaveLabelToFile(first));
+        QCOMPARE(readAll(first).toHex(), a.toHex());
+    }
+
+    void picturesAreFoundByThreeTries()
+    {
+        TestEnv env;
+        QVERIFY(solid(Qt::red).save(env.values.graphicsFolder + "/rose.bmp"));
+        const QString labels = env.path("elsewhere");
+        QDir().mkpath(labels);
+        QVERIFY(solid(Qt::green).save(labels + "/leaf.bmp"));
+        HeaderRecord h;
+        h.labelWidth = 4320;
+        h.labelHeight = 5400;
+        h.graphicCount = 3;
+        QByteArray file = encode(h);
+        for (const char* p : {"..\\Graphics\\rose.bmp", ".\\leaf.bmp", "C:\\gone\\nothing.bmp"}) {
+            GraphicRecord g;
+            g.path = p;
+            g.width = g.height = 100;
+            file += encode(g);
+        }
+        QVERIFY(write(labels + "/x.ckm", file));
+        LabelDocument d(env.values, env.platform, env.fixed);
+        d.LoadFile(labels + "/x.ckm");
+        QCOMPARE(int(d.graphics().size()), 2);
+        QCOMPARE(d.graphics().at(1).path(), env.values.graphicsFolder + "/rose.bmp");
+        QCOMPARE(d.graphics().at(2).path(), labels + "/leaf.bmp");
+        QCOMPARE(env.platform.texts(), QStringList{"Unable to Load Graphic: C:\\gone\\nothing.bmp"});
+        QCOMPARE(d.graphics().at(2).rank, int16_t(1));
+    }
+
+    void clipboardPicturesGetNumberedBitmaps()
+    {
+        TestEnv env;
+        QVERIFY(write(env.values.graphicsFolder + "/Ale 0000.bmp", "taken"));
+        env.platform.clipboard = solid(Qt::magenta);
+        LabelDocument d(env.values, env.platform, env.fixed);
+        QVERIFY(d.createNewGraphic("?1"));
+        QVERIFY(d.createNewGraphic("?2"));
+        const QString label = env.values.labelFolder + "/Ale.ckm";
+        QVERIFY(d.SaveLabelToFile(label));
+        QCOMPARE(d.graphics().at(1).path(), env.values.graphicsFolder + "/Ale 0001.bmp");
+        QCOMPARE(d.graphics().at(2).path(), env.values.graphicsFolder + "/Ale 0002.bmp");
+        QCOMPARE(QImage(env.values.graphicsFolder + "/Ale 0002.bmp").pixelColor(0, 0), QColor(Qt::magenta));
+        QCOMPARE(readAll(label).mid(81 + 3, 24), QByteArray("..\\Graphics\\Ale 0001.bmp"));
+        // Reloaded from the stored relative path.
+        LabelDocument e(env.values, env.platform, env.fixed);
+        e.LoadFile(label);
+        QCOMPARE(int(e.graphics().size()), 2);
+        QCOMPARE(e.graphics().at(1).path(), env.values.graphicsFolder + "/Ale 0001.bmp");
+        // The companion keeps its empty path: never reloaded.
+        QCOMPARE(d.graphics().at(1).refTag, QString("0"));
+    }
+
+    void failedSaveKeepsThePreviousFile()
+    {
+        TestEnv env;
+        const QString target = env.path("Keep.ckm");
+        QVERIFY(write(target, "previous label"));
+        env.platform.clipboard = solid(Qt::red);
+        env.values.graphicsFolder = env.path("no/such/folder");
+        LabelDocument d(env.values, env.platform, env.fixed);
+        QVERIFY(d.createNewGraphic("?1"));
+        QString why;
+        QVERIFY(!d.SaveLabelToFile(target, &why));
+        QVERIFY(why.contains("graphics folder"));
+        QCOMPARE(readAll(target), QByteArray("previous label"));
+        QVERIFY(d.isChanged());
+
+        LabelDocument e(env.values, env.platform, env.fixed);
+        QDir().mkpath(env.path("adir.ckm"));
+        QVERIFY(!e.SaveLabelToFile(env.path("adir.ckm"), &why));
+        QVERIFY(!why.isEmpty());
+    }
+
+    void badFilesEndInTheirMessage()
+    {
+        TestEnv env;
+        auto load = [&](const QByteArray& bytes) {
+            env.platform.shown.clear();
+            auto d = std::make_unique<LabelDocument>(env.values, env.platform, env.fixed);
+            write(env.path("bad.ckm"), bytes);
+            d->LoadFile(env.path("bad.ckm"));
+            return d;
+        };
+        // Missing file: the document is untouched.
+        {
+            LabelDocument d(env.values, env.platform, env.fixed);
+            d.LoadFile(env.path("none.ckm"));
+            QCOMPARE(env.platform.shown.last().text, "Template file: " + env.path("none.ckm") + " Does NOT exist");
+            QCOMPARE(env.platform.shown.last().title, QString("Warning"));
+            QVERIFY(d.getIsBlankForm());
+        }
+        auto d = load("L\x01");
+        QCOMPARE(env.platform.texts(), QStringList{"Bad Header Record in File"});
+        QVERIFY(!d->getIsBlankForm() && !d->isChanged());
+        QCOMPARE(d->surfaceWidth(), 4320);
+
+        HeaderRecord h;
+        h.labelWidth = 2880;
+        h.labelHeight = 2880;
+        h.textCount = 3;
+        TextRecord t;
+        t.textLength = 3;
+        t.left = 2881; // beyond the width: centred
+        t.top = 2880;  // equal: kept
+        t.fontName = "Arial";
+        const QByteArray one = encode(t) + "Ale";
+        d = load(encode(h) + one);
+        QCOMPARE(env.platform.texts(), QStringList{"Bad Text Record in File"});
+        QCOMPARE(int(d->texts().size()), 1);
+        QCOMPARE(d->texts().begin()->second.left, 1440.0);
+        QCOMPARE(d->texts().begin()->second.top, 2880.0);
+        QVERIFY(!d->getIsBlankForm() && !d->isChanged());
+
+        TextRecord neg = t;
+        neg.textLength = -5;
+        d = load(encode(h) + encode(neg) + "Ale");
+        QCOMPARE(env.platform.texts(), QStringList{"Bad Text Record in File"});
+        QVERIFY(d->texts().empty());
+
+        TextRecord huge = t;
+        huge.textLength = 30000;
+        d = load(encode(h) + encode(huge) + "short");
+        QCOMPARE(env.platform.texts(), QStringList{"Bad Text Record in File"});
+
+        HeaderRecord hg = h;
+        hg.graphicCount = 2;
+        GraphicRecord g;
+        g.path = "missing.bmp";
+        d = load(encode(hg) + encode(g) + QByteArray("X") + QByteArray(149, '\0') + one);
+        QCOMPARE(env.platform.texts(), QStringList({"Unable to Load Graphic: missing.bmp", "Bad Graphic Record in File"}));
+        QVERIFY(d->texts().empty());
+
+        // Random bytes never crash and never report success silently.
+        QRandomGenerator rng(7);
+        for (int i = 0; i < 200; ++i) {
+            QByteArray junk(int(rng.bounded(1, 400)), '\0');
+            for (char& c : junk)
+                c = char(rng.bounded(256));
+            if (i % 2)
+                junk[0] = 'L';
+            load(junk);
+            if (junk[0] != 'L')
+                QCOMPARE(env.platform.texts(), QStringList{"Bad Header Record in File"});
+        }
+    }
+
+    void templatesApplyOnlyTheirHeader()
+    {
+        TestEnv env;
+        LabelDocument src(env.values, env.platform, env.fixed);
+        src.setLabelDimensions(2, 2, 4);
+        src.resizeLabel();
+        src.setCutmarks(3);
+        src.setLeftMargin(0.5);
+        QVERIFY(src.createNewText("Not applied", 0));
+        QVERIFY(src.SaveLabelToFile(env.path("tpl.ckm")));
+
+        env.values.templateLoading = true;
+        LabelDocument d(env.values, env.platform, env.fixed);
+        d.LoadFile(env.path("tpl.ckm"));
+        env.values.templateLoading = false;
+        QCOMPARE(d.surfaceWidth(), 5760);
+        QCOMPARE(d.getLeftMargin(), 0.5);
+        QVERIFY(d.texts().empty());
+        QVERIFY(d.getIsBlankForm() && !d.isChanged());
+        QCOMPARE(d.getCutmarks(), env.values.cutmarks); // never stored
+
+        // A bad template header: no message, and the window is no longer blank.
+        QVERIFY(write(env.path("bad.ckm"), "XYZ"));
+        env.values.templateLoading = true;
+        LabelDocument e(env.values, env.platform, env.fixed);
+        env.platform.shown.clear();
+        e.LoadFile(env.path("bad.ckm"));
+        env.values.templateLoading = false;
+        QVERIFY(env.platform.shown.isEmpty());
+        QVERIFY(!e.getIsBlankForm());
+    }
+
+    void loadingNeverRewraps()
+    {
+        TestEnv env;
+        LabelDocument d(env.values, env.platform, env.fixed);
+        QVERIFY(d.createNewText("One\r\nTwo", 0));
+        QVERIFY(d.SaveLabelToFile(env.path("w.ckm")));
+        env.values.dialogAutofit = true;
+        LabelDocument e(env.values, env.platform, env.fixed);
+        e.LoadFile(env.path("w.ckm"));
+        QCOMPARE(e.texts().begin()->second.text, QString("One\r\nTwo"));
+        QVERIFY(env.values.dialogAutofit);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_LabelFile)
+#include "tst_labelfile.moc"

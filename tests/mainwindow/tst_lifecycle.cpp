@@ -1,0 +1,293 @@
+// Recent-file captions and the list, and the document lifecycle driven
+// through the main window's commands with scripted choosers.
+#include <QtTest>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include "document/frmDocument.h"
+#include "mainwindow/RecentFiles.h"
+#include "mainwindow/frmMain.h"
+#include "support/TestEnv.h"
+
+class tst_Lifecycle : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestEnv> env;
+    std::unique_ptr<frmMain> main;
+
+    QString makeLabel(const QString& name, const QString& text = "Ale")
+    {
+        LabelDocument d(env->values, env->platform, env->fixed);
+        d.createNewText(text, 0);
+        const QString p = env->values.labelFolder + "/" + name;
+        d.SaveLabelToFile(p);
+        return p;
+    }
+    void open(const QString& path)
+    {
+        env->platform.openAnswers.push_back(ScriptedPlatform::chosen(path));
+        main->action("mnuFileOpen")->trigger();
+    }
+    QStringList recentPaths() const
+    {
+        QStringList l;
+        for (int i = 0; i < main->recentFiles().count(); ++i)
+            l << main->recentFiles().path(i);
+        return l;
+    }
+
+private slots:
+    void init()
+    {
+        env = std::make_unique<TestEnv>();
+        main = std::make_unique<frmMain>(env->ctx);
+        main->Form_Load();
+        main->show();
+        main->LoadNewDoc();
+    }
+    void cleanup()
+    {
+        for (frmDocument* d : main->documents())
+            d->setFlags(false, true);
+        main.reset();
+        env.reset();
+    }
+
+    void recentFileCaptions()
+    {
+        const QString p40 = "C:\\Labels\\" + QString(26, 'a') + ".ckm";
+        QCOMPARE(p40.size(), 40);
+        QCOMPARE(recentFileCaption(p40), p40);
+        const QString p41 = "C:\\Labels\\" + QString(27, 'a') + ".ckm";
+        // Too long with its folder: only the file name stays.
+        QCOMPARE(recentFileCaption(p41), QString("C:\\") + QChar(0x2026) + "\\" + QString(27, 'a') + ".ckm");
+        QCOMPARE(recentFileCaption("C:\\Brewing\\Old\\Stock\\Labels\\Summer Ale.ckm"),
+                 QString("C:\\") + QChar(0x2026) + "\\Labels\\Summer Ale.ckm");
+        const QString name44 = QString(40, 'b') + ".ckm";
+        QCOMPARE(recentFileCaption("C:\\Labels\\" + name44),
+                 QString("C:\\") + QChar(0x2026) + "\\" + name44.left(31) + QChar(0x2026));
+        QCOMPARE(recentFileCaption("C:\\" + name44), "\\" + name44.left(37) + QChar(0x2026));
+        QCOMPARE(recentFileCaption(QString(45, 'x')), QString(38, 'x') + QChar(0x2026));
+        // Deep folders keep the last folder and the name.
+        QCOMPARE(recentFileCaption("/home/brewer/Documents/Corkcrafter/Labels/Ale.ckm"),
+                 QString("/ho") + QChar(0x2026) + "/Labels/Ale.ckm");
+    }
+
+    void recentListOperations()
+    {
+        RecentFileList l;
+        QCOMPARE(l.highestIndex(), -1);
+        for (const char* p : {"/a.ckm", "/b.ckm", "/c.ckm", "/d.ckm", "/e.ckm"})
+            l.addRecentFile(p);
+        QCOMPARE(l.count(), 4);
+        QCOMPARE(l.path(0), QString("/e.ckm"));
+        QCOMPARE(l.path(3), QString("/b.ckm"));
+        l.addRecentFile("/C.CKM"); // matched by caption, ignoring case
+        QCOMPARE(l.count(), 4);
+        QCOMPARE(l.path(0), QString("/c.ckm"));
+        QCOMPARE(l.findRecentFile("/d.ckm"), 2);
+        for (const char* p : {"/b.ckm", "/c.ckm", "/d.ckm"})
+            l.removeRecentFile(p);
+        QCOMPARE(l.count(), 1);
+        QVERIFY(l.item0Visible() && l.separatorVisible());
+        l.removeRecentFile("/e.ckm");
+        QCOMPARE(l.highestIndex(), -1);
+        QVERIFY(!l.item0Visible() && !l.separatorVisible());
+
+        MemorySettingsStore s;
+        RecentFileList m;
+        m.addRecentFile("/old.ckm");
+        m.addRecentFile("/new.ckm");
+        m.saveRecentFiles(s);
+        QCOMPARE(s.read("MRUFiles", "0", "?"), QString("/new.ckm"));
+        QCOMPARE(s.read("MRUFiles", "3", "?"), QString(""));
+        RecentFileList back;
+        back.loadRecentFiles(s);
+        QCOMPARE(back.path(0), QString("/new.ckm"));
+        QCOMPARE(back.path(1), QString("/old.ckm"));
+    }
+
+    void openReusesTheUntouchedWindow()
+    {
+        const QString a = makeLabel("A.ckm"), b = makeLabel("B.ckm");
+        open(a);
+        QCOMPARE(main->documents().size(), 1);
+        QCOMPARE(main->activeDocument()->caption(), QString("A.ckm"));
+        QCOMPARE(env->platform.fileRequests.last().title, QString("Open Corkcrafter File"));
+        QCOMPARE(env->platform.fileRequests.last().filter, QString("Corkcrafter Files (*.ckm)|*.ckm|All Files (*.*)|*.*"));
+        QCOMPARE(env->store.read("Open", "File Path", ""), env->values.labelFolder);
+        open(b);
+        QCOMPARE(main->documents().size(), 2);
+        QCOMPARE(main->activeDocument()->saveTitle, QString("B.ckm"));
+        QCOMPARE(main->documentCounter(), 2);
+        QCOMPARE(int(main->activeDocument()->texts().size()), 1);
+
+        // A cancelled chooser does nothing.
+        env->platform.openAnswers.push_back(std::nullopt);
+        main->action("mnuFileOpen")->trigger();
+        QCOMPARE(main->documents().size(), 2);
+    }
+
+    void recentFilesInTheMenu()
+    {
+        QStringList files;
+        for (const char* n : {"1.ckm", "2.ckm", "3.ckm", "4.ckm", "5.ckm"})
+            files << makeLabel(n);
+        for (const QString& f : files)
+            open(f);
+        QCOMPARE(recentPaths(), QStringList({files[4], files[3], files[2], files[1]}));
+        QVERIFY(main->mruItem(3)->isVisible());
+        QVERIFY(main->mruItem(0)->text().endsWith("5.ckm"));
+        open(files[2]);
+        QCOMPARE(recentPaths(), QStringList({files[2], files[4], files[3], files[1]}));
+        // Choosing a recent item opens it without a dialog.
+        const int asked = int(env->platform.fileRequests.size());
+        main->mruItem(2)->trigger();
+        QCOMPARE(int(env->platform.fileRequests.size()), asked);
+        QCOMPARE(main->activeDocument()->saveTitle, QString("4.ckm"));
+        QCOMPARE(recentPaths().first(), files[3]);
+
+        // A file gone from disk leaves the list with a message.
+        QFile::remove(files[1]);
+        main->mruItem(3)->trigger();
+        QCOMPARE(env->platform.shown.last().text, "File \"" + files[1] + "\" Not Found");
+        QCOMPARE(env->platform.shown.last().title, QString("File Open Error"));
+        QCOMPARE(main->recentFiles().count(), 3);
+
+        // Closing writes the list; a fresh window reads it back in order.
+        main->writeCloseSettings();
+        QCOMPARE(env->store.read("MRUFiles", "0", ""), files[3]);
+        QCOMPARE(env->store.read("MRUFiles", "3", "?"), QString(""));
+        frmMain other(env->ctx);
+        other.Form_Load();
+        QCOMPARE(other.recentFiles().path(0), files[3]);
+        QCOMPARE(other.recentFiles().count(), 3);
+    }
+
+    void removingTheLastRecentFileHidesTheItem()
+    {
+        const QString a = makeLabel("Only.ckm");
+        open(a);
+        QVERIFY(main->mruItem(0)->isVisible());
+        QFile::remove(a);
+        main->mruItem(0)->trigger();
+        QVERIFY(!main->mruItem(0)->isVisible());
+        QVERIFY(!main->mnuFileBar4()->isVisible());
+    }
+
+    void missingFileOnOpen()
+    {
+        open(env->path("nothere.ckm"));
+        QCOMPARE(env->platform.shown.last().text, "File \"" + env->path("nothere.ckm") + "\" Not Found");
+        QCOMPARE(env->platform.shown.last().icon, MsgIcon::Information);
+        QCOMPARE(main->activeDocument()->saveFileName, env->path("nothere.ckm"));
+        QCOMPARE(main->activeDocument()->caption(), QString("Label 1"));
+    }
+
+    void saveAndSaveAs()
+    {
+        frmDocument* d = main->activeDocument();
+        d->createNewText("Stout", 0);
+        const QString target = env->values.labelFolder + "/Stout.ckm";
+        env->platform.saveAnswers.push_back(ScriptedPlatform::chosen(target));
+        main->action("mnuFileSave0")->trigger();
+        QCOMPARE(env->platform.fileRequests.last().title, QString("Save Corkcrafter File"));
+        QCOMPARE(env->platform.fileRequests.last().fileName, QString("Label 1"));
+        QCOMPARE(env->platform.fileRequests.last().defaultExt, QString("ckm"));
+        QVERIFY(env->platform.fileRequests.last().overwritePrompt);
+        QVERIFY(QFileInfo::exists(target));
+        QCOMPARE(d->caption(), QString("Stout.ckm"));
+        QVERIFY(!d->isChanged());
+        QCOMPARE(recentPaths(), QStringList{target});
+
+        // Named now (upper-case extension too): Save writes straight back.
+        const int asked = int(env->platform.fileRequests.size());
+        d->saveTitle = "STOUT.CKM";
+        d->setChanged();
+        main->action("mnuFileSave0")->trigger();
+        QCOMPARE(int(env->platform.fileRequests.size()), asked);
+        QVERIFY(!d->isChanged());
+        // Save As always asks; cancelling saves nothing.
+        env->platform.saveAnswers.push_back(std::nullopt);
+        d->setChanged();
+        main->action("mnuFileSave1")->trigger();
+        QCOMPARE(int(env->platform.fileRequests.size()), asked + 1);
+        QVERIFY(d->isChanged());
+
+        // Saving into a folder that is not there says so and keeps the changes.
+        env->platform.saveAnswers.push_back(ScriptedPlatform::chosen(env->path("no/dir/x.ckm")));
+        main->action("mnuFileSave1")->trigger();
+        QVERIFY(env->platform.shown.last().text.startsWith("The label could not be saved to \"" + env->path("no/dir/x.ckm")));
+        QVERIFY(d->isChanged());
+    }
+
+    void saveAllAndExit()
+    {
+        main->activeDocument()->createNewText("One", 0);
+        main->LoadNewDoc();
+        main->activeDocument()->createNewText("Two", 0);
+        env->platform.saveAnswers = {ScriptedPlatform::chosen(env->path("two.ckm")), ScriptedPlatform::chosen(env->path("one.ckm"))};
+        main->action("mnuFileSaveAll")->trigger();
+        QVERIFY(QFileInfo::exists(env->path("one.ckm")) && QFileInfo::exists(env->path("two.ckm")));
+        QCOMPARE(main->activeDocument()->caption(), QString("two.ckm"));
+
+        // Exit: cancel on any question stops the whole close.
+        main->activeDocument()->setChanged();
+        env->platform.answers = {MsgAnswer::Cancel};
+        QVERIFY(!main->close());
+        QCOMPARE(main->documents().size(), 2);
+        QVERIFY(!env->store.contains("Settings", "Show Guides"));
+
+        env->platform.answers = {MsgAnswer::No};
+        main->showNormal();
+        QVERIFY(main->close());
+        QCOMPARE(env->store.read("Main", "Window State", ""), QString("0"));
+        QVERIFY(env->store.contains("Main", "Left"));
+        QCOMPARE(env->store.read("Settings", "Show Guides", ""), QString("False"));
+        QVERIFY(env->values.applicationClosing);
+    }
+
+    void closingWhileMinimisedWritesNoPosition()
+    {
+        main->setWindowState(Qt::WindowMinimized);
+        main->writeCloseSettings();
+        QVERIFY(!env->store.contains("Main", "Window State"));
+        QVERIFY(!env->store.contains("Main", "Left"));
+        QCOMPARE(env->store.read("Settings", "Show Grid", ""), QString("True"));
+        QCOMPARE(env->store.read("MRUFiles", "0", "?"), QString(""));
+    }
+
+    void coloursAndTemplate()
+    {
+        env->platform.colorAnswers = {0x0000FF, std::nullopt, 0x00FF00};
+        main->action("mnuLabelBackColor")->trigger();
+        QCOMPARE(main->activeDocument()->backColor(), ColorValue(0x0000FF));
+        QVERIFY(main->activeDocument()->isChanged());
+        main->action("mnuLabelBorderColor")->trigger(); // cancelled
+        QCOMPARE(main->activeDocument()->border().color, ColorValue(0));
+        main->action("mnuLabelBorderColor")->trigger();
+        QCOMPARE(main->activeDocument()->border().color, ColorValue(0x00FF00));
+        QCOMPARE(env->platform.colorTitles, QStringList({"Label Background Color", "Border Color", "Border Color"}));
+
+        // New documents start from the template's header and stay blank.
+        LabelDocument t(env->values, env->platform, env->fixed);
+        t.setLabelDimensions(1, 4, 5);
+        t.resizeLabel();
+        t.createNewText("ignored", 0);
+        t.SaveLabelToFile(env->values.templateFolder + "/wine.ckm");
+        env->values.templateFile = "wine.ckm";
+        main->action("mnuFileNew")->trigger();
+        frmDocument* d = main->activeDocument();
+        QCOMPARE(d->caption(), QString("Label 2"));
+        QCOMPARE(d->surfaceWidth(), 7200);
+        QVERIFY(d->texts().empty());
+        QVERIFY(d->getIsBlankForm());
+        QVERIFY(main->action("mnuFileLabelSize1")->isChecked());
+        // ...so opening a file reuses it.
+        open(makeLabel("Reuse.ckm"));
+        QCOMPARE(main->activeDocument(), d);
+    }
+};
+
+QTEST_MAIN(tst_Lifecycle)
+#include "tst_lifecycle.moc"
