@@ -6,6 +6,9 @@
 #include <QPageSize>
 #include <QPrinter>
 
+#include <clocale>
+#include <langinfo.h>
+
 #include "PainterSurface.h"
 #include "PrintJob.h"
 #include "app/Settings.h"
@@ -15,6 +18,28 @@
 #include "platform/SettingsStore.h"
 
 namespace batch {
+
+QPageSize defaultPaper()
+{
+    // The locale's paper (LC_PAPER); Letter when the system does not say.
+    int w = 0, h = 0;
+#ifdef _NL_PAPER_WIDTH
+    const char* old = std::setlocale(LC_PAPER, nullptr);
+    const std::string saved = old ? old : "C";
+    if (std::setlocale(LC_PAPER, "")) {
+        w = int(reinterpret_cast<intptr_t>(nl_langinfo(_NL_PAPER_WIDTH)));
+        h = int(reinterpret_cast<intptr_t>(nl_langinfo(_NL_PAPER_HEIGHT)));
+    }
+    std::setlocale(LC_PAPER, saved.c_str());
+#endif
+    if (w == 216 && h == 279)
+        return QPageSize(QPageSize::Letter);
+    if (w == 210 && h == 297)
+        return QPageSize(QPageSize::A4);
+    if (w > 0 && h > 0)
+        return QPageSize(QSizeF(w, h), QPageSize::Millimeter);
+    return QPageSize(QPageSize::Letter);
+}
 
 int printPdf(const QString& labelFile, const QString& pdfOut, int copies, const SettingsStore& store,
              const AppPaths& paths, QString* reason)
@@ -53,8 +78,7 @@ int printPdf(const QString& labelFile, const QString& pdfOut, int copies, const 
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdfOut);
-    const QPageSize paper(QLocale().measurementSystem() == QLocale::MetricSystem ? QPageSize::A4
-                                                                                : QPageSize::Letter);
+    const QPageSize paper = defaultPaper();
     printer.setPageLayout(QPageLayout(paper, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     const QPointF off = PainterSurface::printerOffsets(printer);
     app.printerOffsetX = off.x();

@@ -5,7 +5,12 @@
 class SettingsStore;
 struct AppPaths;
 
+#include <QPageSize>
+
 namespace batch {
+
+// The paper of the user's locale, Letter when it names none.
+QPageSize defaultPaper();
 
 // Loads the label as File > Open does (settings, template, messages on stderr)
 // and prints the sheets. Returns the process exit code; on failure *reason
