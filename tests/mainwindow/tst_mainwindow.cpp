@@ -8,6 +8,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPrinter>
 #include <QScrollBar>
 #include <QToolBar>
 
@@ -300,6 +301,31 @@ private slots:
         const int asked = int(env->platform.shown.size());
         main->mnuFileClose_Click();
         QCOMPARE(int(env->platform.shown.size()), asked);
+    }
+
+    void printCommand()
+    {
+        // Cancelled: nothing printed, nothing said.
+        env->platform.printAnswers = {std::nullopt};
+        main->action("mnuFilePrint")->trigger();
+        QVERIFY(env->platform.shown.isEmpty());
+
+        const QString pdf = env->path("printed.pdf");
+        main->printer().setOutputFormat(QPrinter::PdfFormat);
+        main->printer().setOutputFileName(pdf);
+        env->platform.printAnswers = {2};
+        main->action("mnuFilePrint")->trigger();
+        QVERIFY(env->platform.shown.isEmpty());
+        QCOMPARE(main->statusPanel()->text(), QString());
+        QFile f(pdf);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll().count("/Type /Page\n"), 2);
+
+        // A printer that cannot be reached is reported, once.
+        main->printer().setOutputFileName(env->path("no/such/folder/x.pdf"));
+        env->platform.printAnswers = {1};
+        main->button("Print")->trigger();
+        QCOMPARE(env->platform.texts(), QStringList{"Print Error: Printer not available, please check"});
     }
 
     void commandsWithoutADocumentDoNotCrash()
