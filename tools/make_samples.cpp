@@ -135,9 +135,13 @@ int main(int argc, char** argv)
         stripes(QColor(0xc8, 0x95, 0x5a), QColor(0xf5, 0xe6, 0xc8)).save(dir + "/bench-band.png");
         for (const char* p : {"/bench-hops.png", "/bench-grapes.png", "/bench-band.png"})
             d.createNewGraphic(dir + p);
-        d.graphicAt(1)->left = 150, d.graphicAt(1)->top = 300;
-        d.graphicAt(2)->left = 2200, d.graphicAt(2)->top = 300;
-        d.graphicAt(3)->top = 3000;
+        auto place = [&](int i, double l, double t, double w, double h) {
+            GraphicItem* g = d.graphicAt(i);
+            g->left = l, g->top = t, g->width = w, g->height = h;
+        };
+        place(1, 200, 700, 1000, 1333);
+        place(2, 2500, 700, 1000, 1100);
+        place(3, 600, 3100, 2544, 400);
         addTexts(d, values, {{"Benchmark Bitter", "Liberation Serif", "16", true, false, 0x1f2f7a, 400},
                              {"Batch 12", "Liberation Sans", "10", false, false, 0, 900},
                              {"4.8% ABV", "Liberation Sans", "10", false, false, 0, 1200},
