@@ -1,5 +1,5 @@
 #pragma once
-// One label design: its specification, border, background, items, flags and
+// One label design: its size and sheet layout, border, background, items, flags and
 // every public operation other windows call on it. The document window mirrors
 // this model; nothing here needs a widget.
 #include <QRectF>
@@ -34,7 +34,7 @@ public:
 
     void setObserver(DocumentObserver* o) { m_observer = o; }
 
-    // --- label specification -------------------------------------------
+    // --- label size and sheet layout --------------------------------------
     void setLabelDimensions(int16_t type, double height, double width);
     int16_t getLabelType() const { return m_spec.LabelType; }
     double getLabelHeight() const { return m_spec.LabelHeight; }
@@ -49,13 +49,13 @@ public:
     void setColumnSpace(double v) { m_spec.ColumnSpace = v; }
     int16_t getCutmarks() const { return m_spec.Cutmarks; }
     void setCutmarks(int16_t v) { m_spec.Cutmarks = v; }
-    const LabelSpec& spec() const { return m_spec; }
+    const LabelSpec& labelSpec() const { return m_spec; }
 
     // Surface (label) size in twips, and the inset border frame.
     int surfaceWidth() const { return m_surfaceW; }
     int surfaceHeight() const { return m_surfaceH; }
     QRectF borderRect() const;
-    // Fits surface and frame to the specification (the window follows via the observer).
+    // Fits surface and frame to the label size (the window follows via the observer).
     void resizeLabel();
 
     // --- border and background ------------------------------------------
