@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QScrollBar>
 #include <QStatusBar>
 
@@ -55,6 +56,13 @@ frmDocument::frmDocument(AppContext& ctx, frmMain* main, QWidget* parent)
     connect(m_hScroll, &QScrollBar::valueChanged, this, [this] { placeSurface(); });
     connect(m_view, &LabelView::clicked, this, [this](QPointF p) { picLabelView_Click(p); });
     connect(m_view, &LabelView::doubleClicked, this, [this](QPointF p) { picLabelView_DblClick(p); });
+    // The Edit menu serves as the label's pop-up menu.
+    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_view, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        picLabelView_Click(m_view->toTwips(pos));
+        if (m_main && m_main->editMenu())
+            m_main->editMenu()->popup(m_view->mapToGlobal(pos));
+    });
 
     resizeLabel();
 }

@@ -166,6 +166,7 @@ void frmMain::buildMenus()
     connect(exit, &QAction::triggered, this, [this] { close(); });
 
     QMenu* e = menu("mnuEdit", "&Edit");
+    m_editMenu = e;
     addItem(e, "mnuEditUndo", "&Undo")->setVisible(false);
     sep(e, "mnuEditBar0", false);
     QAction* del = addItem(e, "mnuEditDelete", "Delete", QKeySequence(Qt::Key_Delete));
@@ -781,6 +782,16 @@ void frmMain::cboBorderStyle_Click()
         d->setBorderStyle(m_cboBorderStyle->currentText());
 }
 
+void frmMain::changeEvent(QEvent* e)
+{
+    // Activated: the formatting boxes take the keyboard, the font box last.
+    if (e->type() == QEvent::ActivationChange && isActiveWindow()) {
+        m_cboBorderWidth->setFocus();
+        m_cboFonts->setFocus();
+    }
+    QMainWindow::changeEvent(e);
+}
+
 bool frmMain::eventFilter(QObject* o, QEvent* e)
 {
     if (e->type() == QEvent::FocusOut) {
@@ -1120,8 +1131,14 @@ void frmMain::mnuGraphicEdit_Click()
     if (!d)
         return;
     const QString file = d->getActiveGraphicSpecs();
+    // The windows keep repainting while the editor runs; closing is held off
+    // until it has ended so the document is still there to reload.
+    m_editorRunning = true;
+    QPointer<frmDocument> guard(d);
     Module1::runGraphicsEditor(m_ctx.platform, m_ctx.values.graphicsEditor, file);
-    d->refreshGraphic(file);
+    m_editorRunning = false;
+    if (guard)
+        guard->refreshGraphic(file);
 }
 
 void frmMain::mnuGraphicAspectRatio_Click()
@@ -1214,7 +1231,7 @@ void frmMain::writeCloseSettings()
 
 void frmMain::closeEvent(QCloseEvent* e)
 {
-    if (!closeAllDocuments()) {
+    if (m_editorRunning || !closeAllDocuments()) {
         e->ignore();
         return;
     }

@@ -93,6 +93,7 @@ public:
     const RecentFileList& recentFiles() const { return m_recent; }
     int documentCounter() const { return m_documentCounter; }
     QPrinter& printer();
+    QMenu* editMenu() const { return m_editMenu; }
 
     // cboBorderWidth events.
     void cboBorderWidth_Change(const QString& text);
@@ -108,6 +109,7 @@ public:
 protected:
     void closeEvent(QCloseEvent*) override;
     bool eventFilter(QObject* o, QEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     QAction* addItem(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& key = {});
@@ -139,6 +141,7 @@ private:
     QToolButton* m_vAlignButton = nullptr;
     QActionGroup* m_alignGroup = nullptr;
     QMenu* m_fileMenu = nullptr;
+    QMenu* m_editMenu = nullptr;
     QList<QAction*> m_mruItems;
     QAction* m_mnuFileBar4 = nullptr;
     QAction* m_mruAnchor = nullptr;
@@ -148,4 +151,5 @@ private:
     bool m_toolbarClick = false;
     QPrinter* m_printer = nullptr;
     QPointer<frmDocument> m_previous;
+    bool m_editorRunning = false;
 };
