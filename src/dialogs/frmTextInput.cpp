@@ -14,6 +14,7 @@
 
 #include "app/AppContext.h"
 #include "app/Settings.h"
+#include "app/Units.h"
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
 
@@ -85,7 +86,7 @@ void frmTextInput::OKButton_Click()
         return;
     }
     m_ctx.values.dialogText = m_text->toPlainText().replace("\n", "\r\n");
-    m_ctx.values.dialogRotation = int16_t(std::lround(rot));
+    m_ctx.values.dialogRotation = units::CInt(rot);
     m_ctx.values.dialogAutofit = m_autofit->isChecked();
     m_cancelled = false;
     close();

@@ -133,7 +133,7 @@ void LabelDocument::LoadFile(const QString& fileName)
     }
     QFile f(fileName);
     if (!f.open(QIODevice::ReadOnly)) {
-        m_platform.message("Bad or Invalid Filname (File Doesn't Exist): " + fileName + " (" + f.errorString() + ")",
+        m_platform.message("Bad or Invalid Filname (File Doesn't Exist): " + fileName + "\n" + f.errorString(),
                            MsgIcon::Exclamation);
         return;
     }
