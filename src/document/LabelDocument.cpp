@@ -519,54 +519,51 @@ void LabelDocument::showGuides(bool visible)
 }
 
 namespace {
-template <class Item> bool activeBox(Item* item, double*& left, double*& top, double& w, double& h)
+// The active item's box, picture first: both kinds move the same way.
+struct Box {
+    double* left = nullptr;
+    double* top = nullptr;
+    double w = 0, h = 0;
+    explicit operator bool() const { return left != nullptr; }
+};
+template <class Item> Box boxOf(Item* item)
 {
-    if (!item)
-        return false;
-    left = &item->left;
-    top = &item->top;
-    w = item->width;
-    h = item->height;
-    return true;
+    return item ? Box{&item->left, &item->top, item->width, item->height} : Box{};
 }
 } // namespace
 
 void LabelDocument::horizontalAlign(int mode)
 {
-    double *left = nullptr, *top = nullptr, w = 0, h = 0;
-    if (!activeBox(activeGraphic(), left, top, w, h) && !activeBox(activeText(), left, top, w, h))
+    Box b = boxOf(activeGraphic());
+    if (!b)
+        b = boxOf(activeText());
+    if (!b || mode < 1 || mode > 3)
         return;
-    const double gx = m_vGuideX;
-    if (mode == 1)
-        *left = gx - w;
-    else if (mode == 2)
-        *left = gx - w / 2;
-    else if (mode == 3)
-        *left = gx;
+    // 1: right edge, 2: centre, 3: left edge on the vertical guide.
+    *b.left = m_vGuideX - (mode == 1 ? b.w : mode == 2 ? b.w / 2 : 0);
     repaint();
 }
 
 void LabelDocument::verticalAlign(int mode)
 {
-    double *left = nullptr, *top = nullptr, w = 0, h = 0;
-    if (!activeBox(activeGraphic(), left, top, w, h) && !activeBox(activeText(), left, top, w, h))
+    Box b = boxOf(activeGraphic());
+    if (!b)
+        b = boxOf(activeText());
+    if (!b || mode < 1 || mode > 3)
         return;
-    const double gy = m_hGuideY;
-    if (mode == 1)
-        *top = gy;
-    else if (mode == 2)
-        *top = gy - h / 2;
-    else if (mode == 3)
-        *top = gy - h;
+    // 1: top edge, 2: centre, 3: bottom edge on the horizontal guide.
+    *b.top = m_hGuideY - (mode == 1 ? 0 : mode == 2 ? b.h / 2 : b.h);
     repaint();
 }
 
 void LabelDocument::nudge(int dx, int dy)
 {
-    double *left = nullptr, *top = nullptr, w = 0, h = 0;
-    if (!activeBox(activeGraphic(), left, top, w, h) && !activeBox(activeText(), left, top, w, h))
+    Box b = boxOf(activeGraphic());
+    if (!b)
+        b = boxOf(activeText());
+    if (!b)
         return;
-    *left += dx;
-    *top += dy;
+    *b.left += dx;
+    *b.top += dy;
     repaint();
 }
