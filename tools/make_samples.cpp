@@ -156,9 +156,9 @@ int main(int argc, char** argv)
 
     // A beer label, 3 x 3.75 inches, rounded border.
     {
-        values.labelType = 0;
-        values.labelHeight = 3.75;
-        values.labelWidth = 3.0;
+        values.labelType = labelsizes::Beer.type;
+        values.labelHeight = labelsizes::Beer.height;
+        values.labelWidth = labelsizes::Beer.width;
         values.borderStyle = "Rounded";
         values.borderWidth = 6;
         values.borderColor = 0x1f5a8c;
@@ -178,9 +178,9 @@ int main(int argc, char** argv)
     }
     // A wine label, 5 x 4 inches, oval border.
     {
-        values.labelType = 1;
-        values.labelHeight = 4.0;
-        values.labelWidth = 5.0;
+        values.labelType = labelsizes::Wine.type;
+        values.labelHeight = labelsizes::Wine.height;
+        values.labelWidth = labelsizes::Wine.width;
         values.borderStyle = "Oval";
         values.borderWidth = 4;
         values.borderColor = 0x2b1f7a;

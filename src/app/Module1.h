@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <cstdint>
 
+#include "LabelSizes.h"
+
 // Colours are 32-bit: RGB with red in the low byte, or a system colour
 // reference with the top bit set.
 using ColorValue = uint32_t;
@@ -29,7 +31,7 @@ struct ProgramValues {
 
     // defaults for new documents
     int16_t labelType = 0;
-    double labelHeight = 3.75, labelWidth = 3.0;
+    double labelHeight = labelsizes::Beer.height, labelWidth = labelsizes::Beer.width;
     double topMargin = 0, leftMargin = 0, rowSpace = 0, columnSpace = 0;
     int16_t cutmarks = 2;
     bool borderVisible = true;

@@ -60,19 +60,17 @@ void readAll(const SettingsStore& s, const AppPaths& paths, ProgramValues& v)
     v.mainHeight = readDouble(s, "Main", "Height", 8900);
 
     v.labelType = readInt16(s, "Settings", "Label Type", 0);
-    switch (v.labelType) {
-    case 0: v.labelHeight = 3.75; v.labelWidth = 3.0; break;
-    case 1: v.labelHeight = 4.0; v.labelWidth = 5.0; break;
-    case 2:
+    if (const labelsizes::Preset* preset = labelsizes::forType(v.labelType)) {
+        v.labelHeight = preset->height;
+        v.labelWidth = preset->width;
+    } else if (v.labelType == labelsizes::CustomType) {
         v.labelHeight = readDouble(s, "Settings", "Label Height", 2.5);
         v.labelWidth = readDouble(s, "Settings", "Label Width", 3);
-        break;
-    default:
+    } else {
         // Never written by the program; a label of no size would be useless.
-        v.labelType = 0;
-        v.labelHeight = 3.75;
-        v.labelWidth = 3.0;
-        break;
+        v.labelType = labelsizes::Beer.type;
+        v.labelHeight = labelsizes::Beer.height;
+        v.labelWidth = labelsizes::Beer.width;
     }
     v.topMargin = readDouble(s, "Settings", "Label TopMargin", 0);
     v.leftMargin = readDouble(s, "Settings", "Label LeftMargin", 0);

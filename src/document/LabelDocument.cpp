@@ -150,15 +150,16 @@ void LabelDocument::fitTextBox(TextItem& item)
 
 void LabelDocument::applyCurrentTextFormat(TextItem& item)
 {
-    item.font.name = m_app.fontName;
+    const TextFormat f = currentTextFormat();
+    item.font.name = f.fontName;
     double size = 0;
-    if (Module1::textToDouble(m_app.fontSize, size) && size > 0)
+    if (Module1::textToDouble(f.fontSize, size) && size > 0)
         item.font.size = size;
-    item.font.italic = m_app.italic;
-    item.font.bold = m_app.bold;
-    item.font.underline = m_app.underline;
+    item.font.italic = f.italic;
+    item.font.bold = f.bold;
+    item.font.underline = f.underline;
     item.foreColor = m_app.textColor;
-    item.alignment = m_app.textAlignment;
+    item.alignment = f.alignment;
     item.rotation = m_app.dialogRotation;
 
     if (m_app.dialogAutofit) {
@@ -565,5 +566,58 @@ void LabelDocument::nudge(int dx, int dy)
         return;
     *b.left += dx;
     *b.top += dy;
+    repaint();
+}
+
+// ---------------------------------------------------------------- whole content
+
+TextFormat LabelDocument::currentTextFormat() const
+{
+    TextFormat f;
+    f.fontName = m_app.fontName;
+    f.fontSize = m_app.fontSize;
+    f.bold = m_app.bold;
+    f.italic = m_app.italic;
+    f.underline = m_app.underline;
+    f.alignment = m_app.textAlignment;
+    return f;
+}
+
+LabelDocument::Snapshot LabelDocument::snapshot() const
+{
+    Snapshot s;
+    s.spec = m_spec;
+    s.border = m_border;
+    s.borderStyle = valBorderStyle;
+    s.backColor = m_backColor;
+    s.texts = m_texts;
+    s.graphics = m_graphics;
+    s.zOrder = m_zOrder;
+    s.textCounter = m_textCounter;
+    s.graphicCounter = m_graphicCounter;
+    s.lastGraphic = m_lastGraphic;
+    return s;
+}
+
+void LabelDocument::restore(const Snapshot& s)
+{
+    SelectNothing();
+    const bool resized = s.spec.LabelWidth != m_spec.LabelWidth || s.spec.LabelHeight != m_spec.LabelHeight;
+    m_spec = s.spec;
+    m_border = s.border;
+    valBorderStyle = s.borderStyle;
+    m_backColor = s.backColor;
+    m_texts = s.texts;
+    m_graphics = s.graphics;
+    m_zOrder = s.zOrder;
+    m_textCounter = s.textCounter;
+    m_graphicCounter = s.graphicCounter;
+    m_lastGraphic = s.lastGraphic;
+    if (m_observer) {
+        m_observer->borderStyleShown(valBorderStyle);
+        m_observer->labelTypeShown(m_spec.LabelType);
+    }
+    if (resized)
+        resizeLabel();
     repaint();
 }

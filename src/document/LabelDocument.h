@@ -31,6 +31,7 @@ public:
     static constexpr int MaxItemIndex = 32767;
 
     LabelDocument(ProgramValues& app, Platform& platform, const TextMeasurer& measurer);
+    virtual ~LabelDocument() = default;
 
     void setObserver(DocumentObserver* o) { m_observer = o; }
 
@@ -86,6 +87,9 @@ public:
     void SelectNothing();
 
     // --- text items --------------------------------------------------------
+    // The formatting new and restyled texts take: the program-wide current
+    // formatting here; a document in a window asks its host's boxes instead.
+    virtual TextFormat currentTextFormat() const;
     bool createNewText(const QString& newText, int16_t newRotation);
     void showActiveText();
     ColorValue getTextColor() const;
@@ -149,6 +153,24 @@ public:
 
     // The document's status panels (file, X%, Y%) for the active picture.
     void refreshStatus();
+
+    // --- whole content ---------------------------------------------------------
+    // A value copy of everything the label holds (pictures are shared, not
+    // copied), and putting such a copy back. Selection, flags and guides are
+    // not content; restoring leaves nothing selected.
+    struct Snapshot {
+        LabelSpec spec;
+        BorderSpec border;
+        QString borderStyle;
+        ColorValue backColor = 0;
+        std::map<int, TextItem> texts;
+        std::map<int, GraphicItem> graphics;
+        std::vector<ItemRef> zOrder;
+        int16_t textCounter = 0, graphicCounter = 0, lastGraphic = 0;
+        bool operator==(const Snapshot&) const = default;
+    };
+    Snapshot snapshot() const;
+    void restore(const Snapshot& s);
 
     ProgramValues& app() { return m_app; }
     Platform& platform() { return m_platform; }

@@ -10,13 +10,14 @@
 
 struct LabelSpec {
     int16_t LabelType = 0; // 0 beer, 1 wine, 2 custom
-    double LabelHeight = 3.75;
-    double LabelWidth = 3.0;
+    double LabelHeight = labelsizes::Beer.height;
+    double LabelWidth = labelsizes::Beer.width;
     double TopMargin = 0;
     double LeftMargin = 0;
     double RowSpace = 0;
     double ColumnSpace = 0;
     int16_t Cutmarks = 2; // 0 none, 1 outside only, 2 inside/outside, 3 fine lines
+    bool operator==(const LabelSpec&) const = default;
 };
 
 struct BorderSpec {
@@ -27,12 +28,23 @@ struct BorderSpec {
     // Carried through the file, never used for drawing.
     ColorValue fillColor = 0xFFFFFF;
     int16_t fillStyle = 1; // transparent
+    bool operator==(const BorderSpec&) const = default;
 };
 
 struct FontSpec {
     QString name = "Arial";
     double size = 18;
     bool bold = false, italic = false, underline = false;
+    bool operator==(const FontSpec&) const = default;
+};
+
+// The formatting a new or restyled text item takes from the formatting boxes.
+struct TextFormat {
+    QString fontName;
+    QString fontSize; // as typed in the size box
+    bool bold = false, italic = false, underline = false;
+    int16_t alignment = 2; // 0 left, 1 right, 2 centre
+    bool operator==(const TextFormat&) const = default;
 };
 
 struct TextItem {
@@ -45,6 +57,7 @@ struct TextItem {
     int16_t alignment = 2; // 0 left, 1 right, 2 centre
     int16_t rotation = 0;
     bool visible = true;
+    bool operator==(const TextItem&) const = default;
 };
 
 struct GraphicItem {
@@ -58,6 +71,7 @@ struct GraphicItem {
 
     QString path() const { return tag.mid(1); }
     QString refPath() const { return refTag.mid(1); }
+    bool operator==(const GraphicItem&) const = default;
 };
 
 // What the surface stacks, back to front.

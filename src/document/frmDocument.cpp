@@ -9,7 +9,6 @@
 
 #include "LabelView.h"
 #include "app/AppContext.h"
-#include "mainwindow/frmMain.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -17,8 +16,8 @@ namespace {
 constexpr int Gap = 120;
 } // namespace
 
-frmDocument::frmDocument(AppContext& ctx, frmMain* main, QWidget* parent)
-    : QWidget(parent), LabelDocument(ctx.values, ctx.platform, ctx.measurer), m_ctx(ctx), m_main(main)
+frmDocument::frmDocument(AppContext& ctx, DocumentHost* host, QWidget* parent)
+    : QWidget(parent), LabelDocument(ctx.values, ctx.platform, ctx.measurer), m_ctx(ctx), m_host(host)
 {
     setObjectName("frmDocument");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -60,8 +59,8 @@ frmDocument::frmDocument(AppContext& ctx, frmMain* main, QWidget* parent)
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_view, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         picLabelView_Click(m_view->toTwips(pos));
-        if (m_main && m_main->editMenu())
-            m_main->editMenu()->popup(m_view->mapToGlobal(pos));
+        if (m_host)
+            m_host->popupEditMenu(*this, m_view->mapToGlobal(pos));
     });
 
     resizeLabel();
@@ -97,8 +96,10 @@ void frmDocument::labelResized()
     } else {
         resize(want);
     }
-    if (m_main && m_main->mnuViewShowGrid()->isChecked())
-        m_main->drawGrid();
+    if (m_host && m_host->gridShown()) {
+        setGridShown(true);
+        showGuides(m_host->guidesShown());
+    }
     setScrollBars();
     update();
 }
@@ -182,14 +183,19 @@ void frmDocument::setCaption(const QString& c)
 void frmDocument::documentRepaint()
 {
     m_view->update();
-    if (m_main)
-        m_main->selectionChanged(this);
+    if (m_host)
+        m_host->enableItemCommands(*this, activeTextItemSelected(), activeItemSelected());
 }
 
 void frmDocument::activeTextShown(const TextItem& t)
 {
-    if (m_main)
-        m_main->showTextFormat(t);
+    if (m_host)
+        m_host->textFormatShown(*this, t);
+}
+
+TextFormat frmDocument::currentTextFormat() const
+{
+    return m_host ? m_host->currentTextFormat() : LabelDocument::currentTextFormat();
 }
 
 void frmDocument::statusPanels(const QString& file, const QString& x, const QString& y)
@@ -201,14 +207,14 @@ void frmDocument::statusPanels(const QString& file, const QString& x, const QStr
 
 void frmDocument::borderStyleShown(const QString& style)
 {
-    if (m_main)
-        m_main->showBorderStyle(style);
+    if (m_host)
+        m_host->borderStyleShown(*this, style);
 }
 
 void frmDocument::labelTypeShown(int16_t type)
 {
-    if (m_main)
-        m_main->showLabelTypeMenu(type);
+    if (m_host)
+        m_host->labelTypeShown(*this, type);
 }
 
 void frmDocument::resizeEvent(QResizeEvent*)
@@ -225,8 +231,8 @@ bool frmDocument::queryClose()
                                                   MsgButtons::YesNoCancel, MsgIcon::Question, ProgramTitle);
     if (a == MsgAnswer::Cancel)
         return false;
-    if (a == MsgAnswer::Yes && m_main) {
-        m_main->saveDocument(this, 0);
+    if (a == MsgAnswer::Yes && m_host) {
+        m_host->saveDocument(*this);
         // A save that was cancelled or failed must not throw the changes away.
         if (isChanged())
             return false;
@@ -260,11 +266,11 @@ void frmDocument::picLabelView_DblClick(const QPointF& twips)
     int t = 0, g = 0;
     if (!m_view->hitTest(twips, &t, &g))
         return;
-    if (t && m_main) {
+    if (t && m_host) {
         selectText(t);
-        m_main->editText(this);
-    } else if (g && m_main) {
+        m_host->editText(*this);
+    } else if (g && m_host) {
         selectGraphic(g);
-        m_main->mnuGraphicEdit_Click();
+        m_host->editActivePicture(*this);
     }
 }

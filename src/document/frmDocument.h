@@ -4,6 +4,7 @@
 // and mirrors the model in its controls.
 #include <QWidget>
 
+#include "DocumentHost.h"
 #include "LabelDocument.h"
 #include "ViewGeometry.h"
 
@@ -11,13 +12,13 @@ class QLabel;
 class QScrollBar;
 class QStatusBar;
 class LabelView;
-class frmMain;
 struct AppContext;
 
 class frmDocument : public QWidget, public LabelDocument, public DocumentObserver {
     Q_OBJECT
 public:
-    frmDocument(AppContext& ctx, frmMain* main, QWidget* parent = nullptr);
+    // The host may be null (a document on its own, as in some tools and tests).
+    frmDocument(AppContext& ctx, DocumentHost* host, QWidget* parent = nullptr);
 
     LabelView* picLabelView() const { return m_view; }
     QScrollBar* VScroll() const { return m_vScroll; }
@@ -36,7 +37,10 @@ public:
 
     // Closing: asks about unsaved changes. False when the user cancelled.
     bool queryClose();
-    void detachMain() { m_main = nullptr; }
+    void detachHost() { m_host = nullptr; }
+    DocumentHost* host() const { return m_host; }
+
+    TextFormat currentTextFormat() const override;
 
     // DocumentObserver
     void documentRepaint() override;
@@ -60,7 +64,7 @@ private:
     void placeSurface();
 
     AppContext& m_ctx;
-    frmMain* m_main;
+    DocumentHost* m_host;
     LabelView* m_view;
     QScrollBar* m_vScroll;
     QScrollBar* m_hScroll;

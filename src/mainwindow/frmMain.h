@@ -1,11 +1,20 @@
 #pragma once
 // The main window: menus, toolbars, formatting boxes, status bar and the
 // multiple-document area. Commands act on the active document by name.
+//
+// The class is split over several files by concern:
+//   frmMain.cpp          life, activation, state display, closing, the document host
+//   frmMain_Build.cpp    menus, toolbars, status bar and the command tables
+//   frmMain_File.cpp     file lifecycle, recent files, printing, command-line hand-off
+//   frmMain_Format.cpp   text, picture, label and border commands, the combo boxes, view toggles
+//   frmMain_Edit.cpp     edit commands: delete, clipboard, stacking, alignment
+//   frmMain_Window.cpp   window arrangement and list, help and about
 #include <QMainWindow>
 #include <QMap>
 #include <QPointer>
 
 #include "RecentFiles.h"
+#include "document/DocumentHost.h"
 #include "document/LabelTypes.h"
 
 class QAction;
@@ -22,7 +31,7 @@ class QPrinter;
 class frmDocument;
 struct AppContext;
 
-class frmMain : public QMainWindow {
+class frmMain : public QMainWindow, public DocumentHost {
     Q_OBJECT
 public:
     explicit frmMain(AppContext& ctx);
@@ -36,7 +45,7 @@ public:
     QMdiArea* mdiArea() const { return m_mdi; }
     AppContext& context() { return m_ctx; }
 
-    // Commands other windows call.
+    // --- file (frmMain_File.cpp)
     void LoadNewDoc();
     void mnuFileOpen_Click();
     void mnuFileSave_Click(int index);
@@ -44,8 +53,25 @@ public:
     void mnuFileClose_Click();
     void mnuFileLabelSize_Click(int index);
     void mnuFileMRU_Click(int index);
-    void mnuFilePrint_Click();
     void mnuFilePageSetup_Click();
+    void mnuFilePrintPreview_Click();
+    void mnuFilePrint_Click();
+    void mnuFileExit_Click();
+    void saveDocument(frmDocument* doc, int index);
+    QString cmdLineFileName;
+    void handOffCommandLine(const QString& text);
+
+    // --- edit (frmMain_Edit.cpp)
+    void mnuEditDelete_Click();
+    void mnuEditCut_Click();
+    void mnuEditCopy_Click();
+    void mnuEditPaste_Click();
+    void mnuViewBringForward_Click();
+    void mnuViewSendBack_Click();
+    void horizontalAlign_Click(int mode);
+    void verticalAlign_Click(int mode);
+
+    // --- formatting and view (frmMain_Format.cpp)
     void mnuGraphicEdit_Click();
     void mnuGraphicNew_Click();
     void mnuGraphicAspectRatio_Click();
@@ -53,20 +79,36 @@ public:
     void mnuLabelBorderColor_Click();
     void mnuLabelBackColor_Click();
     void mnuTextNew_Click();
+    void mnuTextEdit_Click();
     void mnuTextColor_Click();
+    void textStyle_Click();
+    void textAlignment_Click(int16_t alignment);
     void mnuViewToolbar_Click();
     void mnuViewStatusBar_Click();
     void mnuViewShowGrid_Click();
     void mnuViewSnapToGrid_Click();
     void mnuViewShowGuides_Click();
     void mnuViewDefineGrid_Click();
+    void editText(frmDocument* doc);
+    void editPicture(frmDocument* doc);
+    void drawGrid();
+
+    // --- windows and help (frmMain_Window.cpp)
+    void mnuWindowCascade_Click();
+    void mnuWindowTileHorizontal_Click();
+    void mnuWindowTileVertical_Click();
+    void mnuWindowArrangeIcons_Click();
+    void mnuWindow_Click(); // the menu opens: list the open windows
+    void mnuHelpContents_Click();
+    void mnuHelpIndex_Click();
+    void mnuHelpSearch_Click();
+    void mnuHelpTip_Click();
+    void mnuHelpOtherSoftware_Click();
+    void mnuHelpAbout_Click();
+
+    // --- toolbar: a button's key runs its command (frmMain_Build.cpp)
     void tbToolbar_ButtonClick(const QString& key);
     void tbToolbar_ButtonMenuClick(const QString& key);
-    void saveDocument(frmDocument* doc, int index);
-    void editText(frmDocument* doc);
-    void drawGrid();
-    QString cmdLineFileName;
-    void handOffCommandLine(const QString& text);
 
     // State display.
     void showLabelTypeMenu(int16_t type);
@@ -77,7 +119,23 @@ public:
     void showTextFormat(const TextItem& t);
     void selectionChanged(frmDocument* doc);
 
-    // Controls, found by tests and tools by their names too.
+    // DocumentHost
+    bool gridShown() const override;
+    bool snapToGrid() const override;
+    bool guidesShown() const override;
+    bool maintainAspectRatio() const override;
+    TextFormat currentTextFormat() const override;
+    void enableItemCommands(frmDocument& doc, bool textSelected, bool graphicSelected) override;
+    void textFormatShown(frmDocument& doc, const TextItem& item) override;
+    void borderStyleShown(frmDocument& doc, const QString& style) override;
+    void labelTypeShown(frmDocument& doc, int16_t type) override;
+    void popupEditMenu(frmDocument& doc, const QPoint& globalPos) override;
+    void saveDocument(frmDocument& doc) override { saveDocument(&doc, 0); }
+    void editText(frmDocument& doc) override { editText(&doc); }
+    void editActivePicture(frmDocument& doc) override { editPicture(&doc); }
+
+    // Controls, found by tests and tools by their names too. A toolbar button
+    // that repeats a menu command is that menu item's action.
     QAction* action(const QString& name) const;
     QAction* button(const QString& key) const; // toolbar button by key
     QToolBar* tbToolbar(int i) const { return m_toolbars[i]; }
@@ -95,7 +153,7 @@ public:
     QPrinter& printer();
     QMenu* editMenu() const { return m_editMenu; }
 
-    // cboBorderWidth events.
+    // Combo box events.
     void cboBorderWidth_Change(const QString& text);
     void cboBorderWidth_Click();
     void cboBorderWidth_LostFocus();
@@ -112,43 +170,42 @@ protected:
     void changeEvent(QEvent* e) override;
 
 private:
-    QAction* addItem(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& key = {});
     void buildMenus();
     void buildToolbars();
     void buildStatusBar();
+    void connectComboBoxes();
     void refreshRecentMenu();
     void documentActivated(frmDocument* doc);
     void setStatusText(const QString& text);
     bool closeAllDocuments();
-    QAction* addButton(QToolBar* tb, const QString& key, const QString& tooltip = {}, bool check = false);
+    frmDocument* activeOrNewDocument();
 
     AppContext& m_ctx;
     QMdiArea* m_mdi;
     QToolBar* m_toolbars[3] = {};
-    QComboBox* m_cboFonts;
-    QComboBox* m_cboFontSize;
-    QComboBox* m_cboBorderWidth;
-    QComboBox* m_cboBorderStyle;
-    QLabel* m_statusPanel;
-    QLabel* m_datePanel;
-    QLabel* m_timePanel;
-    QLineEdit* m_txtCmdLine;
-    QTimer* m_timTipOfTheDay;
-    QTimer* m_clock;
-    QMap<QString, QAction*> m_actions;
-    QMap<QString, QAction*> m_buttons;
+    QComboBox* m_cboFonts = nullptr;
+    QComboBox* m_cboFontSize = nullptr;
+    QComboBox* m_cboBorderWidth = nullptr;
+    QComboBox* m_cboBorderStyle = nullptr;
+    QLabel* m_statusPanel = nullptr;
+    QLabel* m_datePanel = nullptr;
+    QLabel* m_timePanel = nullptr;
+    QLineEdit* m_txtCmdLine = nullptr;
+    QTimer* m_timTipOfTheDay = nullptr;
+    QTimer* m_clock = nullptr;
+    QMap<QString, QAction*> m_actions; // menu items by name
+    QMap<QString, QAction*> m_buttons; // toolbar buttons by key
     QToolButton* m_hAlignButton = nullptr;
     QToolButton* m_vAlignButton = nullptr;
     QActionGroup* m_alignGroup = nullptr;
     QMenu* m_fileMenu = nullptr;
     QMenu* m_editMenu = nullptr;
+    QMenu* m_windowMenu = nullptr;
     QList<QAction*> m_mruItems;
     QAction* m_mnuFileBar4 = nullptr;
-    QAction* m_mruAnchor = nullptr;
     RecentFileList m_recent;
     int m_documentCounter = 0;
     bool m_loading = false;
-    bool m_toolbarClick = false;
     QPrinter* m_printer = nullptr;
     QPointer<frmDocument> m_previous;
     bool m_editorRunning = false;

@@ -1,0 +1,253 @@
+// File commands: new, open, save, recent files, label size, printing, and the
+// command line handed over at start-up.
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPrinter>
+
+#include "Icons.h"
+#include "app/AppContext.h"
+#include "app/LabelSizes.h"
+#include "document/frmDocument.h"
+#include "frmMain.h"
+#include "platform/Platform.h"
+#include "platform/SettingsStore.h"
+#include "printing/PainterSurface.h"
+#include "printing/PrintJob.h"
+
+namespace {
+const char* LabelFilter = "Corkcrafter Files (*.ckm)|*.ckm|All Files (*.*)|*.*";
+} // namespace
+
+void frmMain::LoadNewDoc()
+{
+    ++m_documentCounter;
+    auto* doc = new frmDocument(m_ctx, this);
+    const QString caption = "Label " + QString::number(m_documentCounter);
+    QMdiSubWindow* sub = m_mdi->addSubWindow(doc);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowIcon(programIcon());
+    doc->setCaption(caption);
+    doc->resizeLabel();
+    sub->show();
+    m_mdi->setActiveSubWindow(sub);
+    documentActivated(doc);
+    doc->saveFileName = caption;
+    doc->saveTitle = caption;
+    if (!m_ctx.values.templateFile.isEmpty()) {
+        m_ctx.values.templateLoading = true;
+        doc->LoadFile(m_ctx.values.templateFolder + "/" + m_ctx.values.templateFile);
+        m_ctx.values.templateLoading = false;
+        documentActivated(doc);
+    }
+}
+
+void frmMain::mnuFileOpen_Click()
+{
+    SettingsStore& store = m_ctx.store;
+    FileDialogRequest req;
+    req.title = "Open Corkcrafter File";
+    req.initialDir = store.read("Open", "File Path", m_ctx.paths.workBase + "/Labels");
+    req.filter = LabelFilter;
+    req.mustExist = true;
+
+    QString path, title, folder;
+    const bool fromCommandLine = !cmdLineFileName.isEmpty();
+    if (fromCommandLine) {
+        path = cmdLineFileName;
+        const QString dir = Module1::pathFolder(path);
+        folder = dir == path ? req.initialDir : QString(dir).chopped(dir.size() > 1 ? 1 : 0);
+    } else {
+        const auto r = m_ctx.platform.openFile(req);
+        if (!r || r->path.isEmpty())
+            return;
+        path = r->path;
+        title = r->fileTitle;
+        folder = r->folder;
+    }
+    store.write("Open", "File Path", folder);
+
+    frmDocument* doc = activeDocument();
+    if (!doc || !doc->getIsBlankForm()) {
+        LoadNewDoc();
+        doc = activeDocument();
+    }
+    if (!doc)
+        return;
+    doc->saveFileName = path;
+    if (fromCommandLine) {
+        doc->saveTitle = Module1::pathFileName(path);
+        cmdLineFileName.clear();
+    } else {
+        doc->saveTitle = title;
+    }
+    if (!Module1::fileExists(path)) {
+        m_recent.removeRecentFile(path);
+        refreshRecentMenu();
+        m_ctx.platform.message("File \"" + path + "\" Not Found", MsgIcon::Information, "File Open Error");
+        return;
+    }
+    m_recent.addRecentFile(path);
+    refreshRecentMenu();
+    doc->LoadFile(path);
+    documentActivated(doc);
+}
+
+void frmMain::mnuFileSave_Click(int index)
+{
+    if (frmDocument* d = activeDocument())
+        saveDocument(d, index);
+}
+
+void frmMain::saveDocument(frmDocument* doc, int index)
+{
+    QString path;
+    const bool needDialog = index == 1 || doc->saveTitle.right(3).toLower() != "ckm";
+    if (needDialog) {
+        FileDialogRequest req;
+        req.title = "Save Corkcrafter File";
+        req.initialDir = m_ctx.store.read("Open", "File Path", m_ctx.paths.workBase + "/Labels");
+        req.defaultExt = "ckm";
+        req.overwritePrompt = true;
+        req.filter = LabelFilter;
+        req.filterIndex = 1;
+        req.fileName = doc->saveFileName;
+        const auto r = m_ctx.platform.saveFile(req);
+        if (!r || r->path.isEmpty())
+            return;
+        path = r->path;
+        m_recent.addRecentFile(path);
+        refreshRecentMenu();
+    } else {
+        path = doc->saveFileName;
+    }
+    QString why;
+    if (!doc->SaveLabelToFile(path, &why))
+        m_ctx.platform.message("The label could not be saved to \"" + path + "\": " + why +
+                                   "\nAny earlier version of the file is unchanged.",
+                               MsgIcon::Exclamation);
+}
+
+void frmMain::mnuFileSaveAll_Click()
+{
+    QMdiSubWindow* remembered = m_mdi->currentSubWindow();
+    const QList<frmDocument*> docs = documents();
+    for (int i = int(docs.size()) - 1; i >= 0; --i) {
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(docs[i]->parentWidget()))
+            m_mdi->setActiveSubWindow(sub);
+        saveDocument(docs[i], 0);
+    }
+    if (remembered)
+        m_mdi->setActiveSubWindow(remembered);
+}
+
+void frmMain::mnuFileClose_Click()
+{
+    if (QMdiSubWindow* sub = m_mdi->currentSubWindow())
+        sub->close();
+}
+
+void frmMain::mnuFileLabelSize_Click(int index)
+{
+    ProgramValues& v = m_ctx.values;
+    frmDocument* doc = activeDocument();
+    if (const labelsizes::Preset* preset = labelsizes::forType(int16_t(index))) {
+        action("mnuFileLabelSize0")->setChecked(index == 0);
+        action("mnuFileLabelSize1")->setChecked(index == 1);
+        v.labelType = preset->type;
+        v.labelHeight = preset->height;
+        v.labelWidth = preset->width;
+        m_ctx.store.write("Settings", "Label Type", QString::number(preset->type));
+        m_ctx.store.write("Settings", "Label Height", Module1::numberToText(preset->height));
+        m_ctx.store.write("Settings", "Label Width", Module1::numberToText(preset->width));
+        if (doc)
+            doc->setLabelDimensions(preset->type, preset->height, preset->width);
+    } else if (doc) {
+        showLabelTypeMenu(doc->getLabelType());
+        m_ctx.platform.message("The label properties dialog is not available yet.", MsgIcon::Information);
+        if (!v.settingsChanged)
+            return;
+    }
+    if (doc)
+        doc->resizeLabel();
+    else
+        m_ctx.platform.message("You must have a Label Loaded to set Properties");
+}
+
+void frmMain::refreshRecentMenu()
+{
+    for (int i = 0; i < 4; ++i) {
+        QAction* a = m_mruItems[i];
+        const bool used = i <= m_recent.highestIndex();
+        a->setText(used ? QString("&%1 %2").arg(i + 1).arg(QString(m_recent.caption(i)).replace('&', "&&")) : QString());
+        a->setVisible(i == 0 ? m_recent.item0Visible() && used : used);
+    }
+    m_mnuFileBar4->setVisible(m_recent.separatorVisible());
+}
+
+void frmMain::mnuFileMRU_Click(int index)
+{
+    if (index > m_recent.highestIndex())
+        return;
+    const QString path = m_recent.path(index);
+    if (Module1::fileExists(path)) {
+        m_recent.moveRecentFileToTop(m_recent.caption(index), index);
+        cmdLineFileName = m_recent.path(0);
+        mnuFileOpen_Click();
+    } else {
+        m_ctx.platform.message("File \"" + path + "\" Not Found", MsgIcon::Information, "File Open Error");
+        m_recent.removeRecentFile(path);
+    }
+    refreshRecentMenu();
+}
+
+void frmMain::handOffCommandLine(const QString& text)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty())
+        return;
+    if (t.startsWith('\\')) {
+        // A label description; it becomes text items once that reader exists.
+        m_txtCmdLine->setText(t);
+        return;
+    }
+    cmdLineFileName = t;
+    mnuFileOpen_Click();
+}
+
+QPrinter& frmMain::printer()
+{
+    if (!m_printer)
+        m_printer = new QPrinter(QPrinter::HighResolution);
+    return *m_printer;
+}
+
+void frmMain::mnuFilePrint_Click()
+{
+    frmDocument* doc = activeDocument();
+    if (!doc)
+        return;
+    const auto copies = m_ctx.platform.printDialog(printer());
+    if (!copies)
+        return;
+    PainterSurface surface(printer());
+    printjob::printLabels(*doc, surface, 1.0, std::clamp(*copies, 1, 32767),
+                          [this](const QString& s) { setStatusText(s); });
+}
+
+void frmMain::mnuFilePageSetup_Click() { m_ctx.platform.pageSetupDialog(printer()); }
+
+void frmMain::mnuFilePrintPreview_Click()
+{
+    m_ctx.platform.message("Print Preview is not available yet.", MsgIcon::Information);
+}
+
+void frmMain::mnuFileExit_Click() { close(); }
+
+void frmMain::setStatusText(const QString& text)
+{
+    m_statusPanel->setText(text);
+    m_statusPanel->repaint();
+}

@@ -1,0 +1,297 @@
+// Formatting commands: texts, pictures, the label's border and background,
+// the formatting boxes, and the view toggles.
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "ComboRules.h"
+#include "app/AppContext.h"
+#include "dialogs/frmTextInput.h"
+#include "document/LabelView.h"
+#include "document/frmDocument.h"
+#include "frmMain.h"
+#include "platform/Platform.h"
+#include "platform/SettingsStore.h"
+
+namespace {
+const char* PictureFilter = "Picture Files (*.bmp;*.jpg;*.gif;*.wmf)|*.bmp;*.jpg;*.gif;*.wmf|"
+                            "More Pictures (*.png;*.jpeg;*.emf)|*.png;*.jpeg;*.emf|All Files (*.*)|*.*";
+} // namespace
+
+void frmMain::mnuTextNew_Click()
+{
+    if (!activeDocument())
+        LoadNewDoc();
+    ProgramValues& v = m_ctx.values;
+    v.dialogText.clear();
+    v.dialogRotation = 0;
+    v.dialogAutofit = false;
+    frmTextInput::ask(m_ctx, this);
+    if (!v.dialogText.isEmpty())
+        if (frmDocument* d = activeDocument())
+            d->createNewText(v.dialogText, v.dialogRotation);
+}
+
+void frmMain::editText(frmDocument* doc)
+{
+    TextItem* t = doc->activeText();
+    if (!t)
+        return;
+    ProgramValues& v = m_ctx.values;
+    v.dialogText = t->text;
+    v.dialogRotation = t->rotation;
+    frmTextInput::ask(m_ctx, this);
+    if (!v.dialogText.isEmpty()) {
+        doc->setTextText(v.dialogText);
+        if (TextItem* again = doc->activeText())
+            again->rotation = v.dialogRotation;
+    }
+    doc->refreshStatus();
+}
+
+void frmMain::mnuTextEdit_Click()
+{
+    if (frmDocument* d = activeDocument())
+        editText(d);
+}
+
+void frmMain::textStyle_Click()
+{
+    m_ctx.values.bold = button("Bold")->isChecked();
+    m_ctx.values.italic = button("Italic")->isChecked();
+    m_ctx.values.underline = button("Underline")->isChecked();
+    if (frmDocument* d = activeDocument())
+        d->showActiveText();
+}
+
+void frmMain::textAlignment_Click(int16_t alignment)
+{
+    m_ctx.values.textAlignment = alignment;
+    if (frmDocument* d = activeDocument())
+        d->showActiveText();
+}
+
+void frmMain::mnuTextColor_Click()
+{
+    if (!activeDocument())
+        LoadNewDoc();
+    frmDocument* d = activeDocument();
+    if (!d)
+        return;
+    ProgramValues& v = m_ctx.values;
+    const bool onItem = d->activeTextItemSelected();
+    const auto c = m_ctx.platform.chooseColor("Text Color", onItem ? d->getTextColor() : v.textColor);
+    if (!c)
+        return;
+    if (onItem)
+        d->setTextColor(*c);
+    v.textColor = *c;
+}
+
+void frmMain::mnuGraphicNew_Click()
+{
+    FileDialogRequest req;
+    req.title = "Select Graphic File";
+    req.initialDir = m_ctx.store.read("Main", "Graphics Folder", m_ctx.values.graphicsFolder);
+    req.filter = PictureFilter;
+    req.filterIndex = 1;
+    req.mustExist = true;
+    const auto r = m_ctx.platform.openFile(req);
+    if (!r || r->path.isEmpty())
+        return;
+    if (!activeDocument())
+        LoadNewDoc();
+    frmDocument* d = activeDocument();
+    d->SelectNothing();
+    m_ctx.store.write("Main", "Graphics Folder", r->folder);
+    d->createNewGraphic(r->path);
+}
+
+void frmMain::mnuGraphicEdit_Click()
+{
+    if (frmDocument* d = activeDocument())
+        editPicture(d);
+}
+
+void frmMain::editPicture(frmDocument* d)
+{
+    const QString file = d->getActiveGraphicSpecs();
+    // The windows keep repainting while the editor runs; closing is held off
+    // until it has ended so the document is still there to reload.
+    m_editorRunning = true;
+    QPointer<frmDocument> guard(d);
+    Module1::runGraphicsEditor(m_ctx.platform, m_ctx.values.graphicsEditor, file);
+    m_editorRunning = false;
+    if (guard)
+        guard->refreshGraphic(file);
+}
+
+void frmMain::mnuGraphicAspectRatio_Click()
+{
+    // The menu item and its toolbar button are one action, already toggled;
+    // a document's own flag decides when there is one.
+    frmDocument* d = activeDocument();
+    QAction* a = action("mnuGraphicAspectRatio");
+    const bool now = d ? !d->valMaintainAspectRatioFlag : a->isChecked();
+    if (d)
+        d->valMaintainAspectRatioFlag = now;
+    a->setChecked(now);
+    m_ctx.store.write("Settings", "Aspect Ratio", Module1::boolToText(now));
+    if (d)
+        d->adjustToAspectRatio();
+}
+
+void frmMain::mnuLabelBorderVisible_Click()
+{
+    // Menu item and toolbar button are one checkable action, already toggled.
+    const bool visible = action("mnuLabelBorderVisible")->isChecked();
+    if (frmDocument* d = activeDocument()) {
+        d->border().visible = visible;
+        d->setChanged();
+        d->picLabelView()->update();
+    }
+}
+
+void frmMain::mnuLabelBorderColor_Click()
+{
+    if (!activeDocument())
+        LoadNewDoc();
+    frmDocument* d = activeDocument();
+    const auto c = m_ctx.platform.chooseColor("Border Color", d->border().color);
+    if (!c)
+        return;
+    d->border().color = *c;
+    d->setChanged();
+    d->picLabelView()->update();
+}
+
+void frmMain::mnuLabelBackColor_Click()
+{
+    if (!activeDocument())
+        LoadNewDoc();
+    frmDocument* d = activeDocument();
+    const auto c = m_ctx.platform.chooseColor("Label Background Color", d->backColor());
+    if (!c)
+        return;
+    d->setBackColor(*c);
+    drawGrid();
+    d->setChanged();
+}
+
+void frmMain::connectComboBoxes()
+{
+    connect(m_cboBorderWidth->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& t) { cboBorderWidth_Change(t); });
+    connect(m_cboBorderWidth, &QComboBox::activated, this, [this] { cboBorderWidth_Click(); });
+    m_cboBorderWidth->lineEdit()->installEventFilter(this);
+    connect(m_cboBorderStyle, &QComboBox::activated, this, [this] { cboBorderStyle_Click(); });
+    connect(m_cboFonts, &QComboBox::activated, this, [this] { cboFonts_Click(); });
+    connect(m_cboFonts->lineEdit(), &QLineEdit::returnPressed, this, [this] { cboFonts_Click(); });
+    connect(m_cboFonts, &QComboBox::currentTextChanged, this, [this](const QString& t) { m_ctx.values.fontName = t; });
+    connect(m_cboFontSize, &QComboBox::activated, this, [this] { cboFontSize_Commit(); });
+    connect(m_cboFontSize->lineEdit(), &QLineEdit::returnPressed, this, [this] { cboFontSize_Commit(); });
+    connect(m_cboFontSize, &QComboBox::currentTextChanged, this, [this](const QString& t) { m_ctx.values.fontSize = t; });
+    m_cboFontSize->lineEdit()->installEventFilter(this);
+}
+
+void frmMain::cboBorderWidth_Change(const QString& text)
+{
+    const comborules::WidthAction a = comborules::borderWidthTyped(text);
+    if (a.kind == comborules::WidthAction::RestoreDefault) {
+        m_cboBorderWidth->setCurrentText(QString::number(m_ctx.values.borderWidth));
+    } else if (a.kind == comborules::WidthAction::Apply && !m_loading) {
+        if (frmDocument* d = activeDocument()) {
+            d->border().width = a.width;
+            d->update();
+            d->picLabelView()->update();
+        }
+    }
+}
+
+void frmMain::cboBorderWidth_Click()
+{
+    frmDocument* d = activeDocument();
+    if (!d)
+        return;
+    const double v = comborules::leadingNumber(m_cboBorderWidth->currentText());
+    if (v > 0 && v < 32768) {
+        d->border().width = int16_t(v);
+        d->picLabelView()->update();
+    }
+}
+
+void frmMain::cboBorderWidth_LostFocus()
+{
+    if (!comborules::borderWidthNeedsRestore(m_cboBorderWidth->currentText()))
+        return;
+    if (frmDocument* d = activeDocument())
+        m_cboBorderWidth->setCurrentText(QString::number(d->border().width));
+}
+
+void frmMain::cboFontSize_Commit()
+{
+    m_ctx.values.fontSize = m_cboFontSize->currentText();
+    if (frmDocument* d = activeDocument())
+        d->setTextFontSize(m_cboFontSize->currentText());
+}
+
+void frmMain::cboFonts_Click()
+{
+    m_ctx.values.fontName = m_cboFonts->currentText();
+    if (frmDocument* d = activeDocument())
+        d->setTextFontName(m_cboFonts->currentText());
+}
+
+void frmMain::cboBorderStyle_Click()
+{
+    if (frmDocument* d = activeDocument())
+        d->setBorderStyle(m_cboBorderStyle->currentText());
+}
+
+void frmMain::drawGrid()
+{
+    frmDocument* doc = activeDocument();
+    if (!doc)
+        return;
+    doc->setGridShown(action("mnuViewShowGrid")->isChecked());
+    doc->showGuides(action("mnuViewShowGuides")->isChecked());
+}
+
+void frmMain::mnuViewToolbar_Click()
+{
+    // The check was already inverted by the menu.
+    const bool on = action("mnuViewToolbar")->isChecked();
+    m_toolbars[2]->setVisible(on);
+    m_toolbars[0]->setVisible(on);
+    m_toolbars[1]->setVisible(on);
+}
+
+void frmMain::mnuViewStatusBar_Click() { statusBar()->setVisible(action("mnuViewStatusBar")->isChecked()); }
+
+void frmMain::mnuViewShowGrid_Click()
+{
+    m_ctx.store.write("Settings", "Show Grid", Module1::boolToText(action("mnuViewShowGrid")->isChecked()));
+    drawGrid();
+}
+
+void frmMain::mnuViewSnapToGrid_Click()
+{
+    m_ctx.values.snapToGrid = action("mnuViewSnapToGrid")->isChecked();
+    m_ctx.store.write("Settings", "Snap To Grid", Module1::boolToText(m_ctx.values.snapToGrid));
+}
+
+void frmMain::mnuViewShowGuides_Click()
+{
+    if (frmDocument* d = activeDocument())
+        d->showGuides(action("mnuViewShowGuides")->isChecked());
+}
+
+void frmMain::mnuViewDefineGrid_Click()
+{
+    m_ctx.platform.message("The grid is defined in the options dialog, which is not available yet.",
+                           MsgIcon::Information);
+    if (m_ctx.values.settingsChanged)
+        drawGrid();
+}
