@@ -150,6 +150,46 @@ private slots:
         QVERIFY(!d2.isChanged());
     }
 
+    void snapshotAndRestore()
+    {
+        TestEnv env;
+        QImage img(10, 10, QImage::Format_RGB32);
+        img.fill(Qt::red);
+        env.platform.pictures["/a.png"] = PictureData{img, QSizeF(150, 150), {}};
+        LabelDocument d(env.values, env.platform, env.fixed);
+        QVERIFY(d.createNewGraphic("/a.png"));
+        QVERIFY(d.createNewText("Ale", 0));
+        d.setBackColor(0x00FF00);
+        const LabelDocument::Snapshot before = d.snapshot();
+        // The picture is shared with the snapshot, not copied.
+        QCOMPARE(before.graphics.at(1).picture.cacheKey(), d.graphics().at(1).picture.cacheKey());
+
+        d.selectText(1);
+        d.deleteSelectedObject(false);
+        d.selectGraphic(1);
+        d.nudge(15, 0);
+        QVERIFY(d.createNewText("Stout", 0));
+        d.border().width = 3;
+        d.setBorderStyle("Oval");
+        d.setLabelDimensions(1, 4, 5);
+        d.resizeLabel();
+        d.setBackColor(0x0000FF);
+        QVERIFY(!(d.snapshot() == before));
+
+        d.restore(before);
+        QVERIFY(d.snapshot() == before);
+        QCOMPARE(d.texts().size(), size_t(1));
+        QCOMPARE(d.texts().at(1).text, QString("Ale"));
+        QCOMPARE(d.graphics().at(1).left, before.graphics.at(1).left);
+        QCOMPARE(d.surfaceWidth(), 4320); // the surface follows the restored size
+        QCOMPARE(d.border().shapeCode, int16_t(4));
+        QCOMPARE(d.backColor(), ColorValue(0x00FF00));
+        QVERIFY(!d.activeTextItemSelected() && !d.activeItemSelected());
+        // The index counters come back with the content.
+        QVERIFY(d.createNewText("Porter", 0));
+        QCOMPARE(d.activeTextIndex(), 2);
+    }
+
     void creationCounterLimit()
     {
         TestEnv env;

@@ -1,0 +1,131 @@
+// The commands on the active item: delete, stacking order, aligning on the
+// guides, nudging; and the guides themselves.
+#include <algorithm>
+#include <cmath>
+
+#include "LabelDocument.h"
+#include "app/Units.h"
+#include "platform/Platform.h"
+
+using units::CInt;
+
+// ---------------------------------------------------------------- commands
+
+void LabelDocument::deleteSelectedObject(bool verifyFlag)
+{
+    if (GraphicItem* g = activeGraphic()) {
+        if (verifyFlag && m_platform.messageBox("Are you sure you want to delete the selected graphic?",
+                                                MsgButtons::YesNo, MsgIcon::None, ProgramTitle) != MsgAnswer::Yes)
+            return;
+        const int old = g->rank;
+        for (auto& [i, other] : m_graphics)
+            if (other.rank > old)
+                --other.rank;
+        removeFromZ({ItemRef::Graphic, m_activeGraphic});
+        m_graphics.erase(m_activeGraphic);
+        m_activeGraphic = 0;
+        repaint();
+        refreshStatus();
+    }
+    if (activeText()) {
+        if (verifyFlag && m_platform.messageBox("Are you sure you want to delete the selected text?",
+                                                MsgButtons::YesNo, MsgIcon::None, ProgramTitle) != MsgAnswer::Yes)
+            return;
+        removeFromZ({ItemRef::Text, m_activeText});
+        m_texts.erase(m_activeText);
+        m_activeText = 0;
+        repaint();
+    }
+}
+
+void LabelDocument::bringForwardActive()
+{
+    if (GraphicItem* g = activeGraphic()) {
+        bringToFront({ItemRef::Graphic, m_activeGraphic});
+        const int old = g->rank;
+        for (auto& [i, other] : m_graphics)
+            if (i != m_activeGraphic && other.rank > old)
+                --other.rank;
+        g->rank = int16_t(m_graphics.size() - 1);
+    }
+    if (activeText())
+        bringToFront({ItemRef::Text, m_activeText});
+    repaint();
+}
+
+void LabelDocument::sendBackActive()
+{
+    if (GraphicItem* g = activeGraphic()) {
+        sendToBack({ItemRef::Graphic, m_activeGraphic});
+        const int old = g->rank;
+        for (auto& [i, other] : m_graphics)
+            if (i != m_activeGraphic && other.rank < old)
+                ++other.rank;
+        g->rank = 0;
+    }
+    if (activeText())
+        sendToBack({ItemRef::Text, m_activeText});
+    repaint();
+}
+
+void LabelDocument::showGuides(bool visible)
+{
+    if (visible) {
+        // Shown guides always start from the centre of the label.
+        m_vGuideX = m_surfaceW / 2.0;
+        m_hGuideY = m_surfaceH / 2.0;
+    }
+    m_guidesVisible = visible;
+    repaint();
+}
+
+namespace {
+// The active item's box, picture first: both kinds move the same way.
+struct Box {
+    double* left = nullptr;
+    double* top = nullptr;
+    double w = 0, h = 0;
+    explicit operator bool() const { return left != nullptr; }
+};
+template <class Item> Box boxOf(Item* item)
+{
+    return item ? Box{&item->left, &item->top, item->width, item->height} : Box{};
+}
+} // namespace
+
+void LabelDocument::horizontalAlign(int mode)
+{
+    Box b = boxOf(activeGraphic());
+    if (!b)
+        b = boxOf(activeText());
+    if (!b || mode < 1 || mode > 3)
+        return;
+    // 1: right edge, 2: centre, 3: left edge on the vertical guide.
+    *b.left = m_vGuideX - (mode == 1 ? b.w : mode == 2 ? b.w / 2 : 0);
+    repaint();
+}
+
+void LabelDocument::verticalAlign(int mode)
+{
+    Box b = boxOf(activeGraphic());
+    if (!b)
+        b = boxOf(activeText());
+    if (!b || mode < 1 || mode > 3)
+        return;
+    // 1: top edge, 2: centre, 3: bottom edge on the horizontal guide.
+    *b.top = m_hGuideY - (mode == 1 ? 0 : mode == 2 ? b.h / 2 : b.h);
+    repaint();
+}
+
+void LabelDocument::nudge(int dx, int dy)
+{
+    Box b = boxOf(activeGraphic());
+    if (!b)
+        b = boxOf(activeText());
+    if (!b)
+        return;
+    *b.left += dx;
+    *b.top += dy;
+    repaint();
+}
+

@@ -1,0 +1,41 @@
+#include "Guides.h"
+
+#include <QLocale>
+
+namespace guides {
+
+Grab grabAt(const QPointF& p, double x1, double y1)
+{
+    if (x1 - 40 < p.x() && p.x() < x1 + 40)
+        return Grab::Vertical;
+    if (y1 - 40 < p.y() && p.y() < y1 + 40)
+        return Grab::Horizontal;
+    return Grab::None;
+}
+
+QPointF readoutPosition(const QPointF& p, const QSizeF& s)
+{
+    return QPointF(p.x() > s.width() - 600 ? p.x() - 500 : p.x() + 120,
+                   p.y() > s.height() - 600 ? p.y() - 300 : p.y() + 120);
+}
+
+std::optional<QString> readoutText(int16_t reference, Grab guide, const QPointF& p, const QSizeF& label)
+{
+    const bool vertical = guide == Grab::Vertical;
+    double twips = 0;
+    switch (reference) {
+    case FromCenter: twips = vertical ? p.x() - label.width() / 2 : p.y() - label.height() / 2; break;
+    case FromUpperLeft: twips = vertical ? p.x() : p.y(); break;
+    case FromLowerLeft: twips = vertical ? p.x() : label.height() - p.y(); break;
+    default: return std::nullopt;
+    }
+    if (guide == Grab::None)
+        return std::nullopt;
+    QString text = QLocale().toString(twips / 1440.0, 'f', 2);
+    // "-0.00" reads oddly for a guide a hair left of the centre.
+    if (text.startsWith(QLocale().negativeSign()) && QLocale().toDouble(text) == 0)
+        text.remove(0, QLocale().negativeSign().size());
+    return text;
+}
+
+} // namespace guides

@@ -1,0 +1,30 @@
+#pragma once
+// The two alignment guides: grabbing one with the mouse, and the small
+// read-out that shows a dragged guide's position in inches.
+#include <QPointF>
+#include <QSizeF>
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+namespace guides {
+
+enum class Grab { None, Vertical, Horizontal };
+
+// A press within 40 twips (exclusive) of a guide grabs it; the vertical guide
+// wins where both are in reach.
+Grab grabAt(const QPointF& press, double verticalX, double horizontalY);
+
+// Top-left of the read-out for a pointer on a surface of the given size: right
+// of and below the pointer, or left of / above it near the far edges.
+QPointF readoutPosition(const QPointF& pointer, const QSizeF& surface);
+
+// Guide reference of the "Guide Setting" key.
+enum Reference : int16_t { FromCenter = 0, FromUpperLeft = 1, FromLowerLeft = 2 };
+
+// The read-out text ("0.00" inches) for the guide at a pointer position on a
+// label of the given size (twips); nothing for an unknown reference, which
+// keeps the read-out's previous text.
+std::optional<QString> readoutText(int16_t reference, Grab guide, const QPointF& pointer, const QSizeF& label);
+
+} // namespace guides

@@ -1,0 +1,32 @@
+#include "Handles.h"
+
+namespace handles {
+
+std::array<QRectF, Count> placeHandles(const QRectF& b)
+{
+    const double top[3] = {b.top() - 30, b.top() + b.height() / 2 - 40, b.top() + b.height() - 40};
+    const double left[3] = {b.left() - 30, b.left() + b.width() / 2 - 40, b.left() + b.width() - 50};
+    // (column, row) of each handle index.
+    static constexpr int at[Count][2] = {{0, 0}, {1, 0}, {2, 0}, {0, 1}, {2, 1}, {0, 2}, {1, 2}, {2, 2}};
+    std::array<QRectF, Count> r;
+    for (int i = 0; i < Count; ++i)
+        r[i] = QRectF(left[at[i][0]], top[at[i][1]], Size, Size);
+    return r;
+}
+
+Qt::CursorShape cursorFor(int index)
+{
+    switch (index) {
+    case 0:
+    case 7: return Qt::SizeFDiagCursor;
+    case 2:
+    case 5: return Qt::SizeBDiagCursor;
+    case 1:
+    case 6: return Qt::SizeVerCursor;
+    case 3:
+    case 4: return Qt::SizeHorCursor;
+    default: return Qt::ArrowCursor;
+    }
+}
+
+} // namespace handles

@@ -1,0 +1,26 @@
+#pragma once
+// The eight resize handles around the active picture.
+#include <QColor>
+#include <QRectF>
+#include <array>
+
+namespace handles {
+
+inline constexpr int Count = 8;
+inline constexpr double Size = 80; // twips, square
+inline const QColor Color{0, 0, 192};
+
+// Handle boxes on the label surface (twips) for a picture's box, by index:
+// 0 top-left, 1 top, 2 top-right, 3 left, 4 right, 5 bottom-left, 6 bottom,
+// 7 bottom-right. The rows and columns sit unevenly on the edges (30 outside
+// at the top and left, 40 and 50 inside at the bottom and right) so that the
+// handles stay inside a label drawn flush with the picture's far edges.
+std::array<QRectF, Count> placeHandles(const QRectF& box);
+
+// The mouse pointer over a handle.
+Qt::CursorShape cursorFor(int index);
+
+// The handle's centre, where a resize grabs it.
+inline QPointF grabPoint(const QRectF& handle) { return handle.topLeft() + QPointF(Size / 2, Size / 2); }
+
+} // namespace handles

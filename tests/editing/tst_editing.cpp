@@ -1,0 +1,163 @@
+// Rules of the editing interactions, without a window.
+#include <QtTest>
+
+#include "editing/ClipboardDescriptor.h"
+#include "editing/Guides.h"
+#include "editing/Handles.h"
+#include "editing/ResizeRules.h"
+#include "editing/Snap.h"
+
+class tst_Editing : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+    void handlesAroundAPicture()
+    {
+        const auto h = handles::placeHandles(QRectF(1000, 1000, 100, 100));
+        const double tops[8] = {970, 970, 970, 1010, 1010, 1060, 1060, 1060};
+        const double lefts[8] = {970, 1010, 1050, 970, 1050, 970, 1010, 1050};
+        for (int i = 0; i < 8; ++i) {
+            QCOMPARE(h[i].top(), tops[i]);
+            QCOMPARE(h[i].left(), lefts[i]);
+            QCOMPARE(h[i].size(), QSizeF(80, 80));
+        }
+        QCOMPARE(handles::grabPoint(h[7]), QPointF(1090, 1100));
+        QCOMPARE(handles::cursorFor(0), Qt::SizeFDiagCursor);
+        QCOMPARE(handles::cursorFor(7), Qt::SizeFDiagCursor);
+        QCOMPARE(handles::cursorFor(2), Qt::SizeBDiagCursor);
+        QCOMPARE(handles::cursorFor(5), Qt::SizeBDiagCursor);
+        QCOMPARE(handles::cursorFor(1), Qt::SizeVerCursor);
+        QCOMPARE(handles::cursorFor(4), Qt::SizeHorCursor);
+        QCOMPARE(handles::Color, QColor(0, 0, 192));
+    }
+
+    void snapGoesDownToTheGrid()
+    {
+        QCOMPARE(snap::toGrid(250, 120), int16_t(240));
+        QCOMPARE(snap::toGrid(130, 120), int16_t(120));
+        QCOMPARE(snap::toGrid(-50, 120), int16_t(-120));
+        QCOMPARE(snap::toGrid(-120, 120), int16_t(-120));
+        QCOMPARE(snap::toGrid(239.9, 120), int16_t(120));
+        QCOMPARE(snap::toGrid(250.5, 0), int16_t(250)); // no grid: half to even
+        QCOMPARE(snap::toGrid(1e9, 120), int16_t(32767));
+        QCOMPARE(snap::toGrid(-1e9, 120), int16_t(-32768));
+        QCOMPARE(snap::toGrid(std::nan(""), 120), int16_t(0));
+    }
+
+    void resizeOverTheSurface()
+    {
+        const QRectF box(1000, 1000, 400, 200);
+        resize::Drag d;
+        d.handle = 4;
+        d.pointer = {1600, 5000};
+        d.ratio = 0.5;
+        QCOMPARE(*resize::overSurface(box, d), QRectF(1000, 1000, 600, 200)); // height unchanged
+        d.keepAspect = true;
+        QCOMPARE(*resize::overSurface(box, d), QRectF(1000, 1000, 600, 200)); // previous width 400 × 0.5
+        d.handle = 0;
+        d.pointer = {900, 950};
+        QCOMPARE(*resize::overSurface(box, d), QRectF(900, 950, 500, 200));
+        d.keepAspect = false;
+        QCOMPARE(*resize::overSurface(box, d), QRectF(900, 950, 500, 250));
+        d.handle = 6;
+        d.keepAspect = true;
+        d.pointer = {0, 1300};
+        QCOMPARE(*resize::overSurface(box, d), QRectF(1000, 1000, 600, 300)); // width from height
+        // Handle 0 dragged past the right edge: a negative width is refused.
+        d.handle = 0;
+        d.keepAspect = false;
+        d.pointer = {1500, 1000};
+        QVERIFY(!resize::overSurface(box, d));
+        d.handle = 9;
+        QVERIFY(!resize::overSurface(box, d));
+    }
+
+    void resizeOverAnItem()
+    {
+        const QRectF box(1000, 1000, 450, 210); // moved on since the start
+        resize::Drag d;
+        d.start = {400, 200};
+        d.grab = {1390, 1100};
+        d.ratio = 0.5;
+        d.handle = 4;
+        d.pointer = {1590, 9999};
+        QCOMPARE(*resize::overItem(box, d), QRectF(1000, 1000, 600, 210)); // the current height stays
+        d.keepAspect = true;
+        QCOMPARE(*resize::overItem(box, d), QRectF(1000, 1000, 600, 300)); // the new width × 0.5
+        d.handle = 3;
+        d.keepAspect = false;
+        d.grab = {970, 1100};
+        d.pointer = {870, 0};
+        QCOMPARE(*resize::overItem(box, d), QRectF(870, 1000, 500, 200)); // the start height
+        d.keepAspect = true;
+        QCOMPARE(*resize::overItem(box, d), QRectF(870, 1000, 500, 250));
+        d.handle = 7;
+        d.keepAspect = false;
+        d.grab = {1390, 1200};
+        d.pointer = {1490, 1300};
+        QCOMPARE(*resize::overItem(box, d), QRectF(1000, 1000, 500, 300));
+        d.keepAspect = true;
+        QCOMPARE(*resize::overItem(box, d), QRectF(1000, 1000, 600, 300));
+        d.pointer = {1490, 800}; // above the top edge
+        QVERIFY(!resize::overItem(box, d));
+    }
+
+    void guideGrabAndReadOut()
+    {
+        using guides::Grab;
+        QCOMPARE(guides::grabAt({2160 - 39, 0}, 2160, 2700), Grab::Vertical);
+        QCOMPARE(guides::grabAt({2160 - 40, 0}, 2160, 2700), Grab::None);
+        QCOMPARE(guides::grabAt({2160 + 39, 2700}, 2160, 2700), Grab::Vertical); // vertical wins
+        QCOMPARE(guides::grabAt({0, 2700 + 39}, 2160, 2700), Grab::Horizontal);
+        QCOMPARE(guides::grabAt({0, 2700 - 40}, 2160, 2700), Grab::None);
+
+        const QSizeF surface(4320, 5400);
+        QCOMPARE(guides::readoutPosition({3720, 4800}, surface), QPointF(3840, 4920)); // exactly SW − 600
+        QCOMPARE(guides::readoutPosition({3721, 4801}, surface), QPointF(3221, 4501));
+
+        const QSizeF label(4320, 4320); // 3 x 3 inches
+        QCOMPARE(*guides::readoutText(2, Grab::Horizontal, {0, 0}, label), QString("3.00"));
+        QCOMPARE(*guides::readoutText(0, Grab::Vertical, {2160, 0}, label), QString("0.00"));
+        QCOMPARE(*guides::readoutText(0, Grab::Vertical, {1440, 0}, label), QString("-0.50"));
+        QCOMPARE(*guides::readoutText(0, Grab::Horizontal, {0, 2880}, label), QString("0.50"));
+        QCOMPARE(*guides::readoutText(1, Grab::Vertical, {720, 0}, label), QString("0.50"));
+        QCOMPARE(*guides::readoutText(1, Grab::Horizontal, {0, 1800}, label), QString("1.25"));
+        QCOMPARE(*guides::readoutText(2, Grab::Vertical, {2880, 0}, label), QString("2.00"));
+        QVERIFY(!guides::readoutText(3, Grab::Vertical, {0, 0}, label));
+        // A decimal comma where the locale writes one.
+        QLocale::setDefault(QLocale(QLocale::German));
+        QCOMPARE(*guides::readoutText(1, Grab::Vertical, {720, 0}, label), QString("0,50"));
+        QLocale::setDefault(QLocale::c());
+    }
+
+    void clipboardDescriptor()
+    {
+        QCOMPARE(clipdesc::encode(1440, 720, "C:\\pics\\hop.bmp"), QString("CKMGraphic-  1440   720C:\\pics\\hop.bmp"));
+        QCOMPARE(clipdesc::encode(1234.5, 12345.75, ""), QString("CKMGraphic-1234.5345.75"));
+        QCOMPARE(clipdesc::encode(100, 50, ""), QString("CKMGraphic-   100    50"));
+
+        auto d = clipdesc::decode("CKMGraphic-  1440   720C:\\pics\\hop.bmp");
+        QVERIFY(d);
+        QCOMPARE(*d->width, 1440);
+        QCOMPARE(*d->height, 720);
+        QCOMPARE(d->path, QString("C:\\pics\\hop.bmp"));
+        d = clipdesc::decode("CKMGraphic-1234.5345.75");
+        QCOMPARE(*d->width, 1234);
+        QCOMPARE(*d->height, 345);
+        QCOMPARE(d->path, QString());
+        d = clipdesc::decode("CKMGraphic-  abcd 99999/tmp/x.png");
+        QVERIFY(d && !d->width && !d->height);
+        QCOMPARE(d->path, QString("/tmp/x.png"));
+        QVERIFY(!clipdesc::decode("ckmgraphic-  1440   720"));
+        QVERIFY(!clipdesc::decode("A label: CKMGraphic-  1440   720"));
+
+        QLocale::setDefault(QLocale(QLocale::German));
+        QCOMPARE(clipdesc::encode(1234.5, 10, ""), QString("CKMGraphic-1234,5    10"));
+        QCOMPARE(*clipdesc::decode("CKMGraphic-1234,5    10")->width, 1234);
+        QLocale::setDefault(QLocale::c());
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_Editing)
+#include "tst_editing.moc"
