@@ -79,6 +79,12 @@ void LabelDocument::showGuides(bool visible)
     repaint();
 }
 
+void LabelDocument::setGuidePositions(double x, double y)
+{
+    m_vGuideX = x;
+    m_hGuideY = y;
+}
+
 namespace {
 // The active item's box, picture first: both kinds move the same way.
 struct Box {

@@ -94,6 +94,8 @@ void LabelDocument::selectGraphic(int index)
     if (auto* g = activeGraphic()) {
         const double nw = g->natural.width();
         m_activeAspect = nw > 0 ? g->natural.height() / nw : 1.0;
+        // The label's frame stays visible over a selected picture.
+        bringToFront({ItemRef::Border, 0});
     }
     repaint();
 }

@@ -139,6 +139,8 @@ public:
     bool guidesVisible() const { return m_guidesVisible; }
     double vGuideX() const { return m_vGuideX; }
     double hGuideY() const { return m_hGuideY; }
+    // Dragged guides go wherever the pointer takes them, unsnapped.
+    void setGuidePositions(double x, double y);
 
     // Back-to-front stacking of items and the frame.
     const std::vector<ItemRef>& zOrder() const { return m_zOrder; }

@@ -1,7 +1,9 @@
 #include "LabelView.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -10,14 +12,32 @@
 #include "ViewGeometry.h"
 #include "app/Colors.h"
 #include "app/Module1.h"
+#include "editing/Handles.h"
+#include "editing/LabelEditor.h"
 
 QFont toQFont(const FontSpec& f); // TextMeasure.cpp
+
+namespace {
+int buttonCode(Qt::MouseButton b)
+{
+    return b == Qt::LeftButton ? 1 : b == Qt::RightButton ? 2 : b == Qt::MiddleButton ? 4 : 0;
+}
+// Room for what a text's glyphs or a frame's pen draw outside their box.
+constexpr double Overdraw = 120;
+} // namespace
 
 LabelView::LabelView(LabelDocument& doc, QWidget* parent) : QWidget(parent), m_doc(doc)
 {
     setObjectName("picLabelView");
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::ClickFocus);
+    setMouseTracking(true);
+    m_lblGuide = new QLabel(this);
+    m_lblGuide->setObjectName("lblGuide");
+    m_lblGuide->setAutoFillBackground(true);
+    m_lblGuide->setFrameShape(QFrame::Box);
+    m_lblGuide->setMargin(1);
+    m_lblGuide->hide();
 }
 
 double LabelView::twipsPerPixel() const
@@ -32,71 +52,82 @@ QSize LabelView::pixelSizeFor(int twipsW, int twipsH) const
     return QSize(int(std::lround(twipsW / k)), int(std::lround(twipsH / k)));
 }
 
-bool LabelView::hitTest(const QPointF& p, int* textIndex, int* graphicIndex) const
+void LabelView::updateTwips(const QRectF& r)
 {
-    *textIndex = 0;
-    *graphicIndex = 0;
-    const auto& z = m_doc.zOrder();
-    for (auto it = z.rbegin(); it != z.rend(); ++it) {
-        if (it->kind == ItemRef::Text) {
-            const auto f = m_doc.texts().find(it->index);
-            if (f != m_doc.texts().end() && f->second.visible &&
-                QRectF(f->second.left, f->second.top, f->second.width, f->second.height).contains(p)) {
-                *textIndex = it->index;
-                return true;
-            }
-        } else if (it->kind == ItemRef::Graphic) {
-            const auto f = m_doc.graphics().find(it->index);
-            if (f != m_doc.graphics().end() && f->second.visible &&
-                QRectF(f->second.left, f->second.top, f->second.width, f->second.height).contains(p)) {
-                *graphicIndex = it->index;
-                return true;
-            }
-        }
-    }
-    return false;
+    if (r.isEmpty())
+        return;
+    const double k = twipsPerPixel();
+    update(QRectF(r.topLeft() / k, r.size() / k).toAlignedRect().adjusted(-2, -2, 2, 2));
 }
 
-void LabelView::paintEvent(QPaintEvent*)
+qint64 LabelView::takePaintedArea()
+{
+    const qint64 a = m_paintedArea;
+    m_paintedArea = 0;
+    return a;
+}
+
+void LabelView::paintEvent(QPaintEvent* e)
 {
     QPainter p(this);
     const double k = twipsPerPixel();
-    p.fillRect(rect(), colors::forScreen(m_doc.backColor(), palette()));
+    for (const QRect& r : e->region())
+        m_paintedArea += qint64(r.width()) * r.height();
+    p.fillRect(e->rect(), colors::forScreen(m_doc.backColor(), palette()));
 
-    // Grid: black single dots, ends included.
+    // Grid: black single dots, ends included; only those in the repainted part.
     m_lastDots = 0;
     if (m_grid) {
         QPen dot(Qt::black);
         dot.setCosmetic(true);
         dot.setWidth(1);
         p.setPen(dot);
+        // A dot on the far edge still counts as drawn, as the ends are included.
+        const QRect area = e->rect().adjusted(-2, -2, 2, 2);
         const auto xs = viewgeom::gridPositions(m_doc.surfaceWidth(), m_doc.app().gridWidth);
         const auto ys = viewgeom::gridPositions(m_doc.surfaceHeight(), m_doc.app().gridHeight);
         QVector<QPointF> pts;
-        pts.reserve(int(xs.size() * ys.size()));
-        for (int x : xs)
-            for (int y : ys)
-                pts << QPointF(std::floor(x / k) + 0.5, std::floor(y / k) + 0.5);
+        for (int y : ys) {
+            const double py = std::floor(y / k) + 0.5;
+            if (py < area.top() || py > area.bottom())
+                continue;
+            for (int x : xs) {
+                const double px = std::floor(x / k) + 0.5;
+                if (px >= area.left() && px <= area.right())
+                    pts << QPointF(px, py);
+            }
+        }
         p.drawPoints(pts.constData(), int(pts.size()));
         m_lastDots = int(pts.size());
     }
 
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(1 / k, 1 / k); // draw in twips from here on
+    const QRectF area(QPointF(e->rect().topLeft()) * k, QSizeF(e->rect().size()) * k);
+    paintItems(p, area.adjusted(-Overdraw, -Overdraw, Overdraw, Overdraw));
+    paintMarks(p);
+}
 
+void LabelView::paintItems(QPainter& p, const QRectF& area)
+{
+    const double k = twipsPerPixel();
     for (const ItemRef& r : m_doc.zOrder()) {
         if (r.kind == ItemRef::Graphic) {
             const auto it = m_doc.graphics().find(r.index);
             if (it == m_doc.graphics().end() || !it->second.visible)
                 continue;
             const GraphicItem& g = it->second;
-            p.drawImage(QRectF(g.left, g.top, g.width, g.height), g.picture);
+            const QRectF box(g.left, g.top, g.width, g.height);
+            if (box.intersects(area))
+                p.drawImage(box, g.picture);
         } else if (r.kind == ItemRef::Text) {
             const auto it = m_doc.texts().find(r.index);
             if (it == m_doc.texts().end() || !it->second.visible)
                 continue;
             const TextItem& t = it->second;
             const QRectF box(t.left, t.top, t.width, t.height);
+            if (!box.intersects(area))
+                continue;
             if (t.backStyle == 1)
                 p.fillRect(box, colors::forScreen(t.backColor, palette()));
             p.save();
@@ -141,14 +172,18 @@ void LabelView::paintEvent(QPaintEvent*)
         }
     }
 
-    // Outline of the label, then the guides on top of everything.
+
+    // Outline of the label.
     QPen outline(Qt::black);
     outline.setCosmetic(true);
     p.setPen(outline);
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(0, 0, m_doc.surfaceWidth() - k, m_doc.surfaceHeight() - k));
+}
 
-    // The selection is marked by a dotted box.
+void LabelView::paintMarks(QPainter& p)
+{
+    // The active item: a single dark line around its box.
     QRectF sel;
     if (m_doc.activeTextItemSelected()) {
         const TextItem& t = m_doc.texts().at(m_doc.activeTextIndex());
@@ -158,13 +193,14 @@ void LabelView::paintEvent(QPaintEvent*)
         sel = QRectF(g.left, g.top, g.width, g.height);
     }
     if (!sel.isNull()) {
-        QPen dots(QColor(0, 90, 200));
-        dots.setCosmetic(true);
-        dots.setStyle(Qt::DotLine);
-        p.setPen(dots);
+        QPen line(Qt::black);
+        line.setCosmetic(true);
+        p.setPen(line);
+        p.setBrush(Qt::NoBrush);
         p.drawRect(sel);
     }
 
+    // Guides on top of the items.
     if (m_doc.guidesVisible()) {
         QPen guide(QColor(0, 120, 215));
         guide.setCosmetic(true);
@@ -173,16 +209,52 @@ void LabelView::paintEvent(QPaintEvent*)
         p.drawLine(QPointF(m_doc.vGuideX(), 0), QPointF(m_doc.vGuideX(), m_doc.surfaceHeight()));
         p.drawLine(QPointF(0, m_doc.hGuideY()), QPointF(m_doc.surfaceWidth(), m_doc.hGuideY()));
     }
+
+    if (!m_editor)
+        return;
+    // Handles: filled squares without a border.
+    if (const auto handles = m_editor->resizers()) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(handles::Color);
+        for (const QRectF& h : *handles)
+            p.drawRect(h);
+    }
+    // The outline of a text item being dragged.
+    if (const QRectF o = m_editor->dragOutline(); !o.isNull()) {
+        QPen dots(Qt::black);
+        dots.setCosmetic(true);
+        dots.setStyle(Qt::DotLine);
+        p.setPen(dots);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(o);
+    }
 }
 
 void LabelView::mousePressEvent(QMouseEvent* e)
 {
-    emit clicked(toTwips(e->position()));
+    const int b = buttonCode(e->button());
+    if (!b)
+        return;
+    emit mousePressed(toTwips(e->position()), b, e->buttons() == e->button());
+}
+
+void LabelView::mouseMoveEvent(QMouseEvent* e)
+{
+    emit mouseMoved(toTwips(e->position()), rect().contains(e->position().toPoint()));
+}
+
+void LabelView::mouseReleaseEvent(QMouseEvent* e)
+{
+    const int b = buttonCode(e->button());
+    if (!b)
+        return;
+    emit mouseReleased(toTwips(e->position()), b, rect().contains(e->position().toPoint()));
 }
 
 void LabelView::mouseDoubleClickEvent(QMouseEvent* e)
 {
-    emit doubleClicked(toTwips(e->position()));
+    if (e->button() == Qt::LeftButton)
+        emit doubleClicked(toTwips(e->position()));
 }
 
 void LabelView::keyPressEvent(QKeyEvent* e)

@@ -3,6 +3,8 @@
 #include <QWidget>
 
 class LabelDocument;
+class LabelEditor;
+class QLabel;
 
 class LabelView : public QWidget {
     Q_OBJECT
@@ -17,21 +19,39 @@ public:
     bool gridShown() const { return m_grid; }
     int gridDotCount() const { return m_lastDots; }
 
-    // The item under a point of the surface (twips), topmost first.
-    bool hitTest(const QPointF& twips, int* textIndex, int* graphicIndex) const;
+    // The editor whose selection marks, handles and drag outline are drawn.
+    void setEditor(const LabelEditor* e) { m_editor = e; }
+    // Repaints the part of the surface a change touched (twips).
+    void updateTwips(const QRectF& r);
+    QLabel* lblGuide() const { return m_lblGuide; }
+    // Surface pixels painted since the last call (what the drag benchmark reads).
+    qint64 takePaintedArea();
 
 signals:
-    void clicked(QPointF twips);
+    // Mouse events in twips on the surface. Buttons are 1 left, 2 right, 4
+    // middle; `alone` is false when other buttons are held too. `inside` is
+    // false when the pointer is off the surface.
+    void mousePressed(QPointF twips, int button, bool alone);
+    void mouseMoved(QPointF twips, bool inside);
+    void mouseReleased(QPointF twips, int button, bool inside);
     void doubleClicked(QPointF twips);
 
 protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent*) override;
+    void mouseMoveEvent(QMouseEvent*) override;
+    void mouseReleaseEvent(QMouseEvent*) override;
     void mouseDoubleClickEvent(QMouseEvent*) override;
     void keyPressEvent(QKeyEvent*) override;
 
 private:
+    void paintItems(QPainter& p, const QRectF& area);
+    void paintMarks(QPainter& p);
+
     LabelDocument& m_doc;
+    const LabelEditor* m_editor = nullptr;
+    QLabel* m_lblGuide;
     bool m_grid = false;
     int m_lastDots = 0;
+    qint64 m_paintedArea = 0;
 };

@@ -53,15 +53,11 @@ frmDocument::frmDocument(AppContext& ctx, DocumentHost* host, QWidget* parent)
 
     connect(m_vScroll, &QScrollBar::valueChanged, this, [this] { placeSurface(); });
     connect(m_hScroll, &QScrollBar::valueChanged, this, [this] { placeSurface(); });
-    connect(m_view, &LabelView::clicked, this, [this](QPointF p) { picLabelView_Click(p); });
-    connect(m_view, &LabelView::doubleClicked, this, [this](QPointF p) { picLabelView_DblClick(p); });
-    // The Edit menu serves as the label's pop-up menu.
-    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_view, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
-        picLabelView_Click(m_view->toTwips(pos));
-        if (m_host)
-            m_host->popupEditMenu(*this, m_view->mapToGlobal(pos));
-    });
+    m_view->setEditor(&m_editor);
+    connect(m_view, &LabelView::mousePressed, this, &frmDocument::picLabelView_MouseDown);
+    connect(m_view, &LabelView::mouseMoved, this, &frmDocument::picLabelView_MouseMove);
+    connect(m_view, &LabelView::mouseReleased, this, &frmDocument::picLabelView_MouseUp);
+    connect(m_view, &LabelView::doubleClicked, this, &frmDocument::picLabelView_DblClick);
 
     resizeLabel();
 }
@@ -247,30 +243,4 @@ void frmDocument::closeEvent(QCloseEvent* e)
         return;
     }
     e->accept();
-}
-
-void frmDocument::picLabelView_Click(const QPointF& twips)
-{
-    int t = 0, g = 0;
-    if (!m_view->hitTest(twips, &t, &g))
-        SelectNothing();
-    else if (t)
-        selectText(t);
-    else
-        selectGraphic(g);
-    refreshStatus();
-}
-
-void frmDocument::picLabelView_DblClick(const QPointF& twips)
-{
-    int t = 0, g = 0;
-    if (!m_view->hitTest(twips, &t, &g))
-        return;
-    if (t && m_host) {
-        selectText(t);
-        m_host->editText(*this);
-    } else if (g && m_host) {
-        selectGraphic(g);
-        m_host->editActivePicture(*this);
-    }
 }

@@ -7,6 +7,7 @@
 #include "DocumentHost.h"
 #include "LabelDocument.h"
 #include "ViewGeometry.h"
+#include "editing/LabelEditor.h"
 
 class QLabel;
 class QScrollBar;
@@ -42,6 +43,14 @@ public:
 
     TextFormat currentTextFormat() const override;
 
+    // The mouse on the label: selection, dragging, guides.
+    LabelEditor& editor() { return m_editor; }
+    void picLabelView_MouseDown(const QPointF& twips, int button, bool alone);
+    void picLabelView_MouseMove(const QPointF& twips, bool inside);
+    void picLabelView_MouseUp(const QPointF& twips, int button, bool inside);
+    void picLabelView_Click();
+    void picLabelView_DblClick(const QPointF& twips);
+
     // DocumentObserver
     void documentRepaint() override;
     void labelResized() override;
@@ -59,9 +68,9 @@ protected:
     void closeEvent(QCloseEvent*) override;
 
 private:
-    void picLabelView_Click(const QPointF& twips);
-    void picLabelView_DblClick(const QPointF& twips);
     void placeSurface();
+    void showGuideReadout();
+    void hoverCursor(const QPointF& twips);
 
     AppContext& m_ctx;
     DocumentHost* m_host;
@@ -75,4 +84,6 @@ private:
     QLabel* m_panelY;
     viewgeom::ScrollLayout m_lastScroll;
     bool m_closeAsked = false;
+    LabelEditor m_editor{*this};
+    bool m_surfacePressed = false; // a left press on the empty surface, for the click
 };
