@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QDate>
 #include <QLabel>
 #include <QLineEdit>
@@ -454,7 +455,7 @@ void frmMain::buildToolbars()
 
     connect(m_cboBorderWidth->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& t) { cboBorderWidth_Change(t); });
     connect(m_cboBorderWidth, &QComboBox::activated, this, [this] { cboBorderWidth_Click(); });
-    m_cboBorderWidth->lineEdit()->installEventFilter(this);
+    m_cboBorderWidth->installEventFilter(this);
     connect(m_cboBorderStyle, &QComboBox::activated, this, [this] { cboBorderStyle_Click(); });
     connect(m_cboFonts, &QComboBox::activated, this, [this] { cboFonts_Click(); });
     connect(m_cboFonts->lineEdit(), &QLineEdit::returnPressed, this, [this] { cboFonts_Click(); });
@@ -462,7 +463,7 @@ void frmMain::buildToolbars()
     connect(m_cboFontSize, &QComboBox::activated, this, [this] { cboFontSize_Commit(); });
     connect(m_cboFontSize->lineEdit(), &QLineEdit::returnPressed, this, [this] { cboFontSize_Commit(); });
     connect(m_cboFontSize, &QComboBox::currentTextChanged, this, [this](const QString& t) { m_ctx.values.fontSize = t; });
-    m_cboFontSize->lineEdit()->installEventFilter(this);
+    m_cboFontSize->installEventFilter(this);
 }
 
 void frmMain::buildStatusBar()
@@ -794,10 +795,14 @@ void frmMain::changeEvent(QEvent* e)
 
 bool frmMain::eventFilter(QObject* o, QEvent* e)
 {
-    if (e->type() == QEvent::FocusOut) {
-        if (o == m_cboBorderWidth->lineEdit())
+    // An editable combo box keeps the focus itself (its editor is only its
+    // proxy), so leaving the box is seen on the box; opening its own list (or
+    // any pop-up) is not leaving it.
+    if (e->type() == QEvent::FocusOut && static_cast<QFocusEvent*>(e)->reason() != Qt::PopupFocusReason &&
+        !QApplication::activePopupWidget()) {
+        if (o == m_cboBorderWidth)
             cboBorderWidth_LostFocus();
-        else if (o == m_cboFontSize->lineEdit())
+        else if (o == m_cboFontSize)
             cboFontSize_Commit();
     }
     return QMainWindow::eventFilter(o, e);

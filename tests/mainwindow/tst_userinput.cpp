@@ -67,6 +67,55 @@ private slots:
         env.reset();
     }
 
+    void fontSizeTypedThenTab()
+    {
+        QVERIFY(doc()->createNewText("Stout", 0));
+        QComboBox* box = main->cboFontSize();
+        QCOMPARE(doc()->activeText()->font.size, 18.0);
+
+        typeInto(box, "13");
+        QCOMPARE(doc()->activeText()->font.size, 18.0); // nothing yet while typing
+        tabAway();
+        QCOMPARE(doc()->activeText()->font.size, 13.0);
+
+        typeInto(box, "36");
+        tabAway();
+        QCOMPARE(doc()->activeText()->font.size, 36.0);
+
+        // Bold afterwards changes the weight only.
+        main->button("Bold")->trigger();
+        QVERIFY(doc()->activeText()->font.bold);
+        QCOMPARE(doc()->activeText()->font.size, 36.0);
+
+        // A size from the list, typed, applies the same way.
+        typeInto(box, "20");
+        tabAway();
+        QCOMPARE(doc()->activeText()->font.size, 20.0);
+
+        // Return still applies at once.
+        typeInto(box, "11");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(doc()->activeText()->font.size, 11.0);
+    }
+
+    void borderWidthTypedThenTab()
+    {
+        QComboBox* box = main->cboBorderWidth();
+        doc()->border().width = 7;
+        for (const QString& typed : {QString("abc"), QString("0"), QString(""), QString("-0"), QString("x5")}) {
+            typeInto(box, typed);
+            QCOMPARE(box->currentText(), typed);
+            tabAway();
+            QCOMPARE(box->currentText(), QString("7"));
+            QCOMPARE(doc()->border().width, int16_t(7));
+        }
+        // A good width typed stays in the box and on the frame.
+        typeInto(box, "9");
+        tabAway();
+        QCOMPARE(box->currentText(), QString("9"));
+        QCOMPARE(doc()->border().width, int16_t(9));
+    }
+
     void labelWithoutAreaRefused()
     {
         const QSize before = doc()->parentWidget()->size();
