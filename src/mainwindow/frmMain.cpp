@@ -25,6 +25,7 @@
 #include "app/AppContext.h"
 #include "app/Colors.h"
 #include "app/Settings.h"
+#include "app/WindowPlacement.h"
 #include "dialogs/frmTextInput.h"
 #include "document/LabelView.h"
 #include "document/frmDocument.h"
@@ -269,25 +270,19 @@ void frmMain::buildMenus()
             if (auto* sub = qobject_cast<QMdiSubWindow*>(d->parentWidget()); sub && !sub->isMinimized() && !sub->isMaximized())
                 d->resizeLabel();
     });
-    connect(addItem(w, "mnuWindowTileHorizontal", "Tile &Horizontal"), &QAction::triggered, this, [this] {
-        m_mdi->tileSubWindows();
-        for (frmDocument* d : documents())
-            d->setScrollBars();
-    });
-    connect(addItem(w, "mnuWindowTileVertical", "Tile &Vertical"), &QAction::triggered, this, [this] {
-        // Side by side: each window the full height, an equal share of the width.
+    // Horizontal: one above another, each the full width; vertical: side by side.
+    auto tile = [this](bool horizontal) {
         const QList<QMdiSubWindow*> subs = m_mdi->subWindowList();
-        if (subs.isEmpty())
-            return;
-        const QRect area = m_mdi->viewport()->rect();
-        const int wEach = area.width() / int(subs.size());
+        const QList<QRect> places = placement::tiles(m_mdi->viewport()->rect(), int(subs.size()), horizontal);
         for (int i = 0; i < subs.size(); ++i) {
             subs[i]->showNormal();
-            subs[i]->setGeometry(i * wEach, 0, wEach, area.height());
+            subs[i]->setGeometry(places[i]);
         }
         for (frmDocument* d : documents())
             d->setScrollBars();
-    });
+    };
+    connect(addItem(w, "mnuWindowTileHorizontal", "Tile &Horizontal"), &QAction::triggered, this, [tile] { tile(true); });
+    connect(addItem(w, "mnuWindowTileVertical", "Tile &Vertical"), &QAction::triggered, this, [tile] { tile(false); });
     connect(addItem(w, "mnuWindowArrangeIcons", "&Arrange Icons"), &QAction::triggered, this, [this] {
         int x = 0;
         for (QMdiSubWindow* s : m_mdi->subWindowList())

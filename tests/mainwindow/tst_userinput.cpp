@@ -116,6 +116,44 @@ private slots:
         QCOMPARE(doc()->border().width, int16_t(9));
     }
 
+    void tileHorizontalStacksTileVerticalSideBySide()
+    {
+        main->LoadNewDoc();
+        main->LoadNewDoc();
+        const QList<QMdiSubWindow*> subs = main->mdiArea()->subWindowList();
+        QCOMPARE(subs.size(), 3);
+        const QRect area = main->mdiArea()->viewport()->rect();
+
+        main->action("mnuWindowTileHorizontal")->trigger();
+        QList<QRect> g;
+        for (QMdiSubWindow* s : subs)
+            g << s->geometry();
+        std::sort(g.begin(), g.end(), [](const QRect& a, const QRect& b) { return a.top() < b.top(); });
+        for (int i = 0; i < g.size(); ++i) {
+            QCOMPARE(g[i].left(), area.left());
+            QCOMPARE(g[i].width(), area.width());
+            QVERIFY(g[i].height() < area.height() / 2);
+            if (i > 0)
+                QCOMPARE(g[i].top(), g[i - 1].bottom() + 1);
+        }
+        QCOMPARE(g.first().top(), area.top());
+        QCOMPARE(g.last().bottom(), area.bottom());
+
+        main->action("mnuWindowTileVertical")->trigger();
+        g.clear();
+        for (QMdiSubWindow* s : subs)
+            g << s->geometry();
+        std::sort(g.begin(), g.end(), [](const QRect& a, const QRect& b) { return a.left() < b.left(); });
+        for (int i = 0; i < g.size(); ++i) {
+            QCOMPARE(g[i].top(), area.top());
+            QCOMPARE(g[i].height(), area.height());
+            QVERIFY(g[i].width() < area.width() / 2);
+            if (i > 0)
+                QCOMPARE(g[i].left(), g[i - 1].right() + 1);
+        }
+        QCOMPARE(g.last().right(), area.right());
+    }
+
     void labelWithoutAreaRefused()
     {
         const QSize before = doc()->parentWidget()->size();
