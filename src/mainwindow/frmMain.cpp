@@ -490,8 +490,17 @@ void frmMain::Form_Load()
     ProgramValues& v = m_ctx.values;
     m_loading = true;
     settings::readAll(m_ctx.store, m_ctx.paths, v);
-    const double k = screenTwipsPerPixel();
-    setGeometry(int(v.mainLeft / k), int(v.mainTop / k), int(v.mainWidth / k), int(v.mainHeight / k));
+    // Left and Top are the frame's outer corner and Width and Height the client
+    // area, as they are written at close: move() and resize() take that pair.
+    QList<QRect> screens;
+    for (const QScreen* sc : QGuiApplication::screens())
+        screens << sc->availableGeometry();
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    const QRect place = placement::ontoScreens(
+        placement::fromTwips(v.mainLeft, v.mainTop, v.mainWidth, v.mainHeight, screenTwipsPerPixel()), screens,
+        primary ? primary->availableGeometry() : QRect());
+    move(place.topLeft());
+    resize(place.size());
     showLabelTypeMenu(v.labelType);
     showBorderVisible(v.borderVisible);
     showBorderWidth(v.borderWidth);
