@@ -61,6 +61,7 @@ private:
 
     AppContext& m_ctx;
     frmMain* m_main;
+    QWidget* m_viewport; // clips the label to the room left by the bars
     LabelView* m_view;
     QScrollBar* m_vScroll;
     QScrollBar* m_hScroll;

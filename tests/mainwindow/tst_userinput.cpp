@@ -154,6 +154,43 @@ private slots:
         QCOMPARE(g.last().right(), area.right());
     }
 
+    void smallWindowClipsTheLabel()
+    {
+        frmDocument* d = doc();
+        d->setBackColor(0x0000FF); // red
+        auto* sub = qobject_cast<QMdiSubWindow*>(d->parentWidget());
+        sub->resize(180, 160);
+        QCoreApplication::processEvents();
+        auto* vbar = d->findChild<QScrollBar*>("VScroll");
+        auto* hbar = d->findChild<QScrollBar*>("HScroll");
+        auto* status = d->findChild<QStatusBar*>("stbStatus");
+        QVERIFY(vbar->isVisible() && hbar->isVisible());
+
+        const QImage shot = d->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        auto redIn = [&](const QRect& r) {
+            int n = 0;
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                for (int x = r.left(); x <= r.right(); ++x)
+                    n += shot.pixel(x, y) == qRgb(255, 0, 0);
+            return n;
+        };
+        // The label shows in the room left for it...
+        QVERIFY(redIn(QRect(20, 20, 20, 20)) > 0);
+        // ...and nowhere on the status bar, the scroll bars or their corner.
+        QCOMPARE(redIn(status->geometry()), 0);
+        QCOMPARE(redIn(vbar->geometry()), 0);
+        QCOMPARE(redIn(hbar->geometry()), 0);
+        QCOMPARE(redIn(QRect(vbar->x(), hbar->y(), vbar->width(), hbar->height())), 0);
+
+        // Scrolled to the far corner the label still stops at the bars.
+        vbar->setValue(vbar->maximum());
+        hbar->setValue(hbar->maximum());
+        const QImage end = d->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        for (int y = status->y(); y < end.height(); ++y)
+            for (int x = 0; x < end.width(); ++x)
+                QVERIFY2(end.pixel(x, y) != qRgb(255, 0, 0), "label painted on the status bar");
+    }
+
     void labelWithoutAreaRefused()
     {
         const QSize before = doc()->parentWidget()->size();
