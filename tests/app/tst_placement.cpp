@@ -50,6 +50,15 @@ private slots:
         QVERIFY(placement::tiles(area, 0, true).isEmpty());
     }
 
+    void fontFamilies()
+    {
+        QCOMPARE(Module1::fontFamilyName("C059 [urw]"), QString("C059"));
+        QCOMPARE(Module1::fontFamilyName("Nimbus Sans Narrow [UKWN]"), QString("Nimbus Sans Narrow"));
+        QCOMPARE(Module1::fontFamilyName("Arial"), QString("Arial"));
+        QCOMPARE(Module1::fontFamilyName("Odd]"), QString("Odd]"));
+        QCOMPARE(Module1::fontFamilyName("[x]"), QString("[x]"));
+        QCOMPARE(Module1::buildFontList({"b [x]", "a", "b [y]", "B", "a [z]"}), QStringList({"a", "B", "b"}));
+    }
 };
 
 QTEST_GUILESS_MAIN(tst_Placement)

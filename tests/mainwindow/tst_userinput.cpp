@@ -191,6 +191,57 @@ private slots:
                 QVERIFY2(end.pixel(x, y) != qRgb(255, 0, 0), "label painted on the status bar");
     }
 
+    void fontListHoldsFamiliesOnce()
+    {
+        main->fillFonts(QStringList{"C059 [UKWN]", "DejaVu Sans", "C059 [urw]", "Nimbus Roman [urw]", "Nimbus Roman [UKWN]"});
+        QStringList items;
+        for (int i = 0; i < main->cboFonts()->count(); ++i)
+            items << main->cboFonts()->itemText(i);
+        QCOMPARE(items, QStringList({"C059", "DejaVu Sans", "Nimbus Roman"}));
+
+        // The system's own list: no foundry suffix, no name twice.
+        main->fillFonts(QFontDatabase::families());
+        items.clear();
+        for (int i = 0; i < main->cboFonts()->count(); ++i)
+            items << main->cboFonts()->itemText(i);
+        QVERIFY(!items.isEmpty());
+        QCOMPARE(QSet<QString>(items.begin(), items.end()).size(), items.size());
+        for (const QString& f : items)
+            QVERIFY2(!f.endsWith(']'), qPrintable(f));
+
+        // A file saved earlier with a foundry in its font field opens with the
+        // family, shows it in the box and saves it back without the suffix.
+        CKM_Header::HeaderRecord h;
+        h.labelWidth = 4320;
+        h.labelHeight = 5400;
+        h.textCount = 1;
+        h.borderShape = 4;
+        CKM_Header::TextRecord t;
+        t.textLength = 3;
+        t.left = 100;
+        t.top = 100;
+        t.fontName = CKM_Header::fixedField("C059 [urw]", 32);
+        t.fontSize = 14;
+        const QString path = env->path("old.ckm");
+        {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(CKM_Header::encode(h) + CKM_Header::encode(t) + "Ale");
+        }
+        doc()->LoadFile(path);
+        QCOMPARE(doc()->texts().begin()->second.font.name, QString("C059"));
+        doc()->picLabelView()->clicked(QPointF(150, 150));
+        QVERIFY(doc()->activeTextItemSelected());
+        QCOMPARE(main->cboFonts()->currentText(), QString("C059"));
+        const QString again = env->path("again.ckm");
+        QVERIFY(doc()->SaveLabelToFile(again));
+        QFile f(again);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const CKM_Header::ParsedLabel parsed = CKM_Header::parse(f);
+        QCOMPARE(parsed.texts.size(), size_t(1));
+        QCOMPARE(CKM_Header::fromCodePage(parsed.texts[0].record.fontName).trimmed(), QString("C059"));
+    }
+
     void labelWithoutAreaRefused()
     {
         const QSize before = doc()->parentWidget()->size();
