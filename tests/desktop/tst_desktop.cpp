@@ -7,8 +7,10 @@
 #include <QMdiSubWindow>
 #include <QScreen>
 
+#include "app/Startup.h"
 #include "document/frmDocument.h"
 #include "mainwindow/frmMain.h"
+#include "platform/Platform.h"
 #include "support/TestEnv.h"
 
 namespace {
@@ -35,6 +37,18 @@ bool framed(QWidget* w)
 // Reads the title of the next modal window once it is on screen, then closes it.
 struct ModalWatcher {
     QString title;
+    void arm()
+    {
+        QTimer::singleShot(50, [this] {
+            QWidget* m = QApplication::activeModalWidget();
+            if (!m || !m->windowHandle() || !m->windowHandle()->isExposed()) {
+                arm();
+                return;
+            }
+            title = wmName(m);
+            m->close();
+        });
+    }
 };
 
 } // namespace
@@ -42,6 +56,8 @@ struct ModalWatcher {
 class tst_Desktop : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { configureApplication(); }
+
     void mainWindowComesBackWhereItWas()
     {
         TestEnv env;
@@ -80,6 +96,35 @@ private slots:
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         QVERIFY2(screen.contains(m.frameGeometry().topLeft()),
                  qPrintable(QString("frame at %1,%2").arg(m.frameGeometry().x()).arg(m.frameGeometry().y())));
+        QVERIFY(m.close());
+    }
+
+    void titlesAreExactlyThePrograms()
+    {
+        TestEnv env(true);
+        QtPlatform platform;
+        AppContext ctx{env.values, platform, env.store, env.real, env.ctx.paths};
+        frmMain m(ctx);
+        platform.setParentWidget(&m);
+        m.Form_Load();
+        m.show();
+        QVERIFY(framed(&m));
+        QTRY_COMPARE(wmName(&m), QString("Corkcrafter - 2.15"));
+
+        // A message box with the program's title: label size without a label.
+        ModalWatcher box;
+        box.arm();
+        m.action("mnuFileLabelSize0")->trigger();
+        QCOMPARE(box.title, QString("Corkcrafter 2"));
+
+        // The text input dialog.
+        m.LoadNewDoc();
+        ModalWatcher input;
+        input.arm();
+        m.action("mnuTextNew")->trigger();
+        QCOMPARE(input.title, QString("Text Input"));
+        QVERIFY(m.activeDocument()->texts().empty());
+        m.activeDocument()->setFlags(false, true);
         QVERIFY(m.close());
     }
 
