@@ -113,11 +113,24 @@ void addFontSorted(QStringList& list, const QString& name)
         list.removeAt(p);
 }
 
+QString fontFamilyName(const QString& name)
+{
+    // Fontconfig tells same-named families of different foundries apart as
+    // "Family [foundry]"; a label names the family only.
+    const QString n = name.trimmed();
+    if (n.endsWith(']')) {
+        const qsizetype open = n.lastIndexOf(" [");
+        if (open > 0 && n.indexOf(']', open) == n.size() - 1)
+            return n.left(open).trimmed();
+    }
+    return n;
+}
+
 QStringList buildFontList(const QStringList& printerFonts)
 {
     QStringList list;
     for (const QString& f : printerFonts)
-        addFontSorted(list, f);
+        addFontSorted(list, fontFamilyName(f));
     return list;
 }
 

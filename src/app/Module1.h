@@ -83,6 +83,10 @@ QString listPositionToStyleName(int position);
 // sorted insert, then the neighbours of the new entry are checked for an
 // exact duplicate.
 void addFontSorted(QStringList& list, const QString& name);
+// A font name without the foundry suffix fontconfig adds to tell families of
+// the same name apart ("C059 [urw]" -> "C059").
+QString fontFamilyName(const QString& name);
+// The font box's list: family names, sorted, each once.
 QStringList buildFontList(const QStringList& printerFonts);
 
 // Locale-aware conversions used for settings values.

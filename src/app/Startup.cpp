@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QEventLoop>
 #include <QFontDatabase>
+#include <QIcon>
 #include <QPointer>
 #include <QTimer>
 
@@ -11,6 +12,15 @@
 #include "dialogs/frmSplash.h"
 #include "mainwindow/frmMain.h"
 #include "platform/Platform.h"
+
+void configureApplication()
+{
+    QApplication::setApplicationName(ProgramTitle);
+    if (QIcon::themeName().isEmpty() || !QIcon::hasThemeIcon("document-new")) {
+        QIcon::setThemeSearchPaths(QIcon::themeSearchPaths() << "/usr/share/icons");
+        QIcon::setThemeName("breeze");
+    }
+}
 
 frmMain* Main(AppContext& ctx, const QString& commandLine, const StartupOptions& options)
 {

@@ -11,5 +11,10 @@ struct StartupOptions {
     bool showSplash = true;
 };
 
+// Names the application and picks the icon theme; no display name is set,
+// so every window's caption reaches the window manager exactly as the program
+// writes it.
+void configureApplication();
+
 // Runs the start-up sequence and returns the shown main window.
 frmMain* Main(AppContext& ctx, const QString& commandLine, const StartupOptions& options = {});

@@ -1,6 +1,5 @@
 // corkcrafter: a label designer for home brewers and wine makers.
 #include <QApplication>
-#include <QIcon>
 #include <cstdio>
 
 #include "AppContext.h"
@@ -47,12 +46,7 @@ int main(int argc, char** argv)
     }
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(ProgramTitle);
-    QApplication::setApplicationDisplayName("Corkcrafter");
-    if (QIcon::themeName().isEmpty() || !QIcon::hasThemeIcon("document-new")) {
-        QIcon::setThemeSearchPaths(QIcon::themeSearchPaths() << "/usr/share/icons");
-        QIcon::setThemeName("breeze");
-    }
+    configureApplication();
     ProgramValues values;
     QtPlatform platform;
     IniSettingsStore store;

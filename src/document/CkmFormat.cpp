@@ -283,6 +283,11 @@ ParsedLabel parse(QIODevice& in, bool headerOnly)
         return out;
     }
     out.header = decodeHeader(buf.constData());
+    // A label needs an area: a window or a sheet cannot be laid out for less.
+    if (out.header.labelWidth <= 0 || out.header.labelHeight <= 0) {
+        out.failure = ParsedLabel::BadHeader;
+        return out;
+    }
     if (headerOnly)
         return out;
     for (int i = 0; i < out.header.graphicCount; ++i) {

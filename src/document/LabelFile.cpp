@@ -244,7 +244,7 @@ void LabelDocument::LoadFile(const QString& fileName)
         t->alignment = tr.alignment;
         const QString face = fromCodePage(tr.fontName).trimmed();
         if (!face.isEmpty())
-            t->font.name = face;
+            t->font.name = Module1::fontFamilyName(face);
         t->font.size = tr.fontSize >= 1 ? tr.fontSize : 1;
         t->font.bold = tr.bold != 0;
         t->font.italic = tr.italic != 0;

@@ -25,7 +25,9 @@ frmDocument::frmDocument(AppContext& ctx, DocumentHost* host, QWidget* parent)
     setBackgroundRole(QPalette::Mid);
     setAutoFillBackground(true);
 
-    m_view = new LabelView(*this, this);
+    m_viewport = new QWidget(this);
+    m_viewport->setObjectName("Viewport");
+    m_view = new LabelView(*this, m_viewport);
     m_vScroll = new QScrollBar(Qt::Vertical, this);
     m_vScroll->setObjectName("VScroll");
     m_hScroll = new QScrollBar(Qt::Horizontal, this);
@@ -163,8 +165,12 @@ void frmDocument::placeSurface()
 {
     const double k = m_view->twipsPerPixel();
     const int gap = int(std::lround(Gap / k));
+    const int statusH = m_status->sizeHint().height();
+    const int right = width() - (m_vScroll->isHidden() ? 0 : m_vScroll->width());
+    const int bottom = height() - statusH - (m_hScroll->isHidden() ? 0 : m_hScroll->height());
+    m_viewport->setGeometry(0, 0, std::max(0, right), std::max(0, bottom));
     m_view->move(gap - m_hScroll->value(), gap - m_vScroll->value());
-    m_status->setGeometry(0, height() - m_status->sizeHint().height(), width(), m_status->sizeHint().height());
+    m_status->setGeometry(0, height() - statusH, width(), statusH);
 }
 
 void frmDocument::setGridShown(bool shown) { m_view->setGridShown(shown); }

@@ -74,6 +74,7 @@ private:
 
     AppContext& m_ctx;
     DocumentHost* m_host;
+    QWidget* m_viewport; // clips the label to the room left by the bars
     LabelView* m_view;
     QScrollBar* m_vScroll;
     QScrollBar* m_hScroll;

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -18,6 +19,7 @@
 
 #include "app/AppContext.h"
 #include "app/Settings.h"
+#include "app/WindowPlacement.h"
 #include "document/frmDocument.h"
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
@@ -81,8 +83,17 @@ void frmMain::Form_Load()
     ProgramValues& v = m_ctx.values;
     m_loading = true;
     settings::readAll(m_ctx.store, m_ctx.paths, v);
-    const double k = screenTwipsPerPixel();
-    setGeometry(int(v.mainLeft / k), int(v.mainTop / k), int(v.mainWidth / k), int(v.mainHeight / k));
+    // Left and Top are the frame's outer corner and Width and Height the client
+    // area, as they are written at close: move() and resize() take that pair.
+    QList<QRect> screens;
+    for (const QScreen* sc : QGuiApplication::screens())
+        screens << sc->availableGeometry();
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    const QRect place = placement::ontoScreens(
+        placement::fromTwips(v.mainLeft, v.mainTop, v.mainWidth, v.mainHeight, screenTwipsPerPixel()), screens,
+        primary ? primary->availableGeometry() : QRect());
+    move(place.topLeft());
+    resize(place.size());
     showLabelTypeMenu(v.labelType);
     showBorderVisible(v.borderVisible);
     showBorderWidth(v.borderWidth);
@@ -241,10 +252,14 @@ void frmMain::changeEvent(QEvent* e)
 
 bool frmMain::eventFilter(QObject* o, QEvent* e)
 {
-    if (e->type() == QEvent::FocusOut) {
-        if (o == m_cboBorderWidth->lineEdit())
+    // An editable combo box keeps the focus itself (its editor is only its
+    // proxy), so leaving the box is seen on the box; opening its own list (or
+    // any pop-up) is not leaving it.
+    if (e->type() == QEvent::FocusOut && static_cast<QFocusEvent*>(e)->reason() != Qt::PopupFocusReason &&
+        !QApplication::activePopupWidget()) {
+        if (o == m_cboBorderWidth)
             cboBorderWidth_LostFocus();
-        else if (o == m_cboFontSize->lineEdit())
+        else if (o == m_cboFontSize)
             cboFontSize_Commit();
     }
     return QMainWindow::eventFilter(o, e);

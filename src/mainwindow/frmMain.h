@@ -175,6 +175,7 @@ private:
     void buildStatusBar();
     void connectComboBoxes();
     void refreshRecentMenu();
+    void tileWindows(bool horizontal);
     void documentActivated(frmDocument* doc);
     void setStatusText(const QString& text);
     bool closeAllDocuments();

@@ -185,7 +185,7 @@ void frmMain::connectComboBoxes()
 {
     connect(m_cboBorderWidth->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& t) { cboBorderWidth_Change(t); });
     connect(m_cboBorderWidth, &QComboBox::activated, this, [this] { cboBorderWidth_Click(); });
-    m_cboBorderWidth->lineEdit()->installEventFilter(this);
+    m_cboBorderWidth->installEventFilter(this);
     connect(m_cboBorderStyle, &QComboBox::activated, this, [this] { cboBorderStyle_Click(); });
     connect(m_cboFonts, &QComboBox::activated, this, [this] { cboFonts_Click(); });
     connect(m_cboFonts->lineEdit(), &QLineEdit::returnPressed, this, [this] { cboFonts_Click(); });
@@ -193,7 +193,7 @@ void frmMain::connectComboBoxes()
     connect(m_cboFontSize, &QComboBox::activated, this, [this] { cboFontSize_Commit(); });
     connect(m_cboFontSize->lineEdit(), &QLineEdit::returnPressed, this, [this] { cboFontSize_Commit(); });
     connect(m_cboFontSize, &QComboBox::currentTextChanged, this, [this](const QString& t) { m_ctx.values.fontSize = t; });
-    m_cboFontSize->lineEdit()->installEventFilter(this);
+    m_cboFontSize->installEventFilter(this);
 }
 
 void frmMain::cboBorderWidth_Change(const QString& text)

@@ -6,6 +6,7 @@
 #include <QScrollBar>
 
 #include "app/AppContext.h"
+#include "app/WindowPlacement.h"
 #include "document/frmDocument.h"
 #include "frmMain.h"
 #include "platform/Platform.h"
@@ -18,24 +19,17 @@ void frmMain::mnuWindowCascade_Click()
             d->resizeLabel();
 }
 
-void frmMain::mnuWindowTileHorizontal_Click()
-{
-    m_mdi->tileSubWindows();
-    for (frmDocument* d : documents())
-        d->setScrollBars();
-}
+void frmMain::mnuWindowTileHorizontal_Click() { tileWindows(true); }
+void frmMain::mnuWindowTileVertical_Click() { tileWindows(false); }
 
-void frmMain::mnuWindowTileVertical_Click()
+void frmMain::tileWindows(bool horizontal)
 {
-    // Side by side: each window the full height, an equal share of the width.
+    // Horizontal: one above another, each the full width; vertical: side by side.
     const QList<QMdiSubWindow*> subs = m_mdi->subWindowList();
-    if (subs.isEmpty())
-        return;
-    const QRect area = m_mdi->viewport()->rect();
-    const int wEach = area.width() / int(subs.size());
+    const QList<QRect> places = placement::tiles(m_mdi->viewport()->rect(), int(subs.size()), horizontal);
     for (int i = 0; i < subs.size(); ++i) {
         subs[i]->showNormal();
-        subs[i]->setGeometry(i * wEach, 0, wEach, area.height());
+        subs[i]->setGeometry(places[i]);
     }
     for (frmDocument* d : documents())
         d->setScrollBars();

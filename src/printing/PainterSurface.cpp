@@ -19,6 +19,9 @@ PainterSurface::PainterSurface(QPrinter& printer) : m_printer(&printer)
     m_scaleH = paint.height() / m_dpiY;
     m_painter.setRenderHint(QPainter::Antialiasing);
     m_painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // Pictures go to PDF and printer as they are: JPEG would shift the colours
+    // of small logos and flat areas.
+    m_painter.setRenderHint(QPainter::LosslessImageRendering);
 }
 
 PainterSurface::PainterSurface(QImage& image, double widthInches, double heightInches)
@@ -31,6 +34,9 @@ PainterSurface::PainterSurface(QImage& image, double widthInches, double heightI
     m_scaleH = heightInches;
     m_painter.setRenderHint(QPainter::Antialiasing);
     m_painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // Pictures go to PDF and printer as they are: JPEG would shift the colours
+    // of small logos and flat areas.
+    m_painter.setRenderHint(QPainter::LosslessImageRendering);
 }
 
 PainterSurface::~PainterSurface()

@@ -46,6 +46,34 @@ QImage rasterise(const QString& pdf, const QString& dir, int dpi)
     return QImage(dir + "/page.png");
 }
 
+struct PdfImage {
+    QString encoding;
+    int object;
+};
+
+// The images embedded in a PDF as pdfimages lists them.
+QList<PdfImage> pdfImages(const QString& pdf)
+{
+    QProcess p;
+    p.start("pdfimages", {"-list", pdf});
+    p.waitForFinished(30000);
+    QList<PdfImage> out;
+    const QStringList lines = QString::fromLocal8Bit(p.readAllStandardOutput()).split('\n');
+    for (const QString& line : lines.mid(2)) {
+        const QStringList f = line.simplified().split(' ');
+        // page num type width height color comp bpc enc interp object ID ...
+        if (f.size() >= 11)
+            out << PdfImage{f[8], f[10].toInt()};
+    }
+    return out;
+}
+
+bool nearColour(QRgb c, QRgb want)
+{
+    return std::abs(qRed(c) - qRed(want)) <= 6 && std::abs(qGreen(c) - qGreen(want)) <= 6 &&
+           std::abs(qBlue(c) - qBlue(want)) <= 6;
+}
+
 bool dark(const QImage& img, int x, int y) { return qGray(img.pixel(x, y)) < 200; }
 bool light(const QImage& img, int x, int y) { return qGray(img.pixel(x, y)) > 245; }
 
@@ -104,6 +132,60 @@ private slots:
                     ++coloured; // the label's straw background, pictures, texts
         // Four 3 x 3.75 inch labels cover almost half of a Letter page.
         QVERIFY2(coloured > page.width() * page.height() / 3, qPrintable(QString::number(coloured)));
+    }
+
+    void picturesPrintLosslessOncePerDocument()
+    {
+        if (QStandardPaths::findExecutable("pdfimages").isEmpty())
+            QFAIL("pdfimages (poppler-utils) is missing: run scripts/test, which installs it");
+        TestEnv env;
+        // Two small striped bitmaps: red|blue and green|yellow, two pixels each.
+        QImage rb(2, 1, QImage::Format_RGB32), gy(2, 1, QImage::Format_RGB32);
+        rb.setPixel(0, 0, qRgb(255, 0, 0));
+        rb.setPixel(1, 0, qRgb(0, 0, 255));
+        gy.setPixel(0, 0, qRgb(0, 255, 0));
+        gy.setPixel(1, 0, qRgb(255, 255, 0));
+        const QString rbPath = env.values.graphicsFolder + "/redblue.bmp";
+        const QString gyPath = env.values.graphicsFolder + "/greenyellow.bmp";
+        QVERIFY(rb.save(rbPath, "BMP") && gy.save(gyPath, "BMP"));
+
+        LabelDocument d(env.values, env.platform, env.fixed);
+        d.border().visible = false;
+        d.setBackColor(0xFFFFFF);
+        d.setLeftMargin(0.5);
+        d.setTopMargin(0.5);
+        QVERIFY(d.createNewGraphic(rbPath));
+        GraphicItem* g = d.activeGraphic();
+        g->left = 1440, g->top = 1440, g->width = 1440, g->height = 720; // 1 x 0.5 inch
+        QVERIFY(d.createNewGraphic(gyPath));
+        g = d.activeGraphic();
+        g->left = 1440, g->top = 2880, g->width = 1440, g->height = 720;
+        const QString label = env.path("stripes.ckm");
+        QVERIFY(d.SaveLabelToFile(label));
+
+        // Two sheets of several labels each: still one image object a picture.
+        const QString pdf = env.path("stripes.pdf");
+        const Run r = corkcrafter({"--print-pdf", pdf, "--copies", "2", label}, env.path("home"));
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        QCOMPARE(pdfPages(pdf), 2);
+        const QList<PdfImage> images = pdfImages(pdf);
+        QVERIFY(images.size() >= 2 * 2 * 2); // 2 pictures, at least 2 labels a sheet, 2 sheets
+        QSet<int> objects;
+        for (const PdfImage& i : images) {
+            QVERIFY2(i.encoding != "jpeg", "picture re-encoded as JPEG");
+            objects << i.object;
+        }
+        QCOMPARE(objects.size(), 2);
+
+        // The first label's pictures, 0.5 inch margin + 1 inch: the stripes keep their colours.
+        const QImage page = rasterise(pdf, env.path(""), 100);
+        QVERIFY(!page.isNull());
+        const QRgb red = page.pixel(175, 175), blue = page.pixel(225, 175);
+        const QRgb green = page.pixel(175, 275), yellow = page.pixel(225, 275);
+        QVERIFY2(nearColour(red, qRgb(255, 0, 0)), qPrintable(QColor(red).name()));
+        QVERIFY2(nearColour(blue, qRgb(0, 0, 255)), qPrintable(QColor(blue).name()));
+        QVERIFY2(nearColour(green, qRgb(0, 255, 0)), qPrintable(QColor(green).name()));
+        QVERIFY2(nearColour(yellow, qRgb(255, 255, 0)), qPrintable(QColor(yellow).name()));
     }
 
     void failuresSayWhy()

@@ -36,29 +36,27 @@ private slots:
         }
         QCOMPARE(status, QStringList({"Printing", "Writing to Print Queue", ""}));
 
-        // The spooler converts and hands the job to cups-pdf; wait for its file.
-        QString pdf;
+        // The spooler converts and hands the job to cups-pdf; wait until its
+        // file is complete: a size that stands still is not enough under load.
+        QString pdf, out;
         QElapsedTimer waited;
         waited.start();
-        while (pdf.isEmpty() && waited.elapsed() < 90000) {
+        const QRegularExpression threePages("Pages:\\s+3\\b");
+        while (waited.elapsed() < 90000) {
             QDirIterator it(outDir, {"*.pdf"}, QDir::Files, QDirIterator::Subdirectories);
             if (it.hasNext()) {
-                const QString f = it.next();
-                const qint64 size = QFileInfo(f).size();
-                QTest::qWait(500);
-                if (size > 0 && QFileInfo(f).size() == size)
-                    pdf = f;
-            } else {
-                QTest::qWait(250);
+                pdf = it.next();
+                QProcess info;
+                info.start("pdfinfo", {pdf});
+                QVERIFY(info.waitForFinished(30000));
+                out = QString::fromLocal8Bit(info.readAllStandardOutput());
+                if (info.exitCode() == 0 && out.contains(threePages))
+                    break;
             }
+            QTest::qWait(500);
         }
         QVERIFY2(!pdf.isEmpty(), "cups-pdf wrote no PDF within 90 s");
-
-        QProcess info;
-        info.start("pdfinfo", {pdf});
-        QVERIFY(info.waitForFinished(30000));
-        const QString out = QString::fromLocal8Bit(info.readAllStandardOutput());
-        QVERIFY2(out.contains(QRegularExpression("Pages:\\s+3\\b")), qPrintable(out));
+        QVERIFY2(out.contains(threePages), qPrintable(out));
 
         QProcess ppm;
         const QString png = QFileInfo(pdf).absolutePath() + "/page";

@@ -1,0 +1,175 @@
+// The program's windows on a real X server with a window manager (started by
+// desktop_e2e.sh): where the main window comes back after closing, the exact
+// titles the window manager shows, and the Window menu's tiling on screen.
+#include <QtTest>
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScreen>
+
+#include "app/Startup.h"
+#include "document/frmDocument.h"
+#include "mainwindow/frmMain.h"
+#include "platform/Platform.h"
+#include "support/TestEnv.h"
+
+namespace {
+
+// The title the window manager reads for a window (_NET_WM_NAME).
+QString wmName(QWidget* w)
+{
+    QProcess p;
+    p.start("xprop", {"-id", QString::number(w->winId()), "_NET_WM_NAME"});
+    p.waitForFinished(10000);
+    const QString out = QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+    const qsizetype eq = out.indexOf(" = \"");
+    return eq < 0 ? "(none: " + out + ")" : out.mid(eq + 4).chopped(1);
+}
+
+// Waits until the window manager has framed the window.
+bool framed(QWidget* w)
+{
+    if (!QTest::qWaitForWindowExposed(w))
+        return false;
+    return QTest::qWaitFor([w] { return w->frameGeometry().top() < w->geometry().top(); }, 5000);
+}
+
+// Reads the title of the next modal window once it is on screen, then closes it.
+struct ModalWatcher {
+    QString title;
+    void arm()
+    {
+        QTimer::singleShot(50, [this] {
+            QWidget* m = QApplication::activeModalWidget();
+            if (!m || !m->windowHandle() || !m->windowHandle()->isExposed()) {
+                arm();
+                return;
+            }
+            title = wmName(m);
+            m->close();
+        });
+    }
+};
+
+} // namespace
+
+class tst_Desktop : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { configureApplication(); }
+
+    void mainWindowComesBackWhereItWas()
+    {
+        TestEnv env;
+        env.store.write("Main", "Left", "3000"); // 200 x 300 pixels at 96 dpi
+        env.store.write("Main", "Top", "4500");
+        env.store.write("Main", "Width", "9000");
+        env.store.write("Main", "Height", "7500");
+        QRect first;
+        for (int run = 0; run < 3; ++run) {
+            frmMain m(env.ctx);
+            m.Form_Load();
+            m.show();
+            QVERIFY(framed(&m));
+            QTest::qWait(100);
+            if (run == 0)
+                first = m.frameGeometry();
+            else
+                QCOMPARE(m.frameGeometry(), first);
+            QVERIFY(m.close());
+            QCOMPARE(env.store.read("Main", "Left", ""), QString("3000"));
+            QCOMPARE(env.store.read("Main", "Top", ""), QString("4500"));
+            QCOMPARE(env.store.read("Main", "Width", ""), QString("9000"));
+            QCOMPARE(env.store.read("Main", "Height", ""), QString("7500"));
+        }
+        QCOMPARE(first.topLeft(), QPoint(200, 300));
+
+        // Stored far above and left of every screen: back on the primary screen
+        // with its title bar in reach.
+        env.store.write("Main", "Left", "-30000");
+        env.store.write("Main", "Top", "-9000");
+        frmMain m(env.ctx);
+        m.Form_Load();
+        m.show();
+        QVERIFY(framed(&m));
+        QTest::qWait(100);
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY2(screen.contains(m.frameGeometry().topLeft()),
+                 qPrintable(QString("frame at %1,%2").arg(m.frameGeometry().x()).arg(m.frameGeometry().y())));
+        QVERIFY(m.close());
+    }
+
+    void titlesAreExactlyThePrograms()
+    {
+        TestEnv env(true);
+        QtPlatform platform;
+        AppContext ctx{env.values, platform, env.store, env.real, env.ctx.paths};
+        frmMain m(ctx);
+        platform.setParentWidget(&m);
+        m.Form_Load();
+        m.show();
+        QVERIFY(framed(&m));
+        QTRY_COMPARE(wmName(&m), QString("Corkcrafter - 2.15"));
+
+        // A message box with the program's title: label size without a label.
+        ModalWatcher box;
+        box.arm();
+        m.action("mnuFileLabelSize0")->trigger();
+        QCOMPARE(box.title, QString("Corkcrafter 2"));
+
+        // The text input dialog.
+        m.LoadNewDoc();
+        ModalWatcher input;
+        input.arm();
+        m.action("mnuTextNew")->trigger();
+        QCOMPARE(input.title, QString("Text Input"));
+        QVERIFY(m.activeDocument()->texts().empty());
+        m.activeDocument()->setFlags(false, true);
+        QVERIFY(m.close());
+    }
+
+    void tileHorizontalOnScreen()
+    {
+        TestEnv env(true);
+        env.store.write("Main", "Left", "1500");
+        env.store.write("Main", "Top", "1500");
+        env.store.write("Main", "Width", "12000");
+        env.store.write("Main", "Height", "9750");
+        frmMain m(env.ctx);
+        m.Form_Load();
+        m.show();
+        QVERIFY(framed(&m));
+        m.LoadNewDoc();
+        m.activeDocument()->createNewText("Pale Ale", 0);
+        m.LoadNewDoc();
+        m.activeDocument()->setLabelDimensions(1, 4, 5);
+        m.activeDocument()->resizeLabel();
+        m.activeDocument()->createNewText("Red Wine", 0);
+        m.action("mnuWindowTileHorizontal")->trigger();
+        QTest::qWait(300);
+
+        const QRect area = m.mdiArea()->viewport()->rect();
+        QList<QRect> g;
+        for (QMdiSubWindow* s : m.mdiArea()->subWindowList())
+            g << s->geometry();
+        std::sort(g.begin(), g.end(), [](const QRect& a, const QRect& b) { return a.top() < b.top(); });
+        QCOMPARE(g.size(), 2);
+        QCOMPARE(g[0], QRect(0, 0, area.width(), area.height() / 2));
+        QCOMPARE(g[1].top(), g[0].bottom() + 1);
+        QCOMPARE(g[1].width(), area.width());
+        QCOMPARE(g[1].bottom(), area.bottom());
+
+        // What the screen shows, frame and title bar included.
+        const QImage shot = QGuiApplication::primaryScreen()->grabWindow(0).toImage().copy(m.frameGeometry());
+        QVERIFY(!shot.isNull());
+        const QString out = qEnvironmentVariable("CORK_SCREENSHOT");
+        if (!out.isEmpty())
+            QVERIFY(shot.save(out));
+        for (frmDocument* d : m.documents())
+            d->setFlags(false, true);
+        QVERIFY(m.close());
+    }
+};
+
+QTEST_MAIN(tst_Desktop)
+#include "tst_desktop.moc"
