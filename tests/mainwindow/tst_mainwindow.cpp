@@ -328,6 +328,50 @@ private slots:
         QCOMPARE(env->platform.texts(), QStringList{"Print Error: Printer not available, please check"});
     }
 
+    void pressingAnItemFollowsTheToolbarAndTakesTheKeys()
+    {
+        QVERIFY(QTest::qWaitForWindowActive(main.get()));
+        main->button("Align Right")->trigger();
+        main->button("Bold")->trigger();
+        main->cboFontSize()->setCurrentText("10.7");
+        QVERIFY(doc()->createNewText("Ale", 0));
+        const TextItem ale = *doc()->activeText();
+        QVERIFY(ale.font.bold);
+        QCOMPARE(ale.alignment, int16_t(1));
+        doc()->SelectNothing();
+        QVERIFY(!main->action("mnuTextEdit")->isEnabled());
+        main->button("Center")->trigger();
+        main->button("Bold")->trigger();
+        main->cboFontSize()->setCurrentText("24");
+
+        // A press on the item brings the boxes and buttons in line with it.
+        main->cboFonts()->setFocus();
+        LabelView* view = doc()->picLabelView();
+        const QPointF centre(ale.left + ale.width / 2, ale.top + ale.height / 2);
+        QTest::mouseClick(view, Qt::LeftButton, {}, (centre / view->twipsPerPixel()).toPoint());
+        QCOMPARE(main->cboFontSize()->currentText(), QString("10.5"));
+        QVERIFY(main->button("Bold")->isChecked());
+        QVERIFY(main->button("Align Right")->isChecked());
+        QVERIFY(main->action("mnuTextEdit")->isEnabled());
+        QVERIFY(main->action("mnuEditDelete")->isEnabled() && main->button("Delete")->isEnabled());
+        QVERIFY(!main->action("mnuGraphicEdit")->isEnabled());
+
+        // The label has the keyboard now: Down moves the item, not the font box.
+        QVERIFY(view->hasFocus());
+        const QString font = main->cboFonts()->currentText();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(doc()->activeText()->top, ale.top + 15);
+        QCOMPARE(main->cboFonts()->currentText(), font);
+
+        // A right press shows the Edit menu as a pop-up.
+        QTimer::singleShot(0, [this] {
+            QVERIFY(main->editMenu()->isVisible());
+            main->editMenu()->close();
+        });
+        QTest::mouseClick(view, Qt::RightButton, {}, QPoint(3, 3));
+        QVERIFY(doc()->activeTextItemSelected());
+    }
+
     void commandsWithoutADocumentDoNotCrash()
     {
         main->mnuFileClose_Click();

@@ -1,0 +1,291 @@
+// Selecting, dragging, resizing and the guides, driven with real mouse events
+// on a document window (96 DPI offscreen: one pixel is 15 twips).
+#include <QLabel>
+#include <QtTest>
+
+#include "document/LabelView.h"
+#include "document/frmDocument.h"
+#include "support/FakeHost.h"
+#include "support/TestEnv.h"
+
+namespace {
+
+struct Fixture {
+    TestEnv env;
+    FakeHost host;
+    std::unique_ptr<frmDocument> doc;
+    LabelView* view = nullptr;
+
+    Fixture()
+    {
+        QImage img(100, 50, QImage::Format_RGB32);
+        img.fill(Qt::darkGreen);
+        env.platform.pictures["/hops.png"] = PictureData{img, QSizeF(1500, 750), {}};
+        doc = std::make_unique<frmDocument>(env.ctx, &host);
+        doc->resize(800, 800);
+        doc->show();
+        QVERIFY(QTest::qWaitForWindowExposed(doc.get()));
+        view = doc->picLabelView();
+        QCOMPARE(view->twipsPerPixel(), 15.0);
+    }
+    // A pixel of the view for a point in twips (both multiples of 15 here).
+    QPoint px(double x, double y) const { return QPoint(int(x / 15), int(y / 15)); }
+    void press(double x, double y, Qt::MouseButton b = Qt::LeftButton) { QTest::mousePress(view, b, {}, px(x, y)); }
+    void move(double x, double y) { QTest::mouseMove(view, px(x, y)); }
+    void release(double x, double y, Qt::MouseButton b = Qt::LeftButton) { QTest::mouseRelease(view, b, {}, px(x, y)); }
+    TextItem& text(double left, double top)
+    {
+        doc->createNewText("Ale", 0);
+        TextItem& t = *doc->activeText();
+        t.left = left;
+        t.top = top;
+        doc->SelectNothing();
+        doc->setFlags(false, false);
+        return t;
+    }
+    GraphicItem& picture(double left, double top)
+    {
+        doc->createNewGraphic("/hops.png");
+        GraphicItem& g = *doc->activeGraphic();
+        g.left = left;
+        g.top = top;
+        g.width = 1500;
+        g.height = 750;
+        doc->SelectNothing();
+        doc->setFlags(false, false);
+        return g;
+    }
+};
+
+} // namespace
+
+class tst_Dragging : public QObject {
+    Q_OBJECT
+private slots:
+    void textMovesOnTheDropAndSnapsOnlyTheAxesThatMoved()
+    {
+        Fixture f;
+        TextItem& t = f.text(1500, 1500);
+        // Pressed and released in place: not moved, not snapped, not changed.
+        f.press(1650, 1560);
+        QVERIFY(f.doc->activeTextItemSelected());
+        QCOMPARE(f.host.calls.last(), QString("enable 1 0"));
+        f.release(1650, 1560);
+        QCOMPARE(QPointF(t.left, t.top), QPointF(1500, 1500));
+        QVERIFY(!f.doc->isChanged());
+
+        // Grabbed 150, 60 into the item; dropped so that it would sit at 250, 130.
+        f.press(1650, 1560);
+        f.move(1200, 1200);
+        QCOMPARE(QPointF(t.left, t.top), QPointF(1500, 1500)); // a text waits for the drop
+        QCOMPARE(f.doc->editor().dragOutline(), QRectF(1050, 1140, t.width, t.height));
+        f.move(400, 190);
+        f.release(400, 190);
+        QCOMPARE(QPointF(t.left, t.top), QPointF(240, 120));
+        QVERIFY(f.doc->isChanged());
+        QVERIFY(f.doc->editor().dragOutline().isNull());
+
+        // Off the left edge: down to the grid line before it.
+        f.press(240 + 150, 120 + 60);
+        f.release(100, 180);
+        QCOMPARE(QPointF(t.left, t.top), QPointF(-120, 120));
+
+        // Only the axis that moved is snapped (the drop lands on the item itself).
+        t.left = 1510;
+        t.top = 1505;
+        f.press(1660, 1565);
+        f.release(1690, 1565);
+        QCOMPARE(QPointF(t.left, t.top), QPointF(1440, 1505));
+
+        // Snap off: pointer minus grab offset, as it is.
+        f.host.snap = false;
+        t.left = 1510;
+        f.press(1660, 1565);
+        f.release(1705, 1595);
+        QCOMPARE(QPointF(t.left, t.top), QPointF(1555, 1535));
+    }
+
+    void pictureFollowsThePointerAndAlwaysSnaps()
+    {
+        Fixture f;
+        GraphicItem& g = f.picture(250, 130);
+        // Pressed and released without moving: a picture still snaps.
+        f.press(400, 280);
+        QVERIFY(f.doc->activeItemSelected());
+        QCOMPARE(f.host.calls.last(), QString("enable 0 1"));
+        f.release(400, 280);
+        QCOMPARE(QPointF(g.left, g.top), QPointF(240, 120));
+        QVERIFY(!f.doc->isChanged());
+
+        // Live: only every second pointer step does the work.
+        f.press(390, 270); // grab 150, 150
+        f.move(1050, 900);
+        QCOMPARE(QPointF(g.left, g.top), QPointF(900, 750));
+        QVERIFY(f.doc->isChanged());
+        f.move(1500, 1500);
+        QCOMPARE(QPointF(g.left, g.top), QPointF(900, 750)); // skipped
+        f.move(1515, 1515);
+        QCOMPARE(QPointF(g.left, g.top), QPointF(1365, 1365));
+        f.release(1530, 1530);
+        QCOMPARE(QPointF(g.left, g.top), QPointF(1320, 1320)); // 1380 → 1320 on the grid
+        QCOMPARE(g.width, 1500.0);
+
+        // Released off the surface: nothing handles the drop.
+        f.press(1470, 1470);
+        f.release(1470 + 900 * 15, 1470);
+        QCOMPARE(QPointF(g.left, g.top), QPointF(1320, 1320));
+    }
+
+    void resizeFromTheRightHandle()
+    {
+        Fixture f;
+        GraphicItem& g = f.picture(1440, 1440); // 1500 x 750, natural ratio 0.5
+        f.press(1800, 1800);
+        f.release(1800, 1800);
+        const auto h = f.doc->editor().resizers();
+        QVERIFY(h);
+        QCOMPARE((*h)[4], QRectF(2890, 1775, 80, 80));
+        f.doc->setFlags(false, false);
+
+        // Over the empty surface, without keeping the aspect: the height stays.
+        f.press(2925, 1815);
+        QVERIFY(f.doc->editor().resizing());
+        f.move(3600, 1815);
+        QCOMPARE(QRectF(g.left, g.top, g.width, g.height), QRectF(1440, 1440, 2160, 750));
+        QVERIFY(f.doc->isChanged());
+        f.move(3450, 1815); // skipped
+        f.host.aspect = true;
+        f.move(3900, 1815); // the height from the width before this step
+        QCOMPARE(QRectF(g.left, g.top, g.width, g.height), QRectF(1440, 1440, 2460, 1080));
+        f.release(3900, 1815);
+        QVERIFY(!f.doc->editor().resizing());
+        QCOMPARE(g.width, 2460.0); // a resize is not snapped
+
+        // Over an item: from the start size and the handle's grab point.
+        TextItem& t = f.text(3000, 2400);
+        t.width = 3000;
+        t.height = 600;
+        f.doc->selectGraphic(1);
+        QCOMPARE(f.doc->editor().resizers()->at(4).center(), QPointF(3890, 1980));
+        f.press(3885, 1980);
+        f.move(4200, 2550); // over the text item
+        QCOMPARE(g.width, 2460 + 4200 - 3890.0);
+        QCOMPARE(g.height, (2460 + 4200 - 3890.0) * 0.5);
+        f.release(4200, 2550);
+        QCOMPARE(g.left, 1440.0);
+    }
+
+    void handleDraggedPastTheOppositeEdgeKeepsTheLastBox()
+    {
+        Fixture f;
+        GraphicItem& g = f.picture(1500, 1500);
+        f.doc->selectGraphic(1);
+        f.press(1500, 1500); // handle 0 (1470..1550)
+        QVERIFY(f.doc->editor().resizing());
+        f.move(1200, 1200);
+        QCOMPARE(QRectF(g.left, g.top, g.width, g.height), QRectF(1200, 1200, 1800, 1050));
+        f.move(1200, 1200);             // skipped
+        f.move(3300, 1200);             // right of the right edge: refused
+        QCOMPARE(QRectF(g.left, g.top, g.width, g.height), QRectF(1200, 1200, 1800, 1050));
+        f.release(3300, 1200);
+    }
+
+    void guidesGrabFollowAndReadOut()
+    {
+        Fixture f;
+        f.doc->setLabelDimensions(2, 3, 3);
+        f.doc->resizeLabel();
+        f.doc->showGuides(true);
+        QLabel* readout = f.view->lblGuide();
+        // Within 39 twips grabs; 40 does not (and clears the selection on the click).
+        f.doc->setGuidePositions(2139, 3000);
+        f.press(2100, 600);
+        QCOMPARE(f.doc->editor().guideHeld(), guides::Grab::Vertical);
+        QVERIFY(readout->isVisible());
+        QCOMPARE(readout->text(), QString("-0.04"));
+        QCOMPARE(f.view->cursor().shape(), Qt::SizeHorCursor);
+        f.move(2160, 600);
+        QCOMPARE(f.doc->vGuideX(), 2160.0);
+        QCOMPARE(readout->text(), QString("0.00"));
+        QCOMPARE(readout->pos(), QPoint((2160 + 120) / 15, (600 + 120) / 15));
+        f.move(1440, 4000);
+        QCOMPARE(readout->text(), QString("-0.50"));
+        QCOMPARE(f.doc->hGuideY(), 3000.0); // the other guide stays
+        f.release(1440, 4000);
+        QVERIFY(!readout->isVisible());
+        QCOMPARE(f.view->cursor().shape(), Qt::ArrowCursor);
+
+        f.doc->setGuidePositions(2140, 3000);
+        f.press(2100, 600);
+        QCOMPARE(f.doc->editor().guideHeld(), guides::Grab::None);
+        f.release(2100, 600);
+
+        // The horizontal guide, measured up from the bottom edge.
+        f.env.values.guideSetting = 2;
+        f.press(600, 3000);
+        QCOMPARE(f.doc->editor().guideHeld(), guides::Grab::Horizontal);
+        QCOMPARE(f.view->cursor().shape(), Qt::SizeVerCursor);
+        f.move(600, 0);
+        QCOMPARE(readout->text(), QString("3.00"));
+        QCOMPARE(f.doc->hGuideY(), 0.0);
+        f.release(600, 0);
+
+        // Hidden guides cannot be grabbed.
+        f.doc->showGuides(false);
+        f.press(2160, 600);
+        QCOMPARE(f.doc->editor().guideHeld(), guides::Grab::None);
+        f.release(2160, 600);
+    }
+
+    void clicksRightPressesAndDoubleClicks()
+    {
+        Fixture f;
+        f.text(1500, 3000);
+        GraphicItem& g = f.picture(1500, 1500);
+        f.doc->showGuides(true);
+        f.doc->setGuidePositions(600, 600);
+
+        // A picture pressed: boxed with handles, commands follow.
+        f.press(1800, 1800);
+        f.release(1800, 1800);
+        QVERIFY(f.doc->activeItemSelected());
+        // Right press on the other item: the pop-up, and the picture stays active.
+        f.host.calls.clear();
+        f.press(1600, 3050, Qt::RightButton);
+        f.release(1600, 3050, Qt::RightButton);
+        QCOMPARE(f.host.calls, QStringList{"popup"});
+        QVERIFY(f.doc->activeItemSelected());
+        QCOMPARE(f.host.popupAt, f.view->mapToGlobal(f.px(1600, 3050)));
+
+        // A click after grabbing a guide keeps the selection; the next one clears it.
+        f.press(600, 4500);
+        f.release(600, 4500);
+        QVERIFY(f.doc->activeItemSelected());
+        f.press(3600, 4500);
+        f.release(3600, 4500);
+        QVERIFY(!f.doc->activeItemSelected());
+        QCOMPARE(f.host.calls.last(), QString("enable 0 0"));
+
+        // A press on the surface that ends over an item is not a click.
+        f.press(1800, 1800);
+        f.release(1800, 1800);
+        f.press(3600, 4500);
+        f.release(1600, 3050);
+        QVERIFY(f.doc->activeItemSelected());
+
+        // Hovering a handle shows its pointer.
+        f.move(g.left, g.top);
+        QCOMPARE(f.view->cursor().shape(), Qt::SizeFDiagCursor);
+        f.move(g.left + g.width / 2, g.top - 15);
+        QCOMPARE(f.view->cursor().shape(), Qt::SizeVerCursor);
+
+        // Double clicks ask the host to edit.
+        QTest::mouseDClick(f.view, Qt::LeftButton, {}, f.px(1600, 3050));
+        QCOMPARE(f.host.calls.last(), QString("edit text Ale"));
+        QTest::mouseDClick(f.view, Qt::LeftButton, {}, f.px(1800, 1800));
+        QCOMPARE(f.host.calls.last(), QString("edit picture"));
+    }
+};
+
+QTEST_MAIN(tst_Dragging)
+#include "tst_dragging.moc"
