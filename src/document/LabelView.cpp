@@ -3,7 +3,9 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPaintEvent>
 #include <QPainterPath>
+#include <algorithm>
 
 #include "LabelDocument.h"
 #include "TextMeasure.h"
@@ -57,7 +59,7 @@ bool LabelView::hitTest(const QPointF& p, int* textIndex, int* graphicIndex) con
     return false;
 }
 
-void LabelView::paintEvent(QPaintEvent*)
+void LabelView::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
     const double k = twipsPerPixel();
@@ -70,8 +72,13 @@ void LabelView::paintEvent(QPaintEvent*)
         dot.setCosmetic(true);
         dot.setWidth(1);
         p.setPen(dot);
-        const auto xs = viewgeom::gridPositions(m_doc.surfaceWidth(), m_doc.app().gridWidth);
-        const auto ys = viewgeom::gridPositions(m_doc.surfaceHeight(), m_doc.app().gridHeight);
+        // Only the dots of the part being repainted.
+        const QRect area = event->rect();
+        auto twips = [k](double px) { return int(std::clamp(px * k, -1e9, 1e9)); };
+        const auto xs = viewgeom::gridPositions(m_doc.surfaceWidth(), m_doc.app().gridWidth,
+                                                twips(area.left() - 1), twips(area.right() + 2));
+        const auto ys = viewgeom::gridPositions(m_doc.surfaceHeight(), m_doc.app().gridHeight,
+                                                twips(area.top() - 1), twips(area.bottom() + 2));
         QVector<QPointF> pts;
         pts.reserve(int(xs.size() * ys.size()));
         for (int x : xs)

@@ -29,7 +29,7 @@
 #include "document/frmDocument.h"
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
-#include "printing/PainterSurface.h"
+#include "printing/PdfOutput.h"
 #include "printing/PrintJob.h"
 
 namespace {
@@ -495,7 +495,7 @@ void frmMain::Form_Load()
     m_loading = true;
     settings::readAll(m_ctx.store, m_ctx.paths, v);
     const double k = screenTwipsPerPixel();
-    setGeometry(int(v.mainLeft / k), int(v.mainTop / k), int(v.mainWidth / k), int(v.mainHeight / k));
+    setGeometry(settings::mainWindowRect(v, screen()->availableGeometry(), k));
     showLabelTypeMenu(v.labelType);
     showBorderVisible(v.borderVisible);
     showBorderWidth(v.borderWidth);
@@ -1049,9 +1049,7 @@ void frmMain::mnuFilePrint_Click()
     const auto copies = m_ctx.platform.printDialog(printer());
     if (!copies)
         return;
-    PainterSurface surface(printer());
-    printjob::printLabels(*doc, surface, 1.0, std::clamp(*copies, 1, 32767),
-                          [this](const QString& s) { setStatusText(s); });
+    pdfout::printOn(printer(), *doc, std::clamp(*copies, 1, 32767), [this](const QString& s) { setStatusText(s); });
 }
 
 void frmMain::mnuFilePageSetup_Click() { m_ctx.platform.pageSetupDialog(printer()); }
@@ -1226,6 +1224,7 @@ void frmMain::writeCloseSettings()
     s.write("Settings", "Show Guides", Module1::boolToText(action("mnuViewShowGuides")->isChecked()));
     s.write("Settings", "Guide Setting", QString::number(m_ctx.values.guideSetting));
     m_recent.saveRecentFiles(s);
+    settings::reportWriteFailure(s, m_ctx.platform);
     m_ctx.values.applicationClosing = true;
 }
 
