@@ -108,7 +108,7 @@ void readAll(const SettingsStore& s, const AppPaths& paths, ProgramValues& v)
     v.showGrid = readBool(s, "Settings", "Show Grid", true);
     v.snapToGrid = readBool(s, "Settings", "Snap To Grid", true);
     v.showGuides = readBool(s, "Settings", "Show Guides", false);
-    v.guideSetting = readInt16(s, "Settings", "Guide Setting", 0);
+    v.guideSetting = readInt16(s, "Settings", "Guide Setting", 0, 0, 2);
     v.aspectRatio = readBool(s, "Settings", "Aspect Ratio", false);
 
     v.labelFolder = s.read("Settings", "Label Folder", paths.workBase + "/Labels");

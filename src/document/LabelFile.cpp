@@ -205,7 +205,10 @@ void LabelDocument::LoadFile(const QString& fileName)
         if (QFileInfo(native).isRelative())
             native = labelFolder + native;
         QString found;
-        if (Module1::fileExists(native))
+        // A name with a NUL in it names no file (and the system is not asked).
+        if (native.contains(QChar(0)))
+            ;
+        else if (Module1::fileExists(native))
             found = QFileInfo(native).absoluteFilePath();
         else if (Module1::fileExists(labelFolder + Module1::pathFileName(native)))
             found = labelFolder + Module1::pathFileName(native);

@@ -194,7 +194,9 @@ private slots:
                                     {"Settings/Grid Height", "501"}, {"Settings/Label TopMargin", "-0.5"},
                                     {"Settings/Label LeftMargin", "-1E+30"}, {"Settings/Label RowSpace", "-0.01"},
                                     {"Settings/Label ColumnSpace", "-2.9"}, {"Settings/Cutmarks", "4"},
-                                    {"Settings/Border Width", "40"}, {"Main/Left", "1E+300"}, {"Main/Width", "-5"}});
+                                    {"Settings/Border Width", "40"}, {"Main/Left", "1E+300"}, {"Main/Width", "-5"},
+                                    {"Settings/Guide Setting", "3"}});
+        QCOMPARE(v.guideSetting, int16_t(0));
         QCOMPARE(v.labelWidth, 3.0);
         QCOMPARE(v.labelHeight, 2.5);
         QCOMPARE(v.gridWidth, int16_t(120));

@@ -372,6 +372,15 @@ private slots:
         g.path = "missing.bmp";
         d = load(encode(hg) + encode(g) + QByteArray("X") + QByteArray(149, '\0') + one);
         QCOMPARE(env.platform.texts(), QStringList({"Unable to Load Graphic: missing.bmp", "Bad Graphic Record in File"}));
+        // A path with a NUL byte: not found, without the system being asked.
+        QTest::failOnWarning(QRegularExpression("Broken filename"));
+        HeaderRecord h1 = h;
+        h1.graphicCount = 1;
+        h1.textCount = 0;
+        GraphicRecord nul;
+        nul.path = QByteArray("a\0b.bmp", 7);
+        d = load(encode(h1) + encode(nul));
+        QCOMPARE(env.platform.texts(), QStringList{QString("Unable to Load Graphic: a") + QChar(0) + "b.bmp"});
         QVERIFY(d->texts().empty());
 
         // Infinite or undefined margins and spacings are a damaged header.
