@@ -15,7 +15,9 @@ CommandLine CommandLine::parse(const QStringList& args)
         c.mode = PrintPdf;
         for (int i = 0; i < args.size(); ++i) {
             const QString& a = args.at(i);
-            if (a == "--print-pdf" || a == "--copies") {
+            if (a == "--allow-missing-pictures") {
+                c.allowMissingPictures = true;
+            } else if (a == "--print-pdf" || a == "--copies") {
                 if (i + 1 >= args.size()) {
                     c.mode = Error;
                     c.error = a + " needs a value";
@@ -64,7 +66,7 @@ QString CommandLine::usage()
 {
     return QStringLiteral(
         "Usage: corkcrafter [LABEL.ckm]\n"
-        "       corkcrafter --print-pdf OUT.pdf [--copies N] LABEL.ckm\n"
+        "       corkcrafter --print-pdf OUT.pdf [--copies N] [--allow-missing-pictures] LABEL.ckm\n"
         "\n"
         "Corkcrafter designs bottle labels and prints sheets of them.\n"
         "\n"
@@ -72,6 +74,10 @@ QString CommandLine::usage()
         "  --print-pdf OUT.pdf   print sheets of LABEL.ckm to a PDF file and exit;\n"
         "                        needs no display\n"
         "  --copies N            number of sheets to print (default 1)\n"
+        "  --allow-missing-pictures\n"
+        "                        print even when a picture of the label cannot be\n"
+        "                        loaded (it is left out); without it such a label\n"
+        "                        fails and no PDF is written\n"
         "  --help                show this help and exit\n"
         "  --version             show the version and exit\n");
 }

@@ -10,6 +10,7 @@ struct CommandLine {
     QString pdfOut;     // --print-pdf target
     QString labelFile;  // label to print in batch mode
     int copies = 1;
+    bool allowMissingPictures = false; // batch: print even when a picture cannot be loaded
     QString error;      // for Error: one line telling what is wrong
 
     static CommandLine parse(const QStringList& args); // args without the program name

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QStandardPaths>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -36,6 +37,20 @@ int32_t readInt32(const SettingsStore& s, const QString& section, const QString&
     return units::CLng(v);
 }
 
+double readDouble(const SettingsStore& s, const QString& section, const QString& key, double def, double lo, double hi,
+                  Bound lower)
+{
+    const double v = readDouble(s, section, key, def);
+    const bool aboveLo = lower == Bound::Inclusive ? v >= lo : v > lo;
+    return aboveLo && v <= hi ? v : def;
+}
+
+int16_t readInt16(const SettingsStore& s, const QString& section, const QString& key, int16_t def, int lo, int hi)
+{
+    const int16_t v = readInt16(s, section, key, def);
+    return v >= lo && v <= hi ? v : def;
+}
+
 bool readBool(const SettingsStore& s, const QString& section, const QString& key, bool def)
 {
     bool b = def;
@@ -54,43 +69,44 @@ QString defaultGraphicsEditor()
 
 void readAll(const SettingsStore& s, const AppPaths& paths, ProgramValues& v)
 {
-    v.mainLeft = readDouble(s, "Main", "Left", 1000);
-    v.mainTop = readDouble(s, "Main", "Top", 1000);
-    v.mainWidth = readDouble(s, "Main", "Width", 6900);
-    v.mainHeight = readDouble(s, "Main", "Height", 8900);
+    // Twips; whether they are on the screen is checked when the window is placed.
+    v.mainLeft = readDouble(s, "Main", "Left", 1000, -MaxWindowTwips, MaxWindowTwips);
+    v.mainTop = readDouble(s, "Main", "Top", 1000, -MaxWindowTwips, MaxWindowTwips);
+    v.mainWidth = readDouble(s, "Main", "Width", 6900, 0, MaxWindowTwips, Bound::Exclusive);
+    v.mainHeight = readDouble(s, "Main", "Height", 8900, 0, MaxWindowTwips, Bound::Exclusive);
 
     v.labelType = readInt16(s, "Settings", "Label Type", 0);
     if (const labelsizes::Preset* preset = labelsizes::forType(v.labelType)) {
         v.labelHeight = preset->height;
         v.labelWidth = preset->width;
     } else if (v.labelType == labelsizes::CustomType) {
-        v.labelHeight = readDouble(s, "Settings", "Label Height", 2.5);
-        v.labelWidth = readDouble(s, "Settings", "Label Width", 3);
+        // Greater than 0 as the options dialog asks, and no larger than a label
+        // file can hold.
+        v.labelHeight = readDouble(s, "Settings", "Label Height", 2.5, 0, MaxLabelInches, Bound::Exclusive);
+        v.labelWidth = readDouble(s, "Settings", "Label Width", 3, 0, MaxLabelInches, Bound::Exclusive);
     } else {
         // Never written by the program; a label of no size would be useless.
         v.labelType = labelsizes::Beer.type;
         v.labelHeight = labelsizes::Beer.height;
         v.labelWidth = labelsizes::Beer.width;
     }
-    v.topMargin = readDouble(s, "Settings", "Label TopMargin", 0);
-    v.leftMargin = readDouble(s, "Settings", "Label LeftMargin", 0);
-    v.rowSpace = readDouble(s, "Settings", "Label RowSpace", 0);
-    v.columnSpace = readDouble(s, "Settings", "Label ColumnSpace", 0);
-    v.cutmarks = readInt16(s, "Settings", "Cutmarks", 2);
+    // The options dialog's ranges: margins above -0.5 inch, spacings not negative.
+    v.topMargin = readDouble(s, "Settings", "Label TopMargin", 0, -0.5, MaxSheetInches, Bound::Exclusive);
+    v.leftMargin = readDouble(s, "Settings", "Label LeftMargin", 0, -0.5, MaxSheetInches, Bound::Exclusive);
+    v.rowSpace = readDouble(s, "Settings", "Label RowSpace", 0, 0, MaxSheetInches);
+    v.columnSpace = readDouble(s, "Settings", "Label ColumnSpace", 0, 0, MaxSheetInches);
+    v.cutmarks = readInt16(s, "Settings", "Cutmarks", 2, 0, 3);
     v.borderVisible = readBool(s, "Settings", "Border", true);
     v.borderColor = ColorValue(readInt32(s, "Settings", "Border Color", 0));
-    v.borderWidth = readInt16(s, "Settings", "Border Width", 12);
+    v.borderWidth = readInt16(s, "Settings", "Border Width", 12, 1, 39);
     v.borderStyle = s.read("Settings", "Border Style", "Rounded");
-    v.gridHeight = readInt16(s, "Settings", "Grid Height", 120);
-    v.gridWidth = readInt16(s, "Settings", "Grid Width", 120);
-    if (v.gridHeight <= 0)
-        v.gridHeight = 120; // a zero step would never finish drawing the grid
-    if (v.gridWidth <= 0)
-        v.gridWidth = 120;
+    // 3 to 500 twips as in the options dialog; a tiny step would draw millions of dots.
+    v.gridHeight = readInt16(s, "Settings", "Grid Height", 120, 3, 500);
+    v.gridWidth = readInt16(s, "Settings", "Grid Width", 120, 3, 500);
     v.showGrid = readBool(s, "Settings", "Show Grid", true);
     v.snapToGrid = readBool(s, "Settings", "Snap To Grid", true);
     v.showGuides = readBool(s, "Settings", "Show Guides", false);
-    v.guideSetting = readInt16(s, "Settings", "Guide Setting", 0);
+    v.guideSetting = readInt16(s, "Settings", "Guide Setting", 0, 0, 2);
     v.aspectRatio = readBool(s, "Settings", "Aspect Ratio", false);
 
     v.labelFolder = s.read("Settings", "Label Folder", paths.workBase + "/Labels");
@@ -120,6 +136,15 @@ void checkFolders(ProgramValues& v, const AppPaths& paths, Platform& platform)
             platform.message(f.message, MsgIcon::Information);
         }
     }
+}
+
+void reportWriteFailure(const SettingsStore& store, Platform& platform)
+{
+    const QString why = store.writeError();
+    if (!why.isEmpty())
+        platform.message("The settings could not be saved to \"" + store.location() + "\": " + why +
+                             "\nThey will be as before when Corkcrafter starts again.",
+                         MsgIcon::Exclamation);
 }
 
 void checkHelpFile(const AppPaths& paths, Platform& platform)

@@ -1,5 +1,7 @@
 #pragma once
 // Reading the settings store into the program-wide values at start-up.
+#include <QRect>
+
 #include "Module1.h"
 
 class SettingsStore;
@@ -15,15 +17,31 @@ void readAll(const SettingsStore& store, const AppPaths& paths, ProgramValues& v
 // telling the user each time one had to be created.
 void checkFolders(ProgramValues& v, const AppPaths& paths, Platform& platform);
 
+// Tells the user when the settings store could not keep what was written.
+void reportWriteFailure(const SettingsStore& store, Platform& platform);
+
 // Warns once when the help file is missing.
 void checkHelpFile(const AppPaths& paths, Platform& platform);
 
 QString defaultGraphicsEditor();
+
+// The largest label a label file can hold (16-bit twips), in inches.
+constexpr double MaxLabelInches = 32767.0 / 1440;
+// Margins and spacings beyond any sheet of paper.
+constexpr double MaxSheetInches = 1000;
+// Window positions and sizes beyond any screen, in twips.
+constexpr double MaxWindowTwips = 1e7;
+
 
 // Typed reads with the store's text conversions.
 double readDouble(const SettingsStore& s, const QString& section, const QString& key, double def);
 int16_t readInt16(const SettingsStore& s, const QString& section, const QString& key, int16_t def);
 int32_t readInt32(const SettingsStore& s, const QString& section, const QString& key, int32_t def);
 bool readBool(const SettingsStore& s, const QString& section, const QString& key, bool def);
+// Within a range; a value outside it gives the default.
+enum class Bound { Inclusive, Exclusive };
+double readDouble(const SettingsStore& s, const QString& section, const QString& key, double def, double lo, double hi,
+                  Bound lower = Bound::Inclusive);
+int16_t readInt16(const SettingsStore& s, const QString& section, const QString& key, int16_t def, int lo, int hi);
 
 } // namespace settings

@@ -7,6 +7,7 @@
 #include "Startup.h"
 #include "document/TextMeasure.h"
 #include "mainwindow/frmMain.h"
+#include "platform/ConsolePlatform.h"
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
 #include "printing/BatchPrint.h"
@@ -26,7 +27,8 @@ int main(int argc, char** argv)
         std::printf("corkcrafter %s\n", CORKCRAFTER_VERSION);
         return 0;
     case CommandLine::Error:
-        std::fprintf(stderr, "corkcrafter: %s\n%s", qPrintable(cl.error), qPrintable(CommandLine::usage()));
+        std::fprintf(stderr, "corkcrafter: %s\n%s", qPrintable(ConsolePlatform::printable(cl.error)),
+                     qPrintable(CommandLine::usage()));
         return 2;
     case CommandLine::PrintPdf: {
         // Printing to a file needs no display.
@@ -36,9 +38,10 @@ int main(int argc, char** argv)
         QApplication::setApplicationName(ProgramTitle);
         IniSettingsStore store;
         QString reason;
-        const int rc = batch::printPdf(cl.labelFile, cl.pdfOut, cl.copies, store, AppPaths::standard(), &reason);
-        if (rc != 0)
-            std::fprintf(stderr, "corkcrafter: %s\n", qPrintable(reason));
+        const int rc = batch::printPdf(cl.labelFile, cl.pdfOut, cl.copies, store, AppPaths::standard(), &reason,
+                                       cl.allowMissingPictures);
+        if (rc != 0 && !reason.isEmpty())
+            std::fprintf(stderr, "corkcrafter: %s\n", qPrintable(ConsolePlatform::printable(reason)));
         return rc;
     }
     case CommandLine::Gui:

@@ -64,8 +64,9 @@ frmTextInput::frmTextInput(AppContext& ctx, QWidget* parent) : QDialog(parent), 
     const QRect sg = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
     const double k = screen && screen->logicalDotsPerInch() > 0 ? 1440.0 / screen->logicalDotsPerInch() : 15;
     const double cx = (sg.width() - width()) / 2.0 * k, cy = (sg.height() - height()) / 2.0 * k;
-    const double left = settings::readDouble(ctx.store, "Text", "Left", cx);
-    const double top = settings::readDouble(ctx.store, "Text", "Top", cy);
+    // A remembered place off the screen (or absurd) gives the centre again.
+    const double left = settings::readDouble(ctx.store, "Text", "Left", cx, sg.left() * k, (sg.right() - 40) * k);
+    const double top = settings::readDouble(ctx.store, "Text", "Top", cy, sg.top() * k, (sg.bottom() - 40) * k);
     move(int(left / k), int(top / k));
     m_cancelled = true;
     m_text->setPlainText(QString(ctx.values.dialogText).replace("\r\n", "\n"));

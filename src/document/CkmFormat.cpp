@@ -288,6 +288,15 @@ ParsedLabel parse(QIODevice& in, bool headerOnly)
         out.failure = ParsedLabel::BadHeader;
         return out;
     }
+    // An infinite or undefined margin or spacing can only come from a damaged
+    // file, and no sheet could ever be laid out with it.
+    const HeaderRecord& h = out.header;
+    for (const float f : {h.topMargin, h.leftMargin, h.rowSpace, h.columnSpace}) {
+        if (!std::isfinite(f)) {
+            out.failure = ParsedLabel::BadHeader;
+            return out;
+        }
+    }
     if (headerOnly)
         return out;
     for (int i = 0; i < out.header.graphicCount; ++i) {

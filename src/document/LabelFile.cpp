@@ -1,13 +1,13 @@
 // Saving and loading a document as a label file.
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "CkmFormat.h"
 #include "LabelDocument.h"
 #include "TextMeasure.h"
 #include "app/Units.h"
 #include "platform/Platform.h"
+#include "platform/SafeFile.h"
 
 using namespace CKM_Header;
 using units::CInt;
@@ -22,7 +22,22 @@ bool LabelDocument::SaveLabelToFile(const QString& fileName, QString* error)
 
     SelectNothing();
 
-    // Pictures pasted from the clipboard get a bitmap file in the graphics folder first.
+    // Pictures pasted from the clipboard get a bitmap file in the graphics folder
+    // first. Each one is only kept, and only named by its item, when the label
+    // that refers to it has been written too.
+    struct Pasted {
+        GraphicItem* item;
+        QString tag;  // as it was
+        QString path; // bitmap written for it
+    };
+    std::vector<Pasted> pasted;
+    auto undoPasted = [&] {
+        for (const Pasted& p : pasted) {
+            p.item->tag = p.tag;
+            if (!p.path.isEmpty())
+                QFile::remove(p.path);
+        }
+    };
     const QString base = Module1::pathFileName(fileName).chopped(std::min<qsizetype>(4, Module1::pathFileName(fileName).size()));
     for (int r = 0; r < int(m_graphics.size()); ++r) {
         GraphicItem* g = graphicAt(findGraphicByRank(r));
@@ -37,9 +52,13 @@ bool LabelDocument::SaveLabelToFile(const QString& fileName, QString* error)
                 break;
             }
         }
-        if (path.isEmpty() || !m_platform.saveBitmap(g->picture, path))
+        QString why = "no free bitmap name is left";
+        if (path.isEmpty() || !m_platform.saveBitmap(g->picture, path, &why)) {
+            undoPasted();
             return failWith("the pasted picture could not be written to the graphics folder \"" +
-                            m_app.graphicsFolder + "\"");
+                            m_app.graphicsFolder + "\": " + why);
+        }
+        pasted.push_back({g, g->tag, path});
         g->tag += path;
     }
 
@@ -69,8 +88,10 @@ bool LabelDocument::SaveLabelToFile(const QString& fileName, QString* error)
     const QString labelFolder = Module1::pathFolder(fileName);
     for (int r = 0; r < int(m_graphics.size()); ++r) {
         const GraphicItem* g = graphicAt(findGraphicByRank(r));
-        if (!g)
+        if (!g) {
+            undoPasted();
             return failWith("the picture stacking order is damaged");
+        }
         GraphicRecord gr;
         gr.path = toCodePage(Module1::relativePicturePath(g->path(), labelFolder, m_app.graphicsFolder));
         gr.documentAspect = fromBool(valMaintainAspectRatioFlag);
@@ -105,16 +126,11 @@ bool LabelDocument::SaveLabelToFile(const QString& fileName, QString* error)
 
     // Written beside the target and renamed over it only when complete, so a
     // full disk or a crash never destroys the previous label.
-    QSaveFile f(fileName);
-    if (!f.open(QIODevice::WriteOnly))
-        return failWith(f.errorString());
-    if (f.write(out) != out.size()) {
-        const QString why = f.errorString();
-        f.cancelWriting();
+    QString why;
+    if (!safefile::write(fileName, out, &why)) {
+        undoPasted();
         return failWith(why);
     }
-    if (!f.commit())
-        return failWith(f.errorString());
 
     saveFileName = fileName;
     saveTitle = Module1::pathFileName(fileName);
@@ -176,7 +192,8 @@ void LabelDocument::LoadFile(const QString& fileName)
         return;
     }
 
-    // Pictures.
+    // Pictures. The label's own folder, also for a bare file name (the current folder).
+    const QString labelFolder = QFileInfo(fileName).absolutePath() + "/";
     int loaded = 0;
     for (const GraphicRecord& gr : parsed.graphics) {
         const QString p = fromCodePage(gr.path).trimmed();
@@ -186,12 +203,15 @@ void LabelDocument::LoadFile(const QString& fileName)
         // A relative path (".\x.bmp", "..\Graphics\x.bmp") means relative to the
         // label file, not to wherever the program was started.
         if (QFileInfo(native).isRelative())
-            native = Module1::pathFolder(fileName) + native;
+            native = labelFolder + native;
         QString found;
-        if (Module1::fileExists(native))
+        // A name with a NUL in it names no file (and the system is not asked).
+        if (native.contains(QChar(0)))
+            ;
+        else if (Module1::fileExists(native))
             found = QFileInfo(native).absoluteFilePath();
-        else if (Module1::fileExists(Module1::pathFolder(fileName) + Module1::pathFileName(native)))
-            found = Module1::pathFolder(fileName) + Module1::pathFileName(native);
+        else if (Module1::fileExists(labelFolder + Module1::pathFileName(native)))
+            found = labelFolder + Module1::pathFileName(native);
         else if (Module1::fileExists(m_app.graphicsFolder + "/" + Module1::pathFileName(native)))
             found = m_app.graphicsFolder + "/" + Module1::pathFileName(native);
         if (found.isEmpty()) {

@@ -6,6 +6,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 
 #include "LabelDocument.h"
 #include "TextMeasure.h"
@@ -82,21 +83,18 @@ void LabelView::paintEvent(QPaintEvent* e)
         dot.setCosmetic(true);
         dot.setWidth(1);
         p.setPen(dot);
-        // A dot on the far edge still counts as drawn, as the ends are included.
-        const QRect area = e->rect().adjusted(-2, -2, 2, 2);
-        const auto xs = viewgeom::gridPositions(m_doc.surfaceWidth(), m_doc.app().gridWidth);
-        const auto ys = viewgeom::gridPositions(m_doc.surfaceHeight(), m_doc.app().gridHeight);
+        // Only the dots of the part being repainted.
+        const QRect area = e->rect();
+        auto twips = [k](double px) { return int(std::clamp(px * k, -1e9, 1e9)); };
+        const auto xs = viewgeom::gridPositions(m_doc.surfaceWidth(), m_doc.app().gridWidth,
+                                                twips(area.left() - 1), twips(area.right() + 2));
+        const auto ys = viewgeom::gridPositions(m_doc.surfaceHeight(), m_doc.app().gridHeight,
+                                                twips(area.top() - 1), twips(area.bottom() + 2));
         QVector<QPointF> pts;
-        for (int y : ys) {
-            const double py = std::floor(y / k) + 0.5;
-            if (py < area.top() || py > area.bottom())
-                continue;
-            for (int x : xs) {
-                const double px = std::floor(x / k) + 0.5;
-                if (px >= area.left() && px <= area.right())
-                    pts << QPointF(px, py);
-            }
-        }
+        pts.reserve(int(xs.size() * ys.size()));
+        for (int x : xs)
+            for (int y : ys)
+                pts << QPointF(std::floor(x / k) + 0.5, std::floor(y / k) + 0.5);
         p.drawPoints(pts.constData(), int(pts.size()));
         m_lastDots = int(pts.size());
     }

@@ -55,7 +55,9 @@ QStringList splitLines(const QString& caption)
             break;
         }
         lines << caption.mid(start, cr - start);
-        start = cr + 2;
+        // CR LF is one line break; a CR on its own ends the line all the same,
+        // and the next line starts right after it.
+        start = cr + (cr + 1 < caption.size() && caption.at(cr + 1) == QChar('\n') ? 2 : 1);
         if (start > caption.size()) {
             lines << QString();
             break;

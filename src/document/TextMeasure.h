@@ -23,7 +23,7 @@ public:
 namespace textlayout {
 
 // A caption's lines: a line ends at a carriage return and the next one starts
-// two characters later (CR LF); the last line runs to the end.
+// after the CR LF, or right after a CR without LF; the last line runs to the end.
 QStringList splitLines(const QString& caption);
 
 // The autofit wrap: one word per line, then neighbouring lines are joined while

@@ -1,5 +1,7 @@
 #include "ViewGeometry.h"
 
+#include <algorithm>
+
 #include "app/Units.h"
 
 namespace viewgeom {
@@ -47,13 +49,16 @@ ScrollLayout setScrollBars(const ScrollInput& in)
     return out;
 }
 
-std::vector<int> gridPositions(int length, int step)
+std::vector<int> gridPositions(int length, int step, int from, int to)
 {
     std::vector<int> p;
     if (step <= 0)
         return p;
-    for (int x = 0; x <= length; x += step)
-        p.push_back(x);
+    // 64-bit, so that a step past the largest int ends the loop instead of wrapping.
+    const long long last = std::min<long long>(length, to);
+    long long x = from <= 0 ? 0 : (static_cast<long long>(from) + step - 1) / step * step;
+    for (; x <= last; x += step)
+        p.push_back(int(x));
     return p;
 }
 

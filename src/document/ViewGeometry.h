@@ -1,5 +1,6 @@
 #pragma once
 // Scroll-bar and grid arithmetic of the label view, in twips.
+#include <limits>
 #include <vector>
 
 namespace viewgeom {
@@ -29,7 +30,8 @@ struct ScrollLayout {
 
 ScrollLayout setScrollBars(const ScrollInput& in);
 
-// Grid dot positions along one axis: 0, step, 2*step ... up to and including length.
-std::vector<int> gridPositions(int length, int step);
+// Grid dot positions along one axis: 0, step, 2*step ... up to and including
+// length, only those from `from` to `to` (the part on the screen).
+std::vector<int> gridPositions(int length, int step, int from = 0, int to = std::numeric_limits<int>::max());
 
 } // namespace viewgeom

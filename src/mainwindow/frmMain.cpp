@@ -86,12 +86,17 @@ void frmMain::Form_Load()
     // Left and Top are the frame's outer corner and Width and Height the client
     // area, as they are written at close: move() and resize() take that pair.
     QList<QRect> screens;
-    for (const QScreen* sc : QGuiApplication::screens())
+    QRect desktop;
+    for (const QScreen* sc : QGuiApplication::screens()) {
         screens << sc->availableGeometry();
+        desktop |= sc->availableGeometry();
+    }
     const QScreen* primary = QGuiApplication::primaryScreen();
-    const QRect place = placement::ontoScreens(
-        placement::fromTwips(v.mainLeft, v.mainTop, v.mainWidth, v.mainHeight, screenTwipsPerPixel()), screens,
-        primary ? primary->availableGeometry() : QRect());
+    QRect stored = placement::fromTwips(v.mainLeft, v.mainTop, v.mainWidth, v.mainHeight, screenTwipsPerPixel());
+    // No bigger than all the screens together.
+    if (!desktop.isEmpty())
+        stored.setSize(stored.size().boundedTo(desktop.size()));
+    const QRect place = placement::ontoScreens(stored, screens, primary ? primary->availableGeometry() : QRect());
     move(place.topLeft());
     resize(place.size());
     showLabelTypeMenu(v.labelType);
@@ -293,6 +298,7 @@ void frmMain::writeCloseSettings()
     s.write("Settings", "Show Guides", Module1::boolToText(action("mnuViewShowGuides")->isChecked()));
     s.write("Settings", "Guide Setting", QString::number(m_ctx.values.guideSetting));
     m_recent.saveRecentFiles(s);
+    settings::reportWriteFailure(s, m_ctx.platform);
     m_ctx.values.applicationClosing = true;
 }
 

@@ -14,7 +14,7 @@
 #include "frmMain.h"
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
-#include "printing/PainterSurface.h"
+#include "printing/PdfOutput.h"
 #include "printing/PrintJob.h"
 
 namespace {
@@ -232,9 +232,7 @@ void frmMain::mnuFilePrint_Click()
     const auto copies = m_ctx.platform.printDialog(printer());
     if (!copies)
         return;
-    PainterSurface surface(printer());
-    printjob::printLabels(*doc, surface, 1.0, std::clamp(*copies, 1, 32767),
-                          [this](const QString& s) { setStatusText(s); });
+    pdfout::printOn(printer(), *doc, std::clamp(*copies, 1, 32767), [this](const QString& s) { setStatusText(s); });
 }
 
 void frmMain::mnuFilePageSetup_Click() { m_ctx.platform.pageSetupDialog(printer()); }

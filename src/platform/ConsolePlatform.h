@@ -6,6 +6,11 @@
 class ConsolePlatform : public Platform {
 public:
     QStringList messages; // every message shown, in order
+    QString context;      // when set, printed before each message ("file: message")
+
+    // The text with control and format characters shown as escapes, so that
+    // names and texts out of a file cannot play tricks on the terminal.
+    static QString printable(const QString& text);
 
     MsgAnswer messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title) override;
     void beep() override {}
@@ -20,7 +25,7 @@ public:
     void setClipboardText(const QString&) override {}
     void setClipboardImage(const QImage&) override {}
     PictureData loadPicture(const QString& path) override { return loadPictureFile(path); }
-    bool saveBitmap(const QImage& image, const QString& path) override;
+    bool saveBitmap(const QImage& image, const QString& path, QString* error = nullptr) override;
     bool startProcess(const QString& program, const QStringList& args, bool wait) override;
     bool showHelp(const QString&, const QString&) override { return false; }
     void processEvents() override {}

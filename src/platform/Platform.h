@@ -67,7 +67,9 @@ public:
     virtual void setClipboardImage(const QImage& image) = 0;
 
     virtual PictureData loadPicture(const QString& path) = 0;
-    virtual bool saveBitmap(const QImage& image, const QString& path) = 0;
+    // Writes the picture as a bitmap file, whole or not at all; false with the
+    // reason in *error.
+    virtual bool saveBitmap(const QImage& image, const QString& path, QString* error = nullptr) = 0;
 
     // Starts a program with the given arguments (no shell). With wait, returns
     // when it has ended. False when it could not be started.
@@ -96,7 +98,7 @@ public:
     void setClipboardText(const QString& text) override;
     void setClipboardImage(const QImage& image) override;
     PictureData loadPicture(const QString& path) override;
-    bool saveBitmap(const QImage& image, const QString& path) override;
+    bool saveBitmap(const QImage& image, const QString& path, QString* error = nullptr) override;
     bool startProcess(const QString& program, const QStringList& args, bool wait) override;
     bool showHelp(const QString& helpFile, const QString& topic) override;
     void processEvents() override;

@@ -14,6 +14,7 @@
 #include <QProcess>
 #include <QUrl>
 
+#include "SafeFile.h"
 #include "app/Module1.h"
 
 namespace {
@@ -145,7 +146,10 @@ void QtPlatform::setClipboardImage(const QImage& image) { QApplication::clipboar
 
 PictureData QtPlatform::loadPicture(const QString& path) { return loadPictureFile(path); }
 
-bool QtPlatform::saveBitmap(const QImage& image, const QString& path) { return image.save(path, "BMP"); }
+bool QtPlatform::saveBitmap(const QImage& image, const QString& path, QString* error)
+{
+    return safefile::writeBitmap(image, path, error);
+}
 
 bool QtPlatform::startProcess(const QString& program, const QStringList& args, bool wait)
 {

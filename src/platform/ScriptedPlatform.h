@@ -6,6 +6,7 @@
 #include <deque>
 
 #include "Platform.h"
+#include "SafeFile.h"
 
 class ScriptedPlatform : public Platform {
 public:
@@ -81,7 +82,10 @@ public:
             return pictures.value(path);
         return loadPictureFile(path);
     }
-    bool saveBitmap(const QImage& image, const QString& path) override { return image.save(path, "BMP"); }
+    bool saveBitmap(const QImage& image, const QString& path, QString* error = nullptr) override
+    {
+        return safefile::writeBitmap(image, path, error);
+    }
     bool startProcess(const QString& program, const QStringList& args, bool wait) override;
     bool showHelp(const QString&, const QString&) override { return true; }
     void processEvents() override {}

@@ -11,6 +11,9 @@ public:
     virtual ~SettingsStore() = default;
     virtual QString read(const QString& section, const QString& key, const QString& def) const = 0;
     virtual void write(const QString& section, const QString& key, const QString& value) = 0;
+    // Why the last writes could not be kept, empty when they were; and where.
+    virtual QString writeError() const { return {}; }
+    virtual QString location() const { return {}; }
 };
 
 // INI file in the user's configuration folder (~/.config/Corkcrafter/Corkcrafter 2.ini).
@@ -22,14 +25,25 @@ public:
     QString read(const QString& section, const QString& key, const QString& def) const override;
     void write(const QString& section, const QString& key, const QString& value) override;
     QString fileName() const;
+    QString writeError() const override { return m_writeError; }
+    QString location() const override { return m_fileName; }
+    // ~/.config/Corkcrafter/Corkcrafter 2.ini, or under $XDG_CONFIG_HOME.
+    static QString standardFileName();
 
 private:
-    std::unique_ptr<QSettings> m_settings;
+    QString m_fileName;
+    std::unique_ptr<QSettings> m_settings; // none when the file may not be read
+    QString m_problem;                     // why not
+    QMap<QString, QString> m_unsaved;
+    QString m_writeError;
 };
 
 // Kept in memory only: tests, and batch runs that must not touch the user's settings.
 class MemorySettingsStore : public SettingsStore {
 public:
+    QString failWrites; // tests: every write fails for this reason
+    QString writeError() const override { return m_writeError; }
+    QString location() const override { return QStringLiteral("(memory)"); }
     QString read(const QString& section, const QString& key, const QString& def) const override
     {
         auto it = m_values.find(section + '\n' + key);
@@ -38,6 +52,8 @@ public:
     void write(const QString& section, const QString& key, const QString& value) override
     {
         m_values[section + '\n' + key] = value;
+        if (!failWrites.isEmpty())
+            m_writeError = failWrites;
     }
     bool contains(const QString& section, const QString& key) const
     {
@@ -46,4 +62,5 @@ public:
 
 private:
     QMap<QString, QString> m_values;
+    QString m_writeError;
 };

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #ifdef CORKCRAFTER_HAVE_WMF
@@ -12,6 +14,21 @@ extern "C" {
 #include <libwmf/svg.h>
 }
 #endif
+
+QSize metafileRenderSize(double twipsW, double twipsH)
+{
+    // One pixel for 15 twips (96 dpi), the size it has on the label view.
+    double w = std::max(1.0, std::floor(twipsW / 15)), h = std::max(1.0, std::floor(twipsH / 15));
+    // A frame of tens of thousands of pixels takes gigabytes: scale it down,
+    // keeping its shape, as Qt does for raster pictures past its allocation limit.
+    const double pixels = w * h;
+    if (pixels > MaxMetafilePixels) {
+        const double k = std::sqrt(MaxMetafilePixels / pixels);
+        w = std::max(1.0, std::floor(w * k));
+        h = std::max(1.0, std::floor(h * k));
+    }
+    return QSize(int(w), int(h));
+}
 
 bool looksLikeWmf(const QString& path)
 {
@@ -77,8 +94,8 @@ PictureData loadWmfPicture(const QString& path)
     ddata->out = wmf_stream_create(api, nullptr);
     ddata->Description = const_cast<char*>("Corkcrafter picture");
     ddata->bbox = bbox;
-    const unsigned int pxW = twW / 15 ? twW / 15 : 1;
-    const unsigned int pxH = twH / 15 ? twH / 15 : 1;
+    const QSize px = metafileRenderSize(twW, twH);
+    const unsigned int pxW = unsigned(px.width()), pxH = unsigned(px.height());
     ddata->width = pxW;
     ddata->height = pxH;
     const wmf_error_t played = wmf_play(api, 0, &bbox);

@@ -4,17 +4,16 @@
 #include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
-#include <QPrinter>
 
 #include <clocale>
 #include <langinfo.h>
 
-#include "PainterSurface.h"
-#include "PrintJob.h"
+#include "PdfOutput.h"
 #include "app/Settings.h"
 #include "document/LabelDocument.h"
 #include "document/TextMeasure.h"
 #include "platform/ConsolePlatform.h"
+#include "platform/SafeFile.h"
 #include "platform/SettingsStore.h"
 
 namespace batch {
@@ -42,7 +41,7 @@ QPageSize defaultPaper()
 }
 
 int printPdf(const QString& labelFile, const QString& pdfOut, int copies, const SettingsStore& store,
-             const AppPaths& paths, QString* reason)
+             const AppPaths& paths, QString* reason, bool allowMissingPictures)
 {
     ProgramValues app;
     app.decimalSeparator = Module1::decimalSeparatorFromLocale();
@@ -53,6 +52,12 @@ int printPdf(const QString& labelFile, const QString& pdfOut, int copies, const 
 
     if (!Module1::fileExists(labelFile)) {
         *reason = "File \"" + labelFile + "\" Not Found";
+        return 2;
+    }
+    // The PDF would take the label's place.
+    if (safefile::sameFile(labelFile, pdfOut)) {
+        *reason = "the PDF \"" + pdfOut + "\" would overwrite the label file \"" + labelFile +
+                  "\"; choose another name for the PDF";
         return 2;
     }
 
@@ -66,37 +71,34 @@ int printPdf(const QString& labelFile, const QString& pdfOut, int copies, const 
     doc.saveFileName = labelFile;
     doc.saveTitle = Module1::pathFileName(labelFile);
     const int before = int(platform.messages.size());
+    platform.context = labelFile; // each complaint about the file names it
     doc.LoadFile(labelFile);
+    platform.context.clear();
+    int missing = 0;
     for (int i = before; i < platform.messages.size(); ++i) {
         const QString& m = platform.messages.at(i);
-        if (m.startsWith("Bad ")) {
-            *reason = m + ": " + labelFile;
-            return 3;
-        }
+        if (m.startsWith("Bad "))
+            return 3; // told on stderr already
+        if (m.startsWith("Unable to Load Graphic: "))
+            ++missing;
+    }
+    if (missing > 0 && !allowMissingPictures) {
+        *reason = QString("%1 of the label's pictures could not be loaded, so no PDF was written "
+                          "(--allow-missing-pictures prints without them)")
+                      .arg(missing == 1 ? QString("one") : QString::number(missing));
+        return 3;
     }
 
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pdfOut);
-    const QPageSize paper = defaultPaper();
-    printer.setPageLayout(QPageLayout(paper, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-    const QPointF off = PainterSurface::printerOffsets(printer);
+    const QPageLayout layout(defaultPaper(), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
+    const QPointF off = layout.paintRect(QPageLayout::Inch).topLeft() - layout.fullRect(QPageLayout::Inch).topLeft();
     app.printerOffsetX = off.x();
     app.printerOffsetY = off.y();
-
-    {
-        PainterSurface surface(printer);
-        if (!printjob::printLabels(doc, surface, 1.0, copies)) {
-            *reason = platform.messages.isEmpty() ? QString("printing failed") : platform.messages.last();
-            return 4;
-        }
+    switch (pdfout::printPdf(doc, layout, 1200, copies, pdfOut, reason)) {
+    case pdfout::Result::Written: return 0;
+    case pdfout::Result::PrintFailed: return 4; // told on stderr already
+    case pdfout::Result::WriteFailed: *reason = pdfout::writeFailedMessage(pdfOut, *reason); return 4;
     }
-    const QFileInfo out(pdfOut);
-    if (!out.exists() || out.size() == 0) {
-        *reason = "could not write \"" + pdfOut + "\"";
-        return 4;
-    }
-    return 0;
+    return 4;
 }
 
 } // namespace batch

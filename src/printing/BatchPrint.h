@@ -14,8 +14,9 @@ QPageSize defaultPaper();
 
 // Loads the label as File > Open does (settings, template, messages on stderr)
 // and prints the sheets. Returns the process exit code; on failure *reason
-// holds one line telling why.
+// holds one line telling why, or is empty when that was already said on stderr.
+// A picture that cannot be loaded fails the job unless allowMissingPictures.
 int printPdf(const QString& labelFile, const QString& pdfOut, int copies, const SettingsStore& store,
-             const AppPaths& paths, QString* reason);
+             const AppPaths& paths, QString* reason, bool allowMissingPictures = false);
 
 } // namespace batch

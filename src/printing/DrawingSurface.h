@@ -53,4 +53,6 @@ public:
 
     virtual void newPage() = 0;
     virtual void endDoc() = 0;
+    // Drops the document begun on a printer so that nothing comes out.
+    virtual void abortDoc() {}
 };

@@ -7,14 +7,16 @@
 #include "app/Colors.h"
 #include "document/TextMeasure.h"
 
-PainterSurface::PainterSurface(QPrinter& printer) : m_printer(&printer)
+PainterSurface::PainterSurface(QPagedPaintDevice& printer) : m_printer(&printer)
 {
     m_font = QFont("Arial", 10);
-    if (!m_painter.begin(&printer))
+    if (!m_painter.begin(&printer)) {
+        m_ok = false;
         return; // reported on the first drawing call
+    }
     m_dpiX = printer.logicalDpiX();
     m_dpiY = printer.logicalDpiY();
-    const QRectF paint = printer.pageLayout().paintRectPixels(printer.resolution());
+    const QRectF paint = printer.pageLayout().paintRectPixels(printer.logicalDpiX());
     m_scaleW = paint.width() / m_dpiX;
     m_scaleH = paint.height() / m_dpiY;
     m_painter.setRenderHint(QPainter::Antialiasing);
@@ -45,7 +47,7 @@ PainterSurface::~PainterSurface()
         m_painter.end();
 }
 
-QPointF PainterSurface::printerOffsets(const QPrinter& printer)
+QPointF PainterSurface::printerOffsets(const QPagedPaintDevice& printer)
 {
     const QPageLayout layout = printer.pageLayout();
     const QRectF full = layout.fullRect(QPageLayout::Inch);
@@ -165,6 +167,18 @@ void PainterSurface::endDoc()
     if (m_ended)
         return;
     m_ended = true;
+    if (m_painter.isActive() && !m_painter.end())
+        m_ok = false;
+}
+
+void PainterSurface::abortDoc()
+{
+    if (m_ended)
+        return;
+    m_ended = true;
+    m_ok = false;
+    if (auto* p = dynamic_cast<QPrinter*>(m_printer))
+        p->abort();
     if (m_painter.isActive())
         m_painter.end();
 }

@@ -6,12 +6,13 @@
 
 #include "DrawingSurface.h"
 
+class QPagedPaintDevice;
 class QPrinter;
 
 class PainterSurface : public DrawingSurface {
 public:
-    // Draws on a printer (or PDF printer); origin at the printable area's corner.
-    explicit PainterSurface(QPrinter& printer);
+    // Draws on a printer or PDF writer; origin at the printable area's corner.
+    explicit PainterSurface(QPagedPaintDevice& printer);
     // Draws on an image of a page of the given size in inches (preview).
     PainterSurface(QImage& image, double widthInches, double heightInches);
     ~PainterSurface() override;
@@ -41,16 +42,19 @@ public:
     void print(const QString& text) override;
     void newPage() override;
     void endDoc() override;
+    void abortDoc() override;
+    // False when the device could not be drawn on, or ended with an error.
+    bool succeeded() const { return m_ok; }
 
     // Printable-area offsets of a printer in inches (page layout against the full page).
-    static QPointF printerOffsets(const QPrinter& printer);
+    static QPointF printerOffsets(const QPagedPaintDevice& printer);
 
 private:
     void ensureActive() const;
     QPen pen(ColorValue c) const;
     QPointF dev(double x, double y) const { return QPointF(x * m_dpiX, y * m_dpiY); }
 
-    QPrinter* m_printer = nullptr;
+    QPagedPaintDevice* m_printer = nullptr;
     QPainter m_painter;
     double m_dpiX = 96, m_dpiY = 96;
     double m_scaleW = 0, m_scaleH = 0;
@@ -59,4 +63,5 @@ private:
     ColorValue m_fore = 0;
     QFont m_font;
     bool m_ended = false;
+    bool m_ok = true;
 };

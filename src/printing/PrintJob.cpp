@@ -1,5 +1,8 @@
 #include "PrintJob.h"
 
+#include <QPointF>
+#include <algorithm>
+
 #include "DrawingSurface.h"
 #include "LabelRenderer.h"
 #include "SheetLayout.h"
@@ -36,6 +39,8 @@ public:
         curLabelX += m_doc.getLabelWidth() + m_doc.app().columnSpace;
         curLabelY = m_doc.getTopMargin();
     }
+    void columnsSkipped(long long n) override { curLabelX += double(n) * (m_doc.getLabelWidth() + m_doc.app().columnSpace); }
+    void rowsSkipped(long long n) override { curLabelY += double(n) * (m_H + m_R); }
     double curLabelX, curLabelY;
 
 private:
@@ -44,7 +49,31 @@ private:
     double m_ratio, m_H, m_R;
 };
 
+// How far the label's drawing reaches right and down from its corner, in inches.
+QPointF labelReach(const LabelDocument& doc)
+{
+    double r = doc.getLabelWidth(), b = doc.getLabelHeight();
+    auto grow = [&](double left, double top, double w, double h) {
+        r = std::max(r, (left + std::max(0.0, w)) / 1440.0);
+        b = std::max(b, (top + std::max(0.0, h)) / 1440.0);
+    };
+    for (const auto& [i, g] : doc.graphics())
+        grow(g.left, g.top, g.width, g.height);
+    // Printer fonts may run a little wider than the screen's box.
+    for (const auto& [i, t] : doc.texts())
+        grow(t.left, t.top, t.width * 2, t.height * 2);
+    return QPointF(r, b);
+}
+
 } // namespace
+
+QString sheetTooBigMessage(const sheet::Plan& plan)
+{
+    static_assert(sheet::MaxLabels == 10000, "the message names the limit");
+    return QString("The sheet cannot be printed: its layout would put more than 10,000 labels on one page "
+                   "(%1 across, %2 down). Please check the label size, the margins and the row and column spacing.")
+        .arg(QString::number(plan.columns, 'f', 0), QString::number(plan.rows, 'f', 0));
+}
 
 bool printLabels(LabelDocument& doc, DrawingSurface& surface, double ratio, int numCopies, const StatusFn& status)
 {
@@ -71,6 +100,17 @@ bool printLabels(LabelDocument& doc, DrawingSurface& surface, double ratio, int 
         p.SW = surface.scaleWidth();
         p.SH = surface.scaleHeight();
         p.cutmarks = doc.getCutmarks();
+        const QPointF reach = labelReach(doc);
+        p.reachX = reach.x();
+        p.reachY = reach.y();
+        const sheet::Plan plan = sheet::plan(p);
+        if (plan.tooBig()) {
+            if (surface.isPrinter())
+                surface.abortDoc();
+            platform.message(sheetTooBigMessage(plan), MsgIcon::Exclamation);
+            say("");
+            return false;
+        }
         for (int copy = 1; copy <= numCopies; ++copy) {
             JobSink sink(doc, surface, ratio, p.H, p.R);
             sheet::walk(p, sink);

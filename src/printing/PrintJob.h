@@ -6,7 +6,14 @@
 class DrawingSurface;
 class LabelDocument;
 
+namespace sheet {
+struct Plan;
+}
+
 namespace printjob {
+
+// Told instead of printing a sheet that would hold more labels than any real one.
+QString sheetTooBigMessage(const sheet::Plan& plan);
 
 using StatusFn = std::function<void(const QString&)>;
 

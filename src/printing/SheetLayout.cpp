@@ -1,5 +1,9 @@
 #include "SheetLayout.h"
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
 namespace sheet {
 
 namespace {
@@ -89,18 +93,75 @@ private:
 
 } // namespace
 
-void walk(const Params& p, Sink& sink)
+namespace {
+
+// The first position start + k * step (k >= 0) at or past `lowest`, found
+// without stepping through the positions before it.
+double firstFrom(double start, double step, double lowest, long long* skipped)
 {
-    Marks marks(p, sink);
-    const double x0 = p.offsetX + p.leftMargin, y0 = p.offsetY + p.topMargin;
+    *skipped = 0;
+    if (start >= lowest)
+        return start;
+    // The positions are start + k * step; fmod is exact, so r + j * step lands
+    // on the same places near the page however far off it the sheet starts.
+    const double r = std::fmod(start, step);
+    const double first = r + std::ceil((lowest - r) / step) * step;
+    const double k = std::round((first - start) / step);
+    *skipped = k < 9e18 ? (long long)k : (long long)9e18;
+    return first;
+}
+
+// How many of start, start + step, ... are <= limit (or < limit when strict).
+double countUpTo(double start, double step, double limit, bool strict)
+{
+    if (strict ? !(start < limit) : !(start <= limit))
+        return 0;
+    return std::floor((limit - start) / step) + 1;
+}
+
+} // namespace
+
+Plan plan(const Params& p)
+{
+    Plan out;
     const double stepX = p.W + p.C, stepY = p.H + p.R;
+    if (!(stepX > 0) || !(stepY > 0) || !std::isfinite(stepX) || !std::isfinite(stepY))
+        return out;
+    // Nothing a position draws reaches further right (down) than this from its corner:
+    // its label's items, marks beyond the label, and the marks of the gap before it.
+    const double reachX = std::max(p.W, p.reachX) + std::max(0.0, -p.C) + MarkLength;
+    const double reachY = std::max(p.H, p.reachY) + std::max(0.0, -p.R) + MarkLength;
+    const double x0 = p.offsetX + p.leftMargin, y0 = p.offsetY + p.topMargin;
+    if (!std::isfinite(x0) || !std::isfinite(y0) || !std::isfinite(reachX) || !std::isfinite(reachY))
+        return out;
+    out.startX = firstFrom(x0, stepX, -reachX, &out.skippedColumns);
+    out.startY = firstFrom(y0, stepY, -reachY, &out.skippedRows);
+    out.columns = countUpTo(out.startX, stepX, p.SW, false);
+    out.rows = countUpTo(out.startY, stepY, p.SH, false);
+    out.labels = countUpTo(out.startX, stepX, p.SW - p.W, true) * countUpTo(out.startY, stepY, p.SH - p.H, true);
+    out.ok = true;
+    return out;
+}
+
+bool walk(const Params& p, Sink& sink)
+{
+    const Plan pl = plan(p);
     // A sheet whose steps do not advance would never end.
-    if (!(stepX > 0) || !(stepY > 0))
-        return;
-    bool firstCol = true;
-    for (double X = x0; X <= p.SW; X += stepX) {
-        bool firstRow = true;
-        for (double Y = y0; Y <= p.SH; Y += stepY) {
+    if (!pl.ok)
+        return true;
+    if (pl.tooBig())
+        return false;
+    Marks marks(p, sink);
+    const double stepX = p.W + p.C, stepY = p.H + p.R;
+    bool firstCol = pl.skippedColumns == 0;
+    if (pl.skippedColumns > 0)
+        sink.columnsSkipped(pl.skippedColumns);
+    for (double X = pl.startX; X <= p.SW; X += stepX) {
+        bool firstRow = pl.skippedRows == 0;
+        if (pl.skippedRows > 0)
+            sink.rowsSkipped(pl.skippedRows);
+        for (double Y = pl.startY; Y <= p.SH; Y += stepY) {
+            const double rowY = Y;
             const bool fitsX = X + p.W < p.SW;
             if (!fitsX)
                 X -= p.C;
@@ -116,10 +177,14 @@ void walk(const Params& p, Sink& sink)
             if (!fitsX)
                 X += p.C;
             firstRow = false;
+            // A label of no height past the last row would stand still.
+            if (!(Y + stepY > rowY))
+                break;
         }
         sink.columnDone();
         firstCol = false;
     }
+    return true;
 }
 
 } // namespace sheet

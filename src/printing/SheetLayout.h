@@ -1,5 +1,6 @@
 #pragma once
 // Where the labels of one sheet go and which cut marks are drawn, in inches.
+#include <algorithm>
 #include <cstdint>
 
 namespace sheet {
@@ -13,7 +14,27 @@ struct Params {
     double offsetX = 0, offsetY = 0;   // printer offsets
     double SW = 0, SH = 0;             // usable width and height of the surface
     int16_t cutmarks = 2;              // 0 none, 1 outside only, 2 inside/outside, 3 fine lines
+    // How far a label's drawing reaches right of and below its corner, when its
+    // items stick out of it (0: the label's own size).
+    double reachX = 0, reachY = 0;
 };
+
+// More labels than any real sheet holds: such a layout comes from a mistyped
+// or damaged size, margin or spacing, and walking it would take for ever.
+constexpr double MaxLabels = 10000;
+constexpr double MaxPositions = 4 * MaxLabels;
+
+// What a walk will visit: positions wholly left of or above the surface are
+// skipped without stepping through them.
+struct Plan {
+    bool ok = false;                // false: the steps do not advance, nothing is drawn
+    double startX = 0, startY = 0;  // first visited column and row
+    long long skippedColumns = 0, skippedRows = 0;
+    double columns = 0, rows = 0;   // positions visited across and down
+    double labels = 0;              // labels drawn on the sheet
+    bool tooBig() const { return ok && (labels > MaxLabels || columns * std::max(1.0, rows) > MaxPositions); }
+};
+Plan plan(const Params& p);
 
 class Sink {
 public:
@@ -24,8 +45,12 @@ public:
     virtual void segment(double x1, double y1, double x2, double y2) = 0;
     // The walk has finished a column.
     virtual void columnDone() {}
+    // Columns (rows of every column) off the surface that were passed over.
+    virtual void columnsSkipped(long long) {}
+    virtual void rowsSkipped(long long) {}
 };
 
-void walk(const Params& p, Sink& sink);
+// Returns false, drawing nothing, for a sheet of more than MaxLabels labels.
+bool walk(const Params& p, Sink& sink);
 
 } // namespace sheet

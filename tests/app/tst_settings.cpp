@@ -1,6 +1,8 @@
 // Start-up settings: defaults, conversions, folders, fonts, decimal separator.
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include "app/Module1.h"
 #include "app/Settings.h"
 #include "support/TestEnv.h"
@@ -173,6 +175,94 @@ private slots:
         QCOMPARE(s.read("Settings", "Label Height", "x"), QString("3.75"));
         QCOMPARE(s.read("MRUFiles", "0", ""), QString("/home/me/Labels/Ale.ckm"));
         QCOMPARE(s.read("Settings", "Missing Key", "dflt"), QString("dflt"));
+        QVERIFY(s.writeError().isEmpty());
+    }
+
+    void absurdValuesFallBackToDefaults()
+    {
+        TestEnv env;
+        auto readWith = [&](const QMap<QString, QString>& values) {
+            MemorySettingsStore store;
+            for (auto it = values.begin(); it != values.end(); ++it)
+                store.write(it.key().section('/', 0, 0), it.key().section('/', 1), it.value());
+            ProgramValues v;
+            settings::readAll(store, env.ctx.paths, v);
+            return v;
+        };
+        ProgramValues v = readWith({{"Settings/Label Type", "2"}, {"Settings/Label Width", "1E+300"},
+                                    {"Settings/Label Height", "1000000"}, {"Settings/Grid Width", "2"},
+                                    {"Settings/Grid Height", "501"}, {"Settings/Label TopMargin", "-0.5"},
+                                    {"Settings/Label LeftMargin", "-1E+30"}, {"Settings/Label RowSpace", "-0.01"},
+                                    {"Settings/Label ColumnSpace", "-2.9"}, {"Settings/Cutmarks", "4"},
+                                    {"Settings/Border Width", "40"}, {"Main/Left", "1E+300"}, {"Main/Width", "-5"},
+                                    {"Settings/Guide Setting", "3"}});
+        QCOMPARE(v.guideSetting, int16_t(0));
+        QCOMPARE(v.labelWidth, 3.0);
+        QCOMPARE(v.labelHeight, 2.5);
+        QCOMPARE(v.gridWidth, int16_t(120));
+        QCOMPARE(v.gridHeight, int16_t(120));
+        QCOMPARE(v.topMargin, 0.0);
+        QCOMPARE(v.leftMargin, 0.0);
+        QCOMPARE(v.rowSpace, 0.0);
+        QCOMPARE(v.columnSpace, 0.0);
+        QCOMPARE(v.cutmarks, int16_t(2));
+        QCOMPARE(v.borderWidth, int16_t(12));
+        QCOMPARE(v.mainLeft, 1000.0);
+        QCOMPARE(v.mainWidth, 6900.0);
+        // A custom size of 0 x -5 is no size at all.
+        v = readWith({{"Settings/Label Type", "2"}, {"Settings/Label Width", "0"}, {"Settings/Label Height", "-5"}});
+        QCOMPARE(v.labelWidth, 3.0);
+        QCOMPARE(v.labelHeight, 2.5);
+        // The edges of each range are kept.
+        v = readWith({{"Settings/Label Type", "2"}, {"Settings/Label Width", "22.75"}, {"Settings/Label Height", "0.01"},
+                      {"Settings/Grid Width", "3"}, {"Settings/Grid Height", "500"}, {"Settings/Label TopMargin", "-0.49"},
+                      {"Settings/Label RowSpace", "0"}, {"Settings/Cutmarks", "3"}, {"Settings/Border Width", "39"}});
+        QCOMPARE(v.labelWidth, 22.75);
+        QCOMPARE(v.labelHeight, 0.01);
+        QCOMPARE(v.gridWidth, int16_t(3));
+        QCOMPARE(v.gridHeight, int16_t(500));
+        QCOMPARE(v.topMargin, -0.49);
+        QCOMPARE(v.cutmarks, int16_t(3));
+        QCOMPARE(v.borderWidth, int16_t(39));
+    }
+
+    void settingsFileThatIsNotAFile()
+    {
+        QTemporaryDir dir;
+        // A FIFO: reading it used to block start-up for ever.
+        const QString fifo = dir.path() + "/fifo.ini";
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        {
+            IniSettingsStore s(fifo);
+            QCOMPARE(s.read("Settings", "Label Height", "dflt"), QString("dflt"));
+            s.write("Settings", "Label Height", "3");
+            QCOMPARE(s.read("Settings", "Label Height", "dflt"), QString("3")); // for this session
+            QCOMPARE(s.writeError(), QString("it is not a regular file"));
+        }
+        // A folder: every setting was lost without a word.
+        const QString folder = dir.path() + "/folder.ini";
+        QVERIFY(QDir().mkpath(folder));
+        IniSettingsStore s(folder);
+        QVERIFY(s.writeError().isEmpty());
+        s.write("Main", "Left", "100");
+        QCOMPARE(s.writeError(), QString("it is a folder, not a file"));
+        ScriptedPlatform platform;
+        settings::reportWriteFailure(s, platform);
+        QCOMPARE(platform.texts(), QStringList{"The settings could not be saved to \"" + folder +
+                                               "\": it is a folder, not a file\nThey will be as before when "
+                                               "Corkcrafter starts again."});
+        // A folder that cannot hold the file.
+        QFile blocker(dir.path() + "/notafolder");
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        IniSettingsStore t(dir.path() + "/notafolder/settings.ini");
+        t.write("Main", "Left", "100");
+        QVERIFY(!t.writeError().isEmpty());
+        ScriptedPlatform quiet;
+        IniSettingsStore fine(dir.path() + "/fine.ini");
+        fine.write("Main", "Left", "100");
+        settings::reportWriteFailure(fine, quiet);
+        QVERIFY(quiet.texts().isEmpty());
     }
 };
 

@@ -11,6 +11,7 @@
 #include "document/frmDocument.h"
 #include "mainwindow/frmMain.h"
 #include "support/TestEnv.h"
+#include "platform/WmfPicture.h"
 #include "support/Wmf.h"
 
 namespace {
@@ -268,6 +269,19 @@ private slots:
 
         QVERIFY(writeFile(env.path("bad.wmf"), QByteArray("\xD7\xCD\xC6\x9A", 4) + QByteArray(30, '\0')));
         QVERIFY(!loadPictureFile(env.path("bad.wmf")).ok());
+
+        // A tiny file whose frame claims 20,000 x 20,000 pixels: drawn into at
+        // most 256 MB, same shape, natural size untouched.
+        QVERIFY(writeFile(env.path("huge.wmf"), makeWmf(20000, 20000, 96)));
+        const PictureData huge = loadPictureFile(env.path("huge.wmf"));
+        QVERIFY2(huge.ok(), qPrintable(huge.error));
+        QCOMPARE(huge.naturalTwips, QSizeF(300000, 300000));
+        QCOMPARE(huge.image.size(), QSize(8192, 8192));
+        QVERIFY(huge.image.sizeInBytes() <= 256 * 1024 * 1024);
+        QCOMPARE(huge.image.pixelColor(4096, 4096).red(), 255);
+        QCOMPARE(metafileRenderSize(2880, 1440), QSize(192, 96));
+        QCOMPARE(metafileRenderSize(600000, 150000), QSize(16384, 4096));
+        QCOMPARE(metafileRenderSize(4, 4), QSize(1, 1));
     }
 
     void editorReloadsEveryItemOfTheFile()

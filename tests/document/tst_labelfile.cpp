@@ -1,6 +1,12 @@
 // Label files byte for byte, and every way a bad file can end.
 #include <QtTest>
 
+#include <csignal>
+#include <cstdio>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "document/CkmFormat.h"
 #include "document/LabelDocument.h"
 #include "support/TestEnv.h"
@@ -19,6 +25,35 @@ bool write(const QString& path, const QByteArray& data)
     return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
 }
 QByteArray hex(const char* h) { return QByteArray::fromHex(h); }
+// Runs fn in a child process whose files cannot grow past `limit` bytes (as on
+// a full disk); returns what fn wrote to its pipe.
+template <class F> QByteArray withFileSizeLimit(rlim_t limit, F fn)
+{
+    int fds[2];
+    if (pipe(fds) != 0)
+        return "pipe failed";
+    std::fflush(nullptr);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        ::close(fds[0]);
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit rl{limit, limit};
+        setrlimit(RLIMIT_FSIZE, &rl);
+        const QByteArray out = fn();
+        [[maybe_unused]] auto n = ::write(fds[1], out.constData(), size_t(out.size()));
+        ::_exit(0);
+    }
+    ::close(fds[1]);
+    QByteArray got;
+    char buf[4096];
+    for (ssize_t n; (n = ::read(fds[0], buf, sizeof buf)) > 0;)
+        got.append(buf, n);
+    ::close(fds[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? got : "child died";
+}
+QStringList filesIn(const QString& dir) { return QDir(dir).entryList(QDir::Files | QDir::Hidden); }
 QImage solid(QColor c)
 {
     QImage i(6, 4, QImage::Format_RGB32);
@@ -228,6 +263,58 @@ private slots:
         QVERIFY(!why.isEmpty());
     }
 
+    void saveOnAFullDiskLosesNothing()
+    {
+        TestEnv env;
+        const QString target = env.values.labelFolder + "/Ale.ckm";
+        QVERIFY(write(target, "previous label"));
+        env.platform.clipboard = solid(Qt::red);
+        // A label of 81 + 68 + 3 bytes where only 40 fit.
+        const QByteArray got = withFileSizeLimit(40, [&] {
+            LabelDocument d(env.values, env.platform, env.fixed);
+            d.createNewText("Ale", 0);
+            QString why;
+            const bool ok = d.SaveLabelToFile(target, &why);
+            return QByteArray(ok ? "saved" : "failed") + "|" + why.toUtf8() + "|" + (d.isChanged() ? "changed" : "unchanged");
+        });
+        QCOMPARE(got, QByteArray("failed|File too large|changed"));
+        QCOMPARE(readAll(target), QByteArray("previous label"));
+        QCOMPARE(filesIn(env.values.labelFolder), QStringList{"Ale.ckm"});
+
+        // A pasted picture on a full disk: no empty bitmap left behind, the item
+        // keeps its picture in memory, and a second try adds nothing either.
+        const QByteArray pasted = withFileSizeLimit(100, [&] {
+            LabelDocument d(env.values, env.platform, env.fixed);
+            d.createNewGraphic("?1");
+            QString why1, why2;
+            const bool ok1 = d.SaveLabelToFile(target, &why1);
+            const bool ok2 = d.SaveLabelToFile(target, &why2);
+            const GraphicItem& g = d.graphics().begin()->second;
+            return QByteArray(ok1 || ok2 ? "saved" : "failed") + "|" + why2.toUtf8() + "|" + g.tag.toUtf8() + "|" +
+                   QByteArray::number(g.picture.width());
+        });
+        QCOMPARE(pasted, QByteArray("failed|the pasted picture could not be written to the graphics folder \"" +
+                                    env.values.graphicsFolder.toUtf8() + "\": File too large|0|6"));
+        QCOMPARE(filesIn(env.values.graphicsFolder), QStringList());
+        QCOMPARE(readAll(target), QByteArray("previous label"));
+
+        // The bitmap fits but the label cannot be written: the bitmap goes again
+        // and the item does not point at it.
+        LabelDocument d(env.values, env.platform, env.fixed);
+        QVERIFY(d.createNewGraphic("?1"));
+        QString why;
+        QVERIFY(!d.SaveLabelToFile(env.path("no/such/folder/Ale.ckm"), &why));
+        QVERIFY(!why.isEmpty());
+        QCOMPARE(filesIn(env.values.graphicsFolder), QStringList());
+        QCOMPARE(d.graphics().begin()->second.tag, QString("0"));
+        QVERIFY(d.isChanged());
+        // And once it can be written, it is all there.
+        QVERIFY(d.SaveLabelToFile(target, &why));
+        QCOMPARE(filesIn(env.values.graphicsFolder), QStringList{"Ale 0000.bmp"});
+        QCOMPARE(d.graphics().begin()->second.path(), env.values.graphicsFolder + "/Ale 0000.bmp");
+        QVERIFY(!d.isChanged());
+    }
+
     void badFilesEndInTheirMessage()
     {
         TestEnv env;
@@ -285,7 +372,36 @@ private slots:
         g.path = "missing.bmp";
         d = load(encode(hg) + encode(g) + QByteArray("X") + QByteArray(149, '\0') + one);
         QCOMPARE(env.platform.texts(), QStringList({"Unable to Load Graphic: missing.bmp", "Bad Graphic Record in File"}));
+        // A path with a NUL byte: not found, without the system being asked.
+        QTest::failOnWarning(QRegularExpression("Broken filename"));
+        HeaderRecord h1 = h;
+        h1.graphicCount = 1;
+        h1.textCount = 0;
+        GraphicRecord nul;
+        nul.path = QByteArray("a\0b.bmp", 7);
+        d = load(encode(h1) + encode(nul));
+        QCOMPARE(env.platform.texts(), QStringList{QString("Unable to Load Graphic: a") + QChar(0) + "b.bmp"});
         QVERIFY(d->texts().empty());
+
+        // Infinite or undefined margins and spacings are a damaged header.
+        for (const float bad : {std::numeric_limits<float>::infinity(), -std::numeric_limits<float>::infinity(),
+                                std::numeric_limits<float>::quiet_NaN()}) {
+            for (int field = 0; field < 4; ++field) {
+                HeaderRecord hb;
+                (field == 0 ? hb.topMargin : field == 1 ? hb.leftMargin : field == 2 ? hb.rowSpace : hb.columnSpace) = bad;
+                d = load(encode(hb));
+                QCOMPARE(env.platform.texts(), QStringList{"Bad Header Record in File"});
+                QCOMPARE(d->getLeftMargin(), 0.0);
+                QCOMPARE(d->getTopMargin(), 0.0);
+            }
+        }
+        HeaderRecord far;
+        far.labelWidth = 4320;
+        far.labelHeight = 5400;
+        far.leftMargin = -1e30f;
+        d = load(encode(far));
+        QVERIFY(env.platform.texts().isEmpty());
+        QCOMPARE(d->getLeftMargin(), double(-1e30f));
 
         // Random bytes never crash and never report success silently.
         QRandomGenerator rng(7);

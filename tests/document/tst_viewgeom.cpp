@@ -91,6 +91,14 @@ private slots:
         QCOMPARE(xs.back(), 4320);
         QCOMPARE(int(gridPositions(4319, 120).size()), 36);
         QVERIFY(gridPositions(100, 0).empty());
+        // Near the largest int the step used to wrap round and never end.
+        const int big = std::numeric_limits<int>::max();
+        QCOMPARE(gridPositions(big, 3, big - 7, big), std::vector<int>({big - 7, big - 4, big - 1}));
+        QCOMPARE(gridPositions(big, 500, big - 100, big), std::vector<int>());
+        // Only the part being drawn.
+        QCOMPARE(gridPositions(4320, 120, 1000, 1250), std::vector<int>({1080, 1200}));
+        QCOMPARE(gridPositions(4320, 120, -500, 130), std::vector<int>({0, 120}));
+        QCOMPARE(gridPositions(4320, 120, 4300, 9000), std::vector<int>({4320}));
     }
 };
 

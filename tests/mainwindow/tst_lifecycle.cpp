@@ -257,6 +257,18 @@ private slots:
         QCOMPARE(env->store.read("MRUFiles", "0", "?"), QString(""));
     }
 
+    void settingsThatCannotBeWrittenAreToldAtClose()
+    {
+        env->platform.shown.clear();
+        main->close();
+        QVERIFY(env->platform.texts().isEmpty());
+
+        env->store.failWrites = "the disk is full";
+        main->writeCloseSettings();
+        QCOMPARE(env->platform.texts(), QStringList{"The settings could not be saved to \"(memory)\": the disk is full"
+                                                    "\nThey will be as before when Corkcrafter starts again."});
+    }
+
     void coloursAndTemplate()
     {
         env->platform.colorAnswers = {0x0000FF, std::nullopt, 0x00FF00};

@@ -321,11 +321,27 @@ private slots:
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll().count("/Type /Page\n"), 2);
 
-        // A printer that cannot be reached is reported, once.
-        main->printer().setOutputFileName(env->path("no/such/folder/x.pdf"));
+        // A PDF that cannot be written is reported, once, with its name and the reason.
+        const QString nowhere = env->path("no/such/folder/x.pdf");
+        main->printer().setOutputFileName(nowhere);
         env->platform.printAnswers = {1};
         main->button("Print")->trigger();
-        QCOMPARE(env->platform.texts(), QStringList{"Print Error: Printer not available, please check"});
+        QCOMPARE(env->platform.texts(),
+                 QStringList{"The PDF could not be written to \"" + nowhere + "\": No such file or directory"});
+        QVERIFY(!QFileInfo::exists(nowhere));
+
+        // A sheet of more than 10,000 labels: a message, and nothing printed.
+        env->platform.shown.clear();
+        const QString none = env->path("none.pdf");
+        main->printer().setOutputFileName(none);
+        doc()->setLabelDimensions(2, 0.001, 0.001);
+        env->platform.printAnswers = {1};
+        main->action("mnuFilePrint")->trigger();
+        QCOMPARE(env->platform.texts().size(), 1);
+        QVERIFY2(env->platform.texts().first().startsWith(
+                     "The sheet cannot be printed: its layout would put more than 10,000 labels on one page"),
+                 qPrintable(env->platform.texts().first()));
+        QVERIFY(!QFileInfo::exists(none));
     }
 
     void pressingAnItemFollowsTheToolbarAndTakesTheKeys()

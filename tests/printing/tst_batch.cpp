@@ -2,6 +2,7 @@
 // rasterising the page with poppler.
 #include <QtTest>
 
+#include "document/CkmFormat.h"
 #include "document/LabelDocument.h"
 #include "support/TestEnv.h"
 
@@ -10,11 +11,11 @@ namespace {
 struct Run {
     int code;
     QString err;
+    QString out;
 };
 
-Run corkcrafter(const QStringList& args, const QString& home)
+QProcessEnvironment batchEnvironment(const QString& home)
 {
-    QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("HOME", home); // no settings of the user's, folders in the test's own place
     env.insert("XDG_CONFIG_HOME", home + "/.config");
@@ -22,10 +23,41 @@ Run corkcrafter(const QStringList& args, const QString& home)
     env.insert("LC_ALL", "C");
     env.remove("DISPLAY");
     env.insert("QT_QPA_PLATFORM", "offscreen");
-    p.setProcessEnvironment(env);
+    return env;
+}
+
+Run corkcrafter(const QStringList& args, const QString& home, const QString& workDir = {})
+{
+    QProcess p;
+    p.setProcessEnvironment(batchEnvironment(home));
+    if (!workDir.isEmpty())
+        p.setWorkingDirectory(workDir);
     p.start(CORK_BINARY, args);
     p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromLocal8Bit(p.readAllStandardError())};
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromLocal8Bit(p.readAllStandardError()),
+            QString::fromLocal8Bit(p.readAllStandardOutput())};
+}
+
+// stderr without Qt's own notes about the environment.
+QStringList lines(const QString& err)
+{
+    QStringList out;
+    for (const QString& l : err.split('\n', Qt::SkipEmptyParts))
+        if (!l.startsWith("QStandardPaths:") && !l.endsWith("Folder. Created"))
+            out << l;
+    return out;
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool write(const QString& path, const QByteArray& data)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
 }
 
 int pdfPages(const QString& pdf)
@@ -204,9 +236,14 @@ private slots:
         QVERIFY(r.code != 0);
         QVERIFY2(r.err.contains("Bad Header Record in File"), qPrintable(r.err));
 
-        r = corkcrafter({"--print-pdf", env.path("no/such/dir/x.pdf"), CORK_SAMPLES "/Pale Ale.ckm"}, env.path("home"));
+        QCOMPARE(r.err.count("Bad Header Record in File"), 1);
+
+        // An output that cannot be written: said once, with its name and why.
+        const QString nowhere = env.path("no/such/dir/x.pdf");
+        r = corkcrafter({"--print-pdf", nowhere, CORK_SAMPLES "/Pale Ale.ckm"}, env.path("home"));
         QVERIFY(r.code != 0);
-        QVERIFY2(r.err.contains("Print Error: Printer not available, please check"), qPrintable(r.err));
+        QCOMPARE(lines(r.err), QStringList{"corkcrafter: The PDF could not be written to \"" + nowhere +
+                                           "\": No such file or directory"});
 
         r = corkcrafter({"--print-pdf", env.path("x.pdf"), "--copies", "zero", CORK_SAMPLES "/Pale Ale.ckm"}, env.path("home"));
         QCOMPARE(r.code, 2);
@@ -214,6 +251,113 @@ private slots:
 
         r = corkcrafter({"--version"}, env.path("home"));
         QCOMPARE(r.code, 0);
+    }
+
+    void neverOverwritesTheLabel()
+    {
+        TestEnv env;
+        const QString label = env.path("Ale.ckm");
+        LabelDocument d(env.values, env.platform, env.fixed);
+        QVERIFY(d.SaveLabelToFile(label));
+        const QByteArray before = readAll(label);
+        QVERIFY(QFile::link(label, env.path("link.pdf")));
+        QVERIFY(QFile::link(env.path(""), env.path("same")));
+        for (const QString& out : {label, env.path("link.pdf"), env.path("same/Ale.ckm"), env.path("./Ale.ckm")}) {
+            const Run r = corkcrafter({"--print-pdf", out, label}, env.path("home"));
+            QVERIFY2(r.code != 0, qPrintable(out));
+            QVERIFY2(r.err.contains("would overwrite the label file"), qPrintable(r.err));
+            QCOMPARE(readAll(label), before);
+        }
+    }
+
+    void fullDiskLeavesNoPdf()
+    {
+        TestEnv env;
+        const QString pdf = env.path("out/x.pdf");
+        QDir().mkpath(env.path("out"));
+        QVERIFY(write(pdf, "earlier pdf"));
+        // Files may not grow past 4 KB, as on a disk that is nearly full.
+        QProcess p;
+        QProcessEnvironment e = batchEnvironment(env.path("home"));
+        p.setProcessEnvironment(e);
+        p.start("bash", {"-c", "ulimit -f 4 && trap '' XFSZ && exec \"$0\" \"$@\"", CORK_BINARY, "--print-pdf", pdf,
+                         CORK_SAMPLES "/Pale Ale.ckm"});
+        QVERIFY(p.waitForFinished(60000));
+        const QString err = QString::fromLocal8Bit(p.readAllStandardError());
+        QVERIFY2(p.exitCode() != 0, qPrintable(err));
+        QVERIFY2(lines(err) == QStringList{"corkcrafter: The PDF could not be written to \"" + pdf + "\": File too large"},
+                 qPrintable(err));
+        QCOMPARE(readAll(pdf), QByteArray("earlier pdf"));
+        QCOMPARE(QDir(env.path("out")).entryList(QDir::Files | QDir::Hidden), QStringList{"x.pdf"});
+    }
+
+    void picturesOfABareLabelName()
+    {
+        TestEnv env;
+        QDir().mkpath(env.path("work"));
+        QImage rose(40, 40, QImage::Format_RGB32);
+        rose.fill(Qt::blue);
+        QVERIFY(rose.save(env.path("work/rose.bmp")));
+        LabelDocument d(env.values, env.platform, env.fixed);
+        QVERIFY(d.createNewGraphic(env.path("work/rose.bmp")));
+        QVERIFY(d.SaveLabelToFile(env.path("work/label.ckm")));
+        QVERIFY(readAll(env.path("work/label.ckm")).contains(".\\rose.bmp"));
+
+        // Started in the label's folder with a bare file name: the picture is found.
+        Run r = corkcrafter({"--print-pdf", "out.pdf", "label.ckm"}, env.path("home"), env.path("work"));
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        QVERIFY2(!r.err.contains("Unable to Load Graphic"), qPrintable(r.err));
+        QVERIFY(QFileInfo(env.path("work/out.pdf")).size() > 0);
+
+        // A picture that cannot be loaded fails the job, naming the picture.
+        QVERIFY(QFile::remove(env.path("work/rose.bmp")));
+        QFile::remove(env.path("work/out.pdf"));
+        r = corkcrafter({"--print-pdf", "out.pdf", "label.ckm"}, env.path("home"), env.path("work"));
+        QCOMPARE(r.code, 3);
+        QVERIFY(!QFileInfo::exists(env.path("work/out.pdf")));
+        QCOMPARE(lines(r.err),
+                 QStringList({"corkcrafter: label.ckm: Unable to Load Graphic: .\\rose.bmp",
+                              "corkcrafter: one of the label's pictures could not be loaded, so no PDF was written "
+                              "(--allow-missing-pictures prints without them)"}));
+        // Unless the user says it may be left out.
+        r = corkcrafter({"--print-pdf", "out.pdf", "--allow-missing-pictures", "label.ckm"}, env.path("home"),
+                        env.path("work"));
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        QVERIFY(QFileInfo::exists(env.path("work/out.pdf")));
+        r = corkcrafter({"--help"}, env.path("home"));
+        QVERIFY(r.out.contains("--allow-missing-pictures"));
+    }
+
+    void controlCharactersAreEscaped()
+    {
+        TestEnv env;
+        CKM_Header::HeaderRecord h;
+        h.labelWidth = h.labelHeight = 1440;
+        h.graphicCount = 1;
+        CKM_Header::GraphicRecord g;
+        g.path = "\x1b]0;owned\x07\x1b[2J\r\nfake.bmp\x9b";
+        const QString label = env.path("evil\x1b[31m.ckm");
+        QVERIFY(write(label, CKM_Header::encode(h) + CKM_Header::encode(g)));
+        const Run r = corkcrafter({"--print-pdf", env.path("x.pdf"), label}, env.path("home"));
+        QCOMPARE(r.code, 3);
+        for (const QChar c : r.err)
+            QVERIFY2(c == '\n' || !(c.category() == QChar::Other_Control), qPrintable(QString::number(c.unicode())));
+        QVERIFY2(r.err.contains("evil\\x1b[31m.ckm: Unable to Load Graphic: \\x1b]0;owned\\x07\\x1b[2J\\r\\nfake.bmp"),
+                 qPrintable(r.err));
+    }
+
+    void absurdSheetFailsTheJob()
+    {
+        TestEnv env;
+        CKM_Header::HeaderRecord h;
+        h.labelWidth = h.labelHeight = 1; // one twip
+        const QString label = env.path("tiny.ckm");
+        QVERIFY(write(label, CKM_Header::encode(h)));
+        const Run r = corkcrafter({"--print-pdf", env.path("x.pdf"), label}, env.path("home"));
+        QCOMPARE(r.code, 4);
+        QCOMPARE(lines(r.err).size(), 1);
+        QVERIFY2(r.err.contains("more than 10,000 labels on one page"), qPrintable(r.err));
+        QVERIFY(!QFileInfo::exists(env.path("x.pdf")));
     }
 };
 

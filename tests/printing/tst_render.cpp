@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include "document/LabelDocument.h"
+#include "document/TextMeasure.h"
 #include "printing/LabelRenderer.h"
 #include "printing/PrintJob.h"
 #include "support/RecordingSurface.h"
@@ -112,6 +113,19 @@ private slots:
         RecordingSurface c;
         render::drawLabel(c, d, 0, 0, 1.0);
         QVERIFY(near(c.only("print")[1].args[0], 1.0 + (Wd - 0.3) / 2));
+
+        // A CR without LF ends the line and loses nothing of the next one.
+        QCOMPARE(textlayout::splitLines("AB\rCD"), QStringList({"AB", "CD"}));
+        QCOMPARE(textlayout::splitLines("AB\r\nCD"), QStringList({"AB", "CD"}));
+        QCOMPARE(textlayout::splitLines("A\r\rB\r"), QStringList({"A", "", "B", ""}));
+        QCOMPARE(textlayout::splitLines("A\r\n\r\nB\r\n"), QStringList({"A", "", "B", ""}));
+        LabelDocument e(env.values, env.platform, env.fixed);
+        QVERIFY(e.createNewText("AB\rCD", 0));
+        RecordingSurface r;
+        render::drawLabel(r, e, 0, 0, 1.0);
+        QCOMPARE(r.only("print")[0].text, QString("AB"));
+        QCOMPARE(r.only("print")[1].text, QString("CD"));
+        QCOMPARE(e.activeText()->width, 200.0 + 60); // two characters wide, not "AB" over "D"
     }
 
     void pictureAndBorderAtHalfRatio()
@@ -190,6 +204,49 @@ private slots:
         QVERIFY(!printjob::printLabels(d, t, 1.0, 1));
         QCOMPARE(env.platform.texts().last(), QString("Error5: Terminating Print"));
         QCOMPARE(t.calls.back().op, QString("endDoc"));
+    }
+
+    void absurdSheetsAreRefusedWithAMessage()
+    {
+        TestEnv env;
+        LabelDocument d(env.values, env.platform, env.fixed);
+        d.setLabelDimensions(2, 1 / 1440.0, 1 / 1440.0); // a label of one twip
+        RecordingSurface s;
+        s.printer = true;
+        QVERIFY(!printjob::printLabels(d, s, 1.0, 3));
+        QCOMPARE(env.platform.texts(),
+                 QStringList{"The sheet cannot be printed: its layout would put more than 10,000 labels on one page "
+                             "(12241 across, 15841 down). Please check the label size, the margins and the row "
+                             "and column spacing."});
+        // Nothing reaches the printer: the job is dropped, not ended.
+        QCOMPARE(s.count("fill") + s.count("line") + s.count("newPage") + s.count("endDoc"), 0);
+        QCOMPARE(s.count("abortDoc"), 1);
+
+        // A label far off the page: its content is drawn at the same place as
+        // when the skipped columns were stepped through.
+        TestEnv env2;
+        LabelDocument e(env2.values, env2.platform, env2.fixed);
+        e.setLabelDimensions(2, 1, 1);
+        e.border().visible = false;
+        e.setCutmarks(0);
+        e.createNewText("A", 0);
+        e.setLeftMargin(-3);
+        RecordingSurface near;
+        near.sw = near.sh = 4;
+        QVERIFY(printjob::printLabels(e, near, 1.0, 1));
+        e.setLeftMargin(-3e6);
+        RecordingSurface far;
+        far.sw = far.sh = 4;
+        QVERIFY(printjob::printLabels(e, far, 1.0, 1));
+        auto onPage = [](const RecordingSurface& r) {
+            std::vector<std::vector<double>> v;
+            for (const auto& c : r.only("print"))
+                if (c.args[0] > -1)
+                    v.push_back(c.args);
+            return v;
+        };
+        QVERIFY(!onPage(near).empty());
+        QCOMPARE(onPage(far), onPage(near));
     }
 };
 

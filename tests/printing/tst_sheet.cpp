@@ -1,5 +1,6 @@
 // Where labels and cut marks go on a sheet, segment by segment.
 #include <QtTest>
+#include <limits>
 
 #include "printing/SheetLayout.h"
 
@@ -178,6 +179,83 @@ private slots:
         r.offsetX = 0.125;
         sheet::walk(r, m);
         QCOMPARE(m.labels.front(), std::make_pair(0.625, 0.25));
+    }
+
+    void positionsOffThePageAreSkipped()
+    {
+        // Stepping from far off the page ends with the same visible labels and
+        // marks as a walk that started at the first position near it.
+        for (const int mode : {1, 2, 3}) {
+            Collect near, far;
+            sheet::Params p = params(mode, 0.25, 5);
+            p.leftMargin = -1.25 * 2; // two whole columns left of the page
+            p.topMargin = -1.25 * 3;
+            sheet::walk(p, near);
+            sheet::Params q = p;
+            q.leftMargin = -1.25 * 2e6; // millions of columns: stepped through one by one before
+            q.topMargin = -1.25 * 3e6;
+            QVERIFY(sheet::walk(q, far));
+            auto visible = [](const Collect& c) {
+                std::vector<Seg> v;
+                for (const Seg& s : c.segs)
+                    if (std::max(s.x1, s.x2) >= 0 && std::max(s.y1, s.y2) >= 0)
+                        v.push_back(s);
+                return v;
+            };
+            COMPARE_SEGS(visible(far), visible(near));
+            auto onPage = [](const Collect& c) {
+                std::vector<std::pair<double, double>> v;
+                for (auto [x, y] : c.labels)
+                    if (x + 1 > 0 && y + 1 > 0)
+                        v.push_back({x, y});
+                return v;
+            };
+            QCOMPARE(onPage(far), onPage(near));
+            QVERIFY(!onPage(far).empty());
+        }
+        // Margins of -1e30 and minus infinity end at once.
+        Collect huge;
+        sheet::Params p = params(2, 0, 8);
+        p.leftMargin = -1e30;
+        p.topMargin = -1e30;
+        QVERIFY(sheet::walk(p, huge));
+        QVERIFY(huge.labels.size() <= 81);
+        Collect inf;
+        p.leftMargin = -std::numeric_limits<double>::infinity();
+        QVERIFY(sheet::walk(p, inf));
+        QVERIFY(inf.labels.empty() && inf.segs.empty());
+        // A label of no height with a row gap: the closing row used to stand still.
+        Collect flat;
+        sheet::Params f = params(2, 0.5, 2);
+        f.H = 0;
+        QVERIFY(sheet::walk(f, flat));
+    }
+
+    void sheetsOfMoreThanTenThousandLabelsAreRefused()
+    {
+        // 100 x 100 labels of 0.08 inch on an 8 x 8 inch page is the most allowed.
+        Collect ok;
+        sheet::Params p = params(2, 0, 8.0001);
+        p.W = p.H = 0.08;
+        QCOMPARE(sheet::plan(p).labels, 10000.0);
+        QVERIFY(sheet::walk(p, ok));
+        QCOMPARE(int(ok.labels.size()), 10000);
+        // Labels of one twip: refused without drawing anything.
+        Collect tiny;
+        p.W = p.H = 1 / 1440.0;
+        QVERIFY(sheet::plan(p).tooBig());
+        QVERIFY(!sheet::walk(p, tiny));
+        QVERIFY(tiny.labels.empty() && tiny.segs.empty());
+        // Spacing of nearly minus the label size: a step of a millionth of an inch.
+        Collect creep;
+        sheet::Params c = params(2, -0.999999, 8);
+        QVERIFY(!sheet::walk(c, creep));
+        QVERIFY(creep.labels.empty() && creep.segs.empty());
+        // So are column positions without any label that fits (labels too tall).
+        sheet::Params t = params(2, 0, 8);
+        t.W = 1e-6;
+        t.H = 20;
+        QVERIFY(sheet::plan(t).tooBig());
     }
 };
 

@@ -51,6 +51,7 @@ public:
     }
     void newPage() override { rec("newPage", {}); }
     void endDoc() override { rec("endDoc", {}); }
+    void abortDoc() override { rec("abortDoc", {}); }
 
     std::vector<Call> only(const QString& op) const
     {

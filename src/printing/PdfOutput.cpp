@@ -1,0 +1,65 @@
+#include "PdfOutput.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPdfWriter>
+#include <QPrinter>
+
+#include "PainterSurface.h"
+#include "document/LabelDocument.h"
+#include "platform/Platform.h"
+#include "platform/SafeFile.h"
+
+namespace pdfout {
+
+QString writeFailedMessage(const QString& path, const QString& reason)
+{
+    return "The PDF could not be written to \"" + path + "\": " + reason;
+}
+
+Result printPdf(LabelDocument& doc, const QPageLayout& layout, int resolution, int copies, const QString& path,
+                QString* reason, const printjob::StatusFn& status)
+{
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(resolution);
+        writer.setPageLayout(layout);
+        writer.setCreator("Corkcrafter");
+        PainterSurface surface(writer);
+        if (!printjob::printLabels(doc, surface, 1.0, copies, status))
+            return Result::PrintFailed;
+        surface.endDoc();
+        if (!surface.succeeded()) {
+            *reason = "the PDF could not be made";
+            return Result::WriteFailed;
+        }
+    }
+    buffer.close();
+    if (!pdf.trimmed().endsWith("%%EOF")) {
+        *reason = "the PDF came out incomplete";
+        return Result::WriteFailed;
+    }
+    return safefile::write(path, pdf, reason) ? Result::Written : Result::WriteFailed;
+}
+
+bool printOn(QPrinter& printer, LabelDocument& doc, int copies, const printjob::StatusFn& status)
+{
+    if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty()) {
+        PainterSurface surface(printer);
+        return printjob::printLabels(doc, surface, 1.0, copies, status);
+    }
+    const QString path = printer.outputFileName();
+    QString why;
+    switch (printPdf(doc, printer.pageLayout(), printer.resolution(), copies, path, &why, status)) {
+    case Result::Written: return true;
+    case Result::PrintFailed: return false;
+    case Result::WriteFailed: break;
+    }
+    doc.platform().message(writeFailedMessage(path, why), MsgIcon::Exclamation);
+    return false;
+}
+
+} // namespace pdfout

@@ -1,0 +1,45 @@
+// Inputs the fuzzers found (tests/data/fuzz) and their seeds, replayed the way
+// the sheet fuzzer runs them: loaded with real font metrics and printed as a
+// whole sheet. Each must load and print (or be refused) without a crash or hang.
+#include <QtTest>
+
+#include "document/LabelDocument.h"
+#include "printing/PrintJob.h"
+#include "support/RecordingSurface.h"
+#include "support/TestEnv.h"
+
+class tst_FuzzRegress : public QObject {
+    Q_OBJECT
+private slots:
+    void replaysEveryInput()
+    {
+        QStringList inputs;
+        for (const QString& dir : {QStringLiteral(CORK_TEST_DATA "/fuzz"), QStringLiteral(CORK_FUZZ_CORPUS)})
+            for (const QFileInfo& fi : QDir(dir).entryInfoList(QDir::Files))
+                inputs << fi.absoluteFilePath();
+        QVERIFY(inputs.size() >= 3);
+        for (const QString& input : inputs) {
+            TestEnv env(true);
+            LabelDocument doc(env.values, env.platform, env.real);
+            doc.saveFileName = doc.saveTitle = input;
+            doc.LoadFile(input);
+            env.values.columnSpace = doc.getColumnSpace();
+            env.values.rowSpace = doc.getRowSpace();
+            for (int16_t mode = 0; mode <= 3; ++mode) {
+                doc.setCutmarks(mode);
+                RecordingSurface s;
+                s.printer = true;
+                const bool printed = printjob::printLabels(doc, s, 1.0, 1);
+                // Refused sheets say so and draw nothing.
+                if (!printed) {
+                    QVERIFY2(env.platform.texts().last().startsWith("The sheet cannot be printed"), qPrintable(input));
+                    QCOMPARE(s.count("fill") + s.count("line"), 0);
+                }
+                QVERIFY2(s.calls.size() < 5'000'000, qPrintable(input));
+            }
+        }
+    }
+};
+
+QTEST_MAIN(tst_FuzzRegress)
+#include "tst_fuzzregress.moc"
