@@ -5,9 +5,11 @@
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QLabel>
 #include <QScreen>
 
 #include "app/Startup.h"
+#include "document/LabelView.h"
 #include "document/frmDocument.h"
 #include "mainwindow/frmMain.h"
 #include "platform/Platform.h"
@@ -167,6 +169,60 @@ private slots:
             QVERIFY(shot.save(out));
         for (frmDocument* d : m.documents())
             d->setFlags(false, true);
+        QVERIFY(m.close());
+    }
+
+    // A picture selected with the mouse shows its eight handles on screen, and
+    // a guide held with the mouse shows its read-out.
+    void editingOnScreen()
+    {
+        TestEnv env(true);
+        frmMain m(env.ctx);
+        m.Form_Load();
+        m.resize(900, 760);
+        m.show();
+        QVERIFY(framed(&m));
+        m.LoadNewDoc();
+        frmDocument* d = m.activeDocument();
+        d->LoadFile(CORK_SAMPLES "/Pale Ale.ckm");
+        QVERIFY(!d->graphics().empty());
+        m.action("mnuViewShowGuides")->trigger();
+        QVERIFY(d->guidesVisible());
+        QTest::qWait(200);
+
+        LabelView* view = d->picLabelView();
+        const double k = view->twipsPerPixel();
+        auto px = [k](QPointF t) { return (t / k).toPoint(); };
+        const GraphicItem& g = d->graphics().begin()->second;
+        const QPointF inside(g.left + g.width / 3, g.top + g.height / 3);
+        QTest::mouseClick(view, Qt::LeftButton, {}, px(inside));
+        QVERIFY(d->activeItemSelected());
+        QTest::qWait(200);
+        QImage shot = view->grab().toImage();
+        const auto handles = d->editor().resizers();
+        QVERIFY(handles);
+        for (const QRectF& h : *handles) // each handle's middle is the handle colour
+            QCOMPARE(QColor(shot.pixel(px(h.center()))), QColor(0, 0, 192));
+
+        // Hold the vertical guide and drag it left of the centre.
+        const QPoint onGuide = px(QPointF(d->vGuideX(), d->surfaceHeight() - 150)); // below the texts
+        QTest::mousePress(view, Qt::LeftButton, {}, onGuide);
+        QTest::mouseMove(view, onGuide - QPoint(int(720 / k), 0));
+        QTest::qWait(200);
+        QLabel* readout = view->lblGuide();
+        QVERIFY(readout->isVisible());
+        QCOMPARE(readout->text(), QString("-0.50"));
+
+        const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage().copy(m.frameGeometry());
+        QVERIFY(!screen.isNull());
+        const QString out = qEnvironmentVariable("CORK_SCREENSHOT_EDITING");
+        if (!out.isEmpty())
+            QVERIFY(screen.save(out));
+        QTest::mouseRelease(view, Qt::LeftButton, {}, onGuide - QPoint(int(720 / k), 0));
+        QVERIFY(!readout->isVisible());
+        QVERIFY(d->activeItemSelected()); // the guide's click keeps the selection
+        for (frmDocument* doc : m.documents())
+            doc->setFlags(false, true);
         QVERIFY(m.close());
     }
 };
