@@ -135,3 +135,35 @@ void LabelDocument::nudge(int dx, int dy)
     repaint();
 }
 
+
+void LabelDocument::moveSelected(int16_t left, int16_t top)
+{
+    if (GraphicItem* g = activeGraphic()) {
+        g->left = left;
+        g->top = top;
+        repaint();
+    }
+}
+
+void LabelDocument::resizeSelected(int16_t width, int16_t height)
+{
+    if (GraphicItem* g = activeGraphic()) {
+        g->left += 200;
+        g->top += 200;
+        g->width = width;
+        g->height = height;
+        repaint();
+    }
+}
+
+void LabelDocument::rotateObject(int16_t)
+{
+    m_platform.message("Add rotateObject Code");
+    repaint();
+}
+
+void LabelDocument::mirrorObject()
+{
+    m_platform.message("ToDo: Add Mirror Function");
+    repaint();
+}

@@ -133,6 +133,22 @@ public:
     void verticalAlign(int mode);
     // Arrow keys: the active item moves 15 twips.
     void nudge(int dx, int dy);
+    // The active picture's corner to a place / its size (200 twips on from
+    // where it was, as a pasted copy lands); texts are left alone.
+    void moveSelected(int16_t left, int16_t top);
+    void resizeSelected(int16_t width, int16_t height);
+    // Pictures are not rotated or mirrored; the commands only say so.
+    void rotateObject(int16_t degrees);
+    void mirrorObject();
+
+    // --- clipboard -----------------------------------------------------------
+    // Copies the active item (a text as text; a picture as its descriptor and
+    // the picture itself), deleting it without a question when cutting. False
+    // when nothing was active.
+    bool copySelectedToClipboard(bool cutFlag);
+    // Pastes what the clipboard holds: text first, then a picture. False when
+    // it holds nothing that can be pasted.
+    bool pasteFromClipboard();
 
     // --- guides ------------------------------------------------------------
     void showGuides(bool visible);

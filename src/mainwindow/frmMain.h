@@ -68,6 +68,8 @@ public:
     void mnuEditPaste_Click();
     void mnuViewBringForward_Click();
     void mnuViewSendBack_Click();
+    void mnuGraphicRotate_Click(int16_t degrees);
+    void mnuGraphicMirror_Click();
     void horizontalAlign_Click(int mode);
     void verticalAlign_Click(int mode);
 
@@ -176,6 +178,7 @@ private:
     void connectComboBoxes();
     void refreshRecentMenu();
     void tileWindows(bool horizontal);
+    void copyToClipboard(bool cut);
     void documentActivated(frmDocument* doc);
     void setStatusText(const QString& text);
     bool closeAllDocuments();

@@ -103,9 +103,9 @@ const MenuDef Menus[] = {
         {"mnuGraphicEdit", "Edit Graphic", nullptr, [](frmMain& m) { m.mnuGraphicEdit_Click(); }, Disabled},
         // Rotating and mirroring pictures is not offered.
         {"mnuGraphicBar2", nullptr, nullptr, nullptr, Hidden},
-        {"mnuGraphicRotateLeft", "Rotate &Left", nullptr, nullptr, Hidden | Disabled},
-        {"mnuGraphicRotateRight", "Rotate &Right", nullptr, nullptr, Hidden | Disabled},
-        {"mnuGraphicMirror", "&Mirror", nullptr, nullptr, Hidden | Disabled},
+        {"mnuGraphicRotateLeft", "Rotate &Left", nullptr, [](frmMain& m) { m.mnuGraphicRotate_Click(90); }, Hidden | Disabled},
+        {"mnuGraphicRotateRight", "Rotate &Right", nullptr, [](frmMain& m) { m.mnuGraphicRotate_Click(270); }, Hidden | Disabled},
+        {"mnuGraphicMirror", "&Mirror", nullptr, [](frmMain& m) { m.mnuGraphicMirror_Click(); }, Hidden | Disabled},
     }},
     {"mnuLabel", "&Label", {
         {"mnuLabelBorderVisible", "Border &Visible", nullptr, [](frmMain& m) { m.mnuLabelBorderVisible_Click(); }, Checkable},

@@ -11,19 +11,36 @@ void frmMain::mnuEditDelete_Click()
         d->deleteSelectedObject();
 }
 
-void frmMain::mnuEditCut_Click()
+void frmMain::copyToClipboard(bool cut)
 {
-    m_ctx.platform.message("The clipboard commands are not available yet.", MsgIcon::Information);
+    frmDocument* d = activeDocument();
+    if (!d || !d->copySelectedToClipboard(cut))
+        m_ctx.platform.message("Nothing Selected", MsgIcon::None, "Error");
 }
 
-void frmMain::mnuEditCopy_Click()
-{
-    m_ctx.platform.message("The clipboard commands are not available yet.", MsgIcon::Information);
-}
+void frmMain::mnuEditCut_Click() { copyToClipboard(true); }
+void frmMain::mnuEditCopy_Click() { copyToClipboard(false); }
 
 void frmMain::mnuEditPaste_Click()
 {
-    m_ctx.platform.message("The clipboard commands are not available yet.", MsgIcon::Information);
+    frmDocument* d = activeDocument();
+    const bool usable = m_ctx.platform.clipboardHasText() || m_ctx.platform.clipboardHasImage();
+    if (d)
+        d->pasteFromClipboard();
+    if (!usable)
+        m_ctx.platform.message("Nothing on the Clipboard that can be Pasted", MsgIcon::None, "Error");
+}
+
+void frmMain::mnuGraphicRotate_Click(int16_t degrees)
+{
+    if (frmDocument* d = activeDocument())
+        d->rotateObject(degrees);
+}
+
+void frmMain::mnuGraphicMirror_Click()
+{
+    if (frmDocument* d = activeDocument())
+        d->mirrorObject();
 }
 
 void frmMain::mnuViewBringForward_Click()

@@ -20,10 +20,11 @@ public:
     std::optional<uint32_t> chooseColor(const QString&, uint32_t) override { return std::nullopt; }
     std::optional<int> printDialog(QPrinter&) override { return std::nullopt; }
     bool pageSetupDialog(QPrinter&) override { return false; }
+    bool clipboardHasText() override { return false; }
+    bool clipboardHasImage() override { return false; }
     QImage clipboardImage() override { return {}; }
     QString clipboardText() override { return {}; }
-    void setClipboardText(const QString&) override {}
-    void setClipboardImage(const QImage&) override {}
+    void setClipboard(const QString&, const QImage& = {}) override {}
     PictureData loadPicture(const QString& path) override { return loadPictureFile(path); }
     bool saveBitmap(const QImage& image, const QString& path, QString* error = nullptr) override;
     bool startProcess(const QString& program, const QStringList& args, bool wait) override;

@@ -61,10 +61,15 @@ public:
     virtual std::optional<int> printDialog(QPrinter& printer) = 0;
     virtual bool pageSetupDialog(QPrinter& printer) = 0;
 
+    // The system clipboard. A picture is offered in the usual image formats
+    // (on X11 image/png and friends, which stand for both bitmap formats).
+    virtual bool clipboardHasText() = 0;
+    virtual bool clipboardHasImage() = 0;
     virtual QImage clipboardImage() = 0;
     virtual QString clipboardText() = 0;
-    virtual void setClipboardText(const QString& text) = 0;
-    virtual void setClipboardImage(const QImage& image) = 0;
+    // Clears the clipboard and puts the text and, when not null, the picture
+    // on it together.
+    virtual void setClipboard(const QString& text, const QImage& image = {}) = 0;
 
     virtual PictureData loadPicture(const QString& path) = 0;
     // Writes the picture as a bitmap file, whole or not at all; false with the
@@ -93,10 +98,11 @@ public:
     std::optional<uint32_t> chooseColor(const QString& title, uint32_t initial) override;
     std::optional<int> printDialog(QPrinter& printer) override;
     bool pageSetupDialog(QPrinter& printer) override;
+    bool clipboardHasText() override;
+    bool clipboardHasImage() override;
     QImage clipboardImage() override;
     QString clipboardText() override;
-    void setClipboardText(const QString& text) override;
-    void setClipboardImage(const QImage& image) override;
+    void setClipboard(const QString& text, const QImage& image = {}) override;
     PictureData loadPicture(const QString& path) override;
     bool saveBitmap(const QImage& image, const QString& path, QString* error = nullptr) override;
     bool startProcess(const QString& program, const QStringList& args, bool wait) override;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QMimeData>
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QEventLoop>
@@ -139,10 +140,29 @@ bool QtPlatform::pageSetupDialog(QPrinter& printer)
     return dlg.exec() == QDialog::Accepted;
 }
 
+bool QtPlatform::clipboardHasText()
+{
+    const QMimeData* d = QApplication::clipboard()->mimeData();
+    return d && d->hasText();
+}
+
+bool QtPlatform::clipboardHasImage()
+{
+    const QMimeData* d = QApplication::clipboard()->mimeData();
+    return d && d->hasImage();
+}
+
 QImage QtPlatform::clipboardImage() { return QApplication::clipboard()->image(); }
 QString QtPlatform::clipboardText() { return QApplication::clipboard()->text(); }
-void QtPlatform::setClipboardText(const QString& text) { QApplication::clipboard()->setText(text); }
-void QtPlatform::setClipboardImage(const QImage& image) { QApplication::clipboard()->setImage(image); }
+
+void QtPlatform::setClipboard(const QString& text, const QImage& image)
+{
+    auto* data = new QMimeData;
+    data->setText(text);
+    if (!image.isNull())
+        data->setImageData(image);
+    QApplication::clipboard()->setMimeData(data);
+}
 
 PictureData QtPlatform::loadPicture(const QString& path) { return loadPictureFile(path); }
 

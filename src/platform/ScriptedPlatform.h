@@ -72,10 +72,15 @@ public:
     }
     std::optional<int> printDialog(QPrinter&) override { return pop(printAnswers); }
     bool pageSetupDialog(QPrinter&) override { return false; }
+    bool clipboardHasText() override { return !clipboardTextValue.isNull(); }
+    bool clipboardHasImage() override { return !clipboard.isNull(); }
     QImage clipboardImage() override { return clipboard; }
     QString clipboardText() override { return clipboardTextValue; }
-    void setClipboardText(const QString& t) override { clipboardTextValue = t; }
-    void setClipboardImage(const QImage& i) override { clipboard = i; }
+    void setClipboard(const QString& t, const QImage& i = {}) override
+    {
+        clipboardTextValue = t;
+        clipboard = i;
+    }
     PictureData loadPicture(const QString& path) override
     {
         if (pictures.contains(path))

@@ -388,6 +388,35 @@ private slots:
         QVERIFY(doc()->activeTextItemSelected());
     }
 
+    void clipboardCommands()
+    {
+        env->platform.shown.clear();
+        main->action("mnuEditCopy")->trigger();
+        QCOMPARE(env->platform.shown.last().text, QString("Nothing Selected"));
+        QCOMPARE(env->platform.shown.last().title, QString("Error"));
+        main->action("mnuEditPaste")->trigger();
+        QCOMPARE(env->platform.shown.last().text, QString("Nothing on the Clipboard that can be Pasted"));
+        QCOMPARE(env->platform.shown.last().title, QString("Error"));
+
+        // Cut from the toolbar: no question, nothing left selected; paste it back.
+        QVERIFY(doc()->createNewText("Stout", 0));
+        env->platform.shown.clear();
+        main->button("Cut")->trigger();
+        QVERIFY(env->platform.shown.isEmpty());
+        QVERIFY(doc()->texts().empty());
+        QVERIFY(!main->action("mnuEditDelete")->isEnabled());
+        main->button("Paste")->trigger();
+        QCOMPARE(doc()->activeText()->text, QString("Stout"));
+        QVERIFY(env->platform.shown.isEmpty());
+        // Delete from the menu asks first.
+        env->platform.answers = {MsgAnswer::No};
+        main->action("mnuEditDelete")->trigger();
+        QCOMPARE(env->platform.shown.last().text, QString("Are you sure you want to delete the selected text?"));
+        QVERIFY(doc()->activeTextItemSelected());
+        // The hidden picture commands still only speak.
+        QVERIFY(!main->action("mnuGraphicRotateLeft")->isVisible());
+    }
+
     void commandsWithoutADocumentDoNotCrash()
     {
         main->mnuFileClose_Click();

@@ -1,0 +1,172 @@
+// Item commands and the clipboard on the model, with a scripted clipboard.
+#include <QtTest>
+
+#include "document/LabelDocument.h"
+#include "support/TestEnv.h"
+
+namespace {
+QImage picture(int w, int h, QColor c)
+{
+    QImage i(w, h, QImage::Format_RGB32);
+    i.fill(c);
+    return i;
+}
+} // namespace
+
+class tst_Clipboard : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+    void copyAndPasteAPicture()
+    {
+        TestEnv env;
+        env.platform.pictures["C:\\pics\\hop.bmp"] = PictureData{picture(96, 48, Qt::green), QSizeF(1440, 720), {}};
+        LabelDocument a(env.values, env.platform, env.fixed);
+        QVERIFY(a.createNewGraphic("C:\\pics\\hop.bmp"));
+        QVERIFY(a.copySelectedToClipboard(false));
+        QCOMPARE(env.platform.clipboardTextValue, QString("CKMGraphic-  1440   720C:\\pics\\hop.bmp"));
+        QCOMPARE(env.platform.clipboard.size(), QSize(96, 48)); // the picture itself, not the display
+        QVERIFY(a.activeItemSelected()); // a copy keeps the item
+
+        LabelDocument b(env.values, env.platform, env.fixed);
+        b.setFlags(false, true);
+        QVERIFY(b.pasteFromClipboard());
+        const GraphicItem& g = *b.activeGraphic();
+        QCOMPARE(QRectF(g.left, g.top, g.width, g.height), QRectF((4320 - 1440) / 2 + 200, (5400 - 720) / 2 + 200, 1440, 720));
+        QCOMPARE(g.path(), QString("C:\\pics\\hop.bmp"));
+        QVERIFY(b.isChanged());
+
+        // A copy of a pasted picture has no path; nor has its paste.
+        QVERIFY(b.copySelectedToClipboard(false));
+        env.platform.setClipboard("CKMGraphic-  1440   720", env.platform.clipboard);
+        QVERIFY(b.pasteFromClipboard());
+        QCOMPARE(b.activeGraphic()->path(), QString());
+        QCOMPARE(b.graphics().size(), size_t(2));
+
+        // Size fields that are no numbers: the picture keeps its own size, in its place.
+        env.platform.setClipboard("CKMGraphic-  abcd 99999", picture(30, 20, Qt::red));
+        QVERIFY(b.pasteFromClipboard());
+        QCOMPARE(QRectF(b.activeGraphic()->left, b.activeGraphic()->top, b.activeGraphic()->width, b.activeGraphic()->height),
+                 QRectF((4320 - 450) / 2, (5400 - 300) / 2, 450, 300));
+
+        // The descriptor whose picture is gone pastes nothing, and says nothing.
+        env.platform.setClipboard("CKMGraphic-  1440   720/x.png");
+        const size_t before = b.graphics().size();
+        QVERIFY(b.pasteFromClipboard());
+        QCOMPARE(b.graphics().size(), before);
+        QVERIFY(env.platform.shown.isEmpty());
+
+        // A bitmap from another program: a picture without a path.
+        env.platform.clipboardTextValue = QString();
+        env.platform.clipboard = picture(60, 30, Qt::blue);
+        QVERIFY(b.pasteFromClipboard());
+        QCOMPARE(b.activeGraphic()->width, 900.0);
+        QCOMPARE(b.activeGraphic()->path(), QString());
+
+        // Nothing usable at all.
+        env.platform.clipboard = QImage();
+        QVERIFY(!b.pasteFromClipboard());
+    }
+
+    void textCutAndPaste()
+    {
+        TestEnv env;
+        LabelDocument d(env.values, env.platform, env.fixed);
+        env.values.bold = true;
+        QVERIFY(d.createNewText("Pale Ale", 0));
+        d.activeText()->left = 100;
+        d.setFlags(false, false);
+        QVERIFY(d.copySelectedToClipboard(true)); // cut: no question
+        QVERIFY(env.platform.shown.isEmpty());
+        QCOMPARE(env.platform.clipboardTextValue, QString("Pale Ale"));
+        QVERIFY(d.texts().empty());
+        QVERIFY(!d.activeTextItemSelected() && !d.isChanged());
+        QVERIFY(!d.copySelectedToClipboard(false)); // nothing active
+
+        // Pasted: centred, in today's formatting, not the cut item's.
+        env.values.bold = false;
+        env.values.fontSize = "12";
+        QVERIFY(d.pasteFromClipboard());
+        const TextItem& t = *d.activeText();
+        QCOMPARE(t.text, QString("Pale Ale"));
+        QVERIFY(!t.font.bold);
+        QCOMPARE(t.font.size, 12.0);
+        QCOMPARE(t.left, (4320 - t.width) / 2);
+        // Text that only contains the tag later on is text.
+        env.platform.setClipboard("Ale CKMGraphic-  1440   720", picture(10, 10, Qt::red));
+        QVERIFY(d.pasteFromClipboard());
+        QCOMPARE(d.activeText()->text, QString("Ale CKMGraphic-  1440   720"));
+        QCOMPARE(d.graphics().size(), size_t(0));
+    }
+
+    void itemCommandsLeaveTheChangedFlag()
+    {
+        TestEnv env;
+        QImage img = picture(10, 10, Qt::red);
+        for (const char* p : {"/a.png", "/b.png", "/c.png"})
+            env.platform.pictures[p] = PictureData{img, QSizeF(1000, 500), {}};
+        LabelDocument d(env.values, env.platform, env.fixed);
+        for (const char* p : {"/a.png", "/b.png", "/c.png"})
+            QVERIFY(d.createNewGraphic(p));
+        d.setFlags(false, false);
+        auto ranks = [&] {
+            QList<int> r;
+            for (const auto& [i, g] : d.graphics())
+                r << g.rank;
+            return r;
+        };
+        d.selectGraphic(3);
+        d.bringForwardActive(); // already on top
+        QCOMPARE(ranks(), QList<int>({0, 1, 2}));
+
+        // Right edge on a guide at 3000.
+        d.setGuidePositions(3000, 2000);
+        d.horizontalAlign(1);
+        QCOMPARE(d.activeGraphic()->left, 2000.0);
+        d.verticalAlign(3);
+        QCOMPARE(d.activeGraphic()->top, 1500.0);
+        d.horizontalAlign(4); // no such mode
+        QCOMPARE(d.activeGraphic()->left, 2000.0);
+        d.nudge(0, -15);
+        QCOMPARE(d.activeGraphic()->top, 1485.0);
+        d.moveSelected(10, 20);
+        QCOMPARE(QPointF(d.activeGraphic()->left, d.activeGraphic()->top), QPointF(10, 20));
+        d.resizeSelected(700, 300);
+        QCOMPARE(QRectF(d.activeGraphic()->left, d.activeGraphic()->top, d.activeGraphic()->width, d.activeGraphic()->height),
+                 QRectF(210, 220, 700, 300));
+        d.rotateObject(90);
+        d.rotateObject(270);
+        d.mirrorObject();
+        QCOMPARE(env.platform.texts(), QStringList({"Add rotateObject Code", "Add rotateObject Code", "ToDo: Add Mirror Function"}));
+        QCOMPARE(d.activeGraphic()->width, 700.0);
+
+        // Delete answered No: nothing changes and the picture stays selected.
+        env.platform.answers = {MsgAnswer::No};
+        d.deleteSelectedObject();
+        QCOMPARE(env.platform.shown.last().text, QString("Are you sure you want to delete the selected graphic?"));
+        QCOMPARE(env.platform.shown.last().buttons, MsgButtons::YesNo);
+        QCOMPARE(env.platform.shown.last().title, QString("Corkcrafter 2"));
+        QCOMPARE(d.activeGraphicIndex(), 3);
+        env.platform.answers = {MsgAnswer::Yes};
+        d.selectGraphic(2);
+        d.deleteSelectedObject();
+        QCOMPARE(ranks(), QList<int>({0, 1}));
+        QVERIFY(!d.activeItemSelected());
+
+        // Text items are not moved or resized by the picture commands.
+        QVERIFY(d.createNewText("Ale", 0));
+        const TextItem before = *d.activeText();
+        d.moveSelected(0, 0);
+        d.resizeSelected(10, 10);
+        QVERIFY(*d.activeText() == before);
+        d.setFlags(false, false);
+        d.nudge(15, 0);
+        d.bringForwardActive();
+        d.sendBackActive();
+        QVERIFY(!d.isChanged());
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_Clipboard)
+#include "tst_clipboard.moc"
