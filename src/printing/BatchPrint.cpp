@@ -4,13 +4,11 @@
 #include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
-#include <QPrinter>
 
 #include <clocale>
 #include <langinfo.h>
 
-#include "PainterSurface.h"
-#include "PrintJob.h"
+#include "PdfExport.h"
 #include "app/Settings.h"
 #include "document/LabelDocument.h"
 #include "document/TextMeasure.h"
@@ -75,25 +73,12 @@ int printPdf(const QString& labelFile, const QString& pdfOut, int copies, const 
         }
     }
 
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pdfOut);
-    const QPageSize paper = defaultPaper();
-    printer.setPageLayout(QPageLayout(paper, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-    const QPointF off = PainterSurface::printerOffsets(printer);
-    app.printerOffsetX = off.x();
-    app.printerOffsetY = off.y();
-
-    {
-        PainterSurface surface(printer);
-        if (!printjob::printLabels(doc, surface, 1.0, copies)) {
-            *reason = platform.messages.isEmpty() ? QString("printing failed") : platform.messages.last();
-            return 4;
-        }
-    }
-    const QFileInfo out(pdfOut);
-    if (!out.exists() || out.size() == 0) {
-        *reason = "could not write \"" + pdfOut + "\"";
+    QString why;
+    const int said = int(platform.messages.size());
+    if (!pdfexport::writeSheets(doc, pdfOut, defaultPaper(), QPageLayout::Portrait, copies, &why)) {
+        *reason = platform.messages.size() > said ? platform.messages.last()
+                                                : "Print Error: Printer not available, please check (could not write \"" +
+                                                      pdfOut + "\": " + why + ")";
         return 4;
     }
     return 0;
