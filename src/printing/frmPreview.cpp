@@ -95,7 +95,13 @@ frmPreview::frmPreview(AppContext& ctx, QPrinter& printer, DocumentFn activeDocu
     Form_Load();
 }
 
-frmPreview::~frmPreview() = default;
+frmPreview::~frmPreview()
+{
+    // Taking down a visible window moves the focus out of the zoom box, and
+    // the box would report a choice to a window already half gone.
+    for (QObject* sender : std::initializer_list<QObject*>{m_cboViewSize, m_cboViewSize->lineEdit(), m_hScroll, m_vScroll})
+        disconnect(sender, nullptr, this, nullptr);
+}
 
 double frmPreview::twipsPerPixel() const
 {

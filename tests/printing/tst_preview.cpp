@@ -143,6 +143,10 @@ private slots:
     }
     void cleanup()
     {
+        if (!main) {
+            env.reset();
+            return;
+        }
         if (frmPreview* p = preview())
             p->close();
         for (QMdiSubWindow* s : main->mdiArea()->subWindowList())
@@ -228,6 +232,20 @@ private slots:
         QPointer<frmPreview> gone = p;
         p->button("Close")->trigger();
         QTRY_VERIFY(!gone);
+    }
+
+    void mainWindowGoesWithThePreviewOpen()
+    {
+        frmPreview* p = openPreview();
+        QVERIFY(p);
+        QApplication::setActiveWindow(p);
+        p->cboViewSize()->lineEdit()->setFocus();
+        QTRY_VERIFY(p->cboViewSize()->lineEdit()->hasFocus());
+        p->cboViewSize()->setEditText("100%"); // what a focus change would apply
+        for (frmDocument* d : main->documents())
+            d->setFlags(false, true);
+        main.reset();
+        QVERIFY(env->platform.shown.isEmpty());
     }
 
     void zoomBox()
