@@ -47,6 +47,9 @@ const QMap<QString, QString>& themeNames()
         {"Show Border", "draw-rectangle"},
         {"Border Color", "format-stroke-color"},
         {"Help", "help-contents"},
+        {"Previous", "go-previous"},
+        {"Next", "go-next"},
+        {"Close", "window-close"},
     };
     return m;
 }

@@ -16,6 +16,7 @@
 #include "platform/SettingsStore.h"
 #include "printing/PdfOutput.h"
 #include "printing/PrintJob.h"
+#include "printing/frmPreview.h"
 
 namespace {
 const char* LabelFilter = "Corkcrafter Files (*.ckm)|*.ckm|All Files (*.*)|*.*";
@@ -239,7 +240,20 @@ void frmMain::mnuFilePageSetup_Click() { m_ctx.platform.pageSetupDialog(printer(
 
 void frmMain::mnuFilePrintPreview_Click()
 {
-    m_ctx.platform.message("Print Preview is not available yet.", MsgIcon::Information);
+    if (!activeDocument()) {
+        m_ctx.platform.message("Nothing available to preview");
+        return;
+    }
+    // The preview exists at most once; it asks for the active label each time it draws.
+    auto* preview = findChild<frmPreview*>("frmPreview", Qt::FindDirectChildrenOnly);
+    if (!preview)
+        preview = new frmPreview(
+            m_ctx, printer(), [this]() -> LabelDocument* { return activeDocument(); },
+            [this](const QString& s) { setStatusText(s); }, this);
+    preview->printReport(1, false);
+    preview->show();
+    preview->raise();
+    preview->activateWindow();
 }
 
 void frmMain::mnuFileExit_Click() { close(); }

@@ -30,8 +30,10 @@ PainterSurface::PainterSurface(QImage& image, double widthInches, double heightI
 {
     m_font = QFont("Arial", 10);
     m_painter.begin(&image);
-    m_dpiX = image.width() / widthInches;
-    m_dpiY = image.height() / heightInches;
+    // Painter units on an image of a high-density screen are its logical pixels.
+    const QSizeF logical = image.deviceIndependentSize();
+    m_dpiX = logical.width() / widthInches;
+    m_dpiY = logical.height() / heightInches;
     m_scaleW = widthInches;
     m_scaleH = heightInches;
     m_painter.setRenderHint(QPainter::Antialiasing);
@@ -39,6 +41,14 @@ PainterSurface::PainterSurface(QImage& image, double widthInches, double heightI
     // Pictures go to PDF and printer as they are: JPEG would shift the colours
     // of small logos and flat areas.
     m_painter.setRenderHint(QPainter::LosslessImageRendering);
+}
+
+PainterSurface::PainterSurface(QImage& image, QSizeF paperInches, QPointF printableCorner, QSizeF printableSize)
+    : PainterSurface(image, paperInches.width(), paperInches.height())
+{
+    m_painter.translate(printableCorner.x() * m_dpiX, printableCorner.y() * m_dpiY);
+    m_scaleW = printableSize.width();
+    m_scaleH = printableSize.height();
 }
 
 PainterSurface::~PainterSurface()

@@ -15,9 +15,14 @@ public:
     explicit PainterSurface(QPagedPaintDevice& printer);
     // Draws on an image of a page of the given size in inches (preview).
     PainterSurface(QImage& image, double widthInches, double heightInches);
+    // Draws on an image of a whole sheet of paper as a printer would: the
+    // origin at the printable area's corner, the walk limited to that area.
+    PainterSurface(QImage& image, QSizeF paperInches, QPointF printableCorner, QSizeF printableSize);
     ~PainterSurface() override;
 
     bool isPrinter() const override { return m_printer != nullptr; }
+    // False when the device could not be opened (every drawing call then fails).
+    bool isActive() const { return m_painter.isActive(); }
     double scaleWidth() const override { return m_scaleW; }
     double scaleHeight() const override { return m_scaleH; }
     void line(double x1, double y1, double x2, double y2, ColorValue color) override;

@@ -6,6 +6,9 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QLabel>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPrinter>
 #include <QScreen>
 
 #include "app/Startup.h"
@@ -13,6 +16,7 @@
 #include "document/frmDocument.h"
 #include "mainwindow/frmMain.h"
 #include "platform/Platform.h"
+#include "printing/frmPreview.h"
 #include "support/TestEnv.h"
 
 namespace {
@@ -223,6 +227,46 @@ private slots:
         QVERIFY(d->activeItemSelected()); // the guide's click keeps the selection
         for (frmDocument* doc : m.documents())
             doc->setFlags(false, true);
+        QVERIFY(m.close());
+    }
+
+    void previewOnScreen()
+    {
+        TestEnv env(true);
+        env.store.write("Preview", "MainLeft", "1500");
+        env.store.write("Preview", "MainTop", "900");
+        env.store.write("Preview", "MainWidth", "10500");
+        env.store.write("Preview", "MainHeight", "12000");
+        frmMain m(env.ctx);
+        m.Form_Load();
+        m.show();
+        QVERIFY(framed(&m));
+        m.cmdLineFileName = QStringLiteral(CORKCRAFTER_SOURCE_DATA_DIR "/samples/Pale Ale.ckm");
+        m.mnuFileOpen_Click();
+        QVERIFY(m.activeDocument());
+        m.printer().setOutputFormat(QPrinter::PdfFormat);
+        m.printer().setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF()));
+        m.action("mnuFilePrintPreview")->trigger();
+        auto* p = m.findChild<frmPreview*>("frmPreview");
+        QVERIFY(p);
+        QVERIFY(framed(p));
+        QCOMPARE(wmName(p), QString("Print Preview"));
+        QCOMPARE(p->pos(), QPoint(100, 60));
+        QCOMPARE(p->size(), QSize(700, 800));
+        QLineEdit* zoom = p->cboViewSize()->lineEdit();
+        zoom->selectAll();
+        QTest::keyClicks(zoom, "75");
+        QTest::keyClick(zoom, Qt::Key_Return);
+        QCOMPARE(p->cboViewSize()->currentText(), QString("75%"));
+        QTest::qWait(300);
+        const QImage shot = QGuiApplication::primaryScreen()->grabWindow(0).toImage().copy(p->frameGeometry());
+        QVERIFY(!shot.isNull());
+        const QString out = qEnvironmentVariable("CORK_PREVIEW_SCREENSHOT");
+        if (!out.isEmpty())
+            QVERIFY(shot.save(out));
+        p->close();
+        for (frmDocument* d : m.documents())
+            d->setFlags(false, true);
         QVERIFY(m.close());
     }
 };

@@ -1,0 +1,32 @@
+#include "PdfExport.h"
+
+#include <QFileInfo>
+
+#include "PdfOutput.h"
+#include "document/LabelDocument.h"
+
+namespace pdfexport {
+
+bool writeSheets(LabelDocument& doc, const QString& path, const QPageSize& paper,
+                 QPageLayout::Orientation orientation, int numCopies, QString* why)
+{
+    if (QFileInfo(path).isDir()) {
+        *why = "it is a folder";
+        return false;
+    }
+    // A margin-less page: the printable area is the whole paper.
+    const QPageLayout layout(paper, orientation, QMarginsF(0, 0, 0, 0));
+    ProgramValues& app = doc.app();
+    const double oldX = app.printerOffsetX, oldY = app.printerOffsetY, oldRatio = app.ratio;
+    app.printerOffsetX = 0;
+    app.printerOffsetY = 0;
+    const pdfout::Result r = pdfout::printPdf(doc, layout, 1200, numCopies, path, why);
+    app.printerOffsetX = oldX;
+    app.printerOffsetY = oldY;
+    app.ratio = oldRatio;
+    if (r == pdfout::Result::PrintFailed && why->isEmpty())
+        *why = "drawing the sheet failed";
+    return r == pdfout::Result::Written;
+}
+
+} // namespace pdfexport

@@ -1,0 +1,509 @@
+// The print preview window driven through its menu items, buttons and zoom
+// box, and its pictures compared with what the printer and the PDF get.
+#include <QtTest>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QScrollBar>
+#include <QToolBar>
+
+#include <csignal>
+#include <sys/resource.h>
+
+#include "document/frmDocument.h"
+#include "mainwindow/frmMain.h"
+#include "printing/frmPreview.h"
+#include "support/TestEnv.h"
+
+namespace {
+
+QString run(const QString& program, const QStringList& args, int* code = nullptr, const QString& home = {})
+{
+    QProcess p;
+    if (!home.isEmpty()) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("HOME", home);
+        env.insert("XDG_CONFIG_HOME", home + "/.config");
+        env.insert("LC_ALL", "C");
+        env.remove("DISPLAY");
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        p.setProcessEnvironment(env);
+    }
+    p.start(program, args);
+    p.waitForFinished(60000);
+    if (code)
+        *code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    return QString::fromLocal8Bit(p.readAllStandardOutput() + p.readAllStandardError());
+}
+
+int pdfPages(const QString& pdf)
+{
+    const QRegularExpressionMatch m = QRegularExpression("Pages:\\s+(\\d+)").match(run("pdfinfo", {pdf}));
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+QSizeF pdfPagePoints(const QString& pdf)
+{
+    const QRegularExpressionMatch m =
+        QRegularExpression("Page size:\\s+([\\d.]+) x ([\\d.]+) pts").match(run("pdfinfo", {pdf}));
+    return m.hasMatch() ? QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()) : QSizeF();
+}
+
+// Ink: anything that is not the white of the paper.
+bool ink(QRgb c) { return std::min({qRed(c), qGreen(c), qBlue(c)}) < 235; }
+
+// Ink pixels of a that have no ink within r pixels in b.
+int unmatched(const QImage& a, const QImage& b, int r, int* total)
+{
+    int miss = 0;
+    *total = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            if (!ink(a.pixel(x, y)))
+                continue;
+            ++*total;
+            bool found = false;
+            for (int dy = -r; dy <= r && !found; ++dy)
+                for (int dx = -r; dx <= r && !found; ++dx) {
+                    const int xx = x + dx, yy = y + dy;
+                    found = xx >= 0 && yy >= 0 && xx < b.width() && yy < b.height() && ink(b.pixel(xx, yy));
+                }
+            if (!found)
+                ++miss;
+        }
+    return miss;
+}
+
+} // namespace
+
+class tst_Preview : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestEnv> env;
+    std::unique_ptr<frmMain> main;
+
+    frmPreview* preview() const { return main->findChild<frmPreview*>("frmPreview"); }
+
+    frmPreview* openPreview()
+    {
+        main->action("mnuFilePrintPreview")->trigger();
+        frmPreview* p = preview();
+        if (p)
+            (void)QTest::qWaitForWindowExposed(p);
+        return p;
+    }
+
+    // Types into the zoom box with real key events and presses Enter.
+    void typeZoom(frmPreview* p, const QString& text)
+    {
+        QLineEdit* e = p->cboViewSize()->lineEdit();
+        e->selectAll();
+        QTest::keyClicks(e, text);
+        QTest::keyClick(e, Qt::Key_Return);
+    }
+
+    void usePdfPrinter(const QString& pdf, const QPageSize& paper = QPageSize(QPageSize::Letter))
+    {
+        QPrinter& pr = main->printer();
+        pr.setOutputFormat(QPrinter::PdfFormat);
+        pr.setOutputFileName(pdf);
+        pr.setPageLayout(QPageLayout(paper, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    }
+
+    void openSample()
+    {
+        main->cmdLineFileName = CORK_SAMPLES "/Pale Ale.ckm";
+        main->mnuFileOpen_Click();
+        QVERIFY(main->activeDocument());
+        QCOMPARE(main->activeDocument()->saveTitle, QString("Pale Ale.ckm"));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        for (const char* tool : {"pdftoppm", "pdfinfo", "pdftotext"})
+            if (QStandardPaths::findExecutable(tool).isEmpty())
+                QFAIL("poppler-utils are missing: run scripts/test, which installs them");
+    }
+
+    void init()
+    {
+        env = std::make_unique<TestEnv>(true);
+        main = std::make_unique<frmMain>(env->ctx);
+        main->Form_Load();
+        main->resize(1100, 800);
+        main->show();
+        main->LoadNewDoc();
+        usePdfPrinter(env->path("printer.pdf"));
+    }
+    void cleanup()
+    {
+        if (!main) {
+            env.reset();
+            return;
+        }
+        if (frmPreview* p = preview())
+            p->close();
+        for (QMdiSubWindow* s : main->mdiArea()->subWindowList())
+            if (auto* d = qobject_cast<frmDocument*>(s->widget()))
+                d->setFlags(false, true);
+        main.reset();
+        env.reset();
+    }
+
+    void nothingToPreview()
+    {
+        main->mnuFileClose_Click();
+        QVERIFY(!main->activeDocument());
+        main->button("Preview")->trigger();
+        QCOMPARE(env->platform.texts(), QStringList{"Nothing available to preview"});
+        QCOMPARE(env->platform.shown.first().buttons, MsgButtons::OK);
+        QVERIFY(!preview());
+    }
+
+    void windowControls()
+    {
+        frmPreview* p = openPreview();
+        QVERIFY(p);
+        QVERIFY(p->isVisible());
+        QCOMPARE(p->windowTitle(), QString("Print Preview"));
+        QVERIFY(env->platform.shown.isEmpty());
+
+        QStringList menus;
+        for (QAction* a : p->menuBar()->actions())
+            menus << a->menu()->objectName() + "=" + a->text();
+        QCOMPARE(menus, (QStringList{"mnuFile=&File", "mnuView=&View", "mnuHelp=&Help"}));
+        QStringList items;
+        for (QAction* m : p->menuBar()->actions())
+            for (QAction* a : m->menu()->actions())
+                items << a->objectName() + "=" + a->text();
+        QCOMPARE(items, (QStringList{"mnuFilePrint=&Print", "mnuFileBar0=", "mnuFileSave=&Save to File", "mnuFileBar1=",
+                                      "mnuFileClose=&Close", "mnuViewPrevious=&Previous Page", "mnuViewNext=&Next Page",
+                                      "mnuHelpContents=&Contents", "mnuHelpIndex=Help &Index..."}));
+
+        auto* tb = p->findChild<QToolBar*>("tbToolbar");
+        QVERIFY(tb);
+        QStringList buttons;
+        for (QAction* a : tb->actions())
+            if (!a->isSeparator() && a->property("key").isValid())
+                buttons << a->property("key").toString() + "=" + a->toolTip();
+        QCOMPARE(buttons, (QStringList{"Print=Print Report", "Save=Save Report to Disk", "Previous=Show Previous Page",
+                                        "Next=Show Next Page", "Close=Close Preview Window"}));
+        QCOMPARE(p->button("Print"), p->action("mnuFilePrint"));
+        QVERIFY(p->findChild<QWidget*>("tbClose"));
+
+        QStringList zooms;
+        for (int i = 0; i < p->cboViewSize()->count(); ++i)
+            zooms << p->cboViewSize()->itemText(i);
+        QCOMPARE(zooms, (QStringList{"Page Width", "Whole Page", "150%", "100%", "75%", "50%"}));
+
+        // Fitted to the page width, one page, no navigation.
+        QCOMPARE(p->viewMode(), int16_t(0));
+        QCOMPARE(p->txtPageNum()->text(), QString("Pg 1 of 1"));
+        QVERIFY(p->action("mnuFilePrint")->isEnabled());
+        QVERIFY(!p->action("mnuViewPrevious")->isEnabled());
+        QVERIFY(!p->button("Next")->isEnabled());
+        const double k = p->twipsPerPixel();
+        const int expected = int(std::floor((p->picViewPort()->width() * k - 500) / 1440 / 8.5 * 100 + 0.5));
+        QCOMPARE(p->cboViewSize()->currentText(), QString::number(expected) + "%");
+        QCOMPARE(p->rememberedZoom(), int16_t(expected));
+        QWidget* page = p->picPageImage(1);
+        QCOMPARE(page->property("Tag").toString(), QString("1"));
+        QCOMPARE(page->pos(), QPoint(int(std::lround(250 / k)), int(std::lround(250 / k))));
+        QVERIFY(qAbs(page->width() - 8.5 * expected / 100 * 1440 / k) <= 1);
+        QVERIFY(qAbs(p->ratio() - expected / 100.0) < 0.01);
+        QVERIFY(!p->HScrollBar()->isVisible());
+
+        // The window cannot be made smaller than its least size.
+        p->resize(50, 50);
+        QCOMPARE(p->width(), int(std::ceil(4635 / k)));
+        QCOMPARE(p->height(), int(std::ceil(5745 / k)));
+
+        // A second Print Preview reuses the window.
+        main->action("mnuFilePrintPreview")->trigger();
+        QCOMPARE(main->findChildren<frmPreview*>().size(), qsizetype(1));
+
+        // Close from the toolbar.
+        QPointer<frmPreview> gone = p;
+        p->button("Close")->trigger();
+        QTRY_VERIFY(!gone);
+    }
+
+    void mainWindowGoesWithThePreviewOpen()
+    {
+        frmPreview* p = openPreview();
+        QVERIFY(p);
+        QApplication::setActiveWindow(p);
+        p->cboViewSize()->lineEdit()->setFocus();
+        QTRY_VERIFY(p->cboViewSize()->lineEdit()->hasFocus());
+        p->cboViewSize()->setEditText("100%"); // what a focus change would apply
+        for (frmDocument* d : main->documents())
+            d->setFlags(false, true);
+        main.reset();
+        QVERIFY(env->platform.shown.isEmpty());
+    }
+
+    void zoomBox()
+    {
+        frmPreview* p = openPreview();
+        QVERIFY(p);
+        p->resize(700, 600);
+        QTRY_COMPARE(p->viewMode(), int16_t(0));
+        const double k = p->twipsPerPixel();
+
+        typeZoom(p, "75");
+        QCOMPARE(p->cboViewSize()->currentText(), QString("75%"));
+        QCOMPARE(p->viewMode(), int16_t(2));
+        QCOMPARE(p->rememberedZoom(), int16_t(75));
+        QVERIFY(env->platform.shown.isEmpty());
+
+        for (const char* bad : {"5", "200"}) {
+            env->platform.shown.clear();
+            const QImage before = p->pageImage(1);
+            typeZoom(p, bad);
+            QCOMPARE(env->platform.texts(), QStringList{"Scaling Factor Must be Between 10% - 150%"});
+            QCOMPARE(env->platform.shown.first().buttons, MsgButtons::OK);
+            QCOMPARE(p->cboViewSize()->currentText(), QString("75%"));
+            QCOMPARE(p->rememberedZoom(), int16_t(75));
+            QCOMPARE(p->pageImage(1), before); // the page is still there
+        }
+        env->platform.shown.clear();
+
+        // 150%: the page is larger than the viewport both ways.
+        typeZoom(p, "150");
+        QCOMPARE(p->cboViewSize()->currentText(), QString("150%"));
+        QWidget* page = p->picPageImage(1);
+        QVERIFY(qAbs(page->width() - 1.5 * 12240 / k) <= 1);
+        QVERIFY(qAbs(page->height() - 1.5 * 15840 / k) <= 1);
+        QCOMPARE(p->pageImage(1).size(), page->size());
+        QVERIFY(qAbs(p->ratio() - 1.5) < 1e-9);
+        QScrollBar* h = p->HScrollBar();
+        QScrollBar* v = p->VScrollBar();
+        QVERIFY(h->isVisible() && v->isVisible());
+        QCOMPARE(h->minimum(), -250);
+        QCOMPARE(h->value(), -250);
+        QCOMPARE(h->maximum(), int(std::nearbyint(page->width() * k - p->picViewPort()->width() * k + 250)));
+        QCOMPARE(v->maximum(), int(std::nearbyint(page->height() * k + 250 - p->picViewPort()->height() * k)));
+        // Scrolling moves the page; at the minimum a 250-twip margin is left of it.
+        h->setValue(1000);
+        QCOMPARE(page->x(), int(std::lround(-1000 / k)));
+        h->setValue(h->minimum());
+        QCOMPARE(page->x(), int(std::lround(250 / k)));
+        v->setValue(v->maximum());
+        QCOMPARE(page->y(), int(std::lround(-v->maximum() / k)));
+
+        // 10%: the page fits, no bars.
+        typeZoom(p, "10");
+        QCOMPARE(p->cboViewSize()->currentText(), QString("10%"));
+        QVERIFY(!h->isVisible());
+        QVERIFY(!v->isVisible());
+
+        // Chosen from the list.
+        p->cboViewSize()->setCurrentIndex(1);
+        emit p->cboViewSize()->activated(1);
+        QCOMPARE(p->viewMode(), int16_t(1));
+        const int whole = int(std::floor((p->picViewPort()->height() * k - 500) / 1440 / 11 * 100 + 0.5));
+        QCOMPARE(p->cboViewSize()->currentText(), QString::number(whole) + "%");
+        QCOMPARE(p->pageLeft(), int16_t(std::nearbyint((p->picViewPort()->width() * k - 12240 * whole / 100.0) / 2)));
+        // A fitted view follows the window's size.
+        p->resize(800, 800);
+        const int whole2 = int(std::floor((p->picViewPort()->height() * k - 500) / 1440 / 11 * 100 + 0.5));
+        QVERIFY(whole2 > whole);
+        QCOMPARE(p->cboViewSize()->currentText(), QString::number(whole2) + "%");
+        p->cboViewSize()->setCurrentIndex(2);
+        emit p->cboViewSize()->activated(2);
+        QCOMPARE(p->cboViewSize()->currentText(), QString("150%"));
+        p->resize(750, 700);
+        QCOMPARE(p->cboViewSize()->currentText(), QString("150%"));
+        QVERIFY(env->platform.shown.isEmpty());
+    }
+
+    void placeIsRemembered()
+    {
+        frmPreview* p = openPreview();
+        QVERIFY(p);
+        const double k = p->twipsPerPixel();
+        // First opening: the stored defaults.
+        QCOMPARE(p->size(), QSize(int(std::ceil(4635 / k)), int(std::ceil(5745 / k))));
+        p->move(150, 120);
+        p->resize(520, 610);
+        p->close();
+        QTRY_VERIFY(!preview());
+        QCOMPARE(env->store.read("Preview", "WindowState", "?"), QString("0"));
+        QCOMPARE(env->store.read("Preview", "MainLeft", "?"), QString::number(150 * k));
+        QCOMPARE(env->store.read("Preview", "MainTop", "?"), QString::number(120 * k));
+        QCOMPARE(env->store.read("Preview", "MainWidth", "?"), QString::number(520 * k));
+        QCOMPARE(env->store.read("Preview", "MainHeight", "?"), QString::number(610 * k));
+
+        p = openPreview();
+        QCOMPARE(p->pos(), QPoint(150, 120));
+        QCOMPARE(p->size(), QSize(520, 610));
+        p->showMaximized();
+        QTRY_VERIFY(p->isMaximized());
+        p->close();
+        QTRY_VERIFY(!preview());
+        QCOMPARE(env->store.read("Preview", "WindowState", "?"), QString("2"));
+        QCOMPARE(env->store.read("Preview", "MainLeft", "?"), QString::number(150 * k));
+        p = openPreview();
+        QTRY_VERIFY(p->isMaximized());
+    }
+
+    void printsOneSheet()
+    {
+        const QString pdf = env->path("printed.pdf");
+        usePdfPrinter(pdf);
+        // The main print command was last given three copies.
+        env->platform.printAnswers = {3};
+        main->action("mnuFilePrint")->trigger();
+        QCOMPARE(pdfPages(pdf), 3);
+        main->printer().setCopyCount(3);
+
+        frmPreview* p = openPreview();
+        QVERIFY(p);
+        QFile::remove(pdf);
+        p->button("Print")->trigger();
+        QCOMPARE(pdfPages(pdf), 1);
+        QVERIFY(env->platform.shown.isEmpty());
+        QCOMPARE(main->statusPanel()->text(), QString());
+        // And again from the menu.
+        QFile::remove(pdf);
+        p->action("mnuFilePrint")->trigger();
+        QCOMPARE(pdfPages(pdf), 1);
+    }
+
+    void savesThePdf()
+    {
+        openSample();
+        frmPreview* p = openPreview();
+        QVERIFY(p);
+        const QString pdf = env->path("sheet.pdf");
+        env->platform.saveAnswers = {ScriptedPlatform::chosen(pdf)};
+        p->button("Save")->trigger();
+        QCOMPARE(env->platform.fileRequests.size(), qsizetype(1));
+        const FileDialogRequest req = env->platform.fileRequests.first();
+        QCOMPARE(req.title, QString("Save to File"));
+        QCOMPARE(req.filter, QString("PDF Files (*.pdf)|*.pdf"));
+        QCOMPARE(req.fileName, QString("Pale Ale.pdf"));
+        QVERIFY2(env->platform.shown.isEmpty(), qPrintable(env->platform.texts().join('|')));
+        QCOMPARE(pdfPages(pdf), 1);
+        QCOMPARE(pdfPagePoints(pdf), QSizeF(612, 792)); // the printer's Letter
+        const QString text = run("pdftotext", {pdf, "-"});
+        QVERIFY2(text.contains("Pale Ale"), qPrintable(text));
+        QCOMPARE(text.count("Pale Ale"), 4); // four labels on the sheet
+
+        // Cancelled: nothing written, nothing said.
+        QFile::remove(pdf);
+        env->platform.saveAnswers = {std::nullopt};
+        p->action("mnuFileSave")->trigger();
+        QVERIFY(!QFileInfo::exists(pdf));
+        QVERIFY(env->platform.shown.isEmpty());
+
+        // A folder that does not exist: told why.
+        const QString nowhere = env->path("no/such/folder/sheet.pdf");
+        env->platform.saveAnswers = {ScriptedPlatform::chosen(nowhere)};
+        p->action("mnuFileSave")->trigger();
+        QCOMPARE(env->platform.shown.size(), qsizetype(1));
+        QVERIFY2(env->platform.texts().first().startsWith("The sheet could not be saved to \"" + nowhere + "\": "),
+                 qPrintable(env->platform.texts().first()));
+        QVERIFY(env->platform.texts().first().endsWith("\nAny earlier version of the file is unchanged."));
+        QVERIFY(!QFileInfo::exists(nowhere));
+    }
+
+    void failedSaveKeepsTheOldFile()
+    {
+        openSample();
+        frmPreview* p = openPreview();
+        QVERIFY(p);
+        const QString pdf = env->path("kept.pdf");
+        QFile old(pdf);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("the earlier file");
+        old.close();
+        // A disk that fills up while the PDF is written: files may not grow
+        // past 2 KiB (the sheet with its pictures is far larger).
+        struct rlimit saved;
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        struct rlimit small = saved;
+        small.rlim_cur = 2048;
+        auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        env->platform.saveAnswers = {ScriptedPlatform::chosen(pdf)};
+        p->action("mnuFileSave")->trigger();
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldHandler);
+        QCOMPARE(env->platform.shown.size(), qsizetype(1));
+        QVERIFY2(env->platform.texts().first().startsWith("The sheet could not be saved to \"" + pdf + "\": "),
+                 qPrintable(env->platform.texts().first()));
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("the earlier file"));
+        old.close();
+        // No stray temporary file is left beside it.
+        QCOMPARE(QDir(env->path("")).entryList({"*kept*"}, QDir::Files | QDir::Hidden), QStringList{"kept.pdf"});
+    }
+
+    void showsWhatThePdfGets()
+    {
+        // The sample label (background, pictures, texts, cut marks) printed by
+        // the batch mode and rasterised at the screen's 96 dpi, against the
+        // preview's page at 100% on a printer with the same paper. The border
+        // is left out: its pen is 4 printer pixels a unit on paper and one
+        // screen pixel a unit on screen, by rule, so its thickness differs.
+        openSample();
+        frmDocument* doc = main->activeDocument();
+        doc->border().visible = false;
+        const QString label = env->path("fidelity.ckm");
+        QVERIFY(doc->SaveLabelToFile(label));
+        const QString batchPdf = env->path("batch.pdf");
+        int code = -1;
+        const QString err = run(CORK_BINARY, {"--print-pdf", batchPdf, label}, &code, env->path("home"));
+        QVERIFY2(code == 0, qPrintable(err));
+        const QSizeF pts = pdfPagePoints(batchPdf);
+        QVERIFY(!pts.isEmpty());
+        usePdfPrinter(env->path("printer.pdf"), QPageSize(pts, QPageSize::Point));
+        frmPreview* p = openPreview();
+        QVERIFY(p);
+        QCOMPARE(p->twipsPerPixel(), 15.0);
+        typeZoom(p, "100");
+        QCOMPARE(p->cboViewSize()->currentText(), QString("100%"));
+        QCOMPARE(p->ratio(), 1.0);
+        const QImage shown = p->pageImage(1).convertToFormat(QImage::Format_RGB32);
+
+        run("pdftoppm", {"-r", "96", "-png", "-singlefile", batchPdf, env->path("batch")});
+        const QImage printed = QImage(env->path("batch.png")).convertToFormat(QImage::Format_RGB32);
+        QVERIFY(!printed.isNull());
+        QCOMPARE(shown.size(), printed.size());
+
+        // Every ink pixel of one has ink within one pixel in the other: a
+        // one-pixel pen centred on a line falls on either side of a pixel
+        // edge, and glyphs are hinted differently by poppler and Qt.
+        int inkShown = 0, inkPrinted = 0;
+        const int missShown = unmatched(shown, printed, 1, &inkShown);
+        const int missPrinted = unmatched(printed, shown, 1, &inkPrinted);
+        qInfo("ink %d / %d pixels, unmatched within 1 px: %d / %d", inkShown, inkPrinted, missShown, missPrinted);
+        QVERIFY(inkShown > shown.width() * shown.height() / 4); // four labels on the sheet
+        QVERIFY(qAbs(inkShown - inkPrinted) < inkPrinted / 100);
+        QVERIFY2(missShown < inkShown / 200 && missPrinted < inkPrinted / 200,
+                 qPrintable(QString("%1 and %2 unmatched").arg(missShown).arg(missPrinted)));
+    }
+
+    void sharpOnHighDensityScreens()
+    {
+        frmPreview* p = openPreview();
+        QVERIFY(p);
+        const qreal dpr = p->devicePixelRatioF();
+        typeZoom(p, "50");
+        const QImage& img = p->pageImage(1);
+        QCOMPARE(img.devicePixelRatio(), dpr);
+        QCOMPARE(img.size(), p->picPageImage(1)->size() * dpr);
+        if (qgetenv("QT_SCALE_FACTOR") == "2")
+            QCOMPARE(dpr, 2.0);
+    }
+};
+
+QTEST_MAIN(tst_Preview)
+#include "tst_preview.moc"
