@@ -1,19 +1,27 @@
 #include "SheetLayout.h"
 
+#include <cmath>
+
 namespace sheet {
+
+void Sink::cross(const Params&, double px, double py)
+{
+    segment(px - MarkLength, py, px + MarkLength, py);
+    segment(px, py - MarkLength, px, py + MarkLength);
+}
+
+void Sink::topLine(const Params& p, double px, double py) { segment(px - MarkLength, py, px + p.W + MarkLength, py); }
+
+void Sink::sideLine(const Params& p, double px, double py) { segment(px, py - MarkLength, px, py + p.H + MarkLength); }
 
 namespace {
 
 class Marks {
 public:
     Marks(const Params& p, Sink& s) : m_p(p), m_s(s) {}
-    void cross(double px, double py)
-    {
-        m_s.segment(px - MarkLength, py, px + MarkLength, py);
-        m_s.segment(px, py - MarkLength, px, py + MarkLength);
-    }
-    void topLine(double px, double py) { m_s.segment(px - MarkLength, py, px + m_p.W + MarkLength, py); }
-    void sideLine(double px, double py) { m_s.segment(px, py - MarkLength, px, py + m_p.H + MarkLength); }
+    void cross(double px, double py) { m_s.cross(m_p, px, py); }
+    void topLine(double px, double py) { m_s.topLine(m_p, px, py); }
+    void sideLine(double px, double py) { m_s.sideLine(m_p, px, py); }
     void both(double px, double py)
     {
         topLine(px, py);
@@ -92,21 +100,23 @@ private:
 void walk(const Params& p, Sink& sink)
 {
     Marks marks(p, sink);
-    const double x0 = p.offsetX + p.leftMargin, y0 = p.offsetY + p.topMargin;
-    const double stepX = p.W + p.C, stepY = p.H + p.R;
+    auto at = [&p](double v) { return p.wholePositions ? std::nearbyint(v) : v; };
+    const double x0 = at(p.offsetX + p.leftMargin), y0 = at(p.offsetY + p.topMargin);
+    const double stepX = at(p.W + p.C), stepY = at(p.H + p.R);
+    const double lastX = p.lastX.value_or(p.SW), lastY = p.lastY.value_or(p.SH);
     // A sheet whose steps do not advance would never end.
-    if (!(stepX > 0) || !(stepY > 0))
+    if (!(stepX > 0) || !(stepY > 0) || !std::isfinite(x0) || !std::isfinite(y0))
         return;
     bool firstCol = true;
-    for (double X = x0; X <= p.SW; X += stepX) {
+    for (double X = x0; X <= lastX; X = at(X + stepX)) {
         bool firstRow = true;
-        for (double Y = y0; Y <= p.SH; Y += stepY) {
+        for (double Y = y0; Y <= lastY; Y = at(Y + stepY)) {
             const bool fitsX = X + p.W < p.SW;
             if (!fitsX)
-                X -= p.C;
+                X = at(X - p.C);
             const bool fitsY = Y + p.H < p.SH;
             if (!fitsY)
-                Y -= p.R;
+                Y = at(Y - p.R);
             if (fitsX && fitsY) {
                 sink.label(X, Y);
                 marks.atLabel(X, Y, firstCol, firstRow);
@@ -114,7 +124,7 @@ void walk(const Params& p, Sink& sink)
                 marks.closing(X, Y, firstCol, firstRow, fitsX, fitsY);
             }
             if (!fitsX)
-                X += p.C;
+                X = at(X + p.C);
             firstRow = false;
         }
         sink.columnDone();

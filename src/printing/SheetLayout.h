@@ -1,8 +1,11 @@
 #pragma once
 // Where the labels of one sheet go and which cut marks are drawn, in inches.
 #include <cstdint>
+#include <optional>
 
 namespace sheet {
+
+struct Params;
 
 constexpr double MarkLength = 0.1;
 
@@ -13,6 +16,13 @@ struct Params {
     double offsetX = 0, offsetY = 0;   // printer offsets
     double SW = 0, SH = 0;             // usable width and height of the surface
     int16_t cutmarks = 2;              // 0 none, 1 outside only, 2 inside/outside, 3 fine lines
+
+    // Where the column and row loops stop; the usable width and height unless set.
+    std::optional<double> lastX, lastY;
+    // Positions held as whole numbers (the options dialog's miniature counts in
+    // twips): the start, the steps and every adjusted position are rounded to
+    // the nearest whole number, halves to even.
+    bool wholePositions = false;
 };
 
 class Sink {
@@ -22,6 +32,11 @@ public:
     virtual void label(double X, double Y) = 0;
     // A cut-mark segment.
     virtual void segment(double x1, double y1, double x2, double y2) = 0;
+    // The three cut-mark shapes; by default made of segments MarkLength beyond
+    // the point (a cross) or beyond the label's edge (the lines).
+    virtual void cross(const Params& p, double px, double py);
+    virtual void topLine(const Params& p, double px, double py);
+    virtual void sideLine(const Params& p, double px, double py);
     // The walk has finished a column.
     virtual void columnDone() {}
 };
