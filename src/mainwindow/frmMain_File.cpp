@@ -10,6 +10,7 @@
 #include "Icons.h"
 #include "app/AppContext.h"
 #include "app/LabelSizes.h"
+#include "dialogs/frmOptions.h"
 #include "document/frmDocument.h"
 #include "frmMain.h"
 #include "platform/Platform.h"
@@ -166,10 +167,10 @@ void frmMain::mnuFileLabelSize_Click(int index)
         if (doc)
             doc->setLabelDimensions(preset->type, preset->height, preset->width);
     } else if (doc) {
-        showLabelTypeMenu(doc->getLabelType());
-        m_ctx.platform.message("The label properties dialog is not available yet.", MsgIcon::Information);
+        frmOptions::showOptions(m_ctx, doc, printer(), this);
         if (!v.settingsChanged)
             return;
+        showLabelTypeMenu(doc->getLabelType());
     }
     if (doc)
         doc->resizeLabel();

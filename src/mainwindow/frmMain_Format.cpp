@@ -9,6 +9,7 @@
 
 #include "ComboRules.h"
 #include "app/AppContext.h"
+#include "dialogs/frmOptions.h"
 #include "dialogs/frmTextInput.h"
 #include "document/LabelView.h"
 #include "document/frmDocument.h"
@@ -290,8 +291,7 @@ void frmMain::mnuViewShowGuides_Click()
 
 void frmMain::mnuViewDefineGrid_Click()
 {
-    m_ctx.platform.message("The grid is defined in the options dialog, which is not available yet.",
-                           MsgIcon::Information);
+    frmOptions::showOptions(m_ctx, activeDocument(), printer(), this, frmOptions::TabKeys.indexOf("Grid"));
     if (m_ctx.values.settingsChanged)
         drawGrid();
 }

@@ -26,6 +26,7 @@ struct FileDialogRequest {
     QString defaultExt;
     bool mustExist = false;
     bool overwritePrompt = false;
+    bool executablesOnly = false; // offer only files that can be run
 };
 
 struct FileDialogResult {
@@ -113,6 +114,7 @@ public:
     static QString qtFilter(const QString& vbFilter, int index, QString* selected);
 
 private:
+    QWidget* owner() const;
     QWidget* m_parent = nullptr;
 };
 

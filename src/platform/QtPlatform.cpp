@@ -5,6 +5,7 @@
 #include <QMimeData>
 #include <QColorDialog>
 #include <QDesktopServices>
+#include <QDir>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -43,9 +44,18 @@ QString QtPlatform::qtFilter(const QString& vbFilter, int index, QString* select
     return out.join(";;");
 }
 
+QWidget* QtPlatform::owner() const
+{
+    // A chooser opened from a modal dialog belongs to that dialog, so it comes
+    // up in front of it.
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    return m_parent;
+}
+
 MsgAnswer QtPlatform::messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title)
 {
-    QMessageBox box(m_parent);
+    QMessageBox box(owner());
     box.setWindowTitle(title);
     box.setText(text);
     switch (icon) {
@@ -82,6 +92,8 @@ static std::optional<FileDialogResult> runFileDialog(QWidget* parent, const File
     dlg.setNameFilter(QtPlatform::qtFilter(req.filter, req.filterIndex, &selected));
     if (!selected.isEmpty())
         dlg.selectNameFilter(selected);
+    if (req.executablesOnly)
+        dlg.setFilter(QDir::AllDirs | QDir::Files | QDir::Executable | QDir::NoDotAndDotDot);
     dlg.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dlg.setFileMode(save ? QFileDialog::AnyFile : (req.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile));
     if (!req.defaultExt.isEmpty())
@@ -100,12 +112,12 @@ static std::optional<FileDialogResult> runFileDialog(QWidget* parent, const File
     return r;
 }
 
-std::optional<FileDialogResult> QtPlatform::openFile(const FileDialogRequest& req) { return runFileDialog(m_parent, req, false); }
-std::optional<FileDialogResult> QtPlatform::saveFile(const FileDialogRequest& req) { return runFileDialog(m_parent, req, true); }
+std::optional<FileDialogResult> QtPlatform::openFile(const FileDialogRequest& req) { return runFileDialog(owner(), req, false); }
+std::optional<FileDialogResult> QtPlatform::saveFile(const FileDialogRequest& req) { return runFileDialog(owner(), req, true); }
 
 std::optional<QString> QtPlatform::chooseFolder(const QString& title, const QString& initial)
 {
-    const QString d = QFileDialog::getExistingDirectory(m_parent, title, initial);
+    const QString d = QFileDialog::getExistingDirectory(owner(), title, initial);
     if (d.isEmpty())
         return std::nullopt;
     return d;
@@ -114,7 +126,7 @@ std::optional<QString> QtPlatform::chooseFolder(const QString& title, const QStr
 std::optional<uint32_t> QtPlatform::chooseColor(const QString& title, uint32_t initial)
 {
     QColor start = (initial & 0x80000000u) ? QColor(Qt::white) : toQColor(initial);
-    const QColor c = QColorDialog::getColor(start, m_parent, title);
+    const QColor c = QColorDialog::getColor(start, owner(), title);
     if (!c.isValid())
         return std::nullopt;
     return fromQColor(c);
@@ -122,7 +134,7 @@ std::optional<uint32_t> QtPlatform::chooseColor(const QString& title, uint32_t i
 
 std::optional<int> QtPlatform::printDialog(QPrinter& printer)
 {
-    QPrintDialog dlg(&printer, m_parent);
+    QPrintDialog dlg(&printer, owner());
     dlg.setOption(QAbstractPrintDialog::PrintToFile, true);
     if (dlg.exec() != QDialog::Accepted)
         return std::nullopt;
@@ -135,7 +147,7 @@ std::optional<int> QtPlatform::printDialog(QPrinter& printer)
 
 bool QtPlatform::pageSetupDialog(QPrinter& printer)
 {
-    QPageSetupDialog dlg(&printer, m_parent);
+    QPageSetupDialog dlg(&printer, owner());
     dlg.setWindowTitle("Page Setup");
     return dlg.exec() == QDialog::Accepted;
 }

@@ -22,6 +22,9 @@ public:
     std::deque<std::optional<uint32_t>> colorAnswers;
     std::deque<std::optional<int>> printAnswers;
     QList<FileDialogRequest> fileRequests;
+    std::deque<std::optional<QString>> folderAnswers;
+    QList<QStringList> folderRequests; // title, initial folder
+    int printDialogs = 0;
     QStringList colorTitles;
     QImage clipboard;
     QString clipboardTextValue;
@@ -64,13 +67,21 @@ public:
         fileRequests << req;
         return pop(saveAnswers);
     }
-    std::optional<QString> chooseFolder(const QString&, const QString&) override { return std::nullopt; }
+    std::optional<QString> chooseFolder(const QString& title, const QString& initial) override
+    {
+        folderRequests << QStringList{title, initial};
+        return pop(folderAnswers);
+    }
     std::optional<uint32_t> chooseColor(const QString& title, uint32_t) override
     {
         colorTitles << title;
         return pop(colorAnswers);
     }
-    std::optional<int> printDialog(QPrinter&) override { return pop(printAnswers); }
+    std::optional<int> printDialog(QPrinter&) override
+    {
+        ++printDialogs;
+        return pop(printAnswers);
+    }
     bool pageSetupDialog(QPrinter&) override { return false; }
     bool clipboardHasText() override { return !clipboardTextValue.isNull(); }
     bool clipboardHasImage() override { return !clipboard.isNull(); }

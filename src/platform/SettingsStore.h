@@ -2,6 +2,7 @@
 // Per-user store of text values addressed by section and key.
 #include <QMap>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 class QSettings;
@@ -58,6 +59,14 @@ public:
     bool contains(const QString& section, const QString& key) const
     {
         return m_values.contains(section + '\n' + key);
+    }
+    // Every key written, as "section/key", sorted.
+    QStringList keys() const
+    {
+        QStringList l;
+        for (auto it = m_values.begin(); it != m_values.end(); ++it)
+            l << QString(it.key()).replace('\n', '/');
+        return l;
     }
 
 private:

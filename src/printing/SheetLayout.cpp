@@ -6,18 +6,24 @@
 
 namespace sheet {
 
+void Sink::cross(const Params&, double px, double py)
+{
+    segment(px - MarkLength, py, px + MarkLength, py);
+    segment(px, py - MarkLength, px, py + MarkLength);
+}
+
+void Sink::topLine(const Params& p, double px, double py) { segment(px - MarkLength, py, px + p.W + MarkLength, py); }
+
+void Sink::sideLine(const Params& p, double px, double py) { segment(px, py - MarkLength, px, py + p.H + MarkLength); }
+
 namespace {
 
 class Marks {
 public:
     Marks(const Params& p, Sink& s) : m_p(p), m_s(s) {}
-    void cross(double px, double py)
-    {
-        m_s.segment(px - MarkLength, py, px + MarkLength, py);
-        m_s.segment(px, py - MarkLength, px, py + MarkLength);
-    }
-    void topLine(double px, double py) { m_s.segment(px - MarkLength, py, px + m_p.W + MarkLength, py); }
-    void sideLine(double px, double py) { m_s.segment(px, py - MarkLength, px, py + m_p.H + MarkLength); }
+    void cross(double px, double py) { m_s.cross(m_p, px, py); }
+    void topLine(double px, double py) { m_s.topLine(m_p, px, py); }
+    void sideLine(double px, double py) { m_s.sideLine(m_p, px, py); }
     void both(double px, double py)
     {
         topLine(px, py);
@@ -152,22 +158,26 @@ bool walk(const Params& p, Sink& sink)
     if (pl.tooBig())
         return false;
     Marks marks(p, sink);
-    const double stepX = p.W + p.C, stepY = p.H + p.R;
+    auto at = [&p](double v) { return p.wholePositions ? std::nearbyint(v) : v; };
+    const double stepX = at(p.W + p.C), stepY = at(p.H + p.R);
+    if (!(stepX > 0) || !(stepY > 0))
+        return true;
+    const double lastX = p.lastX.value_or(p.SW), lastY = p.lastY.value_or(p.SH);
     bool firstCol = pl.skippedColumns == 0;
     if (pl.skippedColumns > 0)
         sink.columnsSkipped(pl.skippedColumns);
-    for (double X = pl.startX; X <= p.SW; X += stepX) {
+    for (double X = at(pl.startX); X <= lastX; X = at(X + stepX)) {
         bool firstRow = pl.skippedRows == 0;
         if (pl.skippedRows > 0)
             sink.rowsSkipped(pl.skippedRows);
-        for (double Y = pl.startY; Y <= p.SH; Y += stepY) {
+        for (double Y = at(pl.startY); Y <= lastY; Y = at(Y + stepY)) {
             const double rowY = Y;
             const bool fitsX = X + p.W < p.SW;
             if (!fitsX)
-                X -= p.C;
+                X = at(X - p.C);
             const bool fitsY = Y + p.H < p.SH;
             if (!fitsY)
-                Y -= p.R;
+                Y = at(Y - p.R);
             if (fitsX && fitsY) {
                 sink.label(X, Y);
                 marks.atLabel(X, Y, firstCol, firstRow);
@@ -175,7 +185,7 @@ bool walk(const Params& p, Sink& sink)
                 marks.closing(X, Y, firstCol, firstRow, fitsX, fitsY);
             }
             if (!fitsX)
-                X += p.C;
+                X = at(X + p.C);
             firstRow = false;
             // A label of no height past the last row would stand still.
             if (!(Y + stepY > rowY))

@@ -2,8 +2,11 @@
 // Where the labels of one sheet go and which cut marks are drawn, in inches.
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 
 namespace sheet {
+
+struct Params;
 
 constexpr double MarkLength = 0.1;
 
@@ -17,6 +20,13 @@ struct Params {
     // How far a label's drawing reaches right of and below its corner, when its
     // items stick out of it (0: the label's own size).
     double reachX = 0, reachY = 0;
+
+    // Where the column and row loops stop; the usable width and height unless set.
+    std::optional<double> lastX, lastY;
+    // Positions held as whole numbers (the options dialog's miniature counts in
+    // twips): the start, the steps and every adjusted position are rounded to
+    // the nearest whole number, halves to even.
+    bool wholePositions = false;
 };
 
 // More labels than any real sheet holds: such a layout comes from a mistyped
@@ -43,6 +53,11 @@ public:
     virtual void label(double X, double Y) = 0;
     // A cut-mark segment.
     virtual void segment(double x1, double y1, double x2, double y2) = 0;
+    // The three cut-mark shapes; by default made of segments MarkLength beyond
+    // the point (a cross) or beyond the label's edge (the lines).
+    virtual void cross(const Params& p, double px, double py);
+    virtual void topLine(const Params& p, double px, double py);
+    virtual void sideLine(const Params& p, double px, double py);
     // The walk has finished a column.
     virtual void columnDone() {}
     // Columns (rows of every column) off the surface that were passed over.

@@ -12,6 +12,7 @@
 #include <QScreen>
 
 #include "app/Startup.h"
+#include "dialogs/frmOptions.h"
 #include "document/LabelView.h"
 #include "document/frmDocument.h"
 #include "mainwindow/frmMain.h"
@@ -267,6 +268,49 @@ private slots:
         p->close();
         for (frmDocument* d : m.documents())
             d->setFlags(false, true);
+        QVERIFY(m.close());
+    }
+
+    // The options dialog over the main window, its title as the window
+    // manager shows it, and a picture of its first page.
+    void optionsDialogOnScreen()
+    {
+        TestEnv env(true);
+        frmMain m(env.ctx);
+        m.Form_Load();
+        m.show();
+        QVERIFY(framed(&m));
+        m.printer().setPageSize(QPageSize(QPageSize::Letter));
+        m.printer().setPageOrientation(QPageLayout::Portrait);
+        m.LoadNewDoc();
+        frmDocument* d = m.activeDocument();
+        d->setLabelDimensions(2, 2.5, 3.5);
+        d->setTopMargin(0.5);
+        d->setLeftMargin(0.5);
+        d->setRowSpace(0.25);
+        d->setColumnSpace(0.25);
+        d->setCutmarks(2);
+
+        QString title;
+        bool shot = false;
+        std::function<void()> look = [&] {
+            auto* o = qobject_cast<frmOptions*>(QApplication::activeModalWidget());
+            if (!o || !framed(o)) {
+                QTimer::singleShot(50, look);
+                return;
+            }
+            QTest::qWait(300);
+            title = wmName(o);
+            const QImage img = QGuiApplication::primaryScreen()->grabWindow(0).toImage().copy(o->frameGeometry());
+            const QString out = qEnvironmentVariable("CORK_OPTIONS_SCREENSHOT");
+            shot = !img.isNull() && (out.isEmpty() || img.save(out));
+            o->cmdCancel_Click();
+        };
+        QTimer::singleShot(0, look);
+        m.action("mnuFileLabelSize2")->trigger();
+        QCOMPARE(title, QString("Options"));
+        QVERIFY(shot);
+        d->setFlags(false, true);
         QVERIFY(m.close());
     }
 };

@@ -1,0 +1,170 @@
+#include "OptionsRules.h"
+
+#include <cmath>
+
+#include "LabelSizes.h"
+#include "Module1.h"
+
+namespace options {
+
+bool holdsInches(Box box) { return box != Box::GridWidth && box != Box::GridHeight; }
+
+double leadingNumber(const QString& text, QChar decimalSeparator)
+{
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    QString number;
+    if (i < n && (text[i] == '-' || text[i] == '+'))
+        number += text[i++];
+    bool digits = false;
+    while (i < n && text[i].isDigit() && text[i].unicode() < 128) {
+        number += text[i++];
+        digits = true;
+    }
+    if (i < n && text[i] == decimalSeparator) {
+        ++i;
+        number += '.';
+        while (i < n && text[i].isDigit() && text[i].unicode() < 128) {
+            number += text[i++];
+            digits = true;
+        }
+    }
+    if (!digits)
+        return 0;
+    bool ok = false;
+    const double v = number.toDouble(&ok);
+    // A run of digits too long for a double reads as nothing rather than infinity.
+    return ok && std::isfinite(v) ? v : 0;
+}
+
+QString formatInches(double inches, QChar decimalSeparator)
+{
+    if (!std::isfinite(inches))
+        return "0.0";
+    // A hair added before rounding so that 2.675 (stored as 2.67499...) shows 2.68.
+    const double scaled = inches * 100;
+    const double hundredths = std::round(scaled + std::copysign(1e-7, scaled));
+    const bool negative = hundredths < 0;
+    const double a = std::fabs(hundredths);
+    const double whole = std::floor(a / 100);
+    const int frac = int(a - whole * 100);
+    QString s = QString::number(whole, 'f', 0) + decimalSeparator;
+    if (frac % 10 == 0)
+        s += QString::number(frac / 10);
+    else
+        s += QString::asprintf("%02d", frac);
+    return negative ? "-" + s : s;
+}
+
+Verdict check(Box box, double v, const Paper& paper)
+{
+    auto bad = [](const char* msg, double reset) { return Verdict{false, msg, reset}; };
+    const double halfW = paper.width / 2, halfH = paper.height / 2;
+    switch (box) {
+    case Box::CustomWidth:
+        if (v > paper.width)
+            return bad("Width Cannot Exceed the Paper Width", paper.width - 0.75);
+        if (v <= 0)
+            return bad("Width Must be Greater than 0.0", 2);
+        break;
+    case Box::CustomHeight:
+        if (v > paper.height)
+            return bad("Height Cannot Exceed the Paper Height", paper.height - 0.75);
+        if (v <= 0)
+            return bad("Height Must be Greater than 0.0", 2);
+        break;
+    case Box::TopMargin:
+        if (v > halfH)
+            return bad("Top Margin Cannot Exceed 1/2 the Paper Height", 0);
+        if (v <= -0.5)
+            return bad("Top Margin Must be Greater than -0.5", 0);
+        break;
+    case Box::LeftMargin:
+        if (v > halfW)
+            return bad("Left Margin Cannot Exceed 1/2 the Paper Width", 0);
+        if (v <= -0.5)
+            return bad("Left Margin Must be Greater than -0.5", 0);
+        break;
+    case Box::RowSpace:
+        if (v > halfH)
+            return bad("Row Spacing Cannot Exceed 1/2 the Paper Height", 0);
+        if (v < 0)
+            return bad("Row Spacing May Not Be Less than 0.0", 0);
+        break;
+    case Box::ColumnSpace:
+        if (v > halfW)
+            return bad("Column Spacing Cannot Exceed 1/2 the Paper Width", 0);
+        if (v < 0)
+            return bad("Column Spacing May Not Be Less than 0.0", 0);
+        break;
+    case Box::GridWidth:
+        if (v > 500)
+            return bad("Maximum Grid Width is 500, Reset to Default", 120);
+        if (v <= 2)
+            return bad("Grid Width Must be Greater than 2, Reset to Default", 120);
+        break;
+    case Box::GridHeight:
+        if (v > 500)
+            return bad("Maximum Grid Height is 500, Reset to Default", 120);
+        if (v <= 2)
+            return bad("Grid Height Must be Greater than 2, Reset to Default", 120);
+        break;
+    }
+    return {};
+}
+
+LeaveResult leaveBox(Box box, const QString& text, const Paper& paper, QChar decimalSeparator)
+{
+    LeaveResult r{text, {}};
+    double v = leadingNumber(text, decimalSeparator);
+    if (v == 0)
+        r.text = "0";
+    const Verdict verdict = check(box, v, paper);
+    if (!verdict.ok) {
+        r.message = verdict.message;
+        v = verdict.resetTo;
+        r.text = QString::number(v);
+    }
+    if (holdsInches(box))
+        r.text = formatInches(v, decimalSeparator);
+    return r;
+}
+
+int16_t numericKey(const QString& typed, Box box, QChar decimalSeparator)
+{
+    if (typed.size() != 1 || typed[0].unicode() > 0x7FFF)
+        return 0;
+    return Module1::filterNumericKey(int16_t(typed[0].unicode()), holdsInches(box), decimalSeparator, nullptr);
+}
+
+TypeChoice labelTypeChoice(int16_t type, QChar decimalSeparator)
+{
+    TypeChoice c;
+    if (const labelsizes::Preset* p = labelsizes::forType(type)) {
+        c.fillsSize = true;
+        c.height = formatInches(p->height, decimalSeparator);
+        c.width = formatInches(p->width, decimalSeparator);
+        c.sizeEditable = false;
+    }
+    return c;
+}
+
+QString deactivateTemplateQuestion(const QString& templateFile)
+{
+    return "Deactivate Template file: '" + templateFile + "'?";
+}
+
+QList<QPoint> gridDots(int widthTwips, int heightTwips, int stepX, int stepY)
+{
+    QList<QPoint> dots;
+    if (stepX <= 0 || stepY <= 0)
+        return dots;
+    for (int x = 0; x <= widthTwips; x += stepX)
+        for (int y = 0; y <= heightTwips; y += stepY)
+            dots << QPoint(x, y);
+    return dots;
+}
+
+} // namespace options

@@ -1,0 +1,20 @@
+#pragma once
+// The printer test page: two rulers in inches measured from the origin of the
+// printable area, so that the user can see where the printer really puts a
+// given distance, and the program's picture and name as a sample.
+#include <QImage>
+#include <QSizeF>
+
+class DrawingSurface;
+
+namespace testpage {
+
+// Draws the page and ends the document. A failing step (no printer) is skipped
+// and the next one runs; nothing is reported.
+void print(DrawingSurface& s, const QImage& picture, QSizeF pictureInches, QChar decimalSeparator);
+
+// The sample picture: the program's icon at one inch square.
+QImage samplePicture(const QString& dataDir);
+constexpr double SampleInches = 1.0;
+
+} // namespace testpage

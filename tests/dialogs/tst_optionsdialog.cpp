@@ -1,0 +1,592 @@
+// The options dialog as a person uses it: keys typed into its boxes, Tab to
+// leave them, clicks on its options and buttons, Ctrl+Tab between the pages;
+// and reached from the main window's commands.
+#include <QtTest>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+#include "dialogs/frmOptions.h"
+#include "document/LabelDocument.h"
+#include "document/frmDocument.h"
+#include "mainwindow/frmMain.h"
+#include "support/TestEnv.h"
+
+using options::Box;
+
+class tst_OptionsDialog : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestEnv> env;
+    std::unique_ptr<QPrinter> printer;
+    std::unique_ptr<LabelDocument> doc;
+    std::unique_ptr<frmOptions> dlg;
+
+    void open(bool withDocument = true, int tab = 0)
+    {
+        dlg = std::make_unique<frmOptions>(env->ctx, withDocument ? doc.get() : nullptr, *printer, nullptr);
+        dlg->selectTab(tab);
+        dlg->Form_Load();
+        dlg->show();
+        dlg->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(dlg.get()));
+    }
+    template <class T> T* child(const QString& name)
+    {
+        T* w = dlg->findChild<T*>(name);
+        if (!w)
+            qFatal("no control %s", qPrintable(name));
+        return w;
+    }
+    QLineEdit* edit(const QString& name) { return child<QLineEdit>(name); }
+
+    // Clicks into a box, selects all it holds and types over it.
+    void typeInto(QLineEdit* box, const QString& text)
+    {
+        QTest::mouseClick(box, Qt::LeftButton);
+        QTRY_VERIFY(box->hasFocus());
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        if (text.isEmpty())
+            QTest::keyClick(box, Qt::Key_Delete);
+        else
+            QTest::keyClicks(box, text);
+    }
+    void tabAway()
+    {
+        QWidget* from = QApplication::focusWidget();
+        QVERIFY(from);
+        QTest::keyClick(from, Qt::Key_Tab);
+        QTRY_VERIFY(QApplication::focusWidget() != from);
+    }
+    void click(const QString& name)
+    {
+        auto* b = child<QAbstractButton>(name);
+        QVERIFY2(b->isEnabled() && b->isVisible(), qPrintable(name));
+        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
+    }
+
+private slots:
+    void init()
+    {
+        env = std::make_unique<TestEnv>();
+        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(env->path("out.pdf"));
+        printer->setPageSize(QPageSize(QPageSize::Letter));
+        printer->setPageOrientation(QPageLayout::Portrait);
+        doc = std::make_unique<LabelDocument>(env->values, env->platform, env->fixed);
+    }
+    void cleanup()
+    {
+        dlg.reset();
+        doc.reset();
+        printer.reset();
+        env.reset();
+    }
+
+    void controlsAndTheirTexts()
+    {
+        open();
+        QCOMPARE(dlg->windowTitle(), QString("Options"));
+        QTabWidget* tabs = dlg->tabStrip();
+        QCOMPARE(tabs->count(), 4);
+        QCOMPARE(tabs->tabText(0), QString("Default Label Specs"));
+        QCOMPARE(tabs->tabText(1), QString("Border Defaults"));
+        QCOMPARE(tabs->tabText(2), QString("Grids && Guides")); // shown as "Grids & Guides"
+        QCOMPARE(tabs->tabText(3), QString("File Locations"));
+        QCOMPARE(frmOptions::TabKeys, QStringList({"Label Specs", "Border", "Grid", "Locations"}));
+        QCOMPARE(child<QRadioButton>("optLabelType0")->text(), QString("Default &Beer Label"));
+        QCOMPARE(child<QRadioButton>("optLabelType2")->text(), QString("&Custom Label Size"));
+        QCOMPARE(child<QRadioButton>("optCutmarks2")->text(), QString("Inside/Outside"));
+        QCOMPARE(child<QRadioButton>("optOrientation2")->text(), QString("Landscape"));
+        QCOMPARE(child<QPushButton>("SetupButton")->text(), QString("Printer &Setup"));
+        QCOMPARE(child<QPushButton>("cmdPrintTest")->text(), QString("Printer Test"));
+        QCOMPARE(child<QPushButton>("cmdApply")->text(), QString("&Apply"));
+        QCOMPARE(child<QPushButton>("cmdDefaults")->text(), QString("Set To &Defaults"));
+        QComboBox* widths = child<QComboBox>("cboBorderWidth");
+        QStringList items;
+        for (int i = 0; i < widths->count(); ++i)
+            items << widths->itemText(i);
+        QCOMPARE(items.join(' '), QString("1 2 3 4 5 6 8 10 12 14 16 18 20 25 30 35 40"));
+        QCOMPARE(child<QRadioButton>("optGuide1")->text(), QString("Upper Left Reference - Measure from Upper Left"));
+        QCOMPARE(child<QPushButton>("cmdChgDir4")->text(), QString("Change"));
+        // Only the selected page is enabled.
+        QVERIFY(tabs->widget(0)->isEnabled());
+        QVERIFY(!tabs->widget(1)->isEnabled());
+    }
+
+    void loadsFromTheDocumentOrTheDefaults()
+    {
+        doc->setLabelDimensions(2, 2.5, 3.125);
+        doc->setTopMargin(0.5);
+        doc->setLeftMargin(0.333);
+        doc->setRowSpace(0);
+        doc->setColumnSpace(0.125);
+        doc->setCutmarks(3);
+        env->values.templateFile = "Stout.ckm";
+        open();
+        QCOMPARE(edit("txtCustomHeight")->text(), QString("2.5"));
+        QCOMPARE(edit("txtCustomWidth")->text(), QString("3.13"));
+        QCOMPARE(edit("txtTopMargin")->text(), QString("0.5"));
+        QCOMPARE(edit("txtLeftMargin")->text(), QString("0.33"));
+        QCOMPARE(edit("txtRowSpace")->text(), QString("0.0"));
+        QCOMPARE(edit("txtColumnSpace")->text(), QString("0.13"));
+        QVERIFY(child<QRadioButton>("optLabelType2")->isChecked());
+        QVERIFY(child<QRadioButton>("optCutmarks3")->isChecked());
+        QVERIFY(child<QRadioButton>("optOrientation1")->isChecked());
+        QVERIFY(edit("txtCustomWidth")->isEnabled());
+        QCOMPARE(dlg->lblPaperSize()->text(), QString(" 8.5 x 11 in"));
+        // Filling the dialog asks nothing about the template.
+        QVERIFY(env->platform.shown.isEmpty());
+        QCOMPARE(edit("txtDir3")->text(), QString("Stout.ckm"));
+        QVERIFY(!dlg->locationsChanged());
+
+        // Without a document: the defaults, a beer label fills the size boxes.
+        env->values.labelType = 0;
+        env->values.topMargin = 0.25;
+        env->values.borderVisible = false;
+        env->values.borderStyle = "Oval";
+        env->values.borderWidth = 5;
+        env->values.gridWidth = 60;
+        env->values.guideSetting = 2;
+        env->values.settingsChanged = true;
+        open(false);
+        QVERIFY(!env->values.settingsChanged);
+        QCOMPARE(edit("txtCustomHeight")->text(), QString("3.75"));
+        QCOMPARE(edit("txtCustomWidth")->text(), QString("3.0"));
+        QVERIFY(!edit("txtCustomWidth")->isEnabled());
+        QCOMPARE(edit("txtTopMargin")->text(), QString("0.25"));
+        QCOMPARE(edit("txtLeftMargin")->text(), QString("0"));
+        QVERIFY(child<QRadioButton>("optCutmarks2")->isChecked());
+        QVERIFY(!child<QCheckBox>("chkBorder")->isChecked());
+        QCOMPARE(child<QComboBox>("cboBorderStyle")->currentText(), QString("Oval"));
+        QCOMPARE(child<QComboBox>("cboBorderWidth")->currentText(), QString("5"));
+        QCOMPARE(edit("txtGridWidth")->text(), QString("60"));
+        QVERIFY(child<QRadioButton>("optGuide2")->isChecked());
+        QCOMPARE(edit("txtDir0")->text(), env->values.labelFolder);
+    }
+
+    void numericKeyFilter()
+    {
+        // A "." system: "," is refused with a beep, "." passes; letters never.
+        env->values.decimalSeparator = '.';
+        open();
+        typeInto(edit("txtTopMargin"), "0,5");
+        QCOMPARE(edit("txtTopMargin")->text(), QString("05"));
+        QCOMPARE(env->platform.beeps, 1);
+        typeInto(edit("txtTopMargin"), "0.5x-");
+        QCOMPARE(edit("txtTopMargin")->text(), QString("0.5"));
+        QCOMPARE(env->platform.beeps, 3);
+        QTest::keyClick(edit("txtTopMargin"), Qt::Key_Backspace);
+        QCOMPARE(edit("txtTopMargin")->text(), QString("0."));
+        QCOMPARE(env->platform.beeps, 3);
+        // The grid boxes take whole numbers only.
+        dlg->selectTab(2);
+        typeInto(edit("txtGridWidth"), "1.5");
+        QCOMPARE(edit("txtGridWidth")->text(), QString("15"));
+        QCOMPARE(env->platform.beeps, 4);
+
+        // A "," system: "," passes, "." is refused.
+        env->values.decimalSeparator = ',';
+        env->platform.beeps = 0;
+        open();
+        typeInto(edit("txtLeftMargin"), "0,5");
+        QCOMPARE(edit("txtLeftMargin")->text(), QString("0,5"));
+        QCOMPARE(env->platform.beeps, 0);
+        QTest::keyClicks(edit("txtLeftMargin"), ".a");
+        QCOMPARE(edit("txtLeftMargin")->text(), QString("0,5"));
+        QCOMPARE(env->platform.beeps, 2);
+        tabAway();
+        QCOMPARE(edit("txtLeftMargin")->text(), QString("0,5"));
+        QVERIFY(env->platform.shown.isEmpty());
+    }
+
+    void checksEachBoxWhenLeft()
+    {
+        open();
+        click("optLabelType2");
+        typeInto(edit("txtCustomHeight"), "11");
+        tabAway();
+        QCOMPARE(edit("txtCustomHeight")->text(), QString("11.0"));
+        QVERIFY(env->platform.shown.isEmpty());
+
+        typeInto(edit("txtCustomHeight"), "11.01");
+        tabAway();
+        QCOMPARE(env->platform.texts(), QStringList({"Height Cannot Exceed the Paper Height"}));
+        QCOMPARE(env->platform.shown[0].title, QString("Corkcrafter 2"));
+        QCOMPARE(edit("txtCustomHeight")->text(), QString("10.25"));
+
+        typeInto(edit("txtCustomWidth"), "");
+        tabAway();
+        QCOMPARE(env->platform.texts().last(), QString("Width Must be Greater than 0.0"));
+        QCOMPARE(edit("txtCustomWidth")->text(), QString("2.0"));
+
+        // The minus sign cannot be typed; a margin read from a label file can
+        // still be negative, and is checked when the box is left.
+        env->platform.shown.clear();
+        edit("txtTopMargin")->setText("-0.5");
+        QTest::mouseClick(edit("txtTopMargin"), Qt::LeftButton);
+        tabAway();
+        QCOMPARE(env->platform.texts(), QStringList({"Top Margin Must be Greater than -0.5"}));
+        QCOMPARE(edit("txtTopMargin")->text(), QString("0.0"));
+        edit("txtTopMargin")->setText("-0.49");
+        QTest::mouseClick(edit("txtTopMargin"), Qt::LeftButton);
+        tabAway();
+        QCOMPARE(env->platform.texts().size(), 1);
+        QCOMPARE(edit("txtTopMargin")->text(), QString("-0.49"));
+
+        typeInto(edit("txtRowSpace"), "5.5");
+        tabAway();
+        QCOMPARE(env->platform.texts().size(), 1);
+        typeInto(edit("txtRowSpace"), "5.51");
+        tabAway();
+        QCOMPARE(env->platform.texts().last(), QString("Row Spacing Cannot Exceed 1/2 the Paper Height"));
+        QCOMPARE(edit("txtRowSpace")->text(), QString("0.0"));
+
+        dlg->selectTab(2);
+        typeInto(edit("txtGridWidth"), "");
+        tabAway();
+        QCOMPARE(env->platform.texts().last(), QString("Grid Width Must be Greater than 2, Reset to Default"));
+        QCOMPARE(edit("txtGridWidth")->text(), QString("120"));
+        typeInto(edit("txtGridHeight"), "500");
+        tabAway();
+        QCOMPARE(edit("txtGridHeight")->text(), QString("500"));
+        typeInto(edit("txtGridHeight"), "501");
+        tabAway();
+        QCOMPARE(env->platform.texts().last(), QString("Maximum Grid Height is 500, Reset to Default"));
+        QCOMPARE(edit("txtGridHeight")->text(), QString("120"));
+    }
+
+    void enterCommitsOnlyCheckedValues()
+    {
+        // OK pressed with Enter while a box still has the focus: the box is
+        // checked first, so the document never gets an out-of-range value.
+        open();
+        click("optLabelType2");
+        typeInto(edit("txtCustomWidth"), "99");
+        QTest::keyClick(edit("txtCustomWidth"), Qt::Key_Return);
+        QCOMPARE(env->platform.texts(), QStringList({"Width Cannot Exceed the Paper Width"}));
+        QCOMPARE(doc->getLabelWidth(), 7.75);
+        QCOMPARE(env->store.read("Settings", "Label Width", ""), QString("7.75"));
+    }
+
+    void applyCommitsTheSelectedPageOnly()
+    {
+        open();
+        // Edit the border page, then go on to the grid page and apply there.
+        QTest::keyClick(dlg.get(), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(dlg->selectedTabKey(), QString("Border"));
+        click("chkBorder");
+        QVERIFY(!child<QComboBox>("cboBorderStyle")->isEnabled());
+        QVERIFY(!child<QLabel>("lblColor")->isEnabled());
+        QTest::keyClick(dlg.get(), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(dlg->selectedTabKey(), QString("Grid"));
+        QVERIFY(!dlg->tabStrip()->widget(1)->isEnabled());
+        typeInto(edit("txtGridWidth"), "240");
+        tabAway();
+        click("optGuide1");
+        click("cmdApply");
+        QCOMPARE(env->store.keys(), QStringList({"Settings/Grid Height", "Settings/Grid Width"}));
+        QCOMPARE(env->store.read("Settings", "Grid Width", ""), QString("240"));
+        QCOMPARE(env->values.gridWidth, int16_t(240));
+        QCOMPARE(env->values.guideSetting, int16_t(1));
+        QVERIFY(env->values.borderVisible);
+        QVERIFY(env->values.settingsChanged);
+
+        // "Set To Defaults" puts 120 back in both boxes.
+        click("cmdDefaults");
+        QCOMPARE(edit("txtGridWidth")->text(), QString("120"));
+        QCOMPARE(edit("txtGridHeight")->text(), QString("120"));
+        QCOMPARE(dlg->gridPreview()->dotCount(),
+                 (dlg->gridPreview()->twips().width() / 120 + 1) * (dlg->gridPreview()->twips().height() / 120 + 1));
+
+        // Ctrl+Tab on the last page wraps to the first, Ctrl+Shift+Tab back.
+        QTest::keyClick(dlg.get(), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(dlg->selectedTabKey(), QString("Locations"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(dlg->selectedTabKey(), QString("Label Specs"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(dlg->selectedTabKey(), QString("Locations"));
+    }
+
+    void applyOfTheLabelPage()
+    {
+        open();
+        click("optLabelType2");
+        typeInto(edit("txtCustomWidth"), "2.5");
+        typeInto(edit("txtCustomHeight"), "1.25");
+        typeInto(edit("txtTopMargin"), "0.5");
+        typeInto(edit("txtLeftMargin"), "0.25");
+        typeInto(edit("txtRowSpace"), "0.1");
+        typeInto(edit("txtColumnSpace"), "0.2");
+        tabAway();
+        click("optCutmarks1");
+        click("optOrientation2");
+        click("cmdApply");
+        QCOMPARE(env->store.keys(),
+                 QStringList({"Settings/Cutmarks", "Settings/Label ColumnSpace", "Settings/Label Height",
+                              "Settings/Label LeftMargin", "Settings/Label RowSpace", "Settings/Label TopMargin",
+                              "Settings/Label Type", "Settings/Label Width"}));
+        QCOMPARE(env->store.read("Settings", "Label Type", ""), QString("2"));
+        QCOMPARE(env->store.read("Settings", "Label Width", ""), QString("2.5"));
+        QCOMPARE(env->store.read("Settings", "Label Height", ""), QString("1.25"));
+        QCOMPARE(env->store.read("Settings", "Label RowSpace", ""), QString("0.1"));
+        QCOMPARE(env->store.read("Settings", "Cutmarks", ""), QString("1"));
+        QCOMPARE(doc->getLabelType(), int16_t(2));
+        QCOMPARE(doc->getLabelWidth(), 2.5);
+        QCOMPARE(doc->getLabelHeight(), 1.25);
+        QCOMPARE(doc->getTopMargin(), 0.5);
+        QCOMPARE(doc->getLeftMargin(), 0.25);
+        QCOMPARE(doc->getRowSpace(), 0.1);
+        QCOMPARE(doc->getColumnSpace(), 0.2);
+        QCOMPARE(doc->getCutmarks(), int16_t(1));
+        QCOMPARE(env->values.columnSpace, 0.2);
+        QCOMPARE(env->values.labelWidth, 2.5);
+        QCOMPARE(printer->pageLayout().orientation(), QPageLayout::Landscape);
+
+        // Cancel commits nothing.
+        open();
+        typeInto(edit("txtTopMargin"), "1");
+        tabAway();
+        click("cmdCancel");
+        QCOMPARE(doc->getTopMargin(), 0.5);
+    }
+
+    void labelTypesAndTheTemplateQuestion()
+    {
+        env->values.templateFile = "Stout.ckm";
+        open();
+        click("optLabelType1");
+        QCOMPARE(edit("txtCustomHeight")->text(), QString("4.0"));
+        QCOMPARE(edit("txtCustomWidth")->text(), QString("5.0"));
+        QVERIFY(!edit("txtCustomHeight")->isEnabled());
+        QCOMPARE(env->platform.texts(), QStringList({"Deactivate Template file: 'Stout.ckm'?"}));
+        QCOMPARE(env->platform.shown[0].buttons, MsgButtons::YesNo);
+        QCOMPARE(env->values.templateFile, QString("Stout.ckm")); // answered No
+
+        click("optLabelType2");
+        QVERIFY(edit("txtCustomHeight")->isEnabled());
+        QCOMPARE(edit("txtCustomHeight")->text(), QString("4.0"));
+        QCOMPARE(env->platform.texts().size(), 2);
+
+        env->platform.answers.push_back(MsgAnswer::Yes);
+        click("optLabelType0");
+        QCOMPARE(edit("txtCustomHeight")->text(), QString("3.75"));
+        QCOMPARE(env->values.templateFile, QString());
+        QCOMPARE(edit("txtDir3")->text(), QString());
+        QVERIFY(env->store.contains("Settings", "Template File"));
+        QCOMPARE(env->store.read("Settings", "Template File", "x"), QString());
+        // No template any more: no question.
+        click("optLabelType1");
+        QCOMPARE(env->platform.texts().size(), 3);
+    }
+
+    void miniatureFollowsTheBoxes()
+    {
+        open();
+        SheetPicture* page = dlg->page();
+        QCOMPARE(page->pageTwips(), QSizeF(2040, 2640));
+        QCOMPARE(page->drawing().labels.size(), size_t(4)); // beer labels on Letter
+        click("optLabelType2");
+        typeInto(edit("txtCustomWidth"), "2");
+        typeInto(edit("txtCustomHeight"), "1");
+        QCOMPARE(page->drawing().labels.size(), size_t(4 * 10)); // while typing
+        const int before = page->redraws();
+        typeInto(edit("txtCustomHeight"), "");
+        QCOMPARE(page->redraws(), before);
+        QCOMPARE(page->drawing().labels.size(), size_t(4 * 10));
+        QTest::keyClicks(edit("txtCustomHeight"), "0");
+        QCOMPARE(page->redraws(), before);
+        QTest::keyClicks(edit("txtCustomHeight"), "0.5");
+        QCOMPARE(page->drawing().labels.size(), size_t(4 * 21));
+        // A label larger than 16 bits of twips and margins: nothing fits.
+        edit("txtCustomWidth")->setText("99999");
+        QVERIFY(page->drawing().labels.empty());
+
+        click("optCutmarks0");
+        QCOMPARE(dlg->cutmarks(), int16_t(0));
+        edit("txtCustomWidth")->setText("3");
+        QVERIFY(page->drawing().marks.empty());
+        click("optCutmarks3");
+        QVERIFY(!page->drawing().marks.empty());
+
+        click("optOrientation2");
+        QCOMPARE(printer->pageLayout().orientation(), QPageLayout::Landscape);
+        QCOMPARE(page->pageTwips(), QSizeF(2640, 2040));
+        QVERIFY(page->width() > page->height());
+        QCOMPARE(dlg->lblPaperSize()->text(), QString(" 11 x 8.5 in"));
+
+        // Printer Setup: a cancelled dialog redraws nothing; OK redraws.
+        const int r = page->redraws();
+        click("SetupButton");
+        QCOMPARE(env->platform.printDialogs, 1);
+        QCOMPARE(page->redraws(), r);
+        env->platform.printAnswers.push_back(1);
+        click("SetupButton");
+        QCOMPARE(page->redraws(), r + 1);
+    }
+
+    void borderPage()
+    {
+        open(true, 1);
+        click("chkBorder");
+        QVERIFY(!child<QComboBox>("cboBorderWidth")->isEnabled());
+        click("chkBorder");
+        QVERIFY(child<QComboBox>("cboBorderWidth")->isEnabled());
+        auto* swatch = static_cast<ColorSwatch*>(child<QLabel>("picBorderColor"));
+        QTest::mouseClick(swatch, Qt::LeftButton);
+        QCOMPARE(env->platform.colorTitles, QStringList({"Border Color"}));
+        QCOMPARE(swatch->color(), 0u); // cancelled
+        env->platform.colorAnswers.push_back(0x0000FFu);
+        QTest::mouseClick(swatch, Qt::LeftButton);
+        QCOMPARE(swatch->color(), 0x0000FFu);
+
+        QComboBox* width = child<QComboBox>("cboBorderWidth");
+        QTest::mouseClick(width->lineEdit(), Qt::LeftButton);
+        QTest::keyClick(width->lineEdit(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(width->lineEdit(), "x");
+        tabAway();
+        QCOMPARE(width->currentText(), QString("12"));
+        QTest::mouseClick(width->lineEdit(), Qt::LeftButton);
+        QTest::keyClick(width->lineEdit(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(width->lineEdit(), "7");
+        tabAway();
+        child<QComboBox>("cboBorderStyle")->setCurrentText("Square");
+        click("cmdApply");
+        QCOMPARE(env->store.keys(), QStringList({"Settings/Border", "Settings/Border Color", "Settings/Border Style",
+                                                 "Settings/Border Width"}));
+        QCOMPARE(env->store.read("Settings", "Border", ""), QString("True"));
+        QCOMPARE(env->store.read("Settings", "Border Color", ""), QString("255"));
+        QCOMPARE(env->store.read("Settings", "Border Width", ""), QString("7"));
+        QCOMPARE(env->values.borderWidth, int16_t(7));
+        QCOMPARE(env->values.borderStyle, QString("Square"));
+        QCOMPARE(env->values.borderColor, 0x0000FFu);
+    }
+
+    void locationsPage()
+    {
+        open(true, 3);
+        env->platform.folderAnswers.push_back(std::nullopt);
+        click("cmdChgDir0");
+        QCOMPARE(env->platform.folderRequests.last(), QStringList({"Select Startup Label Folder", env->values.labelFolder}));
+        QCOMPARE(edit("txtDir0")->text(), env->values.labelFolder);
+        QVERIFY(!dlg->locationsChanged());
+        env->platform.folderAnswers.push_back(QString("/srv/labels"));
+        click("cmdChgDir0");
+        QCOMPARE(edit("txtDir0")->text(), QString("/srv/labels"));
+        QVERIFY(dlg->locationsChanged());
+        click("cmdChgDir1");
+        QCOMPARE(env->platform.folderRequests.last()[0], QString("Select Startup Graphics Folder"));
+        click("cmdChgDir2");
+        QCOMPARE(env->platform.folderRequests.last()[0], QString("Select Startup Template Folder"));
+
+        env->platform.openAnswers.push_back(ScriptedPlatform::chosen("/t/Templates/Stout.ckm"));
+        click("cmdChgDir3");
+        const FileDialogRequest t = env->platform.fileRequests.last();
+        QCOMPARE(t.title, QString("Select Startup Corkcrafter Template"));
+        QCOMPARE(t.filter, QString("Corkcrafter Files (*.ckm)|*.ckm"));
+        QCOMPARE(t.initialDir, env->values.templateFolder);
+        QVERIFY(t.mustExist);
+        QCOMPARE(edit("txtDir3")->text(), QString("Stout.ckm"));
+
+        env->platform.openAnswers.push_back(ScriptedPlatform::chosen("/usr/bin/pinta"));
+        click("cmdChgDir4");
+        const FileDialogRequest e = env->platform.fileRequests.last();
+        QCOMPARE(e.title, QString("Select the Graphics Editor Program"));
+        QCOMPARE(e.initialDir, QString("/usr/bin"));
+        QVERIFY(e.executablesOnly);
+        QCOMPARE(edit("txtDir4")->text(), QString("/usr/bin/pinta"));
+
+        click("cmdOK");
+        QVERIFY(!dlg->isVisible());
+        QCOMPARE(env->values.labelFolder, QString("/srv/labels"));
+        QCOMPARE(env->values.templateFile, QString("Stout.ckm"));
+        QCOMPARE(env->store.read("Settings", "Graphics Editor", ""), QString("/usr/bin/pinta"));
+        QCOMPARE(env->store.keys().size(), 5);
+    }
+
+    void printerTestPageToPdf()
+    {
+        open();
+        click("cmdPrintTest");
+        QFileInfo pdf(env->path("out.pdf"));
+        QVERIFY(pdf.exists());
+        QVERIFY(pdf.size() > 1000);
+        QProcess text;
+        text.start("pdftotext", {pdf.filePath(), "-"});
+        if (!text.waitForFinished(30000) || text.exitCode() != 0)
+            QSKIP("pdftotext is not available to read the page back");
+        const QString out = QString::fromUtf8(text.readAllStandardOutput());
+        QVERIFY2(out.contains("Printer Test Page") && out.contains("Corkcrafter 2\u2122"), qPrintable(out));
+        QVERIFY(env->platform.shown.isEmpty());
+    }
+
+    void fromTheMainWindow()
+    {
+        frmMain main(env->ctx);
+        main.Form_Load();
+        main.resize(900, 700);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        main.printer().setPageSize(QPageSize(QPageSize::Letter));
+        main.printer().setPageOrientation(QPageLayout::Portrait);
+        main.LoadNewDoc();
+        frmDocument* d = main.activeDocument();
+        QVERIFY(d);
+
+        // Runs `drive` on the options dialog once it is up and modal.
+        QStringList seen;
+        auto whenShown = [&](std::function<void(frmOptions*)> drive) {
+            QTimer::singleShot(0, this, [&seen, drive] {
+                frmOptions* o = nullptr;
+                QTRY_VERIFY((o = qobject_cast<frmOptions*>(QApplication::activeModalWidget())));
+                seen << o->windowTitle() + "|" + o->selectedTabKey();
+                drive(o);
+            });
+        };
+
+        // "Select" on the toolbar is the Label Properties command.
+        QCOMPARE(main.button("Select"), main.action("mnuFileLabelSize2"));
+        whenShown([](frmOptions* o) {
+            o->optLabelType_Click(2);
+            o->box(Box::CustomWidth)->setText("2");
+            o->box(Box::CustomHeight)->setText("1.5");
+            o->cmdOK_Click();
+        });
+        main.action("mnuFileLabelSize2")->trigger();
+        QCOMPARE(seen, QStringList({"Options|Label Specs"}));
+        QCOMPARE(d->getLabelWidth(), 2.0);
+        QCOMPARE(d->surfaceWidth(), 2880); // resized on return
+        QVERIFY(!main.action("mnuFileLabelSize0")->isChecked());
+
+        // Cancel: the flag stays clear and the label as it was.
+        whenShown([](frmOptions* o) {
+            o->box(Box::CustomWidth)->setText("3");
+            o->cmdCancel_Click();
+        });
+        main.action("mnuFileLabelSize2")->trigger();
+        QVERIFY(!env->values.settingsChanged);
+        QCOMPARE(d->getLabelWidth(), 2.0);
+
+        // Define Grid opens on the grid page.
+        whenShown([](frmOptions* o) {
+            o->box(Box::GridWidth)->setText("60");
+            o->cmdOK_Click();
+        });
+        main.action("mnuViewDefineGrid")->trigger();
+        QCOMPARE(seen.last(), QString("Options|Grid"));
+        QCOMPARE(env->values.gridWidth, int16_t(60));
+        QVERIFY(env->platform.shown.isEmpty());
+        d->setFlags(false, true);
+    }
+};
+
+QTEST_MAIN(tst_OptionsDialog)
+#include "tst_optionsdialog.moc"
