@@ -2,6 +2,7 @@
 // desktop_e2e.sh): where the main window comes back after closing, the exact
 // titles the window manager shows, and the Window menu's tiling on screen.
 #include <QtTest>
+#include <QStandardPaths>
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -11,6 +12,7 @@
 #include <QPrinter>
 #include <QScreen>
 
+#include "app/AppContext.h"
 #include "app/Startup.h"
 #include "dialogs/frmOptions.h"
 #include "document/LabelView.h"
@@ -311,6 +313,87 @@ private slots:
         QCOMPARE(title, QString("Options"));
         QVERIFY(shot);
         d->setFlags(false, true);
+        QVERIFY(m.close());
+    }
+
+    // Pictures through the system clipboard with another program (xclip): one
+    // put there from outside pastes as a picture and survives saving and
+    // reopening; one copied here reads back outside as an image and the
+    // descriptor text.
+    void clipboardWithOtherPrograms()
+    {
+        if (QStandardPaths::findExecutable("xclip").isEmpty() || QStandardPaths::findExecutable("xdotool").isEmpty())
+            QSKIP("xclip or xdotool is not installed (scripts/test installs them)");
+        TestEnv env(true);
+        // Scripted dialogs, the real clipboard.
+        struct RealClipboard : ScriptedPlatform {
+            QtPlatform qt;
+            bool clipboardHasText() override { return qt.clipboardHasText(); }
+            bool clipboardHasImage() override { return qt.clipboardHasImage(); }
+            QImage clipboardImage() override { return qt.clipboardImage(); }
+            QString clipboardText() override { return qt.clipboardText(); }
+            void setClipboard(const QString& t, const QImage& i) override { qt.setClipboard(t, i); }
+        } platform;
+        AppContext ctx{env.values, platform, env.store, env.real, env.ctx.paths};
+        frmMain m(ctx);
+        m.Form_Load();
+        m.show();
+        QVERIFY(framed(&m));
+        m.LoadNewDoc();
+
+        QImage stripes(40, 20, QImage::Format_RGB32);
+        stripes.fill(QColor(200, 0, 0));
+        for (int x = 20; x < 40; ++x)
+            for (int y = 0; y < 20; ++y)
+                stripes.setPixel(x, y, qRgb(0, 0, 200));
+        const QString png = env.path("outside.png");
+        QVERIFY(stripes.save(png));
+        // xclip stays in the background, serving the clipboard until someone else owns it.
+        QCOMPARE(QProcess::execute("xclip", {"-selection", "clipboard", "-t", "image/png", "-i", png}), 0);
+        QVERIFY(QTest::qWaitFor([&] { return platform.clipboardHasImage(); }, 5000));
+        QVERIFY(!platform.clipboardHasText());
+
+        m.action("mnuEditPaste")->trigger();
+        frmDocument* d = m.activeDocument();
+        QCOMPARE(d->graphics().size(), size_t(1));
+        const GraphicItem& pasted = d->graphics().begin()->second;
+        QCOMPARE(pasted.path(), QString());
+        QCOMPARE(pasted.picture.size(), QSize(40, 20));
+        QCOMPARE(QColor(pasted.picture.pixel(5, 5)), QColor(200, 0, 0));
+        const QString label = env.path("pasted.ckm");
+        QVERIFY(d->SaveLabelToFile(label));
+
+        m.LoadNewDoc();
+        frmDocument* again = m.activeDocument();
+        again->LoadFile(label);
+        QCOMPARE(again->graphics().size(), size_t(1));
+        const GraphicItem& back = again->graphics().begin()->second;
+        QCOMPARE(back.picture.size(), QSize(40, 20));
+        QCOMPARE(QColor(back.picture.pixel(30, 5)), QColor(0, 0, 200));
+
+        // Copied here with a real Ctrl+C from the X server (the clipboard is
+        // taken at the time of the user's key), read outside while this
+        // program serves it.
+        again->selectGraphic(again->graphics().begin()->first);
+        m.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&m));
+        QCOMPARE(QProcess::execute("xdotool", {"key", "ctrl+c"}), 0);
+        QVERIFY(QTest::qWaitFor([&] { return platform.clipboardHasText(); }, 5000));
+        auto readOutside = [](const QString& type) {
+            QProcess xclip;
+            xclip.start("xclip", {"-o", "-selection", "clipboard", "-t", type});
+            QTest::qWaitFor([&] { return xclip.state() == QProcess::NotRunning; }, 10000);
+            return xclip.readAllStandardOutput();
+        };
+        const QImage outside = QImage::fromData(readOutside("image/png"));
+        QCOMPARE(outside.size(), QSize(40, 20));
+        QCOMPARE(QColor(outside.pixel(30, 5)), QColor(0, 0, 200));
+        const QString text = QString::fromUtf8(readOutside("UTF8_STRING"));
+        QVERIFY2(text.startsWith("CKMGraphic-   600   300"), qPrintable(text));
+        QVERIFY2(text.endsWith(".bmp"), qPrintable(text)); // the bitmap written at the save
+
+        for (frmDocument* doc : m.documents())
+            doc->setFlags(false, true);
         QVERIFY(m.close());
     }
 };
