@@ -1,5 +1,5 @@
 #pragma once
-// "Options": the label specification of the active document (or of new
+// "Options": the label size and sheet layout of the active document (or of new
 // documents) and the program-wide defaults for border, grid, guides and file
 // locations, on four pages. Apply commits only the page whose tab is selected.
 //

@@ -468,7 +468,7 @@ TextFormat LabelDocument::currentTextFormat() const
 LabelDocument::Snapshot LabelDocument::snapshot() const
 {
     Snapshot s;
-    s.spec = m_spec;
+    s.label = m_spec;
     s.border = m_border;
     s.borderStyle = valBorderStyle;
     s.backColor = m_backColor;
@@ -484,8 +484,8 @@ LabelDocument::Snapshot LabelDocument::snapshot() const
 void LabelDocument::restore(const Snapshot& s)
 {
     SelectNothing();
-    const bool resized = s.spec.LabelWidth != m_spec.LabelWidth || s.spec.LabelHeight != m_spec.LabelHeight;
-    m_spec = s.spec;
+    const bool resized = s.label.LabelWidth != m_spec.LabelWidth || s.label.LabelHeight != m_spec.LabelHeight;
+    m_spec = s.label;
     m_border = s.border;
     valBorderStyle = s.borderStyle;
     m_backColor = s.backColor;

@@ -177,7 +177,7 @@ public:
     // copied), and putting such a copy back. Selection, flags and guides are
     // not content; restoring leaves nothing selected.
     struct Snapshot {
-        LabelSpec spec;
+        LabelSpec label;
         BorderSpec border;
         QString borderStyle;
         ColorValue backColor = 0;

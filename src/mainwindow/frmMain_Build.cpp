@@ -13,7 +13,7 @@
 #include <QToolButton>
 #include <span>
 
-#include "Icons.h"
+#include "app/Icons.h"
 #include "app/AppContext.h"
 #include "frmMain.h"
 

@@ -7,7 +7,7 @@
 #include <QMdiSubWindow>
 #include <QPrinter>
 
-#include "Icons.h"
+#include "app/Icons.h"
 #include "app/AppContext.h"
 #include "app/LabelSizes.h"
 #include "dialogs/frmOptions.h"

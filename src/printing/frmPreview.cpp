@@ -22,7 +22,7 @@
 #include "app/AppContext.h"
 #include "app/WindowPlacement.h"
 #include "document/LabelDocument.h"
-#include "mainwindow/Icons.h"
+#include "app/Icons.h"
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
 
