@@ -59,6 +59,7 @@ frmMain::frmMain(AppContext& ctx) : m_ctx(ctx)
     m_txtCmdLine = new QLineEdit(this);
     m_txtCmdLine->setObjectName("txtCmdLine");
     m_txtCmdLine->hide();
+    connect(m_txtCmdLine, &QLineEdit::textChanged, this, &frmMain::txtCmdLine_Change);
 
     m_timTipOfTheDay = new QTimer(this);
     m_timTipOfTheDay->setObjectName("timTipOfTheDay");
