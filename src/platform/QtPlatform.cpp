@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
-#include <QDesktopServices>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -12,9 +11,9 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
-#include <QUrl>
 
 #include "SafeFile.h"
+#include "dialogs/frmHelp.h"
 #include "app/Module1.h"
 
 namespace {
@@ -169,12 +168,9 @@ bool QtPlatform::startProcess(const QString& program, const QStringList& args, b
     return true;
 }
 
-bool QtPlatform::showHelp(const QString& helpFile, const QString& topic)
+bool QtPlatform::htmlHelp(const QString& helpFile, HelpCommand command, int data)
 {
-    QUrl url = QUrl::fromLocalFile(helpFile);
-    if (!topic.isEmpty())
-        url.setFragment(topic);
-    return QDesktopServices::openUrl(url);
+    return frmHelp::display(*this, helpFile, command, data);
 }
 
 void QtPlatform::processEvents() { QApplication::processEvents(); }
