@@ -54,7 +54,9 @@ CommandLine CommandLine::parse(const QStringList& args)
         return c;
     }
     // Anything else is handed to the main window as one text, as typed.
-    QString text = args.join(' ').trimmed();
+    QStringList rest = args;
+    c.newInstance = rest.removeAll("--new-instance") > 0;
+    QString text = rest.join(' ').trimmed();
     // The shell has usually removed quotes already; a quoted path still opens.
     if (text.size() >= 2 && text.startsWith('"') && text.endsWith('"') && !text.startsWith("\\"))
         text = text.mid(1, text.size() - 2);
@@ -65,12 +67,17 @@ CommandLine CommandLine::parse(const QStringList& args)
 QString CommandLine::usage()
 {
     return QStringLiteral(
-        "Usage: corkcrafter [LABEL.ckm]\n"
+        "Usage: corkcrafter [--new-instance] [LABEL.ckm]\n"
+        "       corkcrafter [--new-instance] 'LABEL DESCRIPTION'\n"
         "       corkcrafter --print-pdf OUT.pdf [--copies N] [--allow-missing-pictures] LABEL.ckm\n"
         "\n"
         "Corkcrafter designs bottle labels and prints sheets of them.\n"
         "\n"
         "  LABEL.ckm             open this label file at start-up\n"
+        "  LABEL DESCRIPTION     put text items on the first, empty label (below)\n"
+        "  --new-instance        start a copy of its own; without it a copy that is\n"
+        "                        already running opens the label (or takes the\n"
+        "                        description) in its window, and this one ends\n"
         "  --print-pdf OUT.pdf   print sheets of LABEL.ckm to a PDF file and exit;\n"
         "                        needs no display\n"
         "  --copies N            number of sheets to print (default 1)\n"
@@ -79,5 +86,21 @@ QString CommandLine::usage()
         "                        loaded (it is left out); without it such a label\n"
         "                        fails and no PDF is written\n"
         "  --help                show this help and exit\n"
-        "  --version             show the version and exit\n");
+        "  --version             show the version and exit\n"
+        "\n"
+        "Label description\n"
+        "  A command line that starts with a backslash describes texts, each part\n"
+        "  written as\n"
+        "      \\<position><size>\"<text>\"\n"
+        "  <position>  T top quarter, C centre, B bottom quarter of the label (upper\n"
+        "              case); any other character keeps the previous part's height\n"
+        "  <size>      the font size in points in the four characters after the\n"
+        "              letter (\" 24 \", \"12.5\"); missing or below 8 gives 18\n"
+        "  <text>      the text, in double quotes\n"
+        "  Each text is centred across the label and broken once, at a blank in its\n"
+        "  second half, when it is wider than three quarters of the label. Another\n"
+        "  part with the same letter goes below the one before it. Quote the whole\n"
+        "  description for the shell, for example:\n"
+        "\n"
+        "      corkcrafter '\\T 24\"Pale Ale\" \\C 14\"Brewed in May\" \\B 10\"Home Brew\"'\n");
 }

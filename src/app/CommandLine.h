@@ -11,6 +11,7 @@ struct CommandLine {
     QString labelFile;  // label to print in batch mode
     int copies = 1;
     bool allowMissingPictures = false; // batch: print even when a picture cannot be loaded
+    bool newInstance = false;  // start a copy of its own instead of handing over to a running one
     QString error;      // for Error: one line telling what is wrong
 
     static CommandLine parse(const QStringList& args); // args without the program name

@@ -13,20 +13,32 @@
 #ifndef CORKCRAFTER_SOURCE_DATA_DIR
 #define CORKCRAFTER_SOURCE_DATA_DIR ""
 #endif
+#ifndef CORKCRAFTER_BUILD_HELP_DIR
+#define CORKCRAFTER_BUILD_HELP_DIR ""
+#endif
 
 AppPaths AppPaths::standard()
 {
-    AppPaths p;
-    const QString exeDir = QCoreApplication::applicationDirPath();
-    const QString installed = QDir::cleanPath(exeDir + "/../share/corkcrafter");
-    if (QFileInfo::exists(installed + "/TipOfDay.fil"))
-        p.dataDir = installed;
-    else
-        p.dataDir = QStringLiteral(CORKCRAFTER_SOURCE_DATA_DIR);
+    AppPaths p = forExecutableDir(QCoreApplication::applicationDirPath());
     QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (docs.isEmpty())
         docs = QDir::homePath();
     p.workBase = docs + "/Corkcrafter";
+    return p;
+}
+
+AppPaths AppPaths::forExecutableDir(const QString& exeDir)
+{
+    AppPaths p;
+    const QString installed = QDir::cleanPath(exeDir + "/../share/corkcrafter");
+    // Installed, everything is under <prefix>/share/corkcrafter; run from the
+    // build tree, the data is the source tree's and the manual the build's.
+    if (QFileInfo::exists(installed + "/TipOfDay.fil")) {
+        p.dataDir = installed;
+    } else {
+        p.dataDir = QStringLiteral(CORKCRAFTER_SOURCE_DATA_DIR);
+        p.helpDir = QStringLiteral(CORKCRAFTER_BUILD_HELP_DIR);
+    }
     return p;
 }
 

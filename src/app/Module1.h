@@ -19,8 +19,12 @@ inline constexpr const char* ProgramTitle = "Corkcrafter 2";
 struct AppPaths {
     QString dataDir;   // tips, help, icons, samples
     QString workBase;  // parent of Labels, Graphics, Template
-    QString helpFile() const { return dataDir + "/help/Corkcrafter2.html"; }
+    QString helpDir;   // the compiled user manual; dataDir/help when empty
+    QString helpFile() const { return (helpDir.isEmpty() ? dataDir + "/help" : helpDir) + "/Corkcrafter2.qch"; }
     static AppPaths standard(); // resolved from the executable and the user's folders
+    // The data and help folders for a program in exeDir: <exeDir>/../share/corkcrafter
+    // when installed there, else the source and build trees it was built from.
+    static AppPaths forExecutableDir(const QString& exeDir);
 };
 
 struct ProgramValues {

@@ -1,9 +1,11 @@
 // corkcrafter: a label designer for home brewers and wine makers.
 #include <QApplication>
+#include <QDir>
 #include <cstdio>
 
 #include "AppContext.h"
 #include "CommandLine.h"
+#include "SingleInstance.h"
 #include "Startup.h"
 #include "document/TextMeasure.h"
 #include "mainwindow/frmMain.h"
@@ -50,6 +52,13 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     configureApplication();
+
+    // A copy already running takes this command line and this start ends.
+    SingleInstance instance(cl.newInstance ? QString() : SingleInstance::standardSocketPath());
+    if (instance.start(SingleInstance::forHandOff(cl.handOff, QDir::currentPath())) ==
+        SingleInstance::Outcome::HandedOver)
+        return 0;
+
     ProgramValues values;
     QtPlatform platform;
     IniSettingsStore store;
@@ -57,5 +66,6 @@ int main(int argc, char** argv)
     AppContext ctx{values, platform, store, measurer, AppPaths::standard()};
     frmMain* main = Main(ctx, cl.handOff);
     platform.setParentWidget(main);
+    instance.setReceiver([main](const QString& text) { main->handOffFromAnotherStart(text); });
     return app.exec();
 }

@@ -1,17 +1,88 @@
 #include "frmSplash.h"
 
+#include <QCloseEvent>
+#include <QFrame>
 #include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QScreen>
 #include <QSvgRenderer>
 #include <QTimer>
+#include <QVBoxLayout>
 
-frmSplash::frmSplash(const QString& dataDir, int milliseconds) : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), m_dataDir(dataDir)
+#include "app/Module1.h"
+#include "app/VersionInfo.h"
+
+frmSplash::frmSplash(const QString& dataDir, int milliseconds)
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
     setObjectName("frmSplash");
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(460, 260);
+    setFixedSize(500, 280);
+    QPalette pal = palette();
+    pal.setColor(QPalette::WindowText, QColor(0xf5, 0xe6, 0xc8));
+    setPalette(pal);
+
+    auto* frame = new QFrame(this);
+    frame->setObjectName("Frame1");
+    frame->setFrameShape(QFrame::Box);
+    frame->setStyleSheet("#Frame1 { border: 1px solid rgba(245,230,200,120); }");
+
+    auto* imgLogo = new QLabel(frame);
+    imgLogo->setObjectName("imgLogo");
+    QPixmap logo(128, 128);
+    logo.fill(Qt::transparent);
+    {
+        QPainter p(&logo);
+        QSvgRenderer svg(dataDir + "/icons/corkcrafter.svg");
+        if (svg.isValid())
+            svg.render(&p, QRectF(0, 0, 128, 128));
+    }
+    imgLogo->setPixmap(logo);
+
+    auto make = [&](const char* name, const QString& text, double scale = 1.0, bool bold = false) {
+        auto* l = new QLabel(text, frame);
+        l->setObjectName(name);
+        QFont f = l->font();
+        f.setPointSizeF(f.pointSizeF() * scale);
+        f.setBold(bold);
+        l->setFont(f);
+        return l;
+    };
+    QLabel* company = make("lblCompanyProduct", versioninfo::CompanyName, 1.1);
+    QLabel* product = make("lblProductName", ProgramTitle, 2.4, true);
+    QLabel* tm = make("lblTradeMark", "TM", 0.8);
+    tm->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    QLabel* version = make("lblVersion", "Version " + versioninfo::majorMinor(), 1.1);
+    QLabel* copyright = make("lblCopyright", versioninfo::Copyright, 0.9);
+    QLabel* warning = make("lblWarning", versioninfo::LegalTrademarks, 0.8);
+    warning->setWordWrap(true);
+    make("lblCompany", "")->hide();
+
+    // "TM" right after the product name, however wide the name is.
+    auto* titleRow = new QHBoxLayout;
+    titleRow->setSpacing(0);
+    titleRow->addWidget(product);
+    titleRow->addWidget(tm);
+    titleRow->addStretch(1);
+    auto* text = new QVBoxLayout;
+    text->addWidget(company);
+    text->addLayout(titleRow);
+    text->addWidget(version);
+    text->addStretch(1);
+    text->addWidget(copyright);
+    auto* top = new QHBoxLayout;
+    top->addWidget(imgLogo, 0, Qt::AlignTop);
+    top->addLayout(text, 1);
+    auto* inner = new QVBoxLayout(frame);
+    inner->addLayout(top, 1);
+    inner->addWidget(warning);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(8, 8, 8, 8);
+    outer->addWidget(frame);
+
     if (const QScreen* s = QGuiApplication::primaryScreen())
         move(s->geometry().center() - rect().center());
     m_timer = new QTimer(this);
@@ -21,28 +92,19 @@ frmSplash::frmSplash(const QString& dataDir, int milliseconds) : QWidget(nullptr
     connect(m_timer, &QTimer::timeout, this, &QWidget::close);
 }
 
+QLabel* frmSplash::label(const char* name) const { return findChild<QLabel*>(name); }
+
+void frmSplash::closeEvent(QCloseEvent* e)
+{
+    m_timer->stop();
+    e->accept();
+}
+
 void frmSplash::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient g(0, 0, 0, height());
     g.setColorAt(0, QColor(0x7a, 0x1f, 0x2b));
     g.setColorAt(1, QColor(0x3b, 0x0d, 0x14));
     p.fillRect(rect(), g);
-    QSvgRenderer logo(m_dataDir + "/icons/corkcrafter.svg");
-    if (logo.isValid())
-        logo.render(&p, QRectF(28, 60, 128, 128));
-    p.setPen(QColor(0xf5, 0xe6, 0xc8));
-    QFont f = font();
-    f.setPointSize(26);
-    f.setBold(true);
-    p.setFont(f);
-    p.drawText(QRect(170, 70, 280, 50), Qt::AlignLeft | Qt::AlignVCenter, "Corkcrafter");
-    f.setPointSize(11);
-    f.setBold(false);
-    p.setFont(f);
-    p.drawText(QRect(170, 120, 280, 60), Qt::AlignLeft | Qt::TextWordWrap,
-               QString("Version %1\nLabels for home brewers and wine makers").arg(CORKCRAFTER_VERSION));
-    p.setPen(QColor(0xf5, 0xe6, 0xc8, 120));
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
 }

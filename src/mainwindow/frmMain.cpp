@@ -20,6 +20,7 @@
 #include "app/AppContext.h"
 #include "app/Settings.h"
 #include "app/WindowPlacement.h"
+#include "dialogs/frmTip.h"
 #include "document/frmDocument.h"
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
@@ -59,13 +60,17 @@ frmMain::frmMain(AppContext& ctx) : m_ctx(ctx)
     m_txtCmdLine = new QLineEdit(this);
     m_txtCmdLine->setObjectName("txtCmdLine");
     m_txtCmdLine->hide();
+    connect(m_txtCmdLine, &QLineEdit::textChanged, this, &frmMain::txtCmdLine_Change);
 
     m_timTipOfTheDay = new QTimer(this);
     m_timTipOfTheDay->setObjectName("timTipOfTheDay");
     m_timTipOfTheDay->setInterval(100);
     m_timTipOfTheDay->setSingleShot(true);
-    // The tip of the day is shown from here once its window exists.
-    connect(m_timTipOfTheDay, &QTimer::timeout, this, [this] { m_timTipOfTheDay->stop(); });
+    connect(m_timTipOfTheDay, &QTimer::timeout, this, [this] {
+        m_timTipOfTheDay->stop();
+        if (settings::readInt32(m_ctx.store, "Main", "Show Tips at Startup", 1) == 1)
+            frmTip::showTip(m_ctx, this);
+    });
 }
 
 frmMain::~frmMain()

@@ -60,6 +60,10 @@ public:
     void saveDocument(frmDocument* doc, int index);
     QString cmdLineFileName;
     void handOffCommandLine(const QString& text);
+    // The command line of a later start of the program, as start-up would
+    // take it; the window comes to the front.
+    void handOffFromAnotherStart(const QString& text);
+    void txtCmdLine_Change();
 
     // --- edit (frmMain_Edit.cpp)
     void mnuEditDelete_Click();

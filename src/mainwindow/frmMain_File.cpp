@@ -1,14 +1,17 @@
 // File commands: new, open, save, recent files, label size, printing, and the
 // command line handed over at start-up.
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPrinter>
+#include <QTimer>
 
 #include "app/Icons.h"
 #include "app/AppContext.h"
+#include "app/LabelDescription.h"
 #include "app/LabelSizes.h"
 #include "dialogs/frmOptions.h"
 #include "document/frmDocument.h"
@@ -211,12 +214,47 @@ void frmMain::handOffCommandLine(const QString& text)
     if (t.isEmpty())
         return;
     if (t.startsWith('\\')) {
-        // A label description; it becomes text items once that reader exists.
         m_txtCmdLine->setText(t);
         return;
     }
     cmdLineFileName = t;
     mnuFileOpen_Click();
+}
+
+void frmMain::handOffFromAnotherStart(const QString& text)
+{
+    // A dialog of ours is open: its answer comes first.
+    if (QApplication::activeModalWidget() || QApplication::activePopupWidget()) {
+        QTimer::singleShot(250, this, [this, text] { handOffFromAnotherStart(text); });
+        return;
+    }
+    // Start-up always has a first label for a description to go on.
+    if (!activeDocument() && text.trimmed().startsWith('\\'))
+        LoadNewDoc();
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+    handOffCommandLine(text);
+}
+
+// Whatever is written into the box is processed once, and the box emptied.
+void frmMain::txtCmdLine_Change()
+{
+    const QString t = m_txtCmdLine->text();
+    frmDocument* doc = activeDocument();
+    if (!doc) {
+        if (!t.isEmpty())
+            m_txtCmdLine->clear();
+        return;
+    }
+    if (t.isEmpty())
+        return;
+    if (!t.startsWith('\\'))
+        mnuFileOpen_Click(); // a name written here is not trusted: the user chooses
+    else
+        description::apply(*doc, t);
+    m_txtCmdLine->clear();
 }
 
 QPrinter& frmMain::printer()

@@ -6,7 +6,10 @@
 #include <QScrollBar>
 
 #include "app/AppContext.h"
+#include "app/ShowHelp.h"
 #include "app/WindowPlacement.h"
+#include "dialogs/frmAbout.h"
+#include "dialogs/frmTip.h"
 #include "document/frmDocument.h"
 #include "frmMain.h"
 #include "platform/Platform.h"
@@ -62,24 +65,17 @@ void frmMain::mnuWindow_Click()
     }
 }
 
-void frmMain::mnuHelpContents_Click() { m_ctx.platform.showHelp(m_ctx.paths.helpFile(), QString()); }
-void frmMain::mnuHelpIndex_Click() { m_ctx.platform.showHelp(m_ctx.paths.helpFile(), "index"); }
-void frmMain::mnuHelpSearch_Click() { m_ctx.platform.showHelp(m_ctx.paths.helpFile(), "search"); }
-
-void frmMain::mnuHelpTip_Click()
+void frmMain::mnuHelpContents_Click()
 {
-    m_ctx.platform.message("Tips of the day are not available yet.", MsgIcon::Information);
+    ShowHelp::showHelpTopic(m_ctx.platform, m_ctx.paths.helpFile(), ShowHelp::MainWindowContext);
 }
+void frmMain::mnuHelpIndex_Click() { ShowHelp::showHelpIndex(m_ctx.platform, m_ctx.paths.helpFile()); }
+void frmMain::mnuHelpSearch_Click() { ShowHelp::showHelpSearch(m_ctx.platform, m_ctx.paths.helpFile()); }
+void frmMain::mnuHelpTip_Click() { frmTip::showTip(m_ctx, this); }
 
 void frmMain::mnuHelpOtherSoftware_Click()
 {
-    m_ctx.platform.message("Other software is not available yet.", MsgIcon::Information);
+    ShowHelp::showHelpTopic(m_ctx.platform, m_ctx.paths.helpFile(), ShowHelp::OtherSoftwareContext);
 }
 
-void frmMain::mnuHelpAbout_Click()
-{
-    m_ctx.platform.message(QString("Corkcrafter %1.%2\nLabel designer for home brewers and wine makers.")
-                               .arg(CORKCRAFTER_VERSION_MAJOR)
-                               .arg(CORKCRAFTER_VERSION_MINOR, 2, 10, QChar('0')),
-                           MsgIcon::Information, "About Corkcrafter");
-}
+void frmMain::mnuHelpAbout_Click() { frmAbout::showAbout(m_ctx, this); }

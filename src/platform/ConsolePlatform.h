@@ -28,6 +28,6 @@ public:
     PictureData loadPicture(const QString& path) override { return loadPictureFile(path); }
     bool saveBitmap(const QImage& image, const QString& path, QString* error = nullptr) override;
     bool startProcess(const QString& program, const QStringList& args, bool wait) override;
-    bool showHelp(const QString&, const QString&) override { return false; }
+    bool htmlHelp(const QString&, HelpCommand, int) override { return false; }
     void processEvents() override {}
 };

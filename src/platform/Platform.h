@@ -15,6 +15,9 @@ class QWidget;
 enum class MsgButtons { OK, YesNo, YesNoCancel };
 enum class MsgIcon { None, Information, Exclamation, Question, Critical };
 enum class MsgAnswer { OK, Yes, No, Cancel };
+// What the help viewer is asked to show: the default topic, the index, the
+// search page (empty query), or the topic of a context number.
+enum class HelpCommand { DisplayTopic, DisplayIndex, DisplaySearch, HelpContext };
 
 // Filters use the "Description|*.a;*.b|All Files (*.*)|*.*" form.
 struct FileDialogRequest {
@@ -81,7 +84,9 @@ public:
     // when it has ended. False when it could not be started.
     virtual bool startProcess(const QString& program, const QStringList& args, bool wait) = 0;
 
-    virtual bool showHelp(const QString& helpFile, const QString& topic) = 0;
+    // The help viewer on the help file; data is the context number of
+    // HelpContext. False when it could not show the help (and said why).
+    virtual bool htmlHelp(const QString& helpFile, HelpCommand command, int data) = 0;
 
     // Lets pending window events run (no-op where there are no windows).
     virtual void processEvents() = 0;
@@ -107,7 +112,7 @@ public:
     PictureData loadPicture(const QString& path) override;
     bool saveBitmap(const QImage& image, const QString& path, QString* error = nullptr) override;
     bool startProcess(const QString& program, const QStringList& args, bool wait) override;
-    bool showHelp(const QString& helpFile, const QString& topic) override;
+    bool htmlHelp(const QString& helpFile, HelpCommand command, int data) override;
     void processEvents() override;
 
     // Turns "A|*.a|B|*.*" into Qt's "A (*.a);;B (*.*)" form.

@@ -4,7 +4,6 @@
 #include <QClipboard>
 #include <QMimeData>
 #include <QColorDialog>
-#include <QDesktopServices>
 #include <QDir>
 #include <QEventLoop>
 #include <QFileDialog>
@@ -14,9 +13,9 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
-#include <QUrl>
 
 #include "SafeFile.h"
+#include "dialogs/frmHelp.h"
 #include "app/Module1.h"
 
 namespace {
@@ -201,12 +200,9 @@ bool QtPlatform::startProcess(const QString& program, const QStringList& args, b
     return true;
 }
 
-bool QtPlatform::showHelp(const QString& helpFile, const QString& topic)
+bool QtPlatform::htmlHelp(const QString& helpFile, HelpCommand command, int data)
 {
-    QUrl url = QUrl::fromLocalFile(helpFile);
-    if (!topic.isEmpty())
-        url.setFragment(topic);
-    return QDesktopServices::openUrl(url);
+    return frmHelp::display(*this, helpFile, command, data);
 }
 
 void QtPlatform::processEvents() { QApplication::processEvents(); }

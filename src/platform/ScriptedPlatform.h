@@ -4,6 +4,7 @@
 // the user something without a modal dialog ever appearing.
 #include <QMap>
 #include <deque>
+#include <functional>
 
 #include "Platform.h"
 #include "SafeFile.h"
@@ -103,7 +104,19 @@ public:
         return safefile::writeBitmap(image, path, error);
     }
     bool startProcess(const QString& program, const QStringList& args, bool wait) override;
-    bool showHelp(const QString&, const QString&) override { return true; }
+    struct HelpCall {
+        QString file;
+        HelpCommand command;
+        int data;
+    };
+    QList<HelpCall> helpCalls;
+    // Set to show the help for real (help window tests); recorded only otherwise.
+    std::function<bool(Platform&, const QString&, HelpCommand, int)> helpViewer;
+    bool htmlHelp(const QString& file, HelpCommand command, int data) override
+    {
+        helpCalls.push_back({file, command, data});
+        return helpViewer ? helpViewer(*this, file, command, data) : true;
+    }
     void processEvents() override {}
 
     static FileDialogResult chosen(const QString& path);

@@ -23,6 +23,7 @@
 #include "app/WindowPlacement.h"
 #include "document/LabelDocument.h"
 #include "app/Icons.h"
+#include "app/ShowHelp.h"
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
 
@@ -529,5 +530,8 @@ void frmPreview::mnuViewPrevious_Click()
     m_txtPageNum->setText(preview::pageIndicator(m_currentPage, m_pageCount));
 }
 
-void frmPreview::mnuHelpContents_Click() { m_ctx.platform.showHelp(m_ctx.paths.helpFile(), QString()); }
-void frmPreview::mnuHelpIndex_Click() { m_ctx.platform.showHelp(m_ctx.paths.helpFile(), "index"); }
+void frmPreview::mnuHelpContents_Click()
+{
+    ShowHelp::showHelpTopic(m_ctx.platform, m_ctx.paths.helpFile(), ShowHelp::PreviewContext);
+}
+void frmPreview::mnuHelpIndex_Click() { ShowHelp::showHelpIndex(m_ctx.platform, m_ctx.paths.helpFile()); }

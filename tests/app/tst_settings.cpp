@@ -144,12 +144,29 @@ private slots:
         QCOMPARE(env.store.read("Settings", "Label Folder", ""), env.path("gone"));
     }
 
+    void dataFoldersInstalledAndInTheBuildTree()
+    {
+        TestEnv env;
+        const QString prefix = env.path("prefix");
+        QDir().mkpath(prefix + "/bin");
+        AppPaths built = AppPaths::forExecutableDir(prefix + "/bin");
+        QCOMPARE(built.dataDir, QString(CORKCRAFTER_SOURCE_DATA_DIR));
+        QCOMPARE(built.helpFile(), QString(CORKCRAFTER_BUILD_HELP_DIR "/Corkcrafter2.qch"));
+        QDir().mkpath(prefix + "/share/corkcrafter/help");
+        QFile tips(prefix + "/share/corkcrafter/TipOfDay.fil");
+        QVERIFY(tips.open(QIODevice::WriteOnly));
+        tips.close();
+        AppPaths installed = AppPaths::forExecutableDir(prefix + "/bin");
+        QCOMPARE(installed.dataDir, prefix + "/share/corkcrafter");
+        QCOMPARE(installed.helpFile(), prefix + "/share/corkcrafter/help/Corkcrafter2.qch");
+    }
+
     void helpFileWarning()
     {
         TestEnv env;
         settings::checkHelpFile(env.ctx.paths, env.platform);
         QVERIFY(env.platform.shown.isEmpty());
-        env.ctx.paths.dataDir = env.path("nowhere");
+        env.ctx.paths.helpDir = env.path("nowhere");
         settings::checkHelpFile(env.ctx.paths, env.platform);
         QCOMPARE(env.platform.texts(), QStringList{"WARNING: Missing Help File"});
         QCOMPARE(env.platform.shown[0].title, QString("HTML HelpCorkcrafter"));

@@ -36,6 +36,7 @@ struct TestEnv {
         : ctx{values, platform, store, realMeasurer ? static_cast<const TextMeasurer&>(real) : fixed, AppPaths{}}
     {
         ctx.paths.dataDir = QStringLiteral(CORKCRAFTER_SOURCE_DATA_DIR);
+        ctx.paths.helpDir = QStringLiteral(CORKCRAFTER_BUILD_HELP_DIR);
         ctx.paths.workBase = tmp.path() + "/Corkcrafter";
         for (const char* sub : {"/Labels", "/Graphics", "/Template"})
             QDir().mkpath(ctx.paths.workBase + sub);

@@ -1,0 +1,367 @@
+// The tip of the day, the about box, the splash window and the help window,
+// driven through the main window's Help menu and their own buttons.
+#include <QtTest>
+#include <QCheckBox>
+#include <QHelpContentWidget>
+#include <QHelpEngine>
+#include <QHelpIndexWidget>
+#include <QHelpSearchEngine>
+#include <QHelpSearchQueryWidget>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTextBrowser>
+
+#include "app/ShowHelp.h"
+#include "app/VersionInfo.h"
+#include "dialogs/frmAbout.h"
+#include "dialogs/frmHelp.h"
+#include "dialogs/frmSplash.h"
+#include "dialogs/frmTip.h"
+#include "mainwindow/frmMain.h"
+#include "support/TestEnv.h"
+
+namespace {
+
+// Acts on the dialog once it is open (it may come from a timer).
+template <class Dialog> void whenOpen(std::function<void(Dialog*)> act)
+{
+    auto* poll = new QTimer;
+    poll->setInterval(10);
+    auto tries = std::make_shared<int>(0);
+    QObject::connect(poll, &QTimer::timeout, [poll, act, tries] {
+        auto* dlg = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        if (!dlg && ++*tries < 500)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        QVERIFY(dlg);
+        act(dlg);
+    });
+    poll->start();
+}
+
+QString shownTip(frmTip* t) { return t->lblTipText()->text(); }
+
+// CORK_SCREENSHOT_DIR=folder saves pictures of the windows for the docs.
+void screenshot(QWidget* w, const QString& name)
+{
+    const QString dir = qEnvironmentVariable("CORK_SCREENSHOT_DIR");
+    if (!dir.isEmpty())
+        QVERIFY(w->grab().save(dir + "/" + name));
+}
+
+void click(QPushButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
+
+} // namespace
+
+class tst_Dialogs : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestEnv> env;
+    std::unique_ptr<QTemporaryDir> tmp;
+    QTemporaryDir& data() { return *tmp; }
+
+    void tipsFile(const QByteArray& bytes)
+    {
+        env->ctx.paths.dataDir = data().path();
+        QFile f(data().filePath("TipOfDay.fil"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init()
+    {
+        env = std::make_unique<TestEnv>();
+        tmp = std::make_unique<QTemporaryDir>();
+    }
+    void cleanup()
+    {
+        delete frmHelp::instance();
+        env.reset();
+    }
+
+    void tipsInTurn()
+    {
+        if (!qEnvironmentVariableIsEmpty("CORK_SCREENSHOT_DIR")) {
+            env->store.write("Main", "Current Tip", "4"); // the shipped tips, the fifth one
+            frmTip shipped(env->ctx);
+            shipped.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&shipped));
+            screenshot(&shipped, "tip-of-the-day.png");
+        }
+        tipsFile("First tip\r\nSecond~on two lines\r\nThird tip\r\n");
+        {
+            frmTip t(env->ctx);
+            QCOMPARE(t.windowTitle(), QString("Tip of the Day"));
+            QCOMPARE(t.findChild<QLabel*>("Label1")->text(), QString("Did you know..."));
+            QVERIFY(t.findChild<QLabel*>("Picture1"));
+            QCOMPARE(t.chkLoadTipsAtStartup()->text(), QString("&Show Tips at Startup"));
+            QCOMPARE(t.cmdNextTip()->text(), QString("&Next Tip"));
+            QCOMPARE(t.cmdOK()->text(), QString("OK"));
+            QVERIFY(t.cmdOK()->isDefault());
+            QVERIFY(t.chkLoadTipsAtStartup()->isChecked());
+            QCOMPARE(shownTip(&t), QString("First tip"));
+            click(t.cmdNextTip());
+            QCOMPARE(shownTip(&t), QString("Second\non two lines")); // "~" breaks the line
+            click(t.cmdNextTip());
+            QCOMPARE(shownTip(&t), QString("Third tip"));
+            click(t.cmdNextTip());
+            QCOMPARE(shownTip(&t), QString("First tip"));
+            click(t.cmdNextTip());
+            QCOMPARE(t.currentTip(), 2);
+            t.show();
+            click(t.cmdOK());
+        }
+        QCOMPARE(env->store.read("Main", "Current Tip", ""), QString("2"));
+        QCOMPARE(env->store.read("Main", "Show Tips at Startup", ""), QString("1"));
+        {
+            frmTip t(env->ctx);
+            QCOMPARE(shownTip(&t), QString("Third tip"));
+            t.show();
+            QTest::keyClick(&t, Qt::Key_Escape); // Esc closes the same way
+            QVERIFY(!t.isVisible());
+        }
+        QCOMPARE(env->store.read("Main", "Current Tip", ""), QString("3"));
+
+        env->store.write("Main", "Current Tip", "9");
+        frmTip beyond(env->ctx);
+        QCOMPARE(shownTip(&beyond), QString("First tip"));
+    }
+
+    void tipsOffAtStartUp()
+    {
+        tipsFile("One\r\nTwo\r\nThree\r\n");
+        frmMain main(env->ctx);
+        main.Form_Load();
+        main.show();
+        auto* timer = main.findChild<QTimer*>("timTipOfTheDay");
+        QCOMPARE(timer->interval(), 100);
+        QVERIFY(!timer->isActive());
+
+        // First start: the tip comes; the user turns it off there.
+        bool shown = false;
+        whenOpen<frmTip>([&](frmTip* t) {
+            shown = true;
+            QCOMPARE(t->parentWidget(), &main);
+            QCOMPARE(shownTip(t), QString("One"));
+            t->chkLoadTipsAtStartup()->click();
+            click(t->cmdOK());
+        });
+        timer->start();
+        QTRY_VERIFY(shown);
+        QVERIFY(!timer->isActive());
+        QCOMPARE(env->store.read("Main", "Show Tips at Startup", ""), QString("0"));
+
+        // Next start: none, but the Help menu still shows one.
+        shown = false;
+        timer->start();
+        QTest::qWait(300);
+        QVERIFY(!shown);
+        QVERIFY(!QApplication::activeModalWidget());
+        whenOpen<frmTip>([&](frmTip* t) {
+            shown = true;
+            QCOMPARE(shownTip(t), QString("Two"));
+            QVERIFY(!t->chkLoadTipsAtStartup()->isChecked());
+            t->accept();
+        });
+        main.action("mnuHelpTip")->trigger();
+        QVERIFY(shown);
+    }
+
+    void missingTipsFile()
+    {
+        env->ctx.paths.dataDir = data().path(); // holds no tips file
+        env->store.write("Main", "Show Tips at Startup", "1");
+        {
+            frmTip t(env->ctx);
+            QCOMPARE(shownTip(&t), QString("The file that holds the Tips, \"TipOfDay.fil\" was not found.\n\n"
+                                           "As a result, the \"Tip of the Day\" function will now be disabled at startup. "));
+            QVERIFY(!t.chkLoadTipsAtStartup()->isChecked());
+            t.show();
+            click(t.cmdNextTip()); // nothing to show: the text stays
+            QVERIFY(shownTip(&t).startsWith("The file that holds"));
+            t.reject();
+        }
+        QCOMPARE(env->store.read("Main", "Show Tips at Startup", ""), QString("0"));
+        QVERIFY(env->platform.shown.isEmpty()); // no error box
+    }
+
+    void aboutBox()
+    {
+        frmMain main(env->ctx);
+        main.Form_Load();
+        main.show();
+        QTemporaryDir bin;
+        bool seen = false;
+        whenOpen<frmAbout>([&](frmAbout* a) {
+            seen = true;
+            QCOMPARE(a->windowTitle(), QString("About Corkcrafter 2"));
+            auto* title = a->findChild<QLabel*>("lblTitle");
+            auto* tm = a->findChild<QLabel*>("lblTradeMark");
+            QCOMPARE(title->text(), QString("Corkcrafter 2"));
+            QCOMPARE(tm->x(), title->x() + title->width()); // right after the title
+            QCOMPARE(a->findChild<QLabel*>("lblVersion")->text(),
+                     QString("Version 2.15.%1").arg(CORKCRAFTER_VERSION_REVISION));
+            QCOMPARE(a->findChild<QLabel*>("lblDescription")->text(),
+                     QString("Corkcrafter - Label Designer helps you design creative bottle labels for your home-made "
+                             "beers and wines.  It is capable of creating labels of any size up to the maximum size "
+                             "supported by your printer."));
+            QCOMPARE(a->findChild<QLabel*>("lblDisclaimer")->text(), QString(versioninfo::LegalTrademarks));
+            QCOMPARE(a->findChild<QLabel*>("lblCopyright")->text(), QString(versioninfo::Copyright));
+            QVERIFY(a->findChild<QLabel*>("imgLogo"));
+            auto* ok = a->findChild<QPushButton*>("cmdOK");
+            auto* sys = a->findChild<QPushButton*>("cmdSysInfo");
+            QCOMPARE(ok->text(), QString("OK"));
+            QVERIFY(ok->isDefault());
+            QCOMPARE(sys->text(), QString("&System Info..."));
+
+            // No system-information program anywhere: the message.
+            a->searchFolders = {bin.path()};
+            click(sys);
+            QCOMPARE(env->platform.texts(), QStringList{"System Information Is Unavailable At This Time"});
+            QCOMPARE(env->platform.shown[0].title, QString("Corkcrafter 2"));
+            QVERIFY(env->platform.started.isEmpty());
+            // One is installed: it is started, with no shell and no arguments.
+            QFile fake(bin.filePath("hardinfo"));
+            QVERIFY(fake.open(QIODevice::WriteOnly));
+            fake.write("#!/bin/sh\nexit 0\n");
+            fake.close();
+            fake.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            click(sys);
+            QCOMPARE(env->platform.started.size(), 1);
+            QCOMPARE(env->platform.started[0].program, bin.filePath("hardinfo"));
+            QVERIFY(env->platform.started[0].args.isEmpty());
+            QCOMPARE(env->platform.shown.size(), 1);
+            click(ok);
+        });
+        main.action("mnuHelpAbout")->trigger();
+        QVERIFY(seen);
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    void splash()
+    {
+        auto* s = new frmSplash(QStringLiteral(CORKCRAFTER_SOURCE_DATA_DIR));
+        QPointer<frmSplash> alive = s;
+        QCOMPARE(s->Timer1()->interval(), 1500);
+        QVERIFY(!s->Timer1()->isActive());
+        QCOMPARE(s->label("lblProductName")->text(), QString("Corkcrafter 2"));
+        QCOMPARE(s->label("lblTradeMark")->text(), QString("TM"));
+        QCOMPARE(s->label("lblVersion")->text(), QString("Version 2.15"));
+        QCOMPARE(s->label("lblCompanyProduct")->text(), QString(versioninfo::CompanyName));
+        QCOMPARE(s->label("lblCompany")->text(), QString());
+        QCOMPARE(s->label("lblCopyright")->text(), QString(versioninfo::Copyright));
+        QCOMPARE(s->label("lblWarning")->text(), QString(versioninfo::LegalTrademarks));
+        QVERIFY(s->findChild<QWidget*>("Frame1"));
+        QVERIFY(s->label("imgLogo"));
+        s->Timer1()->start();
+        s->show();
+        QVERIFY(QTest::qWaitForWindowExposed(s));
+        QCOMPARE(s->label("lblTradeMark")->x(),
+                 s->label("lblProductName")->x() + s->label("lblProductName")->width());
+        QTest::mouseClick(s->label("lblVersion"), Qt::LeftButton); // a click on a label closes it
+        QTRY_VERIFY(!alive);
+
+        s = new frmSplash(QStringLiteral(CORKCRAFTER_SOURCE_DATA_DIR));
+        alive = s;
+        s->Timer1()->start();
+        s->show();
+        QVERIFY(QTest::qWaitForWindowExposed(s));
+        QTest::keyClick(s, Qt::Key_Space);
+        QTRY_VERIFY(!alive);
+
+        s = new frmSplash(QStringLiteral(CORKCRAFTER_SOURCE_DATA_DIR), 50);
+        alive = s;
+        s->Timer1()->start();
+        s->show();
+        QTRY_VERIFY(!alive); // by its timer
+    }
+
+    void helpWindow()
+    {
+        env->platform.helpViewer = &frmHelp::display;
+        frmMain main(env->ctx);
+        main.Form_Load();
+        main.show();
+        QVERIFY(env->platform.shown.isEmpty()); // the help file is there
+
+        main.action("mnuHelpContents")->trigger();
+        frmHelp* h = frmHelp::instance();
+        QVERIFY2(h, qPrintable(env->platform.texts().join('|')));
+        QVERIFY(h->isVisible());
+        QCOMPARE(h->browser()->documentTitle(), QString("The Main Window"));
+        QCOMPARE(h->tabs()->currentIndex(), 0);
+        QCOMPARE(env->platform.helpCalls.size(), 2);
+        QCOMPARE(env->platform.helpCalls[1].command, HelpCommand::HelpContext);
+        QCOMPARE(env->platform.helpCalls[1].data, 1000);
+        QTRY_VERIFY(h->engine()->contentModel()->rowCount() > 0);
+        QCOMPARE(main.button("Help"), main.action("mnuHelpContents")); // the toolbar's Help is the same command
+
+        main.action("mnuHelpOtherSoftware")->trigger();
+        QCOMPARE(frmHelp::instance(), h); // one help window
+        QCOMPARE(h->browser()->documentTitle(), QString("Other Kelvane Software"));
+        QVERIFY(h->browser()->toPlainText().contains("Where to get it"));
+
+        // The preview window's Contents.
+        ShowHelp::showHelpTopic(env->platform, env->ctx.paths.helpFile(), ShowHelp::PreviewContext);
+        QCOMPARE(h->browser()->documentTitle(), QString("The Print Preview"));
+
+        // Index: the page opens on the index; a word leads to its page.
+        main.action("mnuHelpIndex")->trigger();
+        QCOMPARE(h->tabs()->currentIndex(), 1);
+        QTRY_VERIFY(h->engine()->indexModel()->rowCount() > 10);
+        QTest::keyClicks(h->indexFilter(), "cut marks");
+        QTest::keyClick(h->indexFilter(), Qt::Key_Return);
+        QTRY_COMPARE(h->browser()->documentTitle(), QString("Cut Marks"));
+
+        // Search: opens with an empty query and finds a word of the manual.
+        h->engine()->searchEngine()->queryWidget()->setSearchInput("leftover");
+        main.action("mnuHelpSearch")->trigger();
+        QCOMPARE(h->tabs()->currentIndex(), 2);
+        QCOMPARE(h->engine()->searchEngine()->queryWidget()->searchInput(), QString());
+        QHelpSearchEngine* search = h->engine()->searchEngine();
+        QStringList titles;
+        QElapsedTimer waited;
+        waited.start();
+        while (titles.isEmpty() && waited.elapsed() < 30000) {
+            QSignalSpy done(search, &QHelpSearchEngine::searchingFinished);
+            search->queryWidget()->setSearchInput("kolourpaint");
+            QMetaObject::invokeMethod(search->queryWidget(), "search");
+            QVERIFY(done.wait(10000));
+            for (const QHelpSearchResult& r : search->searchResults(0, search->searchResultCount()))
+                titles << r.title();
+            if (titles.isEmpty())
+                QTest::qWait(200); // the index of the words is still being made
+        }
+        QCOMPARE(titles, QStringList{"Where Files Are Kept"});
+        ShowHelp::showHelpTopic(env->platform, env->ctx.paths.helpFile(), 0);
+        h->tabs()->setCurrentIndex(0);
+        h->showPage("cutmarks.html");
+        QTRY_VERIFY(h->engine()->contentWidget()->currentIndex().isValid());
+        screenshot(h, "help-window.png");
+    }
+
+    void missingHelpFile()
+    {
+        env->platform.helpViewer = &frmHelp::display;
+        env->ctx.paths.helpDir = data().path(); // no help file there
+        frmMain main(env->ctx);
+        main.Form_Load();
+        QCOMPARE(env->platform.texts(), QStringList{"WARNING: Missing Help File"});
+        QCOMPARE(env->platform.shown[0].title, QString("HTML HelpCorkcrafter"));
+        main.action("mnuHelpContents")->trigger();
+        QVERIFY(!frmHelp::instance()); // no empty window
+        QCOMPARE(env->platform.shown.size(), 2); // told once
+        QCOMPARE(env->platform.shown[1].text,
+                 "The help file \"" + data().filePath("Corkcrafter2.qch") +
+                     "\" is missing, so help cannot be shown.\nInstalling Corkcrafter again puts it back.");
+        QCOMPARE(env->platform.shown[1].icon, MsgIcon::Exclamation);
+    }
+};
+
+QTEST_MAIN(tst_Dialogs)
+#include "tst_dialogs.moc"
