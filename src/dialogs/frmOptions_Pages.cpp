@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <optional>
 
 #include "app/AppContext.h"
 #include "app/Units.h"
@@ -19,6 +20,10 @@ using options::Box;
 
 void frmOptions::showOptions(AppContext& ctx, LabelDocument* doc, QPrinter& printer, QWidget* parent, int tab)
 {
+    // Whatever Apply and OK change on the label is one step.
+    std::optional<LabelDocument::Step> step;
+    if (doc)
+        step.emplace(*doc, "Label Properties");
     frmOptions dlg(ctx, doc, printer, parent);
     dlg.selectTab(tab);
     dlg.Form_Load();

@@ -7,6 +7,7 @@
 
 bool LabelDocument::copySelectedToClipboard(bool cutFlag)
 {
+    Step step(*this, "Cut");
     bool result = true;
     if (const TextItem* t = activeText())
         m_platform.setClipboard(t->text);
@@ -21,6 +22,7 @@ bool LabelDocument::copySelectedToClipboard(bool cutFlag)
 
 bool LabelDocument::pasteFromClipboard()
 {
+    Step step(*this, "Paste");
     if (m_platform.clipboardHasText()) {
         const QString s = m_platform.clipboardText();
         if (const auto d = clipdesc::decode(s)) {

@@ -13,6 +13,7 @@ using units::CInt;
 
 void LabelDocument::deleteSelectedObject(bool verifyFlag)
 {
+    Step step(*this, "Delete");
     if (GraphicItem* g = activeGraphic()) {
         if (verifyFlag && m_platform.messageBox("Are you sure you want to delete the selected graphic?",
                                                 MsgButtons::YesNo, MsgIcon::None, ProgramTitle) != MsgAnswer::Yes)
@@ -40,6 +41,7 @@ void LabelDocument::deleteSelectedObject(bool verifyFlag)
 
 void LabelDocument::bringForwardActive()
 {
+    Step step(*this, "Bring Forward");
     if (GraphicItem* g = activeGraphic()) {
         bringToFront({ItemRef::Graphic, m_activeGraphic});
         const int old = g->rank;
@@ -55,6 +57,7 @@ void LabelDocument::bringForwardActive()
 
 void LabelDocument::sendBackActive()
 {
+    Step step(*this, "Send Back");
     if (GraphicItem* g = activeGraphic()) {
         sendToBack({ItemRef::Graphic, m_activeGraphic});
         const int old = g->rank;
@@ -101,6 +104,7 @@ template <class Item> Box boxOf(Item* item)
 
 void LabelDocument::horizontalAlign(int mode)
 {
+    Step step(*this, "Align");
     Box b = boxOf(activeGraphic());
     if (!b)
         b = boxOf(activeText());
@@ -113,6 +117,7 @@ void LabelDocument::horizontalAlign(int mode)
 
 void LabelDocument::verticalAlign(int mode)
 {
+    Step step(*this, "Align");
     Box b = boxOf(activeGraphic());
     if (!b)
         b = boxOf(activeText());
@@ -125,6 +130,10 @@ void LabelDocument::verticalAlign(int mode)
 
 void LabelDocument::nudge(int dx, int dy)
 {
+    // The arrow keys pressed one after another on one item are one step.
+    const QString key = m_activeGraphic ? QString("move picture %1").arg(m_activeGraphic)
+                                        : QString("move text %1").arg(m_activeText);
+    Step step(*this, "Move", key);
     Box b = boxOf(activeGraphic());
     if (!b)
         b = boxOf(activeText());
@@ -138,6 +147,7 @@ void LabelDocument::nudge(int dx, int dy)
 
 void LabelDocument::moveSelected(int16_t left, int16_t top)
 {
+    Step step(*this, "Move");
     if (GraphicItem* g = activeGraphic()) {
         g->left = left;
         g->top = top;
@@ -147,6 +157,7 @@ void LabelDocument::moveSelected(int16_t left, int16_t top)
 
 void LabelDocument::resizeSelected(int16_t width, int16_t height)
 {
+    Step step(*this, "Resize");
     if (GraphicItem* g = activeGraphic()) {
         g->left += 200;
         g->top += 200;

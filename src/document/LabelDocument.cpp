@@ -35,6 +35,7 @@ LabelDocument::LabelDocument(ProgramValues& app, Platform& platform, const TextM
     m_hGuideY = m_surfaceH / 2.0;
     m_changed = false;
     m_blank = true;
+    m_history.setUndoLimit(HistoryLimit);
 }
 
 void LabelDocument::setLabelDimensions(int16_t type, double height, double width)
@@ -59,8 +60,16 @@ void LabelDocument::resizeLabel()
 
 void LabelDocument::setBorderStyle(const QString& style)
 {
+    Step step(*this, "Border Style");
     valBorderStyle = style;
     m_border.shapeCode = Module1::styleNameToShapeCode(style);
+    repaint();
+}
+
+void LabelDocument::setBackColor(ColorValue c)
+{
+    Step step(*this, "Background Color");
+    m_backColor = c;
     repaint();
 }
 
@@ -176,6 +185,7 @@ void LabelDocument::applyCurrentTextFormat(TextItem& item)
 
 bool LabelDocument::createNewText(const QString& newText, int16_t newRotation)
 {
+    Step step(*this, "New Text");
     if (m_textCounter >= MaxItemIndex) {
         m_platform.message("This label cannot hold more text items. Save it and start a new label.",
                            MsgIcon::Exclamation);
@@ -200,6 +210,7 @@ bool LabelDocument::createNewText(const QString& newText, int16_t newRotation)
 
 void LabelDocument::showActiveText()
 {
+    Step step(*this, "Format");
     TextItem* t = activeText();
     if (!t || t->text.isEmpty())
         return;
@@ -215,6 +226,7 @@ ColorValue LabelDocument::getTextColor() const
 
 void LabelDocument::setTextColor(ColorValue c)
 {
+    Step step(*this, "Text Color");
     if (TextItem* t = activeText()) {
         t->foreColor = c;
         repaint();
@@ -232,6 +244,7 @@ QString LabelDocument::getTextFontSize() const
 
 void LabelDocument::setTextFontSize(const QString& fontSize)
 {
+    Step step(*this, "Font Size");
     TextItem* t = activeText();
     if (!t)
         return;
@@ -260,6 +273,7 @@ QString LabelDocument::getTextFontName() const
 
 void LabelDocument::setTextFontName(const QString& name)
 {
+    Step step(*this, "Font");
     TextItem* t = activeText();
     if (!t || name.isEmpty())
         return;
@@ -295,6 +309,7 @@ QString LabelDocument::getTextText() const
 
 void LabelDocument::setTextText(const QString& s)
 {
+    Step step(*this, "Edit Text");
     if (TextItem* t = activeText()) {
         t->text = s;
         applyCurrentTextFormat(*t);
@@ -304,6 +319,7 @@ void LabelDocument::setTextText(const QString& s)
 
 void LabelDocument::setTextAlignment(int16_t a)
 {
+    Step step(*this, "Alignment");
     if (TextItem* t = activeText()) {
         t->alignment = a;
         repaint();
@@ -312,6 +328,7 @@ void LabelDocument::setTextAlignment(int16_t a)
 
 void LabelDocument::setTextPosition(double left, double top)
 {
+    Step step(*this, "Move");
     if (TextItem* t = activeText()) {
         t->left = left;
         t->top = top;
@@ -323,6 +340,7 @@ void LabelDocument::setTextPosition(double left, double top)
 
 bool LabelDocument::createNewGraphic(const QString& fileName)
 {
+    Step step(*this, "New Picture");
     QString path = fileName;
     PictureData pic;
     if (fileName.startsWith('?')) {
@@ -407,6 +425,14 @@ void LabelDocument::refreshGraphic(const QString& fileName)
             continue;
         g.picture = pic.image;
         g.natural = pic.naturalTwips;
+        // The file is what the label shows: undoing a step never brings back the old picture.
+        rewriteHistory([&](Snapshot& s) {
+            for (auto& [i, other] : s.graphics)
+                if (other.refPath() == fileName) {
+                    other.picture = pic.image;
+                    other.natural = pic.naturalTwips;
+                }
+        });
     }
     if (auto* g = activeGraphic(); g && g->natural.width() > 0)
         m_activeAspect = g->natural.height() / g->natural.width();
@@ -415,6 +441,7 @@ void LabelDocument::refreshGraphic(const QString& fileName)
 
 void LabelDocument::adjustToAspectRatio()
 {
+    Step step(*this, "Maintain Aspect Ratio");
     GraphicItem* g = activeGraphic();
     if (!g || m_activeAspect <= 0)
         return;
@@ -478,14 +505,17 @@ LabelDocument::Snapshot LabelDocument::snapshot() const
     s.textCounter = m_textCounter;
     s.graphicCounter = m_graphicCounter;
     s.lastGraphic = m_lastGraphic;
+    s.maintainAspect = valMaintainAspectRatioFlag;
     return s;
 }
 
 void LabelDocument::restore(const Snapshot& s)
 {
     SelectNothing();
-    const bool resized = s.label.LabelWidth != m_spec.LabelWidth || s.label.LabelHeight != m_spec.LabelHeight;
     m_spec = s.label;
+    // The surface follows the size, also where a size was stored but not yet applied.
+    const bool resized = units::inchesToTwips(m_spec.LabelWidth) != m_surfaceW ||
+                         units::inchesToTwips(m_spec.LabelHeight) != m_surfaceH;
     m_border = s.border;
     valBorderStyle = s.borderStyle;
     m_backColor = s.backColor;
@@ -495,6 +525,7 @@ void LabelDocument::restore(const Snapshot& s)
     m_textCounter = s.textCounter;
     m_graphicCounter = s.graphicCounter;
     m_lastGraphic = s.lastGraphic;
+    valMaintainAspectRatioFlag = s.maintainAspect;
     if (m_observer) {
         m_observer->borderStyleShown(valBorderStyle);
         m_observer->labelTypeShown(m_spec.LabelType);

@@ -4,7 +4,10 @@
 // this model; nothing here needs a widget.
 #include <QRectF>
 #include <QString>
+#include <QUndoStack>
+#include <functional>
 #include <map>
+#include <memory>
 #include <vector>
 
 #include "LabelTypes.h"
@@ -31,7 +34,8 @@ public:
     static constexpr int MaxItemIndex = 32767;
 
     LabelDocument(ProgramValues& app, Platform& platform, const TextMeasurer& measurer);
-    virtual ~LabelDocument() = default;
+    // The history goes quietly: nobody may be told about a half-destroyed document.
+    virtual ~LabelDocument() { m_history.blockSignals(true); }
 
     void setObserver(DocumentObserver* o) { m_observer = o; }
 
@@ -65,7 +69,7 @@ public:
     QString valBorderStyle = "Rounded";
     void setBorderStyle(const QString& style); // name and shape code together
     ColorValue backColor() const { return m_backColor; }
-    void setBackColor(ColorValue c) { m_backColor = c; repaint(); }
+    void setBackColor(ColorValue c);
 
     // --- flags -----------------------------------------------------------
     bool getIsBlankForm() const { return m_blank; }
@@ -185,15 +189,57 @@ public:
         std::map<int, GraphicItem> graphics;
         std::vector<ItemRef> zOrder;
         int16_t textCounter = 0, graphicCounter = 0, lastGraphic = 0;
+        bool maintainAspect = false; // stored with every picture
         bool operator==(const Snapshot&) const = default;
     };
     Snapshot snapshot() const;
     void restore(const Snapshot& s);
 
+    // --- undo history ------------------------------------------------------------
+    // Everything done while the outermost Step lives is one step of the
+    // document's history, named after that Step, and recorded only when the
+    // content changed. Consecutive steps with the same non-empty merge key
+    // become one (the arrow keys on one item). Steps nest: an operation made of
+    // other operations is one step under the outer name.
+    class Step {
+    public:
+        Step(LabelDocument& doc, const QString& name, const QString& mergeKey = {}) : m_doc(doc)
+        {
+            doc.beginStep(name, mergeKey);
+        }
+        ~Step() { m_doc.endStep(); }
+        Step(const Step&) = delete;
+        Step& operator=(const Step&) = delete;
+
+    private:
+        LabelDocument& m_doc;
+    };
+    void beginStep(const QString& name, const QString& mergeKey = {});
+    void endStep();
+    bool stepOpen() const { return m_stepDepth > 0; }
+    static constexpr int HistoryLimit = 100;
+    QUndoStack& history() { return m_history; }
+    const QUndoStack& history() const { return m_history; }
+    // Puts the label back as it was before the last step (after the next one):
+    // the whole content, nothing selected, the document changed. A drag still
+    // under way ends first.
+    void undoStep();
+    void redoStep();
+    void clearHistory() { m_history.clear(); }
+
     ProgramValues& app() { return m_app; }
     Platform& platform() { return m_platform; }
 
+protected:
+    // Ends whatever the mouse is doing to the label before the history moves.
+    virtual void settleEditing() {}
+
 private:
+    friend class ContentStep;
+    void restoreStep(const Snapshot& s);
+    // Applies `change` to every label the history holds (a picture file reloaded,
+    // a pasted picture given its file), so undoing never brings back stale data.
+    void rewriteHistory(const std::function<void(Snapshot&)>& change);
     bool addGraphic(const struct PictureData& pic, const QString& path);
     void applyCurrentTextFormat(TextItem& item);
     void fitTextBox(TextItem& item);
@@ -225,4 +271,10 @@ private:
 
     bool m_guidesVisible = false;
     double m_vGuideX = 0, m_hGuideY = 0;
+
+    QUndoStack m_history;
+    int m_stepDepth = 0;
+    bool m_recording = true; // false while a file is read
+    std::shared_ptr<const Snapshot> m_stepBefore;
+    QString m_stepName, m_stepKey;
 };

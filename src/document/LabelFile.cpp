@@ -132,6 +132,21 @@ bool LabelDocument::SaveLabelToFile(const QString& fileName, QString* error)
         return failWith(why);
     }
 
+    // The steps that hold a pasted picture now name its file too, so undoing one
+    // never writes the picture a second time.
+    for (const Pasted& p : pasted) {
+        int index = 0;
+        for (const auto& [i, g] : m_graphics)
+            if (&g == p.item)
+                index = i;
+        const qint64 key = p.item->picture.cacheKey();
+        rewriteHistory([&](Snapshot& s) {
+            const auto it = s.graphics.find(index);
+            if (it != s.graphics.end() && it->second.tag.size() == 1 && it->second.picture.cacheKey() == key)
+                it->second.tag += p.path;
+        });
+    }
+
     saveFileName = fileName;
     saveTitle = Module1::pathFileName(fileName);
     if (m_observer)
@@ -155,6 +170,17 @@ void LabelDocument::LoadFile(const QString& fileName)
     }
     const ParsedLabel parsed = parse(f, m_app.templateLoading);
     f.close();
+
+    // Reading the file is no step, and what came before it cannot come back.
+    m_recording = false;
+    struct HistoryReset {
+        LabelDocument& doc;
+        ~HistoryReset()
+        {
+            doc.m_recording = true;
+            doc.clearHistory();
+        }
+    } historyReset{*this};
 
     if (parsed.failure == ParsedLabel::BadHeader) {
         if (!m_app.templateLoading)

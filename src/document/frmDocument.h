@@ -64,6 +64,7 @@ signals:
     void windowActivated(frmDocument*);
 
 protected:
+    void settleEditing() override;
     void resizeEvent(QResizeEvent*) override;
     void closeEvent(QCloseEvent*) override;
 

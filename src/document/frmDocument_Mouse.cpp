@@ -64,6 +64,13 @@ void frmDocument::picLabelView_MouseUp(const QPointF& p, int, bool inside)
     m_surfacePressed = false;
 }
 
+void frmDocument::settleEditing()
+{
+    // Undo pressed with the mouse button still down: the drag so far is a step
+    // of its own, and the release that follows drops nothing.
+    m_view->updateTwips(m_editor.endDrag());
+}
+
 void frmDocument::picLabelView_Click()
 {
     m_editor.surfaceClick();

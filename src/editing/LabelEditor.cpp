@@ -78,6 +78,7 @@ LabelEditor::Press LabelEditor::press(const QPointF& p, int button, bool alone)
         m_resizing = true;
         m_handle = h.index;
         m_skip = false;
+        openStep("Resize");
         return Press::Drag;
     }
     if (button == RightButton && alone)
@@ -93,6 +94,7 @@ LabelEditor::Press LabelEditor::press(const QPointF& p, int button, bool alone)
         m_dragged = h;
         m_outline = {};
         m_doc.refreshStatus();
+        openStep("Move");
         return Press::Drag;
     }
     m_guide = guides::Grab::None;
@@ -158,7 +160,41 @@ QRectF LabelEditor::dragOver(const QPointF& p, bool onSurface, bool keepAspect)
     return dirty | markedBox();
 }
 
+void LabelEditor::openStep(const QString& name)
+{
+    closeStep(); // a release that never came
+    m_doc.beginStep(name);
+    m_stepOpen = true;
+}
+
+void LabelEditor::closeStep()
+{
+    if (m_stepOpen)
+        m_doc.endStep();
+    m_stepOpen = false;
+}
+
+QRectF LabelEditor::endDrag()
+{
+    QRectF dirty = m_outline;
+    m_outline = {};
+    if (m_dragging)
+        dirty |= markedBox();
+    m_dragging = false;
+    m_resizing = false;
+    closeStep();
+    return dirty;
+}
+
 QRectF LabelEditor::drop(const QPointF& p, bool onSurface, bool snap, int gridWidth, int gridHeight)
+{
+    // Whatever the drop does, the live steps of the drag and the drop are one step.
+    const QRectF dirty = dropHere(p, onSurface, snap, gridWidth, gridHeight);
+    closeStep();
+    return dirty;
+}
+
+QRectF LabelEditor::dropHere(const QPointF& p, bool onSurface, bool snap, int gridWidth, int gridHeight)
 {
     QRectF dirty = m_outline;
     m_outline = {};

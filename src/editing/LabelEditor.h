@@ -46,6 +46,9 @@ public:
     QRectF drop(const QPointF& p, bool onSurface, bool snap, int gridWidth, int gridHeight);
     // Where a dragged text item would land, for its outline; empty otherwise.
     QRectF dragOutline() const { return m_outline; }
+    // Ends a drag where it is, without a drop (the history is about to move).
+    // Returns the region to repaint.
+    QRectF endDrag();
 
     // --- guides --------------------------------------------------------------
     guides::Grab guideHeld() const { return m_guide; }
@@ -65,6 +68,10 @@ private:
     QRectF activeBox() const;
     QRectF markedBox() const; // the active box with its handles and frame line
     void placeReadout(const QPointF& p);
+    QRectF dropHere(const QPointF& p, bool onSurface, bool snap, int gridWidth, int gridHeight);
+    // A press that starts a drag opens one step of the history; the drop closes it.
+    void openStep(const QString& name);
+    void closeStep();
 
     LabelDocument& m_doc;
     // Scratch values of a press and the drag that follows it.
@@ -77,6 +84,7 @@ private:
     bool m_suppressClick = false;
     bool m_dragging = false;
     Hit m_dragged; // what the drag carries (a text or picture item, or a handle)
+    bool m_stepOpen = false;
     QRectF m_outline;
     guides::Grab m_guide = guides::Grab::None;
     QPointF m_readoutPos;

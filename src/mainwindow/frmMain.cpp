@@ -51,6 +51,7 @@ frmMain::frmMain(AppContext& ctx) : m_ctx(ctx)
         m_previous = doc;
         if (doc)
             documentActivated(doc);
+        refreshUndoMenu();
     });
 
     buildMenus();
@@ -78,8 +79,10 @@ frmMain::~frmMain()
     // The documents outlive this object for a moment while Qt tears the
     // children down; they must not call back into a half-destroyed window.
     disconnect(m_mdi, nullptr, this, nullptr);
-    for (frmDocument* d : documents())
+    for (frmDocument* d : documents()) {
         d->detachHost();
+        disconnect(&d->history(), nullptr, this, nullptr);
+    }
     delete m_printer;
 }
 

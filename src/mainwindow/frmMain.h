@@ -66,6 +66,10 @@ public:
     void txtCmdLine_Change();
 
     // --- edit (frmMain_Edit.cpp)
+    void mnuEditUndo_Click();
+    void mnuEditRedo_Click();
+    // Undo and Redo name the active document's next steps, or are disabled.
+    void refreshUndoMenu();
     void mnuEditDelete_Click();
     void mnuEditCut_Click();
     void mnuEditCopy_Click();
@@ -184,6 +188,8 @@ private:
     void tileWindows(bool horizontal);
     void copyToClipboard(bool cut);
     void documentActivated(frmDocument* doc);
+    // The label was put back from its history: the controls show what it is now.
+    void documentRestored(frmDocument* doc);
     void setStatusText(const QString& text);
     bool closeAllDocuments();
     frmDocument* activeOrNewDocument();

@@ -28,7 +28,8 @@ enum Flag : unsigned {
     Disabled = 8,
 };
 
-// One menu item; an entry without a caption is a separator.
+// One menu item; an entry without a caption is a separator. Several shortcuts
+// are separated by "|".
 struct MenuEntry {
     const char* name;
     const char* caption = nullptr;
@@ -69,8 +70,9 @@ const MenuDef Menus[] = {
         {"mnuFileExit", "E&xit", nullptr, [](frmMain& m) { m.mnuFileExit_Click(); }},
     }},
     {"mnuEdit", "&Edit", {
-        {"mnuEditUndo", "&Undo", nullptr, nullptr, Hidden},
-        {"mnuEditBar0", nullptr, nullptr, nullptr, Hidden},
+        {"mnuEditUndo", "&Undo", "Ctrl+Z", [](frmMain& m) { m.mnuEditUndo_Click(); }, Disabled},
+        {"mnuEditRedo", "&Redo", "Ctrl+Y|Ctrl+Shift+Z", [](frmMain& m) { m.mnuEditRedo_Click(); }, Disabled},
+        {"mnuEditBar0"},
         {"mnuEditDelete", "Delete", "Del", [](frmMain& m) { m.mnuEditDelete_Click(); }, Disabled},
         {"mnuEditBar1"},
         {"mnuEditCut", "Cu&t", "Ctrl+X", [](frmMain& m) { m.mnuEditCut_Click(); }},
@@ -263,8 +265,12 @@ void frmMain::buildMenus()
         for (const MenuEntry& e : def.entries) {
             QAction* a = e.caption ? menu->addAction(e.caption) : menu->addSeparator();
             a->setObjectName(e.name);
-            if (e.shortcut)
-                a->setShortcut(QKeySequence(e.shortcut));
+            if (e.shortcut) {
+                QList<QKeySequence> keys;
+                for (const QString& k : QString(e.shortcut).split('|'))
+                    keys << QKeySequence(k);
+                a->setShortcuts(keys);
+            }
             a->setCheckable(e.flags & Checkable);
             a->setChecked(e.flags & Checked);
             a->setVisible(!(e.flags & Hidden));

@@ -1,9 +1,52 @@
-// Edit commands on the active document's selection: delete, the clipboard,
-// stacking order and alignment on the guides.
+// Edit commands: undo and redo, and on the active document's selection
+// delete, the clipboard, stacking order and alignment on the guides.
+#include <QAction>
+
 #include "app/AppContext.h"
+#include "document/LabelView.h"
 #include "document/frmDocument.h"
 #include "frmMain.h"
 #include "platform/Platform.h"
+
+void frmMain::mnuEditUndo_Click()
+{
+    if (frmDocument* d = activeDocument()) {
+        d->undoStep();
+        documentRestored(d);
+    }
+}
+
+void frmMain::mnuEditRedo_Click()
+{
+    if (frmDocument* d = activeDocument()) {
+        d->redoStep();
+        documentRestored(d);
+    }
+}
+
+void frmMain::documentRestored(frmDocument* doc)
+{
+    showBorderWidth(doc->border().width);
+    showBorderVisible(doc->border().visible);
+    showBorderStyle(doc->valBorderStyle);
+    showLabelTypeMenu(doc->getLabelType());
+    showAspectRatio(doc->valMaintainAspectRatioFlag);
+    selectionChanged(doc);
+    doc->picLabelView()->update();
+}
+
+void frmMain::refreshUndoMenu()
+{
+    const frmDocument* d = activeDocument();
+    const QUndoStack* h = d ? &d->history() : nullptr;
+    QAction* undo = action("mnuEditUndo");
+    QAction* redo = action("mnuEditRedo");
+    const bool canUndo = h && h->canUndo(), canRedo = h && h->canRedo();
+    undo->setEnabled(canUndo);
+    undo->setText(canUndo ? "&Undo " + h->undoText() : QString("&Undo"));
+    redo->setEnabled(canRedo);
+    redo->setText(canRedo ? "&Redo " + h->redoText() : QString("&Redo"));
+}
 
 void frmMain::mnuEditDelete_Click()
 {

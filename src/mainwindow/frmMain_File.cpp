@@ -35,6 +35,13 @@ void frmMain::LoadNewDoc()
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowIcon(programIcon());
     doc->setCaption(caption);
+    // Undo and Redo follow the history of whichever document is active.
+    const QUndoStack* history = &doc->history();
+    connect(history, &QUndoStack::indexChanged, this, &frmMain::refreshUndoMenu);
+    connect(history, &QUndoStack::canUndoChanged, this, &frmMain::refreshUndoMenu);
+    connect(history, &QUndoStack::canRedoChanged, this, &frmMain::refreshUndoMenu);
+    connect(history, &QUndoStack::undoTextChanged, this, &frmMain::refreshUndoMenu);
+    connect(history, &QUndoStack::redoTextChanged, this, &frmMain::refreshUndoMenu);
     doc->resizeLabel();
     sub->show();
     m_mdi->setActiveSubWindow(sub);
@@ -167,8 +174,10 @@ void frmMain::mnuFileLabelSize_Click(int index)
         m_ctx.store.write("Settings", "Label Type", QString::number(preset->type));
         m_ctx.store.write("Settings", "Label Height", Module1::numberToText(preset->height));
         m_ctx.store.write("Settings", "Label Width", Module1::numberToText(preset->width));
-        if (doc)
+        if (doc) {
+            LabelDocument::Step step(*doc, "Label Size");
             doc->setLabelDimensions(preset->type, preset->height, preset->width);
+        }
     } else if (doc) {
         frmOptions::showOptions(m_ctx, doc, printer(), this);
         if (!v.settingsChanged)

@@ -46,6 +46,7 @@ void frmMain::editText(frmDocument* doc)
     v.dialogRotation = t->rotation;
     frmTextInput::ask(m_ctx, this);
     if (!v.dialogText.isEmpty()) {
+        LabelDocument::Step step(*doc, "Edit Text");
         doc->setTextText(v.dialogText);
         if (TextItem* again = doc->activeText())
             again->rotation = v.dialogRotation;
@@ -61,18 +62,27 @@ void frmMain::mnuTextEdit_Click()
 
 void frmMain::textStyle_Click()
 {
-    m_ctx.values.bold = button("Bold")->isChecked();
-    m_ctx.values.italic = button("Italic")->isChecked();
-    m_ctx.values.underline = button("Underline")->isChecked();
-    if (frmDocument* d = activeDocument())
+    ProgramValues& v = m_ctx.values;
+    // The step is named after the button that was pressed.
+    const QString name = button("Bold")->isChecked() != v.bold       ? "Bold"
+                         : button("Italic")->isChecked() != v.italic ? "Italic"
+                                                                     : "Underline";
+    v.bold = button("Bold")->isChecked();
+    v.italic = button("Italic")->isChecked();
+    v.underline = button("Underline")->isChecked();
+    if (frmDocument* d = activeDocument()) {
+        LabelDocument::Step step(*d, name);
         d->showActiveText();
+    }
 }
 
 void frmMain::textAlignment_Click(int16_t alignment)
 {
     m_ctx.values.textAlignment = alignment;
-    if (frmDocument* d = activeDocument())
+    if (frmDocument* d = activeDocument()) {
+        LabelDocument::Step step(*d, "Alignment");
         d->showActiveText();
+    }
 }
 
 void frmMain::mnuTextColor_Click()
@@ -137,12 +147,14 @@ void frmMain::mnuGraphicAspectRatio_Click()
     frmDocument* d = activeDocument();
     QAction* a = action("mnuGraphicAspectRatio");
     const bool now = d ? !d->valMaintainAspectRatioFlag : a->isChecked();
-    if (d)
-        d->valMaintainAspectRatioFlag = now;
     a->setChecked(now);
     m_ctx.store.write("Settings", "Aspect Ratio", Module1::boolToText(now));
-    if (d)
+    if (d) {
+        // The flag is stored with the label's pictures: part of the step.
+        LabelDocument::Step step(*d, "Maintain Aspect Ratio");
+        d->valMaintainAspectRatioFlag = now;
         d->adjustToAspectRatio();
+    }
 }
 
 void frmMain::mnuLabelBorderVisible_Click()
@@ -150,6 +162,7 @@ void frmMain::mnuLabelBorderVisible_Click()
     // Menu item and toolbar button are one checkable action, already toggled.
     const bool visible = action("mnuLabelBorderVisible")->isChecked();
     if (frmDocument* d = activeDocument()) {
+        LabelDocument::Step step(*d, "Border Visible");
         d->border().visible = visible;
         d->setChanged();
         d->picLabelView()->update();
@@ -164,6 +177,7 @@ void frmMain::mnuLabelBorderColor_Click()
     const auto c = m_ctx.platform.chooseColor("Border Color", d->border().color);
     if (!c)
         return;
+    LabelDocument::Step step(*d, "Border Color");
     d->border().color = *c;
     d->setChanged();
     d->picLabelView()->update();
@@ -204,6 +218,7 @@ void frmMain::cboBorderWidth_Change(const QString& text)
         m_cboBorderWidth->setCurrentText(QString::number(m_ctx.values.borderWidth));
     } else if (a.kind == comborules::WidthAction::Apply && !m_loading) {
         if (frmDocument* d = activeDocument()) {
+            LabelDocument::Step step(*d, "Border Width", "border width");
             d->border().width = a.width;
             d->update();
             d->picLabelView()->update();
@@ -218,6 +233,7 @@ void frmMain::cboBorderWidth_Click()
         return;
     const double v = comborules::leadingNumber(m_cboBorderWidth->currentText());
     if (v > 0 && v < 32768) {
+        LabelDocument::Step step(*d, "Border Width", "border width");
         d->border().width = int16_t(v);
         d->picLabelView()->update();
     }

@@ -1,0 +1,365 @@
+// The undo history on the model: every kind of step undone to the same file
+// and redone, merging, the limit, loading, pictures shared between steps.
+#include <QtTest>
+#include <malloc.h>
+
+#include "document/LabelDocument.h"
+#include "support/TestEnv.h"
+
+namespace {
+QImage solid(QColor c, int w, int h)
+{
+    QImage i(w, h, QImage::Format_RGB32);
+    i.fill(c);
+    return i;
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A label with two texts, a picture from a file and a pasted one (stretched
+// out of its proportions), on a wine label with an oval border.
+std::unique_ptr<LabelDocument> sampleLabel(TestEnv& env)
+{
+    env.platform.pictures["/pics/hops.png"] = PictureData{solid(Qt::darkGreen, 100, 50), QSizeF(1500, 750), {}};
+    env.platform.pictures["/pics/malt.png"] = PictureData{solid(Qt::darkYellow, 40, 40), QSizeF(600, 600), {}};
+    auto d = std::make_unique<LabelDocument>(env.values, env.platform, env.fixed);
+    {
+        LabelDocument::Step step(*d, "Label Size");
+        d->setLabelDimensions(1, 4.0, 5.0);
+        d->resizeLabel();
+    }
+    d->setBorderStyle("Oval");
+    d->createNewText("Pale Ale", 0);
+    d->createNewText("Brewed\r\n2024", 0);
+    d->createNewGraphic("/pics/hops.png");
+    env.platform.setClipboard(QString(), solid(Qt::red, 30, 20));
+    d->pasteFromClipboard();
+    {
+        LabelDocument::Step step(*d, "Resize");
+        d->activeGraphic()->height *= 2;
+    }
+    d->SelectNothing();
+    return d;
+}
+
+struct Case {
+    const char* name; // what Undo is called
+    std::function<void(TestEnv&, LabelDocument&)> select;
+    std::function<void(TestEnv&, LabelDocument&)> act;
+    bool inFile = true; // the stacking of texts is not stored
+};
+} // namespace
+
+class tst_History : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+    void everyKindOfStepUndoesToTheSameFileAndRedoes()
+    {
+        auto text = [](int i) { return [i](TestEnv&, LabelDocument& d) { d.selectText(i); }; };
+        auto picture = [](int i) { return [i](TestEnv&, LabelDocument& d) { d.selectGraphic(i); }; };
+        auto nothing = [](TestEnv&, LabelDocument&) {};
+        const Case cases[] = {
+            {"New Text", nothing, [](TestEnv&, LabelDocument& d) { d.createNewText("Stout", 0); }},
+            {"New Picture", nothing, [](TestEnv&, LabelDocument& d) { d.createNewGraphic("/pics/malt.png"); }},
+            {"Paste", nothing, [](TestEnv& e, LabelDocument& d) {
+                 e.platform.setClipboard("CKMGraphic-  1440   720", solid(Qt::blue, 8, 8));
+                 d.pasteFromClipboard();
+             }},
+            {"Paste", nothing, [](TestEnv& e, LabelDocument& d) {
+                 e.platform.setClipboard("Best before 2026");
+                 d.pasteFromClipboard();
+             }},
+            {"Delete", picture(1), [](TestEnv& e, LabelDocument& d) {
+                 e.platform.answers.push_back(MsgAnswer::Yes);
+                 d.deleteSelectedObject();
+             }},
+            {"Delete", text(1), [](TestEnv& e, LabelDocument& d) {
+                 e.platform.answers.push_back(MsgAnswer::Yes);
+                 d.deleteSelectedObject();
+             }},
+            {"Cut", picture(2), [](TestEnv&, LabelDocument& d) { d.copySelectedToClipboard(true); }},
+            {"Move", text(2), [](TestEnv&, LabelDocument& d) { d.nudge(0, -15); }},
+            {"Align", picture(1), [](TestEnv&, LabelDocument& d) { d.horizontalAlign(1); }},
+            {"Align", text(1), [](TestEnv&, LabelDocument& d) { d.verticalAlign(3); }},
+            {"Bring Forward", picture(1), [](TestEnv&, LabelDocument& d) { d.bringForwardActive(); }},
+            {"Send Back", picture(2), [](TestEnv&, LabelDocument& d) { d.sendBackActive(); }},
+            {"Send Back", text(2), [](TestEnv&, LabelDocument& d) { d.sendBackActive(); }, false},
+            {"Edit Text", text(1), [](TestEnv&, LabelDocument& d) { d.setTextText("India\r\nPale Ale"); }},
+            {"Text Color", text(1), [](TestEnv&, LabelDocument& d) { d.setTextColor(0x0000FF); }},
+            {"Font Size", text(2), [](TestEnv&, LabelDocument& d) { d.setTextFontSize("26"); }},
+            {"Font", text(2), [](TestEnv&, LabelDocument& d) { d.setTextFontName("Courier"); }},
+            {"Alignment", text(1), [](TestEnv&, LabelDocument& d) { d.setTextAlignment(1); }},
+            {"Format", text(1), [](TestEnv& e, LabelDocument& d) {
+                 e.values.bold = e.values.underline = true;
+                 d.showActiveText();
+             }},
+            {"Border Style", nothing, [](TestEnv&, LabelDocument& d) { d.setBorderStyle("Square"); }},
+            {"Background Color", nothing, [](TestEnv&, LabelDocument& d) { d.setBackColor(0x00C0FF); }},
+            {"Move", picture(1), [](TestEnv&, LabelDocument& d) { d.moveSelected(100, 200); }},
+            {"Resize", picture(1), [](TestEnv&, LabelDocument& d) { d.resizeSelected(300, 400); }},
+            {"Maintain Aspect Ratio", picture(2), [](TestEnv&, LabelDocument& d) { d.adjustToAspectRatio(); }},
+            {"Label Size", nothing, [](TestEnv&, LabelDocument& d) {
+                 LabelDocument::Step step(d, "Label Size");
+                 d.setLabelDimensions(0, 3.75, 3.0);
+                 d.resizeLabel();
+             }},
+            {"Label Properties", nothing, [](TestEnv&, LabelDocument& d) {
+                 LabelDocument::Step step(d, "Label Properties");
+                 d.setTopMargin(0.5);
+                 d.setColumnSpace(0.25);
+             }},
+        };
+        for (const Case& c : cases) {
+            const QString what = QString("%1 (%2)").arg(c.name).arg(&c - cases);
+            TestEnv env;
+            auto d = sampleLabel(env);
+            const QString file = env.path("label.ckm");
+            QVERIFY2(d->SaveLabelToFile(file), qPrintable(what));
+            const QByteArray original = fileBytes(file);
+            const int steps = d->history().count();
+            c.select(env, *d);
+            const LabelDocument::Snapshot before = d->snapshot();
+
+            c.act(env, *d);
+            QVERIFY2(d->history().count() == steps + 1, qPrintable(what));
+            QCOMPARE(d->history().undoText(), QString(c.name));
+            QVERIFY2(d->SaveLabelToFile(file), qPrintable(what));
+            const QByteArray done = fileBytes(file);
+            QVERIFY2((done != original) == c.inFile, qPrintable(what));
+            const LabelDocument::Snapshot after = d->snapshot();
+
+            d->undoStep();
+            QVERIFY2(d->snapshot() == before, qPrintable(what));
+            QVERIFY(!d->activeItemSelected() && !d->activeTextItemSelected());
+            QVERIFY(d->isChanged());
+            QCOMPARE(d->history().redoText(), QString(c.name));
+            QVERIFY2(d->SaveLabelToFile(file), qPrintable(what));
+            QVERIFY2(fileBytes(file) == original, qPrintable(what));
+
+            d->setFlags(false, false);
+            d->redoStep();
+            QVERIFY2(d->snapshot() == after, qPrintable(what));
+            QVERIFY(d->isChanged());
+            QVERIFY2(d->SaveLabelToFile(file), qPrintable(what));
+            QVERIFY2(fileBytes(file) == done, qPrintable(what));
+            // Each pasted picture was written once, also when its step came back.
+            QCOMPARE(QDir(env.values.graphicsFolder).entryList(QDir::Files).size(),
+                     qsizetype(QString(c.name) == "Paste" && what.endsWith("(2)") ? 2 : 1));
+        }
+    }
+
+    void undoRedoAndWhatIsNoStep()
+    {
+        TestEnv env;
+        auto d = sampleLabel(env);
+        const int steps = d->history().count();
+        QCOMPARE(steps, 7); // size, style, two texts, a picture, a paste, its stretch
+        QCOMPARE(d->history().undoText(), QString("Resize"));
+
+        // Changing nothing is no step: a copy, a delete answered No, selection, guides,
+        // commands without a selection.
+        d->selectGraphic(2);
+        d->copySelectedToClipboard(false);
+        env.platform.answers.push_back(MsgAnswer::No);
+        d->deleteSelectedObject();
+        d->showGuides(true);
+        d->setGuidePositions(100, 100);
+        d->SelectNothing();
+        d->nudge(15, 0);
+        d->setTextColor(0xFF);
+        d->setTextFontSize("abc");
+        QCOMPARE(d->history().count(), steps);
+
+        // Back to the empty label, and past it nothing happens.
+        for (int i = 0; i < steps; ++i)
+            d->undoStep();
+        QVERIFY(d->texts().empty() && d->graphics().empty());
+        QCOMPARE(d->getLabelType(), int16_t(0));
+        QCOMPARE(d->surfaceWidth(), 4320);
+        QCOMPARE(d->valBorderStyle, QString("Rounded"));
+        const LabelDocument::Snapshot empty = d->snapshot();
+        QVERIFY(!d->history().canUndo());
+        d->undoStep();
+        QVERIFY(d->snapshot() == empty);
+
+        // Redo brings each step back; a new step drops what could be redone.
+        d->redoStep();
+        d->redoStep();
+        QCOMPARE(d->surfaceWidth(), 7200);
+        QCOMPARE(d->valBorderStyle, QString("Oval"));
+        d->redoStep();
+        QCOMPARE(d->texts().size(), size_t(1));
+        d->createNewText("Porter", 0);
+        QVERIFY(!d->history().canRedo());
+        QCOMPARE(d->history().count(), 4);
+        // Numbering goes on from the label as it is now.
+        QCOMPARE(d->texts().rbegin()->first, 2);
+
+        // A step while a step is open belongs to it; undo waits for it to end.
+        d->beginStep("Move");
+        d->selectText(2);
+        d->nudge(15, 0);
+        d->undoStep();
+        QCOMPARE(d->history().count(), 4);
+        d->endStep();
+        QCOMPARE(d->history().count(), 5);
+        QCOMPARE(d->history().undoText(), QString("Move"));
+
+        // At most the last hundred steps are kept.
+        for (int i = 0; i < 120; ++i)
+            d->setBackColor(ColorValue(i + 1));
+        QCOMPARE(d->history().count(), LabelDocument::HistoryLimit);
+        while (d->history().canUndo())
+            d->undoStep();
+        QCOMPARE(d->backColor(), ColorValue(20));
+    }
+
+    void arrowKeysOnOneItemMerge()
+    {
+        TestEnv env;
+        auto d = sampleLabel(env);
+        const int steps = d->history().count();
+        d->selectText(1);
+        const TextItem start = *d->activeText();
+        for (int i = 0; i < 4; ++i)
+            d->nudge(15, 0);
+        d->nudge(0, 15);
+        QCOMPARE(d->history().count(), steps + 1);
+        QCOMPARE(d->history().undoText(), QString("Move"));
+
+        // Another item's nudges are a step of their own, and so are the first item's after them.
+        d->selectGraphic(1);
+        d->nudge(-15, 0);
+        d->selectText(1);
+        d->nudge(15, 0);
+        QCOMPARE(d->history().count(), steps + 3);
+        d->undoStep();
+        d->undoStep();
+        d->undoStep();
+        QCOMPARE(d->textAt(1)->left, start.left);
+        QCOMPARE(d->textAt(1)->top, start.top);
+
+        // There and back again leaves nothing to undo.
+        d->redoStep();
+        const int now = d->history().count();
+        const int index = d->history().index();
+        d->selectText(2);
+        d->nudge(15, 0);
+        d->nudge(-15, 0);
+        QCOMPARE(d->history().index(), index);
+        QVERIFY(d->history().count() <= now);
+    }
+
+    void loadingClearsTheHistory()
+    {
+        TestEnv env;
+        auto d = sampleLabel(env);
+        const QString file = env.path("label.ckm");
+        QVERIFY(d->SaveLabelToFile(file));
+        LabelDocument other(env.values, env.platform, env.fixed);
+        other.createNewText("Mild", 0);
+        QVERIFY(other.history().canUndo());
+        other.LoadFile(file);
+        QCOMPARE(other.history().count(), 0);
+        QCOMPARE(other.texts().size(), size_t(3));
+        // Damaged files too: what was there before cannot come back.
+        other.createNewText("Mild", 0);
+        QFile f(env.path("bad.ckm"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("nonsense");
+        f.close();
+        other.LoadFile(env.path("bad.ckm"));
+        QCOMPARE(other.history().count(), 0);
+        // Loading is no step and leaves recording on.
+        other.createNewText("Bitter", 0);
+        QCOMPARE(other.history().count(), 1);
+    }
+
+    void picturesInTheHistoryFollowTheirFiles()
+    {
+        TestEnv env;
+        auto d = sampleLabel(env);
+        // Edited in the picture editor and reloaded: undoing a move keeps the new picture.
+        d->selectGraphic(1);
+        d->nudge(15, 0);
+        const QImage edited = solid(Qt::magenta, 100, 50);
+        env.platform.pictures["/pics/hops.png"] = PictureData{edited, QSizeF(1500, 750), {}};
+        d->refreshGraphic("/pics/hops.png");
+        d->undoStep();
+        QCOMPARE(d->graphicAt(1)->picture.cacheKey(), edited.cacheKey());
+        d->redoStep();
+        QCOMPARE(d->graphicAt(1)->picture.cacheKey(), edited.cacheKey());
+
+        // A pasted picture deleted and brought back is the same picture, still without a file.
+        const qint64 pasted = d->graphicAt(2)->picture.cacheKey();
+        d->selectGraphic(2);
+        d->copySelectedToClipboard(true);
+        QVERIFY(!d->graphicAt(2));
+        d->undoStep();
+        QCOMPARE(d->graphicAt(2)->picture.cacheKey(), pasted);
+        QCOMPARE(d->graphicAt(2)->tag, QString("0"));
+
+        // Saved: the bitmap is written once, and the steps before the save know its file.
+        const QString file = env.path("label.ckm");
+        QVERIFY(d->SaveLabelToFile(file));
+        const QString bmp = d->graphicAt(2)->path();
+        QVERIFY(bmp.endsWith("label 0000.bmp"));
+        d->undoStep(); // the move of the first picture
+        d->undoStep(); // the stretch of the pasted picture
+        d->redoStep();
+        QCOMPARE(d->graphicAt(2)->path(), bmp);
+        d->redoStep();
+        QVERIFY(d->SaveLabelToFile(file));
+        QCOMPARE(QDir(env.values.graphicsFolder).entryList(QDir::Files), QStringList{"label 0000.bmp"});
+    }
+
+    void aHundredStepsShareTheirPicture()
+    {
+        TestEnv env;
+        QImage big(4000, 3000, QImage::Format_ARGB32);
+        big.fill(Qt::darkCyan);
+        env.platform.pictures["/pics/big.png"] = PictureData{big, QSizeF(60000, 45000), {}};
+        LabelDocument d(env.values, env.platform, env.fixed);
+        QVERIFY(d.createNewGraphic("/pics/big.png"));
+        d.createNewText("Imperial Stout", 0);
+        const uchar* pixels = d.graphicAt(1)->picture.constBits();
+        auto inUse = [] {
+            const struct mallinfo2 m = mallinfo2();
+            return qint64(m.uordblks + m.hblkhd);
+        };
+        const qint64 alone = inUse();
+
+        // Moves, resizes, a delete and its undo, all through the history.
+        d.selectGraphic(1);
+        for (int i = 0; i < 96; ++i) {
+            if (i % 2)
+                d.moveSelected(int16_t(i * 10), int16_t(i * 5));
+            else
+                d.resizeSelected(int16_t(3000 + i), int16_t(2000 + i));
+        }
+        env.platform.answers.push_back(MsgAnswer::Yes);
+        d.deleteSelectedObject();
+        d.createNewText("Porter", 0);
+        d.setBackColor(0xFFFFFF);
+        d.setBorderStyle("Square");
+        QCOMPARE(d.history().count(), LabelDocument::HistoryLimit);
+        for (int i = 0; i < 60; ++i)
+            d.undoStep();
+        for (int i = 0; i < 30; ++i)
+            d.redoStep();
+        QVERIFY(d.graphicAt(1));
+        QCOMPARE(d.graphicAt(1)->picture.constBits(), pixels);
+        const qint64 grown = inUse() - alone;
+        qInfo() << "memory for" << d.history().count() << "steps:" << grown / 1024 << "KiB";
+        QVERIFY2(grown < 4 * 1024 * 1024, qPrintable(QString::number(grown)));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_History)
+#include "tst_history.moc"
