@@ -11,6 +11,8 @@ struct CommandLine {
     QString labelFile;  // label to print in batch mode
     int copies = 1;
     bool allowMissingPictures = false; // batch: print even when a picture cannot be loaded
+    int start = 1;                     // batch: first label position used on the first sheet
+    double offsetRight = 0, offsetDown = 0; // batch: inches everything is moved
     QString error;      // for Error: one line telling what is wrong
 
     static CommandLine parse(const QStringList& args); // args without the program name
