@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "printing/Stock.h"
+
 CommandLine CommandLine::parse(const QStringList& args)
 {
     CommandLine c;
@@ -17,6 +19,29 @@ CommandLine CommandLine::parse(const QStringList& args)
             const QString& a = args.at(i);
             if (a == "--allow-missing-pictures") {
                 c.allowMissingPictures = true;
+            } else if (a == "--start" || a == "--offset") {
+                if (i + 1 >= args.size()) {
+                    c.mode = Error;
+                    c.error = a + " needs a value";
+                    return c;
+                }
+                const QString v = args.at(++i);
+                if (a == "--start") {
+                    const auto n = stock::parseStart(v, &c.error);
+                    if (!n) {
+                        c.mode = Error;
+                        return c;
+                    }
+                    c.start = *n;
+                } else {
+                    const auto p = stock::parseOffset(v, &c.error);
+                    if (!p) {
+                        c.mode = Error;
+                        return c;
+                    }
+                    c.offsetRight = p->right;
+                    c.offsetDown = p->down;
+                }
             } else if (a == "--print-pdf" || a == "--copies") {
                 if (i + 1 >= args.size()) {
                     c.mode = Error;
@@ -69,7 +94,8 @@ QString CommandLine::usage()
     return QStringLiteral(
         "Usage: corkcrafter [--new-instance] [LABEL.ckm]\n"
         "       corkcrafter [--new-instance] 'LABEL DESCRIPTION'\n"
-        "       corkcrafter --print-pdf OUT.pdf [--copies N] [--allow-missing-pictures] LABEL.ckm\n"
+        "       corkcrafter --print-pdf OUT.pdf [--copies N] [--start N] [--offset X,Y]\n"
+        "                   [--allow-missing-pictures] LABEL.ckm\n"
         "\n"
         "Corkcrafter designs bottle labels and prints sheets of them.\n"
         "\n"
@@ -81,6 +107,10 @@ QString CommandLine::usage()
         "  --print-pdf OUT.pdf   print sheets of LABEL.ckm to a PDF file and exit;\n"
         "                        needs no display\n"
         "  --copies N            number of sheets to print (default 1)\n"
+        "  --start N             leave the first N-1 labels of the first sheet empty,\n"
+        "                        counted down each column (a partly used sheet)\n"
+        "  --offset X,Y          move everything X inches right and Y inches down\n"
+        "                        (-0.5 to 0.5 each, e.g. 0.05,-0.1)\n"
         "  --allow-missing-pictures\n"
         "                        print even when a picture of the label cannot be\n"
         "                        loaded (it is left out); without it such a label\n"

@@ -12,6 +12,8 @@ struct CommandLine {
     int copies = 1;
     bool allowMissingPictures = false; // batch: print even when a picture cannot be loaded
     bool newInstance = false;  // start a copy of its own instead of handing over to a running one
+    int start = 1;                     // batch: first label position used on the first sheet
+    double offsetRight = 0, offsetDown = 0; // batch: inches everything is moved
     QString error;      // for Error: one line telling what is wrong
 
     static CommandLine parse(const QStringList& args); // args without the program name

@@ -69,6 +69,9 @@ struct ProgramValues {
     // printing
     double printerOffsetX = 0, printerOffsetY = 0;
     double ratio = 1.0;
+    // The first label position used on the first sheet, as last chosen in the
+    // print dialog; the preview shows it. Kept for the session only.
+    int startLabel = 1;
 };
 
 namespace Module1 {

@@ -40,8 +40,12 @@ int main(int argc, char** argv)
         QApplication::setApplicationName(ProgramTitle);
         IniSettingsStore store;
         QString reason;
+        stock::Placement placement;
+        placement.start = cl.start;
+        placement.right = cl.offsetRight;
+        placement.down = cl.offsetDown;
         const int rc = batch::printPdf(cl.labelFile, cl.pdfOut, cl.copies, store, AppPaths::standard(), &reason,
-                                       cl.allowMissingPictures);
+                                       cl.allowMissingPictures, placement);
         if (rc != 0 && !reason.isEmpty())
             std::fprintf(stderr, "corkcrafter: %s\n", qPrintable(ConsolePlatform::printable(reason)));
         return rc;

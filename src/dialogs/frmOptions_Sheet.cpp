@@ -10,6 +10,7 @@
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
 #include "printing/PainterSurface.h"
+#include "printing/Stock.h"
 #include "printing/TestPage.h"
 
 using options::Box;
@@ -108,5 +109,6 @@ void frmOptions::cmdPrintTest_Click()
 {
     PainterSurface surface(m_printer);
     testpage::print(surface, testpage::samplePicture(m_ctx.paths.dataDir),
-                    QSizeF(testpage::SampleInches, testpage::SampleInches), m_sep);
+                    QSizeF(testpage::SampleInches, testpage::SampleInches), m_sep,
+                    stock::adjustmentFor(m_ctx.store, m_printer.printerName()));
 }

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPageLayout>
 #include <QPrinter>
 #include <QTimer>
 
@@ -278,10 +279,17 @@ void frmMain::mnuFilePrint_Click()
     frmDocument* doc = activeDocument();
     if (!doc)
         return;
-    const auto copies = m_ctx.platform.printDialog(printer());
+    const QSizeF usable = printer().pageLayout().paintRect(QPageLayout::Inch).size();
+    const LabelsPage opened = stock::labelsPage(m_ctx.store, printer().printerName(), m_ctx.values.startLabel,
+                                                printjob::labelsOnSheet(*doc, usable.width(), usable.height()));
+    LabelsPage page = opened;
+    const auto copies = m_ctx.platform.printDialog(printer(), &page);
     if (!copies)
         return;
-    pdfout::printOn(printer(), *doc, std::clamp(*copies, 1, 32767), [this](const QString& s) { setStatusText(s); });
+    const stock::Placement placement = stock::accept(opened, page, printer().printerName(), m_ctx.store);
+    m_ctx.values.startLabel = placement.start;
+    pdfout::printOn(printer(), *doc, std::clamp(*copies, 1, 32767), [this](const QString& s) { setStatusText(s); },
+                    placement);
 }
 
 void frmMain::mnuFilePageSetup_Click() { m_ctx.platform.pageSetupDialog(printer()); }

@@ -18,7 +18,7 @@ public:
     std::optional<FileDialogResult> saveFile(const FileDialogRequest&) override { return std::nullopt; }
     std::optional<QString> chooseFolder(const QString&, const QString&) override { return std::nullopt; }
     std::optional<uint32_t> chooseColor(const QString&, uint32_t) override { return std::nullopt; }
-    std::optional<int> printDialog(QPrinter&) override { return std::nullopt; }
+    std::optional<int> printDialog(QPrinter&, LabelsPage* = nullptr) override { return std::nullopt; }
     bool pageSetupDialog(QPrinter&) override { return false; }
     bool clipboardHasText() override { return false; }
     bool clipboardHasImage() override { return false; }

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 class QPrinter;
@@ -45,6 +46,18 @@ struct PictureData {
     bool ok() const { return error.isEmpty() && !image.isNull(); }
 };
 
+// The print dialog's "Labels" page: where the first sheet starts, and the
+// printer adjustment in inches. Filled in before the dialog, read back after.
+struct LabelsPage {
+    int start = 1;            // "Start at label:"
+    int lastStart = 1;        // the labels on the sheet
+    double right = 0, down = 0; // "Move right:", "Move down:"
+    QString shownFor;         // the printer whose adjustment the page shows
+    QString help;             // how to find the adjustment
+    // The remembered adjustment of another printer chosen in the dialog (right, down).
+    std::function<std::pair<double, double>(const QString&)> adjustmentFor;
+};
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -61,8 +74,9 @@ public:
     virtual std::optional<QString> chooseFolder(const QString& title, const QString& initial) = 0;
     virtual std::optional<uint32_t> chooseColor(const QString& title, uint32_t initial) = 0;
 
-    // Print dialog: returns the copy count, or nothing when cancelled.
-    virtual std::optional<int> printDialog(QPrinter& printer) = 0;
+    // Print dialog: returns the copy count, or nothing when cancelled. With
+    // labels, the dialog has the "Labels" page, filled from and read back into it.
+    virtual std::optional<int> printDialog(QPrinter& printer, LabelsPage* labels = nullptr) = 0;
     virtual bool pageSetupDialog(QPrinter& printer) = 0;
 
     // The system clipboard. A picture is offered in the usual image formats
@@ -102,7 +116,7 @@ public:
     std::optional<FileDialogResult> saveFile(const FileDialogRequest& req) override;
     std::optional<QString> chooseFolder(const QString& title, const QString& initial) override;
     std::optional<uint32_t> chooseColor(const QString& title, uint32_t initial) override;
-    std::optional<int> printDialog(QPrinter& printer) override;
+    std::optional<int> printDialog(QPrinter& printer, LabelsPage* labels = nullptr) override;
     bool pageSetupDialog(QPrinter& printer) override;
     bool clipboardHasText() override;
     bool clipboardHasImage() override;

@@ -1,6 +1,11 @@
 #include "Platform.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QSpinBox>
 #include <QClipboard>
 #include <QMimeData>
 #include <QColorDialog>
@@ -22,6 +27,61 @@ namespace {
 
 QColor toQColor(uint32_t c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 uint32_t fromQColor(const QColor& c) { return uint32_t(c.red()) | (uint32_t(c.green()) << 8) | (uint32_t(c.blue()) << 16); }
+
+// The print dialog's "Labels" page. Numbers are shown and typed in the
+// user's locale (its decimal separator).
+class LabelsPageWidget : public QWidget {
+public:
+    explicit LabelsPageWidget(const LabelsPage& page)
+    {
+        setObjectName("Labels");
+        setWindowTitle("Labels");
+        auto* form = new QFormLayout(this);
+        m_start = new QSpinBox(this);
+        m_start->setObjectName("txtStartLabel");
+        m_start->setRange(1, std::max(1, page.lastStart));
+        m_start->setValue(page.start);
+        form->addRow("Start at label:", m_start);
+        auto inches = [this](const char* name, double value) {
+            auto* box = new QDoubleSpinBox(this);
+            box->setObjectName(name);
+            box->setDecimals(2);
+            box->setRange(-0.5, 0.5);
+            box->setSingleStep(0.01);
+            box->setSuffix(" in");
+            box->setValue(value);
+            return box;
+        };
+        m_right = inches("txtMoveRight", page.right);
+        m_down = inches("txtMoveDown", page.down);
+        form->addRow("Move right:", m_right);
+        form->addRow("Move down:", m_down);
+        auto* help = new QLabel(page.help, this);
+        help->setObjectName("lblAdjustHelp");
+        help->setWordWrap(true);
+        form->addRow(help);
+    }
+    // Another printer was chosen in the dialog: show its own adjustment.
+    void showPrinter(const LabelsPage& page, const QString& name, QString* shownFor)
+    {
+        if (!page.adjustmentFor || name.isEmpty())
+            return;
+        const auto [right, down] = page.adjustmentFor(name);
+        m_right->setValue(right);
+        m_down->setValue(down);
+        *shownFor = name;
+    }
+    void readInto(LabelsPage& page) const
+    {
+        page.start = m_start->value();
+        page.right = m_right->value();
+        page.down = m_down->value();
+    }
+
+private:
+    QSpinBox* m_start;
+    QDoubleSpinBox *m_right, *m_down;
+};
 
 } // namespace
 
@@ -131,12 +191,26 @@ std::optional<uint32_t> QtPlatform::chooseColor(const QString& title, uint32_t i
     return fromQColor(c);
 }
 
-std::optional<int> QtPlatform::printDialog(QPrinter& printer)
+std::optional<int> QtPlatform::printDialog(QPrinter& printer, LabelsPage* labels)
 {
     QPrintDialog dlg(&printer, owner());
     dlg.setOption(QAbstractPrintDialog::PrintToFile, true);
+    LabelsPageWidget* page = nullptr;
+    QString shownFor = labels ? labels->shownFor : QString();
+    if (labels) {
+        page = new LabelsPageWidget(*labels);
+        dlg.setOptionTabs({page});
+        // The printer box of Qt's own dialog: its adjustment follows the printer picked.
+        if (auto* printers = dlg.findChild<QComboBox*>("printers"))
+            QObject::connect(printers, &QComboBox::currentTextChanged, page,
+                             [page, labels, &shownFor](const QString& name) { page->showPrinter(*labels, name, &shownFor); });
+    }
     if (dlg.exec() != QDialog::Accepted)
         return std::nullopt;
+    if (labels) {
+        page->readInto(*labels);
+        labels->shownFor = shownFor;
+    }
     // We lay out every copy ourselves (page breaks between sheets), so the
     // driver must not multiply the pages again.
     const int copies = printer.copyCount();

@@ -26,6 +26,10 @@ public:
     std::deque<std::optional<QString>> folderAnswers;
     QList<QStringList> folderRequests; // title, initial folder
     int printDialogs = 0;
+    // The "Labels" pages offered, as filled in; and what the user does on the
+    // next accepted ones (change the values, pick another printer).
+    QList<LabelsPage> labelsPages;
+    std::deque<std::function<void(QPrinter&, LabelsPage&)>> labelsAnswers;
     QStringList colorTitles;
     QImage clipboard;
     QString clipboardTextValue;
@@ -78,10 +82,17 @@ public:
         colorTitles << title;
         return pop(colorAnswers);
     }
-    std::optional<int> printDialog(QPrinter&) override
+    std::optional<int> printDialog(QPrinter& printer, LabelsPage* labels = nullptr) override
     {
         ++printDialogs;
-        return pop(printAnswers);
+        if (labels)
+            labelsPages << *labels;
+        const std::optional<int> copies = pop(printAnswers);
+        if (labels && copies && !labelsAnswers.empty()) {
+            labelsAnswers.front()(printer, *labels);
+            labelsAnswers.pop_front();
+        }
+        return copies;
     }
     bool pageSetupDialog(QPrinter&) override { return false; }
     bool clipboardHasText() override { return !clipboardTextValue.isNull(); }

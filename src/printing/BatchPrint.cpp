@@ -41,7 +41,7 @@ QPageSize defaultPaper()
 }
 
 int printPdf(const QString& labelFile, const QString& pdfOut, int copies, const SettingsStore& store,
-             const AppPaths& paths, QString* reason, bool allowMissingPictures)
+             const AppPaths& paths, QString* reason, bool allowMissingPictures, const stock::Placement& placement)
 {
     ProgramValues app;
     app.decimalSeparator = Module1::decimalSeparatorFromLocale();
@@ -93,7 +93,8 @@ int printPdf(const QString& labelFile, const QString& pdfOut, int copies, const 
     const QPointF off = layout.paintRect(QPageLayout::Inch).topLeft() - layout.fullRect(QPageLayout::Inch).topLeft();
     app.printerOffsetX = off.x();
     app.printerOffsetY = off.y();
-    switch (pdfout::printPdf(doc, layout, 1200, copies, pdfOut, reason)) {
+    // A start past the sheet's last label is told by the print job (exit 4).
+    switch (pdfout::printPdf(doc, layout, 1200, copies, pdfOut, reason, {}, placement)) {
     case pdfout::Result::Written: return 0;
     case pdfout::Result::PrintFailed: return 4; // told on stderr already
     case pdfout::Result::WriteFailed: *reason = pdfout::writeFailedMessage(pdfOut, *reason); return 4;

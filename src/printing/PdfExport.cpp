@@ -8,7 +8,7 @@
 namespace pdfexport {
 
 bool writeSheets(LabelDocument& doc, const QString& path, const QPageSize& paper,
-                 QPageLayout::Orientation orientation, int numCopies, QString* why)
+                 QPageLayout::Orientation orientation, int numCopies, QString* why, int start)
 {
     if (QFileInfo(path).isDir()) {
         *why = "it is a folder";
@@ -20,7 +20,9 @@ bool writeSheets(LabelDocument& doc, const QString& path, const QPageSize& paper
     const double oldX = app.printerOffsetX, oldY = app.printerOffsetY, oldRatio = app.ratio;
     app.printerOffsetX = 0;
     app.printerOffsetY = 0;
-    const pdfout::Result r = pdfout::printPdf(doc, layout, 1200, numCopies, path, why);
+    stock::Placement placement;
+    placement.start = start;
+    const pdfout::Result r = pdfout::printPdf(doc, layout, 1200, numCopies, path, why, {}, placement);
     app.printerOffsetX = oldX;
     app.printerOffsetY = oldY;
     app.ratio = oldRatio;

@@ -18,7 +18,7 @@ QString writeFailedMessage(const QString& path, const QString& reason)
 }
 
 Result printPdf(LabelDocument& doc, const QPageLayout& layout, int resolution, int copies, const QString& path,
-                QString* reason, const printjob::StatusFn& status)
+                QString* reason, const printjob::StatusFn& status, const stock::Placement& placement)
 {
     QByteArray pdf;
     QBuffer buffer(&pdf);
@@ -29,7 +29,7 @@ Result printPdf(LabelDocument& doc, const QPageLayout& layout, int resolution, i
         writer.setPageLayout(layout);
         writer.setCreator("Corkcrafter");
         PainterSurface surface(writer);
-        if (!printjob::printLabels(doc, surface, 1.0, copies, status))
+        if (!printjob::printLabels(doc, surface, 1.0, copies, status, placement))
             return Result::PrintFailed;
         surface.endDoc();
         if (!surface.succeeded()) {
@@ -45,15 +45,16 @@ Result printPdf(LabelDocument& doc, const QPageLayout& layout, int resolution, i
     return safefile::write(path, pdf, reason) ? Result::Written : Result::WriteFailed;
 }
 
-bool printOn(QPrinter& printer, LabelDocument& doc, int copies, const printjob::StatusFn& status)
+bool printOn(QPrinter& printer, LabelDocument& doc, int copies, const printjob::StatusFn& status,
+             const stock::Placement& placement)
 {
     if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty()) {
         PainterSurface surface(printer);
-        return printjob::printLabels(doc, surface, 1.0, copies, status);
+        return printjob::printLabels(doc, surface, 1.0, copies, status, placement);
     }
     const QString path = printer.outputFileName();
     QString why;
-    switch (printPdf(doc, printer.pageLayout(), printer.resolution(), copies, path, &why, status)) {
+    switch (printPdf(doc, printer.pageLayout(), printer.resolution(), copies, path, &why, status, placement)) {
     case Result::Written: return true;
     case Result::PrintFailed: return false;
     case Result::WriteFailed: break;

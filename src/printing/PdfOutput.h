@@ -20,12 +20,13 @@ enum class Result {
 // every byte of it is known to be on disk. A full disk or an unwritable folder
 // leaves no file (and any earlier file of that name as it was).
 Result printPdf(LabelDocument& doc, const QPageLayout& layout, int resolution, int copies, const QString& path,
-                QString* reason, const printjob::StatusFn& status = {});
+                QString* reason, const printjob::StatusFn& status = {}, const stock::Placement& placement = {});
 
 QString writeFailedMessage(const QString& path, const QString& reason);
 
 // The print command's job on a printer chosen in the print dialog, which may
 // be "print to file" (a PDF): a PDF that cannot be written is reported.
-bool printOn(QPrinter& printer, LabelDocument& doc, int copies, const printjob::StatusFn& status = {});
+bool printOn(QPrinter& printer, LabelDocument& doc, int copies, const printjob::StatusFn& status = {},
+             const stock::Placement& placement = {});
 
 } // namespace pdfout

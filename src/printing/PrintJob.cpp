@@ -6,6 +6,7 @@
 #include "DrawingSurface.h"
 #include "LabelRenderer.h"
 #include "SheetLayout.h"
+#include "ShiftedSurface.h"
 #include "document/LabelDocument.h"
 #include "platform/Platform.h"
 
@@ -30,6 +31,7 @@ public:
         m_s.setDrawWidth(1);
         m_s.setForeColor(SysColorAppWorkspace);
     }
+    void labelSkipped(double, double) override { curLabelY += m_H + m_R; }
     void segment(double x1, double y1, double x2, double y2) override
     {
         m_s.line(x1, y1, x2, y2, SysColorAppWorkspace);
@@ -67,6 +69,33 @@ QPointF labelReach(const LabelDocument& doc)
 
 } // namespace
 
+sheet::Params sheetParams(LabelDocument& doc, double usableWidth, double usableHeight)
+{
+    const ProgramValues& app = doc.app();
+    sheet::Params p;
+    p.W = doc.getLabelWidth();
+    p.H = doc.getLabelHeight();
+    p.leftMargin = doc.getLeftMargin();
+    p.topMargin = doc.getTopMargin();
+    // Spacing follows the current label settings, not the document's copies.
+    p.C = app.columnSpace;
+    p.R = app.rowSpace;
+    p.offsetX = app.printerOffsetX;
+    p.offsetY = app.printerOffsetY;
+    p.SW = usableWidth;
+    p.SH = usableHeight;
+    p.cutmarks = doc.getCutmarks();
+    const QPointF reach = labelReach(doc);
+    p.reachX = reach.x();
+    p.reachY = reach.y();
+    return p;
+}
+
+long long labelsOnSheet(LabelDocument& doc, double usableWidth, double usableHeight)
+{
+    return sheet::countLabels(sheetParams(doc, usableWidth, usableHeight));
+}
+
 QString sheetTooBigMessage(const sheet::Plan& plan)
 {
     static_assert(sheet::MaxLabels == 10000, "the message names the limit");
@@ -75,8 +104,11 @@ QString sheetTooBigMessage(const sheet::Plan& plan)
         .arg(QString::number(plan.columns, 'f', 0), QString::number(plan.rows, 'f', 0));
 }
 
-bool printLabels(LabelDocument& doc, DrawingSurface& surface, double ratio, int numCopies, const StatusFn& status)
+bool printLabels(LabelDocument& doc, DrawingSurface& target, double ratio, int numCopies, const StatusFn& status,
+                 const stock::Placement& placement)
 {
+    ShiftedSurface shifted(target, placement.right, placement.down);
+    DrawingSurface& surface = placement.shifted() ? static_cast<DrawingSurface&>(shifted) : target;
     ProgramValues& app = doc.app();
     Platform& platform = doc.platform();
     app.ratio = ratio;
@@ -87,22 +119,7 @@ bool printLabels(LabelDocument& doc, DrawingSurface& surface, double ratio, int 
     say("Printing");
     platform.processEvents();
     try {
-        sheet::Params p;
-        p.W = doc.getLabelWidth();
-        p.H = doc.getLabelHeight();
-        p.leftMargin = doc.getLeftMargin();
-        p.topMargin = doc.getTopMargin();
-        // Spacing follows the current label settings, not the document's copies.
-        p.C = app.columnSpace;
-        p.R = app.rowSpace;
-        p.offsetX = app.printerOffsetX;
-        p.offsetY = app.printerOffsetY;
-        p.SW = surface.scaleWidth();
-        p.SH = surface.scaleHeight();
-        p.cutmarks = doc.getCutmarks();
-        const QPointF reach = labelReach(doc);
-        p.reachX = reach.x();
-        p.reachY = reach.y();
+        sheet::Params p = sheetParams(doc, surface.scaleWidth(), surface.scaleHeight());
         const sheet::Plan plan = sheet::plan(p);
         if (plan.tooBig()) {
             if (surface.isPrinter())
@@ -111,8 +128,20 @@ bool printLabels(LabelDocument& doc, DrawingSurface& surface, double ratio, int 
             say("");
             return false;
         }
+        if (placement.start != 1) {
+            const QString beyond = stock::startBeyondSheet(placement.start, sheet::countLabels(p));
+            if (!beyond.isEmpty()) {
+                if (surface.isPrinter())
+                    surface.abortDoc();
+                platform.message("Nothing was printed: " + beyond + ".", MsgIcon::Exclamation);
+                say("");
+                return false;
+            }
+        }
         for (int copy = 1; copy <= numCopies; ++copy) {
             JobSink sink(doc, surface, ratio, p.H, p.R);
+            // Only the first sheet is partly used.
+            p.skipLabels = copy == 1 ? placement.start - 1 : 0;
             sheet::walk(p, sink);
             if (copy < numCopies)
                 surface.newPage();

@@ -3,10 +3,13 @@
 #include <QString>
 #include <functional>
 
+#include "Stock.h"
+
 class DrawingSurface;
 class LabelDocument;
 
 namespace sheet {
+struct Params;
 struct Plan;
 }
 
@@ -15,10 +18,17 @@ namespace printjob {
 // Told instead of printing a sheet that would hold more labels than any real one.
 QString sheetTooBigMessage(const sheet::Plan& plan);
 
+// The sheet the job walks on a surface of this usable size, in inches.
+sheet::Params sheetParams(LabelDocument& doc, double usableWidth, double usableHeight);
+// The labels a full sheet holds there; -1 for a sheet too big to print.
+long long labelsOnSheet(LabelDocument& doc, double usableWidth, double usableHeight);
+
 using StatusFn = std::function<void(const QString&)>;
 
 // Returns false when the job ended on an error (the user has been told).
+// The first sheet starts at placement.start; every sheet is moved by the
+// placement's adjustment.
 bool printLabels(LabelDocument& doc, DrawingSurface& surface, double ratio, int numCopies,
-                 const StatusFn& status = {});
+                 const StatusFn& status = {}, const stock::Placement& placement = {});
 
 } // namespace printjob

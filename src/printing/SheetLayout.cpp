@@ -18,16 +18,53 @@ void Sink::sideLine(const Params& p, double px, double py) { segment(px, py - Ma
 
 namespace {
 
+// Which label positions a mark belongs to: every mark stands at a corner of a
+// label, and with positions left empty at the start of the sheet a mark at
+// the corner of an empty position only is left out.
+struct Owners {
+    long long skip = 0;      // positions left empty, in walk order
+    long long col = 0, row = 0;
+    long long rowsFit = 0;   // labels in a column (the first column's, known once it is done)
+    // The label position (col + dc, row + dr) is printed on.
+    bool printed(long long dc, long long dr) const
+    {
+        if (skip <= 0)
+            return true;
+        const long long c = col + dc;
+        long long r = row + dr;
+        // Positions off the page before the first one count as empty.
+        if (c < 0 || r < 0)
+            return false;
+        // A second closing position below a column still belongs to its last label.
+        if (rowsFit > 0)
+            r = std::min(r, rowsFit - 1);
+        return c * rowsFit + r >= skip;
+    }
+};
+
 class Marks {
 public:
-    Marks(const Params& p, Sink& s) : m_p(p), m_s(s) {}
-    void cross(double px, double py) { m_s.cross(m_p, px, py); }
-    void topLine(double px, double py) { m_s.topLine(m_p, px, py); }
-    void sideLine(double px, double py) { m_s.sideLine(m_p, px, py); }
-    void both(double px, double py)
+    Marks(const Params& p, Sink& s, const Owners& o) : m_p(p), m_s(s), m_o(o) {}
+    // Each shape names the position, relative to the current one, whose corner it marks.
+    void cross(int dc, int dr, double px, double py)
     {
-        topLine(px, py);
-        sideLine(px, py);
+        if (m_o.printed(dc, dr))
+            m_s.cross(m_p, px, py);
+    }
+    void topLine(int dc, int dr, double px, double py)
+    {
+        if (m_o.printed(dc, dr))
+            m_s.topLine(m_p, px, py);
+    }
+    void sideLine(int dc, int dr, double px, double py)
+    {
+        if (m_o.printed(dc, dr))
+            m_s.sideLine(m_p, px, py);
+    }
+    void both(int dc, int dr, double px, double py)
+    {
+        topLine(dc, dr, px, py);
+        sideLine(dc, dr, px, py);
     }
 
     void atLabel(double X, double Y, bool firstCol, bool firstRow)
@@ -36,56 +73,60 @@ public:
         switch (m_p.cutmarks) {
         case 1:
             if (firstCol || firstRow)
-                cross(X, Y);
+                cross(0, 0, X, Y);
             if (R > 0 && firstCol && !firstRow)
-                cross(X, Y - R);
+                cross(0, -1, X, Y - R);
             if (C > 0 && firstRow && !firstCol)
-                cross(X - C, Y);
+                cross(-1, 0, X - C, Y);
             break;
         case 2:
-            cross(X, Y);
+            cross(0, 0, X, Y);
             if (R > 0 && !firstRow)
-                cross(X, Y - R);
+                cross(0, -1, X, Y - R);
             if (C > 0 && !firstCol)
-                cross(X - C, Y);
+                cross(-1, 0, X - C, Y);
             if (R > 0 && C > 0 && !firstCol && !firstRow)
-                cross(X - C, Y - R);
+                cross(-1, -1, X - C, Y - R);
             break;
         case 3:
-            both(X, Y);
+            both(0, 0, X, Y);
             if (R > 0 && !firstRow)
-                both(X, Y - R);
+                both(0, -1, X, Y - R);
             if (C > 0 && !firstCol)
-                both(X - C, Y);
+                both(-1, 0, X - C, Y);
             if (R > 0 && C > 0 && !firstCol && !firstRow)
-                both(X - C, Y - R);
+                both(-1, -1, X - C, Y - R);
             break;
         default:
             break;
         }
     }
 
+    // Past the last row the point (X, Y) is the bottom-left corner of the
+    // column's last label; past the last column, the top-right corner of the
+    // label to the left; past both, the bottom-right corner of the last label.
     void closing(double X, double Y, bool firstCol, bool firstRow, bool fitsX, bool fitsY)
     {
         const double R = m_p.R, C = m_p.C;
+        const int dc = fitsX ? 0 : -1, dr = fitsY ? 0 : -1;
         switch (m_p.cutmarks) {
         case 1:
         case 2:
-            cross(X, Y);
+            cross(dc, dr, X, Y);
             if (!firstRow && fitsY)
-                cross(X, Y - R);
+                cross(-1, -1, X, Y - R);
             if (C > 0 && !firstCol && fitsX)
-                cross(X - C, Y);
+                cross(-1, -1, X - C, Y);
             break;
         case 3:
             if (fitsX)
-                topLine(X, Y);
+                topLine(dc, dr, X, Y);
             if (fitsY)
-                sideLine(X, Y);
+                sideLine(dc, dr, X, Y);
             if (R > 0 && !firstCol && !firstRow && fitsY)
-                sideLine(X, Y - R);
+                sideLine(-1, -1, X, Y - R);
             if (C > 0 && !firstCol && fitsX)
-                topLine(X - C, Y);
+                topLine(-1, -1, X - C, Y);
             break;
         default:
             break;
@@ -95,6 +136,7 @@ public:
 private:
     const Params& m_p;
     Sink& m_s;
+    const Owners& m_o;
 };
 
 } // namespace
@@ -157,7 +199,9 @@ bool walk(const Params& p, Sink& sink)
         return true;
     if (pl.tooBig())
         return false;
-    Marks marks(p, sink);
+    Owners owners;
+    owners.skip = p.skipLabels;
+    Marks marks(p, sink, owners);
     auto at = [&p](double v) { return p.wholePositions ? std::nearbyint(v) : v; };
     const double stepX = at(p.W + p.C), stepY = at(p.H + p.R);
     if (!(stepX > 0) || !(stepY > 0))
@@ -166,7 +210,9 @@ bool walk(const Params& p, Sink& sink)
     bool firstCol = pl.skippedColumns == 0;
     if (pl.skippedColumns > 0)
         sink.columnsSkipped(pl.skippedColumns);
-    for (double X = at(pl.startX); X <= lastX; X = at(X + stepX)) {
+    long long fitRows = 0;
+    for (double X = at(pl.startX); X <= lastX; X = at(X + stepX), ++owners.col) {
+        owners.row = 0;
         bool firstRow = pl.skippedRows == 0;
         if (pl.skippedRows > 0)
             sink.rowsSkipped(pl.skippedRows);
@@ -178,8 +224,13 @@ bool walk(const Params& p, Sink& sink)
             const bool fitsY = Y + p.H < p.SH;
             if (!fitsY)
                 Y = at(Y - p.R);
+            if (owners.col == 0 && fitsY)
+                owners.rowsFit = ++fitRows;
             if (fitsX && fitsY) {
-                sink.label(X, Y);
+                if (owners.printed(0, 0))
+                    sink.label(X, Y);
+                else
+                    sink.labelSkipped(X, Y);
                 marks.atLabel(X, Y, firstCol, firstRow);
             } else {
                 marks.closing(X, Y, firstCol, firstRow, fitsX, fitsY);
@@ -187,6 +238,7 @@ bool walk(const Params& p, Sink& sink)
             if (!fitsX)
                 X = at(X + p.C);
             firstRow = false;
+            ++owners.row;
             // A label of no height past the last row would stand still.
             if (!(Y + stepY > rowY))
                 break;
@@ -195,6 +247,19 @@ bool walk(const Params& p, Sink& sink)
         firstCol = false;
     }
     return true;
+}
+
+long long countLabels(const Params& p)
+{
+    struct Counter : Sink {
+        long long n = 0;
+        void label(double, double) override { ++n; }
+        void segment(double, double, double, double) override {}
+    } counter;
+    Params full = p;
+    full.skipLabels = 0;
+    full.cutmarks = 0;
+    return walk(full, counter) ? counter.n : -1;
 }
 
 } // namespace sheet

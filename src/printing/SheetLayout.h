@@ -27,6 +27,10 @@ struct Params {
     // twips): the start, the steps and every adjusted position are rounded to
     // the nearest whole number, halves to even.
     bool wholePositions = false;
+    // Label positions left empty at the start of the sheet, counted as the walk
+    // visits them (down each column, then the next column). Their backgrounds,
+    // items and the cut marks that mark only their corners and edges are left out.
+    long long skipLabels = 0;
 };
 
 // More labels than any real sheet holds: such a layout comes from a mistyped
@@ -51,6 +55,8 @@ public:
     virtual ~Sink() = default;
     // A label fits with its top-left corner at (X, Y).
     virtual void label(double X, double Y) = 0;
+    // A label would fit at (X, Y) but the position is left empty (Params::skipLabels).
+    virtual void labelSkipped(double, double) {}
     // A cut-mark segment.
     virtual void segment(double x1, double y1, double x2, double y2) = 0;
     // The three cut-mark shapes; by default made of segments MarkLength beyond
@@ -67,5 +73,9 @@ public:
 
 // Returns false, drawing nothing, for a sheet of more than MaxLabels labels.
 bool walk(const Params& p, Sink& sink);
+
+// The labels the walk draws on a full sheet (skipLabels is not counted off);
+// -1 for a sheet of more than MaxLabels labels.
+long long countLabels(const Params& p);
 
 } // namespace sheet

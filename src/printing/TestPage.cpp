@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "DrawingSurface.h"
+#include "ShiftedSurface.h"
 
 namespace testpage {
 
@@ -25,8 +26,11 @@ bool onHalfInch(double v) { return std::floor(2 * v) * 4 == std::floor(8 * v); }
 
 } // namespace
 
-void print(DrawingSurface& s, const QImage& picture, QSizeF pictureInches, QChar sep)
+void print(DrawingSurface& target, const QImage& picture, QSizeF pictureInches, QChar sep,
+           const stock::Placement& adjustment)
 {
+    ShiftedSurface shifted(target, adjustment.right, adjustment.down);
+    DrawingSurface& s = adjustment.shifted() ? static_cast<DrawingSurface&>(shifted) : target;
     step([&] { s.setFontName("Arial"); });
     step([&] { s.setFontSize(8); });
     step([&] { s.setDrawWidth(1); });

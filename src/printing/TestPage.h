@@ -5,13 +5,17 @@
 #include <QImage>
 #include <QSizeF>
 
+#include "Stock.h"
+
 class DrawingSurface;
 
 namespace testpage {
 
 // Draws the page and ends the document. A failing step (no printer) is skipped
-// and the next one runs; nothing is reported.
-void print(DrawingSurface& s, const QImage& picture, QSizeF pictureInches, QChar decimalSeparator);
+// and the next one runs; nothing is reported. The page is moved by the
+// printer's adjustment, as everything printed on it.
+void print(DrawingSurface& s, const QImage& picture, QSizeF pictureInches, QChar decimalSeparator,
+           const stock::Placement& adjustment = {});
 
 // The sample picture: the program's icon at one inch square.
 QImage samplePicture(const QString& dataDir);

@@ -422,7 +422,7 @@ void frmPreview::printReport(int16_t ReportNum, bool printToPrinter)
             // One sheet, whatever copy count the print dialog was last given.
             m_printer.setCopyCount(1);
             PainterSurface surface(m_printer);
-            printjob::printLabels(*doc, surface, 1.0, 1, m_status);
+            printjob::printLabels(*doc, surface, 1.0, 1, m_status, placement(*doc, surface, true));
             surface.endDoc();
         }
         m_printing = false;
@@ -459,10 +459,27 @@ void frmPreview::renderPage()
         const QPageLayout layout = m_printer.pageLayout();
         const QRectF full = layout.fullRect(QPageLayout::Inch), paint = layout.paintRect(QPageLayout::Inch);
         PainterSurface surface(img, full.size(), paint.topLeft() - full.topLeft(), paint.size());
-        printjob::printLabels(*doc, surface, m_ratio, 1, m_status);
+        printjob::printLabels(*doc, surface, m_ratio, 1, m_status, placement(*doc, surface, false));
     }
     page->image = img;
     page->update();
+}
+
+// The start last chosen in the print dialog, while the sheet still holds it;
+// on the printer also the printer's adjustment (the page on screen shows where
+// the labels belong on the paper, which the adjustment makes the printer hit).
+stock::Placement frmPreview::placement(LabelDocument& doc, DrawingSurface& surface, bool onPrinter)
+{
+    stock::Placement p;
+    if (onPrinter)
+        p = stock::adjustmentFor(m_ctx.store, m_printer.printerName());
+    const int start = m_ctx.values.startLabel;
+    if (stock::startBeyondSheet(start, printjob::labelsOnSheet(doc, surface.scaleWidth(), surface.scaleHeight()))
+            .isEmpty())
+        p.start = start;
+    if (!onPrinter)
+        m_shownStart = p.start;
+    return p;
 }
 
 void frmPreview::mnuFilePrint_Click() { printReport(m_reportNum, true); }
@@ -488,7 +505,7 @@ void frmPreview::mnuFileSave_Click()
         return;
     const QPageLayout layout = m_printer.pageLayout();
     QString why;
-    if (!pdfexport::writeSheets(*doc, r->path, layout.pageSize(), layout.orientation(), 1, &why))
+    if (!pdfexport::writeSheets(*doc, r->path, layout.pageSize(), layout.orientation(), 1, &why, m_shownStart))
         m_ctx.platform.message("The sheet could not be saved to \"" + r->path + "\": " + why +
                                    "\nAny earlier version of the file is unchanged.",
                                MsgIcon::Exclamation);

@@ -9,6 +9,8 @@
 
 #include "PrintJob.h"
 
+class DrawingSurface;
+
 class QAction;
 class QComboBox;
 class QLineEdit;
@@ -76,6 +78,8 @@ private:
     void Form_Unload();
     void layoutViewPort();
     void renderPage();
+    stock::Placement placement(LabelDocument& doc, DrawingSurface& surface, bool onPrinter);
+    int m_shownStart = 1; // the first label of the sheet on screen
     void placePage(double widthTwips, double heightTwips);
     void enableNavigation(bool previous, bool next);
     QSizeF paperTwips() const;

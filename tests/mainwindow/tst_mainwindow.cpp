@@ -8,12 +8,14 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPageLayout>
 #include <QPrinter>
 #include <QScrollBar>
 #include <QToolBar>
 
 #include "document/LabelView.h"
 #include "document/frmDocument.h"
+#include "printing/PrintJob.h"
 #include "mainwindow/frmMain.h"
 #include "support/TestEnv.h"
 
@@ -343,6 +345,37 @@ private slots:
                      "The sheet cannot be printed: its layout would put more than 10,000 labels on one page"),
                  qPrintable(env->platform.texts().first()));
         QVERIFY(!QFileInfo::exists(none));
+    }
+
+    // The print dialog's "Labels" page: opened with the start last chosen and
+    // the sheet's number of labels; what is accepted there is printed.
+    void printDialogLabelsPage()
+    {
+        const QString pdf = env->path("partly.pdf");
+        main->printer().setOutputFormat(QPrinter::PdfFormat);
+        main->printer().setOutputFileName(pdf);
+        env->platform.printAnswers = {1};
+        env->platform.labelsAnswers.push_back([](QPrinter&, LabelsPage& page) { page.start = 2; });
+        main->action("mnuFilePrint")->trigger();
+        QVERIFY2(env->platform.shown.isEmpty(), qPrintable(env->platform.texts().join("; ")));
+        QCOMPARE(env->platform.labelsPages.size(), 1);
+        const LabelsPage first = env->platform.labelsPages.first();
+        QCOMPARE(first.start, 1);
+        const QSizeF usable = main->printer().pageLayout().paintRect(QPageLayout::Inch).size();
+        QCOMPARE(first.lastStart, int(printjob::labelsOnSheet(*doc(), usable.width(), usable.height())));
+        QVERIFY(first.lastStart >= 2);
+        QCOMPARE(first.right, 0.0);
+        QVERIFY(first.help.contains("Printer Test"));
+        QCOMPARE(env->values.startLabel, 2);
+        QVERIFY(QFileInfo::exists(pdf));
+
+        // Cancelled: the start stays as chosen, and the next dialog opens with it.
+        env->platform.printAnswers = {std::nullopt};
+        env->platform.labelsAnswers.push_back([](QPrinter&, LabelsPage& page) { page.start = 1; });
+        main->action("mnuFilePrint")->trigger();
+        QCOMPARE(env->platform.labelsPages.at(1).start, 2);
+        QCOMPARE(env->values.startLabel, 2);
+        QCOMPARE(env->platform.labelsAnswers.size(), size_t(1));
     }
 
     void pressingAnItemFollowsTheToolbarAndTakesTheKeys()

@@ -253,6 +253,79 @@ private slots:
         QCOMPARE(r.code, 0);
     }
 
+    // --start and --offset: a partly used first sheet and a moved print; start 1
+    // with no adjustment gives exactly the page it always did.
+    void startAndOffset()
+    {
+        TestEnv env;
+        LabelDocument d(env.values, env.platform, env.fixed);
+        d.border().visible = false;
+        d.setBackColor(0xFFFFFF);
+        d.setLeftMargin(0.5);
+        d.setTopMargin(0.5);
+        const QString label = env.path("plain.ckm");
+        QVERIFY(d.SaveLabelToFile(label));
+        const QString home = env.path("home");
+        QDir().mkpath(env.path("a"));
+        QDir().mkpath(env.path("b"));
+        QDir().mkpath(env.path("c"));
+        QDir().mkpath(env.path("d"));
+        Run r = corkcrafter({"--print-pdf", env.path("a/plain.pdf"), label}, home);
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        r = corkcrafter({"--print-pdf", env.path("b/same.pdf"), "--start", "1", "--offset", "0,0", label}, home);
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        const QImage plain = rasterise(env.path("a/plain.pdf"), env.path("a"), 100);
+        QVERIFY(!plain.isNull());
+        QCOMPARE(rasterise(env.path("b/same.pdf"), env.path("b"), 100), plain);
+
+        // Start 2 with two copies: the first label's corner cross is gone from the
+        // first sheet only; the second label (below it) is still marked.
+        r = corkcrafter({"--print-pdf", env.path("c/two.pdf"), "--start", "2", "--copies", "2", label}, home);
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        QCOMPARE(pdfPages(env.path("c/two.pdf")), 2);
+        const QImage two = rasterise(env.path("c/two.pdf"), env.path("c"), 100);
+        for (int x = 42; x <= 58; ++x)
+            for (int y = 42; y <= 58; ++y)
+                QVERIFY2(light(two, x, y), qPrintable(QString("ink at %1,%2").arg(x).arg(y)));
+        QVERIFY(dark(two, 50, 425) || dark(two, 50, 424) || dark(two, 49, 425));
+
+        // Moved 0.25 inch right and 0.1 inch up: the cross from (50, 50) to (75, 40).
+        r = corkcrafter({"--print-pdf", env.path("d/moved.pdf"), "--offset", "0.25,-0.1", label}, home);
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        const QImage moved = rasterise(env.path("d/moved.pdf"), env.path("d"), 100);
+        QVERIFY(dark(moved, 75, 40) || dark(moved, 74, 40) || dark(moved, 75, 39));
+        QVERIFY(light(moved, 50, 50) && light(moved, 45, 50));
+
+        // Bad values: a non-zero exit, the reason on the first line, no PDF.
+        const QString pdf = env.path("bad.pdf");
+        const QList<QPair<QStringList, QString>> bad = {
+            {{"--start", "0"}, "--start takes the number of the first label to print, a whole number from 1, not \"0\""},
+            {{"--start", "two"}, "--start takes the number of the first label to print, a whole number from 1, not \"two\""},
+            {{"--offset", "0.6,0"}, "--offset moves at most 0.5 inch each way (-0.5 to 0.5), not \"0.6,0\""},
+            {{"--offset", "-0.1,-0.51"}, "--offset moves at most 0.5 inch each way (-0.5 to 0.5), not \"-0.1,-0.51\""},
+            {{"--offset", "0.1"},
+             "--offset takes two numbers of inches, right and down, as X,Y (for example 0.05,-0.1), not \"0.1\""},
+            {{"--offset", "left,up"},
+             "--offset takes two numbers of inches, right and down, as X,Y (for example 0.05,-0.1), not \"left,up\""},
+            {{"--start"}, "--start needs a value"},
+        };
+        for (const auto& [args, why] : bad) {
+            QStringList all{"--print-pdf", pdf, label};
+            all << args;
+            r = corkcrafter(all, home);
+            QVERIFY2(r.code != 0, qPrintable(args.join(' ')));
+            QCOMPARE(lines(r.err).value(0), "corkcrafter: " + why);
+            QVERIFY(!QFileInfo::exists(pdf));
+        }
+        // Beyond the sheet (four labels on Letter): known once the label is loaded.
+        r = corkcrafter({"--print-pdf", pdf, "--start", "5", label}, home);
+        QVERIFY(r.code != 0);
+        QCOMPARE(lines(r.err), QStringList{"corkcrafter: Nothing was printed: cannot start at label 5: the sheet holds 4 labels."});
+        QVERIFY(!QFileInfo::exists(pdf));
+        r = corkcrafter({"--print-pdf", pdf, "--start", "4", label}, home);
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+    }
+
     void neverOverwritesTheLabel()
     {
         TestEnv env;

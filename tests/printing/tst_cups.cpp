@@ -7,7 +7,9 @@
 
 #include "document/LabelDocument.h"
 #include "printing/PainterSurface.h"
+#include "platform/SettingsStore.h"
 #include "printing/PrintJob.h"
+#include "printing/Stock.h"
 #include "printing/TestPage.h"
 #include "support/TestEnv.h"
 
@@ -78,10 +80,64 @@ private slots:
     // the corner of the printable area.
     void testPageRulersMeasureInches()
     {
+        if (qEnvironmentVariable("CORK_CUPS_PRINTER").isEmpty())
+            QSKIP("no CUPS queue was prepared (run through cups_e2e.sh)");
+        QPointF offset;
+        const Rulers r = printTestPage({}, &offset);
+        if (QTest::currentTestFailed())
+            return;
+        const double inchAcross = r.across[4] - r.across[0], inchDown = r.down[4] - r.down[0];
+        qInfo("one inch measured %.4f across, %.4f down; \"0.0\" at %.4f, %.4f (printable corner %.4f, %.4f)", inchAcross,
+              inchDown, r.across[0], r.down[0], offset.x(), offset.y());
+        QVERIFY2(std::abs(inchAcross - 1.0) <= 0.01, qPrintable(QString::number(inchAcross)));
+        QVERIFY2(std::abs(inchDown - 1.0) <= 0.01, qPrintable(QString::number(inchDown)));
+        QVERIFY2(std::abs(r.across[0] - offset.x()) <= 0.01, qPrintable(QString::number(r.across[0])));
+        QVERIFY2(std::abs(r.down[0] - offset.y()) <= 0.01, qPrintable(QString::number(r.down[0])));
+    }
+
+    // The adjustment remembered for this printer, and for no other, moves the
+    // test page: its "1.0" ticks and its axes land (0.25, -0.10) inch away.
+    void adjustmentMovesTheTestPage()
+    {
         const QString queue = qEnvironmentVariable("CORK_CUPS_PRINTER");
-        const QString outDir = qEnvironmentVariable("CORK_CUPS_OUT");
         if (queue.isEmpty())
             QSKIP("no CUPS queue was prepared (run through cups_e2e.sh)");
+        MemorySettingsStore store;
+        stock::rememberAdjustment(store, queue, 0.25, -0.10);
+        const stock::Placement mine = stock::adjustmentFor(store, queue);
+        QCOMPARE(mine.right, 0.25);
+        QCOMPARE(mine.down, -0.10);
+        QVERIFY(!stock::adjustmentFor(store, queue + "2").shifted());
+        QVERIFY(!stock::adjustmentFor(store, "").shifted());
+
+        const Rulers plain = printTestPage({});
+        if (QTest::currentTestFailed())
+            return;
+        const Rulers moved = printTestPage(mine);
+        if (QTest::currentTestFailed())
+            return;
+        // The "1.0" tick is the fifth quarter-inch tick from "0.0", the first of each ruler.
+        const double dx = moved.across[4] - plain.across[4], dy = moved.down[4] - plain.down[4];
+        qInfo("\"1.0\" ticks moved %.4f across, %.4f down; axes %.4f, %.4f", dx, dy, moved.axisCol - plain.axisCol,
+              moved.axisRow - plain.axisRow);
+        QVERIFY2(std::abs(dx - 0.25) <= 0.01, qPrintable(QString::number(dx)));
+        QVERIFY2(std::abs(dy + 0.10) <= 0.01, qPrintable(QString::number(dy)));
+        QVERIFY2(std::abs(moved.axisCol - plain.axisCol - 0.25) <= 0.01, qPrintable(QString::number(moved.axisCol)));
+        QVERIFY2(std::abs(moved.axisRow - plain.axisRow + 0.10) <= 0.01, qPrintable(QString::number(moved.axisRow)));
+    }
+
+private:
+    // Positions on the rasterised test page, in inches from the paper's corner.
+    struct Rulers {
+        double axisRow = 0, axisCol = 0;
+        QList<double> across, down; // the quarter-inch ticks of each ruler
+    };
+
+    Rulers printTestPage(const stock::Placement& adjustment, QPointF* printableCorner = nullptr)
+    {
+        Rulers out;
+        const QString queue = qEnvironmentVariable("CORK_CUPS_PRINTER");
+        const QString outDir = qEnvironmentVariable("CORK_CUPS_OUT");
         QStringList before;
         for (QDirIterator it(outDir, {"*.pdf"}, QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
             before << it.next();
@@ -89,11 +145,12 @@ private slots:
         QPrinter printer(QPrinterInfo::printerInfo(queue), QPrinter::HighResolution);
         printer.setDocName("Corkcrafter test page");
         printer.setPageSize(QPageSize(QPageSize::Letter));
-        const QPointF offset = PainterSurface::printerOffsets(printer);
+        if (printableCorner)
+            *printableCorner = PainterSurface::printerOffsets(printer);
         {
             PainterSurface surface(printer);
             testpage::print(surface, testpage::samplePicture(CORKCRAFTER_SOURCE_DATA_DIR),
-                            QSizeF(testpage::SampleInches, testpage::SampleInches), '.');
+                            QSizeF(testpage::SampleInches, testpage::SampleInches), '.', adjustment);
         }
 
         QString pdf;
@@ -106,7 +163,7 @@ private slots:
                     continue;
                 QProcess info;
                 info.start("pdfinfo", {f});
-                QVERIFY(info.waitForFinished(30000));
+                info.waitForFinished(30000);
                 if (info.exitCode() == 0 &&
                     QString::fromLocal8Bit(info.readAllStandardOutput()).contains(QRegularExpression("Pages:\\s+1\\b")))
                     pdf = f;
@@ -114,15 +171,22 @@ private slots:
             if (pdf.isEmpty())
                 QTest::qWait(500);
         }
-        QVERIFY2(!pdf.isEmpty(), "cups-pdf wrote no test page within 90 s");
+        if (pdf.isEmpty()) {
+            QTest::qFail("cups-pdf wrote no test page within 90 s", __FILE__, __LINE__);
+            return out;
+        }
 
         const int dpi = 300;
         QProcess ppm;
         const QString png = QFileInfo(pdf).absolutePath() + "/testpage";
         ppm.start("pdftoppm", {"-r", QString::number(dpi), "-gray", "-png", "-singlefile", pdf, png});
-        QVERIFY(ppm.waitForFinished(60000));
+        ppm.waitForFinished(60000);
         const QImage page = QImage(png + ".png").convertToFormat(QImage::Format_Grayscale8);
-        QVERIFY(!page.isNull());
+        QFile::remove(png + ".png");
+        if (page.isNull()) {
+            QTest::qFail("the test page could not be rasterised", __FILE__, __LINE__);
+            return out;
+        }
         auto dark = [&](int x, int y) { return page.pixelColor(x, y).value() < 160; };
 
         // The axes are the darkest row and column.
@@ -153,23 +217,20 @@ private slots:
                 if (d && start < 0)
                     start = i;
                 if (!d && start >= 0) {
-                    centres << (start + i - 1) / 2.0;
+                    centres << (start + i - 1) / 2.0 / dpi;
                     start = -1;
                 }
             }
             return centres;
         };
-        const QList<double> across = runs(page.width(), [&](int x) { return dark(x, axisRow - away); });
-        const QList<double> down = runs(page.height(), [&](int y) { return dark(axisCol + away, y); });
-        QVERIFY2(across.size() >= 5 && down.size() >= 5,
-                 qPrintable(QString("ticks found: %1 across, %2 down").arg(across.size()).arg(down.size())));
-        const double inchAcross = (across[4] - across[0]) / dpi, inchDown = (down[4] - down[0]) / dpi;
-        qInfo("one inch measured %.4f across, %.4f down; \"0.0\" at %.4f, %.4f (printable corner %.4f, %.4f)", inchAcross,
-              inchDown, across[0] / dpi, down[0] / dpi, offset.x(), offset.y());
-        QVERIFY2(std::abs(inchAcross - 1.0) <= 0.01, qPrintable(QString::number(inchAcross)));
-        QVERIFY2(std::abs(inchDown - 1.0) <= 0.01, qPrintable(QString::number(inchDown)));
-        QVERIFY2(std::abs(across[0] / dpi - offset.x()) <= 0.01, qPrintable(QString::number(across[0] / dpi)));
-        QVERIFY2(std::abs(down[0] / dpi - offset.y()) <= 0.01, qPrintable(QString::number(down[0] / dpi)));
+        out.across = runs(page.width(), [&](int x) { return dark(x, axisRow - away); });
+        out.down = runs(page.height(), [&](int y) { return dark(axisCol + away, y); });
+        out.axisRow = double(axisRow) / dpi;
+        out.axisCol = double(axisCol) / dpi;
+        if (out.across.size() < 5 || out.down.size() < 5)
+            QTest::qFail(qPrintable(QString("ticks found: %1 across, %2 down").arg(out.across.size()).arg(out.down.size())),
+                         __FILE__, __LINE__);
+        return out;
     }
 };
 

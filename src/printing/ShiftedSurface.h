@@ -1,0 +1,62 @@
+#pragma once
+// A drawing surface that moves everything drawn on another one by a fixed
+// distance: the printer adjustment. The usable area stays the printer's, so
+// the same labels fit on a sheet whatever the adjustment.
+#include "DrawingSurface.h"
+
+class ShiftedSurface : public DrawingSurface {
+public:
+    ShiftedSurface(DrawingSurface& target, double right, double down) : m_t(target), m_dx(right), m_dy(down) {}
+
+    bool isPrinter() const override { return m_t.isPrinter(); }
+    double scaleWidth() const override { return m_t.scaleWidth(); }
+    double scaleHeight() const override { return m_t.scaleHeight(); }
+    void line(double x1, double y1, double x2, double y2, ColorValue c) override
+    {
+        m_t.line(x1 + m_dx, y1 + m_dy, x2 + m_dx, y2 + m_dy, c);
+    }
+    void box(double x, double y, double w, double h, ColorValue c) override { m_t.box(x + m_dx, y + m_dy, w, h, c); }
+    void filledBox(double x, double y, double w, double h, ColorValue c) override
+    {
+        m_t.filledBox(x + m_dx, y + m_dy, w, h, c);
+    }
+    void arc(double cx, double cy, double r, double start, double end, ColorValue c) override
+    {
+        m_t.arc(cx + m_dx, cy + m_dy, r, start, end, c);
+    }
+    void ellipse(double cx, double cy, double r, double aspect, ColorValue c) override
+    {
+        m_t.ellipse(cx + m_dx, cy + m_dy, r, aspect, c);
+    }
+    void paintPicture(const QImage& p, double x, double y, double w, double h) override
+    {
+        m_t.paintPicture(p, x + m_dx, y + m_dy, w, h);
+    }
+    void setFontName(const QString& n) override { m_t.setFontName(n); }
+    void setFontSize(double pt) override { m_t.setFontSize(pt); }
+    void setFontBold(bool b) override { m_t.setFontBold(b); }
+    void setFontItalic(bool b) override { m_t.setFontItalic(b); }
+    void setFontUnderline(bool b) override { m_t.setFontUnderline(b); }
+    void setForeColor(ColorValue c) override { m_t.setForeColor(c); }
+    void setDrawWidth(double px) override { m_t.setDrawWidth(px); }
+    // The text position is kept in the caller's coordinates.
+    void setCurrentX(double x) override { m_t.setCurrentX(x + m_dx); }
+    void setCurrentY(double y) override { m_t.setCurrentY(y + m_dy); }
+    double currentX() const override { return m_t.currentX() - m_dx; }
+    double currentY() const override { return m_t.currentY() - m_dy; }
+    double textWidth(const QString& s) override { return m_t.textWidth(s); }
+    double textHeight(const QString& s) override { return m_t.textHeight(s); }
+    void print(const QString& s) override
+    {
+        // Printing goes back to the start of the line: that is, moved, x = 0.
+        m_t.print(s);
+        m_t.setCurrentX(m_t.currentX() + m_dx);
+    }
+    void newPage() override { m_t.newPage(); }
+    void endDoc() override { m_t.endDoc(); }
+    void abortDoc() override { m_t.abortDoc(); }
+
+private:
+    DrawingSurface& m_t;
+    double m_dx, m_dy;
+};
