@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "printing/BatchPrint.h"
 #include "printing/Stock.h"
 
 CommandLine CommandLine::parse(const QStringList& args)
@@ -41,6 +42,18 @@ CommandLine CommandLine::parse(const QStringList& args)
                     }
                     c.offsetRight = p->right;
                     c.offsetDown = p->down;
+                }
+            } else if (a == "--paper") {
+                if (i + 1 >= args.size()) {
+                    c.mode = Error;
+                    c.error = a + " needs a value";
+                    return c;
+                }
+                c.paper = args.at(++i);
+                if (!batch::paperNamed(c.paper).isValid()) {
+                    c.mode = Error;
+                    c.error = "--paper takes one of " + batch::paperNames() + ", not \"" + c.paper + "\"";
+                    return c;
                 }
             } else if (a == "--print-pdf" || a == "--copies") {
                 if (i + 1 >= args.size()) {
@@ -89,13 +102,18 @@ CommandLine CommandLine::parse(const QStringList& args)
     return c;
 }
 
+QString CommandLine::errorText(const QString& error)
+{
+    return "corkcrafter: " + error + "\nTry 'corkcrafter --help' for more information.\n";
+}
+
 QString CommandLine::usage()
 {
     return QStringLiteral(
         "Usage: corkcrafter [--new-instance] [LABEL.ckm]\n"
         "       corkcrafter [--new-instance] 'LABEL DESCRIPTION'\n"
         "       corkcrafter --print-pdf OUT.pdf [--copies N] [--start N] [--offset X,Y]\n"
-        "                   [--allow-missing-pictures] LABEL.ckm\n"
+        "                   [--paper NAME] [--allow-missing-pictures] LABEL.ckm\n"
         "\n"
         "Corkcrafter designs bottle labels and prints sheets of them.\n"
         "\n"
@@ -111,6 +129,9 @@ QString CommandLine::usage()
         "                        counted down each column (a partly used sheet)\n"
         "  --offset X,Y          move everything X inches right and Y inches down\n"
         "                        (-0.5 to 0.5 each, e.g. 0.05,-0.1)\n"
+        "  --paper NAME          the paper to print on: A4, Letter, Legal, A3, A5, ...;\n"
+        "                        by default the default printer's paper, else the\n"
+        "                        paper of the locale (LC_PAPER), else Letter\n"
         "  --allow-missing-pictures\n"
         "                        print even when a picture of the label cannot be\n"
         "                        loaded (it is left out); without it such a label\n"

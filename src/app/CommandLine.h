@@ -14,8 +14,11 @@ struct CommandLine {
     bool newInstance = false;  // start a copy of its own instead of handing over to a running one
     int start = 1;                     // batch: first label position used on the first sheet
     double offsetRight = 0, offsetDown = 0; // batch: inches everything is moved
+    QString paper;                     // batch: --paper, empty for the default paper
     QString error;      // for Error: one line telling what is wrong
 
     static CommandLine parse(const QStringList& args); // args without the program name
     static QString usage();
+    // What a wrong command line prints: the reason, then where the usage is.
+    static QString errorText(const QString& error);
 };

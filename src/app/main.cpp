@@ -29,8 +29,7 @@ int main(int argc, char** argv)
         std::printf("corkcrafter %s\n", CORKCRAFTER_VERSION);
         return 0;
     case CommandLine::Error:
-        std::fprintf(stderr, "corkcrafter: %s\n%s", qPrintable(ConsolePlatform::printable(cl.error)),
-                     qPrintable(CommandLine::usage()));
+        std::fputs(qPrintable(CommandLine::errorText(ConsolePlatform::printable(cl.error))), stderr);
         return 2;
     case CommandLine::PrintPdf: {
         // Printing to a file needs no display.
@@ -45,7 +44,7 @@ int main(int argc, char** argv)
         placement.right = cl.offsetRight;
         placement.down = cl.offsetDown;
         const int rc = batch::printPdf(cl.labelFile, cl.pdfOut, cl.copies, store, AppPaths::standard(), &reason,
-                                       cl.allowMissingPictures, placement);
+                                       cl.allowMissingPictures, placement, batch::paperNamed(cl.paper));
         if (rc != 0 && !reason.isEmpty())
             std::fprintf(stderr, "corkcrafter: %s\n", qPrintable(ConsolePlatform::printable(reason)));
         return rc;

@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPrinterInfo>
 
 #include <clocale>
 #include <langinfo.h>
@@ -18,36 +19,103 @@
 
 namespace batch {
 
-QPageSize defaultPaper()
+namespace {
+
+struct NamedPaper {
+    const char* name;
+    QPageSize::PageSizeId id;
+};
+constexpr NamedPaper KnownPapers[] = {{"A3", QPageSize::A3},         {"A4", QPageSize::A4},
+                                      {"A5", QPageSize::A5},         {"A6", QPageSize::A6},
+                                      {"B5", QPageSize::B5},         {"Letter", QPageSize::Letter},
+                                      {"Legal", QPageSize::Legal},   {"Executive", QPageSize::Executive},
+                                      {"Tabloid", QPageSize::Tabloid}};
+
+// Where glibc has no data for the locale (not generated on this system), the
+// territory decides: these use Letter, the rest of the world A4.
+bool lettersTerritory(QLocale::Territory t)
 {
-    // The locale's paper (LC_PAPER); Letter when the system does not say.
-    int w = 0, h = 0;
-#ifdef _NL_PAPER_WIDTH
-    const char* old = std::setlocale(LC_PAPER, nullptr);
-    const std::string saved = old ? old : "C";
-    if (std::setlocale(LC_PAPER, "")) {
-        w = int(reinterpret_cast<intptr_t>(nl_langinfo(_NL_PAPER_WIDTH)));
-        h = int(reinterpret_cast<intptr_t>(nl_langinfo(_NL_PAPER_HEIGHT)));
+    switch (t) {
+    case QLocale::UnitedStates: case QLocale::Canada: case QLocale::Mexico: case QLocale::Chile:
+    case QLocale::Colombia: case QLocale::CostaRica: case QLocale::DominicanRepublic: case QLocale::Guatemala:
+    case QLocale::Honduras: case QLocale::Nicaragua: case QLocale::Panama: case QLocale::Philippines:
+    case QLocale::PuertoRico: case QLocale::ElSalvador: case QLocale::Venezuela:
+        return true;
+    default:
+        return false;
     }
-    std::setlocale(LC_PAPER, saved.c_str());
-#endif
+}
+
+QPageSize fromMillimetres(int w, int h)
+{
     if (w == 216 && h == 279)
         return QPageSize(QPageSize::Letter);
     if (w == 210 && h == 297)
         return QPageSize(QPageSize::A4);
+    return QPageSize(QSizeF(w, h), QPageSize::Millimeter);
+}
+
+} // namespace
+
+QPageSize localePaper(const QString& localeName)
+{
+    const QString name = localeName.section('.', 0, 0).section('@', 0, 0);
+    if (name.isEmpty() || name == "C" || name == "POSIX")
+        return QPageSize(QPageSize::Letter);
+    // The system's own data for the locale, when it has been generated.
+    int w = 0, h = 0;
+    const char* old = std::setlocale(LC_PAPER, nullptr);
+    const std::string saved = old ? old : "C";
+    if (std::setlocale(LC_PAPER, localeName.toLocal8Bit().constData())) {
+        w = int(reinterpret_cast<intptr_t>(nl_langinfo(_NL_PAPER_WIDTH)));
+        h = int(reinterpret_cast<intptr_t>(nl_langinfo(_NL_PAPER_HEIGHT)));
+    }
+    std::setlocale(LC_PAPER, saved.c_str());
     if (w > 0 && h > 0)
-        return QPageSize(QSizeF(w, h), QPageSize::Millimeter);
+        return fromMillimetres(w, h);
+    const QLocale locale(name);
+    if (locale.language() == QLocale::C)
+        return QPageSize(QPageSize::Letter);
+    return QPageSize(lettersTerritory(locale.territory()) ? QPageSize::Letter : QPageSize::A4);
+}
+
+QPageSize defaultPaper()
+{
+    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+    if (!printer.isNull() && printer.defaultPageSize().isValid())
+        return printer.defaultPageSize();
+    // The locale the paper is asked of, as the C library picks it.
+    for (const char* var : {"LC_ALL", "LC_PAPER", "LANG"})
+        if (!qEnvironmentVariableIsEmpty(var))
+            return localePaper(qEnvironmentVariable(var));
     return QPageSize(QPageSize::Letter);
 }
 
+QPageSize paperNamed(const QString& name)
+{
+    for (const NamedPaper& p : KnownPapers)
+        if (name.trimmed().compare(QLatin1String(p.name), Qt::CaseInsensitive) == 0)
+            return QPageSize(p.id);
+    return {};
+}
+
+QString paperNames()
+{
+    QStringList names;
+    for (const NamedPaper& p : KnownPapers)
+        names << p.name;
+    return names.join(", ");
+}
+
 int printPdf(const QString& labelFile, const QString& pdfOut, int copies, const SettingsStore& store,
-             const AppPaths& paths, QString* reason, bool allowMissingPictures, const stock::Placement& placement)
+             const AppPaths& paths, QString* reason, bool allowMissingPictures, const stock::Placement& placement,
+             const QPageSize& paper)
 {
     ProgramValues app;
     app.decimalSeparator = Module1::decimalSeparatorFromLocale();
     settings::readAll(store, paths, app);
+    // Batch mode makes nothing but its PDF: no working folders are created.
     ConsolePlatform platform;
-    settings::checkFolders(app, paths, platform);
     QtTextMeasurer measurer;
 
     if (!Module1::fileExists(labelFile)) {
@@ -89,10 +157,7 @@ int printPdf(const QString& labelFile, const QString& pdfOut, int copies, const 
         return 3;
     }
 
-    const QPageLayout layout(defaultPaper(), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
-    const QPointF off = layout.paintRect(QPageLayout::Inch).topLeft() - layout.fullRect(QPageLayout::Inch).topLeft();
-    app.printerOffsetX = off.x();
-    app.printerOffsetY = off.y();
+    const QPageLayout layout(paper.isValid() ? paper : defaultPaper(), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
     // A start past the sheet's last label is told by the print job (exit 4).
     switch (pdfout::printPdf(doc, layout, 1200, copies, pdfOut, reason, {}, placement)) {
     case pdfout::Result::Written: return 0;

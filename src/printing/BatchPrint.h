@@ -11,8 +11,16 @@ struct AppPaths;
 
 namespace batch {
 
-// The paper of the user's locale, Letter when it names none.
+// The default printer's paper where there is one, else the locale's
+// (LC_ALL, LC_PAPER, LANG), Letter when neither names one.
 QPageSize defaultPaper();
+// The paper of a locale name such as "en_GB.UTF-8"; Letter for "C", "POSIX" or none.
+QPageSize localePaper(const QString& localeName);
+// A paper named on the command line ("A4", "letter", "Legal", ...); an
+// invalid size for a name no paper has.
+QPageSize paperNamed(const QString& name);
+// The names paperNamed knows, for the usage text and messages.
+QString paperNames();
 
 // Loads the label as File > Open does (settings, template, messages on stderr)
 // and prints the sheets. Returns the process exit code; on failure *reason
@@ -21,6 +29,6 @@ QPageSize defaultPaper();
 // A start past the last label of the sheet fails, and no PDF is written.
 int printPdf(const QString& labelFile, const QString& pdfOut, int copies, const SettingsStore& store,
              const AppPaths& paths, QString* reason, bool allowMissingPictures = false,
-             const stock::Placement& placement = {});
+             const stock::Placement& placement = {}, const QPageSize& paper = {});
 
 } // namespace batch

@@ -21,15 +21,22 @@ QProcessEnvironment batchEnvironment(const QString& home)
     env.insert("XDG_CONFIG_HOME", home + "/.config");
     env.insert("XDG_DOCUMENTS_DIR", home + "/Documents");
     env.insert("LC_ALL", "C");
+    env.remove("LC_PAPER");
+    env.remove("LANG");
+    // No spooler: the paper never comes from a default printer of this machine's.
+    env.insert("CUPS_SERVER", home + "/no-cups.sock");
     env.remove("DISPLAY");
     env.insert("QT_QPA_PLATFORM", "offscreen");
     return env;
 }
 
-Run corkcrafter(const QStringList& args, const QString& home, const QString& workDir = {})
+Run corkcrafter(const QStringList& args, const QString& home, const QString& workDir = {},
+               const QString& locale = "C")
 {
     QProcess p;
-    p.setProcessEnvironment(batchEnvironment(home));
+    QProcessEnvironment env = batchEnvironment(home);
+    env.insert("LC_ALL", locale);
+    p.setProcessEnvironment(env);
     if (!workDir.isEmpty())
         p.setWorkingDirectory(workDir);
     p.start(CORK_BINARY, args);
@@ -308,13 +315,16 @@ private slots:
             {{"--offset", "left,up"},
              "--offset takes two numbers of inches, right and down, as X,Y (for example 0.05,-0.1), not \"left,up\""},
             {{"--start"}, "--start needs a value"},
+            {{"--paper", "Foolscap"},
+             "--paper takes one of A3, A4, A5, A6, B5, Letter, Legal, Executive, Tabloid, not \"Foolscap\""},
         };
         for (const auto& [args, why] : bad) {
             QStringList all{"--print-pdf", pdf, label};
             all << args;
             r = corkcrafter(all, home);
             QVERIFY2(r.code != 0, qPrintable(args.join(' ')));
-            QCOMPARE(lines(r.err).value(0), "corkcrafter: " + why);
+            // The reason and where to read more, not the whole usage.
+            QCOMPARE(lines(r.err), QStringList({"corkcrafter: " + why, "Try 'corkcrafter --help' for more information."}));
             QVERIFY(!QFileInfo::exists(pdf));
         }
         // Beyond the sheet (four labels on Letter): known once the label is loaded.
@@ -324,6 +334,36 @@ private slots:
         QVERIFY(!QFileInfo::exists(pdf));
         r = corkcrafter({"--print-pdf", pdf, "--start", "4", label}, home);
         QVERIFY2(r.code == 0, qPrintable(r.err));
+    }
+
+    // The paper: the locale's (glibc's data where the locale is generated,
+    // else its territory), Letter where none is named, --paper over both. The
+    // batch mode leaves no working folders behind.
+    void paperFromLocaleOrOption()
+    {
+        TestEnv env;
+        LabelDocument d(env.values, env.platform, env.fixed);
+        const QString label = env.path("plain.ckm");
+        QVERIFY(d.SaveLabelToFile(label));
+        const QString home = env.path("home");
+        const QString a4 = "595 x 842 pts (A4)", letter = "612 x 792 pts (letter)";
+        const QList<std::tuple<QString, QStringList, QString>> cases = {
+            {"en_GB.UTF-8", {}, a4},         {"de_DE", {}, a4},   {"en_US.UTF-8", {}, letter},
+            {"C", {}, letter},               {"POSIX", {}, letter}, {"en_GB.UTF-8", {"--paper", "Letter"}, letter},
+            {"C", {"--paper", "a4"}, a4},
+        };
+        for (const auto& [locale, extra, size] : cases) {
+            const QString pdf = env.path("paper.pdf");
+            QFile::remove(pdf);
+            const Run r = corkcrafter(QStringList{"--print-pdf", pdf} + extra + QStringList{label}, home, {}, locale);
+            QVERIFY2(r.code == 0, qPrintable(locale + ": " + r.err));
+            QProcess info;
+            info.start("pdfinfo", {pdf});
+            QVERIFY(info.waitForFinished(30000));
+            const QString out = QString::fromLocal8Bit(info.readAllStandardOutput());
+            QVERIFY2(out.simplified().contains("Page size: " + size), qPrintable(locale + " " + extra.join(' ') + ": " + out));
+        }
+        QVERIFY2(!QFileInfo::exists(home + "/Documents/Corkcrafter"), "the batch mode made working folders");
     }
 
     void neverOverwritesTheLabel()
