@@ -11,6 +11,7 @@
 #include "platform/SettingsStore.h"
 #include "printing/PainterSurface.h"
 #include "printing/Stock.h"
+#include "printing/PrintJob.h"
 #include "printing/TestPage.h"
 
 using options::Box;
@@ -108,6 +109,10 @@ void frmOptions::SetupButton_Click()
 void frmOptions::cmdPrintTest_Click()
 {
     PainterSurface surface(m_printer);
+    if (!surface.ready()) {
+        m_ctx.platform.message(printjob::NotAvailableMessage);
+        return;
+    }
     testpage::print(surface, testpage::samplePicture(m_ctx.paths.dataDir),
                     QSizeF(testpage::SampleInches, testpage::SampleInches), m_sep,
                     stock::adjustmentFor(m_ctx.store, m_printer.printerName()));

@@ -279,9 +279,9 @@ void frmMain::mnuFilePrint_Click()
     frmDocument* doc = activeDocument();
     if (!doc)
         return;
-    const QSizeF usable = printer().pageLayout().paintRect(QPageLayout::Inch).size();
+    const QSizeF paper = printer().pageLayout().fullRect(QPageLayout::Inch).size();
     const LabelsPage opened = stock::labelsPage(m_ctx.store, printer().printerName(), m_ctx.values.startLabel,
-                                                printjob::labelsOnSheet(*doc, usable.width(), usable.height()));
+                                                printjob::labelsOnSheet(*doc, paper.width(), paper.height()));
     LabelsPage page = opened;
     const auto copies = m_ctx.platform.printDialog(printer(), &page);
     if (!copies)
@@ -290,6 +290,8 @@ void frmMain::mnuFilePrint_Click()
     m_ctx.values.startLabel = placement.start;
     pdfout::printOn(printer(), *doc, std::clamp(*copies, 1, 32767), [this](const QString& s) { setStatusText(s); },
                     placement);
+    // The partly used sheet is used up now: the next print starts on a new one.
+    m_ctx.values.startLabel = 1;
 }
 
 void frmMain::mnuFilePageSetup_Click() { m_ctx.platform.pageSetupDialog(printer()); }

@@ -19,6 +19,7 @@
 #include <QPrinter>
 #include <QProcess>
 
+#include "LabelsPageWidget.h"
 #include "SafeFile.h"
 #include "dialogs/frmHelp.h"
 #include "app/Module1.h"
@@ -27,61 +28,6 @@ namespace {
 
 QColor toQColor(uint32_t c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 uint32_t fromQColor(const QColor& c) { return uint32_t(c.red()) | (uint32_t(c.green()) << 8) | (uint32_t(c.blue()) << 16); }
-
-// The print dialog's "Labels" page. Numbers are shown and typed in the
-// user's locale (its decimal separator).
-class LabelsPageWidget : public QWidget {
-public:
-    explicit LabelsPageWidget(const LabelsPage& page)
-    {
-        setObjectName("Labels");
-        setWindowTitle("Labels");
-        auto* form = new QFormLayout(this);
-        m_start = new QSpinBox(this);
-        m_start->setObjectName("txtStartLabel");
-        m_start->setRange(1, std::max(1, page.lastStart));
-        m_start->setValue(page.start);
-        form->addRow("Start at label:", m_start);
-        auto inches = [this](const char* name, double value) {
-            auto* box = new QDoubleSpinBox(this);
-            box->setObjectName(name);
-            box->setDecimals(2);
-            box->setRange(-0.5, 0.5);
-            box->setSingleStep(0.01);
-            box->setSuffix(" in");
-            box->setValue(value);
-            return box;
-        };
-        m_right = inches("txtMoveRight", page.right);
-        m_down = inches("txtMoveDown", page.down);
-        form->addRow("Move right:", m_right);
-        form->addRow("Move down:", m_down);
-        auto* help = new QLabel(page.help, this);
-        help->setObjectName("lblAdjustHelp");
-        help->setWordWrap(true);
-        form->addRow(help);
-    }
-    // Another printer was chosen in the dialog: show its own adjustment.
-    void showPrinter(const LabelsPage& page, const QString& name, QString* shownFor)
-    {
-        if (!page.adjustmentFor || name.isEmpty())
-            return;
-        const auto [right, down] = page.adjustmentFor(name);
-        m_right->setValue(right);
-        m_down->setValue(down);
-        *shownFor = name;
-    }
-    void readInto(LabelsPage& page) const
-    {
-        page.start = m_start->value();
-        page.right = m_right->value();
-        page.down = m_down->value();
-    }
-
-private:
-    QSpinBox* m_start;
-    QDoubleSpinBox *m_right, *m_down;
-};
 
 } // namespace
 

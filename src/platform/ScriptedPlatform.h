@@ -30,6 +30,9 @@ public:
     // next accepted ones (change the values, pick another printer).
     QList<LabelsPage> labelsPages;
     std::deque<std::function<void(QPrinter&, LabelsPage&)>> labelsAnswers;
+    // What the user picks in the next accepted print dialogs of any kind (a
+    // printer, "Print to File" and its file).
+    std::deque<std::function<void(QPrinter&)>> printerAnswers;
     QStringList colorTitles;
     QImage clipboard;
     QString clipboardTextValue;
@@ -88,6 +91,10 @@ public:
         if (labels)
             labelsPages << *labels;
         const std::optional<int> copies = pop(printAnswers);
+        if (copies && !printerAnswers.empty()) {
+            printerAnswers.front()(printer);
+            printerAnswers.pop_front();
+        }
         if (labels && copies && !labelsAnswers.empty()) {
             labelsAnswers.front()(printer, *labels);
             labelsAnswers.pop_front();

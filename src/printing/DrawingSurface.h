@@ -1,8 +1,9 @@
 #pragma once
 // Everything a sheet of labels is drawn with: the printer, a PDF, a preview
 // page image, or a recording in the tests. Units are inches from the top-left
-// corner of the printable area.
+// corner of the paper.
 #include <QImage>
+#include <QRectF>
 #include <QString>
 
 #include "app/Module1.h"
@@ -19,8 +20,13 @@ public:
     virtual ~DrawingSurface() = default;
 
     virtual bool isPrinter() const { return false; }
+    // False when the device could not be opened: nothing can be drawn on it.
+    virtual bool ready() const { return true; }
     virtual double scaleWidth() const = 0;
     virtual double scaleHeight() const = 0;
+    // The part of the paper the device can print on; the whole paper unless the
+    // device has an unprintable border.
+    virtual QRectF printableArea() const { return QRectF(0, 0, scaleWidth(), scaleHeight()); }
 
     // A segment from (x1, y1) to (x2, y2).
     virtual void line(double x1, double y1, double x2, double y2, ColorValue color) = 0;

@@ -10,15 +10,32 @@
 PainterSurface::PainterSurface(QPagedPaintDevice& printer) : m_printer(&printer)
 {
     m_font = QFont("Arial", 10);
+    // With no printer at all Qt makes a PDF printer without a file; a failed
+    // start leaves it "active" for good, so that not even choosing a printer or
+    // a file in a print dialog afterwards can bring it back. Never start it.
+    if (const auto* p = dynamic_cast<QPrinter*>(&printer);
+        p && p->outputFormat() == QPrinter::PdfFormat && p->outputFileName().isEmpty()) {
+        m_ok = false;
+        return;
+    }
     if (!m_painter.begin(&printer)) {
         m_ok = false;
         return; // reported on the first drawing call
     }
     m_dpiX = printer.logicalDpiX();
     m_dpiY = printer.logicalDpiY();
-    const QRectF paint = printer.pageLayout().paintRectPixels(printer.logicalDpiX());
-    m_scaleW = paint.width() / m_dpiX;
-    m_scaleH = paint.height() / m_dpiY;
+    // The device's own origin is the printable area's corner: move it back to
+    // the paper's corner.
+    const QPageLayout layout = printer.pageLayout();
+    const QRectF full = layout.fullRect(QPageLayout::Inch);
+    const QRectF paint = layout.paintRect(QPageLayout::Inch).translated(-full.topLeft());
+    m_painter.translate(-paint.left() * m_dpiX, -paint.top() * m_dpiY);
+    m_scaleW = full.width();
+    m_scaleH = full.height();
+    // A PDF keeps what lies outside its margins; a printer does not.
+    const auto* p = dynamic_cast<QPrinter*>(&printer);
+    const bool pdf = !p || p->outputFormat() == QPrinter::PdfFormat;
+    m_printable = pdf ? QRectF(0, 0, m_scaleW, m_scaleH) : paint;
     m_painter.setRenderHint(QPainter::Antialiasing);
     m_painter.setRenderHint(QPainter::SmoothPixmapTransform);
     // Pictures go to PDF and printer as they are: JPEG would shift the colours
@@ -36,19 +53,12 @@ PainterSurface::PainterSurface(QImage& image, double widthInches, double heightI
     m_dpiY = logical.height() / heightInches;
     m_scaleW = widthInches;
     m_scaleH = heightInches;
+    m_printable = QRectF(0, 0, widthInches, heightInches);
     m_painter.setRenderHint(QPainter::Antialiasing);
     m_painter.setRenderHint(QPainter::SmoothPixmapTransform);
     // Pictures go to PDF and printer as they are: JPEG would shift the colours
     // of small logos and flat areas.
     m_painter.setRenderHint(QPainter::LosslessImageRendering);
-}
-
-PainterSurface::PainterSurface(QImage& image, QSizeF paperInches, QPointF printableCorner, QSizeF printableSize)
-    : PainterSurface(image, paperInches.width(), paperInches.height())
-{
-    m_painter.translate(printableCorner.x() * m_dpiX, printableCorner.y() * m_dpiY);
-    m_scaleW = printableSize.width();
-    m_scaleH = printableSize.height();
 }
 
 PainterSurface::~PainterSurface()

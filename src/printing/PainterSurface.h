@@ -11,20 +11,23 @@ class QPrinter;
 
 class PainterSurface : public DrawingSurface {
 public:
-    // Draws on a printer or PDF writer; origin at the printable area's corner.
+    // Draws on a printer or PDF writer. The origin is the paper's corner, not
+    // the printable area's: label stock is measured from the paper's edges, and
+    // every output (printer, preview, PDF, test page) must put a label in the
+    // same place on the sheet. What falls in the unprintable border is clipped
+    // by the printer.
     explicit PainterSurface(QPagedPaintDevice& printer);
     // Draws on an image of a page of the given size in inches (preview).
     PainterSurface(QImage& image, double widthInches, double heightInches);
-    // Draws on an image of a whole sheet of paper as a printer would: the
-    // origin at the printable area's corner, the walk limited to that area.
-    PainterSurface(QImage& image, QSizeF paperInches, QPointF printableCorner, QSizeF printableSize);
     ~PainterSurface() override;
 
     bool isPrinter() const override { return m_printer != nullptr; }
     // False when the device could not be opened (every drawing call then fails).
     bool isActive() const { return m_painter.isActive(); }
+    bool ready() const override { return isActive(); }
     double scaleWidth() const override { return m_scaleW; }
     double scaleHeight() const override { return m_scaleH; }
+    QRectF printableArea() const override { return m_printable; }
     void line(double x1, double y1, double x2, double y2, ColorValue color) override;
     void box(double x, double y, double w, double h, ColorValue color) override;
     void filledBox(double x, double y, double w, double h, ColorValue color) override;
@@ -63,6 +66,7 @@ private:
     QPainter m_painter;
     double m_dpiX = 96, m_dpiY = 96;
     double m_scaleW = 0, m_scaleH = 0;
+    QRectF m_printable;
     double m_curX = 0, m_curY = 0;
     double m_drawWidth = 1;
     ColorValue m_fore = 0;

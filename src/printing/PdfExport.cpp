@@ -17,14 +17,10 @@ bool writeSheets(LabelDocument& doc, const QString& path, const QPageSize& paper
     // A margin-less page: the printable area is the whole paper.
     const QPageLayout layout(paper, orientation, QMarginsF(0, 0, 0, 0));
     ProgramValues& app = doc.app();
-    const double oldX = app.printerOffsetX, oldY = app.printerOffsetY, oldRatio = app.ratio;
-    app.printerOffsetX = 0;
-    app.printerOffsetY = 0;
+    const double oldRatio = app.ratio;
     stock::Placement placement;
     placement.start = start;
     const pdfout::Result r = pdfout::printPdf(doc, layout, 1200, numCopies, path, why, {}, placement);
-    app.printerOffsetX = oldX;
-    app.printerOffsetY = oldY;
     app.ratio = oldRatio;
     if (r == pdfout::Result::PrintFailed && why->isEmpty())
         *why = "drawing the sheet failed";

@@ -123,7 +123,7 @@ Zoom zoom(int listIndex, const QString& text, int16_t remembered, int16_t viewMo
     return z;
 }
 
-PageSetup pageSetup(double picW, double picH, double paperW, double paperH, double offX, double offY)
+PageSetup pageSetup(double picW, double picH, double paperW, double paperH)
 {
     PageSetup s;
     const double a = picH / 1440 / paperH, b = picW / 1440 / paperW;
@@ -136,8 +136,9 @@ PageSetup pageSetup(double picW, double picH, double paperW, double paperH, doub
         s.width = picW;
         s.height = paperH * b * 1440;
     }
-    s.topLeft = QPointF(-offX, -offY);
-    s.bottomRight = QPointF(paperW - offX, paperH - offY);
+    // The picture is the whole paper, its origin the paper's corner, as on the printer.
+    s.topLeft = QPointF(0, 0);
+    s.bottomRight = QPointF(paperW, paperH);
     return s;
 }
 

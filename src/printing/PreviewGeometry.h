@@ -56,6 +56,6 @@ struct PageSetup {
     double width = 0, height = 0; // the picture, twips, with the paper's proportions
     QPointF topLeft, bottomRight; // user coordinates of the picture's corners, inches
 };
-PageSetup pageSetup(double picW, double picH, double paperW, double paperH, double offX, double offY);
+PageSetup pageSetup(double picW, double picH, double paperW, double paperH);
 
 } // namespace preview

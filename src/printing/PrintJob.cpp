@@ -2,6 +2,7 @@
 
 #include <QPointF>
 #include <algorithm>
+#include <vector>
 
 #include "DrawingSurface.h"
 #include "LabelRenderer.h"
@@ -16,39 +17,23 @@ namespace {
 
 class JobSink : public sheet::Sink {
 public:
-    JobSink(LabelDocument& d, DrawingSurface& s, double ratio, double H, double R)
-        : m_doc(d), m_s(s), m_ratio(ratio), m_H(H), m_R(R)
-    {
-        curLabelX = d.getLeftMargin();
-        curLabelY = d.getTopMargin();
-    }
+    JobSink(LabelDocument& d, DrawingSurface& s, double ratio) : m_doc(d), m_s(s), m_ratio(ratio) {}
     void label(double X, double Y) override
     {
-        const ProgramValues& app = m_doc.app();
         m_s.filledBox(X, Y, m_doc.getLabelWidth(), m_doc.getLabelHeight(), m_doc.backColor());
-        render::drawLabel(m_s, m_doc, app.printerOffsetX + curLabelX, app.printerOffsetY + curLabelY, m_ratio);
-        curLabelY += m_H + m_R;
+        render::drawLabel(m_s, m_doc, X, Y, m_ratio);
         m_s.setDrawWidth(1);
         m_s.setForeColor(SysColorAppWorkspace);
     }
-    void labelSkipped(double, double) override { curLabelY += m_H + m_R; }
     void segment(double x1, double y1, double x2, double y2) override
     {
         m_s.line(x1, y1, x2, y2, SysColorAppWorkspace);
     }
-    void columnDone() override
-    {
-        curLabelX += m_doc.getLabelWidth() + m_doc.app().columnSpace;
-        curLabelY = m_doc.getTopMargin();
-    }
-    void columnsSkipped(long long n) override { curLabelX += double(n) * (m_doc.getLabelWidth() + m_doc.app().columnSpace); }
-    void rowsSkipped(long long n) override { curLabelY += double(n) * (m_H + m_R); }
-    double curLabelX, curLabelY;
 
 private:
     LabelDocument& m_doc;
     DrawingSurface& m_s;
-    double m_ratio, m_H, m_R;
+    double m_ratio;
 };
 
 // How far the label's drawing reaches right and down from its corner, in inches.
@@ -80,8 +65,6 @@ sheet::Params sheetParams(LabelDocument& doc, double usableWidth, double usableH
     // Spacing follows the current label settings, not the document's copies.
     p.C = app.columnSpace;
     p.R = app.rowSpace;
-    p.offsetX = app.printerOffsetX;
-    p.offsetY = app.printerOffsetY;
     p.SW = usableWidth;
     p.SH = usableHeight;
     p.cutmarks = doc.getCutmarks();
@@ -104,6 +87,64 @@ QString sheetTooBigMessage(const sheet::Plan& plan)
         .arg(QString::number(plan.columns, 'f', 0), QString::number(plan.rows, 'f', 0));
 }
 
+namespace {
+
+// "column 1", "columns 1 and 3", "rows 1, 2 and 3"
+QString numbered(const QString& what, const std::vector<int>& n)
+{
+    QString list;
+    for (size_t i = 0; i < n.size(); ++i) {
+        if (i > 0)
+            list += i + 1 == n.size() ? " and " : ", ";
+        list += QString::number(n[i]);
+    }
+    return what + (n.size() > 1 ? "s " : " ") + list;
+}
+
+} // namespace
+
+QString unreachableMessage(const sheet::Params& params, const QRectF& printable)
+{
+    struct Positions : sheet::Sink {
+        std::vector<double> xs, ys;
+        void label(double X, double Y) override { add(xs, X), add(ys, Y); }
+        void labelSkipped(double X, double Y) override { label(X, Y); }
+        void segment(double, double, double, double) override {}
+        static void add(std::vector<double>& v, double a)
+        {
+            if (std::find(v.begin(), v.end(), a) == v.end())
+                v.push_back(a);
+        }
+    } pos;
+    sheet::Params full = params;
+    full.cutmarks = 0;
+    full.skipLabels = 0;
+    if (!sheet::walk(full, pos))
+        return {};
+    std::sort(pos.xs.begin(), pos.xs.end());
+    std::sort(pos.ys.begin(), pos.ys.end());
+    // A thousandth of an inch is well inside any printer's accuracy.
+    constexpr double slack = 0.001;
+    auto outside = [](const std::vector<double>& starts, double size, double lo, double hi) {
+        std::vector<int> n;
+        for (size_t i = 0; i < starts.size(); ++i)
+            if (starts[i] < lo - slack || starts[i] + size > hi + slack)
+                n.push_back(int(i) + 1);
+        return n;
+    };
+    const std::vector<int> cols = outside(pos.xs, params.W, printable.left(), printable.right());
+    const std::vector<int> rows = outside(pos.ys, params.H, printable.top(), printable.bottom());
+    if (cols.empty() && rows.empty())
+        return {};
+    QString where;
+    if (!cols.empty())
+        where = numbered("column", cols);
+    if (!rows.empty())
+        where += (where.isEmpty() ? "" : " and ") + numbered("row", rows);
+    return "The printer cannot reach the whole of " + where +
+           " of the sheet: what lies in its unprintable border will be missing on the paper.";
+}
+
 bool printLabels(LabelDocument& doc, DrawingSurface& target, double ratio, int numCopies, const StatusFn& status,
                  const stock::Placement& placement)
 {
@@ -118,6 +159,11 @@ bool printLabels(LabelDocument& doc, DrawingSurface& target, double ratio, int n
     };
     say("Printing");
     platform.processEvents();
+    if (!surface.ready()) {
+        platform.message(NotAvailableMessage);
+        say("");
+        return false;
+    }
     try {
         sheet::Params p = sheetParams(doc, surface.scaleWidth(), surface.scaleHeight());
         const sheet::Plan plan = sheet::plan(p);
@@ -138,8 +184,13 @@ bool printLabels(LabelDocument& doc, DrawingSurface& target, double ratio, int n
                 return false;
             }
         }
+        if (surface.isPrinter()) {
+            const QString unreachable = unreachableMessage(p, surface.printableArea());
+            if (!unreachable.isEmpty())
+                platform.message(unreachable, MsgIcon::Information);
+        }
         for (int copy = 1; copy <= numCopies; ++copy) {
-            JobSink sink(doc, surface, ratio, p.H, p.R);
+            JobSink sink(doc, surface, ratio);
             // Only the first sheet is partly used.
             p.skipLabels = copy == 1 ? placement.start - 1 : 0;
             sheet::walk(p, sink);
@@ -154,7 +205,7 @@ bool printLabels(LabelDocument& doc, DrawingSurface& target, double ratio, int n
     } catch (const PrintError& e) {
         if (e.number == PrinterNotAvailable) {
             // Every later step would fail the same way; one message is enough.
-            platform.message("Print Error: Printer not available, please check");
+            platform.message(NotAvailableMessage);
         } else {
             platform.message("Error" + QString::number(e.number) + ": Terminating Print");
             if (surface.isPrinter()) {

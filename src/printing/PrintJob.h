@@ -1,5 +1,6 @@
 #pragma once
 // Prints sheets of the document's label onto a surface, one sheet a copy.
+#include <QRectF>
 #include <QString>
 #include <functional>
 
@@ -22,6 +23,13 @@ QString sheetTooBigMessage(const sheet::Plan& plan);
 sheet::Params sheetParams(LabelDocument& doc, double usableWidth, double usableHeight);
 // The labels a full sheet holds there; -1 for a sheet too big to print.
 long long labelsOnSheet(LabelDocument& doc, double usableWidth, double usableHeight);
+
+// Told before printing when some labels reach into the part of the paper the
+// device cannot print on (which rows and columns); empty when it reaches them all.
+QString unreachableMessage(const sheet::Params& params, const QRectF& printable);
+
+// Told on every print that finds no printer to print on.
+inline const QString NotAvailableMessage = QStringLiteral("Print Error: Printer not available, please check");
 
 using StatusFn = std::function<void(const QString&)>;
 

@@ -159,10 +159,10 @@ double firstFrom(double start, double step, double lowest, long long* skipped)
     return first;
 }
 
-// How many of start, start + step, ... are <= limit (or < limit when strict).
-double countUpTo(double start, double step, double limit, bool strict)
+// How many of start, start + step, ... are <= limit.
+double countUpTo(double start, double step, double limit)
 {
-    if (strict ? !(start < limit) : !(start <= limit))
+    if (!(start <= limit))
         return 0;
     return std::floor((limit - start) / step) + 1;
 }
@@ -179,14 +179,14 @@ Plan plan(const Params& p)
     // its label's items, marks beyond the label, and the marks of the gap before it.
     const double reachX = std::max(p.W, p.reachX) + std::max(0.0, -p.C) + MarkLength;
     const double reachY = std::max(p.H, p.reachY) + std::max(0.0, -p.R) + MarkLength;
-    const double x0 = p.offsetX + p.leftMargin, y0 = p.offsetY + p.topMargin;
+    const double x0 = p.leftMargin, y0 = p.topMargin;
     if (!std::isfinite(x0) || !std::isfinite(y0) || !std::isfinite(reachX) || !std::isfinite(reachY))
         return out;
     out.startX = firstFrom(x0, stepX, -reachX, &out.skippedColumns);
     out.startY = firstFrom(y0, stepY, -reachY, &out.skippedRows);
-    out.columns = countUpTo(out.startX, stepX, p.SW, false);
-    out.rows = countUpTo(out.startY, stepY, p.SH, false);
-    out.labels = countUpTo(out.startX, stepX, p.SW - p.W, true) * countUpTo(out.startY, stepY, p.SH - p.H, true);
+    out.columns = countUpTo(out.startX, stepX, p.SW);
+    out.rows = countUpTo(out.startY, stepY, p.SH);
+    out.labels = countUpTo(out.startX, stepX, p.SW - p.W + 1e-9) * countUpTo(out.startY, stepY, p.SH - p.H + 1e-9);
     out.ok = true;
     return out;
 }
@@ -218,10 +218,10 @@ bool walk(const Params& p, Sink& sink)
             sink.rowsSkipped(pl.skippedRows);
         for (double Y = at(pl.startY); Y <= lastY; Y = at(Y + stepY)) {
             const double rowY = Y;
-            const bool fitsX = X + p.W < p.SW;
+            const bool fitsX = fitsWithin(X, p.W, p.SW);
             if (!fitsX)
                 X = at(X - p.C);
-            const bool fitsY = Y + p.H < p.SH;
+            const bool fitsY = fitsWithin(Y, p.H, p.SH);
             if (!fitsY)
                 Y = at(Y - p.R);
             if (owners.col == 0 && fitsY)

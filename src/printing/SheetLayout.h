@@ -10,12 +10,15 @@ struct Params;
 
 constexpr double MarkLength = 0.1;
 
+// A label fits when its far edge is on the paper: stock whose labels run to the
+// paper's edge holds them all, whatever rounding the sums of inches bring.
+inline bool fitsWithin(double start, double size, double limit) { return start + size <= limit + 1e-9; }
+
 struct Params {
     double W = 0, H = 0;               // label width and height
     double leftMargin = 0, topMargin = 0;
     double C = 0, R = 0;               // column and row space
-    double offsetX = 0, offsetY = 0;   // printer offsets
-    double SW = 0, SH = 0;             // usable width and height of the surface
+    double SW = 0, SH = 0;             // width and height of the paper
     int16_t cutmarks = 2;              // 0 none, 1 outside only, 2 inside/outside, 3 fine lines
     // How far a label's drawing reaches right of and below its corner, when its
     // items stick out of it (0: the label's own size).

@@ -50,21 +50,19 @@ Drawing draw(const Input& in)
     p.H = in.labelHeight;
     p.C = in.columnSpace * 1440;
     p.R = in.rowSpace * 1440;
-    // The miniature's margins start a quarter inch inside the paper edge.
-    p.leftMargin = in.leftMargin * 1440 + 360;
-    p.topMargin = in.topMargin * 1440 + 360;
+    // Margins are measured from the paper's edge, as on every printed sheet.
+    p.leftMargin = in.leftMargin * 1440;
+    p.topMargin = in.topMargin * 1440;
     p.SW = in.paperWidth;
     p.SH = in.paperHeight;
-    p.lastX = std::nearbyint(in.paperWidth + 720);
-    p.lastY = std::nearbyint(in.paperHeight + 360);
     p.cutmarks = in.cutmarks;
     p.wholePositions = true;
 
     const double stepX = std::nearbyint(p.W + p.C), stepY = std::nearbyint(p.H + p.R);
     if (!(stepX > 0) || !(stepY > 0))
         return d;
-    const double columns = (*p.lastX - std::nearbyint(p.leftMargin)) / stepX + 2;
-    const double rows = (*p.lastY - std::nearbyint(p.topMargin)) / stepY + 2;
+    const double columns = (p.SW - std::nearbyint(p.leftMargin)) / stepX + 2;
+    const double rows = (p.SH - std::nearbyint(p.topMargin)) / stepY + 2;
     if (columns * rows > MostPositions)
         return d;
 

@@ -1,8 +1,8 @@
 #pragma once
 // The miniature of a printed sheet that the options dialog shows: the paper at
 // one sixth of its size with the outline of every label that fits and its cut
-// marks, laid out by the same sheet walk as printing. Everything is in twips
-// of the miniature picture.
+// marks, laid out by the same sheet walk as printing, from the same origin (the
+// paper's corner). Everything is in twips of the miniature picture.
 #include <QLineF>
 #include <QRectF>
 #include <QSizeF>

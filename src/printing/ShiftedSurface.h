@@ -9,8 +9,11 @@ public:
     ShiftedSurface(DrawingSurface& target, double right, double down) : m_t(target), m_dx(right), m_dy(down) {}
 
     bool isPrinter() const override { return m_t.isPrinter(); }
+    bool ready() const override { return m_t.ready(); }
     double scaleWidth() const override { return m_t.scaleWidth(); }
     double scaleHeight() const override { return m_t.scaleHeight(); }
+    // What the printer reaches, in the caller's coordinates.
+    QRectF printableArea() const override { return m_t.printableArea().translated(-m_dx, -m_dy); }
     void line(double x1, double y1, double x2, double y2, ColorValue c) override
     {
         m_t.line(x1 + m_dx, y1 + m_dy, x2 + m_dx, y2 + m_dy, c);

@@ -95,9 +95,9 @@ QString adjustmentHelp()
         "Labels are counted down each column from the top left, then down the next column.\n\n"
         "If your printer puts everything a little off, print the printer test page "
         "(Label Properties, Printer Test) and measure on the paper how far its \"1.0\" ticks lie "
-        "from the left and top edges. They belong 1.0 in plus the printer's unprintable margin "
-        "from each edge. Add where a tick belongs minus where it lies to the value here: "
-        "a positive value moves the print right or down. The values are kept for each printer.");
+        "from the paper's left and top edges. Enter 1.0 minus what you measured: "
+        "a positive value moves the print right or down. The test page and the labels move "
+        "together, and the values are kept for each printer.");
 }
 
 LabelsPage labelsPage(const SettingsStore& store, const QString& printerName, int start, long long labelsOnSheet)

@@ -1,7 +1,8 @@
 #pragma once
-// The printer test page: two rulers in inches measured from the origin of the
-// printable area, so that the user can see where the printer really puts a
-// given distance, and the program's picture and name as a sample.
+// The printer test page: two rulers in inches measured from the paper's edges,
+// the origin every printed sheet uses, so that the user can see where the
+// printer really puts a given distance (ticks in the printer's unprintable
+// border are missing), and the program's picture and name as a sample.
 #include <QImage>
 #include <QSizeF>
 

@@ -1,5 +1,7 @@
 #include "frmPreview.h"
 
+#include "PdfOutput.h"
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -18,6 +20,7 @@
 
 #include "PainterSurface.h"
 #include "PdfExport.h"
+#include "PdfOutput.h"
 #include "PreviewGeometry.h"
 #include "app/AppContext.h"
 #include "app/WindowPlacement.h"
@@ -343,10 +346,9 @@ void frmPreview::cboViewSize_Click(int listIndex)
     placePage(z.pageWidth, z.pageHeight);
     int16_t one = 1;
     setScrollValues(one);
-    const QPointF off = PainterSurface::printerOffsets(m_printer);
     const PageImage* page = m_pages.value(m_currentPage - 1, m_pages.first());
     const preview::PageSetup ps = preview::pageSetup(page->width() * k, page->height() * k, paper.width() / 1440,
-                                                     paper.height() / 1440, off.x(), off.y());
+                                                     paper.height() / 1440);
     placePage(ps.width, ps.height);
     m_ratio = ps.factor;
     m_ctx.values.ratio = m_ratio;
@@ -404,9 +406,6 @@ void frmPreview::printReport(int16_t ReportNum, bool printToPrinter)
 {
     if (ReportNum == 0 && m_reportNum == 0)
         return;
-    const QPointF off = PainterSurface::printerOffsets(m_printer);
-    m_ctx.values.printerOffsetX = off.x();
-    m_ctx.values.printerOffsetY = off.y();
     m_pageCount = m_currentPage = 1;
     if (ReportNum == 0) {
         m_printing = false;
@@ -421,9 +420,12 @@ void frmPreview::printReport(int16_t ReportNum, bool printToPrinter)
         if (doc) {
             // One sheet, whatever copy count the print dialog was last given.
             m_printer.setCopyCount(1);
-            PainterSurface surface(m_printer);
-            printjob::printLabels(*doc, surface, 1.0, 1, m_status, placement(*doc, surface, true));
-            surface.endDoc();
+            pdfout::printOn(m_printer, *doc, 1, m_status, placement(*doc, true));
+            // The partly used sheet is used up: the next sheet is a whole one.
+            if (m_ctx.values.startLabel != 1) {
+                m_ctx.values.startLabel = 1;
+                renderPage();
+            }
         }
         m_printing = false;
         return;
@@ -441,8 +443,8 @@ void frmPreview::printReport(int16_t ReportNum, bool printToPrinter)
 }
 
 // The page picture: an image of the printer's whole sheet of paper at the
-// zoom's scale (sharp on high-density screens), origin at the printable
-// area's corner, drawn by the same job the printer runs.
+// zoom's scale (sharp on high-density screens), origin at the paper's corner
+// as on the printer, drawn by the same job the printer runs.
 void frmPreview::renderPage()
 {
     PageImage* page = m_pages.value(m_currentPage - 1, m_pages.first());
@@ -456,10 +458,9 @@ void frmPreview::renderPage()
     img.setDotsPerMeterY(dpm);
     img.fill(Qt::white);
     if (LabelDocument* doc = m_activeDocument()) {
-        const QPageLayout layout = m_printer.pageLayout();
-        const QRectF full = layout.fullRect(QPageLayout::Inch), paint = layout.paintRect(QPageLayout::Inch);
-        PainterSurface surface(img, full.size(), paint.topLeft() - full.topLeft(), paint.size());
-        printjob::printLabels(*doc, surface, m_ratio, 1, m_status, placement(*doc, surface, false));
+        const QSizeF paper = m_printer.pageLayout().fullRect(QPageLayout::Inch).size();
+        PainterSurface surface(img, paper.width(), paper.height());
+        printjob::printLabels(*doc, surface, m_ratio, 1, m_status, placement(*doc, false));
     }
     page->image = img;
     page->update();
@@ -468,14 +469,14 @@ void frmPreview::renderPage()
 // The start last chosen in the print dialog, while the sheet still holds it;
 // on the printer also the printer's adjustment (the page on screen shows where
 // the labels belong on the paper, which the adjustment makes the printer hit).
-stock::Placement frmPreview::placement(LabelDocument& doc, DrawingSurface& surface, bool onPrinter)
+stock::Placement frmPreview::placement(LabelDocument& doc, bool onPrinter)
 {
     stock::Placement p;
     if (onPrinter)
         p = stock::adjustmentFor(m_ctx.store, m_printer.printerName());
     const int start = m_ctx.values.startLabel;
-    if (stock::startBeyondSheet(start, printjob::labelsOnSheet(doc, surface.scaleWidth(), surface.scaleHeight()))
-            .isEmpty())
+    const QSizeF paper = m_printer.pageLayout().fullRect(QPageLayout::Inch).size();
+    if (stock::startBeyondSheet(start, printjob::labelsOnSheet(doc, paper.width(), paper.height())).isEmpty())
         p.start = start;
     if (!onPrinter)
         m_shownStart = p.start;

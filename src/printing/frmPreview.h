@@ -78,7 +78,7 @@ private:
     void Form_Unload();
     void layoutViewPort();
     void renderPage();
-    stock::Placement placement(LabelDocument& doc, DrawingSurface& surface, bool onPrinter);
+    stock::Placement placement(LabelDocument& doc, bool onPrinter);
     int m_shownStart = 1; // the first label of the sheet on screen
     void placePage(double widthTwips, double heightTwips);
     void enableNavigation(bool previous, bool next);

@@ -397,15 +397,16 @@ private slots:
         click("optLabelType2");
         typeInto(edit("txtCustomWidth"), "2");
         typeInto(edit("txtCustomHeight"), "1");
-        QCOMPARE(page->drawing().labels.size(), size_t(4 * 10)); // while typing
+        // While typing; from the paper's corner, the last row ending on its edge.
+        QCOMPARE(page->drawing().labels.size(), size_t(4 * 11));
         const int before = page->redraws();
         typeInto(edit("txtCustomHeight"), "");
         QCOMPARE(page->redraws(), before);
-        QCOMPARE(page->drawing().labels.size(), size_t(4 * 10));
+        QCOMPARE(page->drawing().labels.size(), size_t(4 * 11));
         QTest::keyClicks(edit("txtCustomHeight"), "0");
         QCOMPARE(page->redraws(), before);
         QTest::keyClicks(edit("txtCustomHeight"), "0.5");
-        QCOMPARE(page->drawing().labels.size(), size_t(4 * 21));
+        QCOMPARE(page->drawing().labels.size(), size_t(4 * 22));
         // A label larger than 16 bits of twips and margins: nothing fits.
         edit("txtCustomWidth")->setText("99999");
         QVERIFY(page->drawing().labels.empty());

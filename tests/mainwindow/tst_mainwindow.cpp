@@ -16,6 +16,7 @@
 #include "document/LabelView.h"
 #include "document/frmDocument.h"
 #include "printing/PrintJob.h"
+#include "printing/frmPreview.h"
 #include "mainwindow/frmMain.h"
 #include "support/TestEnv.h"
 
@@ -28,6 +29,11 @@ class tst_MainWindow : public QObject {
     frmDocument* doc() { return main->activeDocument(); }
 
 private slots:
+    void initTestCase()
+    {
+        // No spooler of this machine's: the program finds no printer at all.
+        qputenv("CUPS_SERVER", QDir::temp().filePath("corkcrafter-no-cups.sock").toLocal8Bit());
+    }
     void init()
     {
         env = std::make_unique<TestEnv>(true);
@@ -347,6 +353,33 @@ private slots:
         QVERIFY(!QFileInfo::exists(none));
     }
 
+    // With no printer at all every print says so, the preview's too, and a
+    // file chosen afterwards in a print dialog is printed to: one failed
+    // attempt must not leave printing stuck for the session.
+    void noPrinterSaysSoEveryTime()
+    {
+        QPrinter& printer = main->printer();
+        QVERIFY2(printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty(),
+                 qPrintable("a printer was found: " + printer.printerName()));
+        env->platform.printAnswers = {1, 1};
+        main->action("mnuFilePrint")->trigger();
+        main->action("mnuFilePrint")->trigger();
+        main->action("mnuFilePrintPreview")->trigger();
+        auto* preview = main->findChild<frmPreview*>("frmPreview");
+        QVERIFY(preview);
+        preview->action("mnuFilePrint")->trigger();
+        QCOMPARE(env->platform.texts(), QStringList(3, printjob::NotAvailableMessage));
+        preview->close();
+
+        const QString pdf = env->path("chosen afterwards.pdf");
+        env->platform.printAnswers = {1};
+        env->platform.printerAnswers.push_back([pdf](QPrinter& p) { p.setOutputFileName(pdf); });
+        main->action("mnuFilePrint")->trigger();
+        QCOMPARE(printer.outputFileName(), pdf);
+        QCOMPARE(env->platform.texts().size(), 3);
+        QVERIFY(QFileInfo::exists(pdf));
+    }
+
     // The print dialog's "Labels" page: opened with the start last chosen and
     // the sheet's number of labels; what is accepted there is printed.
     void printDialogLabelsPage()
@@ -361,20 +394,21 @@ private slots:
         QCOMPARE(env->platform.labelsPages.size(), 1);
         const LabelsPage first = env->platform.labelsPages.first();
         QCOMPARE(first.start, 1);
-        const QSizeF usable = main->printer().pageLayout().paintRect(QPageLayout::Inch).size();
-        QCOMPARE(first.lastStart, int(printjob::labelsOnSheet(*doc(), usable.width(), usable.height())));
+        const QSizeF paper = main->printer().pageLayout().fullRect(QPageLayout::Inch).size();
+        QCOMPARE(first.lastStart, int(printjob::labelsOnSheet(*doc(), paper.width(), paper.height())));
         QVERIFY(first.lastStart >= 2);
         QCOMPARE(first.right, 0.0);
         QVERIFY(first.help.contains("Printer Test"));
-        QCOMPARE(env->values.startLabel, 2);
         QVERIFY(QFileInfo::exists(pdf));
+        // The partly used sheet is used up: the next print starts on a whole one.
+        QCOMPARE(env->values.startLabel, 1);
 
-        // Cancelled: the start stays as chosen, and the next dialog opens with it.
-        env->platform.printAnswers = {std::nullopt};
-        env->platform.labelsAnswers.push_back([](QPrinter&, LabelsPage& page) { page.start = 1; });
+        // Cancelled: a start chosen but not printed stays for the next dialog.
+        env->platform.printAnswers = {std::nullopt, std::nullopt};
+        env->platform.labelsAnswers.push_back([](QPrinter&, LabelsPage& page) { page.start = 3; });
         main->action("mnuFilePrint")->trigger();
-        QCOMPARE(env->platform.labelsPages.at(1).start, 2);
-        QCOMPARE(env->values.startLabel, 2);
+        QCOMPARE(env->platform.labelsPages.at(1).start, 1);
+        QCOMPARE(env->values.startLabel, 1);
         QCOMPARE(env->platform.labelsAnswers.size(), size_t(1));
     }
 

@@ -83,7 +83,16 @@ if ! /usr/sbin/lpadmin -p CorkPDF -E -v "cups-pdf:/$INSTANCE" -P "$PPD" >"$T/log
   skip "the cups-pdf queue could not be created: $(cat "$T/log/lpadmin.out")"
 fi
 
-export CORK_CUPS_PRINTER=CorkPDF CORK_CUPS_OUT="$T/out" QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
+# A queue like a real printer's: A4 with 10 pt all round that it cannot print on.
+MARGIN_PPD="$T/etc/margins.ppd"
+sed -e 's|^\*ImageableArea A4/A4: .*|*ImageableArea A4/A4: "10 10 585 832"|' "$PPD" >"$MARGIN_PPD"
+grep -q 'ImageableArea A4/A4: "10 10 585 832"' "$MARGIN_PPD" || skip "the cups-pdf PPD has no A4 page to give margins"
+if ! /usr/sbin/lpadmin -p CorkPDFMargins -E -v "cups-pdf:/$INSTANCE" -P "$MARGIN_PPD" >"$T/log/lpadmin.out" 2>&1; then
+  skip "the cups-pdf queue with margins could not be created: $(cat "$T/log/lpadmin.out")"
+fi
+
+export CORK_CUPS_PRINTER=CorkPDF CORK_CUPS_MARGIN_PRINTER=CorkPDFMargins CORK_CUPS_OUT="$T/out"
+export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 "$TEST_BIN"
 rc=$?
 if [ $rc -ne 0 ]; then

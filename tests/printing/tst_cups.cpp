@@ -3,10 +3,14 @@
 // Run by cups_e2e.sh, which starts the spooler and names the queue.
 #include <QtTest>
 #include <QPrinter>
+#include <QComboBox>
 #include <QPrinterInfo>
 
 #include "document/LabelDocument.h"
 #include "printing/PainterSurface.h"
+#include "printing/PdfExport.h"
+#include "printing/PdfOutput.h"
+#include "printing/frmPreview.h"
 #include "platform/SettingsStore.h"
 #include "printing/PrintJob.h"
 #include "printing/Stock.h"
@@ -77,7 +81,7 @@ private slots:
 
     // The test page through the queue: on the rasterised PDF the long tick of
     // "1.0" lies one inch from that of "0.0" on both rulers, and "0.0" sits at
-    // the corner of the printable area.
+    // the paper's corner, the origin the labels use too.
     void testPageRulersMeasureInches()
     {
         if (qEnvironmentVariable("CORK_CUPS_PRINTER").isEmpty())
@@ -86,26 +90,31 @@ private slots:
         const Rulers r = printTestPage({}, &offset);
         if (QTest::currentTestFailed())
             return;
-        const double inchAcross = r.across[4] - r.across[0], inchDown = r.down[4] - r.down[0];
-        qInfo("one inch measured %.4f across, %.4f down; \"0.0\" at %.4f, %.4f (printable corner %.4f, %.4f)", inchAcross,
-              inchDown, r.across[0], r.down[0], offset.x(), offset.y());
+        // The "0.0" ticks lie on the paper's edge, where the printer may clip
+        // them: measure from the "1.0" and "2.0" ticks.
+        const double oneAcross = nearest(r.across, 1.0), oneDown = nearest(r.down, 1.0);
+        const double inchAcross = nearest(r.across, 2.0) - oneAcross, inchDown = nearest(r.down, 2.0) - oneDown;
+        qInfo("one inch measured %.4f across, %.4f down; \"1.0\" at %.4f, %.4f (printable corner %.4f, %.4f)",
+              inchAcross, inchDown, oneAcross, oneDown, offset.x(), offset.y());
         QVERIFY2(std::abs(inchAcross - 1.0) <= 0.01, qPrintable(QString::number(inchAcross)));
         QVERIFY2(std::abs(inchDown - 1.0) <= 0.01, qPrintable(QString::number(inchDown)));
-        QVERIFY2(std::abs(r.across[0] - offset.x()) <= 0.01, qPrintable(QString::number(r.across[0])));
-        QVERIFY2(std::abs(r.down[0] - offset.y()) <= 0.01, qPrintable(QString::number(r.down[0])));
+        QVERIFY2(std::abs(oneAcross - 1.0) <= 0.01, qPrintable(QString::number(oneAcross)));
+        QVERIFY2(std::abs(oneDown - 1.0) <= 0.01, qPrintable(QString::number(oneDown)));
     }
 
     // The adjustment remembered for this printer, and for no other, moves the
-    // test page: its "1.0" ticks and its axes land (0.25, -0.10) inch away.
+    // test page: its "1.0" ticks and its axes land (0.15, -0.10) inch away
+    // (neither a whole number of quarter inches, so a tick that did not move
+    // cannot pass for one that did).
     void adjustmentMovesTheTestPage()
     {
         const QString queue = qEnvironmentVariable("CORK_CUPS_PRINTER");
         if (queue.isEmpty())
             QSKIP("no CUPS queue was prepared (run through cups_e2e.sh)");
         MemorySettingsStore store;
-        stock::rememberAdjustment(store, queue, 0.25, -0.10);
+        stock::rememberAdjustment(store, queue, 0.15, -0.10);
         const stock::Placement mine = stock::adjustmentFor(store, queue);
-        QCOMPARE(mine.right, 0.25);
+        QCOMPARE(mine.right, 0.15);
         QCOMPARE(mine.down, -0.10);
         QVERIFY(!stock::adjustmentFor(store, queue + "2").shifted());
         QVERIFY(!stock::adjustmentFor(store, "").shifted());
@@ -116,17 +125,174 @@ private slots:
         const Rulers moved = printTestPage(mine);
         if (QTest::currentTestFailed())
             return;
-        // The "1.0" tick is the fifth quarter-inch tick from "0.0", the first of each ruler.
-        const double dx = moved.across[4] - plain.across[4], dy = moved.down[4] - plain.down[4];
+        const double dx = nearest(moved.across, 1.15) - nearest(plain.across, 1.0);
+        const double dy = nearest(moved.down, 0.9) - nearest(plain.down, 1.0);
         qInfo("\"1.0\" ticks moved %.4f across, %.4f down; axes %.4f, %.4f", dx, dy, moved.axisCol - plain.axisCol,
               moved.axisRow - plain.axisRow);
-        QVERIFY2(std::abs(dx - 0.25) <= 0.01, qPrintable(QString::number(dx)));
+        QVERIFY2(std::abs(dx - 0.15) <= 0.01, qPrintable(QString::number(dx)));
         QVERIFY2(std::abs(dy + 0.10) <= 0.01, qPrintable(QString::number(dy)));
-        QVERIFY2(std::abs(moved.axisCol - plain.axisCol - 0.25) <= 0.01, qPrintable(QString::number(moved.axisCol)));
+        QVERIFY2(std::abs(moved.axisCol - plain.axisCol - 0.15) <= 0.01, qPrintable(QString::number(moved.axisCol)));
         QVERIFY2(std::abs(moved.axisRow - plain.axisRow + 0.10) <= 0.01, qPrintable(QString::number(moved.axisRow)));
     }
 
+    // The same stock sheet (2 x 3 labels of 3.9 x 3.67 in on A4) on every
+    // output: a printer with a 10 pt unprintable border, before and after a
+    // preview was opened, the preview itself, Save to File and the batch PDF
+    // of an en_GB locale put every label within 0.01 in of the stock's place.
+    void sameSheetOnEveryOutput()
+    {
+        const QString queue = qEnvironmentVariable("CORK_CUPS_MARGIN_PRINTER");
+        if (queue.isEmpty())
+            QSKIP("no CUPS queue was prepared (run through cups_e2e.sh)");
+        TestEnv env(true);
+        LabelDocument doc(env.values, env.platform, env.real);
+        doc.setLabelDimensions(2, 3.67, 3.9);
+        doc.resizeLabel();
+        doc.setLeftMargin(0.185);
+        doc.setTopMargin(0.24);
+        doc.setCutmarks(0);
+        doc.border().visible = false;
+        doc.setBackColor(0x800000); // dark blue, so each label is a solid block
+        env.values.columnSpace = env.values.rowSpace = 0.1;
+        QList<double> wantX{0.185, 4.185}, wantY{0.24, 4.01, 7.78};
+
+        QPrinter printer(QPrinterInfo::printerInfo(queue), QPrinter::HighResolution);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        const QPointF border = PainterSurface::printerOffsets(printer);
+        QVERIFY2(std::abs(border.x() - 10.0 / 72) < 0.005 && std::abs(border.y() - 10.0 / 72) < 0.005,
+                 qPrintable(QString("the queue's border is %1, %2 in").arg(border.x()).arg(border.y())));
+
+        auto check = [&](const QString& what, const QImage& page, double dpi) {
+            const Found f = blocks(page, dpi, wantX[0] + 1.95, wantY[0] + 1.8);
+            QVERIFY2(f.xs.size() == 2 && f.ys.size() == 3,
+                     qPrintable(what + QString(": %1 columns, %2 rows").arg(f.xs.size()).arg(f.ys.size())));
+            for (int i = 0; i < 2; ++i)
+                QVERIFY2(std::abs(f.xs[i] - wantX[i]) <= 0.01, qPrintable(what + ": column at " + QString::number(f.xs[i])));
+            for (int i = 0; i < 3; ++i)
+                QVERIFY2(std::abs(f.ys[i] - wantY[i]) <= 0.01, qPrintable(what + ": row at " + QString::number(f.ys[i])));
+        };
+        auto printed = [&](const QString& what) {
+            const QStringList before = pdfsIn();
+            QVERIFY(pdfout::printOn(printer, doc, 1, {}, {}));
+            const QString pdf = newPdf(before);
+            QVERIFY2(!pdf.isEmpty(), "cups-pdf wrote no PDF within 90 s");
+            check(what, rasterised(pdf, 100), 100);
+        };
+        printed("printer, no preview yet");
+        if (QTest::currentTestFailed())
+            return;
+
+        frmPreview preview(env.ctx, printer, [&doc]() -> LabelDocument* { return &doc; }, {});
+        preview.printReport(1, false);
+        // At 150% a screen pixel is less than a hundredth of an inch of paper.
+        preview.cboViewSize()->setCurrentIndex(2);
+        preview.cboViewSize_Click(2);
+        const QImage shown = preview.pageImage(1);
+        check("preview", shown, shown.width() / (210 / 25.4));
+        if (QTest::currentTestFailed())
+            return;
+        printed("printer, after a preview");
+        if (QTest::currentTestFailed())
+            return;
+
+        QTemporaryDir dir;
+        QString why;
+        QVERIFY2(pdfexport::writeSheets(doc, dir.filePath("saved.pdf"), printer.pageLayout().pageSize(),
+                                        QPageLayout::Portrait, 1, &why),
+                 qPrintable(why));
+        check("Save to File", rasterised(dir.filePath("saved.pdf"), 100), 100);
+
+        // The batch mode reads the gaps from the settings of a home of its own.
+        const QString home = dir.filePath("home");
+        {
+            QSettings ini(home + "/.config/Corkcrafter/Corkcrafter 2.ini", QSettings::IniFormat);
+            ini.setValue("Settings/Label ColumnSpace", "0.1");
+            ini.setValue("Settings/Label RowSpace", "0.1");
+        }
+        QVERIFY(doc.SaveLabelToFile(dir.filePath("stock.ckm")));
+        QProcess batch;
+        QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+        e.insert("HOME", home);
+        e.insert("XDG_CONFIG_HOME", home + "/.config");
+        e.insert("LC_ALL", "en_GB.UTF-8");
+        e.insert("CUPS_SERVER", home + "/no-cups.sock");
+        batch.setProcessEnvironment(e);
+        batch.start(CORK_BINARY, {"--print-pdf", dir.filePath("batch.pdf"), dir.filePath("stock.ckm")});
+        QVERIFY(batch.waitForFinished(60000));
+        QVERIFY2(batch.exitCode() == 0, batch.readAllStandardError().constData());
+        const QImage fromBatch = rasterised(dir.filePath("batch.pdf"), 100);
+        QCOMPARE(fromBatch.width(), 827); // A4 at 100 dpi
+        check("batch", fromBatch, 100);
+    }
+
 private:
+    static double nearest(const QList<double>& ticks, double v)
+    {
+        double best = -1e9;
+        for (double t : ticks)
+            if (std::abs(t - v) < std::abs(best - v))
+                best = t;
+        return best;
+    }
+    struct Found {
+        QList<double> xs, ys; // where the dark blocks start, inches from the paper's edge
+    };
+    // The blocks crossed by a line across the page at y and one down it at x.
+    static Found blocks(const QImage& img, double dpi, double x, double y)
+    {
+        auto dark = [&](int px, int py) { return qBlue(img.pixel(px, py)) > 90 && qRed(img.pixel(px, py)) < 60; };
+        auto starts = [&](int n, auto isDark) {
+            QList<double> out;
+            bool was = false;
+            for (int i = 0; i < n; ++i) {
+                const bool d = isDark(i);
+                if (d && !was)
+                    out << i / dpi;
+                was = d;
+            }
+            return out;
+        };
+        const int row = int(y * dpi), col = int(x * dpi);
+        return {starts(img.width(), [&](int i) { return dark(i, row); }),
+                starts(img.height(), [&](int i) { return dark(col, i); })};
+    }
+    QStringList pdfsIn() const
+    {
+        QStringList out;
+        for (QDirIterator it(qEnvironmentVariable("CORK_CUPS_OUT"), {"*.pdf"}, QDir::Files, QDirIterator::Subdirectories);
+             it.hasNext();)
+            out << it.next();
+        return out;
+    }
+    // The first complete PDF that was not there before.
+    QString newPdf(const QStringList& before) const
+    {
+        QElapsedTimer waited;
+        waited.start();
+        while (waited.elapsed() < 90000) {
+            for (const QString& f : pdfsIn()) {
+                if (before.contains(f))
+                    continue;
+                QProcess info;
+                info.start("pdfinfo", {f});
+                info.waitForFinished(30000);
+                if (info.exitCode() == 0 && info.readAllStandardOutput().contains("Pages:"))
+                    return f;
+            }
+            QTest::qWait(500);
+        }
+        return {};
+    }
+    static QImage rasterised(const QString& pdf, int dpi)
+    {
+        QTemporaryDir dir;
+        QProcess ppm;
+        ppm.start("pdftoppm", {"-r", QString::number(dpi), "-png", "-f", "1", "-l", "1", "-singlefile", pdf,
+                               dir.filePath("page")});
+        ppm.waitForFinished(60000);
+        return QImage(dir.filePath("page.png"));
+    }
+
     // Positions on the rasterised test page, in inches from the paper's corner.
     struct Rulers {
         double axisRow = 0, axisCol = 0;

@@ -42,10 +42,11 @@ private slots:
     void labelsThatFitAtOneSixth()
     {
         const miniature::Drawing d = miniature::draw(beerOnLetter(0));
-        // Two columns and two rows; a third column (9000 + 4320 twips) would
-        // not end before the paper's edge. Outlines sit 50 twips inside.
-        QCOMPARE(rects(d), QList<QRectF>({{110, 110, 620, 800}, {110, 1010, 620, 800}, {830, 110, 620, 800},
-                                          {830, 1010, 620, 800}}));
+        // Two columns and two rows from the paper's corner, as printed; a third
+        // column (8640 + 4320 twips) would not end on the paper. Outlines sit 50
+        // twips inside.
+        QCOMPARE(rects(d), QList<QRectF>({{50, 50, 620, 800}, {50, 950, 620, 800}, {770, 50, 620, 800},
+                                          {770, 950, 620, 800}}));
         QVERIFY(d.marks.empty());
 
         // Margins and gaps: 0.5 in left, 0.25 in top, 0.25 in between columns,
@@ -59,15 +60,15 @@ private slots:
         in.rowSpace = 0.125;
         in.cutmarks = 0;
         const miniature::Drawing g = miniature::draw(in);
-        // Columns at 1080, 4320, 7560 (+3240 each; 10800 + 2880 >= 12240);
-        // rows at 720 + 1620 k while Y + 1440 < 15840: 9 rows.
+        // Columns at 720, 3960, 7200 (+3240 each; 10440 + 2880 > 12240);
+        // rows at 360 + 1620 k while Y + 1440 <= 15840: 9 rows.
         QCOMPARE(int(g.labels.size()), 3 * 9);
-        QCOMPARE(g.labels.front(), QRectF(1080 / 6.0 + 50, 720 / 6.0 + 50, 380, 140));
-        QCOMPARE(g.labels.back(), QRectF(7560 / 6.0 + 50, (720 + 8 * 1620) / 6.0 + 50, 380, 140));
+        QCOMPARE(g.labels.front(), QRectF(720 / 6.0 + 50, 360 / 6.0 + 50, 380, 140));
+        QCOMPARE(g.labels.back(), QRectF(7200 / 6.0 + 50, (360 + 8 * 1620) / 6.0 + 50, 380, 140));
 
         // Positions are whole twips: a margin of 0.0003 in (0.432 twips) rounds away.
         in.leftMargin = 0.5003;
-        QCOMPARE(miniature::draw(in).labels.front().x(), 1080 / 6.0 + 50);
+        QCOMPARE(miniature::draw(in).labels.front().x(), 720 / 6.0 + 50);
     }
 
     void cutMarksOfEveryMode()
@@ -81,19 +82,19 @@ private slots:
 
         // A cross keeps its size on screen: 50 before the point, 60 beyond.
         const miniature::Drawing inside = miniature::draw(beerOnLetter(2));
-        QCOMPARE(inside.marks[0], QLineF(10, 60, 120, 60));
-        QCOMPARE(inside.marks[1], QLineF(60, 10, 60, 120));
+        QCOMPARE(inside.marks[0], QLineF(-50, 0, 60, 0));
+        QCOMPARE(inside.marks[1], QLineF(0, -50, 0, 60));
         // Fine lines: along the label's edges, 50 before and 60 beyond.
         const miniature::Drawing fine = miniature::draw(beerOnLetter(3));
-        QCOMPARE(fine.marks[0], QLineF(10, 60, 10 + 720 + 110, 60));
-        QCOMPARE(fine.marks[1], QLineF(60, 10, 60, 10 + 900 + 110));
+        QCOMPARE(fine.marks[0], QLineF(-50, 0, -50 + 720 + 110, 0));
+        QCOMPARE(fine.marks[1], QLineF(0, -50, 0, -50 + 900 + 110));
         // Outside only: the inner corner of the fourth label has no cross.
         const miniature::Drawing outside = miniature::draw(beerOnLetter(1));
         for (const QLineF& l : outside.marks)
-            QVERIFY2(!(l.p1() == QPointF(4680 / 6.0 - 50, 5760 / 6.0)), "cross at an inner corner");
+            QVERIFY2(!(l.p1() == QPointF(4320 / 6.0 - 50, 5400 / 6.0)), "cross at an inner corner");
         bool innerCross = false;
         for (const QLineF& l : inside.marks)
-            innerCross |= l.p1() == QPointF(4680 / 6.0 - 50, 5760 / 6.0);
+            innerCross |= l.p1() == QPointF(4320 / 6.0 - 50, 5400 / 6.0);
         QVERIFY(innerCross);
     }
 

@@ -132,20 +132,21 @@ private slots:
     void pageSetupKeepsThePaperProportions()
     {
         // 100% of Letter: one screen inch per paper inch.
-        PageSetup p = pageSetup(LetterW, LetterH, 8.5, 11, 0, 0);
+        PageSetup p = pageSetup(LetterW, LetterH, 8.5, 11);
         QCOMPARE(p.factor, 1.0);
         QCOMPARE(p.width, LetterW);
         QCOMPARE(p.height, LetterH);
         // Too short for the width: the height decides and the width follows.
-        p = pageSetup(6120, 7000, 8.5, 11, 0.25, 0.2);
+        p = pageSetup(6120, 7000, 8.5, 11);
         QCOMPARE(p.factor, 7000.0 / 1440 / 11);
         QCOMPARE(p.height, 7000.0);
         QVERIFY(qAbs(p.width - 8.5 * 7000 / 11) < 1e-9);
         // Origin at the printable area's corner; the picture spans the paper.
-        QCOMPARE(p.topLeft, QPointF(-0.25, -0.2));
-        QCOMPARE(p.bottomRight, QPointF(8.25, 10.8));
+        // The paper's corner is the origin whatever the printer's unprintable border.
+        QCOMPARE(p.topLeft, QPointF(0, 0));
+        QCOMPARE(p.bottomRight, QPointF(8.5, 11));
         // Too narrow: the width decides.
-        p = pageSetup(6120, 9000, 8.5, 11, 0, 0);
+        p = pageSetup(6120, 9000, 8.5, 11);
         QCOMPARE(p.factor, 0.5);
         QCOMPARE(p.width, 6120.0);
         QCOMPARE(p.height, 7920.0);

@@ -1,6 +1,7 @@
 // Where labels and cut marks go on a sheet, segment by segment.
 #include <QtTest>
 #include <limits>
+#include <set>
 
 #include "printing/SheetLayout.h"
 
@@ -155,13 +156,20 @@ private slots:
 
     void edgesAndOversizedLabels()
     {
-        // X + W = SW does not fit.
-        Collect c;
-        sheet::Params p = params(2, 0, 2);
-        p.SH = 10;
-        sheet::walk(p, c);
-        for (auto [x, y] : c.labels)
-            QCOMPARE(x, 0.0);
+        // A label ending on the paper's edge fits (stock runs to the edge); a
+        // thousandth of an inch less paper and it does not.
+        for (const auto& [paper, columns] : {std::pair{2.0, 2}, std::pair{1.999, 1}}) {
+            Collect c;
+            sheet::Params p = params(2, 0, paper);
+            p.SH = 10;
+            sheet::walk(p, c);
+            std::set<double> xs;
+            for (auto [x, y] : c.labels)
+                xs.insert(x);
+            QCOMPARE(int(xs.size()), columns);
+            QCOMPARE(*xs.rbegin(), double(columns - 1));
+            QCOMPARE(sheet::countLabels(p), columns * 10LL);
+        }
         // A label larger than the page: only the first position's closing cross.
         Collect big;
         sheet::Params q = params(2, 0.25, 2.5);
@@ -171,14 +179,13 @@ private slots:
         std::vector<Seg> e;
         cross(e, -0.25, -0.25);
         COMPARE_SEGS(big.segs, e);
-        // Margins and printer offsets move the first label.
+        // The margins place the first label, measured from the paper's corner.
         Collect m;
         sheet::Params r = params(0, 0, 8);
         r.leftMargin = 0.5;
         r.topMargin = 0.25;
-        r.offsetX = 0.125;
         sheet::walk(r, m);
-        QCOMPARE(m.labels.front(), std::make_pair(0.625, 0.25));
+        QCOMPARE(m.labels.front(), std::make_pair(0.5, 0.25));
     }
 
     void positionsOffThePageAreSkipped()

@@ -82,6 +82,81 @@ bool crossAt(const std::vector<Seg>& segs, QPointF p)
 class tst_Stock : public QObject {
     Q_OBJECT
 private slots:
+    // Rows and columns that reach into the printer's unprintable border are
+    // named; stock that keeps clear of it is printed without a word. A4 with
+    // 10 pt of border all round; 2 x 3 labels of 3.9 x 3.67 in.
+    void unreachableRowsAndColumns_data()
+    {
+        QTest::addColumn<double>("left");
+        QTest::addColumn<double>("top");
+        QTest::addColumn<double>("columnGap");
+        QTest::addColumn<double>("rowGap");
+        QTest::addColumn<QString>("where");
+        QTest::newRow("stock") << 0.235 << 0.34 << 0.0 << 0.0 << "";
+        QTest::newRow("corner") << 0.1 << 0.1 << 0.0 << 0.0 << "column 1 and row 1";
+        QTest::newRow("right") << 0.3 << 0.34 << 0.1 << 0.0 << "column 2";
+        QTest::newRow("both ends") << 0.235 << 0.1 << 0.0 << 0.25 << "rows 1 and 3";
+    }
+    void unreachableRowsAndColumns()
+    {
+        QFETCH(double, left);
+        QFETCH(double, top);
+        QFETCH(double, columnGap);
+        QFETCH(double, rowGap);
+        QFETCH(QString, where);
+        sheet::Params p;
+        p.W = 3.9;
+        p.H = 3.67;
+        p.leftMargin = left;
+        p.topMargin = top;
+        p.C = columnGap;
+        p.R = rowGap;
+        p.SW = 210 / 25.4;
+        p.SH = 297 / 25.4;
+        QCOMPARE(sheet::countLabels(p), 6LL);
+        const double border = 10.0 / 72;
+        const QRectF printable(border, border, p.SW - 2 * border, p.SH - 2 * border);
+        const QString told = printjob::unreachableMessage(p, printable);
+        QCOMPARE(told, where.isEmpty() ? QString() :
+                       "The printer cannot reach the whole of " + where +
+                           " of the sheet: what lies in its unprintable border will be missing on the paper.");
+    }
+
+    // The job on a printer with an unprintable border: labels where the stock
+    // has them, measured from the paper's corner; a border reached is told once
+    // for the whole print, and the labels in it are still printed.
+    void printerBorderIsToldOnceAndLabelsStay()
+    {
+        TestEnv env;
+        LabelDocument d(env.values, env.platform, env.fixed);
+        d.setLabelDimensions(2, 3.67, 3.9); // height, width
+        env.values.columnSpace = env.values.rowSpace = 0;
+        d.setCutmarks(0);
+        auto job = [&](double left, double top) {
+            d.setTopMargin(top);
+            d.setLeftMargin(left);
+            RecordingSurface s;
+            s.sw = 210 / 25.4;
+            s.sh = 297 / 25.4;
+            s.printer = true;
+            s.printable = QRectF(10.0 / 72, 10.0 / 72, s.sw - 20.0 / 72, s.sh - 20.0 / 72);
+            printjob::printLabels(d, s, 1.0, 2, {}, {});
+            QList<QPointF> at;
+            for (const auto& c : s.only("fill"))
+                at << QPointF(c.args[0], c.args[1]);
+            return at;
+        };
+        QCOMPARE(job(0.235, 0.34), QList<QPointF>({{0.235, 0.34}, {0.235, 4.01}, {0.235, 7.68},
+                                                  {4.135, 0.34}, {4.135, 4.01}, {4.135, 7.68}}) +
+                                       QList<QPointF>({{0.235, 0.34}, {0.235, 4.01}, {0.235, 7.68},
+                                                       {4.135, 0.34}, {4.135, 4.01}, {4.135, 7.68}}));
+        QVERIFY2(env.platform.texts().isEmpty(), qPrintable(env.platform.texts().join("; ")));
+        QCOMPARE(job(0.1, 0.1).size(), 12);
+        QCOMPARE(env.platform.texts(),
+                 QStringList{"The printer cannot reach the whole of column 1 and row 1 of the sheet: what lies in "
+                             "its unprintable border will be missing on the paper."});
+    }
+
     // Every mode, with and without gaps, starting at every label of the sheet.
     void partlyUsedSheetLeavesOnlyTheEmptyPositionsOut()
     {

@@ -24,6 +24,9 @@ public:
     bool isPrinter() const override { return printer; }
     double scaleWidth() const override { return sw; }
     double scaleHeight() const override { return sh; }
+    // The printer's reach; the whole paper when empty.
+    QRectF printable;
+    QRectF printableArea() const override { return printable.isEmpty() ? QRectF(0, 0, sw, sh) : printable; }
     void line(double x1, double y1, double x2, double y2, ColorValue c) override { rec("line", {x1, y1, x2, y2}, {}, c); }
     void box(double x, double y, double w, double h, ColorValue c) override { rec("box", {x, y, w, h}, {}, c); }
     void filledBox(double x, double y, double w, double h, ColorValue c) override { rec("fill", {x, y, w, h}, {}, c); }

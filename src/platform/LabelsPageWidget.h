@@ -1,0 +1,21 @@
+#pragma once
+// The print dialog's "Labels" page: where to start on a partly used sheet and
+// the printer's adjustment. Numbers are shown and typed in the user's locale.
+#include <QWidget>
+
+#include "Platform.h"
+
+class QDoubleSpinBox;
+class QSpinBox;
+
+class LabelsPageWidget : public QWidget {
+public:
+    explicit LabelsPageWidget(const LabelsPage& page, QWidget* parent = nullptr);
+    // Another printer was chosen in the dialog: show its own adjustment.
+    void showPrinter(const LabelsPage& page, const QString& name, QString* shownFor);
+    void readInto(LabelsPage& page) const;
+
+private:
+    QSpinBox* m_start;
+    QDoubleSpinBox *m_right, *m_down;
+};
