@@ -57,6 +57,74 @@ bool writeBitmap(const QImage& image, const QString& path, QString* error)
     return write(path, bytes, error);
 }
 
+namespace {
+
+// Qt does not always keep the system's reason for a failed write or flush.
+QString reasonOf(const QFileDevice& f, int err)
+{
+    QString why = f.errorString();
+    if ((why.isEmpty() || why == QLatin1String("Unknown error")) && err != 0)
+        why = QString::fromLocal8Bit(std::strerror(err));
+    return why;
+}
+
+} // namespace
+
+Stream::Stream(const QString& path) : m_file(std::make_unique<QSaveFile>(path)) {}
+
+Stream::~Stream()
+{
+    if (m_file->isOpen())
+        m_file->cancelWriting();
+}
+
+bool Stream::start(QString* error)
+{
+    // Unbuffered: what the writer hands over is on its way to disk at once.
+    if (!m_file->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        if (error)
+            *error = m_file->errorString();
+        return false;
+    }
+    return open(QIODevice::WriteOnly);
+}
+
+qint64 Stream::writeData(const char* data, qint64 len)
+{
+    if (!m_failure.isEmpty())
+        return -1;
+    errno = 0;
+    if (m_file->write(data, len) != len) {
+        m_failure = reasonOf(*m_file, errno);
+        return -1;
+    }
+    m_tail.append(data, len);
+    if (m_tail.size() > 256)
+        m_tail = m_tail.right(256);
+    return len;
+}
+
+bool Stream::finish(const QByteArray& endMarker, QString* error)
+{
+    auto fail = [&](const QString& why) {
+        m_file->cancelWriting();
+        if (error)
+            *error = why;
+        return false;
+    };
+    if (!m_failure.isEmpty())
+        return fail(m_failure);
+    errno = 0;
+    if (!m_file->flush() || m_file->error() != QFileDevice::NoError)
+        return fail(reasonOf(*m_file, errno));
+    if (!m_tail.trimmed().endsWith(endMarker))
+        return fail(QStringLiteral("the file came out incomplete"));
+    if (!m_file->commit())
+        return fail(m_file->errorString());
+    close();
+    return true;
+}
+
 bool sameFile(const QString& a, const QString& b)
 {
     struct stat sa, sb;

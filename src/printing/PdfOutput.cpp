@@ -1,6 +1,5 @@
 #include "PdfOutput.h"
 
-#include <QBuffer>
 #include <QPageLayout>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -20,11 +19,13 @@ QString writeFailedMessage(const QString& path, const QString& reason)
 Result printPdf(LabelDocument& doc, const QPageLayout& layout, int resolution, int copies, const QString& path,
                 QString* reason, const printjob::StatusFn& status, const stock::Placement& placement)
 {
-    QByteArray pdf;
-    QBuffer buffer(&pdf);
-    buffer.open(QIODevice::WriteOnly);
+    // Straight to a temporary file beside the target: thousands of sheets
+    // would not fit in memory.
+    safefile::Stream file(path);
+    if (!file.start(reason))
+        return Result::WriteFailed;
     {
-        QPdfWriter writer(&buffer);
+        QPdfWriter writer(&file);
         writer.setResolution(resolution);
         writer.setPageLayout(layout);
         writer.setCreator("Corkcrafter");
@@ -37,12 +38,7 @@ Result printPdf(LabelDocument& doc, const QPageLayout& layout, int resolution, i
             return Result::WriteFailed;
         }
     }
-    buffer.close();
-    if (!pdf.trimmed().endsWith("%%EOF")) {
-        *reason = "the PDF came out incomplete";
-        return Result::WriteFailed;
-    }
-    return safefile::write(path, pdf, reason) ? Result::Written : Result::WriteFailed;
+    return file.finish("%%EOF", reason) ? Result::Written : Result::WriteFailed;
 }
 
 bool printOn(QPrinter& printer, LabelDocument& doc, int copies, const printjob::StatusFn& status,

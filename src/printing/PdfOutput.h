@@ -16,8 +16,8 @@ enum class Result {
     WriteFailed,  // printed, but the PDF file could not be written: see reason
 };
 
-// The sheets go into memory first; the file appears, complete, only after
-// every byte of it is known to be on disk. A full disk or an unwritable folder
+// The sheets go to a temporary file beside the target; the file appears,
+// complete, only after every byte of it is known to be on disk. A full disk or an unwritable folder
 // leaves no file (and any earlier file of that name as it was).
 Result printPdf(LabelDocument& doc, const QPageLayout& layout, int resolution, int copies, const QString& path,
                 QString* reason, const printjob::StatusFn& status = {}, const stock::Placement& placement = {});

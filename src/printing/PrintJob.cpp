@@ -174,6 +174,13 @@ bool printLabels(LabelDocument& doc, DrawingSurface& target, double ratio, int n
             say("");
             return false;
         }
+        // A label larger than the paper would give blank sheets.
+        if (surface.isPrinter() && sheet::countLabels(p) == 0) {
+            surface.abortDoc();
+            platform.message(NoLabelFitsMessage, MsgIcon::Exclamation);
+            say("");
+            return false;
+        }
         if (placement.start != 1) {
             const QString beyond = stock::startBeyondSheet(placement.start, sheet::countLabels(p));
             if (!beyond.isEmpty()) {

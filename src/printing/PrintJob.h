@@ -31,6 +31,10 @@ QString unreachableMessage(const sheet::Params& params, const QRectF& printable)
 // Told on every print that finds no printer to print on.
 inline const QString NotAvailableMessage = QStringLiteral("Print Error: Printer not available, please check");
 
+// Told instead of printing blank sheets.
+inline const QString NoLabelFitsMessage = QStringLiteral(
+    "Nothing was printed: no label fits on the sheet. The label with its margins is larger than the paper.");
+
 using StatusFn = std::function<void(const QString&)>;
 
 // Returns false when the job ended on an error (the user has been told).

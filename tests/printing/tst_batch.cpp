@@ -1,9 +1,12 @@
 // The headless batch mode end to end: label file in, PDF out, checked by
 // rasterising the page with poppler.
 #include <QtTest>
+#include <QPageLayout>
+#include <QPageSize>
 
 #include "document/CkmFormat.h"
 #include "document/LabelDocument.h"
+#include "printing/PdfOutput.h"
 #include "support/TestEnv.h"
 
 namespace {
@@ -459,18 +462,62 @@ private slots:
                  qPrintable(r.err));
     }
 
+    // Sheets no one wants: a layout of more than 10,000 labels, and a label
+    // larger than the paper (which would be blank pages). Each fails the job
+    // with its reason and leaves no PDF.
     void absurdSheetFailsTheJob()
     {
         TestEnv env;
-        CKM_Header::HeaderRecord h;
-        h.labelWidth = h.labelHeight = 1; // one twip
-        const QString label = env.path("tiny.ckm");
-        QVERIFY(write(label, CKM_Header::encode(h)));
-        const Run r = corkcrafter({"--print-pdf", env.path("x.pdf"), label}, env.path("home"));
-        QCOMPARE(r.code, 4);
-        QCOMPARE(lines(r.err).size(), 1);
-        QVERIFY2(r.err.contains("more than 10,000 labels on one page"), qPrintable(r.err));
-        QVERIFY(!QFileInfo::exists(env.path("x.pdf")));
+        const QList<std::tuple<int, QString>> cases = {
+            {1, "more than 10,000 labels on one page"}, // one twip
+            {9 * 1440, "corkcrafter: Nothing was printed: no label fits on the sheet. The label with its margins "
+                       "is larger than the paper."}, // 9 x 9 in on Letter
+        };
+        for (const auto& [twips, why] : cases) {
+            CKM_Header::HeaderRecord h;
+            h.labelWidth = h.labelHeight = int16_t(twips);
+            const QString label = env.path("odd.ckm");
+            QVERIFY(write(label, CKM_Header::encode(h)));
+            const Run r = corkcrafter({"--print-pdf", env.path("x.pdf"), label}, env.path("home"));
+            QCOMPARE(r.code, 4);
+            QCOMPARE(lines(r.err).size(), 1);
+            QVERIFY2(r.err.contains(why), qPrintable(r.err));
+            QVERIFY(!QFileInfo::exists(env.path("x.pdf")));
+        }
+    }
+
+    // The sheets go to disk as they are drawn, into a hidden file beside the
+    // target that takes its place only once complete: a long job never sits in
+    // memory, and the target does not exist half written.
+    void pdfGoesToDiskAsItIsDrawn()
+    {
+        TestEnv env;
+        LabelDocument d(env.values, env.platform, env.fixed);
+        d.setBackColor(0x00CCFF);
+        QDir().mkpath(env.path("out"));
+        const QString pdf = env.path("out/many.pdf");
+        qint64 onDiskWhileDrawing = -1;
+        bool targetWhileDrawing = true;
+        auto status = [&](const QString& s) {
+            if (s != "Writing to Print Queue")
+                return;
+            targetWhileDrawing = QFileInfo::exists(pdf);
+            // The file being written may have no name yet (O_TMPFILE): find it
+            // among the open files, in the target's folder.
+            onDiskWhileDrawing = 0;
+            for (const QFileInfo& fd : QDir("/proc/self/fd").entryInfoList(QDir::System | QDir::Files)) {
+                if (QFile::symLinkTarget(fd.absoluteFilePath()).startsWith(env.path("out")))
+                    onDiskWhileDrawing += QFileInfo(fd.absoluteFilePath()).size();
+            }
+        };
+        const QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
+        QString why;
+        QCOMPARE(pdfout::printPdf(d, layout, 1200, 50, pdf, &why, status), pdfout::Result::Written);
+        QVERIFY(!targetWhileDrawing);
+        // Every sheet's page is there before the file is finished.
+        QVERIFY2(onDiskWhileDrawing > 50 * 200, qPrintable(QString::number(onDiskWhileDrawing)));
+        QCOMPARE(pdfPages(pdf), 50);
+        QCOMPARE(QDir(env.path("out")).entryList(QDir::Files | QDir::Hidden), QStringList{"many.pdf"});
     }
 };
 

@@ -155,6 +155,11 @@ private slots:
         QCOMPARE(env.platform.texts(),
                  QStringList{"The printer cannot reach the whole of column 1 and row 1 of the sheet: what lies in "
                              "its unprintable border will be missing on the paper."});
+        // A label larger than the paper: no blank sheets, the reason instead.
+        env.platform.shown.clear();
+        d.setLabelDimensions(2, 12, 9);
+        QVERIFY(job(0, 0).isEmpty());
+        QCOMPARE(env.platform.texts(), QStringList{printjob::NoLabelFitsMessage});
     }
 
     // Every mode, with and without gaps, starting at every label of the sheet.
