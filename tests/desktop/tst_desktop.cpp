@@ -242,6 +242,22 @@ private slots:
         QVERIFY2(width.toDouble() < 0.9 * QGuiApplication::primaryScreen()->availableGeometry().width() * 15,
                  qPrintable(width)); // the normal size, not the maximised one
 
+        // Back maximised, and closed maximised: its place stays as it was.
+        const QStringList place = {env.store.read("Main", "Left", ""), env.store.read("Main", "Top", ""), width,
+                                   env.store.read("Main", "Height", "")};
+        {
+            frmMain m(env.ctx);
+            m.Form_Load();
+            m.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&m));
+            QTRY_VERIFY(m.isMaximized());
+            QTest::qWait(200);
+            QVERIFY(m.close());
+            QCOMPARE(QStringList({env.store.read("Main", "Left", ""), env.store.read("Main", "Top", ""),
+                                  env.store.read("Main", "Width", ""), env.store.read("Main", "Height", "")}),
+                     place);
+        }
+
         frmMain again(env.ctx);
         again.Form_Load();
         again.show();
