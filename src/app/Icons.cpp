@@ -86,10 +86,12 @@ QIcon toolbarIcon(const QString& key)
     return lettered(key);
 }
 
-QIcon programIcon()
+QIcon programIcon(const QString& dataDir)
 {
-    static const QString svg = QStringLiteral(CORKCRAFTER_SOURCE_DATA_DIR "/icons/corkcrafter.svg");
-    if (QFileInfo::exists(svg))
-        return QIcon(svg);
+    for (const QString& dir : {dataDir, QStringLiteral(CORKCRAFTER_SOURCE_DATA_DIR)}) {
+        const QString svg = dir + "/icons/corkcrafter.svg";
+        if (!dir.isEmpty() && QFileInfo::exists(svg))
+            return QIcon(svg);
+    }
     return lettered("Cork Crafter");
 }

@@ -30,8 +30,10 @@ struct AppPaths {
 struct ProgramValues {
     QChar decimalSeparator = '.';
 
-    // main window placement, twips
+    // main window placement, twips; the normal place also when it comes back maximised
     double mainLeft = 1000, mainTop = 1000, mainWidth = 6900, mainHeight = 8900;
+    bool mainMaximized = false;
+    bool mainSizeStored = false; // false on a first start: the window takes the room its toolbars need
 
     // defaults for new documents
     int16_t labelType = 0;

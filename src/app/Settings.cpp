@@ -1,6 +1,7 @@
 #include "Settings.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <algorithm>
 #include <cmath>
@@ -74,6 +75,8 @@ void readAll(const SettingsStore& s, const AppPaths& paths, ProgramValues& v)
     v.mainTop = readDouble(s, "Main", "Top", 1000, -MaxWindowTwips, MaxWindowTwips);
     v.mainWidth = readDouble(s, "Main", "Width", 6900, 0, MaxWindowTwips, Bound::Exclusive);
     v.mainHeight = readDouble(s, "Main", "Height", 8900, 0, MaxWindowTwips, Bound::Exclusive);
+    v.mainSizeStored = !s.read("Main", "Width", "").isEmpty() && !s.read("Main", "Height", "").isEmpty();
+    v.mainMaximized = readInt16(s, "Main", "Window State", 0) == 2;
 
     v.labelType = readInt16(s, "Settings", "Label Type", 0);
     if (const labelsizes::Preset* preset = labelsizes::forType(v.labelType)) {
@@ -116,26 +119,44 @@ void readAll(const SettingsStore& s, const AppPaths& paths, ProgramValues& v)
     v.graphicsEditor = s.read("Settings", "Graphics Editor", defaultGraphicsEditor());
 }
 
-void checkFolders(ProgramValues& v, const AppPaths& paths, Platform& platform)
+QStringList checkFolders(ProgramValues& v, const AppPaths& paths, bool create)
 {
     struct Folder {
         QString* value;
         const char* sub;
-        const char* message;
     } folders[] = {
-        {&v.labelFolder, "/Labels", "Missing Labels Folder. Created"},
-        {&v.graphicsFolder, "/Graphics", "Missing Graphics Folder. Created"},
-        {&v.templateFolder, "/Template", "Missing Template Folder. Created"},
+        {&v.labelFolder, "/Labels"},
+        {&v.graphicsFolder, "/Graphics"},
+        {&v.templateFolder, "/Template"},
     };
+    QStringList created;
     for (const Folder& f : folders) {
         if (Module1::folderExists(*f.value))
             continue;
         *f.value = paths.workBase + f.sub;
-        if (!Module1::folderExists(*f.value)) {
-            QDir().mkpath(*f.value);
-            platform.message(f.message, MsgIcon::Information);
-        }
+        if (create && !Module1::folderExists(*f.value) && QDir().mkpath(*f.value))
+            created << *f.value;
     }
+    return created;
+}
+
+void checkFolders(ProgramValues& v, const AppPaths& paths, Platform& platform)
+{
+    for (const QString& folder : checkFolders(v, paths, true))
+        platform.message("Missing " + QFileInfo(folder).fileName() + " Folder. Created", MsgIcon::Information);
+}
+
+QString createdFoldersText(const QStringList& created)
+{
+    if (created.isEmpty())
+        return QString();
+    QStringList names;
+    for (const QString& f : created)
+        names << QFileInfo(f).fileName();
+    const QString list = names.size() == 1 ? names.first()
+                                           : names.mid(0, names.size() - 1).join(", ") + " and " + names.last();
+    return QString(names.size() == 1 ? "Created the %1 folder in %2" : "Created the %1 folders in %2")
+        .arg(list, QDir::toNativeSeparators(QFileInfo(created.first()).absolutePath()));
 }
 
 void reportWriteFailure(const SettingsStore& store, Platform& platform)

@@ -1,6 +1,7 @@
 #pragma once
 // Reading the settings store into the program-wide values at start-up.
 #include <QRect>
+#include <QStringList>
 
 #include "Module1.h"
 
@@ -13,9 +14,14 @@ namespace settings {
 // back to the key's default.
 void readAll(const SettingsStore& store, const AppPaths& paths, ProgramValues& v);
 
-// Re-points missing working folders to the defaults and creates those,
-// telling the user each time one had to be created.
+// Re-points missing working folders to the defaults (in memory only). With
+// create, also makes those defaults that are missing; returns the folders it
+// made. Without create nothing is made on disk.
+QStringList checkFolders(ProgramValues& v, const AppPaths& paths, bool create);
+// The same, creating, and telling the user of each folder made by a message.
 void checkFolders(ProgramValues& v, const AppPaths& paths, Platform& platform);
+// One line for the status bar naming the folders made ("" for none).
+QString createdFoldersText(const QStringList& created);
 
 // Tells the user when the settings store could not keep what was written.
 void reportWriteFailure(const SettingsStore& store, Platform& platform);

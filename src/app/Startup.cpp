@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "AppContext.h"
+#include "Icons.h"
 #include "dialogs/frmSplash.h"
 #include "mainwindow/frmMain.h"
 #include "platform/Platform.h"
@@ -25,6 +26,8 @@ void configureApplication()
 frmMain* Main(AppContext& ctx, const QString& commandLine, const StartupOptions& options)
 {
     ctx.values.decimalSeparator = Module1::decimalSeparatorFromLocale();
+    // Every window and message of the program carries its icon.
+    QApplication::setWindowIcon(programIcon(ctx.paths.dataDir));
 
     QPointer<frmSplash> splash;
     if (options.showSplash) {

@@ -25,10 +25,12 @@ frmSplash::frmSplash(const QString& dataDir, int milliseconds)
     pal.setColor(QPalette::WindowText, QColor(0xf5, 0xe6, 0xc8));
     setPalette(pal);
 
+    // No style sheet here: one would give the labels the style's palette back,
+    // black text on the dark red. The frame's line is painted with the window.
     auto* frame = new QFrame(this);
     frame->setObjectName("Frame1");
-    frame->setFrameShape(QFrame::Box);
-    frame->setStyleSheet("#Frame1 { border: 1px solid rgba(245,230,200,120); }");
+    frame->setFrameShape(QFrame::NoFrame);
+    m_frame = frame;
 
     auto* imgLogo = new QLabel(frame);
     imgLogo->setObjectName("imgLogo");
@@ -83,6 +85,9 @@ frmSplash::frmSplash(const QString& dataDir, int milliseconds)
     outer->setContentsMargins(8, 8, 8, 8);
     outer->addWidget(frame);
 
+    // Takes the keyboard when shown, so that a key press closes it.
+    setFocusPolicy(Qt::StrongFocus);
+
     if (const QScreen* s = QGuiApplication::primaryScreen())
         move(s->geometry().center() - rect().center());
     m_timer = new QTimer(this);
@@ -100,6 +105,16 @@ void frmSplash::closeEvent(QCloseEvent* e)
     e->accept();
 }
 
+void frmSplash::showEvent(QShowEvent* e)
+{
+    QWidget::showEvent(e);
+    // A splash window is not given the focus by window managers; without
+    // asking for it, a key press would go nowhere.
+    raise();
+    activateWindow();
+    setFocus(Qt::ActiveWindowFocusReason);
+}
+
 void frmSplash::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
@@ -107,4 +122,6 @@ void frmSplash::paintEvent(QPaintEvent*)
     g.setColorAt(0, QColor(0x7a, 0x1f, 0x2b));
     g.setColorAt(1, QColor(0x3b, 0x0d, 0x14));
     p.fillRect(rect(), g);
+    p.setPen(QColor(0xf5, 0xe6, 0xc8, 120));
+    p.drawRect(QRectF(m_frame->geometry()).adjusted(0.5, 0.5, -0.5, -0.5));
 }

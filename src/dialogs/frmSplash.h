@@ -18,8 +18,10 @@ protected:
     // Labels, logo and frame pass their clicks on to the window.
     void mousePressEvent(QMouseEvent*) override { close(); }
     void closeEvent(QCloseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
     void paintEvent(QPaintEvent*) override;
 
 private:
     QTimer* m_timer;
+    QWidget* m_frame;
 };

@@ -81,8 +81,12 @@ void LabelDocument::setChanged()
 
 void LabelDocument::repaint()
 {
-    if (m_observer)
-        m_observer->documentRepaint();
+    if (!m_observer)
+        return;
+    m_observer->documentRepaint();
+    // The panels follow whatever changed: a selection cleared, a picture
+    // reloaded at another size, a step undone.
+    refreshStatus();
 }
 
 // ---------------------------------------------------------------- selection

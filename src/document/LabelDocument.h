@@ -27,6 +27,8 @@ public:
     virtual void borderStyleShown(const QString&) {}
     virtual void captionChanged(const QString&) {}
     virtual void labelTypeShown(int16_t) {}
+    // The changed flag was set or cleared.
+    virtual void changedShown(bool) {}
 };
 
 class LabelDocument {
@@ -256,7 +258,26 @@ private:
     ColorValue m_backColor = SysColorWindowBackground;
     int m_surfaceW = 0, m_surfaceH = 0;
 
-    bool m_changed = false;
+    // Tells the observer each time it flips, whoever sets it.
+    class ChangedFlag {
+    public:
+        explicit ChangedFlag(LabelDocument& doc) : m_doc(doc) {}
+        ChangedFlag& operator=(bool changed)
+        {
+            if (changed != m_value) {
+                m_value = changed;
+                if (m_doc.m_observer)
+                    m_doc.m_observer->changedShown(changed);
+            }
+            return *this;
+        }
+        operator bool() const { return m_value; }
+
+    private:
+        LabelDocument& m_doc;
+        bool m_value = false;
+    };
+    ChangedFlag m_changed{*this};
     bool m_blank = true;
 
     std::map<int, TextItem> m_texts;

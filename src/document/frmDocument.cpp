@@ -1,6 +1,7 @@
 #include "frmDocument.h"
 
 #include <QCloseEvent>
+#include <cmath>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -77,9 +78,13 @@ QString frmDocument::statusPanel(const QString& key) const
 
 QSize frmDocument::windowSizeFor() const
 {
-    const QSize label = m_view->pixelSizeFor(surfaceWidth(), surfaceHeight());
-    const QSize gap = m_view->pixelSizeFor(2 * Gap, 2 * Gap);
-    return QSize(label.width() + gap.width(), label.height() + gap.height() + m_status->sizeHint().height());
+    // Whole pixels rounded up: a window rounded down is a fraction of a pixel
+    // short of the label and its gaps in twips, and the scroll bars would come
+    // up over a label that fits.
+    const double k = m_view->twipsPerPixel();
+    const int w = int(std::ceil((surfaceWidth() + 2 * Gap) / k));
+    const int h = int(std::ceil((surfaceHeight() + 2 * Gap) / k));
+    return QSize(w, h + m_status->sizeHint().height());
 }
 
 void frmDocument::labelResized()
@@ -177,9 +182,11 @@ void frmDocument::setGridShown(bool shown) { m_view->setGridShown(shown); }
 
 void frmDocument::setCaption(const QString& c)
 {
-    setWindowTitle(c);
+    // "[*]" is where the title bar shows "*" while the label has unsaved changes.
+    m_caption = c;
+    setWindowTitle(c + "[*]");
     if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        sub->setWindowTitle(c);
+        sub->setWindowTitle(c + "[*]");
 }
 
 void frmDocument::documentRepaint()

@@ -34,7 +34,8 @@ public:
     viewgeom::ScrollLayout lastScrollLayout() const { return m_lastScroll; }
     void setGridShown(bool shown);
     void setCaption(const QString& c);
-    QString caption() const { return windowTitle(); }
+    // The caption without the changed marker the title bar adds.
+    QString caption() const { return m_caption; }
 
     // Closing: asks about unsaved changes. False when the user cancelled.
     bool queryClose();
@@ -59,6 +60,7 @@ public:
     void borderStyleShown(const QString& style) override;
     void captionChanged(const QString& c) override { setCaption(c); }
     void labelTypeShown(int16_t type) override;
+    void changedShown(bool changed) override { setWindowModified(changed); }
 
 signals:
     void windowActivated(frmDocument*);
@@ -85,6 +87,7 @@ private:
     QLabel* m_panelX;
     QLabel* m_panelY;
     viewgeom::ScrollLayout m_lastScroll;
+    QString m_caption;
     bool m_closeAsked = false;
     LabelEditor m_editor{*this};
     bool m_surfacePressed = false; // a left press on the empty surface, for the click

@@ -18,6 +18,7 @@
 #include <QToolBar>
 
 #include "app/AppContext.h"
+#include "app/Icons.h"
 #include "app/Settings.h"
 #include "app/WindowPlacement.h"
 #include "dialogs/frmTip.h"
@@ -39,6 +40,7 @@ double screenTwipsPerPixel()
 frmMain::frmMain(AppContext& ctx) : m_ctx(ctx)
 {
     setObjectName("frmMain");
+    setWindowIcon(programIcon(ctx.paths.dataDir));
     m_mdi = new QMdiArea(this);
     m_mdi->setObjectName("mdiArea");
     m_mdi->setBackground(palette().brush(QPalette::Mid));
@@ -104,9 +106,19 @@ void frmMain::Form_Load()
     // No bigger than all the screens together.
     if (!desktop.isEmpty())
         stored.setSize(stored.size().boundedTo(desktop.size()));
+    // The first start: wide enough for the toolbars, none of their buttons
+    // hidden behind an extension arrow.
+    if (!v.mainSizeStored) {
+        stored.setWidth(std::max(stored.width(), widthForToolbars()));
+        if (primary)
+            stored.setWidth(std::min(stored.width(), primary->availableGeometry().width()));
+    }
     const QRect place = placement::ontoScreens(stored, screens, primary ? primary->availableGeometry() : QRect());
     move(place.topLeft());
     resize(place.size());
+    // Maximised as it was left, with the stored place to come back to.
+    if (v.mainMaximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
     showLabelTypeMenu(v.labelType);
     showBorderVisible(v.borderVisible);
     showBorderWidth(v.borderWidth);
@@ -115,7 +127,10 @@ void frmMain::Form_Load()
     action("mnuViewSnapToGrid")->setChecked(v.snapToGrid);
     action("mnuViewShowGuides")->setChecked(v.showGuides);
     showAspectRatio(v.aspectRatio);
-    settings::checkFolders(v, m_ctx.paths, m_ctx.platform);
+    // Made quietly (a first start makes all three): one line says so.
+    const QString created = settings::createdFoldersText(settings::checkFolders(v, m_ctx.paths, true));
+    if (!created.isEmpty())
+        setStatusText(created);
     v.textAlignment = 2;
     button("Center")->setChecked(true);
     m_loading = false;
@@ -128,6 +143,15 @@ void frmMain::Form_Load()
     cmdLineFileName.clear();
     settings::checkHelpFile(m_ctx.paths, m_ctx.platform);
     setWindowTitle(QString("Corkcrafter - %1.%2").arg(CORKCRAFTER_VERSION_MAJOR).arg(CORKCRAFTER_VERSION_MINOR, 2, 10, QChar('0')));
+}
+
+int frmMain::widthForToolbars() const
+{
+    // The main toolbar has a row of its own; the text and border toolbars share the next.
+    const int mainRow = m_toolbars[0]->sizeHint().width();
+    const int secondRow = m_toolbars[1]->sizeHint().width() + m_toolbars[2]->sizeHint().width();
+    const QMargins frame = contentsMargins();
+    return std::max(mainRow, secondRow) + frame.left() + frame.right();
 }
 
 void frmMain::fillFonts(const QStringList& families)
@@ -253,6 +277,15 @@ void frmMain::popupEditMenu(frmDocument&, const QPoint& globalPos) { m_editMenu-
 
 // ------------------------------------------------------------- focus and closing
 
+void frmMain::moveEvent(QMoveEvent* e)
+{
+    // The window manager's frame of the normal window, to store a maximised
+    // window's normal place as the outer corner like any other.
+    if (windowState() == Qt::WindowNoState && isVisible())
+        m_frameOffset = geometry().topLeft() - frameGeometry().topLeft();
+    QMainWindow::moveEvent(e);
+}
+
 void frmMain::changeEvent(QEvent* e)
 {
     // Activated: the formatting boxes take the keyboard, the font box last.
@@ -292,15 +325,22 @@ bool frmMain::closeAllDocuments()
 void frmMain::writeCloseSettings()
 {
     SettingsStore& s = m_ctx.store;
+    const double k = screenTwipsPerPixel();
+    auto writePlace = [&](QPoint frameCorner, QSize client) {
+        s.write("Main", "Left", Module1::numberToText(std::round(frameCorner.x() * k)));
+        s.write("Main", "Top", Module1::numberToText(std::round(frameCorner.y() * k)));
+        s.write("Main", "Height", Module1::numberToText(std::round(client.height() * k)));
+        s.write("Main", "Width", Module1::numberToText(std::round(client.width() * k)));
+    };
     if (isMaximized()) {
         s.write("Main", "Window State", "2");
+        // The place it goes back to when un-maximised next time.
+        const QRect normal = normalGeometry();
+        if (normal.isValid())
+            writePlace(normal.topLeft() - m_frameOffset, normal.size());
     } else if (!isMinimized()) {
-        const double k = screenTwipsPerPixel();
         s.write("Main", "Window State", "0");
-        s.write("Main", "Left", Module1::numberToText(std::round(x() * k)));
-        s.write("Main", "Top", Module1::numberToText(std::round(y() * k)));
-        s.write("Main", "Height", Module1::numberToText(std::round(height() * k)));
-        s.write("Main", "Width", Module1::numberToText(std::round(width() * k)));
+        writePlace(pos(), size());
     }
     s.write("Settings", "Show Grid", Module1::boolToText(action("mnuViewShowGrid")->isChecked()));
     s.write("Settings", "Show Guides", Module1::boolToText(action("mnuViewShowGuides")->isChecked()));

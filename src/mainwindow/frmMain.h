@@ -178,8 +178,11 @@ protected:
     void closeEvent(QCloseEvent*) override;
     bool eventFilter(QObject* o, QEvent* e) override;
     void changeEvent(QEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
 
 private:
+    // The client width that shows every toolbar button without an extension arrow.
+    int widthForToolbars() const;
     void buildMenus();
     void buildToolbars();
     void buildStatusBar();
@@ -223,4 +226,5 @@ private:
     QPrinter* m_printer = nullptr;
     QPointer<frmDocument> m_previous;
     bool m_editorRunning = false;
+    QPoint m_frameOffset; // client corner minus frame corner in the normal state
 };

@@ -18,8 +18,12 @@
 #include "platform/SettingsStore.h"
 
 namespace {
-const char* PictureFilter = "Picture Files (*.bmp;*.jpg;*.gif;*.wmf)|*.bmp;*.jpg;*.gif;*.wmf|"
-                            "More Pictures (*.png;*.jpeg;*.emf)|*.png;*.jpeg;*.emf|All Files (*.*)|*.*";
+// Every format a picture loads from, in the filter the chooser starts with.
+QString pictureFilter()
+{
+    const QString patterns = picturePatterns().join(';');
+    return "Picture Files (" + patterns + ")|" + patterns + "|All Files (*.*)|*.*";
+}
 } // namespace
 
 void frmMain::mnuTextNew_Click()
@@ -107,7 +111,7 @@ void frmMain::mnuGraphicNew_Click()
     FileDialogRequest req;
     req.title = "Select Graphic File";
     req.initialDir = m_ctx.store.read("Main", "Graphics Folder", m_ctx.values.graphicsFolder);
-    req.filter = PictureFilter;
+    req.filter = pictureFilter();
     req.filterIndex = 1;
     req.mustExist = true;
     const auto r = m_ctx.platform.openFile(req);

@@ -57,7 +57,9 @@ void frmMain::mnuWindow_Click()
         }
     int n = 1;
     for (QMdiSubWindow* s : m_mdi->subWindowList()) {
-        QAction* a = m_windowMenu->addAction(QString("&%1 %2").arg(n++).arg(s->windowTitle()));
+        // The title as the title bar shows it, changed marker included.
+        const QString title = s->windowTitle().replace("[*]", s->isWindowModified() ? "*" : "");
+        QAction* a = m_windowMenu->addAction(QString("&%1 %2").arg(n++).arg(title));
         a->setProperty("windowEntry", true);
         a->setCheckable(true);
         a->setChecked(s == m_mdi->currentSubWindow());

@@ -33,3 +33,14 @@ PictureData loadPictureFile(const QString& path)
     d.naturalTwips = rasterNaturalTwips(img);
     return d;
 }
+
+QStringList picturePatterns()
+{
+    QStringList patterns = {"*.bmp", "*.jpg", "*.gif", "*.wmf"};
+    for (const QByteArray& format : QImageReader::supportedImageFormats()) {
+        const QString p = "*." + QString::fromLatin1(format).toLower();
+        if (!patterns.contains(p))
+            patterns << p;
+    }
+    return patterns;
+}

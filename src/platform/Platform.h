@@ -62,6 +62,27 @@ class Platform {
 public:
     virtual ~Platform() = default;
 
+    // Messages and choosers opened while one lives belong to `window`: they come
+    // up over it, and closing them gives it back the keyboard. For the commands
+    // of a window other than the main window (a modeless one such as the print
+    // preview). Scopes nest.
+    class OwnedBy {
+    public:
+        OwnedBy(Platform& platform, QWidget* window) : m_platform(platform), m_previous(platform.m_owner)
+        {
+            platform.m_owner = window;
+        }
+        ~OwnedBy() { m_platform.m_owner = m_previous; }
+        OwnedBy(const OwnedBy&) = delete;
+        OwnedBy& operator=(const OwnedBy&) = delete;
+
+    private:
+        Platform& m_platform;
+        QWidget* m_previous;
+    };
+    // The window of the innermost OwnedBy, or null.
+    QWidget* dialogOwner() const { return m_owner; }
+
     virtual MsgAnswer messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title) = 0;
     MsgAnswer message(const QString& text, MsgIcon icon = MsgIcon::None, const QString& title = "Corkcrafter 2")
     {
@@ -104,9 +125,13 @@ public:
 
     // Lets pending window events run (no-op where there are no windows).
     virtual void processEvents() = 0;
+
+private:
+    QWidget* m_owner = nullptr;
 };
 
-// Qt implementation: real dialogs parented to the main window.
+// Qt implementation: real dialogs parented to the modal dialog in front, else
+// to the window of the command (OwnedBy), else to the main window.
 class QtPlatform : public Platform {
 public:
     void setParentWidget(QWidget* w) { m_parent = w; }
@@ -139,5 +164,9 @@ private:
 
 // Loads a picture file: raster formats through Qt, Windows metafiles through libwmf.
 PictureData loadPictureFile(const QString& path);
+// The file name patterns of every picture format loadPictureFile reads:
+// "*.bmp", "*.jpg", "*.gif", "*.wmf" first, then the others Qt's image
+// plugins read here ("*.png", "*.jpeg", ...).
+QStringList picturePatterns();
 // The natural size in twips of a raster picture: one pixel is 15 twips (96 DPI).
 QSizeF rasterNaturalTwips(const QImage& image);

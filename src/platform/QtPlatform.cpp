@@ -55,6 +55,8 @@ QWidget* QtPlatform::owner() const
     // up in front of it.
     if (QWidget* modal = QApplication::activeModalWidget())
         return modal;
+    if (QWidget* w = dialogOwner())
+        return w;
     return m_parent;
 }
 

@@ -16,6 +16,7 @@ public:
         QString title;
         MsgIcon icon;
         MsgButtons buttons;
+        const QWidget* owner; // the window the message belongs to (OwnedBy), or null
     };
     QList<Shown> shown;
     std::deque<MsgAnswer> answers;                       // for Yes/No(/Cancel) boxes
@@ -23,6 +24,7 @@ public:
     std::deque<std::optional<uint32_t>> colorAnswers;
     std::deque<std::optional<int>> printAnswers;
     QList<FileDialogRequest> fileRequests;
+    QList<const QWidget*> fileOwners; // dialogOwner() of each file request
     std::deque<std::optional<QString>> folderAnswers;
     QList<QStringList> folderRequests; // title, initial folder
     int printDialogs = 0;
@@ -55,7 +57,7 @@ public:
 
     MsgAnswer messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title) override
     {
-        shown.push_back({text, title, icon, buttons});
+        shown.push_back({text, title, icon, buttons, dialogOwner()});
         if (buttons == MsgButtons::OK)
             return MsgAnswer::OK;
         if (answers.empty())
@@ -68,11 +70,13 @@ public:
     std::optional<FileDialogResult> openFile(const FileDialogRequest& req) override
     {
         fileRequests << req;
+        fileOwners << dialogOwner();
         return pop(openAnswers);
     }
     std::optional<FileDialogResult> saveFile(const FileDialogRequest& req) override
     {
         fileRequests << req;
+        fileOwners << dialogOwner();
         return pop(saveAnswers);
     }
     std::optional<QString> chooseFolder(const QString& title, const QString& initial) override

@@ -323,6 +323,7 @@ void frmPreview::Form_Resize()
 
 void frmPreview::cboViewSize_Click(int listIndex)
 {
+    Platform::OwnedBy own(m_ctx.platform, this);
     const double k = twipsPerPixel();
     const QSizeF paper = paperTwips();
     const preview::Zoom z = preview::zoom(listIndex, m_cboViewSize->currentText(), m_rememberedZoom, m_viewMode,
@@ -483,10 +484,17 @@ stock::Placement frmPreview::placement(LabelDocument& doc, bool onPrinter)
     return p;
 }
 
-void frmPreview::mnuFilePrint_Click() { printReport(m_reportNum, true); }
+// Messages and choosers of the preview's own commands belong to the preview:
+// they come up over it, and the keyboard comes back to it afterwards.
+void frmPreview::mnuFilePrint_Click()
+{
+    Platform::OwnedBy own(m_ctx.platform, this);
+    printReport(m_reportNum, true);
+}
 
 void frmPreview::mnuFileSave_Click()
 {
+    Platform::OwnedBy own(m_ctx.platform, this);
     LabelDocument* doc = m_activeDocument();
     if (!doc)
         return;
@@ -550,6 +558,11 @@ void frmPreview::mnuViewPrevious_Click()
 
 void frmPreview::mnuHelpContents_Click()
 {
+    Platform::OwnedBy own(m_ctx.platform, this);
     ShowHelp::showHelpTopic(m_ctx.platform, m_ctx.paths.helpFile(), ShowHelp::PreviewContext);
 }
-void frmPreview::mnuHelpIndex_Click() { ShowHelp::showHelpIndex(m_ctx.platform, m_ctx.paths.helpFile()); }
+void frmPreview::mnuHelpIndex_Click()
+{
+    Platform::OwnedBy own(m_ctx.platform, this);
+    ShowHelp::showHelpIndex(m_ctx.platform, m_ctx.paths.helpFile());
+}

@@ -22,6 +22,8 @@ private slots:
         QCOMPARE(v.mainTop, 1000.0);
         QCOMPARE(v.mainWidth, 6900.0);
         QCOMPARE(v.mainHeight, 8900.0);
+        QVERIFY(!v.mainSizeStored); // a first start
+        QVERIFY(!v.mainMaximized);
         QCOMPARE(v.labelType, int16_t(0));
         QCOMPARE(v.labelHeight, 3.75);
         QCOMPARE(v.labelWidth, 3.0);
@@ -41,6 +43,16 @@ private slots:
         QCOMPARE(v.templateFolder, env.ctx.paths.workBase + "/Template");
         QCOMPARE(v.templateFile, QString());
         QVERIFY(!v.graphicsEditor.isEmpty());
+
+        env.store.write("Main", "Width", "9000");
+        env.store.write("Main", "Height", "7000");
+        env.store.write("Main", "Window State", "2");
+        settings::readAll(env.store, env.ctx.paths, v);
+        QVERIFY(v.mainSizeStored);
+        QVERIFY(v.mainMaximized);
+        env.store.write("Main", "Window State", "0");
+        settings::readAll(env.store, env.ctx.paths, v);
+        QVERIFY(!v.mainMaximized);
     }
 
     void labelTypesAndStoredSizes()
@@ -117,31 +129,44 @@ private slots:
         QCOMPARE(Module1::decimalSeparatorFromLocale(), QChar('.'));
     }
 
-    void missingFoldersAreRecreatedWithAMessage()
+    void missingFoldersAreRecreated()
     {
         TestEnv env;
         ProgramValues v;
         settings::readAll(env.store, env.ctx.paths, v);
-        QDir(env.ctx.paths.workBase + "/Labels").removeRecursively();
-        QDir(env.ctx.paths.workBase + "/Template").removeRecursively();
-        settings::checkFolders(v, env.ctx.paths, env.platform);
-        QCOMPARE(env.platform.texts(), QStringList({"Missing Labels Folder. Created", "Missing Template Folder. Created"}));
-        QCOMPARE(env.platform.shown[0].icon, MsgIcon::Information);
-        QCOMPARE(env.platform.shown[0].title, QString("Corkcrafter 2"));
-        QVERIFY(QFileInfo(env.ctx.paths.workBase + "/Labels").isDir());
+        const QString labels = env.ctx.paths.workBase + "/Labels", templ = env.ctx.paths.workBase + "/Template";
+        QDir(labels).removeRecursively();
+        QDir(templ).removeRecursively();
 
-        // The next start finds them and says nothing.
-        env.platform.shown.clear();
-        settings::checkFolders(v, env.ctx.paths, env.platform);
-        QVERIFY(env.platform.shown.isEmpty());
-
-        // A stored custom folder that is missing is replaced for the run only, silently.
+        // Without creating (printing from the command line): re-pointed, nothing made.
         env.store.write("Settings", "Label Folder", env.path("gone"));
         settings::readAll(env.store, env.ctx.paths, v);
-        settings::checkFolders(v, env.ctx.paths, env.platform);
-        QCOMPARE(v.labelFolder, env.ctx.paths.workBase + "/Labels");
+        QCOMPARE(settings::checkFolders(v, env.ctx.paths, false), QStringList());
+        QCOMPARE(v.labelFolder, labels);
+        QVERIFY(!QFileInfo::exists(labels));
+        QVERIFY(!QFileInfo::exists(templ));
+        QVERIFY(!QFileInfo::exists(env.path("gone")));
+
+        // Creating: the folders made, in order, for one line saying so.
+        const QStringList made = settings::checkFolders(v, env.ctx.paths, true);
+        QCOMPARE(made, QStringList({labels, templ}));
+        QVERIFY(QFileInfo(labels).isDir() && QFileInfo(templ).isDir());
+        QCOMPARE(settings::createdFoldersText(made),
+                 "Created the Labels and Template folders in " + QDir::toNativeSeparators(env.ctx.paths.workBase));
+        QCOMPARE(settings::createdFoldersText({labels}), "Created the Labels folder in " + env.ctx.paths.workBase);
+        QCOMPARE(settings::createdFoldersText({}), QString());
         QVERIFY(env.platform.shown.isEmpty());
-        QCOMPARE(env.store.read("Settings", "Label Folder", ""), env.path("gone"));
+        QCOMPARE(env.store.read("Settings", "Label Folder", ""), env.path("gone")); // the stored value is kept
+
+        // The next start finds them and makes nothing.
+        QCOMPARE(settings::checkFolders(v, env.ctx.paths, true), QStringList());
+
+        // Told by a message for each folder made, where one line cannot be shown.
+        QDir(labels).removeRecursively();
+        settings::checkFolders(v, env.ctx.paths, env.platform);
+        QCOMPARE(env.platform.texts(), QStringList({"Missing Labels Folder. Created"}));
+        QCOMPARE(env.platform.shown[0].icon, MsgIcon::Information);
+        QCOMPARE(env.platform.shown[0].title, QString("Corkcrafter 2"));
     }
 
     void dataFoldersInstalledAndInTheBuildTree()

@@ -10,7 +10,10 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPrinter>
+#include <QFontDatabase>
 #include <QScreen>
+#include <QScopeGuard>
+#include <QToolBar>
 
 #include "app/AppContext.h"
 #include "app/Startup.h"
@@ -60,6 +63,31 @@ struct ModalWatcher {
     }
 };
 
+// The window manager's stacking, bottom to top (_NET_CLIENT_LIST_STACKING),
+// as the X ids of the program's frames and windows.
+QList<WId> stacking()
+{
+    QProcess p;
+    p.start("xprop", {"-root", "_NET_CLIENT_LIST_STACKING"});
+    p.waitForFinished(10000);
+    QList<WId> ids;
+    const QString out = QString::fromUtf8(p.readAllStandardOutput());
+    const QRegularExpression hex("0x[0-9a-fA-F]+");
+    for (auto it = hex.globalMatch(out.mid(out.indexOf('#'))); it.hasNext();)
+        ids << WId(it.next().captured(0).toULongLong(nullptr, 16));
+    return ids;
+}
+
+// True when the window manager has window a above window b.
+bool above(QWidget* a, QWidget* b)
+{
+    const QList<WId> s = stacking();
+    return s.indexOf(a->winId()) > s.indexOf(b->winId()) && s.indexOf(b->winId()) >= 0;
+}
+
+// A real key from the X server, to whichever window has the keyboard.
+bool xkey(const QString& key) { return QProcess::execute("xdotool", {"key", key}) == 0; }
+
 } // namespace
 
 class tst_Desktop : public QObject {
@@ -106,6 +134,140 @@ private slots:
         QVERIFY2(screen.contains(m.frameGeometry().topLeft()),
                  qPrintable(QString("frame at %1,%2").arg(m.frameGeometry().x()).arg(m.frameGeometry().y())));
         QVERIFY(m.close());
+    }
+
+    // The splash window takes the keyboard when it comes up: a key press
+    // closes it and start-up goes on with the main window.
+    void splashClosesOnAKey()
+    {
+        if (QStandardPaths::findExecutable("xdotool").isEmpty())
+            QSKIP("xdotool is not installed (scripts/test installs it)");
+        TestEnv env(true);
+        env.store.write("Main", "Show Tips at Startup", "0");
+        // Watched from a timer and never by waiting in place: start-up is still
+        // inside the splash window's show() when the first events arrive.
+        bool active = false, closedByWatch = false;
+        int ticks = 0;
+        QPointer<QWidget> splash;
+        QTimer watch;
+        watch.setInterval(50);
+        connect(&watch, &QTimer::timeout, this, [&] {
+            ++ticks;
+            if (!active) {
+                if (!splash)
+                    for (QWidget* w : QApplication::topLevelWidgets())
+                        if (w->objectName() == "frmSplash" && w->isVisible() && w->windowHandle()->isExposed())
+                            splash = w, ticks = 0;
+                // Five seconds to get the keyboard; then a real key from the X server.
+                if (splash && (active = QApplication::activeWindow() == splash)) {
+                    QProcess::execute("xdotool", {"key", "space"});
+                    ticks = 0;
+                }
+                if (active || !splash || ticks < 100)
+                    return;
+            } else if (ticks < 100) {
+                return; // five seconds for the key to close it
+            }
+            // Never left waiting for its long timer.
+            watch.stop();
+            closedByWatch = splash && splash->close();
+        });
+        watch.start();
+        frmMain* m = Main(env.ctx, QString(), StartupOptions{600000, true});
+        watch.stop();
+        QVERIFY2(active, "the splash window never had the keyboard");
+        QVERIFY2(!closedByWatch, "the key did not close the splash window");
+        QVERIFY(m->isVisible());
+        QPointer<frmMain> alive = m;
+        for (frmDocument* d : m->documents())
+            d->setFlags(false, true);
+        QVERIFY(m->close());
+        QTRY_VERIFY(!alive);
+    }
+
+    // A first start: the program's icon in the window manager's hands, every
+    // toolbar button in sight; maximised by the user, it comes back maximised,
+    // and un-maximised it goes back to its place.
+    void mainWindowIconSizeAndState()
+    {
+        TestEnv env(true);
+        QRect normalPlace;
+        {
+            frmMain m(env.ctx);
+            m.Form_Load();
+            m.show();
+            QVERIFY(framed(&m));
+            QProcess xprop;
+            xprop.start("xprop", {"-id", QString::number(m.winId()), "_NET_WM_ICON"});
+            xprop.waitForFinished(10000);
+            const QString icon = QString::fromUtf8(xprop.readAllStandardOutput());
+            QVERIFY2(icon.contains("Icon (32 x 32)"), qPrintable(icon.left(200)));
+            for (int i = 0; i < 3; ++i) {
+                auto* arrow = m.tbToolbar(i)->findChild<QWidget*>("qt_toolbar_ext_button");
+                QVERIFY2(!arrow || !arrow->isVisible(), qPrintable(m.tbToolbar(i)->objectName()));
+            }
+
+            // Two labels, for the picture of the window with its frame and icon.
+            m.fillFonts(QFontDatabase::families());
+            m.cboFonts()->setCurrentText("Arial");
+            for (const char* sample : {"/Pale Ale.ckm", "/Chateau du Jardin.ckm"}) {
+                m.cmdLineFileName = QStringLiteral(CORK_SAMPLES) + sample;
+                m.mnuFileOpen_Click();
+            }
+            m.mdiArea()->subWindowList().first()->move(0, 0);
+            m.mdiArea()->subWindowList().last()->move(m.mdiArea()->subWindowList().first()->frameGeometry().right() + 1, 0);
+            m.action("mnuViewShowGuides")->trigger();
+            QTest::qWait(300);
+            const QImage shot = QGuiApplication::primaryScreen()->grabWindow(0).toImage().copy(m.frameGeometry());
+            QVERIFY(!shot.isNull());
+            const QString out = qEnvironmentVariable("CORK_MAIN_SCREENSHOT");
+            if (!out.isEmpty())
+                QVERIFY(shot.save(out));
+            for (frmDocument* d : m.documents())
+                d->setFlags(false, true);
+            m.action("mnuViewShowGuides")->trigger();
+
+            // Maximised with a double click on the title bar, as a person does.
+            normalPlace = QRect(m.pos(), m.size());
+            const QRect frame = m.frameGeometry();
+            const QPoint bar(frame.center().x(), (frame.top() + m.geometry().top()) / 2);
+            QCOMPARE(QProcess::execute("xdotool", {"mousemove", QString::number(bar.x()), QString::number(bar.y()),
+                                                   "click", "--repeat", "2", "--delay", "80", "1"}),
+                     0);
+            QTRY_VERIFY(m.isMaximized());
+            QVERIFY(m.close());
+        }
+        QCOMPARE(env.store.read("Main", "Window State", ""), QString("2"));
+        const QString width = env.store.read("Main", "Width", "");
+        QVERIFY2(width.toDouble() < 0.9 * QGuiApplication::primaryScreen()->availableGeometry().width() * 15,
+                 qPrintable(width)); // the normal size, not the maximised one
+
+        // Back maximised, and closed maximised: its place stays as it was.
+        const QStringList place = {env.store.read("Main", "Left", ""), env.store.read("Main", "Top", ""), width,
+                                   env.store.read("Main", "Height", "")};
+        {
+            frmMain m(env.ctx);
+            m.Form_Load();
+            m.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&m));
+            QTRY_VERIFY(m.isMaximized());
+            QTest::qWait(200);
+            QVERIFY(m.close());
+            QCOMPARE(QStringList({env.store.read("Main", "Left", ""), env.store.read("Main", "Top", ""),
+                                  env.store.read("Main", "Width", ""), env.store.read("Main", "Height", "")}),
+                     place);
+        }
+
+        frmMain again(env.ctx);
+        again.Form_Load();
+        again.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&again));
+        QTRY_VERIFY(again.isMaximized());
+        QTRY_COMPARE(again.frameGeometry().size(), QGuiApplication::primaryScreen()->availableGeometry().size());
+        again.showNormal();
+        QTRY_COMPARE(QRect(again.pos(), again.size()), normalPlace);
+        QVERIFY(again.close());
+        QCOMPARE(env.store.read("Main", "Window State", ""), QString("0"));
     }
 
     void titlesAreExactlyThePrograms()
@@ -267,6 +429,65 @@ private slots:
         const QString out = qEnvironmentVariable("CORK_PREVIEW_SCREENSHOT");
         if (!out.isEmpty())
             QVERIFY(shot.save(out));
+        p->close();
+        for (frmDocument* d : m.documents())
+            d->setFlags(false, true);
+        QVERIFY(m.close());
+    }
+
+    // The preview's range message comes up over the preview, the main window
+    // stays behind it, and after the message the typing goes on in the preview.
+    void previewMessagesStayWithThePreview()
+    {
+        if (QStandardPaths::findExecutable("xdotool").isEmpty())
+            QSKIP("xdotool is not installed (scripts/test installs it)");
+        TestEnv env(true);
+        QtPlatform platform;
+        AppContext ctx{env.values, platform, env.store, env.real, env.ctx.paths};
+        frmMain m(ctx);
+        platform.setParentWidget(&m);
+        m.Form_Load();
+        m.show();
+        QVERIFY(framed(&m));
+        m.LoadNewDoc();
+        m.printer().setOutputFormat(QPrinter::PdfFormat);
+        m.printer().setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF()));
+        m.action("mnuFilePrintPreview")->trigger();
+        auto* p = m.findChild<frmPreview*>("frmPreview");
+        QVERIFY(p);
+        QVERIFY(framed(p));
+        p->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(p));
+        QLineEdit* zoom = p->cboViewSize()->lineEdit();
+        zoom->setFocus();
+        QTRY_VERIFY(zoom->hasFocus());
+        const QString fonts = m.cboFonts()->currentText();
+
+        // The message, once it is on screen: where it stands, then Enter closes it.
+        QString order;
+        std::function<void()> look = [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            if (!box || !box->windowHandle() || !box->windowHandle()->isExposed()) {
+                QTimer::singleShot(50, look);
+                return;
+            }
+            QTest::qWait(300);
+            order = QString("box over preview: %1, preview over main: %2").arg(above(box, p)).arg(above(p, &m));
+            xkey("Return");
+        };
+        QTimer::singleShot(0, look);
+        QVERIFY(xkey("ctrl+a") && xkey("5") && xkey("Return"));
+        QTRY_VERIFY(!order.isEmpty());
+        QCOMPARE(order, QString("box over preview: 1, preview over main: 1"));
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        QTRY_COMPARE(QApplication::activeWindow(), p);
+        QTest::qWait(300);
+        QVERIFY(above(p, &m));
+
+        // The next typing is the preview's.
+        QVERIFY(xkey("ctrl+a") && xkey("7") && xkey("5") && xkey("Return"));
+        QTRY_COMPARE(p->cboViewSize()->currentText(), QString("75%"));
+        QCOMPARE(m.cboFonts()->currentText(), fonts);
         p->close();
         for (frmDocument* d : m.documents())
             d->setFlags(false, true);

@@ -263,6 +263,16 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(s));
         QCOMPARE(s->label("lblTradeMark")->x(),
                  s->label("lblProductName")->x() + s->label("lblProductName")->width());
+        // Light text on the dark red: the title's letters are drawn in light pixels.
+        const QImage shot = s->grab().toImage();
+        QLabel* title = s->label("lblProductName");
+        const QRect box(title->mapTo(s, QPoint(0, 0)), title->size());
+        int light = 0;
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x = box.left(); x <= box.right(); ++x)
+                light += qGray(shot.pixel(x, y)) > 170;
+        QVERIFY2(light > 50, qPrintable(QString::number(light)));
+        screenshot(s, "splash.png");
         QTest::mouseClick(s->label("lblVersion"), Qt::LeftButton); // a click on a label closes it
         QTRY_VERIFY(!alive);
 

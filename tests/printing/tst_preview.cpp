@@ -268,6 +268,7 @@ private slots:
             typeZoom(p, bad);
             QCOMPARE(env->platform.texts(), QStringList{"Scaling Factor Must be Between 10% - 150%"});
             QCOMPARE(env->platform.shown.first().buttons, MsgButtons::OK);
+            QCOMPARE(env->platform.shown.first().owner, p); // over the preview, not the main window
             QCOMPARE(p->cboViewSize()->currentText(), QString("75%"));
             QCOMPARE(p->rememberedZoom(), int16_t(75));
             QCOMPARE(p->pageImage(1), before); // the page is still there
@@ -389,6 +390,7 @@ private slots:
         QCOMPARE(req.title, QString("Save to File"));
         QCOMPARE(req.filter, QString("PDF Files (*.pdf)|*.pdf"));
         QCOMPARE(req.fileName, QString("Pale Ale.pdf"));
+        QCOMPARE(env->platform.fileOwners.first(), p);
         QVERIFY2(env->platform.shown.isEmpty(), qPrintable(env->platform.texts().join('|')));
         QCOMPARE(pdfPages(pdf), 1);
         QCOMPARE(pdfPagePoints(pdf), QSizeF(612, 792)); // the printer's Letter
@@ -411,7 +413,52 @@ private slots:
         QVERIFY2(env->platform.texts().first().startsWith("The sheet could not be saved to \"" + nowhere + "\": "),
                  qPrintable(env->platform.texts().first()));
         QVERIFY(env->platform.texts().first().endsWith("\nAny earlier version of the file is unchanged."));
+        QCOMPARE(env->platform.shown.first().owner, p);
         QVERIFY(!QFileInfo::exists(nowhere));
+        // Outside the preview's commands messages are the main window's again.
+        QCOMPARE(env->platform.dialogOwner(), nullptr);
+    }
+
+    // With the real dialogs: the range message and the Save to File chooser
+    // are the preview's windows (tst_desktop watches them on a real screen).
+    void realDialogsBelongToThePreview()
+    {
+        QtPlatform qt;
+        AppContext ctx{env->values, qt, env->store, env->real, env->ctx.paths};
+        frmMain m(ctx);
+        qt.setParentWidget(&m);
+        m.Form_Load();
+        m.show();
+        m.LoadNewDoc();
+        m.printer().setOutputFormat(QPrinter::PdfFormat);
+        m.action("mnuFilePrintPreview")->trigger();
+        auto* p = m.findChild<frmPreview*>("frmPreview");
+        QVERIFY(p);
+        p->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(p));
+
+        QList<QWidget*> parents;
+        QStringList kinds;
+        auto closeNextModal = [&] {
+            QTimer::singleShot(0, this, [&] {
+                QWidget* modal = nullptr;
+                QTRY_VERIFY((modal = QApplication::activeModalWidget()));
+                parents << modal->parentWidget();
+                kinds << modal->metaObject()->className();
+                QTest::keyClick(modal, Qt::Key_Escape);
+            });
+        };
+        closeNextModal();
+        typeZoom(p, "5");
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        closeNextModal();
+        p->action("mnuFileSave")->trigger();
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(kinds, QStringList({"QMessageBox", "QFileDialog"}));
+        QCOMPARE(parents, QList<QWidget*>({p, p}));
+        p->close();
+        for (frmDocument* d : m.documents())
+            d->setFlags(false, true);
     }
 
     void failedSaveKeepsTheOldFile()

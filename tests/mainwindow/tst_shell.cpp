@@ -1,0 +1,299 @@
+// What a person sees of the program's windows around the work itself: the
+// main window's place, state and icon on a first and a later start, the
+// folders made on a first start, label windows that fit their label and mark
+// unsaved changes, their status panels, and the picture chooser's formats.
+#include <QtTest>
+#include <QApplication>
+#include <QFileDialog>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QScopeGuard>
+#include <QScrollBar>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "app/Startup.h"
+#include "dialogs/frmOptions.h"
+#include "document/LabelView.h"
+#include "document/frmDocument.h"
+#include "mainwindow/frmMain.h"
+#include "support/TestEnv.h"
+
+namespace {
+
+// The toolbar buttons that did not fit and went behind the extension arrow.
+QStringList hiddenBehindArrow(frmMain& m)
+{
+    QStringList hidden;
+    for (int i = 0; i < 3; ++i) {
+        QToolBar* tb = m.tbToolbar(i);
+        auto* arrow = tb->findChild<QToolButton*>("qt_toolbar_ext_button");
+        if (arrow && arrow->isVisible())
+            hidden << tb->objectName();
+    }
+    return hidden;
+}
+
+void forgetChanges(frmMain& m)
+{
+    for (frmDocument* d : m.documents())
+        d->setFlags(false, true);
+}
+
+QImage programIconImage()
+{
+    return QIcon(QStringLiteral(CORKCRAFTER_SOURCE_DATA_DIR "/icons/corkcrafter.svg")).pixmap(32).toImage();
+}
+
+} // namespace
+
+class tst_Shell : public QObject {
+    Q_OBJECT
+
+private slots:
+    void firstStart()
+    {
+        TestEnv env(true);
+        env.store.write("Main", "Show Tips at Startup", "0");
+        QVERIFY(QDir(env.ctx.paths.workBase).removeRecursively());
+        frmMain* m = Main(env.ctx, QString(), StartupOptions{0, false});
+        QPointer<frmMain> alive = m;
+        const auto leave = qScopeGuard([&alive] {
+            if (alive) {
+                forgetChanges(*alive);
+                alive->close();
+            }
+        });
+        QVERIFY(QTest::qWaitForWindowExposed(m));
+
+        // The working folders are made without a box in the way; one line says so.
+        QVERIFY2(env.platform.shown.isEmpty(), qPrintable(env.platform.texts().join('|')));
+        for (const char* sub : {"/Labels", "/Graphics", "/Template"})
+            QVERIFY(QFileInfo(env.ctx.paths.workBase + sub).isDir());
+        QCOMPARE(m->statusPanel()->text(),
+                 "Created the Labels, Graphics and Template folders in " + env.ctx.paths.workBase);
+
+        // The program's own icon, on every window.
+        QCOMPARE(m->windowIcon().pixmap(32).toImage(), programIconImage());
+        QCOMPARE(QApplication::windowIcon().pixmap(32).toImage(), programIconImage());
+
+        // Wide enough for the toolbars (ctest gives this test a screen of 1280 pixels).
+        if (m->screen()->availableGeometry().width() < 1024)
+            QSKIP("the toolbars need a screen 1024 pixels wide");
+        QVERIFY2(hiddenBehindArrow(*m).isEmpty(), qPrintable(hiddenBehindArrow(*m).join(',')));
+        QVERIFY(m->width() < 1024); // not the whole screen either
+    }
+
+    void comesBackMaximisedWithItsPlace()
+    {
+        TestEnv env(true);
+        // A stored narrow window stays as the user left it.
+        env.store.write("Main", "Left", "1500"); // 100, 100 pixels at 96 dpi
+        env.store.write("Main", "Top", "1500");
+        env.store.write("Main", "Width", "7500"); // 500 x 450 pixels
+        env.store.write("Main", "Height", "6750");
+        env.store.write("Main", "Window State", "2");
+        frmMain m(env.ctx);
+        m.Form_Load();
+        m.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&m));
+        QVERIFY(m.isMaximized());
+        QCOMPARE(m.normalGeometry().size(), QSize(500, 450));
+
+        m.showNormal();
+        QTRY_COMPARE(m.size(), QSize(500, 450));
+        QCOMPARE(m.pos(), QPoint(100, 100));
+        m.showMaximized();
+        QTRY_VERIFY(m.isMaximized());
+        QVERIFY(m.close());
+        QCOMPARE(env.store.read("Main", "Window State", ""), QString("2"));
+        QCOMPARE(env.store.read("Main", "Width", ""), QString("7500"));
+
+        env.store.write("Main", "Window State", "0");
+        frmMain normal(env.ctx);
+        normal.Form_Load();
+        normal.show();
+        QVERIFY(!normal.isMaximized());
+        QCOMPARE(normal.size(), QSize(500, 450));
+    }
+
+    // Sizes typed in the options dialog: right after OK the window shows the
+    // whole label and no scroll bar.
+    void customSizesFitTheirWindow_data()
+    {
+        QTest::addColumn<QString>("width");
+        QTest::addColumn<QString>("height");
+        QTest::newRow("3.9 x 3.67") << "3.9" << "3.67";
+        QTest::newRow("3.9 x 3.5") << "3.9" << "3.5";
+        QTest::newRow("3.5 x 3.67") << "3.5" << "3.67";
+        QTest::newRow("3.8 x 3.67") << "3.8" << "3.67";
+        QTest::newRow("3.67 x 3.9") << "3.67" << "3.9";
+        QTest::newRow("3.5 x 3.9") << "3.5" << "3.9";
+        QTest::newRow("2 x 1.5") << "2" << "1.5";
+    }
+    void customSizesFitTheirWindow()
+    {
+        QFETCH(QString, width);
+        QFETCH(QString, height);
+        TestEnv env(true);
+        frmMain m(env.ctx);
+        m.Form_Load();
+        m.resize(1100, 900);
+        m.show();
+        m.LoadNewDoc();
+        QTimer::singleShot(0, this, [&] {
+            frmOptions* o = nullptr;
+            QTRY_VERIFY((o = qobject_cast<frmOptions*>(QApplication::activeModalWidget())));
+            const auto leave = qScopeGuard([o = QPointer<frmOptions>(o)] {
+                if (o && o->isVisible())
+                    o->cmdCancel_Click();
+            });
+            o->optLabelType_Click(2);
+            o->box(options::Box::CustomWidth)->setText(width);
+            o->box(options::Box::CustomHeight)->setText(height);
+            o->cmdOK_Click();
+        });
+        m.action("mnuFileLabelSize2")->trigger();
+        frmDocument* d = m.activeDocument();
+        QCOMPARE(d->getLabelWidth(), width.toDouble());
+        QCOMPARE(d->getLabelHeight(), height.toDouble());
+        QVERIFY(!d->VScroll()->isVisible());
+        QVERIFY(!d->HScroll()->isVisible());
+        QVERIFY(!d->Corner()->isVisible());
+        LabelView* view = d->picLabelView();
+        QVERIFY2(view->parentWidget()->rect().contains(view->geometry()), "the label is cut off");
+        forgetChanges(m);
+    }
+
+    // The title bar's "*" follows the label's unsaved changes; the caption in
+    // questions and lists stays the plain name.
+    void labelWindowsMarkUnsavedChanges()
+    {
+        TestEnv env(true);
+        frmMain m(env.ctx);
+        m.Form_Load();
+        m.show();
+        m.LoadNewDoc();
+        frmDocument* d = m.activeDocument();
+        auto* sub = qobject_cast<QMdiSubWindow*>(d->parentWidget());
+        QCOMPARE(sub->windowTitle(), QString("Label 1[*]"));
+        QVERIFY(!sub->isWindowModified());
+
+        m.action("mnuLabelBorderVisible")->trigger();
+        QVERIFY(d->isChanged());
+        QVERIFY(sub->isWindowModified());
+        m.mnuWindow_Click();
+        QStringList entries;
+        for (QAction* a : m.findChild<QMenu*>("mnuWindow")->actions())
+            if (a->property("windowEntry").toBool())
+                entries << a->text();
+        QCOMPARE(entries, QStringList{"&1 Label 1*"});
+
+        const QString file = env.path("marked.ckm");
+        env.platform.saveAnswers = {ScriptedPlatform::chosen(file)};
+        m.action("mnuFileSave0")->trigger();
+        QVERIFY(!d->isChanged());
+        QVERIFY(!sub->isWindowModified());
+        QCOMPARE(sub->windowTitle(), QString("marked.ckm[*]"));
+
+        m.action("mnuEditUndo")->trigger(); // the border back: changed again
+        QVERIFY(sub->isWindowModified());
+        env.platform.answers = {MsgAnswer::Cancel};
+        QVERIFY(!sub->close());
+        QCOMPARE(env.platform.texts().last(), QString("'marked.ckm' has Changed, Save the Changes?"));
+        forgetChanges(m);
+        QVERIFY(!sub->isWindowModified());
+    }
+
+    // The picture chooser offers every format a picture loads from, PNG and
+    // .jpeg among them, in the filter it starts with; the status panels follow
+    // the picture and clear when it is no longer selected.
+    void picturesAndTheirStatusPanels()
+    {
+        TestEnv env(true);
+        frmMain m(env.ctx);
+        m.Form_Load();
+        m.show();
+        m.LoadNewDoc();
+        frmDocument* d = m.activeDocument();
+
+        QImage img(40, 20, QImage::Format_RGB32);
+        img.fill(QColor(200, 30, 30));
+        const QString pics = env.path("pics");
+        QVERIFY(QDir().mkpath(pics));
+        const QString png = pics + "/wide.png", jpeg = pics + "/photo.jpeg", text = pics + "/notes.txt";
+        QVERIFY(img.save(png));
+        QVERIFY(img.save(jpeg, "JPEG"));
+        QFile(text).open(QIODevice::WriteOnly);
+
+        env.platform.openAnswers = {ScriptedPlatform::chosen(png), ScriptedPlatform::chosen(jpeg)};
+        m.action("mnuGraphicNew")->trigger();
+        const FileDialogRequest req = env.platform.fileRequests.last();
+        QCOMPARE(req.title, QString("Select Graphic File"));
+        QCOMPARE(req.filterIndex, 1);
+        const QStringList parts = req.filter.split('|');
+        QCOMPARE(parts.size(), 4);
+        const QStringList patterns = parts[1].split(';');
+        QCOMPARE(parts[0], "Picture Files (" + patterns.join(';') + ")");
+        QCOMPARE(patterns.mid(0, 4), QStringList({"*.bmp", "*.jpg", "*.gif", "*.wmf"}));
+        QVERIFY(patterns.contains("*.png"));
+        QVERIFY(patterns.contains("*.jpeg"));
+        QCOMPARE(parts.mid(2), QStringList({"All Files (*.*)", "*.*"}));
+        // Each listed format is one a picture loads from, and each such format is listed.
+        const QList<QByteArray> readable = QImageReader::supportedImageFormats();
+        for (const QString& p : patterns)
+            QVERIFY2(p == "*.wmf" || readable.contains(p.mid(2).toLatin1()), qPrintable(p));
+        for (const QByteArray& f : readable)
+            QVERIFY2(patterns.contains("*." + QString::fromLatin1(f)), f.constData());
+
+        // The new picture is selected: its facts in the panels.
+        QCOMPARE(d->graphics().size(), size_t(1));
+        QCOMPARE(d->statusPanel("Filename"), png);
+        QCOMPARE(d->statusPanel("X"), QString("X%=100"));
+        QCOMPARE(d->statusPanel("Y"), QString("Y%=100"));
+
+        // Edited outside to twice its width: the box keeps its size, the panel tells.
+        QVERIFY(img.scaled(80, 20).save(png));
+        d->refreshGraphic(png);
+        QCOMPARE(d->statusPanel("X"), QString("X%=50"));
+        QCOMPARE(d->statusPanel("Y"), QString("Y%=100"));
+
+        // Another label window takes over: this one's selection and panels clear.
+        m.LoadNewDoc();
+        QVERIFY(!d->activeItemSelected());
+        QCOMPARE(d->statusPanel("Filename"), QString());
+        QCOMPARE(d->statusPanel("X"), QString());
+        QCOMPARE(d->statusPanel("Y"), QString());
+        m.action("mnuGraphicNew")->trigger();
+        QCOMPARE(m.activeDocument()->graphics().begin()->second.picture.size(), QSize(40, 20));
+
+        // The real chooser with that filter lists the PNG and the .jpeg.
+        QtPlatform qt;
+        qt.setParentWidget(&m);
+        FileDialogRequest shown = req;
+        shown.initialDir = pics;
+        QStringList listed;
+        QTimer::singleShot(0, this, [&] {
+            QFileDialog* dlg = nullptr;
+            QTRY_VERIFY((dlg = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())));
+            const auto leave = qScopeGuard([dlg] { dlg->reject(); });
+            auto* view = dlg->findChild<QListView*>("listView");
+            QVERIFY(view);
+            QTRY_VERIFY(view->model()->rowCount(view->rootIndex()) >= 2);
+            for (int r = 0; r < view->model()->rowCount(view->rootIndex()); ++r)
+                listed << view->model()->index(r, 0, view->rootIndex()).data().toString();
+        });
+        QVERIFY(!qt.openFile(shown));
+        listed.sort();
+        QCOMPARE(listed, QStringList({"photo.jpeg", "wide.png"}));
+        forgetChanges(m);
+    }
+};
+
+QTEST_MAIN(tst_Shell)
+#include "tst_shell.moc"
