@@ -131,8 +131,16 @@ MsgAnswer QtPlatform::messageBox(const QString& text, MsgButtons buttons, MsgIco
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box.setEscapeButton(QMessageBox::Cancel);
         break;
+    case MsgButtons::SaveAnywayCancel:
+        box.addButton("Save anyway", QMessageBox::AcceptRole);
+        box.setDefaultButton(box.addButton(QMessageBox::Cancel));
+        box.setEscapeButton(QMessageBox::Cancel);
+        break;
     }
     const int r = box.exec();
+    if (buttons == MsgButtons::SaveAnywayCancel)
+        return box.clickedButton() && box.buttonRole(box.clickedButton()) == QMessageBox::AcceptRole ? MsgAnswer::OK
+                                                                                                      : MsgAnswer::Cancel;
     if (r == QMessageBox::Yes)
         return MsgAnswer::Yes;
     if (r == QMessageBox::No)
