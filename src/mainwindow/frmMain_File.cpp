@@ -246,8 +246,10 @@ void frmMain::handOffFromAnotherStart(const QString& text)
         QTimer::singleShot(250, this, [this, text] { handOffFromAnotherStart(text); });
         return;
     }
-    // Start-up always has a first label for a description to go on.
-    if (!activeDocument() && text.trimmed().startsWith('\\'))
+    // A description makes a label of its own: it never writes onto one the
+    // user has opened or started, only onto a label still blank and unchanged.
+    const frmDocument* doc = activeDocument();
+    if (text.trimmed().startsWith('\\') && (!doc || !doc->getIsBlankForm() || doc->isChanged()))
         LoadNewDoc();
     if (isMinimized())
         showNormal();
