@@ -203,6 +203,7 @@ void frmMain::connectComboBoxes()
     m_cboBorderWidth->installEventFilter(this);
     connect(m_cboBorderStyle, &QComboBox::activated, this, [this] { cboBorderStyle_Click(); });
     connect(m_cboFonts, &QComboBox::activated, this, [this] { cboFonts_Click(); });
+    m_cboFonts->installEventFilter(this);
     connect(m_cboFonts->lineEdit(), &QLineEdit::returnPressed, this, [this] { cboFonts_Click(); });
     connect(m_cboFonts, &QComboBox::currentTextChanged, this, [this](const QString& t) { m_ctx.values.fontName = t; });
     connect(m_cboFontSize, &QComboBox::activated, this, [this] { cboFontSize_Commit(); });
