@@ -2,6 +2,7 @@
 // the formatting boxes, and the view toggles.
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QStatusBar>
@@ -130,11 +131,16 @@ void frmMain::mnuGraphicEdit_Click()
 void frmMain::editPicture(frmDocument* d)
 {
     const QString file = d->getActiveGraphicSpecs();
-    // The windows keep repainting while the editor runs; closing is held off
-    // until it has ended so the document is still there to reload.
+    // The windows keep repainting while the editor runs, but what is clicked or
+    // typed meanwhile is dropped (the platform waits so), and the status bar
+    // says why; closing is held off until it has ended so the document is
+    // still there to reload.
     m_editorRunning = true;
     QPointer<frmDocument> guard(d);
+    const QString status = m_statusPanel->text();
+    setStatusText(QString::fromUtf8("Waiting for the picture editor to close\u2026"));
     Module1::runGraphicsEditor(m_ctx.platform, m_ctx.values.graphicsEditor, file);
+    setStatusText(status);
     m_editorRunning = false;
     if (guard)
         guard->refreshGraphic(file);

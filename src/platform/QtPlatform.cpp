@@ -19,6 +19,7 @@
 #include <QPrinter>
 #include <QProcess>
 
+#include "ProcessWait.h"
 #include "SafeFile.h"
 #include "dialogs/frmHelp.h"
 #include "app/Module1.h"
@@ -268,18 +269,7 @@ bool QtPlatform::startProcess(const QString& program, const QStringList& args, b
 {
     if (!wait)
         return QProcess::startDetached(program, args);
-    QProcess proc;
-    proc.setProcessChannelMode(QProcess::ForwardedChannels);
-    proc.start(program, args);
-    if (!proc.waitForStarted(-1))
-        return false;
-    // Keep repainting our windows while the editor runs; input stays blocked
-    // by the modal-like wait so the document cannot change underneath.
-    QEventLoop loop;
-    QObject::connect(&proc, &QProcess::finished, &loop, &QEventLoop::quit);
-    if (proc.state() != QProcess::NotRunning)
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    return true;
+    return processwait::runAndWait(program, args);
 }
 
 bool QtPlatform::htmlHelp(const QString& helpFile, HelpCommand command, int data)
