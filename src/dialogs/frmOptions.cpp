@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QAbstractButton>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeySequence>
@@ -179,6 +180,28 @@ frmOptions::frmOptions(AppContext& ctx, LabelDocument* doc, QPrinter& printer, Q
     auto* prev2 = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), this);
     connect(prev2, &QShortcut::activated, this, [this] { nextTab(-1); });
     tabChanged(0);
+    watchEdits();
+}
+
+void frmOptions::watchEdits()
+{
+    // Typing, clicking and choosing on a page mark it for OK; loading the
+    // dialog and the dialog's own corrections do not. Printing the test page
+    // and setting up the printer change no value of the page.
+    for (int i = 0; i < m_tabs->count(); ++i) {
+        QWidget* page = m_tabs->widget(i);
+        auto mark = [this, i] {
+            if (!m_loading)
+                m_edited[i] = true;
+        };
+        for (QLineEdit* e : page->findChildren<QLineEdit*>())
+            connect(e, &QLineEdit::textEdited, this, mark);
+        for (QComboBox* c : page->findChildren<QComboBox*>())
+            connect(c, &QComboBox::activated, this, mark);
+        for (QAbstractButton* b : page->findChildren<QAbstractButton*>())
+            if (b->objectName() != "cmdPrintTest" && b->objectName() != "SetupButton")
+                connect(b, &QAbstractButton::clicked, this, mark);
+    }
 }
 
 void frmOptions::buildLabelPage(QWidget* page)

@@ -1,7 +1,8 @@
 #pragma once
 // "Options": the label size and sheet layout of the active document (or of new
 // documents) and the program-wide defaults for border, grid, guides and file
-// locations, on four pages. Apply commits only the page whose tab is selected.
+// locations, on four pages. Apply commits only the page whose tab is selected;
+// OK commits that page and every other page the user changed something on.
 //
 // Split by concern:
 //   frmOptions.cpp         controls and their layout
@@ -93,6 +94,8 @@ public:
     // Tabs.
     QTabWidget* tabStrip() const { return m_tabs; }
     QString selectedTabKey() const;
+    // The user changed something on the page since loading or its last Apply.
+    bool pageEdited(int index) const { return m_edited[index]; }
     void selectTab(int index);
     void nextTab(int direction);
 
@@ -142,6 +145,8 @@ private:
     void buildGridPage(QWidget* page);
     void buildLocationsPage(QWidget* page);
     void tabChanged(int index);
+    void watchEdits();
+    void applyPage(const QString& key);
 
     void leaveBox(options::Box b);
     double boxValue(options::Box b) const;
@@ -168,6 +173,7 @@ private:
     int16_t m_cutmarks = 2;
     bool m_loading = false;
     bool m_locationsChanged = false;
+    bool m_edited[4] = {};
 
     QTabWidget* m_tabs = nullptr;
     QLineEdit* m_boxes[8] = {};

@@ -141,8 +141,10 @@ void frmOptions::chkBorder_Click()
 
 void frmOptions::picBorderColor_Click()
 {
-    if (const auto c = m_ctx.platform.chooseColor("Border Color", m_picBorderColor->color()))
+    if (const auto c = m_ctx.platform.chooseColor("Border Color", m_picBorderColor->color())) {
         m_picBorderColor->setColor(*c);
+        m_edited[TabKeys.indexOf("Border")] = true;
+    }
 }
 
 void frmOptions::cboBorderWidth_Validate()
@@ -212,7 +214,25 @@ void frmOptions::cmdApply_Click()
     if (m_cboBorderWidth->hasFocus() || m_cboBorderWidth->lineEdit()->hasFocus())
         cboBorderWidth_Validate();
 
-    const QString key = selectedTabKey();
+    applyPage(selectedTabKey());
+    m_edited[m_tabs->currentIndex()] = false;
+    m_ctx.values.settingsChanged = true;
+}
+
+void frmOptions::cmdOK_Click()
+{
+    cmdApply_Click();
+    // What was typed on the other pages is kept too, in tab order.
+    for (int i = 0; i < m_tabs->count(); ++i)
+        if (m_edited[i]) {
+            applyPage(TabKeys.value(i));
+            m_edited[i] = false;
+        }
+    accept();
+}
+
+void frmOptions::applyPage(const QString& key)
+{
     if (key == "Label Specs")
         applyLabelSpecs();
     else if (key == "Border")
@@ -221,13 +241,6 @@ void frmOptions::cmdApply_Click()
         applyGrid();
     else if (key == "Locations")
         applyLocations();
-    m_ctx.values.settingsChanged = true;
-}
-
-void frmOptions::cmdOK_Click()
-{
-    cmdApply_Click();
-    accept();
 }
 
 void frmOptions::applyLabelSpecs()

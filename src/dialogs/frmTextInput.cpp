@@ -15,6 +15,7 @@
 #include "app/AppContext.h"
 #include "app/Settings.h"
 #include "app/Units.h"
+#include "document/CkmFormat.h"
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
 
@@ -27,6 +28,14 @@ frmTextInput::frmTextInput(AppContext& ctx, QWidget* parent) : QDialog(parent), 
     m_text = new QPlainTextEdit(this);
     m_text->setObjectName("txtInput");
     m_text->setTabChangesFocus(true);
+    m_notKept = new QLabel(this);
+    m_notKept->setObjectName("lblNotKept");
+    m_notKept->setWordWrap(true);
+    m_notKept->setTextFormat(Qt::PlainText);
+    QPalette warn = m_notKept->palette();
+    warn.setColor(QPalette::WindowText, QColor(0xB0, 0x00, 0x00));
+    m_notKept->setPalette(warn);
+    m_notKept->hide();
     auto* label1 = new QLabel("Text Rotation Angle:", this);
     label1->setObjectName("Label1");
     m_rotation = new QComboBox(this);
@@ -45,17 +54,19 @@ frmTextInput::frmTextInput(AppContext& ctx, QWidget* parent) : QDialog(parent), 
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(m_text, 0, 0, 1, 4);
-    grid->addWidget(label1, 1, 0);
-    grid->addWidget(m_rotation, 1, 1);
-    grid->addWidget(label2, 1, 2);
-    grid->addWidget(m_autofit, 2, 0, 1, 3);
+    grid->addWidget(m_notKept, 1, 0, 1, 4);
+    grid->addWidget(label1, 2, 0);
+    grid->addWidget(m_rotation, 2, 1);
+    grid->addWidget(label2, 2, 2);
+    grid->addWidget(m_autofit, 3, 0, 1, 3);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
-    grid->addLayout(buttons, 3, 0, 1, 4);
+    grid->addLayout(buttons, 4, 0, 1, 4);
     resize(380, 220);
 
+    connect(m_text, &QPlainTextEdit::textChanged, this, &frmTextInput::markCharactersNotKept);
     connect(ok, &QPushButton::clicked, this, [this] { OKButton_Click(); });
     connect(cancel, &QPushButton::clicked, this, [this] { CancelButton_Click(); });
 
@@ -73,6 +84,36 @@ frmTextInput::frmTextInput(AppContext& ctx, QWidget* parent) : QDialog(parent), 
     m_text->moveCursor(QTextCursor::End);
     m_rotation->setCurrentText(QString::number(ctx.values.dialogRotation));
     m_autofit->setChecked(false);
+}
+
+void frmTextInput::markCharactersNotKept()
+{
+    const QString text = m_text->toPlainText();
+    const QStringList lost = CKM_Header::charactersNotKept(text);
+    m_notKept->setVisible(!lost.isEmpty());
+    m_notKept->setText(lost.isEmpty() ? QString()
+                                      : "A label file cannot keep these characters; saving would turn each into "
+                                        "\"?\": " + lost.join(' '));
+    QList<QTextEdit::ExtraSelection> marks;
+    if (!lost.isEmpty()) {
+        QTextCharFormat wavy;
+        wavy.setUnderlineStyle(QTextCharFormat::WaveUnderline);
+        wavy.setUnderlineColor(Qt::red);
+        wavy.setBackground(QColor(0xFF, 0xE0, 0xE0));
+        for (qsizetype i = 0; i < text.size();) {
+            const qsizetype n = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+            if (lost.contains(text.mid(i, n))) {
+                QTextEdit::ExtraSelection mark;
+                mark.cursor = QTextCursor(m_text->document());
+                mark.cursor.setPosition(int(i));
+                mark.cursor.setPosition(int(i + n), QTextCursor::KeepAnchor);
+                mark.format = wavy;
+                marks << mark;
+            }
+            i += n;
+        }
+    }
+    m_text->setExtraSelections(marks);
 }
 
 void frmTextInput::OKButton_Click()

@@ -4,6 +4,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QPlainTextEdit;
 struct AppContext;
 
@@ -19,6 +20,9 @@ public:
     QPlainTextEdit* txtInput() const { return m_text; }
     QComboBox* cboRotation() const { return m_rotation; }
     QCheckBox* chkAutoFit() const { return m_autofit; }
+    // The note under the text naming the characters a label file cannot keep
+    // (hidden while there are none); those characters are also underlined.
+    QLabel* lblNotKept() const { return m_notKept; }
     void OKButton_Click();
     void CancelButton_Click() { close(); }
 
@@ -27,10 +31,13 @@ protected:
     void reject() override { close(); }
 
 private:
+    void markCharactersNotKept();
+
     AppContext& m_ctx;
     QPlainTextEdit* m_text;
     QComboBox* m_rotation;
     QCheckBox* m_autofit;
+    QLabel* m_notKept;
     bool m_cancelled = true;
     bool m_closed = false;
 };

@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QIODevice>
+#include <QStringList>
 #include <cmath>
 #include <cstring>
 
@@ -94,28 +95,41 @@ int16_t storedFontSize(double points)
     return int16_t(v);
 }
 
+namespace {
+
+// The code-page byte of a character, or 0 when the code page has none for it.
+char codePageByte(char32_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return char(c);
+    for (int k = 0; k < 32; ++k)
+        if (kHigh[k] && kHigh[k] == c)
+            return char(0x80 + k);
+    return 0;
+}
+
+} // namespace
+
 QByteArray toCodePage(const QString& s)
 {
     QByteArray out;
     out.reserve(s.size());
-    for (int i = 0; i < s.size(); ++i) {
-        const char16_t c = s.at(i).unicode();
-        if (QChar::isHighSurrogate(c) && i + 1 < s.size() && s.at(i + 1).isLowSurrogate()) {
-            ++i; // one character outside the code page, one '?'
-            out.append('?');
-            continue;
-        }
-        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-            out.append(char(c));
-            continue;
-        }
-        char mapped = '?';
-        for (int k = 0; k < 32; ++k)
-            if (kHigh[k] && kHigh[k] == c)
-                mapped = char(0x80 + k);
-        out.append(mapped);
+    for (const char32_t c : s.toUcs4()) {
+        const char b = codePageByte(c);
+        out.append(b || c == 0 ? b : '?'); // one '?' for every character the code page lacks
     }
     return out;
+}
+
+QStringList charactersNotKept(const QString& s)
+{
+    QStringList lost;
+    for (const char32_t c : s.toUcs4()) {
+        const QString one = QString::fromUcs4(&c, 1);
+        if (c != 0 && !codePageByte(c) && !lost.contains(one))
+            lost << one;
+    }
+    return lost;
 }
 
 QString fromCodePage(const QByteArray& b)

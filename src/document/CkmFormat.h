@@ -4,6 +4,7 @@
 // character fields in Windows-1252, space padded.
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <vector>
 
@@ -78,6 +79,9 @@ TextRecord decodeText(const char* p);
 // Windows-1252: characters it cannot hold become '?'.
 QByteArray toCodePage(const QString& s);
 QString fromCodePage(const QByteArray& b);
+// The characters of s that the code page cannot hold, each once, in the order
+// they first appear: what a label file would turn into '?'.
+QStringList charactersNotKept(const QString& s);
 // Space padded on the right, cut to the width.
 QByteArray fixedField(const QByteArray& b, int width);
 

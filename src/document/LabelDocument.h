@@ -4,6 +4,7 @@
 // this model; nothing here needs a widget.
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 #include <QUndoStack>
 #include <functional>
 #include <map>
@@ -174,6 +175,9 @@ public:
     // written (the previous file is then left as it was).
     bool SaveLabelToFile(const QString& fileName, QString* error = nullptr);
     void LoadFile(const QString& fileName);
+    // The characters of the texts that a label file cannot keep (each once):
+    // saving would write them as '?'.
+    QStringList textCharactersNotKept() const;
 
     // The document's status panels (file, X%, Y%) for the active picture.
     void refreshStatus();

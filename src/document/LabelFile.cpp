@@ -156,6 +156,14 @@ bool LabelDocument::SaveLabelToFile(const QString& fileName, QString* error)
     return true;
 }
 
+QStringList LabelDocument::textCharactersNotKept() const
+{
+    QString all;
+    for (const auto& [i, t] : m_texts)
+        all += t.text;
+    return charactersNotKept(all);
+}
+
 void LabelDocument::LoadFile(const QString& fileName)
 {
     if (!Module1::fileExists(fileName)) {

@@ -6,7 +6,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QAbstractItemView>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -22,6 +24,7 @@
 #include "app/Settings.h"
 #include "app/WindowPlacement.h"
 #include "dialogs/frmTip.h"
+#include "document/LabelView.h"
 #include "document/frmDocument.h"
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
@@ -288,16 +291,36 @@ void frmMain::moveEvent(QMoveEvent* e)
 
 void frmMain::changeEvent(QEvent* e)
 {
-    // Activated: the formatting boxes take the keyboard, the font box last.
+    // The window is activated whenever a dialog or message box of ours closes
+    // (and when the user comes back from another program). A selected item
+    // keeps the keyboard, so Delete, the arrow keys, Ctrl+V and Ctrl+Z act on
+    // the label instead of editing the font box. Without a selection the focus
+    // goes back where it was; only a window that never had it starts in the
+    // formatting boxes, the font box last.
     if (e->type() == QEvent::ActivationChange && isActiveWindow()) {
-        m_cboBorderWidth->setFocus();
-        m_cboFonts->setFocus();
+        frmDocument* d = activeDocument();
+        if (d && (d->activeItemSelected() || d->activeTextItemSelected())) {
+            d->picLabelView()->setFocus(Qt::ActiveWindowFocusReason);
+        } else if (!focusWidget()) {
+            m_cboBorderWidth->setFocus();
+            m_cboFonts->setFocus();
+        }
     }
     QMainWindow::changeEvent(e);
 }
 
 bool frmMain::eventFilter(QObject* o, QEvent* e)
 {
+    // Stepping through the closed font or size list would restyle the selected
+    // text at every key (one undo step each): the list is browsed opened
+    // (Alt+Down or F4) and a font is applied when it is chosen there.
+    if ((o == m_cboFonts || o == m_cboFontSize) && e->type() == QEvent::KeyPress &&
+        !static_cast<QComboBox*>(o)->view()->isVisible()) {
+        const int key = static_cast<QKeyEvent*>(e)->key();
+        const bool alt = static_cast<QKeyEvent*>(e)->modifiers() & Qt::AltModifier;
+        if (!alt && (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown))
+            return true;
+    }
     // An editable combo box keeps the focus itself (its editor is only its
     // proxy), so leaving the box is seen on the box; opening its own list (or
     // any pop-up) is not leaving it.

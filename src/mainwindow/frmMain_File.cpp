@@ -116,6 +116,14 @@ void frmMain::mnuFileSave_Click(int index)
 
 void frmMain::saveDocument(frmDocument* doc, int index)
 {
+    // A label file keeps one byte a character: the user decides before any
+    // character turns into "?" (Cancel leaves the label changed and unsaved).
+    const QStringList lost = doc->textCharactersNotKept();
+    if (!lost.isEmpty() &&
+        m_ctx.platform.messageBox("A label file cannot keep these characters of the label's texts; they would be "
+                                  "saved as \"?\":\n" + lost.join(' ') + "\n\nSave \"" + doc->saveTitle + "\" anyway?",
+                                  MsgButtons::SaveAnywayCancel, MsgIcon::Exclamation, "Corkcrafter 2") != MsgAnswer::OK)
+        return;
     QString path;
     const bool needDialog = index == 1 || doc->saveTitle.right(3).toLower() != "ckm";
     if (needDialog) {
@@ -238,8 +246,10 @@ void frmMain::handOffFromAnotherStart(const QString& text)
         QTimer::singleShot(250, this, [this, text] { handOffFromAnotherStart(text); });
         return;
     }
-    // Start-up always has a first label for a description to go on.
-    if (!activeDocument() && text.trimmed().startsWith('\\'))
+    // A description makes a label of its own: it never writes onto one the
+    // user has opened or started, only onto a label still blank and unchanged.
+    const frmDocument* doc = activeDocument();
+    if (text.trimmed().startsWith('\\') && (!doc || !doc->getIsBlankForm() || doc->isChanged()))
         LoadNewDoc();
     if (isMinimized())
         showNormal();

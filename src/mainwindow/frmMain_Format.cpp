@@ -2,6 +2,7 @@
 // the formatting boxes, and the view toggles.
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QStatusBar>
@@ -134,11 +135,16 @@ void frmMain::mnuGraphicEdit_Click()
 void frmMain::editPicture(frmDocument* d)
 {
     const QString file = d->getActiveGraphicSpecs();
-    // The windows keep repainting while the editor runs; closing is held off
-    // until it has ended so the document is still there to reload.
+    // The windows keep repainting while the editor runs, but what is clicked or
+    // typed meanwhile is dropped (the platform waits so), and the status bar
+    // says why; closing is held off until it has ended so the document is
+    // still there to reload.
     m_editorRunning = true;
     QPointer<frmDocument> guard(d);
+    const QString status = m_statusPanel->text();
+    setStatusText(QString::fromUtf8("Waiting for the picture editor to close\u2026"));
     Module1::runGraphicsEditor(m_ctx.platform, m_ctx.values.graphicsEditor, file);
+    setStatusText(status);
     m_editorRunning = false;
     if (guard)
         guard->refreshGraphic(file);
@@ -207,6 +213,7 @@ void frmMain::connectComboBoxes()
     m_cboBorderWidth->installEventFilter(this);
     connect(m_cboBorderStyle, &QComboBox::activated, this, [this] { cboBorderStyle_Click(); });
     connect(m_cboFonts, &QComboBox::activated, this, [this] { cboFonts_Click(); });
+    m_cboFonts->installEventFilter(this);
     connect(m_cboFonts->lineEdit(), &QLineEdit::returnPressed, this, [this] { cboFonts_Click(); });
     connect(m_cboFonts, &QComboBox::currentTextChanged, this, [this](const QString& t) { m_ctx.values.fontName = t; });
     connect(m_cboFontSize, &QComboBox::activated, this, [this] { cboFontSize_Commit(); });

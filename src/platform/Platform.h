@@ -13,7 +13,8 @@
 class QPrinter;
 class QWidget;
 
-enum class MsgButtons { OK, YesNo, YesNoCancel };
+// SaveAnywayCancel: "Save anyway" answers OK, "Cancel" answers Cancel.
+enum class MsgButtons { OK, YesNo, YesNoCancel, SaveAnywayCancel };
 enum class MsgIcon { None, Information, Exclamation, Question, Critical };
 enum class MsgAnswer { OK, Yes, No, Cancel };
 // What the help viewer is asked to show: the default topic, the index, the

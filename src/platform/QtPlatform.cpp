@@ -20,6 +20,7 @@
 #include <QProcess>
 
 #include "LabelsPageWidget.h"
+#include "ProcessWait.h"
 #include "SafeFile.h"
 #include "dialogs/frmHelp.h"
 #include "app/Module1.h"
@@ -79,8 +80,16 @@ MsgAnswer QtPlatform::messageBox(const QString& text, MsgButtons buttons, MsgIco
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box.setEscapeButton(QMessageBox::Cancel);
         break;
+    case MsgButtons::SaveAnywayCancel:
+        box.addButton("Save anyway", QMessageBox::AcceptRole);
+        box.setDefaultButton(box.addButton(QMessageBox::Cancel));
+        box.setEscapeButton(QMessageBox::Cancel);
+        break;
     }
     const int r = box.exec();
+    if (buttons == MsgButtons::SaveAnywayCancel)
+        return box.clickedButton() && box.buttonRole(box.clickedButton()) == QMessageBox::AcceptRole ? MsgAnswer::OK
+                                                                                                      : MsgAnswer::Cancel;
     if (r == QMessageBox::Yes)
         return MsgAnswer::Yes;
     if (r == QMessageBox::No)
@@ -208,18 +217,7 @@ bool QtPlatform::startProcess(const QString& program, const QStringList& args, b
 {
     if (!wait)
         return QProcess::startDetached(program, args);
-    QProcess proc;
-    proc.setProcessChannelMode(QProcess::ForwardedChannels);
-    proc.start(program, args);
-    if (!proc.waitForStarted(-1))
-        return false;
-    // Keep repainting our windows while the editor runs; input stays blocked
-    // by the modal-like wait so the document cannot change underneath.
-    QEventLoop loop;
-    QObject::connect(&proc, &QProcess::finished, &loop, &QEventLoop::quit);
-    if (proc.state() != QProcess::NotRunning)
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    return true;
+    return processwait::runAndWait(program, args);
 }
 
 bool QtPlatform::htmlHelp(const QString& helpFile, HelpCommand command, int data)

@@ -1,4 +1,5 @@
 #include "ScriptedPlatform.h"
+#include "ProcessWait.h"
 
 #include <QFileInfo>
 #include <QProcess>
@@ -8,13 +9,9 @@ bool ScriptedPlatform::startProcess(const QString& program, const QStringList& a
     started.push_back({program, args});
     if (!realProcesses)
         return true;
-    QProcess p;
-    p.start(program, args);
-    if (!p.waitForStarted(5000))
-        return false;
     if (wait)
-        p.waitForFinished(-1);
-    return true;
+        return processwait::runAndWait(program, args); // as the real platform waits
+    return QProcess::startDetached(program, args);
 }
 
 FileDialogResult ScriptedPlatform::chosen(const QString& path)

@@ -46,6 +46,10 @@ public:
     QList<Started> started;
     bool realProcesses = false; // run started programs for real (editor tests)
     QMap<QString, PictureData> pictures; // path -> picture; others load from disk
+    // Run while each scripted dialog or message box is "open": a window test
+    // puts a real modal window up here, so activation and keyboard focus move
+    // away and back as they do around a real dialog.
+    std::function<void()> whileDialogOpen;
 
     QStringList texts() const
     {
@@ -58,6 +62,7 @@ public:
     MsgAnswer messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title) override
     {
         shown.push_back({text, title, icon, buttons, dialogOwner()});
+        dialogOpen();
         if (buttons == MsgButtons::OK)
             return MsgAnswer::OK;
         if (answers.empty())
@@ -71,27 +76,32 @@ public:
     {
         fileRequests << req;
         fileOwners << dialogOwner();
+        dialogOpen();
         return pop(openAnswers);
     }
     std::optional<FileDialogResult> saveFile(const FileDialogRequest& req) override
     {
         fileRequests << req;
         fileOwners << dialogOwner();
+        dialogOpen();
         return pop(saveAnswers);
     }
     std::optional<QString> chooseFolder(const QString& title, const QString& initial) override
     {
         folderRequests << QStringList{title, initial};
+        dialogOpen();
         return pop(folderAnswers);
     }
     std::optional<uint32_t> chooseColor(const QString& title, uint32_t) override
     {
         colorTitles << title;
+        dialogOpen();
         return pop(colorAnswers);
     }
     std::optional<int> printDialog(QPrinter& printer, LabelsPage* labels = nullptr) override
     {
         ++printDialogs;
+        dialogOpen();
         if (labels)
             labelsPages << *labels;
         const std::optional<int> copies = pop(printAnswers);
@@ -144,6 +154,11 @@ public:
     static FileDialogResult chosen(const QString& path);
 
 private:
+    void dialogOpen()
+    {
+        if (whileDialogOpen)
+            whileDialogOpen();
+    }
     template <class T> static T pop(std::deque<T>& q)
     {
         if (q.empty())

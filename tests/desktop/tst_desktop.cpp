@@ -7,6 +7,9 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QLabel>
+#include <QMessageBox>
+#include <QAbstractButton>
+#include <QToolBar>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPrinter>
@@ -612,6 +615,87 @@ private slots:
         const QString text = QString::fromUtf8(readOutside("UTF8_STRING"));
         QVERIFY2(text.startsWith("CKMGraphic-   600   300"), qPrintable(text));
         QVERIFY2(text.endsWith(".bmp"), qPrintable(text)); // the bitmap written at the save
+
+        for (frmDocument* doc : m.documents())
+            doc->setFlags(false, true);
+        QVERIFY(m.close());
+    }
+
+    // Real message boxes and the window manager's own activation: after the
+    // delete question is answered No, the real Delete and arrow keys reach the
+    // label. Real clicks and keys sent to the X server while the picture
+    // editor runs are dropped, not run once it has closed.
+    void keysAndClicksAroundDialogsAndTheEditor()
+    {
+        if (QStandardPaths::findExecutable("xdotool").isEmpty())
+            QSKIP("xdotool is not installed (scripts/test installs it)");
+        TestEnv env(true);
+        QtPlatform platform;
+        AppContext ctx{env.values, platform, env.store, env.real, env.ctx.paths};
+        frmMain m(ctx);
+        platform.setParentWidget(&m);
+        m.Form_Load();
+        m.resize(900, 700);
+        m.show();
+        QVERIFY(framed(&m));
+        m.LoadNewDoc();
+        frmDocument* d = m.activeDocument();
+        QVERIFY(d->createNewText("Stout", 0));
+        m.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&m));
+        d->picLabelView()->setFocus();
+
+        // The delete question answered No, twice, each time followed by a real key.
+        bool answered = false;
+        std::function<void()> answerNo = [&] {
+            QTimer::singleShot(50, [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (!box || !box->windowHandle() || !box->windowHandle()->isExposed())
+                    return answerNo();
+                QTest::mouseClick(box->button(QMessageBox::No), Qt::LeftButton);
+                answered = true;
+            });
+        };
+        const double top = d->activeText()->top;
+        for (int i = 1; i <= 2; ++i) {
+            answered = false;
+            answerNo();
+            QCOMPARE(QProcess::execute("xdotool", {"key", "Delete"}), 0);
+            QTRY_VERIFY(answered);
+            QTRY_VERIFY(m.isActiveWindow());
+            QTRY_VERIFY(d->picLabelView()->hasFocus());
+            QCOMPARE(QProcess::execute("xdotool", {"key", "Down"}), 0);
+            QTRY_COMPARE(d->activeText()->top, top + 15 * i);
+        }
+        QCOMPARE(int(d->texts().size()), 1);
+
+        // The editor: a script that ends when the marker file appears.
+        const QString marker = env.path("closed"), editor = env.path("editor.sh");
+        QFile script(editor);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(QString("#!/bin/sh\nfor i in $(seq 200); do [ -e '%1' ] && exit 0; sleep 0.05; done\n")
+                         .arg(marker).toUtf8());
+        script.close();
+        script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        env.values.graphicsEditor = '"' + editor + '"'; // a command line: the folder has a blank
+        QImage rose(30, 20, QImage::Format_RGB32);
+        rose.fill(Qt::red);
+        QVERIFY(rose.save(env.path("rose.png")));
+        QVERIFY(d->createNewGraphic(env.path("rose.png")));
+        QWidget* newButton = m.tbToolbar(0)->widgetForAction(m.button("New"));
+        const QPoint at = newButton->mapToGlobal(newButton->rect().center());
+        const qsizetype labels = m.documents().size();
+        QTimer::singleShot(200, [&] {
+            QProcess::execute("xdotool", {"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1",
+                                          "click", "1", "key", "ctrl+n"});
+            QTest::qWait(300); // the X server has delivered them while we wait
+            QFile(marker).open(QIODevice::WriteOnly);
+        });
+        m.action("mnuGraphicEdit")->trigger();
+        QTest::qWait(500);
+        QCOMPARE(m.documents().size(), labels);
+        QCOMPARE(QProcess::execute("xdotool", {"click", "1"}), 0); // and afterwards input counts again
+        QTRY_COMPARE(m.documents().size(), labels + 1);
 
         for (frmDocument* doc : m.documents())
             doc->setFlags(false, true);

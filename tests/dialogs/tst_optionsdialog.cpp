@@ -316,6 +316,40 @@ private slots:
         QCOMPARE(dlg->selectedTabKey(), QString("Locations"));
     }
 
+    void okCommitsEveryEditedPage()
+    {
+        // Apply stays with its page; a page applied and edited again, and a
+        // page left after editing, both reach OK; untouched pages do not.
+        open();
+        QTest::keyClick(dlg.get(), Qt::Key_Tab, Qt::ControlModifier);
+        click("chkBorder");
+        QTest::keyClick(dlg.get(), Qt::Key_Tab, Qt::ControlModifier);
+        typeInto(edit("txtGridWidth"), "240");
+        tabAway();
+        click("cmdApply");
+        QCOMPARE(env->values.gridWidth, int16_t(240));
+        QVERIFY(env->values.borderVisible);
+        QVERIFY(!dlg->pageEdited(2));
+        click("cmdDefaults");
+        QTest::keyClick(dlg.get(), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(dlg->selectedTabKey(), QString("Locations"));
+        click("cmdOK");
+        QVERIFY(!env->values.borderVisible);
+        QCOMPARE(env->store.read("Settings", "Border", ""), QString("False"));
+        QCOMPARE(env->values.gridWidth, int16_t(120));
+        QVERIFY(!env->store.contains("Settings", "Label TopMargin"));
+
+        // A top margin typed, then another page shown: OK keeps the margin.
+        open();
+        typeInto(edit("txtTopMargin"), "0.75");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(dlg->selectedTabKey(), QString("Border"));
+        click("cmdOK");
+        QCOMPARE(doc->getTopMargin(), 0.75);
+        QCOMPARE(env->values.topMargin, 0.75);
+        QCOMPARE(env->store.read("Settings", "Label TopMargin", ""), QString("0.75"));
+    }
+
     void applyOfTheLabelPage()
     {
         open();

@@ -1,6 +1,7 @@
 // Text items (creation, wrap, formatting, the text dialog) and picture items
 // (fit, reload, aspect, metafiles, the external editor).
 #include <QtTest>
+#include <QLabel>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPlainTextEdit>
@@ -158,9 +159,25 @@ private slots:
         QCOMPARE(doc->getTextText(), QString("Pale Ale"));
         QCOMPARE(doc->activeText()->rotation, int16_t(270));
 
-        // Reopened: autofit starts unchecked again.
+        // Reopened: autofit starts unchecked again. Characters a label file
+        // cannot keep are named under the text and underlined in it.
         whenDialogOpens([](frmTextInput* dlg) {
             QVERIFY(!dlg->chkAutoFit()->isChecked());
+            QLabel* note = dlg->lblNotKept();
+            QVERIFY(note->isHidden());
+            for (const QChar c : QString::fromUtf8("Pivo \u017e \u0148 \u0141\u00f3d\u017a \u0148"))
+                QTest::sendKeyEvent(QTest::Click, dlg->txtInput(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+            QVERIFY(note->isVisible());
+            QCOMPARE(note->text(), QString::fromUtf8("A label file cannot keep these characters; saving would turn "
+                                                     "each into \"?\": \u0148 \u0141 \u017a"));
+            const QList<QTextEdit::ExtraSelection> marks = dlg->txtInput()->extraSelections();
+            QStringList marked;
+            for (const QTextEdit::ExtraSelection& m : marks)
+                marked << m.cursor.selectedText();
+            QCOMPARE(marked, QStringList({"ň", "Ł", "ź", "ň"}));
+            dlg->txtInput()->setPlainText(QString::fromUtf8("Pivo \u017e"));
+            QVERIFY(note->isHidden());
+            QVERIFY(dlg->txtInput()->extraSelections().isEmpty());
             dlg->CancelButton_Click();
         });
         main.action("mnuTextNew")->trigger();

@@ -120,6 +120,23 @@ private slots:
         // Windows-1252: the euro sign, and characters it lacks become '?'.
         QCOMPARE(toCodePage(QString::fromUtf8("Caf\u00e9 \u20ac5 \u4e2d")), QByteArray("Caf\xe9 \x80" "5 ?"));
         QCOMPARE(fromCodePage(QByteArray("\x80\xe9\x81")), QString::fromUtf8("\u20ac\u00e9\u0081"));
+        // What a save would lose, each character once: Czech, Polish, a beer mug
+        // (two UTF-16 units, one '?'); the code page's own accents, quotes and
+        // euro sign are kept.
+        const QString lossy = QString::fromUtf8("Ležák Dvanáctka ň Łódź \u201eźródło\u201c ň \U0001F37A 5 \u20ac");
+        QCOMPARE(charactersNotKept(lossy), QStringList({"ň", "Ł", "ź", "ł", QString::fromUtf8("\U0001F37A")}));
+        QCOMPARE(toCodePage(lossy), QByteArray("Le\x9e\xe1k Dvan\xe1"
+                                               "ctka ? ?\xf3"
+                                               "d? \x84?r\xf3"
+                                               "d?o\x93 ? ? 5 \x80"));
+        QVERIFY(charactersNotKept(QString::fromUtf8("Caf\u00e9 \u2013 \u2018Pale\u2019 Ale\r\n\u0160")).isEmpty());
+        TestEnv env;
+        LabelDocument d(env.values, env.platform, env.fixed);
+        QVERIFY(d.createNewText("Pale Ale", 0));
+        QVERIFY(d.textCharactersNotKept().isEmpty());
+        QVERIFY(d.createNewText(QString::fromUtf8("Piwo \u017cywe \u0142"), 0));
+        QVERIFY(d.createNewText(QString::fromUtf8("\u017ar\u00f3d\u0142o"), 0));
+        QCOMPARE(d.textCharactersNotKept(), QStringList({"ż", "ł", "ź"}));
     }
 
     void fontSizeAndNamesRoundTrip()

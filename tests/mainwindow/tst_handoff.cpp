@@ -153,6 +153,21 @@ private slots:
         QCOMPARE(main->activeDocument()->saveFileName, label);
         main->handOffFromAnotherStart(""); // only brings the window up
         QCOMPARE(int(main->documents().size()), 2);
+
+        // A description never writes onto the label the user has open (a
+        // saved file here): it gets a new label of its own.
+        frmDocument* bitter = main->activeDocument();
+        main->handOffFromAnotherStart("\\C 12\"Mild\"");
+        QCOMPARE(int(main->documents().size()), 3);
+        QVERIFY(!bitter->isChanged());
+        QCOMPARE(int(bitter->texts().size()), 1);
+        QCOMPARE(main->activeDocument()->texts().at(1).text, QString("Mild"));
+        // A label still blank and unchanged is used.
+        main->LoadNewDoc();
+        frmDocument* blank = main->activeDocument();
+        main->handOffFromAnotherStart("\\B 10\"Porter\"");
+        QCOMPARE(int(main->documents().size()), 4);
+        QCOMPARE(blank->texts().at(1).text, QString("Porter"));
         QVERIFY(env->platform.fileRequests.isEmpty());
     }
 

@@ -221,6 +221,54 @@ private slots:
         QVERIFY(d->isChanged());
     }
 
+    void charactersAFileCannotKeepAreAskedAbout()
+    {
+        frmDocument* d = main->activeDocument();
+        d->createNewText(QString::fromUtf8("Le\u017e\u00e1k"), 0); // the code page has these
+        d->createNewText(QString::fromUtf8("Dvan\u00e1ctka \u0148 \u0141\u00f3d\u017a"), 0);
+        const QString target = env->values.labelFolder + "/Lager.ckm";
+
+        // Cancel: no chooser, nothing written, still changed.
+        env->platform.answers = {MsgAnswer::Cancel};
+        main->action("mnuFileSave0")->trigger();
+        const ScriptedPlatform::Shown q = env->platform.shown.last();
+        QCOMPARE(q.text, QString::fromUtf8("A label file cannot keep these characters of the label's texts; they would be "
+                                           "saved as \"?\":\n\u0148 \u0141 \u017a\n\nSave \"Label 1\" anyway?"));
+        QCOMPARE(q.buttons, MsgButtons::SaveAnywayCancel);
+        QCOMPARE(q.icon, MsgIcon::Exclamation);
+        QCOMPARE(q.title, QString("Corkcrafter 2"));
+        QVERIFY(env->platform.fileRequests.isEmpty());
+        QVERIFY(d->isChanged());
+        QVERIFY(!QFileInfo::exists(target));
+
+        // Save As asks too; Save anyway goes on and writes them as '?'.
+        env->platform.answers = {MsgAnswer::OK};
+        env->platform.saveAnswers = {ScriptedPlatform::chosen(target)};
+        main->action("mnuFileSave1")->trigger();
+        QCOMPARE(env->platform.shown.size(), 2);
+        QVERIFY(!d->isChanged());
+        QFile f(target);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(f.readAll().contains("Dvan\xe1" "ctka ? ?\xf3" "d?"));
+
+        // Closing: Yes to saving, then Cancel at the characters keeps the label open and changed.
+        d->setChanged();
+        env->platform.answers = {MsgAnswer::Yes, MsgAnswer::Cancel};
+        main->action("mnuFileClose")->trigger();
+        QCOMPARE(main->documents().size(), 1);
+        QVERIFY(d->isChanged());
+        QCOMPARE(env->platform.shown.last().buttons, MsgButtons::SaveAnywayCancel);
+
+        // Texts the file keeps whole are saved without a question.
+        const qsizetype asked = env->platform.shown.size();
+        main->LoadNewDoc();
+        main->activeDocument()->createNewText(QString::fromUtf8("\u20ac5 \u2018Pale\u2019 Ale"), 0);
+        env->platform.saveAnswers = {ScriptedPlatform::chosen(env->values.labelFolder + "/Pale.ckm")};
+        main->action("mnuFileSave0")->trigger();
+        QCOMPARE(env->platform.shown.size(), asked);
+        QVERIFY(!main->activeDocument()->isChanged());
+    }
+
     void saveAllAndExit()
     {
         main->activeDocument()->createNewText("One", 0);

@@ -448,11 +448,9 @@ private slots:
         QCOMPARE(main->cboFonts()->currentText(), font);
 
         // A right press shows the Edit menu as a pop-up.
-        QTimer::singleShot(0, [this] {
-            QVERIFY(main->editMenu()->isVisible());
-            main->editMenu()->close();
-        });
         QTest::mouseClick(view, Qt::RightButton, {}, QPoint(3, 3));
+        QTRY_VERIFY(main->editMenu()->isVisible());
+        main->editMenu()->close();
         QVERIFY(doc()->activeTextItemSelected());
     }
 
@@ -483,6 +481,49 @@ private slots:
         QVERIFY(doc()->activeTextItemSelected());
         // The hidden picture commands still only speak.
         QVERIFY(!main->action("mnuGraphicRotateLeft")->isVisible());
+    }
+
+    void inputWhileThePictureEditorRunsIsDropped()
+    {
+        // The editor ends when the marker appears (or gives up after a few seconds).
+        const QString marker = env->path("closed"), editor = env->path("editor.sh");
+        QFile script(editor);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(QString("#!/bin/sh\nfor i in $(seq 100); do [ -e '%1' ] && exit 0; sleep 0.05; done\n")
+                         .arg(marker).toUtf8());
+        script.close();
+        script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        env->values.graphicsEditor = editor;
+        env->platform.realProcesses = true;
+        QImage rose(30, 20, QImage::Format_RGB32);
+        rose.fill(Qt::red);
+        QVERIFY(rose.save(env->path("rose.png")));
+        QVERIFY(doc()->createNewGraphic(env->path("rose.png")));
+        const QString status = main->statusPanel()->text();
+        const qsizetype labels = main->documents().size(), messages = env->platform.shown.size();
+
+        // Two clicks on New, Ctrl+N and Delete while the editor runs.
+        QString shownWhileWaiting;
+        QTimer::singleShot(0, [&] {
+            shownWhileWaiting = main->statusPanel()->text();
+            QWidget* newButton = main->tbToolbar(0)->widgetForAction(main->button("New"));
+            QTest::mouseClick(newButton, Qt::LeftButton);
+            QTest::mouseClick(newButton, Qt::LeftButton);
+            QTest::keyClick(main.get(), Qt::Key_N, Qt::ControlModifier);
+            QTest::keyClick(doc()->picLabelView(), Qt::Key_Delete);
+            QFile(marker).open(QIODevice::WriteOnly);
+        });
+        main->action("mnuGraphicEdit")->trigger();
+        QTRY_VERIFY(QFile::exists(marker));
+        QTest::qWait(20);
+        QCOMPARE(shownWhileWaiting, QString::fromUtf8("Waiting for the picture editor to close\u2026"));
+        QCOMPARE(main->documents().size(), labels);
+        QCOMPARE(env->platform.shown.size(), messages);
+        QVERIFY(doc()->activeItemSelected());
+        QCOMPARE(main->statusPanel()->text(), status);
+        // Afterwards the program takes input again.
+        QTest::keyClick(main.get(), Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(main->documents().size(), labels + 1);
     }
 
     void commandsWithoutADocumentDoNotCrash()

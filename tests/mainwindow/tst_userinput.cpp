@@ -6,15 +6,19 @@
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScrollBar>
 #include <QStatusBar>
 
+#include "dialogs/frmTextInput.h"
 #include "document/CkmFormat.h"
 #include "document/LabelView.h"
 #include "document/frmDocument.h"
 #include "mainwindow/frmMain.h"
+#include "support/DialogStandIn.h"
 #include "support/TestEnv.h"
 
 class tst_UserInput : public QObject {
@@ -65,6 +69,106 @@ private slots:
                 d->setFlags(false, true);
         main.reset();
         env.reset();
+    }
+
+    // After every dialog and message box the window manager activates the
+    // main window again: a selected item keeps the keys.
+    void keysGoToTheLabelAfterDialogs()
+    {
+        DialogStandIn standIn(env->platform, main.get());
+        main->fillFonts({"Beer Serif", "Cider Sans", "Mead Script", "Wine Mono"});
+        main->cboFonts()->setCurrentText("Cider Sans");
+        LabelView* view = doc()->picLabelView();
+        auto press = [](Qt::Key key, Qt::KeyboardModifiers mods = {}) {
+            QVERIFY(QApplication::focusWidget());
+            QTest::keyClick(QApplication::focusWidget(), key, mods);
+        };
+        const QString font = main->cboFonts()->currentText();
+        auto labelHasTheKeys = [&] {
+            QTRY_VERIFY(main->isActiveWindow());
+            QTRY_VERIFY(view->hasFocus());
+            QCOMPARE(main->cboFonts()->currentText(), font);
+        };
+
+        // The text dialog: Down nudges the new text (one step), the font stays.
+        QTimer::singleShot(0, [] {
+            auto* dlg = qobject_cast<frmTextInput*>(QApplication::activeModalWidget());
+            QVERIFY(dlg);
+            dlg->txtInput()->setPlainText("Stout");
+            QTest::mouseClick(dlg->findChild<QPushButton*>("OKButton"), Qt::LeftButton);
+        });
+        main->action("mnuTextNew")->trigger();
+        QVERIFY(doc()->activeTextItemSelected());
+        labelHasTheKeys();
+        const double top = doc()->activeText()->top;
+        const int steps = doc()->history().index();
+        press(Qt::Key_Down);
+        QCOMPARE(doc()->activeText()->top, top + 15);
+        QCOMPARE(doc()->history().index(), steps + 1);
+        QCOMPARE(doc()->activeText()->font.name, font);
+
+        // The colour chooser.
+        env->platform.colorAnswers = {0x0000FF};
+        main->action("mnuTextColor")->trigger();
+        labelHasTheKeys();
+        press(Qt::Key_Up);
+        QCOMPARE(doc()->activeText()->top, top);
+
+        // The delete question answered No, then a second Delete answered Yes;
+        // Ctrl+Z brings the text back instead of editing the font name.
+        env->platform.answers = {MsgAnswer::No};
+        press(Qt::Key_Delete);
+        QCOMPARE(env->platform.shown.last().text, QString("Are you sure you want to delete the selected text?"));
+        labelHasTheKeys();
+        env->platform.answers = {MsgAnswer::Yes};
+        press(Qt::Key_Delete);
+        QVERIFY(doc()->texts().empty());
+        QTRY_VERIFY(view->hasFocus()); // nothing selected: back where it was
+        press(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(int(doc()->texts().size()), 1);
+        QCOMPARE(main->cboFonts()->currentText(), font);
+
+        // "Nothing Selected" leaves the keys where they were too.
+        doc()->SelectNothing();
+        main->action("mnuEditCopy")->trigger();
+        QCOMPARE(env->platform.shown.last().text, QString("Nothing Selected"));
+        QTRY_VERIFY(main->isActiveWindow());
+        QTRY_VERIFY(view->hasFocus());
+
+        // The file chooser: Ctrl+X cuts the new picture, Ctrl+V pastes it back.
+        QImage red(30, 20, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        QVERIFY(red.save(env->path("red.png")));
+        env->platform.openAnswers = {ScriptedPlatform::chosen(env->path("red.png"))};
+        main->action("mnuGraphicNew")->trigger();
+        QVERIFY(doc()->activeItemSelected());
+        labelHasTheKeys();
+        press(Qt::Key_X, Qt::ControlModifier);
+        QVERIFY(doc()->graphics().empty());
+        press(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(int(doc()->graphics().size()), 1);
+        QVERIFY(doc()->activeItemSelected());
+
+        // The options dialog, cancelled.
+        QTimer::singleShot(0, [] {
+            QWidget* dlg = QApplication::activeModalWidget();
+            QVERIFY(dlg && dlg->objectName() == "frmOptions");
+            QTest::mouseClick(dlg->findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
+        });
+        main->action("mnuFileLabelSize2")->trigger();
+        labelHasTheKeys();
+
+        // Arrow keys in the closed font box leave the selected text alone.
+        doc()->selectText(doc()->texts().begin()->first);
+        const int before = doc()->history().index();
+        QTest::mouseClick(main->cboFonts()->lineEdit(), Qt::LeftButton);
+        QTRY_VERIFY(main->cboFonts()->hasFocus());
+        for (int i = 0; i < 3; ++i)
+            press(Qt::Key_Down);
+        press(Qt::Key_PageDown);
+        QCOMPARE(doc()->activeText()->font.name, font);
+        QCOMPARE(main->cboFonts()->currentText(), font);
+        QCOMPARE(doc()->history().index(), before);
     }
 
     void fontSizeTypedThenTab()
