@@ -284,8 +284,10 @@ private slots:
         // copy keeps taking hand-offs.
         rlimit was{};
         QCOMPARE(::getrlimit(RLIMIT_NOFILE, &was), 0);
+        if (was.rlim_max < 1536)
+            QSKIP("needs 1536 open files for the connections and both of their ends");
         rlimit low = was;
-        low.rlim_cur = std::min<rlim_t>(was.rlim_cur, 1536);
+        low.rlim_cur = 1536;
         QCOMPARE(::setrlimit(RLIMIT_NOFILE, &low), 0);
         std::vector<int> idle;
         for (int i = 0; i < 1100; ++i)
@@ -394,7 +396,7 @@ private slots:
         QVERIFY(QDir().mkpath(tmp) && QDir().mkpath(xdg));
         const QByteArray oldTmp = qgetenv("TMPDIR"), oldXdg = qgetenv("XDG_RUNTIME_DIR");
         const auto restore = qScopeGuard([&] {
-            qputenv("TMPDIR", oldTmp);
+            oldTmp.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", oldTmp);
             oldXdg.isNull() ? qunsetenv("XDG_RUNTIME_DIR") : qputenv("XDG_RUNTIME_DIR", oldXdg);
         });
         qputenv("TMPDIR", QFile::encodeName(tmp));
