@@ -58,9 +58,11 @@ int main(int argc, char** argv)
 
     // A copy already running takes this command line and this start ends.
     SingleInstance instance(cl.newInstance ? QString() : SingleInstance::standardSocketPath());
-    if (instance.start(SingleInstance::forHandOff(cl.handOff, QDir::currentPath())) ==
-        SingleInstance::Outcome::HandedOver)
+    const auto outcome = instance.start(SingleInstance::forHandOff(cl.handOff, QDir::currentPath()));
+    if (outcome == SingleInstance::Outcome::HandedOver)
         return 0;
+    if (!instance.warning().isEmpty())
+        std::fprintf(stderr, "corkcrafter: %s\n", qPrintable(ConsolePlatform::printable(instance.warning())));
 
     ProgramValues values;
     QtPlatform platform;
@@ -69,6 +71,6 @@ int main(int argc, char** argv)
     AppContext ctx{values, platform, store, measurer, AppPaths::standard()};
     frmMain* main = Main(ctx, cl.handOff);
     platform.setParentWidget(main);
-    instance.setReceiver([main](const QString& text) { main->handOffFromAnotherStart(text); });
+    main->takeHandOffs(instance);
     return app.exec();
 }

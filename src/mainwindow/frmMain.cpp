@@ -375,7 +375,9 @@ void frmMain::writeCloseSettings()
 
 void frmMain::closeEvent(QCloseEvent* e)
 {
+    m_closing = true;
     if (m_editorRunning || !closeAllDocuments()) {
+        m_closing = false;
         e->ignore();
         return;
     }

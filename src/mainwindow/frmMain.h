@@ -29,6 +29,7 @@ class QToolBar;
 class QToolButton;
 class QPrinter;
 class frmDocument;
+class SingleInstance;
 struct AppContext;
 
 class frmMain : public QMainWindow, public DocumentHost {
@@ -63,6 +64,9 @@ public:
     // The command line of a later start of the program, as start-up would
     // take it; the window comes to the front.
     void handOffFromAnotherStart(const QString& text);
+    // Later starts hand their command lines to this window; while it is
+    // closing they are refused (the later start opens its own window).
+    void takeHandOffs(SingleInstance& instance);
     void txtCmdLine_Change();
 
     // --- edit (frmMain_Edit.cpp)
@@ -227,4 +231,5 @@ private:
     QPointer<frmDocument> m_previous;
     bool m_editorRunning = false;
     QPoint m_frameOffset; // client corner minus frame corner in the normal state
+    bool m_closing = false;
 };

@@ -14,6 +14,7 @@
 #include "app/AppContext.h"
 #include "app/LabelDescription.h"
 #include "app/LabelSizes.h"
+#include "app/SingleInstance.h"
 #include "dialogs/frmOptions.h"
 #include "document/frmDocument.h"
 #include "frmMain.h"
@@ -256,6 +257,18 @@ void frmMain::handOffFromAnotherStart(const QString& text)
     raise();
     activateWindow();
     handOffCommandLine(text);
+}
+
+void frmMain::takeHandOffs(SingleInstance& instance)
+{
+    using R = SingleInstance::Readiness;
+    instance.setReceiver([this](const QString& text) { handOffFromAnotherStart(text); },
+                         [this] {
+                             if (m_closing)
+                                 return R::Refusing;
+                             const bool dialog = QApplication::activeModalWidget() || QApplication::activePopupWidget();
+                             return dialog ? R::Busy : R::Ready;
+                         });
 }
 
 // Whatever is written into the box is processed once, and the box emptied.

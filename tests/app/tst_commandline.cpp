@@ -2,16 +2,23 @@
 // and handing a command line to a copy that is already running.
 #include <QtTest>
 #include <QLocalServer>
-#include <atomic>
-#include <thread>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 
 #include "app/CommandLine.h"
 #include "app/LabelDescription.h"
 #include "app/SingleInstance.h"
 #include "document/LabelDocument.h"
+#include "support/LaterStart.h"
 #include "support/TestEnv.h"
 
 namespace {
+constexpr uid_t Nobody = 65534; // another user, for the tests that run as root
 const TextItem& lastText(const LabelDocument& d) { return d.texts().rbegin()->second; }
 } // namespace
 
@@ -205,31 +212,111 @@ private slots:
         QVERIFY(QFileInfo::exists(path));
         QCOMPARE(QFileInfo(path).permissions() & (QFile::ReadOther | QFile::WriteOther), QFile::Permissions());
 
-        // A later start in another thread: it blocks until the running copy answers.
-        auto later = [&](const QString& text) {
-            std::atomic<bool> done{false};
-            SingleInstance::Outcome outcome = SingleInstance::Outcome::Alone;
-            std::thread t([&] {
-                SingleInstance second(path);
-                outcome = second.start(text);
-                done = true;
-            });
-            QElapsedTimer waited;
-            waited.start();
-            while (!done && waited.elapsed() < 20000)
-                QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-            t.join();
-            return outcome;
-        };
-        QCOMPARE(later("/labels/a.ckm"), SingleInstance::Outcome::HandedOver);
-        QCOMPARE(later("\\T 24\"Pale Ale\""), SingleInstance::Outcome::HandedOver);
-        // Texts that came before anyone listened are kept, in order.
+        // Until the window is there to take it, a later start waits.
+        QStringList got;
+        auto later = laterStart(path, "/labels/a.ckm", true,
+                                [&] { first.setReceiver([&](const QString& t) { got << t; }); });
+        QVERIFY(later);
+        QCOMPARE(later->outcome, SingleInstance::Outcome::HandedOver);
+        QCOMPARE(later->warning, QString());
+        later = laterStart(path, "\\T 24\"Pale Ale\"");
+        QCOMPARE(later->outcome, SingleInstance::Outcome::HandedOver);
+        QCOMPARE(got, (QStringList{"/labels/a.ckm", "\\T 24\"Pale Ale\""}));
+
+        // The longest command line that is handed over, and one too long.
+        const QString longest(SingleInstance::MaxChars, QChar(0x00e9));
+        QCOMPARE(laterStart(path, longest)->outcome, SingleInstance::Outcome::HandedOver);
+        QCOMPARE(got.last(), longest);
+        later = laterStart(path, longest + "x");
+        QCOMPARE(later->outcome, SingleInstance::Outcome::Alone);
+        QCOMPARE(later->warning,
+                 QString("the command line is too long to hand to the running copy; this copy runs on its own"));
+        QCOMPARE(got.size(), 3);
+    }
+
+    // A window that is busy or a copy that is stopped past the answer time:
+    // the later start goes on by itself and the running copy drops the text.
+    void runningCopyThatDoesNotAnswer_data()
+    {
+        QTest::addColumn<bool>("stopped");
+        QTest::newRow("stopped") << true;
+        QTest::newRow("dialog open") << false;
+    }
+    void runningCopyThatDoesNotAnswer()
+    {
+        QFETCH(bool, stopped);
+        QTemporaryDir dir;
+        const QString path = dir.path() + "/corkcrafter.socket";
+        SingleInstance first(path);
+        QCOMPARE(first.start(""), SingleInstance::Outcome::Serving);
+        QStringList got;
+        bool busy = !stopped;
+        first.setReceiver([&](const QString& t) { got << t; },
+                          [&] { return busy ? SingleInstance::Readiness::Busy : SingleInstance::Readiness::Ready; });
+        auto later = laterStart(path, "/labels/late.ckm", !stopped);
+        QVERIFY(later);
+        QCOMPARE(later->outcome, SingleInstance::Outcome::Alone);
+        QCOMPARE(later->warning, QString("the running copy did not answer in time; this copy runs on its own"));
+        busy = false;
+        QTest::qWait(500); // resumed, or the dialog closed
+        QCOMPARE(got, QStringList());
+        QCOMPARE(laterStart(path, "/labels/next.ckm")->outcome, SingleInstance::Outcome::HandedOver);
+        QCOMPARE(got, QStringList{"/labels/next.ckm"});
+
+        // A copy that is closing refuses at once, and says nothing else.
+        first.setReceiver([&](const QString& t) { got << t; }, [] { return SingleInstance::Readiness::Refusing; });
+        later = laterStart(path, "/labels/closing.ckm");
+        QCOMPARE(later->outcome, SingleInstance::Outcome::Alone);
+        QCOMPARE(later->warning, QString());
+        QCOMPARE(got.size(), 1);
+    }
+
+    void connectionsThatSayNothingOrTooMuch()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.path() + "/corkcrafter.socket";
+        SingleInstance first(path);
+        QCOMPARE(first.start(""), SingleInstance::Outcome::Serving);
         QStringList got;
         first.setReceiver([&](const QString& t) { got << t; });
-        QCOMPARE(got, (QStringList{"/labels/a.ckm", "\\T 24\"Pale Ale\""}));
-        QCOMPARE(later("/labels/b.ckm"), SingleInstance::Outcome::HandedOver);
-        QTRY_COMPARE(got.size(), 3);
-        QCOMPARE(got.last(), QString("/labels/b.ckm"));
+
+        // More idle connections than files the process may open: the running
+        // copy keeps taking hand-offs.
+        rlimit was{};
+        QCOMPARE(::getrlimit(RLIMIT_NOFILE, &was), 0);
+        if (was.rlim_max < 1536)
+            QSKIP("needs 1536 open files for the connections and both of their ends");
+        rlimit low = was;
+        low.rlim_cur = 1536;
+        QCOMPARE(::setrlimit(RLIMIT_NOFILE, &low), 0);
+        std::vector<int> idle;
+        for (int i = 0; i < 1100; ++i)
+            if (const int fd = rawConnection(path); fd >= 0)
+                idle.push_back(fd);
+        const auto later = laterStart(path, "/labels/crowd.ckm");
+        ::setrlimit(RLIMIT_NOFILE, &was);
+        QVERIFY(later);
+        QCOMPARE(later->outcome, SingleInstance::Outcome::HandedOver);
+        QCOMPARE(got, QStringList{"/labels/crowd.ckm"});
+        QVERIFY(idle.size() > 1000);
+        // The last ones, still there, are closed after a while.
+        QTRY_VERIFY_WITH_TIMEOUT(closedByPeer(idle.back()), 15000);
+        for (int fd : idle)
+            ::close(fd);
+
+        // A message that says it is 200 MB long is refused before it is read.
+        const int big = rawConnection(path);
+        QVERIFY(big >= 0);
+        QByteArray head(4, 0);
+        qToBigEndian<quint32>(200u << 20, head.data());
+        QCOMPARE(::send(big, head.constData(), 4, MSG_NOSIGNAL), ssize_t(4));
+        const QByteArray chunk(64 << 10, 'x');
+        QTRY_VERIFY_WITH_TIMEOUT(::send(big, chunk.constData(), chunk.size(), MSG_NOSIGNAL | MSG_DONTWAIT) < 0 &&
+                                     (errno == EPIPE || errno == ECONNRESET),
+                                 15000);
+        ::close(big);
+        QCOMPARE(laterStart(path, "/labels/after.ckm")->outcome, SingleInstance::Outcome::HandedOver);
+        QCOMPARE(got.last(), QString("/labels/after.ckm"));
     }
 
     void staleSocketAndNoRuntimeFolder()
@@ -246,6 +333,172 @@ private slots:
         QCOMPARE(none.start("x"), SingleInstance::Outcome::Alone);
         SingleInstance unusable(dir.path() + "/no/such/folder/corkcrafter.socket");
         QCOMPARE(unusable.start("x"), SingleInstance::Outcome::Alone);
+        QCOMPARE(unusable.warning(), QString());
+    }
+
+    // Lock and socket paths that are not this user's plain file and socket:
+    // a start neither follows nor waits on them, and runs on its own.
+    void lockAndSocketThatAreNotOurs_data()
+    {
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<QString>("warning");
+        const QString lock = "%1.lock is not a plain file of this user; this copy runs on its own";
+        const QString socket = "%1 is not a socket of this user; this copy runs on its own";
+        QTest::newRow("lock is a FIFO") << "lock fifo" << lock;
+        QTest::newRow("lock links to /dev/zero") << "lock link" << lock;
+        QTest::newRow("lock of another user") << "lock owner" << lock;
+        QTest::newRow("lock held for ever")
+            << "lock held" << "another start has held %1.lock too long; this copy runs on its own";
+        QTest::newRow("socket is a FIFO") << "socket fifo" << socket;
+        QTest::newRow("socket links to a running copy") << "socket link" << socket;
+        QTest::newRow("socket of another user") << "socket owner" << socket;
+    }
+    void lockAndSocketThatAreNotOurs()
+    {
+        QFETCH(QString, what);
+        QFETCH(QString, warning);
+        if (what.endsWith("owner") && ::geteuid() != 0)
+            QSKIP("needs root to give a file to another user");
+        QTemporaryDir dir, elsewhere;
+        const QString path = dir.path() + "/corkcrafter.socket";
+        const QString target = what.startsWith("lock") ? path + ".lock" : path;
+        const QByteArray t = QFile::encodeName(target);
+        SingleInstance running(elsewhere.path() + "/corkcrafter.socket");
+        QCOMPARE(running.start(""), SingleInstance::Outcome::Serving);
+        QStringList got;
+        running.setReceiver([&](const QString& s) { got << s; });
+        int held = -1;
+        if (what.endsWith("fifo"))
+            QCOMPARE(::mkfifo(t.constData(), 0600), 0);
+        else if (what == "lock link")
+            QCOMPARE(::symlink("/dev/zero", t.constData()), 0);
+        else if (what == "socket link")
+            QCOMPARE(::symlink(QFile::encodeName(running.socketPath()).constData(), t.constData()), 0);
+        else if (what == "lock held")
+            QVERIFY((held = ::open(t.constData(), O_RDWR | O_CREAT, 0600)) >= 0 && ::flock(held, LOCK_EX) == 0);
+        else if (what == "lock owner")
+            QVERIFY(QFile(target).open(QIODevice::WriteOnly) && ::chown(t.constData(), Nobody, Nobody) == 0);
+        else if (what == "socket owner")
+            QVERIFY(QFile(target).open(QIODevice::WriteOnly) && ::chown(t.constData(), Nobody, Nobody) == 0);
+        const auto later = laterStart(path, "/labels/a.ckm");
+        if (held >= 0)
+            ::close(held);
+        QVERIFY2(later, "the start blocked");
+        QCOMPARE(later->outcome, SingleInstance::Outcome::Alone);
+        QCOMPARE(later->warning, warning.arg(path));
+        QCOMPARE(got, QStringList());
+    }
+
+    void runtimeFolder()
+    {
+        QTemporaryDir root;
+        const QString tmp = root.path() + "/tmp", xdg = root.path() + "/xdg";
+        QVERIFY(QDir().mkpath(tmp) && QDir().mkpath(xdg));
+        const QByteArray oldTmp = qgetenv("TMPDIR"), oldXdg = qgetenv("XDG_RUNTIME_DIR");
+        const auto restore = qScopeGuard([&] {
+            oldTmp.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", oldTmp);
+            oldXdg.isNull() ? qunsetenv("XDG_RUNTIME_DIR") : qputenv("XDG_RUNTIME_DIR", oldXdg);
+        });
+        qputenv("TMPDIR", QFile::encodeName(tmp));
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(xdg));
+        const QString own = tmp + "/corkcrafter-" + QString::number(::geteuid());
+        for (mode_t mode : {0700, 0755, 0750})
+            QVERIFY(::chmod(QFile::encodeName(xdg).constData(), mode) == 0 &&
+                    SingleInstance::standardSocketPath() == xdg + "/corkcrafter.socket");
+        QVERIFY(!QFileInfo::exists(own));
+        // Others may write in it: they could listen there first.
+        for (mode_t mode : {0777, 01777, 0770}) {
+            QVERIFY(::chmod(QFile::encodeName(xdg).constData(), mode) == 0);
+            QCOMPARE(SingleInstance::standardSocketPath(), own + "/corkcrafter.socket");
+            QVERIFY(SingleInstance::isPrivateFolder(own));
+            QCOMPARE(QFileInfo(own).permissions() & 0x0077, QFile::Permissions());
+        }
+        qunsetenv("XDG_RUNTIME_DIR");
+        QCOMPARE(SingleInstance::standardSocketPath(), own + "/corkcrafter.socket");
+        QVERIFY(QDir(own).removeRecursively());
+        // A link to a private folder is not the folder.
+        QVERIFY(::chmod(QFile::encodeName(xdg).constData(), 0700) == 0 &&
+                QFile::link(xdg, root.path() + "/link"));
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(root.path() + "/link"));
+        QCOMPARE(SingleInstance::standardSocketPath(), own + "/corkcrafter.socket");
+
+        if (::geteuid() != 0)
+            QSKIP("needs root to give folders to another user");
+        QVERIFY(QDir(own).removeRecursively());
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(xdg));
+        QCOMPARE(::chown(QFile::encodeName(xdg).constData(), Nobody, Nobody), 0);
+        QCOMPARE(SingleInstance::standardSocketPath(), own + "/corkcrafter.socket");
+        // Someone else made our own folder first: no hand-off at all.
+        QCOMPARE(::chown(QFile::encodeName(own).constData(), Nobody, Nobody), 0);
+        QCOMPARE(SingleInstance::standardSocketPath(), QString());
+        QVERIFY(QDir().rmdir(own) && QFile::link(xdg, own));
+        QCOMPARE(SingleInstance::standardSocketPath(), QString());
+    }
+
+    // A socket that another user listens on gets nothing: neither the one
+    // whose file is theirs nor the one whose file was made to look ours.
+    void runningCopyOfAnotherUser()
+    {
+        if (::geteuid() != 0)
+            QSKIP("needs root to play a second user (chown, setuid)");
+        QTemporaryDir dir;
+        const QString path = dir.path() + "/corkcrafter.socket";
+        const QByteArray p = QFile::encodeName(path), d = QFile::encodeName(dir.path());
+        {
+            SingleInstance running(path);
+            QCOMPARE(running.start(""), SingleInstance::Outcome::Serving);
+            QStringList got;
+            running.setReceiver([&](const QString& t) { got << t; });
+            QCOMPARE(::chown(p.constData(), Nobody, Nobody), 0);
+            const auto later = laterStart(path, "/labels/a.ckm");
+            QCOMPARE(later->outcome, SingleInstance::Outcome::Alone);
+            QCOMPARE(later->warning, path + " is not a socket of this user; this copy runs on its own");
+            QCOMPARE(::chown(p.constData(), 0, 0), 0);
+            QCOMPARE(laterStart(path, "/labels/b.ckm")->outcome, SingleInstance::Outcome::HandedOver);
+            QCOMPARE(got, QStringList{"/labels/b.ckm"});
+        }
+
+        // Another user's process listens; its socket file is then given to us.
+        int ready[2], result[2];
+        QVERIFY(::pipe(ready) == 0 && ::pipe(result) == 0);
+        QCOMPARE(::chown(d.constData(), Nobody, Nobody), 0);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            if (::setgid(Nobody) != 0 || ::setuid(Nobody) != 0)
+                ::_exit(1);
+            const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            sockaddr_un addr{};
+            addr.sun_family = AF_UNIX;
+            std::memcpy(addr.sun_path, p.constData(), size_t(p.size()));
+            if (::bind(s, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 || ::listen(s, 4) != 0)
+                ::_exit(1);
+            (void)!::write(ready[1], "L", 1);
+            long received = 0;
+            pollfd l{s, POLLIN, 0};
+            if (::poll(&l, 1, 10000) == 1) {
+                const int c = ::accept(s, nullptr, nullptr);
+                char buf[256];
+                pollfd q{c, POLLIN, 0};
+                ssize_t n = 0;
+                while (::poll(&q, 1, 10000) == 1 && (n = ::read(c, buf, sizeof buf)) > 0)
+                    received += n;
+            }
+            (void)!::write(result[1], &received, sizeof received);
+            ::_exit(0);
+        }
+        char c = 0;
+        QCOMPARE(::read(ready[0], &c, 1), ssize_t(1));
+        QVERIFY(::chown(d.constData(), 0, 0) == 0 && ::chmod(d.constData(), 0700) == 0);
+        QCOMPARE(::chown(p.constData(), 0, 0), 0);
+        const auto later = laterStart(path, "/labels/c.ckm");
+        long received = -1;
+        QCOMPARE(::read(result[0], &received, sizeof received), ssize_t(sizeof received));
+        ::waitpid(child, nullptr, 0);
+        for (int fd : {ready[0], ready[1], result[0], result[1]})
+            ::close(fd);
+        QCOMPARE(later->outcome, SingleInstance::Outcome::Alone);
+        QCOMPARE(later->warning, "the copy listening on " + path + " belongs to another user; this copy runs on its own");
+        QCOMPARE(received, 0L);
     }
 };
 

@@ -7,9 +7,15 @@
 #include <QMdiArea>
 #include <QSettings>
 
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <csignal>
+#include <sys/stat.h>
+
 #include "app/SingleInstance.h"
 #include "document/frmDocument.h"
 #include "mainwindow/frmMain.h"
+#include "support/LaterStart.h"
 #include "support/TestEnv.h"
 
 namespace {
@@ -45,6 +51,18 @@ QString iniValue(const QString& root, const QString& key)
     QSettings ini(root + "/home/.config/Corkcrafter/Corkcrafter 2.ini", QSettings::IniFormat);
     return ini.value(key).toString();
 }
+
+// Runs a hook when the next question is asked, as while a message box waits.
+class AskingPlatform : public ScriptedPlatform {
+public:
+    std::function<void()> onQuestion;
+    MsgAnswer messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title) override
+    {
+        if (buttons != MsgButtons::OK && onQuestion)
+            std::exchange(onQuestion, {})();
+        return ScriptedPlatform::messageBox(text, buttons, icon, title);
+    }
+};
 
 } // namespace
 
@@ -248,6 +266,141 @@ private slots:
         QCOMPARE(first.state(), QProcess::Running);
         first.kill();
         first.waitForFinished();
+    }
+
+    // While the window is closing a later start is refused and opens its own
+    // window; while a dialog is open it waits; otherwise the label opens here.
+    void laterStartWhileClosing()
+    {
+        AskingPlatform asking;
+        AppContext ctx{env->values, asking, env->store, env->fixed, env->ctx.paths};
+        frmMain w(ctx);
+        w.Form_Load();
+        w.show();
+        w.LoadNewDoc();
+        QTemporaryDir run;
+        SingleInstance instance(run.path() + "/corkcrafter.socket");
+        QCOMPARE(instance.start(""), SingleInstance::Outcome::Serving);
+        w.takeHandOffs(instance);
+        const QString label = makeLabel("Closing.ckm"), other = makeLabel("Other.ckm");
+        w.txtCmdLine()->setText("\\T 24\"Stout\"");
+        QVERIFY(w.activeDocument()->isChanged());
+
+        std::optional<LaterStart> during;
+        asking.onQuestion = [&] { during = laterStart(instance.socketPath(), label); };
+        asking.answers = {MsgAnswer::Cancel};
+        QVERIFY(!w.close());
+        QCOMPARE(asking.texts(), QStringList{"'Label 1' has Changed, Save the Changes?"});
+        QVERIFY(during);
+        QCOMPARE(during->outcome, SingleInstance::Outcome::Alone);
+        QCOMPARE(during->warning, QString());
+        QCOMPARE(int(w.documents().size()), 1);
+        QCOMPARE(w.activeDocument()->saveFileName, QString("Label 1"));
+
+        // The close was cancelled: later starts are taken again.
+        QCOMPARE(laterStart(instance.socketPath(), label)->outcome, SingleInstance::Outcome::HandedOver);
+        QCOMPARE(w.activeDocument()->saveFileName, label);
+        QDialog dlg(&w);
+        dlg.setModal(true);
+        std::optional<LaterStart> waited;
+        QTimer::singleShot(0, &dlg, [&] {
+            waited = laterStart(instance.socketPath(), other, true, [&] {
+                QCOMPARE(w.activeDocument()->saveFileName, label); // not while the dialog is open
+                dlg.accept();
+            });
+        });
+        dlg.exec();
+        QVERIFY(waited);
+        QCOMPARE(waited->outcome, SingleInstance::Outcome::HandedOver);
+        QCOMPARE(w.activeDocument()->saveFileName, other);
+        for (frmDocument* d : w.documents())
+            d->setFlags(false, true);
+    }
+
+    // A running copy that is stopped: the later start opens the label itself
+    // after a few seconds, and the first copy does not open it when it resumes.
+    void stoppedCopy()
+    {
+        QTemporaryDir root;
+        preparePrivateHome(root.path());
+        const QString folder = root.path() + "/cellar";
+        QVERIFY(QDir().mkpath(folder));
+        const QString label = folder + "/Kept.ckm";
+        {
+            LabelDocument d(env->values, env->platform, env->fixed);
+            d.createNewText("Kept", 0);
+            QVERIFY(d.SaveLabelToFile(label));
+        }
+        QProcess first;
+        first.setProcessEnvironment(privateEnvironment(root.path()));
+        first.start(CORK_BINARY, QStringList{});
+        QVERIFY(first.waitForStarted());
+        const auto stopFirst = qScopeGuard([&] {
+            ::kill(pid_t(first.processId()), SIGCONT);
+            first.kill();
+            first.waitForFinished();
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(root.path() + "/run/corkcrafter.socket"), 20000);
+        QCOMPARE(::kill(pid_t(first.processId()), SIGSTOP), 0);
+
+        QProcess second;
+        second.setProcessEnvironment(privateEnvironment(root.path()));
+        second.start(CORK_BINARY, {label});
+        QByteArray said;
+        QTRY_VERIFY_WITH_TIMEOUT((said += second.readAllStandardError())
+                                     .contains("corkcrafter: the running copy did not answer in time; this copy "
+                                               "runs on its own\n"),
+                                 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(iniValue(root.path(), "Open/File Path"), folder, 20000); // opened it itself
+        QCOMPARE(second.state(), QProcess::Running);
+        second.kill();
+        second.waitForFinished();
+
+        QSettings(root.path() + "/home/.config/Corkcrafter/Corkcrafter 2.ini", QSettings::IniFormat)
+            .setValue("Open/File Path", "none");
+        QCOMPARE(::kill(pid_t(first.processId()), SIGCONT), 0);
+        QTest::qWait(1000);
+        QProcess third;
+        third.setProcessEnvironment(privateEnvironment(root.path()));
+        third.start(CORK_BINARY, {"\\T 24\"Stout\""});
+        QTRY_VERIFY_WITH_TIMEOUT(third.state() == QProcess::NotRunning, 20000);
+        QCOMPARE(third.exitCode(), 0);
+        QCOMPARE(iniValue(root.path(), "Open/File Path"), QString("none"));
+        QCOMPARE(first.state(), QProcess::Running);
+    }
+
+    // A runtime folder anyone may write in: someone else listening there
+    // first gets nothing, and the program serves from a folder of its own.
+    void sharedRuntimeFolder()
+    {
+        QTemporaryDir root;
+        preparePrivateHome(root.path());
+        const QString shared = root.path() + "/shared", tmp = root.path() + "/tmp";
+        QVERIFY(QDir().mkpath(shared) && QDir().mkpath(tmp));
+        QVERIFY(::chmod(QFile::encodeName(shared).constData(), 01777) == 0);
+        QLocalServer other;
+        QVERIFY(other.listen(shared + "/corkcrafter.socket"));
+        QByteArray heard;
+        connect(&other, &QLocalServer::newConnection, &other, [&] {
+            QLocalSocket* s = other.nextPendingConnection();
+            connect(s, &QLocalSocket::readyRead, s, [&heard, s] {
+                heard += s->readAll();
+                s->putChar('K');
+            });
+        });
+
+        QProcess program;
+        QProcessEnvironment e = privateEnvironment(root.path());
+        e.insert("XDG_RUNTIME_DIR", shared);
+        e.insert("TMPDIR", tmp);
+        program.setProcessEnvironment(e);
+        program.start(CORK_BINARY, {"Secret.ckm"});
+        const QString own = tmp + "/corkcrafter-" + QString::number(::geteuid()) + "/corkcrafter.socket";
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(own) || program.state() == QProcess::NotRunning, 20000);
+        QCOMPARE(program.state(), QProcess::Running);
+        QCOMPARE(heard, QByteArray());
+        program.kill();
+        program.waitForFinished();
     }
 };
 
