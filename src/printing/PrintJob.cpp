@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "DrawingSurface.h"
-#include "LabelRenderer.h"
 #include "SheetLayout.h"
 #include "ShiftedSurface.h"
 #include "document/LabelDocument.h"
@@ -22,11 +21,10 @@ public:
         curLabelX = d.getLeftMargin();
         curLabelY = d.getTopMargin();
     }
-    void label(double X, double Y) override
+    void label(double, double) override
     {
         const ProgramValues& app = m_doc.app();
-        m_s.filledBox(X, Y, m_doc.getLabelWidth(), m_doc.getLabelHeight(), m_doc.backColor());
-        render::drawLabel(m_s, m_doc, app.printerOffsetX + curLabelX, app.printerOffsetY + curLabelY, m_ratio);
+        m_s.drawLabel(m_doc, app.printerOffsetX + curLabelX, app.printerOffsetY + curLabelY);
         curLabelY += m_H + m_R;
         m_s.setDrawWidth(1);
         m_s.setForeColor(SysColorAppWorkspace);

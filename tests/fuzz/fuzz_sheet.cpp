@@ -28,6 +28,7 @@ public:
     void arc(double, double, double, double, double, ColorValue) override { tick(); }
     void ellipse(double, double, double, double, ColorValue) override { tick(); }
     void paintPicture(const QImage&, double, double, double, double) override { tick(); }
+    void drawLabel(const LabelDocument&, double, double) override { tick(); }
     void setFontName(const QString& n) override { m_font.setFamily(n); }
     void setFontSize(double s) override { m_font.setPointSizeF(s > 0 && s < 4000 ? s : 1); }
     void setFontBold(bool b) override { m_font.setBold(b); }
