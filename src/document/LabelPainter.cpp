@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <cmath>
 
 #include "LabelDocument.h"
 #include "TextMeasure.h"
@@ -26,7 +27,6 @@ public:
         const QRectF label(0, 0, m_doc.surfaceWidth(), m_doc.surfaceHeight());
         m_p.save();
         m_p.setRenderHint(QPainter::Antialiasing);
-        m_p.setRenderHint(QPainter::SmoothPixmapTransform);
         m_p.setClipRect(label, Qt::IntersectClip);
         m_p.fillRect(m_o.area.isEmpty() ? label : label & m_o.area, color(m_doc.backColor()));
         if (m_o.underlay) {
@@ -55,8 +55,15 @@ private:
             return;
         const GraphicItem& g = it->second;
         const QRectF box(g.left, g.top, g.width, g.height);
-        if (shown(box))
-            m_p.drawImage(box, g.picture);
+        if (!shown(box))
+            return;
+        // A picture spread over more device pixels than it has is smoothed (on
+        // paper it would show its pixels as blocks); one drawn smaller is
+        // sampled, which is much cheaper while a picture is dragged on screen.
+        const QRectF onDevice = m_p.combinedTransform().mapRect(box);
+        m_p.setRenderHint(QPainter::SmoothPixmapTransform,
+                          std::abs(onDevice.width()) > g.picture.width() || std::abs(onDevice.height()) > g.picture.height());
+        m_p.drawImage(box, g.picture);
     }
 
     void frame()

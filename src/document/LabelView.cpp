@@ -71,8 +71,9 @@ void LabelView::paintEvent(QPaintEvent* e)
     const double k = twipsPerPixel();
     for (const QRect& r : e->region())
         m_paintedArea += qint64(r.width()) * r.height();
-    // The label may end inside the last pixel: the whole repainted part is covered.
-    p.fillRect(e->rect(), colors::forScreen(m_doc.backColor(), palette()));
+    // Where the label ends inside the last pixel, the rest of it is the background too.
+    if (!QRectF(0, 0, m_doc.surfaceWidth() / k, m_doc.surfaceHeight() / k).contains(QRectF(e->rect())))
+        p.fillRect(e->rect(), colors::forScreen(m_doc.backColor(), palette()));
 
     labelpaint::Options o;
     const QPalette pal = palette();

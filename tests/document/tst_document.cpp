@@ -109,6 +109,8 @@ private slots:
             for (int x = 0; x < 40; ++x)
                 hops.setPixelColor(x, y, QColor(x * 6, 120, y * 8));
         env.platform.pictures["/hops.png"] = PictureData{hops, QSizeF(2400, 1800), {}};
+        // Drawn on fewer pixels than it has, so sampled rather than smoothed.
+        env.platform.pictures["/malt.png"] = PictureData{hops.scaled(400, 300), QSizeF(1500, 1125), {}};
         FakeHost host;
         host.format = {"Liberation Sans", "16", true, false, false, 1};
         frmDocument doc(env.ctx, &host);
@@ -127,6 +129,9 @@ private slots:
         QVERIFY(doc.createNewGraphic("/hops.png"));
         doc.activeGraphic()->left = 2900;
         doc.activeGraphic()->top = 2500;
+        QVERIFY(doc.createNewGraphic("/malt.png"));
+        doc.activeGraphic()->left = 300;
+        doc.activeGraphic()->top = 3500;
         host.format.alignment = 2;
         QVERIFY(doc.createNewText("Brewed\r\nin 2024", 0));
         doc.setTextPosition(600, 600);
