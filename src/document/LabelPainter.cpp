@@ -61,8 +61,9 @@ private:
         // paper it would show its pixels as blocks); one drawn smaller is
         // sampled, which is much cheaper while a picture is dragged on screen.
         const QRectF onDevice = m_p.combinedTransform().mapRect(box);
-        m_p.setRenderHint(QPainter::SmoothPixmapTransform,
-                          std::abs(onDevice.width()) > g.picture.width() || std::abs(onDevice.height()) > g.picture.height());
+        const bool enlarged = std::abs(onDevice.width()) > g.picture.width() + 0.5 ||
+                              std::abs(onDevice.height()) > g.picture.height() + 0.5;
+        m_p.setRenderHint(QPainter::SmoothPixmapTransform, enlarged);
         m_p.drawImage(box, g.picture);
     }
 
