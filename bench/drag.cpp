@@ -66,6 +66,10 @@ void run(int items, AppContext& ctx)
             TextItem* t = doc.activeText();
             t->left = (i * 397) % 6500;
             t->top = (i * 211) % 5300;
+            // Texts stack above every picture: none may cover the spot where
+            // the dragged picture is grabbed.
+            if (QRectF(t->left, t->top, t->width, t->height).intersects(QRectF(300, 300, 900, 600)))
+                t->top += 1000;
         } else {
             doc.createNewGraphic("/bench/hops.png");
             GraphicItem* g = doc.activeGraphic();

@@ -43,7 +43,7 @@ void LabelDocument::bringForwardActive()
 {
     Step step(*this, "Bring Forward");
     if (GraphicItem* g = activeGraphic()) {
-        bringToFront({ItemRef::Graphic, m_activeGraphic});
+        restack({ItemRef::Graphic, m_activeGraphic}, true);
         const int old = g->rank;
         for (auto& [i, other] : m_graphics)
             if (i != m_activeGraphic && other.rank > old)
@@ -51,7 +51,7 @@ void LabelDocument::bringForwardActive()
         g->rank = int16_t(m_graphics.size() - 1);
     }
     if (activeText())
-        bringToFront({ItemRef::Text, m_activeText});
+        restack({ItemRef::Text, m_activeText}, true);
     repaint();
 }
 
@@ -59,7 +59,7 @@ void LabelDocument::sendBackActive()
 {
     Step step(*this, "Send Back");
     if (GraphicItem* g = activeGraphic()) {
-        sendToBack({ItemRef::Graphic, m_activeGraphic});
+        restack({ItemRef::Graphic, m_activeGraphic}, false);
         const int old = g->rank;
         for (auto& [i, other] : m_graphics)
             if (i != m_activeGraphic && other.rank < old)
@@ -67,7 +67,7 @@ void LabelDocument::sendBackActive()
         g->rank = 0;
     }
     if (activeText())
-        sendToBack({ItemRef::Text, m_activeText});
+        restack({ItemRef::Text, m_activeText}, false);
     repaint();
 }
 

@@ -107,8 +107,6 @@ void LabelDocument::selectGraphic(int index)
     if (auto* g = activeGraphic()) {
         const double nw = g->natural.width();
         m_activeAspect = nw > 0 ? g->natural.height() / nw : 1.0;
-        // The label's frame stays visible over a selected picture.
-        bringToFront({ItemRef::Border, 0});
     }
     repaint();
 }
@@ -142,16 +140,19 @@ void LabelDocument::removeFromZ(ItemRef r)
     m_zOrder.erase(std::remove(m_zOrder.begin(), m_zOrder.end(), r), m_zOrder.end());
 }
 
-void LabelDocument::bringToFront(ItemRef r)
+void LabelDocument::restack(ItemRef r, bool front)
 {
+    if (r.kind == ItemRef::Border)
+        return;
     removeFromZ(r);
-    m_zOrder.push_back(r);
-}
-
-void LabelDocument::sendToBack(ItemRef r)
-{
-    removeFromZ(r);
-    m_zOrder.insert(m_zOrder.begin(), r);
+    const ItemRef frame{ItemRef::Border, 0};
+    auto f = std::find(m_zOrder.begin(), m_zOrder.end(), frame);
+    if (f == m_zOrder.end())
+        f = m_zOrder.insert(m_zOrder.end(), frame);
+    if (r.kind == ItemRef::Graphic)
+        m_zOrder.insert(front ? f : m_zOrder.begin(), r);
+    else
+        m_zOrder.insert(front ? m_zOrder.end() : f + 1, r);
 }
 
 // ---------------------------------------------------------------- texts
@@ -205,7 +206,7 @@ bool LabelDocument::createNewText(const QString& newText, int16_t newRotation)
     item.left = (m_surfaceW - item.width) / 2;
     item.visible = true;
     m_texts[n] = item;
-    bringToFront({ItemRef::Text, n});
+    restack({ItemRef::Text, n}, true);
     selectText(n);
     setChanged();
     refreshStatus();
@@ -404,7 +405,7 @@ bool LabelDocument::addGraphic(const PictureData& pic, const QString& path)
     g.rank = int16_t(m_graphics.size());
     g.visible = true;
     m_graphics[n] = g;
-    bringToFront({ItemRef::Graphic, n});
+    restack({ItemRef::Graphic, n}, true);
     selectGraphic(n);
     setChanged();
     refreshStatus();

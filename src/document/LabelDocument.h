@@ -165,10 +165,9 @@ public:
     // Dragged guides go wherever the pointer takes them, unsnapped.
     void setGuidePositions(double x, double y);
 
-    // Back-to-front stacking of items and the frame.
+    // Back-to-front stacking, the one a label file keeps: the pictures in
+    // their ranks, then the frame, then the texts.
     const std::vector<ItemRef>& zOrder() const { return m_zOrder; }
-    void bringToFront(ItemRef r);
-    void sendToBack(ItemRef r);
 
     // --- files ---------------------------------------------------------------
     // Writes the label; returns false with a reason when the file could not be
@@ -251,6 +250,8 @@ private:
     void fitTextBox(TextItem& item);
     void repaint();
     void removeFromZ(ItemRef r);
+    // To the front or the back among the items of its own kind.
+    void restack(ItemRef r, bool front);
 
     ProgramValues& m_app;
     Platform& m_platform;

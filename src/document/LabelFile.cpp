@@ -102,7 +102,11 @@ bool LabelDocument::SaveLabelToFile(const QString& fileName, QString* error)
         gr.itemAspect = fromBool(g->tag.startsWith('1'));
         out += encode(gr);
     }
-    for (const auto& [i, t] : m_texts) {
+    // Texts in their stacking order, so reopening stacks them the same way.
+    for (const ItemRef& r : m_zOrder) {
+        if (r.kind != ItemRef::Text)
+            continue;
+        const TextItem& t = m_texts.at(r.index);
         if (t.text.isEmpty())
             continue;
         const QByteArray text = toCodePage(t.text).left(32767);
@@ -266,7 +270,6 @@ void LabelDocument::LoadFile(const QString& fileName)
         g->width = gr.width;
         g->height = gr.height;
         g->rank = int16_t(loaded);
-        bringToFront({ItemRef::Graphic, activeGraphicIndex()});
         g->visible = true;
         ++loaded;
     }
@@ -304,7 +307,6 @@ void LabelDocument::LoadFile(const QString& fileName)
         t->font.italic = tr.italic != 0;
         t->font.underline = tr.underline != 0;
         fitTextBox(*t);
-        bringToFront({ItemRef::Text, activeTextIndex()});
         t->visible = true;
     }
     m_app.dialogAutofit = autofit;
@@ -319,8 +321,6 @@ void LabelDocument::LoadFile(const QString& fileName)
     if (m_observer)
         m_observer->captionChanged(saveTitle);
     SelectNothing();
-    if (m_border.visible)
-        bringToFront({ItemRef::Border, 0});
     m_changed = false;
     m_blank = false;
     repaint();

@@ -5,18 +5,15 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <algorithm>
 
 #include "LabelDocument.h"
-#include "TextMeasure.h"
+#include "LabelPainter.h"
 #include "ViewGeometry.h"
 #include "app/Colors.h"
 #include "app/Module1.h"
 #include "editing/Handles.h"
 #include "editing/LabelEditor.h"
-
-QFont toQFont(const FontSpec& f); // TextMeasure.cpp
 
 namespace {
 int buttonCode(Qt::MouseButton b)
@@ -74,113 +71,59 @@ void LabelView::paintEvent(QPaintEvent* e)
     const double k = twipsPerPixel();
     for (const QRect& r : e->region())
         m_paintedArea += qint64(r.width()) * r.height();
-    p.fillRect(e->rect(), colors::forScreen(m_doc.backColor(), palette()));
+    // Where the label ends inside the last pixel, the rest of it is the background too.
+    if (!QRectF(0, 0, m_doc.surfaceWidth() / k, m_doc.surfaceHeight() / k).contains(QRectF(e->rect())))
+        p.fillRect(e->rect(), colors::forScreen(m_doc.backColor(), palette()));
 
-    // Grid: black single dots, ends included; only those in the repainted part.
+    labelpaint::Options o;
+    const QPalette pal = palette();
+    o.palette = &pal;
+    o.textDpi = 1440.0 / k;
+    const QRectF area(QPointF(e->rect().topLeft()) * k, QSizeF(e->rect().size()) * k);
+    o.area = area.adjusted(-Overdraw, -Overdraw, Overdraw, Overdraw);
+    // Grid: black single dots, ends included, under the items; only those in the repainted part.
     m_lastDots = 0;
-    if (m_grid) {
-        QPen dot(Qt::black);
-        dot.setCosmetic(true);
-        dot.setWidth(1);
-        p.setPen(dot);
-        // Only the dots of the part being repainted.
-        const QRect area = e->rect();
-        auto twips = [k](double px) { return int(std::clamp(px * k, -1e9, 1e9)); };
-        const auto xs = viewgeom::gridPositions(m_doc.surfaceWidth(), m_doc.app().gridWidth,
-                                                twips(area.left() - 1), twips(area.right() + 2));
-        const auto ys = viewgeom::gridPositions(m_doc.surfaceHeight(), m_doc.app().gridHeight,
-                                                twips(area.top() - 1), twips(area.bottom() + 2));
-        QVector<QPointF> pts;
-        pts.reserve(int(xs.size() * ys.size()));
-        for (int x : xs)
-            for (int y : ys)
-                pts << QPointF(std::floor(x / k) + 0.5, std::floor(y / k) + 0.5);
-        p.drawPoints(pts.constData(), int(pts.size()));
-        m_lastDots = int(pts.size());
-    }
+    if (m_grid)
+        o.underlay = [&](QPainter& q) {
+            // The dots on the label's far edges belong to the surface, not the label.
+            q.setClipping(false);
+            q.scale(k, k);
+            q.setRenderHint(QPainter::Antialiasing, false);
+            QPen dot(Qt::black);
+            dot.setCosmetic(true);
+            dot.setWidth(1);
+            q.setPen(dot);
+            const QRect px = e->rect();
+            auto twips = [k](double v) { return int(std::clamp(v * k, -1e9, 1e9)); };
+            const auto xs = viewgeom::gridPositions(m_doc.surfaceWidth(), m_doc.app().gridWidth,
+                                                    twips(px.left() - 1), twips(px.right() + 2));
+            const auto ys = viewgeom::gridPositions(m_doc.surfaceHeight(), m_doc.app().gridHeight,
+                                                    twips(px.top() - 1), twips(px.bottom() + 2));
+            QVector<QPointF> pts;
+            pts.reserve(int(xs.size() * ys.size()));
+            for (int x : xs)
+                for (int y : ys)
+                    pts << QPointF(std::floor(x / k) + 0.5, std::floor(y / k) + 0.5);
+            q.drawPoints(pts.constData(), int(pts.size()));
+            m_lastDots = int(pts.size());
+        };
 
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(1 / k, 1 / k); // draw in twips from here on
-    const QRectF area(QPointF(e->rect().topLeft()) * k, QSizeF(e->rect().size()) * k);
-    paintItems(p, area.adjusted(-Overdraw, -Overdraw, Overdraw, Overdraw));
+    labelpaint::paint(p, m_doc, o);
     paintMarks(p);
 }
 
-void LabelView::paintItems(QPainter& p, const QRectF& area)
+void LabelView::paintMarks(QPainter& p)
 {
-    const double k = twipsPerPixel();
-    for (const ItemRef& r : m_doc.zOrder()) {
-        if (r.kind == ItemRef::Graphic) {
-            const auto it = m_doc.graphics().find(r.index);
-            if (it == m_doc.graphics().end() || !it->second.visible)
-                continue;
-            const GraphicItem& g = it->second;
-            const QRectF box(g.left, g.top, g.width, g.height);
-            if (box.intersects(area))
-                p.drawImage(box, g.picture);
-        } else if (r.kind == ItemRef::Text) {
-            const auto it = m_doc.texts().find(r.index);
-            if (it == m_doc.texts().end() || !it->second.visible)
-                continue;
-            const TextItem& t = it->second;
-            const QRectF box(t.left, t.top, t.width, t.height);
-            if (!box.intersects(area))
-                continue;
-            if (t.backStyle == 1)
-                p.fillRect(box, colors::forScreen(t.backColor, palette()));
-            p.save();
-            // Fonts are sized in points; undo the twips scale so hinting matches measuring.
-            p.scale(k, k);
-            QFont f = toQFont(t.font);
-            p.setFont(f);
-            p.setPen(colors::forScreen(t.foreColor, palette()));
-            const QFontMetricsF fm(f, this);
-            // Placed in the box as on paper: from its top, aligned within its width.
-            double y = t.top / k;
-            const double left = t.left / k, inner = t.width / k;
-            for (const QString& line : textlayout::splitLines(t.text)) {
-                const double w = fm.horizontalAdvance(line);
-                double x = left;
-                if (t.alignment == 1)
-                    x = left + inner - w;
-                else if (t.alignment == 2)
-                    x = left + (inner - w) / 2;
-                p.drawText(QPointF(x, y + fm.ascent()), line);
-                y += fm.height();
-            }
-            p.restore();
-        } else if (r.kind == ItemRef::Border) {
-            const BorderSpec& b = m_doc.border();
-            if (!b.visible)
-                continue;
-            QPen pen(colors::forScreen(b.color, palette()));
-            pen.setWidthF(b.width * k); // pen width is in screen pixels
-            p.setPen(pen);
-            p.setBrush(Qt::NoBrush);
-            const QRectF f = m_doc.borderRect();
-            switch (b.shapeCode) {
-            case 0: p.drawRect(f); break;
-            case 2: p.drawEllipse(f); break;
-            default: {
-                const double rad = std::min({500.0, f.width() / 2, f.height() / 2});
-                p.drawRoundedRect(f, rad, rad);
-                break;
-            }
-            }
-        }
-    }
-
-
     // Outline of the label.
+    const double k = twipsPerPixel();
     QPen outline(Qt::black);
     outline.setCosmetic(true);
     p.setPen(outline);
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(0, 0, m_doc.surfaceWidth() - k, m_doc.surfaceHeight() - k));
-}
 
-void LabelView::paintMarks(QPainter& p)
-{
     // The active item: a single dark line around its box.
     QRectF sel;
     if (m_doc.activeTextItemSelected()) {

@@ -45,7 +45,6 @@ protected:
     void keyPressEvent(QKeyEvent*) override;
 
 private:
-    void paintItems(QPainter& p, const QRectF& area);
     void paintMarks(QPainter& p);
 
     LabelDocument& m_doc;

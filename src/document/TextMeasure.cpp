@@ -8,18 +8,6 @@
 
 #include "app/Units.h"
 
-namespace {
-
-double twipsPerPixel()
-{
-    double dpi = 96;
-    if (auto* s = QGuiApplication::primaryScreen())
-        dpi = s->logicalDotsPerInch();
-    return dpi > 0 ? 1440.0 / dpi : 15.0;
-}
-
-} // namespace
-
 QFont toQFont(const FontSpec& f)
 {
     QFont q(f.name);
@@ -38,11 +26,19 @@ QSizeF QtTextMeasurer::measure(const QString& text, const FontSpec& font) const
     for (const QString& l : lines)
         w = std::max(w, fm.horizontalAdvance(l));
     const double h = fm.height() * lines.size();
-    const double k = twipsPerPixel();
+    const double k = 1440.0 / textlayout::measuringDpi();
     return QSizeF(w * k, h * k);
 }
 
 namespace textlayout {
+
+double measuringDpi()
+{
+    double dpi = 96;
+    if (auto* s = QGuiApplication::primaryScreen())
+        dpi = s->logicalDotsPerInch();
+    return dpi > 0 ? dpi : 96;
+}
 
 QStringList splitLines(const QString& caption)
 {

@@ -1,5 +1,6 @@
 #pragma once
 // Measuring text in twips: the widest line and the height of all lines.
+#include <QFont>
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
@@ -20,7 +21,13 @@ public:
     QSizeF measure(const QString& text, const FontSpec& font) const override;
 };
 
+// The item's font as Qt knows it, sized in points.
+QFont toQFont(const FontSpec& f);
+
 namespace textlayout {
+
+// The resolution texts are measured at: the screen's (96 without one).
+double measuringDpi();
 
 // A caption's lines: a line ends at a carriage return and the next one starts
 // after the CR LF, or right after a CR without LF; the last line runs to the end.

@@ -8,6 +8,8 @@
 
 #include "app/Module1.h"
 
+class LabelDocument;
+
 // Raised by a surface when the device fails; handled by the print job only.
 struct PrintError {
     int number;
@@ -38,6 +40,9 @@ public:
     // An ellipse: radius is the larger half-axis, aspect is height / width.
     virtual void ellipse(double cx, double cy, double radius, double aspect, ColorValue color) = 0;
     virtual void paintPicture(const QImage& picture, double x, double y, double w, double h) = 0;
+    // The whole label (background and every item, clipped to the label) with
+    // its top-left corner at (x, y), drawn as the label view draws it.
+    virtual void drawLabel(const LabelDocument& doc, double x, double y) = 0;
 
     virtual void setFontName(const QString& name) = 0;
     virtual void setFontSize(double points) = 0;

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "app/Colors.h"
+#include "document/LabelPainter.h"
 #include "document/TextMeasure.h"
 
 PainterSurface::PainterSurface(QPagedPaintDevice& printer) : m_printer(&printer)
@@ -140,6 +141,16 @@ void PainterSurface::paintPicture(const QImage& picture, double x, double y, dou
 {
     ensureActive();
     m_painter.drawImage(QRectF(dev(x, y), dev(x + w, y + h)), picture);
+}
+
+void PainterSurface::drawLabel(const LabelDocument& doc, double x, double y)
+{
+    ensureActive();
+    m_painter.save();
+    m_painter.translate(dev(x, y));
+    m_painter.scale(m_dpiX / 1440.0, m_dpiY / 1440.0);
+    labelpaint::paint(m_painter, doc);
+    m_painter.restore();
 }
 
 void PainterSurface::setFontName(const QString& name) { m_font.setFamily(name); }

@@ -34,6 +34,7 @@ public:
     void arc(double cx, double cy, double radius, double start, double end, ColorValue color) override;
     void ellipse(double cx, double cy, double radius, double aspect, ColorValue color) override;
     void paintPicture(const QImage& picture, double x, double y, double w, double h) override;
+    void drawLabel(const LabelDocument& doc, double x, double y) override;
     void setFontName(const QString& name) override;
     void setFontSize(double points) override;
     void setFontBold(bool b) override;

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "DrawingSurface.h"
-#include "LabelRenderer.h"
 #include "SheetLayout.h"
 #include "ShiftedSurface.h"
 #include "document/LabelDocument.h"
@@ -17,11 +16,10 @@ namespace {
 
 class JobSink : public sheet::Sink {
 public:
-    JobSink(LabelDocument& d, DrawingSurface& s, double ratio) : m_doc(d), m_s(s), m_ratio(ratio) {}
+    JobSink(LabelDocument& d, DrawingSurface& s) : m_doc(d), m_s(s) {}
     void label(double X, double Y) override
     {
-        m_s.filledBox(X, Y, m_doc.getLabelWidth(), m_doc.getLabelHeight(), m_doc.backColor());
-        render::drawLabel(m_s, m_doc, X, Y, m_ratio);
+        m_s.drawLabel(m_doc, X, Y);
         m_s.setDrawWidth(1);
         m_s.setForeColor(SysColorAppWorkspace);
     }
@@ -33,24 +31,7 @@ public:
 private:
     LabelDocument& m_doc;
     DrawingSurface& m_s;
-    double m_ratio;
 };
-
-// How far the label's drawing reaches right and down from its corner, in inches.
-QPointF labelReach(const LabelDocument& doc)
-{
-    double r = doc.getLabelWidth(), b = doc.getLabelHeight();
-    auto grow = [&](double left, double top, double w, double h) {
-        r = std::max(r, (left + std::max(0.0, w)) / 1440.0);
-        b = std::max(b, (top + std::max(0.0, h)) / 1440.0);
-    };
-    for (const auto& [i, g] : doc.graphics())
-        grow(g.left, g.top, g.width, g.height);
-    // Printer fonts may run a little wider than the screen's box.
-    for (const auto& [i, t] : doc.texts())
-        grow(t.left, t.top, t.width * 2, t.height * 2);
-    return QPointF(r, b);
-}
 
 } // namespace
 
@@ -68,9 +49,6 @@ sheet::Params sheetParams(LabelDocument& doc, double usableWidth, double usableH
     p.SW = usableWidth;
     p.SH = usableHeight;
     p.cutmarks = doc.getCutmarks();
-    const QPointF reach = labelReach(doc);
-    p.reachX = reach.x();
-    p.reachY = reach.y();
     return p;
 }
 
@@ -197,7 +175,7 @@ bool printLabels(LabelDocument& doc, DrawingSurface& target, double ratio, int n
                 platform.message(unreachable, MsgIcon::Information);
         }
         for (int copy = 1; copy <= numCopies; ++copy) {
-            JobSink sink(doc, surface, ratio);
+            JobSink sink(doc, surface);
             // Only the first sheet is partly used.
             p.skipLabels = copy == 1 ? placement.start - 1 : 0;
             sheet::walk(p, sink);

@@ -35,6 +35,7 @@ public:
     {
         m_t.paintPicture(p, x + m_dx, y + m_dy, w, h);
     }
+    void drawLabel(const LabelDocument& doc, double x, double y) override { m_t.drawLabel(doc, x + m_dx, y + m_dy); }
     void setFontName(const QString& n) override { m_t.setFontName(n); }
     void setFontSize(double pt) override { m_t.setFontSize(pt); }
     void setFontBold(bool b) override { m_t.setFontBold(b); }

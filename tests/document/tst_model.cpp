@@ -93,7 +93,9 @@ private slots:
         QVERIFY(d.textAt(3));
     }
 
-    void pictureRanksStayAPermutation()
+    // One stacking, the one the file keeps: pictures in their ranks, the frame,
+    // the texts; Bring Forward and Send Back move an item among its own kind.
+    void stackingKeepsPicturesByRankThenFrameThenTexts()
     {
         TestEnv env;
         QImage img(10, 10, QImage::Format_RGB32);
@@ -101,22 +103,45 @@ private slots:
         for (const char* p : {"/a.png", "/b.png", "/c.png"})
             env.platform.pictures[p] = PictureData{img, QSizeF(150, 150), {}};
         LabelDocument d(env.values, env.platform, env.fixed);
-        QVERIFY(d.createNewGraphic("/a.png"));
-        QVERIFY(d.createNewGraphic("/b.png"));
-        QVERIFY(d.createNewGraphic("/c.png"));
         auto ranks = [&] {
             QList<int> r;
             for (const auto& [i, g] : d.graphics())
                 r << g.rank;
             return r;
         };
+        // Back to front, e.g. "g3 g1 B t2 t1"; pictures must stand in rank order.
+        auto stack = [&] {
+            QStringList z;
+            int rank = 0;
+            for (const ItemRef& r : d.zOrder()) {
+                z << (r.kind == ItemRef::Graphic ? "g" : r.kind == ItemRef::Text ? "t" : "B") +
+                         (r.kind == ItemRef::Border ? QString() : QString::number(r.index));
+                if (r.kind == ItemRef::Graphic && d.graphics().at(r.index).rank != rank++)
+                    z << "(out of rank)";
+            }
+            return z.join(' ');
+        };
+        QVERIFY(d.createNewText("One", 0));
+        QVERIFY(d.createNewGraphic("/a.png"));
+        QVERIFY(d.createNewText("Two", 0));
+        QVERIFY(d.createNewGraphic("/b.png"));
+        QVERIFY(d.createNewGraphic("/c.png"));
         QCOMPARE(ranks(), QList<int>({0, 1, 2}));
+        QCOMPARE(stack(), QString("g1 g2 g3 B t1 t2"));
         d.selectGraphic(1);
         d.bringForwardActive();
         QCOMPARE(ranks(), QList<int>({2, 0, 1}));
+        QCOMPARE(stack(), QString("g2 g3 g1 B t1 t2"));
         d.selectGraphic(3);
         d.sendBackActive();
         QCOMPARE(ranks(), QList<int>({2, 1, 0}));
+        QCOMPARE(stack(), QString("g3 g2 g1 B t1 t2"));
+        d.selectText(2);
+        d.sendBackActive();
+        QCOMPARE(stack(), QString("g3 g2 g1 B t2 t1"));
+        d.selectText(2);
+        d.bringForwardActive();
+        QCOMPARE(stack(), QString("g3 g2 g1 B t1 t2"));
         d.selectGraphic(2);
         d.deleteSelectedObject(false);
         QCOMPARE(ranks(), QList<int>({1, 0}));
@@ -125,6 +150,22 @@ private slots:
         QVERIFY(d.createNewGraphic("/a.png"));
         QCOMPARE(d.activeGraphicIndex(), 4);
         QCOMPARE(d.graphics().at(4).rank, int16_t(2));
+        QVERIFY(d.createNewText("Three", 0));
+        QCOMPARE(stack(), QString("g3 g1 g4 B t1 t2 t3"));
+
+        // Saved and reopened, the texts stack as they did.
+        d.selectText(1);
+        d.bringForwardActive();
+        d.selectText(3);
+        d.sendBackActive();
+        QVERIFY(d.SaveLabelToFile(env.path("stack.ckm")));
+        LabelDocument e(env.values, env.platform, env.fixed);
+        e.LoadFile(env.path("stack.ckm"));
+        QStringList texts;
+        for (const ItemRef& r : e.zOrder())
+            if (r.kind == ItemRef::Text)
+                texts << e.texts().at(r.index).text;
+        QCOMPARE(texts, QStringList({"Three", "Two", "One"}));
     }
 
     void flagTransitions()

@@ -3,11 +3,14 @@
 // crash, hang or draw without end.
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QTemporaryFile>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
 #include "document/LabelDocument.h"
+#include "document/LabelPainter.h"
 #include "document/TextMeasure.h"
 #include "platform/ScriptedPlatform.h"
 #include "printing/DrawingSurface.h"
@@ -28,6 +31,18 @@ public:
     void arc(double, double, double, double, double, ColorValue) override { tick(); }
     void ellipse(double, double, double, double, ColorValue) override { tick(); }
     void paintPicture(const QImage&, double, double, double, double) override { tick(); }
+    void drawLabel(const LabelDocument& doc, double, double) override
+    {
+        tick();
+        // The first label is really painted, small: the painter must cope with any file.
+        if (m_painted)
+            return;
+        m_painted = true;
+        QImage img(96, 96, QImage::Format_RGB32);
+        QPainter p(&img);
+        p.scale(96.0 / std::max(1, doc.surfaceWidth()), 96.0 / std::max(1, doc.surfaceHeight()));
+        labelpaint::paint(p, doc);
+    }
     void setFontName(const QString& n) override { m_font.setFamily(n); }
     void setFontSize(double s) override { m_font.setPointSizeF(s > 0 && s < 4000 ? s : 1); }
     void setFontBold(bool b) override { m_font.setBold(b); }
@@ -59,6 +74,7 @@ private:
     }
     QFont m_font{"Liberation Sans", 10};
     double m_x = 0, m_y = 0;
+    bool m_painted = false;
 };
 
 } // namespace

@@ -1,9 +1,12 @@
-// Drawing one label and printing sheets of it, on a recording surface.
+// The label as it comes out on paper: rendered through the surface the
+// printer, the preview and PDF files draw on, checked pixel by pixel; and the
+// print job's sheets on a recording surface.
 #include <QtTest>
 
 #include "document/LabelDocument.h"
+#include "document/LabelPainter.h"
 #include "document/TextMeasure.h"
-#include "printing/LabelRenderer.h"
+#include "printing/PainterSurface.h"
 #include "printing/PrintJob.h"
 #include "support/RecordingSurface.h"
 #include "support/TestEnv.h"
@@ -11,148 +14,233 @@
 using Call = RecordingSurface::Call;
 
 namespace {
-bool near(double a, double b) { return std::abs(a - b) < 1e-9; }
-bool argsAre(const Call& c, std::vector<double> want)
+
+// The label alone on paper at `dpi`, white paper around it.
+struct Paper {
+    QImage img;
+    double dpi;
+    Paper(const LabelDocument& d, double dpi, double paperWidthInches = 0) : dpi(dpi)
+    {
+        const double w = paperWidthInches > 0 ? paperWidthInches : d.surfaceWidth() / 1440.0;
+        const double h = d.surfaceHeight() / 1440.0;
+        img = QImage(int(std::lround(w * dpi)), int(std::lround(h * dpi)), QImage::Format_RGB32);
+        img.fill(Qt::white);
+        PainterSurface s(img, w, h);
+        s.drawLabel(d, 0, 0);
+        s.endDoc();
+    }
+    QPoint px(double x, double y) const { return QPoint(int(x * dpi / 1440), int(y * dpi / 1440)); }
+    QColor at(double x, double y) const { return img.pixelColor(px(x, y)); }
+    bool ink(double x, double y) const { return qGray(img.pixel(px(x, y))) < 128; }
+    bool inkPx(int x, int y) const { return qGray(img.pixel(x, y)) < 128; }
+};
+
+QImage solid(QColor c)
 {
-    if (c.args.size() != want.size())
-        return false;
-    for (size_t i = 0; i < want.size(); ++i)
-        if (!near(c.args[i], want[i]))
-            return false;
-    return true;
+    QImage img(8, 8, QImage::Format_RGB32);
+    img.fill(c);
+    return img;
 }
+
+// A 2 x 1.5 inch label on white, its frame from (360, 360) to (2520, 1800).
+void smallLabel(LabelDocument& d)
+{
+    d.setLabelDimensions(2, 1.5, 2.0);
+    d.resizeLabel();
+    d.setBackColor(0xFFFFFF);
+}
+
 } // namespace
 
 class tst_Render : public QObject {
     Q_OBJECT
 private slots:
-    void roundedBorderEightCalls()
+    void frameShapes_data()
     {
-        TestEnv env;
-        LabelDocument d(env.values, env.platform, env.fixed);
-        d.border().color = 0x0000FF;
-        RecordingSurface s;
-        render::drawLabel(s, d, 1.0, 2.0, 1.0);
-        QCOMPARE(s.only("drawWidth")[0].args[0], 12.0);
-        QCOMPARE(s.only("foreColor")[0].color, ColorValue(0x0000FF));
-        const double r = 0.3472222222222222, b = 12 / 1440.0, L = 0.25, T = 0.25, Wd = 2.5, Ht = 3.25;
-        const double ox = 1.0, oy = 2.0, k = r + b;
-        const auto lines = s.only("line");
-        const auto arcs = s.only("arc");
-        QCOMPARE(int(lines.size()), 4);
-        QCOMPARE(int(arcs.size()), 4);
-        QVERIFY(argsAre(lines[0], {ox + L + k, oy + T, ox + L + k + Wd - 2 * k, oy + T}));
-        QVERIFY(argsAre(lines[1], {ox + L + k, oy + T + Ht, ox + L + k + Wd - 2 * k, oy + T + Ht}));
-        QVERIFY(argsAre(lines[2], {ox + L, oy + T + k, ox + L, oy + T + k + Ht - 2 * k}));
-        QVERIFY(argsAre(lines[3], {ox + L + Wd, oy + T + k, ox + L + Wd, oy + T + k + Ht - 2 * k}));
-        QVERIFY(argsAre(arcs[0], {ox + L + r, oy + T + r, r, 1.5708, 3.1416}));
-        QVERIFY(argsAre(arcs[1], {ox + L + Wd - r, oy + T + r, r, 0, 1.5708}));
-        QVERIFY(argsAre(arcs[2], {ox + L + r, oy + T + Ht - r, r, 3.1416, 4.7124}));
-        QVERIFY(argsAre(arcs[3], {ox + L + Wd - r, oy + T + Ht - r, r, 4.7124, 0}));
-        for (const Call& c : lines)
-            QCOMPARE(c.color, ColorValue(0x0000FF));
-        // On the printer the pen is four times wider.
-        RecordingSurface p;
-        p.printer = true;
-        render::drawLabel(p, d, 0, 0, 1.0);
-        QCOMPARE(p.only("drawWidth")[0].args[0], 48.0);
+        QTest::addColumn<QString>("style");
+        QTest::addColumn<bool>("visible");
+        QTest::addColumn<bool>("squareCorner");
+        QTest::addColumn<bool>("roundedCorner");
+        QTest::addColumn<bool>("ovalPoint");
+        QTest::newRow("Square") << "Square" << true << true << false << false;
+        QTest::newRow("Rounded") << "Rounded" << true << false << true << false;
+        QTest::newRow("Oval") << "Oval" << true << false << false << true;
+        // Stored, and so reopened, as a square.
+        QTest::newRow("unknown name") << "square" << true << true << false << false;
+        QTest::newRow("hidden") << "Square" << false << false << false << false;
     }
-
-    void squareOvalAndNone()
+    void frameShapes()
     {
+        QFETCH(QString, style);
+        QFETCH(bool, visible);
         TestEnv env;
-        LabelDocument d(env.values, env.platform, env.fixed);
-        d.setBorderStyle("Oval");
-        RecordingSurface s;
-        render::drawLabel(s, d, 0.5, 0.5, 1.0);
-        QCOMPARE(s.count("ellipse"), 1);
-        // Centred on the label, radius the larger half-axis, aspect height / width.
-        QVERIFY(argsAre(s.only("ellipse")[0], {0.5 + 1.5, 0.5 + 1.875, 3.25 / 2, 3.25 / 2.5}));
-        d.setBorderStyle("Square");
-        RecordingSurface q;
-        render::drawLabel(q, d, 0, 0, 1.0);
-        QVERIFY(argsAre(q.only("box")[0], {0.25, 0.25, 2.5, 3.25}));
-        d.setBorderStyle("square");
-        RecordingSurface n;
-        render::drawLabel(n, d, 0, 0, 1.0);
-        QCOMPARE(n.count("box") + n.count("line") + n.count("ellipse"), 0);
-        d.setBorderStyle("Rounded");
-        d.border().visible = false;
-        RecordingSurface h;
-        render::drawLabel(h, d, 0, 0, 1.0);
-        QVERIFY(h.calls.empty());
-    }
-
-    void textsLineByLine()
-    {
-        TestEnv env;
-        env.values.fontSize = "12";
-        LabelDocument d(env.values, env.platform, env.fixed);
-        d.border().visible = false;
-        QVERIFY(d.createNewText("Pale\r\nAle\r\n", 0)); // trailing break: an empty last line
-        d.setTextAlignment(1);
-        d.setTextPosition(1440, 720);
-        QVERIFY(d.createNewText("Hidden", 0));
-        d.activeText()->visible = false;
-        RecordingSurface s;
-        render::drawLabel(s, d, 1.0, 1.0, 0.5);
-        const auto prints = s.only("print");
-        QCOMPARE(int(prints.size()), 3);
-        QCOMPARE(prints[0].text, QString("Pale"));
-        QCOMPARE(prints[2].text, QString(""));
-        const double Wd = (400 + 60) / 1440.0; // widest line "Pale" at 100 twips a character
-        QVERIFY(near(prints[0].args[0], 1.0 + 1.0 + Wd - 0.4)); // right edges line up
-        QVERIFY(near(prints[1].args[0], 1.0 + 1.0 + Wd - 0.3));
-        QVERIFY(near(prints[0].args[1], 1.0 + 0.5));
-        QVERIFY(near(prints[1].args[1], 1.5 + 0.2));
-        QCOMPARE(s.only("fontSize")[0].args[0], 6.0); // ratio 0.5 halves the size
-        QCOMPARE(s.only("fontName").size(), size_t(2));
-        // Centred lines.
-        d.selectText(1);
-        d.setTextAlignment(2);
-        RecordingSurface c;
-        render::drawLabel(c, d, 0, 0, 1.0);
-        QVERIFY(near(c.only("print")[1].args[0], 1.0 + (Wd - 0.3) / 2));
-
-        // A CR without LF ends the line and loses nothing of the next one.
-        QCOMPARE(textlayout::splitLines("AB\rCD"), QStringList({"AB", "CD"}));
-        QCOMPARE(textlayout::splitLines("AB\r\nCD"), QStringList({"AB", "CD"}));
-        QCOMPARE(textlayout::splitLines("A\r\rB\r"), QStringList({"A", "", "B", ""}));
-        QCOMPARE(textlayout::splitLines("A\r\n\r\nB\r\n"), QStringList({"A", "", "B", ""}));
-        LabelDocument e(env.values, env.platform, env.fixed);
-        QVERIFY(e.createNewText("AB\rCD", 0));
-        RecordingSurface r;
-        render::drawLabel(r, e, 0, 0, 1.0);
-        QCOMPARE(r.only("print")[0].text, QString("AB"));
-        QCOMPARE(r.only("print")[1].text, QString("CD"));
-        QCOMPARE(e.activeText()->width, 200.0 + 60); // two characters wide, not "AB" over "D"
-    }
-
-    void pictureAndBorderAtHalfRatio()
-    {
-        TestEnv env;
-        QImage img(4, 4, QImage::Format_RGB32);
-        img.fill(Qt::red);
-        env.platform.pictures["/p.bmp"] = {img, QSizeF(1440, 720), {}};
         env.values.borderWidth = 2;
         LabelDocument d(env.values, env.platform, env.fixed);
-        QVERIFY(d.createNewGraphic("/p.bmp"));
-        QVERIFY(d.createNewGraphic("/p.bmp"));
-        d.graphicAt(1)->visible = false;
-        RecordingSurface s;
-        render::drawLabel(s, d, 0, 0, 0.5);
-        QCOMPARE(s.count("picture"), 1);
-        QVERIFY(argsAre(s.only("picture")[0], {(4320 - 1440) / 2 / 1440.0, (5400 - 720) / 2 / 1440.0, 1.0, 0.5}));
-        QCOMPARE(s.only("drawWidth")[0].args[0], 1.0);
-        QCOMPARE(s.calls.front().op, QString("picture")); // pictures first, then the border
+        smallLabel(d);
+        d.setBorderStyle(style);
+        d.border().visible = visible;
+        const Paper p(d, 288);
+        QTEST(p.ink(360, 360), "squareCorner");
+        // 45 degrees round the top-left corner arc (centre 860, 860, radius 500).
+        QTEST(p.ink(860 - 353.6, 860 - 353.6), "roundedCorner");
+        // 135 degrees round the ellipse in the frame (centre 1440, 1080, half-axes 1080, 720).
+        QTEST(p.ink(1440 - 763.7, 1080 - 509.1), "ovalPoint");
+        QCOMPARE(p.ink(1440, 360), visible); // the top edge's middle is common to all three
+        QVERIFY(!p.ink(1440, 1080));
+    }
+
+    // Width x 15 twips on every device: a width-12 frame is 0.125 in thick,
+    // and the rounded frame is one stroke without seams where edges meet arcs.
+    void frameThicknessAndJoins_data()
+    {
+        QTest::addColumn<double>("dpi");
+        QTest::newRow("300 dpi") << 300.0;
+        QTest::newRow("1200 dpi") << 1200.0;
+    }
+    void frameThicknessAndJoins()
+    {
+        QFETCH(double, dpi);
+        TestEnv env;
+        LabelDocument d(env.values, env.platform, env.fixed);
+        smallLabel(d);
+        QCOMPARE(d.border().width, int16_t(12));
+        QCOMPARE(d.valBorderStyle, QString("Rounded"));
+        const Paper p(d, dpi);
+        for (const double x : {1000.0, 1440.0, 1800.0}) {
+            int thick = 0;
+            for (int y = 0; y < p.px(0, 720).y(); ++y)
+                thick += p.inkPx(p.px(x, 0).x(), y);
+            QVERIFY2(std::abs(thick - 0.125 * dpi) <= 1.0, qPrintable(QString("%1 px at x %2").arg(thick).arg(x)));
+        }
+        // The eight joins, each followed along its edge's centre line across the join.
+        const double L = 360, T = 360, R = 2520, B = 1800, r = 500;
+        struct Join {
+            double x, y, dx, dy;
+        };
+        const Join joins[] = {{L + r, T, 1, 0}, {R - r, T, -1, 0}, {L + r, B, 1, 0}, {R - r, B, -1, 0},
+                              {L, T + r, 0, 1}, {R, T + r, 0, 1},  {L, B - r, 0, -1}, {R, B - r, 0, -1}};
+        for (const Join& j : joins)
+            for (double s = -40; s <= 60; s += 1440 / dpi)
+                QVERIFY2(p.ink(j.x + j.dx * s, j.y + j.dy * s),
+                         qPrintable(QString("seam at %1, %2").arg(j.x + j.dx * s).arg(j.y + j.dy * s)));
+    }
+
+    // Back to front: pictures by rank, the frame, the texts; opaque text
+    // backgrounds are filled; hidden items are left out.
+    void stackingOnPaper()
+    {
+        TestEnv env;
+        env.values.borderWidth = 4;
+        env.platform.pictures["/red.png"] = {solid(Qt::red), QSizeF(1440, 720), {}};
+        env.platform.pictures["/blue.png"] = {solid(Qt::blue), QSizeF(1440, 720), {}};
+        env.platform.pictures["/yellow.png"] = {solid(Qt::yellow), QSizeF(2880, 2160), {}};
+        LabelDocument d(env.values, env.platform, env.fixed);
+        smallLabel(d);
+        d.setBorderStyle("Square");
+        QVERIFY(d.createNewText("I", 0)); // 100 x 200 twips at the centre, box 160 x 260
+        TextItem& t = *d.activeText();
+        t.left = 1000;
+        QVERIFY(d.createNewGraphic("/red.png"));
+        QVERIFY(d.createNewGraphic("/blue.png")); // both centred: (720, 720) to (2160, 1440)
+        QCOMPARE(Paper(d, 96).at(1800, 1080), QColor(Qt::blue));
+        d.sendBackActive();
+        QCOMPARE(Paper(d, 96).at(1800, 1080), QColor(Qt::red));
+        d.selectGraphic(2);
+        d.bringForwardActive();
+        QCOMPARE(Paper(d, 96).at(1800, 1080), QColor(Qt::blue));
+        d.activeGraphic()->visible = false;
+        QCOMPARE(Paper(d, 96).at(1800, 1080), QColor(Qt::red));
+
+        // A text made before the pictures stays above them; its box shows the
+        // picture until its background is opaque.
+        const QPointF inBox(t.left + 20, t.top + 20);
+        QCOMPARE(Paper(d, 96).at(inBox.x(), inBox.y()), QColor(Qt::red));
+        t.backStyle = 1;
+        t.backColor = 0x00FF00;
+        QCOMPARE(Paper(d, 96).at(inBox.x(), inBox.y()), QColor(Qt::green));
+        t.visible = false;
+        QCOMPARE(Paper(d, 96).at(inBox.x(), inBox.y()), QColor(Qt::red));
+        t.visible = true;
+
+        // A picture over the whole label is still under the frame and the text.
+        QVERIFY(d.createNewGraphic("/yellow.png"));
+        GraphicItem& g = *d.activeGraphic();
+        g.left = g.top = 0;
+        g.width = 2880;
+        g.height = 2160;
+        const Paper p(d, 96);
+        QCOMPARE(p.at(1800, 1080), QColor(Qt::yellow));
+        QCOMPARE(p.at(inBox.x(), inBox.y()), QColor(Qt::green));
+        QCOMPARE(p.at(360, 1080), QColor(Qt::black));
+        QCOMPARE(p.at(100, 100), QColor(Qt::yellow));
+    }
+
+    // Each line is placed by its own width: on the left edge, on the right
+    // edge or centred in the box.
+    void textAlignment_data()
+    {
+        QTest::addColumn<int>("alignment");
+        QTest::newRow("left") << 0;
+        QTest::newRow("right") << 1;
+        QTest::newRow("centre") << 2;
+    }
+    void textAlignment()
+    {
+        QFETCH(int, alignment);
+        TestEnv env(true);
+        LabelDocument d(env.values, env.platform, env.real);
+        smallLabel(d);
+        d.border().visible = false;
+        QVERIFY(d.createNewText("Pale Ale\r\nIPA", 0));
+        d.setTextAlignment(int16_t(alignment));
+        const TextItem t = *d.activeText();
+        const Paper p(d, 192);
+        // The ink of the second, shorter line.
+        const QPoint a = p.px(t.left, t.top + (t.height - 60) / 2), b = p.px(t.left + t.width, t.top + t.height);
+        int lo = INT_MAX, hi = INT_MIN;
+        for (int y = a.y(); y < b.y(); ++y)
+            for (int x = a.x(); x < b.x(); ++x)
+                if (p.inkPx(x, y)) {
+                    lo = std::min(lo, x);
+                    hi = std::max(hi, x);
+                }
+        QVERIFY(lo < hi);
+        const double inkLeft = lo * 1440 / 192.0, inkRight = (hi + 1) * 1440 / 192.0;
+        const double boxRight = t.left + t.width, slack = 90;
+        QVERIFY(inkRight - inkLeft < t.width / 2); // the short line, not the long one
+        switch (alignment) {
+        case 0: QVERIFY(std::abs(inkLeft - t.left) < slack); break;
+        case 1: QVERIFY(std::abs(boxRight - inkRight) < slack); break;
+        default: QVERIFY(std::abs((inkLeft + inkRight) / 2 - (t.left + boxRight) / 2) < slack); break;
+        }
+    }
+
+    // What hangs over the label's edge is cut off there, also on a sheet.
+    void eachLabelClippedToItself()
+    {
+        TestEnv env;
+        LabelDocument d(env.values, env.platform, env.fixed);
+        d.setLabelDimensions(2, 1.0, 1.0);
+        d.resizeLabel();
+        d.border().visible = false;
+        QVERIFY(d.createNewText("WWWWWWWWWW", 0));
+        d.setTextPosition(1000, 400); // a box 1060 twips wide, 620 of them beyond the edge
+        const Paper p(d, 96, 2.0);
+        int inside = 0, beyond = 0;
+        for (int y = 0; y < p.img.height(); ++y)
+            for (int x = 0; x < p.img.width(); ++x)
+                (x < 96 ? inside : beyond) += p.inkPx(x, y);
+        QVERIFY(inside > 0);
+        QCOMPARE(beyond, 0);
+        // Texts are measured and placed as the measurer sees them.
+        QCOMPARE(textlayout::splitLines("AB\rCD"), QStringList({"AB", "CD"}));
+        QCOMPARE(textlayout::splitLines("A\r\n\r\nB\r\n"), QStringList({"A", "", "B", ""}));
     }
 
     void printJobSheetsAndStatus()
     {
         TestEnv env;
         LabelDocument d(env.values, env.platform, env.fixed);
-        d.border().visible = false;
-        d.setBackColor(0x00CCFF);
         d.setCutmarks(0);
         RecordingSurface s;
         s.sw = 7;
@@ -163,11 +251,11 @@ private slots:
         QCOMPARE(status, QStringList({"Printing", "Writing to Print Queue", ""}));
         QCOMPARE(s.count("newPage"), 2);
         QCOMPARE(s.count("endDoc"), 1);
-        // 2 columns x 2 rows of 3 x 3.75 inch labels per sheet, each filled even without items.
-        const auto fills = s.only("fill");
-        QCOMPARE(int(fills.size()), 3 * 4);
-        QVERIFY(argsAre(fills[1], {0, 3.75, 3, 3.75}));
-        QCOMPARE(fills[0].color, ColorValue(0x00CCFF));
+        // 2 columns x 2 rows of 3 x 3.75 inch labels per sheet, each one call, down each column.
+        const auto labels = s.only("label");
+        QCOMPARE(int(labels.size()), 3 * 4);
+        QCOMPARE(labels[1].args, std::vector<double>({0, 3.75}));
+        QCOMPARE(labels[2].args, std::vector<double>({3, 0}));
         QCOMPARE(s.count("line"), 0);
 
         // One copy on a preview surface: no page break, no end of document.
@@ -219,11 +307,11 @@ private slots:
                              "(12241 across, 15841 down). Please check the label size, the margins and the row "
                              "and column spacing."});
         // Nothing reaches the printer: the job is dropped, not ended.
-        QCOMPARE(s.count("fill") + s.count("line") + s.count("newPage") + s.count("endDoc"), 0);
+        QCOMPARE(s.count("label") + s.count("line") + s.count("newPage") + s.count("endDoc"), 0);
         QCOMPARE(s.count("abortDoc"), 1);
 
-        // A label far off the page: its content is drawn at the same place as
-        // when the skipped columns were stepped through.
+        // A label far off the page: it is drawn at the same place as when the
+        // skipped columns were stepped through.
         TestEnv env2;
         LabelDocument e(env2.values, env2.platform, env2.fixed);
         e.setLabelDimensions(2, 1, 1);
@@ -240,7 +328,7 @@ private slots:
         QVERIFY(printjob::printLabels(e, far, 1.0, 1));
         auto onPage = [](const RecordingSurface& r) {
             std::vector<std::vector<double>> v;
-            for (const auto& c : r.only("print"))
+            for (const auto& c : r.only("label"))
                 if (c.args[0] > -1)
                     v.push_back(c.args);
             return v;
@@ -250,5 +338,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_Render)
+QTEST_MAIN(tst_Render)
 #include "tst_render.moc"

@@ -33,6 +33,8 @@ public:
     void arc(double cx, double cy, double r, double a, double b, ColorValue c) override { rec("arc", {cx, cy, r, a, b}, {}, c); }
     void ellipse(double cx, double cy, double r, double aspect, ColorValue c) override { rec("ellipse", {cx, cy, r, aspect}, {}, c); }
     void paintPicture(const QImage&, double x, double y, double w, double h) override { rec("picture", {x, y, w, h}); }
+    // A label is one call: where its corner goes (its content is the painter's).
+    void drawLabel(const LabelDocument&, double x, double y) override { rec("label", {x, y}); }
     void setFontName(const QString& n) override { rec("fontName", {}, n); }
     void setFontSize(double s) override { rec("fontSize", {s}); }
     void setFontBold(bool b) override { rec("bold", {double(b)}); }

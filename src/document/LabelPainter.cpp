@@ -1,0 +1,145 @@
+#include "LabelPainter.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+
+#include "LabelDocument.h"
+#include "TextMeasure.h"
+#include "app/Colors.h"
+
+namespace labelpaint {
+
+namespace {
+
+class Painter {
+public:
+    Painter(QPainter& p, const LabelDocument& doc, const Options& o) : m_p(p), m_doc(doc), m_o(o)
+    {
+        m_textDpi = o.textDpi > 0 ? o.textDpi : textlayout::measuringDpi();
+    }
+
+    void run()
+    {
+        const QRectF label(0, 0, m_doc.surfaceWidth(), m_doc.surfaceHeight());
+        m_p.save();
+        m_p.setRenderHint(QPainter::Antialiasing);
+        m_p.setClipRect(label, Qt::IntersectClip);
+        m_p.fillRect(m_o.area.isEmpty() ? label : label & m_o.area, color(m_doc.backColor()));
+        if (m_o.underlay) {
+            m_p.save();
+            m_o.underlay(m_p);
+            m_p.restore();
+        }
+        for (const ItemRef& r : m_doc.zOrder()) {
+            switch (r.kind) {
+            case ItemRef::Graphic: picture(r.index); break;
+            case ItemRef::Border: frame(); break;
+            case ItemRef::Text: text(r.index); break;
+            }
+        }
+        m_p.restore();
+    }
+
+private:
+    QColor color(ColorValue c) const { return m_o.palette ? colors::forScreen(c, *m_o.palette) : colors::forPrint(c); }
+    bool shown(const QRectF& box) const { return m_o.area.isEmpty() || box.normalized().intersects(m_o.area); }
+
+    void picture(int index)
+    {
+        const auto it = m_doc.graphics().find(index);
+        if (it == m_doc.graphics().end() || !it->second.visible)
+            return;
+        const GraphicItem& g = it->second;
+        const QRectF box(g.left, g.top, g.width, g.height);
+        if (!shown(box))
+            return;
+        // A picture spread over more device pixels than it has is smoothed (on
+        // paper it would show its pixels as blocks); one drawn smaller is
+        // sampled, which is much cheaper while a picture is dragged on screen.
+        const QRectF onDevice = m_p.combinedTransform().mapRect(box);
+        const bool enlarged = std::abs(onDevice.width()) > g.picture.width() + 0.5 ||
+                              std::abs(onDevice.height()) > g.picture.height() + 0.5;
+        m_p.setRenderHint(QPainter::SmoothPixmapTransform, enlarged);
+        m_p.drawImage(box, g.picture);
+    }
+
+    void frame()
+    {
+        const BorderSpec& b = m_doc.border();
+        if (!b.visible)
+            return;
+        const QRectF f = m_doc.borderRect().normalized();
+        QPen pen(color(b.color));
+        pen.setWidthF(std::max<double>(0, b.width) * TwipsPerFramePixel);
+        pen.setJoinStyle(Qt::MiterJoin);
+        m_p.setPen(pen);
+        m_p.setBrush(Qt::NoBrush);
+        // The shape the file keeps: an unknown style name is stored, and so
+        // reopened, as a square.
+        switch (b.shapeCode) {
+        case 2: m_p.drawEllipse(f); break;
+        case 4: {
+            // One closed path: edges and corner arcs meet without seams.
+            const double r = std::min({RoundedRadius, f.width() / 2, f.height() / 2});
+            QPainterPath path;
+            path.addRoundedRect(f, r, r);
+            m_p.drawPath(path);
+            break;
+        }
+        default: m_p.drawRect(f); break;
+        }
+    }
+
+    void text(int index)
+    {
+        const auto it = m_doc.texts().find(index);
+        if (it == m_doc.texts().end() || !it->second.visible)
+            return;
+        const TextItem& t = it->second;
+        const QRectF box(t.left, t.top, t.width, t.height);
+        if (!shown(box))
+            return;
+        if (t.backStyle == 1)
+            m_p.fillRect(box, color(t.backColor));
+        m_p.save();
+        // Lines are placed in pixels of the measuring resolution, the font
+        // sized so that it has its measured pixel size there on any device.
+        const double k = 1440.0 / m_textDpi;
+        m_p.scale(k, k);
+        QFont f = toQFont(t.font);
+        const int deviceDpi = m_p.device() ? m_p.device()->logicalDpiY() : 0;
+        if (deviceDpi > 0)
+            f.setPointSizeF(f.pointSizeF() * m_textDpi / deviceDpi);
+        m_p.setFont(f);
+        m_p.setPen(color(t.foreColor));
+        const QFontMetricsF fm(m_p.font(), m_p.device());
+        // From the box's top, each line aligned within the box's width.
+        double y = t.top / k;
+        const double left = t.left / k, inner = t.width / k;
+        for (const QString& line : textlayout::splitLines(t.text)) {
+            double x = left;
+            if (t.alignment == 1)
+                x = left + inner - fm.horizontalAdvance(line);
+            else if (t.alignment == 2)
+                x = left + (inner - fm.horizontalAdvance(line)) / 2;
+            m_p.drawText(QPointF(x, y + fm.ascent()), line);
+            y += fm.height();
+        }
+        m_p.restore();
+    }
+
+    QPainter& m_p;
+    const LabelDocument& m_doc;
+    const Options& m_o;
+    double m_textDpi = 96;
+};
+
+} // namespace
+
+void paint(QPainter& p, const LabelDocument& doc, const Options& options) { Painter(p, doc, options).run(); }
+
+} // namespace labelpaint

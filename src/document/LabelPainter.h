@@ -1,0 +1,40 @@
+#pragma once
+// The one painter of a label's content: the label view, the preview, the
+// printer and PDF files all draw the label with it, so paper shows what the
+// screen shows. It paints in twips with the label's top-left corner at the
+// painter's origin, clipped to the label, back to front: background, pictures
+// by rank, the frame, the texts in their order (the stacking a label file keeps).
+#include <QRectF>
+#include <functional>
+
+class LabelDocument;
+class QPainter;
+class QPalette;
+
+namespace labelpaint {
+
+// Frame widths count in pixels of a 96 dpi screen: a width-12 frame is 0.125 in
+// thick on every device.
+constexpr double TwipsPerFramePixel = 15;
+// The largest corner radius of the "Rounded" frame, 500 twips.
+constexpr double RoundedRadius = 500;
+
+struct Options {
+    // System colours follow this palette (the screen); null: their fixed
+    // values on paper.
+    const QPalette* palette = nullptr;
+    // Texts are laid out line by line at this resolution, the one their boxes
+    // were measured at, so a line fills its box on paper as it does on screen.
+    // 0: the screen's, as the document's measurer takes it.
+    double textDpi = 0;
+    // Only items that reach into this part of the label (twips) are painted;
+    // an empty area paints them all.
+    QRectF area;
+    // Drawn over the background and under the items, in the same coordinates
+    // (the view's grid dots).
+    std::function<void(QPainter&)> underlay;
+};
+
+void paint(QPainter& p, const LabelDocument& doc, const Options& options = {});
+
+} // namespace labelpaint
