@@ -17,6 +17,11 @@
 #include "document/frmDocument.h"
 #include "printing/PrintJob.h"
 #include "printing/frmPreview.h"
+#include "printing/Stock.h"
+#include "platform/LabelsPageWidget.h"
+#include <QPrintDialog>
+#include <QPushButton>
+#include <QTabWidget>
 #include "mainwindow/frmMain.h"
 #include "support/TestEnv.h"
 
@@ -378,6 +383,32 @@ private slots:
         QCOMPARE(printer.outputFileName(), pdf);
         QCOMPARE(env->platform.texts().size(), 3);
         QVERIFY(QFileInfo::exists(pdf));
+    }
+
+    // The "Labels" page inside Qt's own print dialog shows its whole
+    // explanation: the wrapped text gets the height it needs.
+    void labelsPageShowsItsWholeText()
+    {
+        LabelsPage page;
+        page.help = stock::adjustmentHelp();
+        QPrintDialog dlg(&main->printer(), main.get());
+        auto* widget = new LabelsPageWidget(page);
+        dlg.setOptionTabs({widget});
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        for (QPushButton* b : dlg.findChildren<QPushButton*>())
+            if (b->text().remove('&').startsWith("Options"))
+                b->click();
+        auto* tabs = dlg.findChild<QTabWidget*>();
+        QVERIFY(tabs);
+        tabs->setCurrentWidget(widget);
+        QTest::qWait(50);
+        auto* help = widget->findChild<QLabel*>("lblAdjustHelp");
+        QVERIFY(help && help->isVisible());
+        QVERIFY2(help->height() >= help->heightForWidth(help->width()),
+                 qPrintable(QString("%1 px high, %2 needed").arg(help->height()).arg(help->heightForWidth(help->width()))));
+        QVERIFY(widget->rect().contains(help->geometry()));
+        dlg.reject();
     }
 
     // The print dialog's "Labels" page: opened with the start last chosen and
