@@ -16,6 +16,8 @@ constexpr int GraphicSize = 150;
 constexpr int TextSize = 68;
 constexpr int PathWidth = 128;
 constexpr int FontNameWidth = 32;
+// The longest text a text record holds whole (its length field).
+constexpr int MaxTextLength = 32767;
 
 struct HeaderRecord {
     char kind = 'L';
@@ -78,6 +80,11 @@ TextRecord decodeText(const char* p);
 // Windows-1252: characters it cannot hold become '?'.
 QByteArray toCodePage(const QString& s);
 QString fromCodePage(const QByteArray& b);
+// The number of bytes a text takes in a label file: one a character (a line
+// break, CR LF, is two).
+qsizetype storedLength(const QString& s);
+// What the user is told when a text of that stored length is refused.
+QString textTooLongMessage(qsizetype length);
 // Space padded on the right, cut to the width.
 QByteArray fixedField(const QByteArray& b, int width);
 
