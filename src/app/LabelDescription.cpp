@@ -5,7 +5,9 @@
 #include <cmath>
 
 #include "Units.h"
+#include "document/CkmFormat.h"
 #include "document/LabelDocument.h"
+#include "platform/Platform.h"
 
 namespace description {
 
@@ -79,15 +81,36 @@ std::optional<QString> wrapOnce(const QString& text)
     return std::nullopt;
 }
 
+QString refusal(const std::vector<Part>& parts, int textsLeft)
+{
+    if (qsizetype(parts.size()) > textsLeft)
+        return QString("The label description was not used. It has %1 texts, and this label can take only %2 more.")
+            .arg(parts.size())
+            .arg(textsLeft);
+    for (const Part& part : parts) {
+        // The single wrap turns a blank into a line break: one character more.
+        const qsizetype n = CKM_Header::storedLength(wrapOnce(part.text).value_or(part.text));
+        if (n > CKM_Header::MaxTextLength)
+            return "The label description was not used. " + CKM_Header::textTooLongMessage(n);
+    }
+    return {};
+}
+
 int apply(LabelDocument& doc, const QString& text)
 {
+    // All of it or nothing: a description is never made only in part.
+    const std::vector<Part> parts = parse(text);
+    if (const QString why = refusal(parts, LabelDocument::MaxItemIndex - doc.textCounter()); !why.isEmpty()) {
+        doc.platform().message(why, MsgIcon::Exclamation);
+        return 0;
+    }
     const Positions start = positionsFor(doc.getLabelHeight());
     int16_t top = start.top, centre = start.centre, bottom = start.bottom;
     const double labelWidth = doc.getLabelWidth() * units::TwipsPerInch;
     const double labelHeight = doc.getLabelHeight() * units::TwipsPerInch;
     double previous = 0;
     int created = 0;
-    for (const Part& part : parse(text)) {
+    for (const Part& part : parts) {
         if (!doc.createNewText(part.text, 0))
             break;
         ++created;

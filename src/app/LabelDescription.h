@@ -43,12 +43,18 @@ Positions positionsFor(double labelHeightInches);
 // Nothing when there is no such blank.
 std::optional<QString> wrapOnce(const QString& text);
 
+// Why a description cannot be made whole, or nothing when it can: more parts
+// than the label can take (`textsLeft`), or a text, as the wrap may leave it,
+// longer than a label file keeps.
+QString refusal(const std::vector<Part>& parts, int textsLeft);
+
 // Turns a description into text items on the document: each new item gets the
 // part's size, is wrapped once when too wide, centred across the label and
 // placed at its letter's position. A second part with the same letter goes
 // below the item placed before it (its height plus 100 twips), but no lower
-// than where an item of the same height still ends on the label. Returns the
-// number of items created.
+// than where an item of the same height still ends on the label. A description
+// that cannot be made whole is refused with a message and makes nothing.
+// Returns the number of items created.
 int apply(LabelDocument& doc, const QString& text);
 
 } // namespace description

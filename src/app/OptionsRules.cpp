@@ -39,13 +39,23 @@ double leadingNumber(const QString& text, QChar decimalSeparator)
     return ok && std::isfinite(v) ? v : 0;
 }
 
+namespace {
+// Whole hundredths, halves away from zero; a hair is added before rounding so
+// that 2.675 (stored as 2.67499...) gives 268.
+double hundredthsOf(double inches)
+{
+    const double scaled = inches * 100;
+    return std::round(scaled + std::copysign(1e-7, scaled));
+}
+} // namespace
+
+double keptInches(double inches) { return std::isfinite(inches) ? hundredthsOf(inches) / 100 + 0.0 : 0; }
+
 QString formatInches(double inches, QChar decimalSeparator)
 {
     if (!std::isfinite(inches))
         return "0.0";
-    // A hair added before rounding so that 2.675 (stored as 2.67499...) shows 2.68.
-    const double scaled = inches * 100;
-    const double hundredths = std::round(scaled + std::copysign(1e-7, scaled));
+    const double hundredths = hundredthsOf(inches);
     const bool negative = hundredths < 0;
     const double a = std::fabs(hundredths);
     const double whole = std::floor(a / 100);
@@ -119,6 +129,11 @@ LeaveResult leaveBox(Box box, const QString& text, const Paper& paper, QChar dec
 {
     LeaveResult r{text, {}};
     double v = leadingNumber(text, decimalSeparator);
+    // An inch box keeps hundredths, and Apply reads what it shows: the limits
+    // are checked on that, so 0.001 (kept as "0.0", a label of no size) is
+    // refused like 0.
+    if (holdsInches(box))
+        v = keptInches(v);
     if (v == 0)
         r.text = "0";
     const Verdict verdict = check(box, v, paper);

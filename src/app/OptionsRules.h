@@ -23,6 +23,8 @@ double leadingNumber(const QString& text, QChar decimalSeparator);
 // Inches as the dialog shows them: at least one and at most two decimals
 // ("0.0#"), halves of a hundredth rounded away from zero.
 QString formatInches(double inches, QChar decimalSeparator);
+// The value an inch box keeps once it shows it "0.0#": whole hundredths.
+double keptInches(double inches);
 
 // Paper size in inches (the printer's paper in twips / 1440).
 struct Paper {

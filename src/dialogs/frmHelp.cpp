@@ -15,6 +15,7 @@
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -63,6 +64,49 @@ QString frmHelp::collectionFile()
 
 frmHelp* frmHelp::instance() { return theWindow; }
 
+namespace {
+
+// Opens the collection with the help file registered under its present path;
+// the problem when it cannot be opened.
+QString openCollection(const QString& collection, const QString& helpFile, const QString& ns, QHelpEngine*& engine)
+{
+    engine = nullptr;
+    {
+        // The collection names the help file by its path: a help file that
+        // moved, or another build's, is registered afresh.
+        QHelpEngineCore core(collection);
+        core.setReadOnly(false); // the collection is ours, in the cache
+        if (!core.setupData())
+            return core.error();
+        if (core.documentationFileName(ns) != helpFile) {
+            core.unregisterDocumentation(ns);
+            if (!core.registerDocumentation(helpFile))
+                return core.error();
+        }
+    }
+    auto* e = new QHelpEngine(collection);
+    e->setReadOnly(false); // the search index is written beside it
+    if (!e->setupData()) {
+        const QString problem = e->error();
+        delete e;
+        return problem;
+    }
+    engine = e;
+    return {};
+}
+
+// Removes a collection and its search index so they can be made afresh. Only
+// what the help window itself would have made there is touched.
+void removeCollection(const QString& collection)
+{
+    const QFileInfo fi(collection);
+    if (fi.isFile() || fi.isSymLink())
+        QFile::remove(collection);
+    QDir(fi.absolutePath() + "/." + fi.completeBaseName()).removeRecursively();
+}
+
+} // namespace
+
 bool frmHelp::display(Platform& platform, const QString& helpFile, HelpCommand command, int data)
 {
     if (!Module1::fileExists(helpFile)) {
@@ -78,31 +122,30 @@ bool frmHelp::display(Platform& platform, const QString& helpFile, HelpCommand c
         delete theWindow;
     if (!theWindow) {
         const QString ns = QHelpEngineCore::namespaceName(helpFile);
-        const QString collection = collectionFile();
-        QDir().mkpath(QFileInfo(collection).absolutePath());
         QString problem;
+        QHelpEngine* engine = nullptr;
         if (ns.isEmpty()) {
-            problem = "it is not a help file";
+            problem = QFileInfo(helpFile).isReadable() ? "it is not a help file" : "it cannot be read";
         } else {
-            // The collection names the help file by its path: a help file that
-            // moved, or another build's, is registered afresh.
-            QHelpEngineCore core(collection);
-            core.setReadOnly(false); // the collection is ours, in the cache
-            if (!core.setupData())
-                problem = core.error();
-            else if (core.documentationFileName(ns) != helpFile) {
-                core.unregisterDocumentation(ns);
-                if (!core.registerDocumentation(helpFile))
-                    problem = core.error();
+            // The collection in the cache is only a copy of what the help file
+            // says: one that cannot be opened (damaged, left half written) is
+            // made again, and when the cache cannot hold one, a collection for
+            // this run only will do. Only a help file that even a new
+            // collection refuses is the help file's fault.
+            const QString collection = collectionFile();
+            QDir().mkpath(QFileInfo(collection).absolutePath());
+            problem = openCollection(collection, helpFile, ns, engine);
+            if (!problem.isEmpty()) {
+                removeCollection(collection);
+                problem = openCollection(collection, helpFile, ns, engine);
+            }
+            if (!problem.isEmpty()) {
+                static QTemporaryDir runOnly;
+                if (runOnly.isValid())
+                    problem = openCollection(runOnly.filePath("Corkcrafter2.qhc"), helpFile, ns, engine);
             }
         }
-        auto* engine = problem.isEmpty() ? new QHelpEngine(collection) : nullptr;
-        if (engine)
-            engine->setReadOnly(false); // the search index is written beside it
-        if (engine && !engine->setupData())
-            problem = engine->error();
         if (!problem.isEmpty()) {
-            delete engine;
             platform.message("The help file \"" + helpFile + "\" could not be opened: " + problem,
                              MsgIcon::Exclamation);
             return false;

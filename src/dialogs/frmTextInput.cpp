@@ -127,7 +127,14 @@ void frmTextInput::OKButton_Click()
         m_rotation->setFocus();
         return;
     }
-    m_ctx.values.dialogText = m_text->toPlainText().replace("\n", "\r\n");
+    const QString text = m_text->toPlainText().replace("\n", "\r\n");
+    // Refused here, where it can still be shortened: a label file would keep only part of it.
+    if (const qsizetype n = CKM_Header::storedLength(text); n > CKM_Header::MaxTextLength) {
+        m_ctx.platform.message(CKM_Header::textTooLongMessage(n), MsgIcon::Exclamation);
+        m_text->setFocus();
+        return;
+    }
+    m_ctx.values.dialogText = text;
     m_ctx.values.dialogRotation = units::CInt(rot);
     m_ctx.values.dialogAutofit = m_autofit->isChecked();
     m_cancelled = false;

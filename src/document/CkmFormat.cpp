@@ -132,6 +132,22 @@ QStringList charactersNotKept(const QString& s)
     return lost;
 }
 
+qsizetype storedLength(const QString& s)
+{
+    qsizetype n = s.size();
+    for (qsizetype i = 0; i + 1 < s.size(); ++i)
+        if (s.at(i).isHighSurrogate() && s.at(i + 1).isLowSurrogate())
+            --n, ++i; // one character, one byte
+    return n;
+}
+
+QString textTooLongMessage(qsizetype length)
+{
+    return QString("A text on a label can be at most 32,767 characters long (a line break counts as two), "
+                   "and this one has %1.")
+        .arg(length);
+}
+
 QString fromCodePage(const QByteArray& b)
 {
     QString s;

@@ -17,6 +17,8 @@ constexpr int GraphicSize = 150;
 constexpr int TextSize = 68;
 constexpr int PathWidth = 128;
 constexpr int FontNameWidth = 32;
+// The longest text a text record holds whole (its length field).
+constexpr int MaxTextLength = 32767;
 
 struct HeaderRecord {
     char kind = 'L';
@@ -82,6 +84,11 @@ QString fromCodePage(const QByteArray& b);
 // The characters of s that the code page cannot hold, each once, in the order
 // they first appear: what a label file would turn into '?'.
 QStringList charactersNotKept(const QString& s);
+// The number of bytes a text takes in a label file: one a character (a line
+// break, CR LF, is two).
+qsizetype storedLength(const QString& s);
+// What the user is told when a text of that stored length is refused.
+QString textTooLongMessage(qsizetype length);
 // Space padded on the right, cut to the width.
 QByteArray fixedField(const QByteArray& b, int width);
 

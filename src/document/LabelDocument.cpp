@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "CkmFormat.h"
 #include "TextMeasure.h"
 #include "app/Units.h"
 #include "platform/Platform.h"
@@ -180,17 +181,35 @@ void LabelDocument::applyCurrentTextFormat(TextItem& item)
 
     if (m_app.dialogAutofit) {
         const FontSpec font = item.font;
-        item.text = textlayout::autofitWrap(item.text, m_spec.LabelWidth, [&](const QString& s) {
+        const QString wrapped = textlayout::autofitWrap(item.text, m_spec.LabelWidth, [&](const QString& s) {
             return m_measurer.measure(s, font).width();
         });
+        // Each line break the wrap adds is one character more: a text it would
+        // take past what a label file keeps stays as it was given.
+        if (CKM_Header::storedLength(wrapped) <= CKM_Header::MaxTextLength)
+            item.text = wrapped;
     }
     fitTextBox(item);
     item.visible = true;
 }
 
+namespace {
+// A label file could keep only part of it: refused, and told.
+bool refuseTooLong(Platform& platform, const QString& text)
+{
+    const qsizetype n = CKM_Header::storedLength(text);
+    if (n <= CKM_Header::MaxTextLength)
+        return false;
+    platform.message(CKM_Header::textTooLongMessage(n), MsgIcon::Exclamation);
+    return true;
+}
+} // namespace
+
 bool LabelDocument::createNewText(const QString& newText, int16_t newRotation)
 {
     Step step(*this, "New Text");
+    if (refuseTooLong(m_platform, newText))
+        return false;
     if (m_textCounter >= MaxItemIndex) {
         m_platform.message("This label cannot hold more text items. Save it and start a new label.",
                            MsgIcon::Exclamation);
@@ -316,6 +335,8 @@ void LabelDocument::setTextText(const QString& s)
 {
     Step step(*this, "Edit Text");
     if (TextItem* t = activeText()) {
+        if (refuseTooLong(m_platform, s))
+            return;
         t->text = s;
         applyCurrentTextFormat(*t);
         repaint();

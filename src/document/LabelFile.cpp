@@ -1,6 +1,8 @@
 // Saving and loading a document as a label file.
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 #include "CkmFormat.h"
 #include "LabelDocument.h"
@@ -12,6 +14,85 @@
 using namespace CKM_Header;
 using units::CInt;
 
+namespace {
+
+// Where loading looks for a picture stored as `p` (trimmed): the path itself,
+// a relative one taken from the label's folder; then its file name in the
+// label's folder; then its file name in the graphics folder. Empty when none
+// of them is a file.
+QString findPicture(const QString& p, const QString& labelFolder, const QString& graphicsFolder)
+{
+    QString native = Module1::nativeSeparators(p);
+    // A relative path (".\x.bmp", "..\Graphics\x.bmp") means relative to the
+    // label file, not to wherever the program was started.
+    if (QFileInfo(native).isRelative())
+        native = labelFolder + native;
+    // A name with a NUL in it names no file (and the system is not asked).
+    if (native.contains(QChar(0)))
+        return {};
+    if (Module1::fileExists(native))
+        return QFileInfo(native).absoluteFilePath();
+    if (Module1::fileExists(labelFolder + Module1::pathFileName(native)))
+        return labelFolder + Module1::pathFileName(native);
+    if (Module1::fileExists(graphicsFolder + "/" + Module1::pathFileName(native)))
+        return graphicsFolder + "/" + Module1::pathFileName(native);
+    return {};
+}
+
+// The label's folder as loading takes it, also for a bare file name (the current folder).
+QString labelFolderOf(const QString& fileName) { return QFileInfo(fileName).absolutePath() + "/"; }
+
+// Whether `stored`, written into the path field and read back as loading reads
+// it (code page, field width, trimmed), finds the file `picture` again.
+bool findsAgain(const QString& stored, const QString& picture, const QString& labelFolder,
+                const QString& graphicsFolder)
+{
+    const QByteArray raw = toCodePage(stored);
+    if (stored.isEmpty() || raw.size() > PathWidth)
+        return false;
+    const QString found = findPicture(fromCodePage(fixedField(raw, PathWidth)).trimmed(), labelFolder, graphicsFolder);
+    const QString canonical = QFileInfo(picture).canonicalFilePath();
+    return !found.isEmpty() && !canonical.isEmpty() && QFileInfo(found).canonicalFilePath() == canonical;
+}
+
+// The path a picture file is stored under, so that loading finds it again:
+// the usual form (".\" in the label's folder, "..\Graphics\" in the graphics
+// folder, else the path itself) when that does, so labels keep their bytes;
+// else the shortest form that does. Empty when none fits the field.
+QString storedPicturePath(const QString& picture, const QString& fileName, const QString& graphicsFolder)
+{
+    const QString folder = labelFolderOf(fileName);
+    const QString usual = Module1::relativePicturePath(picture, Module1::pathFolder(fileName), graphicsFolder);
+    if (findsAgain(usual, picture, folder, graphicsFolder))
+        return usual;
+    QStringList forms;
+    for (const QString& path : {QFileInfo(picture).absoluteFilePath(), QFileInfo(picture).canonicalFilePath()}) {
+        if (path.isEmpty())
+            continue;
+        forms << Module1::pathFileName(path) << QDir(folder).relativeFilePath(path).replace('/', '\\') << path;
+    }
+    std::stable_sort(forms.begin(), forms.end(), [](const QString& a, const QString& b) { return a.size() < b.size(); });
+    for (const QString& form : forms)
+        if (findsAgain(form, picture, folder, graphicsFolder))
+            return form;
+    return {};
+}
+
+// A base name for bitmaps every label file can name: characters the code page
+// lacks, separators and control characters become "_", and it is kept short.
+QString plainBitmapBase(const QString& base)
+{
+    QString b;
+    for (const QChar c : base) {
+        const QString one(c);
+        b += fromCodePage(toCodePage(one)) == one && c != '\\' && c != '/' && c.unicode() >= 0x20 ? c : QChar('_');
+    }
+    b = b.trimmed().left(PathWidth - 9); // " 0000.bmp"
+    return b.isEmpty() ? QString("Picture") : b;
+}
+
+} // namespace
+
 bool LabelDocument::SaveLabelToFile(const QString& fileName, QString* error)
 {
     auto failWith = [&](const QString& why) {
@@ -20,46 +101,92 @@ bool LabelDocument::SaveLabelToFile(const QString& fileName, QString* error)
         return false;
     };
 
+    // A text record keeps at most 32,767 characters: a longer text is refused
+    // before anything is written, never saved cut.
+    for (const auto& [i, t] : m_texts) {
+        if (const qsizetype n = storedLength(t.text); n > MaxTextLength) {
+            QString start = t.text.left(30).replace("\r\n", " ");
+            return failWith(QString("the text \"%1...\" is %2 characters long, and a label file keeps at most "
+                                    "32,767 characters of one text (a line break counts as two). Shorten it and "
+                                    "save again.")
+                                .arg(start)
+                                .arg(n));
+        }
+    }
+
     SelectNothing();
 
-    // Pictures pasted from the clipboard get a bitmap file in the graphics folder
-    // first. Each one is only kept, and only named by its item, when the label
-    // that refers to it has been written too.
-    struct Pasted {
+    // Pictures that have no file (pasted from the clipboard), whose file has
+    // gone, or whose path the label file cannot hold get a bitmap file in the
+    // graphics folder first. Each one is only kept, and only named by its
+    // item, when the label that refers to it has been written too.
+    struct Written {
         GraphicItem* item;
-        QString tag;  // as it was
-        QString path; // bitmap written for it
+        QString tag, refTag; // as they were
+        QString path;        // bitmap written for it
     };
-    std::vector<Pasted> pasted;
-    auto undoPasted = [&] {
-        for (const Pasted& p : pasted) {
-            p.item->tag = p.tag;
-            if (!p.path.isEmpty())
-                QFile::remove(p.path);
+    std::vector<Written> written;
+    auto undoWritten = [&] {
+        for (const Written& w : written) {
+            w.item->tag = w.tag;
+            w.item->refTag = w.refTag;
+            if (!w.path.isEmpty())
+                QFile::remove(w.path);
         }
     };
-    const QString base = Module1::pathFileName(fileName).chopped(std::min<qsizetype>(4, Module1::pathFileName(fileName).size()));
+    const QString name = Module1::pathFileName(fileName);
+    const QString base = name.chopped(std::min<qsizetype>(4, name.size()));
+    // The first bitmap name that is free and can be stored, and the path it is
+    // stored under; empty with `why` when none could be written.
+    auto writeBitmap = [&](const QImage& picture, QString& stored, QString& why) -> QString {
+        for (const QString& b : {base, plainBitmapBase(base)}) {
+            QString path;
+            for (int k = 0; k <= 9999 && path.isEmpty(); ++k) {
+                const QString candidate =
+                    m_app.graphicsFolder + "/" + b + QString(" %1").arg(k, 4, 10, QChar('0')) + ".bmp";
+                if (!Module1::fileExists(candidate))
+                    path = candidate;
+            }
+            why = "no free bitmap name is left";
+            if (path.isEmpty() || !m_platform.saveBitmap(picture, path, &why))
+                return {};
+            stored = storedPicturePath(path, fileName, m_app.graphicsFolder);
+            if (!stored.isEmpty())
+                return path;
+            QFile::remove(path);
+            why = "a label file cannot name the bitmap \"" + path + "\"";
+        }
+        return {};
+    };
+
+    std::vector<QString> storedPaths;
     for (int r = 0; r < int(m_graphics.size()); ++r) {
         GraphicItem* g = graphicAt(findGraphicByRank(r));
-        if (!g || g->tag.size() != 1)
-            continue;
-        QString path;
-        for (int k = 0; k <= 9999; ++k) {
-            const QString candidate =
-                m_app.graphicsFolder + "/" + base + QString(" %1").arg(k, 4, 10, QChar('0')) + ".bmp";
-            if (!Module1::fileExists(candidate)) {
-                path = candidate;
-                break;
+        if (!g) {
+            undoWritten();
+            return failWith("the picture stacking order is damaged");
+        }
+        QString stored;
+        if (g->tag.size() > 1)
+            stored = storedPicturePath(g->path(), fileName, m_app.graphicsFolder);
+        if (stored.isEmpty()) {
+            QString why;
+            const QString path = writeBitmap(g->picture, stored, why);
+            if (path.isEmpty()) {
+                undoWritten();
+                const QString what = g->tag.size() == 1 ? QString("the pasted picture")
+                                                        : "the picture \"" + g->path() + "\"";
+                return failWith(what + " could not be written to the graphics folder \"" + m_app.graphicsFolder +
+                                "\": " + why);
             }
+            written.push_back({g, g->tag, g->refTag, path});
+            // A picture that had a file now has this one, and editing it reloads
+            // it; a pasted one never had a file to reload.
+            if (g->tag.size() > 1)
+                g->refTag = g->refTag.left(1) + path;
+            g->tag = g->tag.left(1) + path;
         }
-        QString why = "no free bitmap name is left";
-        if (path.isEmpty() || !m_platform.saveBitmap(g->picture, path, &why)) {
-            undoPasted();
-            return failWith("the pasted picture could not be written to the graphics folder \"" +
-                            m_app.graphicsFolder + "\": " + why);
-        }
-        pasted.push_back({g, g->tag, path});
-        g->tag += path;
+        storedPaths.push_back(stored);
     }
 
     HeaderRecord h;
@@ -85,15 +212,10 @@ bool LabelDocument::SaveLabelToFile(const QString& fileName, QString* error)
     h.textCount = int16_t(textCount);
 
     QByteArray out = encode(h);
-    const QString labelFolder = Module1::pathFolder(fileName);
     for (int r = 0; r < int(m_graphics.size()); ++r) {
         const GraphicItem* g = graphicAt(findGraphicByRank(r));
-        if (!g) {
-            undoPasted();
-            return failWith("the picture stacking order is damaged");
-        }
         GraphicRecord gr;
-        gr.path = toCodePage(Module1::relativePicturePath(g->path(), labelFolder, m_app.graphicsFolder));
+        gr.path = toCodePage(storedPaths[size_t(r)]);
         gr.documentAspect = fromBool(valMaintainAspectRatioFlag);
         gr.left = CInt(g->left);
         gr.top = CInt(g->top);
@@ -109,7 +231,7 @@ bool LabelDocument::SaveLabelToFile(const QString& fileName, QString* error)
         const TextItem& t = m_texts.at(r.index);
         if (t.text.isEmpty())
             continue;
-        const QByteArray text = toCodePage(t.text).left(32767);
+        const QByteArray text = toCodePage(t.text);
         TextRecord tr;
         tr.textLength = int16_t(text.size());
         tr.left = CInt(t.left);
@@ -132,22 +254,24 @@ bool LabelDocument::SaveLabelToFile(const QString& fileName, QString* error)
     // full disk or a crash never destroys the previous label.
     QString why;
     if (!safefile::write(fileName, out, &why)) {
-        undoPasted();
+        undoWritten();
         return failWith(why);
     }
 
-    // The steps that hold a pasted picture now name its file too, so undoing one
-    // never writes the picture a second time.
-    for (const Pasted& p : pasted) {
+    // The steps that hold such a picture now name its bitmap too, so undoing
+    // one never writes the picture a second time.
+    for (const Written& w : written) {
         int index = 0;
         for (const auto& [i, g] : m_graphics)
-            if (&g == p.item)
+            if (&g == w.item)
                 index = i;
-        const qint64 key = p.item->picture.cacheKey();
+        const qint64 key = w.item->picture.cacheKey();
         rewriteHistory([&](Snapshot& s) {
             const auto it = s.graphics.find(index);
-            if (it != s.graphics.end() && it->second.tag.size() == 1 && it->second.picture.cacheKey() == key)
-                it->second.tag += p.path;
+            if (it == s.graphics.end() || it->second.tag.mid(1) != w.tag.mid(1) || it->second.picture.cacheKey() != key)
+                return;
+            it->second.tag = it->second.tag.left(1) + w.path;
+            it->second.refTag = w.item->refTag;
         });
     }
 
@@ -230,28 +354,14 @@ void LabelDocument::LoadFile(const QString& fileName)
         return;
     }
 
-    // Pictures. The label's own folder, also for a bare file name (the current folder).
-    const QString labelFolder = QFileInfo(fileName).absolutePath() + "/";
+    // Pictures.
+    const QString labelFolder = labelFolderOf(fileName);
     int loaded = 0;
     for (const GraphicRecord& gr : parsed.graphics) {
         const QString p = fromCodePage(gr.path).trimmed();
         if (p.isEmpty())
             continue;
-        QString native = Module1::nativeSeparators(p);
-        // A relative path (".\x.bmp", "..\Graphics\x.bmp") means relative to the
-        // label file, not to wherever the program was started.
-        if (QFileInfo(native).isRelative())
-            native = labelFolder + native;
-        QString found;
-        // A name with a NUL in it names no file (and the system is not asked).
-        if (native.contains(QChar(0)))
-            ;
-        else if (Module1::fileExists(native))
-            found = QFileInfo(native).absoluteFilePath();
-        else if (Module1::fileExists(labelFolder + Module1::pathFileName(native)))
-            found = labelFolder + Module1::pathFileName(native);
-        else if (Module1::fileExists(m_app.graphicsFolder + "/" + Module1::pathFileName(native)))
-            found = m_app.graphicsFolder + "/" + Module1::pathFileName(native);
+        const QString found = findPicture(p, labelFolder, m_app.graphicsFolder);
         if (found.isEmpty()) {
             m_platform.message("Unable to Load Graphic: " + p);
             continue;

@@ -18,6 +18,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <limits>
 
 #include "app/AppContext.h"
 #include "app/Icons.h"
@@ -66,6 +67,9 @@ frmMain::frmMain(AppContext& ctx) : m_ctx(ctx)
     m_txtCmdLine = new QLineEdit(this);
     m_txtCmdLine->setObjectName("txtCmdLine");
     m_txtCmdLine->hide();
+    // A line box keeps 32,767 characters unless told otherwise: a longer
+    // description must arrive whole, to be made whole or refused whole.
+    m_txtCmdLine->setMaxLength(std::numeric_limits<int>::max());
     connect(m_txtCmdLine, &QLineEdit::textChanged, this, &frmMain::txtCmdLine_Change);
 
     m_timTipOfTheDay = new QTimer(this);

@@ -179,6 +179,23 @@ private slots:
         QVERIFY(env.platform.shown.isEmpty());
     }
 
+    void refusedWholeWhenItCannotBeMadeWhole()
+    {
+        TestEnv env;
+        LabelDocument d(env.values, env.platform, env.fixed);
+        // 32,767 characters are kept; the single wrap would make this one 32,768.
+        const QString atLimit = QString(16383, 'x') + ' ' + QString(16383, 'y');
+        const QString noBlank = QString(32767, 'x');
+        QCOMPARE(description::refusal(description::parse("\\T 12\"" + noBlank + "\""), 10), QString());
+        QCOMPARE(description::apply(d, "\\T 12\"kept\" \\C 12\"" + atLimit + "\""), 0);
+        QCOMPARE(env.platform.texts(),
+                 QStringList{"The label description was not used. A text on a label can be at most 32,767 characters "
+                             "long (a line break counts as two), and this one has 32768."});
+        QVERIFY(d.texts().empty());
+        QCOMPARE(description::refusal(description::parse("\\T\"a\" \\C\"b\" \\B\"c\""), 2),
+                 QString("The label description was not used. It has 3 texts, and this label can take only 2 more."));
+    }
+
     void options()
     {
         CommandLine c = CommandLine::parse({"--new-instance", "/x/a.ckm"});

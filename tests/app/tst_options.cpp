@@ -102,6 +102,15 @@ private slots:
         QCOMPARE(leave(Box::CustomHeight, "11,01", ',').text, QString("10,25"));
         QCOMPARE(leave(Box::CustomWidth, "").text, QString("2.0"));
         QCOMPARE(leave(Box::CustomWidth, "").message, QString("Width Must be Greater than 0.0"));
+        // The limits hold for the hundredths the box keeps (and Apply reads).
+        for (const char* tiny : {"0.001", "0.004", "0,0049"}) {
+            QCOMPARE(leave(Box::CustomWidth, tiny, tiny[1]).message, QString("Width Must be Greater than 0.0"));
+            QCOMPARE(leave(Box::CustomHeight, tiny, tiny[1]).text, QString("2") + tiny[1] + "0");
+        }
+        QCOMPARE(leave(Box::CustomWidth, "0.005").text, QString("0.01"));
+        QCOMPARE(leave(Box::CustomWidth, "0.005").message, QString());
+        QCOMPARE(leave(Box::TopMargin, "-0.499").message, QString("Top Margin Must be Greater than -0.5"));
+        QCOMPARE(leave(Box::CustomWidth, "8.504").text, QString("8.5"));
         QCOMPARE(leave(Box::TopMargin, "-0.5").text, QString("0.0"));
         QCOMPARE(leave(Box::TopMargin, "-0.49").text, QString("-0.49"));
         QCOMPARE(leave(Box::TopMargin, "-0.49").message, QString());

@@ -355,6 +355,47 @@ private slots:
         screenshot(h, "help-window.png");
     }
 
+    void damagedHelpCacheIsMadeAgain()
+    {
+        // The cached collection is only a copy: damaged, it is made again from
+        // the help file, and nothing is said about the help file.
+        const QString helpFile = env->ctx.paths.helpFile();
+        const QString collection = frmHelp::collectionFile();
+        auto open = [&] {
+            delete frmHelp::instance();
+            env->platform.shown.clear();
+            return frmHelp::display(env->platform, helpFile, HelpCommand::DisplayTopic, 0) && frmHelp::instance();
+        };
+        QVERIFY2(open(), qPrintable(env->platform.texts().join('|')));
+        for (const QByteArray& damage : {QByteArray(5000, 'x'), QByteArray("SQLite format 3")}) {
+            delete frmHelp::instance();
+            QFile f(collection);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(damage);
+            f.close();
+            QVERIFY2(open(), qPrintable(env->platform.texts().join('|')));
+            QVERIFY(env->platform.shown.isEmpty());
+            QCOMPARE(frmHelp::instance()->browser()->documentTitle(), QString("Corkcrafter Help"));
+        }
+        // A cache that cannot hold a collection at all: help still opens.
+        delete frmHelp::instance();
+        QFile::remove(collection);
+        QVERIFY(QDir().mkpath(collection + "/in the way"));
+        QVERIFY2(open(), qPrintable(env->platform.texts().join('|')));
+        QCOMPARE(frmHelp::instance()->browser()->documentTitle(), QString("Corkcrafter Help"));
+        delete frmHelp::instance();
+        QVERIFY(QDir(collection).removeRecursively());
+
+        // A help file that is no help file is told as such.
+        const QString bad = data().filePath("Corkcrafter2.qch");
+        QFile b(bad);
+        QVERIFY(b.open(QIODevice::WriteOnly));
+        b.write("not a help file");
+        b.close();
+        QVERIFY(!frmHelp::display(env->platform, bad, HelpCommand::DisplayTopic, 0));
+        QCOMPARE(env->platform.texts(), QStringList{"The help file \"" + bad + "\" could not be opened: it is not a help file"});
+    }
+
     void missingHelpFile()
     {
         env->platform.helpViewer = &frmHelp::display;

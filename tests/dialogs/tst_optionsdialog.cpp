@@ -275,6 +275,15 @@ private slots:
         QCOMPARE(env->platform.texts(), QStringList({"Width Cannot Exceed the Paper Width"}));
         QCOMPARE(doc->getLabelWidth(), 7.75);
         QCOMPARE(env->store.read("Settings", "Label Width", ""), QString("7.75"));
+
+        // A size the box would keep as "0.0" is refused like 0: no label of no size.
+        env->platform.shown.clear();
+        open();
+        click("optLabelType2");
+        typeInto(edit("txtCustomHeight"), "0.001");
+        QTest::keyClick(edit("txtCustomHeight"), Qt::Key_Return);
+        QCOMPARE(env->platform.texts(), QStringList({"Height Must be Greater than 0.0"}));
+        QCOMPARE(doc->getLabelHeight(), 2.0);
     }
 
     void applyCommitsTheSelectedPageOnly()

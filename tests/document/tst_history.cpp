@@ -20,12 +20,19 @@ QByteArray fileBytes(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// A picture file of the sample label (a label names only files that are there).
+QString pic(TestEnv& env, const char* name) { return env.path("pics/") + name; }
+
 // A label with two texts, a picture from a file and a pasted one (stretched
 // out of its proportions), on a wine label with an oval border.
 std::unique_ptr<LabelDocument> sampleLabel(TestEnv& env)
 {
-    env.platform.pictures["/pics/hops.png"] = PictureData{solid(Qt::darkGreen, 100, 50), QSizeF(1500, 750), {}};
-    env.platform.pictures["/pics/malt.png"] = PictureData{solid(Qt::darkYellow, 40, 40), QSizeF(600, 600), {}};
+    QDir().mkpath(env.path("pics"));
+    for (const auto& [name, picture] : {std::pair{"hops.png", solid(Qt::darkGreen, 100, 50)},
+                                        std::pair{"malt.png", solid(Qt::darkYellow, 40, 40)}}) {
+        picture.save(pic(env, name));
+        env.platform.pictures[pic(env, name)] = PictureData{picture, QSizeF(picture.width() * 15, picture.height() * 15), {}};
+    }
     auto d = std::make_unique<LabelDocument>(env.values, env.platform, env.fixed);
     {
         LabelDocument::Step step(*d, "Label Size");
@@ -35,7 +42,7 @@ std::unique_ptr<LabelDocument> sampleLabel(TestEnv& env)
     d->setBorderStyle("Oval");
     d->createNewText("Pale Ale", 0);
     d->createNewText("Brewed\r\n2024", 0);
-    d->createNewGraphic("/pics/hops.png");
+    d->createNewGraphic(pic(env, "hops.png"));
     env.platform.setClipboard(QString(), solid(Qt::red, 30, 20));
     d->pasteFromClipboard();
     {
@@ -65,7 +72,7 @@ private slots:
         auto nothing = [](TestEnv&, LabelDocument&) {};
         const Case cases[] = {
             {"New Text", nothing, [](TestEnv&, LabelDocument& d) { d.createNewText("Stout", 0); }},
-            {"New Picture", nothing, [](TestEnv&, LabelDocument& d) { d.createNewGraphic("/pics/malt.png"); }},
+            {"New Picture", nothing, [](TestEnv& env, LabelDocument& d) { d.createNewGraphic(pic(env, "malt.png")); }},
             {"Paste", nothing, [](TestEnv& e, LabelDocument& d) {
                  e.platform.setClipboard("CKMGraphic-  1440   720", solid(Qt::blue, 8, 8));
                  d.pasteFromClipboard();
@@ -288,8 +295,8 @@ private slots:
         d->selectGraphic(1);
         d->nudge(15, 0);
         const QImage edited = solid(Qt::magenta, 100, 50);
-        env.platform.pictures["/pics/hops.png"] = PictureData{edited, QSizeF(1500, 750), {}};
-        d->refreshGraphic("/pics/hops.png");
+        env.platform.pictures[pic(env, "hops.png")] = PictureData{edited, QSizeF(1500, 750), {}};
+        d->refreshGraphic(pic(env, "hops.png"));
         d->undoStep();
         QCOMPARE(d->graphicAt(1)->picture.cacheKey(), edited.cacheKey());
         d->redoStep();

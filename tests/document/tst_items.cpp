@@ -197,6 +197,36 @@ private slots:
         doc->setFlags(false, false);
     }
 
+    void textDialogRefusesWhatAFileCannotKeep()
+    {
+        TestEnv env;
+        frmMain main(env.ctx);
+        main.Form_Load();
+        main.show();
+        main.LoadNewDoc();
+        frmDocument* doc = main.activeDocument();
+        // 16,384 lines: their line breaks take two characters each in the file.
+        const QString lines = QString("a\n").repeated(16383) + "a";
+        bool stayedOpen = false, focusOnText = false;
+        whenDialogOpens([&](frmTextInput* dlg) {
+            dlg->txtInput()->setPlainText(lines);
+            dlg->findChild<QPushButton*>("OKButton")->click();
+            // Refused: the text can still be shortened.
+            stayedOpen = dlg->isVisible();
+            focusOnText = dlg->focusWidget() == dlg->txtInput();
+            dlg->txtInput()->setPlainText(lines.left(32767 / 3 * 2));
+            dlg->findChild<QPushButton*>("OKButton")->click();
+        });
+        main.action("mnuTextNew")->trigger();
+        QCOMPARE(int(doc->texts().size()), 1);
+        QCOMPARE(doc->getTextText(), lines.left(32767 / 3 * 2).replace("\n", "\r\n"));
+        QVERIFY(stayedOpen && focusOnText);
+        QCOMPARE(env.platform.texts(),
+                 QStringList{"A text on a label can be at most 32,767 characters long (a line break counts as two), "
+                             "and this one has 49150."});
+        doc->setFlags(false, false);
+    }
+
     void fitFactors()
     {
         TestEnv env;

@@ -259,6 +259,139 @@ private slots:
         QCOMPARE(d.graphics().at(1).refTag, QString("0"));
     }
 
+    void picturesAreStoredSoTheyAreFoundAgain()
+    {
+        TestEnv env;
+        auto picture = [&](const QString& path, QColor c) {
+            QDir().mkpath(QFileInfo(path).absolutePath());
+            return solid(c).save(path, "BMP");
+        };
+        auto storedPaths = [](const QString& label) {
+            QStringList paths;
+            for (const GraphicRecord& g : parse(readAll(label)).graphics)
+                paths << fromCodePage(g.path).trimmed();
+            return paths;
+        };
+        auto reloaded = [&](const QString& label) {
+            env.platform.shown.clear();
+            auto e = std::make_unique<LabelDocument>(env.values, env.platform, env.fixed);
+            e->LoadFile(label);
+            QList<QRgb> colours;
+            for (const auto& [i, g] : e->graphics())
+                colours << g.picture.pixel(0, 0);
+            return colours;
+        };
+        const QString deep = env.path(QString("d").repeated(70) + "/" + QString("e").repeated(70));
+        const QString far = env.path(QString("f").repeated(70) + "/" + QString("g").repeated(70));
+        // Beside a label whose folder is long: "..\pics\hop.bmp", not the whole path.
+        QVERIFY(picture(deep + "/pics/hop.bmp", Qt::green));
+        // Below the graphics folder, for a label elsewhere: found from the label's folder.
+        QVERIFY(picture(env.values.graphicsFolder + "/sub/rose.bmp", Qt::red));
+        // No path that fits the field: its pixels go to the graphics folder.
+        QVERIFY(picture(far + "/away.bmp", Qt::blue));
+        env.platform.clipboard = solid(Qt::yellow);
+
+        LabelDocument d(env.values, env.platform, env.fixed);
+        QVERIFY(d.createNewGraphic(deep + "/pics/hop.bmp"));
+        QVERIFY(d.createNewGraphic(env.values.graphicsFolder + "/sub/rose.bmp"));
+        QVERIFY(d.createNewGraphic(far + "/away.bmp"));
+        // Pasted with the path of a file that has gone: its pixels too.
+        QVERIFY(d.createNewGraphic("?1/gone/paste.bmp"));
+        const QString label = deep + "/labels/Ale.ckm";
+        QVERIFY(QDir().mkpath(deep + "/labels"));
+        QString why;
+        QVERIFY2(d.SaveLabelToFile(label, &why), qPrintable(why));
+        QCOMPARE(storedPaths(label),
+                 QStringList({"..\\pics\\hop.bmp",
+                              QDir(deep + "/labels").relativeFilePath(env.values.graphicsFolder).replace('/', '\\') +
+                                  "\\sub\\rose.bmp",
+                              "..\\Graphics\\Ale 0000.bmp", "..\\Graphics\\Ale 0001.bmp"}));
+        QCOMPARE(filesIn(env.values.graphicsFolder), QStringList({"Ale 0000.bmp", "Ale 0001.bmp"}));
+        QCOMPARE(d.graphics().at(3).path(), env.values.graphicsFolder + "/Ale 0000.bmp");
+        QCOMPARE(d.graphics().at(3).refPath(), d.graphics().at(3).path()); // editing it reloads it
+        QCOMPARE(d.graphics().at(4).tag, "0" + env.values.graphicsFolder + "/Ale 0001.bmp");
+        const QList<QRgb> colours{qRgb(0, 255, 0), qRgb(255, 0, 0), qRgb(0, 0, 255), qRgb(255, 255, 0)};
+        QCOMPARE(reloaded(label), colours);
+        QVERIFY(env.platform.shown.isEmpty());
+        // Saved again: the same bytes, no new bitmap.
+        const QByteArray bytes = readAll(label);
+        QVERIFY(d.SaveLabelToFile(label));
+        QCOMPARE(readAll(label), bytes);
+        QCOMPARE(filesIn(env.values.graphicsFolder).size(), 2);
+
+        // A label name the field or the code page cannot hold names its bitmap plainly.
+        LabelDocument p(env.values, env.platform, env.fixed);
+        QVERIFY(p.createNewGraphic("?1"));
+        const QString russian = QString::fromUtf8("\u041f\u0438\u0432\u043e ") + QString(130, 'x');
+        QVERIFY(p.SaveLabelToFile(env.path(russian + ".ckm"), &why));
+        const QString plain = "____ " + QString(114, 'x') + " 0000.bmp";
+        QCOMPARE(storedPaths(env.path(russian + ".ckm")), QStringList{plain});
+        QCOMPARE(p.graphics().at(1).path(), env.values.graphicsFolder + "/" + plain);
+        QCOMPARE(reloaded(env.path(russian + ".ckm")), QList<QRgb>{qRgb(255, 255, 0)});
+
+        // Nowhere to write the pixels: nothing is saved, and the reason is given.
+        env.values.graphicsFolder = env.path("no/such/folder");
+        LabelDocument f(env.values, env.platform, env.fixed);
+        QVERIFY(f.createNewGraphic(far + "/away.bmp"));
+        QVERIFY(!f.SaveLabelToFile(env.path("far.ckm"), &why));
+        QVERIFY2(why.startsWith("the picture \"" + far + "/away.bmp\" could not be written to the graphics folder"),
+                 qPrintable(why));
+        QVERIFY(!QFile::exists(env.path("far.ckm")));
+        QCOMPARE(f.graphics().at(1).path(), far + "/away.bmp");
+    }
+
+    void textsAreKeptWholeOrRefused()
+    {
+        TestEnv env;
+        // The longest text a record holds, line breaks and the euro sign counted as stored.
+        const QString longest = QString::fromUtf8("\u20ac\r\n") + QString(32764, 'a');
+        QCOMPARE(storedLength(longest), qsizetype(32767));
+        QCOMPARE(storedLength(QString::fromUtf8("\U0001F37A")), qsizetype(1));
+        LabelDocument d(env.values, env.platform, env.fixed);
+        QVERIFY(d.createNewText(longest, 0));
+        QVERIFY(d.SaveLabelToFile(env.path("long.ckm")));
+        LabelDocument e(env.values, env.platform, env.fixed);
+        e.LoadFile(env.path("long.ckm"));
+        QCOMPARE(e.texts().at(1).text, longest);
+
+        // One more character is refused where it is made: typed, pasted, edited.
+        const QString tooLong = longest + "a";
+        const QString told = "A text on a label can be at most 32,767 characters long (a line break counts as two), "
+                             "and this one has 32768.";
+        QVERIFY(!d.createNewText(tooLong, 0));
+        QCOMPARE(env.platform.texts(), QStringList{told});
+        env.platform.setClipboard(tooLong);
+        QVERIFY(d.pasteFromClipboard());
+        d.selectText(1);
+        d.setTextText(tooLong);
+        QCOMPARE(env.platform.texts(), QStringList({told, told, told}));
+        QCOMPARE(int(d.texts().size()), 1);
+        QCOMPARE(d.texts().at(1).text, longest);
+        QCOMPARE(int(d.history().count()), 1);
+
+        // The autofit wrap adds a character for each break: one that would go
+        // past the limit leaves the text as it was given.
+        env.values.dialogAutofit = true;
+        const QString words = QString(32763, 'x') + " y z";
+        QVERIFY(d.createNewText(words, 0));
+        QCOMPARE(d.getTextText(), words);
+        env.values.dialogAutofit = false;
+
+        // A text that became longer still is not saved cut: nothing is written.
+        const QString target = env.values.labelFolder + "/Ale.ckm";
+        QVERIFY(write(target, "previous label"));
+        env.platform.clipboard = solid(Qt::red);
+        QVERIFY(d.createNewGraphic("?1"));
+        d.textAt(1)->text = tooLong;
+        QString why;
+        QVERIFY(!d.SaveLabelToFile(target, &why));
+        QCOMPARE(why, "the text \"\u20ac aaaaaaaaaaaaaaaaaaaaaaaaaaa...\" is 32768 characters long, and a label file keeps "
+                      "at most 32,767 characters of one text (a line break counts as two). Shorten it and save again.");
+        QCOMPARE(readAll(target), QByteArray("previous label"));
+        QCOMPARE(filesIn(env.values.graphicsFolder), QStringList());
+        QVERIFY(d.isChanged());
+    }
+
     void failedSaveKeepsThePreviousFile()
     {
         TestEnv env;

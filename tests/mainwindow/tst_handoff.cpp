@@ -124,6 +124,20 @@ private slots:
         QCOMPARE(box->text(), QString());
     }
 
+    void longDescriptionArrivesWhole()
+    {
+        // Longer than a line box keeps unless told: every part is made.
+        QString description;
+        for (int i = 0; i < 40; ++i)
+            description += "\\X 12\"" + QString(1000, QChar('a' + i % 26)) + "\"";
+        main->handOffCommandLine(description);
+        frmDocument* d = main->activeDocument();
+        QCOMPARE(int(d->texts().size()), 40);
+        QCOMPARE(d->texts().at(40).text, QString(1000, QChar('a' + 39 % 26)));
+        QVERIFY(env->platform.shown.isEmpty());
+        QCOMPARE(main->txtCmdLine()->text(), QString());
+    }
+
     void fileNameWrittenIntoTheBoxAsksFirst()
     {
         const QString label = makeLabel("Stout.ckm");
