@@ -42,29 +42,27 @@ double leadingNumber(const QString& text, QChar decimalSeparator)
 namespace {
 // Whole hundredths, halves away from zero; a hair is added before rounding so
 // that 2.675 (stored as 2.67499...) gives 268.
-double hundredthsOf(double inches)
+double thousandthsOf(double inches)
 {
-    const double scaled = inches * 100;
+    const double scaled = inches * 1000;
     return std::round(scaled + std::copysign(1e-7, scaled));
 }
 } // namespace
 
-double keptInches(double inches) { return std::isfinite(inches) ? hundredthsOf(inches) / 100 + 0.0 : 0; }
+double keptInches(double inches) { return std::isfinite(inches) ? thousandthsOf(inches) / 1000 + 0.0 : 0; }
 
 QString formatInches(double inches, QChar decimalSeparator)
 {
     if (!std::isfinite(inches))
         return "0.0";
-    const double hundredths = hundredthsOf(inches);
-    const bool negative = hundredths < 0;
-    const double a = std::fabs(hundredths);
-    const double whole = std::floor(a / 100);
-    const int frac = int(a - whole * 100);
-    QString s = QString::number(whole, 'f', 0) + decimalSeparator;
-    if (frac % 10 == 0)
-        s += QString::number(frac / 10);
-    else
-        s += QString::asprintf("%02d", frac);
+    const double thousandths = thousandthsOf(inches);
+    const bool negative = thousandths < 0;
+    const double a = std::fabs(thousandths);
+    const double whole = std::floor(a / 1000);
+    QString frac = QString::asprintf("%03d", int(a - whole * 1000));
+    while (frac.size() > 1 && frac.endsWith('0'))
+        frac.chop(1);
+    const QString s = QString::number(whole, 'f', 0) + decimalSeparator + frac;
     return negative ? "-" + s : s;
 }
 

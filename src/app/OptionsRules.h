@@ -20,10 +20,11 @@ bool holdsInches(Box box);
 // system.
 double leadingNumber(const QString& text, QChar decimalSeparator);
 
-// Inches as the dialog shows them: at least one and at most two decimals
-// ("0.0#"), halves of a hundredth rounded away from zero.
+// Inches as the dialog shows them: at least one and at most three decimals
+// ("0.0##"), halves of a thousandth rounded away from zero. Stock data sheets
+// give margins such as 0.235 in (5.97 mm): two decimals would change them.
 QString formatInches(double inches, QChar decimalSeparator);
-// The value an inch box keeps once it shows it "0.0#": whole hundredths.
+// The value an inch box keeps once it shows it "0.0##": whole thousandths.
 double keptInches(double inches);
 
 // Paper size in inches (the printer's paper in twips / 1440).
@@ -43,7 +44,7 @@ Verdict check(Box box, double value, const Paper& paper);
 
 // What leaving a box does to its text: a value that reads as zero becomes
 // "0", a value out of its limits is reset (message says why), and an inch box
-// is rewritten "0.0#". The grid boxes keep their text when it passes.
+// is rewritten "0.0##". The grid boxes keep their text when it passes.
 struct LeaveResult {
     QString text;
     QString message; // empty when the value passed

@@ -32,9 +32,11 @@ private slots:
         QCOMPARE(formatInches(3.75, ','), QString("3,75"));
         QCOMPARE(formatInches(2.5, '.'), QString("2.5"));
         QCOMPARE(formatInches(10.25, '.'), QString("10.25"));
-        QCOMPARE(formatInches(0.125, '.'), QString("0.13"));
-        QCOMPARE(formatInches(2.675, '.'), QString("2.68"));
-        QCOMPARE(formatInches(1.004, '.'), QString("1.0"));
+        QCOMPARE(formatInches(0.125, '.'), QString("0.125"));
+        QCOMPARE(formatInches(0.235, '.'), QString("0.235"));
+        QCOMPARE(formatInches(2.6755, '.'), QString("2.676"));
+        QCOMPARE(formatInches(1.0004, '.'), QString("1.0"));
+        QCOMPARE(formatInches(0.2, '.'), QString("0.2"));
         QCOMPARE(formatInches(-0.49, '.'), QString("-0.49"));
         QCOMPARE(formatInches(0, '.'), QString("0.0"));
         QCOMPARE(formatInches(123456, '.'), QString("123456.0"));
@@ -102,21 +104,23 @@ private slots:
         QCOMPARE(leave(Box::CustomHeight, "11,01", ',').text, QString("10,25"));
         QCOMPARE(leave(Box::CustomWidth, "").text, QString("2.0"));
         QCOMPARE(leave(Box::CustomWidth, "").message, QString("Width Must be Greater than 0.0"));
-        // The limits hold for the hundredths the box keeps (and Apply reads).
-        for (const char* tiny : {"0.001", "0.004", "0,0049"}) {
+        // The limits hold for the thousandths the box keeps (and Apply reads).
+        for (const char* tiny : {"0.0001", "0.0004", "0,00049"}) {
             QCOMPARE(leave(Box::CustomWidth, tiny, tiny[1]).message, QString("Width Must be Greater than 0.0"));
             QCOMPARE(leave(Box::CustomHeight, tiny, tiny[1]).text, QString("2") + tiny[1] + "0");
         }
-        QCOMPARE(leave(Box::CustomWidth, "0.005").text, QString("0.01"));
-        QCOMPARE(leave(Box::CustomWidth, "0.005").message, QString());
-        QCOMPARE(leave(Box::TopMargin, "-0.499").message, QString("Top Margin Must be Greater than -0.5"));
-        QCOMPARE(leave(Box::CustomWidth, "8.504").text, QString("8.5"));
+        QCOMPARE(leave(Box::CustomWidth, "0.0005").text, QString("0.001"));
+        QCOMPARE(leave(Box::CustomWidth, "0.0005").message, QString());
+        QCOMPARE(leave(Box::TopMargin, "-0.4999").message, QString("Top Margin Must be Greater than -0.5"));
+        QCOMPARE(leave(Box::CustomWidth, "8.5004").text, QString("8.5"));
+        QCOMPARE(leave(Box::TopMargin, "0.235").text, QString("0.235"));
         QCOMPARE(leave(Box::TopMargin, "-0.5").text, QString("0.0"));
         QCOMPARE(leave(Box::TopMargin, "-0.49").text, QString("-0.49"));
         QCOMPARE(leave(Box::TopMargin, "-0.49").message, QString());
         QCOMPARE(leave(Box::RowSpace, "abc").text, QString("0.0"));
         QCOMPARE(leave(Box::RowSpace, "abc").message, QString());
-        QCOMPARE(leave(Box::ColumnSpace, "0.125").text, QString("0.13"));
+        QCOMPARE(leave(Box::ColumnSpace, "0.125").text, QString("0.125"));
+        QCOMPARE(leave(Box::ColumnSpace, "0.1254").text, QString("0.125"));
         QCOMPARE(leave(Box::GridWidth, "").text, QString("120"));
         QCOMPARE(leave(Box::GridWidth, "").message, QString("Grid Width Must be Greater than 2, Reset to Default"));
         QCOMPARE(leave(Box::GridHeight, "0").text, QString("120"));

@@ -133,11 +133,11 @@ private slots:
         env->values.templateFile = "Stout.ckm";
         open();
         QCOMPARE(edit("txtCustomHeight")->text(), QString("2.5"));
-        QCOMPARE(edit("txtCustomWidth")->text(), QString("3.13"));
+        QCOMPARE(edit("txtCustomWidth")->text(), QString("3.125"));
         QCOMPARE(edit("txtTopMargin")->text(), QString("0.5"));
-        QCOMPARE(edit("txtLeftMargin")->text(), QString("0.33"));
+        QCOMPARE(edit("txtLeftMargin")->text(), QString("0.333"));
         QCOMPARE(edit("txtRowSpace")->text(), QString("0.0"));
-        QCOMPARE(edit("txtColumnSpace")->text(), QString("0.13"));
+        QCOMPARE(edit("txtColumnSpace")->text(), QString("0.125"));
         QVERIFY(child<QRadioButton>("optLabelType2")->isChecked());
         QVERIFY(child<QRadioButton>("optCutmarks3")->isChecked());
         QVERIFY(child<QRadioButton>("optOrientation1")->isChecked());
@@ -280,10 +280,18 @@ private slots:
         env->platform.shown.clear();
         open();
         click("optLabelType2");
-        typeInto(edit("txtCustomHeight"), "0.001");
+        typeInto(edit("txtCustomHeight"), "0.0004");
         QTest::keyClick(edit("txtCustomHeight"), Qt::Key_Return);
         QCOMPARE(env->platform.texts(), QStringList({"Height Must be Greater than 0.0"}));
         QCOMPARE(doc->getLabelHeight(), 2.0);
+
+        // A margin from a stock data sheet is kept as typed, to the thousandth.
+        open();
+        typeInto(edit("txtLeftMargin"), "0.235");
+        QTest::keyClick(edit("txtLeftMargin"), Qt::Key_Tab);
+        QCOMPARE(edit("txtLeftMargin")->text(), QString("0.235"));
+        QTest::keyClick(edit("txtLeftMargin"), Qt::Key_Return);
+        QCOMPARE(doc->getLeftMargin(), 0.235);
     }
 
     void applyCommitsTheSelectedPageOnly()
