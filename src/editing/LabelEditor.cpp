@@ -90,6 +90,7 @@ LabelEditor::Press LabelEditor::press(const QPointF& p, int button, bool alone)
         else
             m_doc.selectGraphic(h.index);
         m_grab = h.local;
+        m_pressedAt = p;
         m_dragging = true;
         m_dragged = h;
         m_outline = {};
@@ -219,9 +220,12 @@ QRectF LabelEditor::dropHere(const QPointF& p, bool onSurface, bool snap, int gr
         if (left) {
             *left = p.x() - m_grab.x();
             *top = p.y() - m_grab.y();
-            if (snap) {
-                // A drop on a picture always snaps; elsewhere only the axes that moved,
-                // so a text pressed and released in place stays exactly where it was.
+            // An item pressed and released in place was only selected: it stays
+            // exactly where it was. A picture follows the pointer live, so the
+            // pointer never leaves it and a drop on a picture snaps both axes;
+            // elsewhere only the axes that moved.
+            const bool stayed = p == m_pressedAt;
+            if (snap && !stayed) {
                 const bool onPicture = on.kind == Hit::Graphic;
                 if (onPicture || dx != 0)
                     *left = snap::toGrid(*left, gridWidth);

@@ -76,6 +76,7 @@ private:
     LabelDocument& m_doc;
     // Scratch values of a press and the drag that follows it.
     QPointF m_grab;
+    QPointF m_pressedAt; // where the pointer pressed the item being dragged
     QSizeF m_start;
     double m_ratio = 1;
     bool m_resizing = false;
