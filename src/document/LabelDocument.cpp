@@ -55,8 +55,15 @@ QRectF LabelDocument::borderRect() const
 
 void LabelDocument::resizeLabel()
 {
-    m_surfaceW = units::inchesToTwips(m_spec.LabelWidth);
-    m_surfaceH = units::inchesToTwips(m_spec.LabelHeight);
+    const int w = units::inchesToTwips(m_spec.LabelWidth), h = units::inchesToTwips(m_spec.LabelHeight);
+    // The guides are the align commands' reference, shown or not: a label of
+    // another size gets them on its own centre.
+    if (w != m_surfaceW || h != m_surfaceH) {
+        m_vGuideX = w / 2.0;
+        m_hGuideY = h / 2.0;
+    }
+    m_surfaceW = w;
+    m_surfaceH = h;
     if (m_observer)
         m_observer->labelResized();
 }

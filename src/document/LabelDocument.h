@@ -63,7 +63,8 @@ public:
     int surfaceWidth() const { return m_surfaceW; }
     int surfaceHeight() const { return m_surfaceH; }
     QRectF borderRect() const;
-    // Fits surface and frame to the label size (the window follows via the observer).
+    // Fits surface and frame to the label size (the window follows via the
+    // observer); a new size puts the guides on its centre, shown or not.
     void resizeLabel();
 
     // --- border and background ------------------------------------------
