@@ -60,6 +60,15 @@ void LabelDocument::endStep()
 {
     if (m_stepDepth == 0 || --m_stepDepth > 0)
         return;
+    // From here on the history alone says whether the label changed.
+    struct Settle {
+        LabelDocument& doc;
+        ~Settle()
+        {
+            doc.m_editUnderWay = false;
+            doc.showChanged();
+        }
+    } settle{*this};
     SnapshotPtr before = std::move(m_stepBefore);
     m_stepBefore.reset();
     if (!before)
@@ -67,6 +76,7 @@ void LabelDocument::endStep()
     auto after = std::make_shared<const Snapshot>(snapshot());
     if (*after == *before)
         return;
+    m_blank = false;
     // Share the snapshot with the step before when the label did not change in between.
     if (m_history.index() > 0)
         if (auto* last = dynamic_cast<ContentStep*>(const_cast<QUndoCommand*>(m_history.command(m_history.index() - 1))))
@@ -92,7 +102,7 @@ void LabelDocument::redoStep()
 void LabelDocument::restoreStep(const Snapshot& s)
 {
     restore(s);
-    setChanged();
+    m_blank = false;
     refreshStatus();
 }
 

@@ -34,9 +34,12 @@ LabelDocument::LabelDocument(ProgramValues& app, Platform& platform, const TextM
     m_surfaceH = units::inchesToTwips(m_spec.LabelHeight);
     m_vGuideX = m_surfaceW / 2.0;
     m_hGuideY = m_surfaceH / 2.0;
+    m_history.setUndoLimit(HistoryLimit);
+    // Undo, redo and new steps move the history towards or away from the saved state.
+    QObject::connect(&m_history, &QUndoStack::cleanChanged, [this] { showChanged(); });
+    QObject::connect(&m_history, &QUndoStack::indexChanged, [this] { showChanged(); });
     m_changed = false;
     m_blank = true;
-    m_history.setUndoLimit(HistoryLimit);
 }
 
 void LabelDocument::setLabelDimensions(int16_t type, double height, double width)
@@ -53,8 +56,15 @@ QRectF LabelDocument::borderRect() const
 
 void LabelDocument::resizeLabel()
 {
-    m_surfaceW = units::inchesToTwips(m_spec.LabelWidth);
-    m_surfaceH = units::inchesToTwips(m_spec.LabelHeight);
+    const int w = units::inchesToTwips(m_spec.LabelWidth), h = units::inchesToTwips(m_spec.LabelHeight);
+    // The guides are the align commands' reference, shown or not: a label of
+    // another size gets them on its own centre.
+    if (w != m_surfaceW || h != m_surfaceH) {
+        m_vGuideX = w / 2.0;
+        m_hGuideY = h / 2.0;
+    }
+    m_surfaceW = w;
+    m_surfaceH = h;
     if (m_observer)
         m_observer->labelResized();
 }
@@ -76,8 +86,33 @@ void LabelDocument::setBackColor(ColorValue c)
 
 void LabelDocument::setChanged()
 {
-    m_changed = true;
     m_blank = false;
+    if (m_stepDepth > 0)
+        m_editUnderWay = true; // until the step ends and records what changed
+    else if (m_recording)
+        m_history.resetClean();
+    showChanged();
+}
+
+void LabelDocument::markContent(bool changed)
+{
+    if (changed) {
+        m_history.resetClean();
+    } else {
+        m_editUnderWay = false;
+        m_history.setClean();
+    }
+    showChanged();
+}
+
+void LabelDocument::showChanged()
+{
+    const bool changed = isChanged();
+    if (changed == m_changedShown)
+        return;
+    m_changedShown = changed;
+    if (m_observer)
+        m_observer->changedShown(changed);
 }
 
 void LabelDocument::repaint()

@@ -63,7 +63,8 @@ public:
     int surfaceWidth() const { return m_surfaceW; }
     int surfaceHeight() const { return m_surfaceH; }
     QRectF borderRect() const;
-    // Fits surface and frame to the label size (the window follows via the observer).
+    // Fits surface and frame to the label size (the window follows via the
+    // observer); a new size puts the guides on its centre, shown or not.
     void resizeLabel();
 
     // --- border and background ------------------------------------------
@@ -75,9 +76,16 @@ public:
     void setBackColor(ColorValue c);
 
     // --- flags -----------------------------------------------------------
+    // The label is changed exactly when its content is not the one last saved
+    // or opened: the history is away from its clean state, or an edit is under
+    // way that its step has not recorded yet. Undoing back to the saved state
+    // makes it unchanged again.
     bool getIsBlankForm() const { return m_blank; }
-    bool isChanged() const { return m_changed; }
+    bool isChanged() const { return m_editUnderWay || !m_history.isClean(); }
+    // An edit: the window is no longer blank. Inside a step the step records
+    // the change; outside one, no state the history can reach is the saved one.
     void setChanged();
+    // False: the content as it is now is the saved one.
     void setFlags(bool changed, bool blank) { m_changed = changed; m_blank = blank; }
 
     bool valMaintainAspectRatioFlag = false;
@@ -263,26 +271,27 @@ private:
     ColorValue m_backColor = SysColorWindowBackground;
     int m_surfaceW = 0, m_surfaceH = 0;
 
-    // Tells the observer each time it flips, whoever sets it.
+    // A view of the changed flag: assigning false makes the current content the
+    // saved one (the history's clean state), assigning true leaves no clean state.
     class ChangedFlag {
     public:
         explicit ChangedFlag(LabelDocument& doc) : m_doc(doc) {}
         ChangedFlag& operator=(bool changed)
         {
-            if (changed != m_value) {
-                m_value = changed;
-                if (m_doc.m_observer)
-                    m_doc.m_observer->changedShown(changed);
-            }
+            m_doc.markContent(changed);
             return *this;
         }
-        operator bool() const { return m_value; }
+        operator bool() const { return m_doc.isChanged(); }
 
     private:
         LabelDocument& m_doc;
-        bool m_value = false;
     };
+    void markContent(bool changed);
+    // Tells the observer when the changed flag flipped, whatever flipped it.
+    void showChanged();
     ChangedFlag m_changed{*this};
+    bool m_changedShown = false;
+    bool m_editUnderWay = false; // changed inside the open step
     bool m_blank = true;
 
     std::map<int, TextItem> m_texts;

@@ -14,6 +14,14 @@ std::array<QRectF, Count> placeHandles(const QRectF& b)
     return r;
 }
 
+QPointF anchor(const QRectF& b, int index)
+{
+    const double x[3] = {b.left(), b.center().x(), b.right()};
+    const double y[3] = {b.top(), b.center().y(), b.bottom()};
+    static constexpr int at[Count][2] = {{0, 0}, {1, 0}, {2, 0}, {0, 1}, {2, 1}, {0, 2}, {1, 2}, {2, 2}};
+    return index >= 0 && index < Count ? QPointF(x[at[index][0]], y[at[index][1]]) : b.center();
+}
+
 Qt::CursorShape cursorFor(int index)
 {
     switch (index) {

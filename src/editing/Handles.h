@@ -20,7 +20,10 @@ std::array<QRectF, Count> placeHandles(const QRectF& box);
 // The mouse pointer over a handle.
 Qt::CursorShape cursorFor(int index);
 
-// The handle's centre, where a resize grabs it.
-inline QPointF grabPoint(const QRectF& handle) { return handle.topLeft() + QPointF(Size / 2, Size / 2); }
+// The point of the picture's box a handle stands for: its corner, or the
+// middle of its edge. A resize measures the pointer's way from here (not from
+// the handle's centre, which sits off the edge), so the edge under the
+// pointer ends where the pointer is and the opposite edge stays put.
+QPointF anchor(const QRectF& box, int index);
 
 } // namespace handles

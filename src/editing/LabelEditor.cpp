@@ -8,13 +8,20 @@ namespace {
 constexpr int LeftButton = 1, RightButton = 2;
 // Room around a box for its frame line and the handles that stick out of it.
 constexpr double Margin = 60;
+
+// Boxes are half-open: a point on the right or bottom edge lies outside, so a
+// pointer exactly on an item's far edge is not over that item.
+bool covers(const QRectF& r, const QPointF& p)
+{
+    return p.x() >= r.left() && p.x() < r.right() && p.y() >= r.top() && p.y() < r.bottom();
+}
 } // namespace
 
 Hit LabelEditor::hitTest(const QPointF& p) const
 {
     if (const auto r = resizers())
         for (int i = handles::Count - 1; i >= 0; --i)
-            if ((*r)[i].contains(p))
+            if (covers((*r)[i], p))
                 return {Hit::Handle, i, p - (*r)[i].topLeft()};
     const auto& z = m_doc.zOrder();
     for (auto it = z.rbegin(); it != z.rend(); ++it) {
@@ -23,14 +30,14 @@ Hit LabelEditor::hitTest(const QPointF& p) const
             if (f == m_doc.texts().end() || !f->second.visible)
                 continue;
             const TextItem& t = f->second;
-            if (QRectF(t.left, t.top, t.width, t.height).contains(p))
+            if (covers(QRectF(t.left, t.top, t.width, t.height), p))
                 return {Hit::Text, it->index, p - QPointF(t.left, t.top)};
         } else if (it->kind == ItemRef::Graphic) {
             const auto f = m_doc.graphics().find(it->index);
             if (f == m_doc.graphics().end() || !f->second.visible)
                 continue;
             const GraphicItem& g = f->second;
-            if (QRectF(g.left, g.top, g.width, g.height).contains(p))
+            if (covers(QRectF(g.left, g.top, g.width, g.height), p))
                 return {Hit::Graphic, it->index, p - QPointF(g.left, g.top)};
         }
     }
@@ -67,10 +74,9 @@ LabelEditor::Press LabelEditor::press(const QPointF& p, int button, bool alone)
 {
     const Hit h = hitTest(p);
     if (h.kind == Hit::Handle) {
-        // Any button on a handle starts a resize from the handle's centre.
-        const auto r = resizers();
-        m_grab = handles::grabPoint((*r)[h.index]);
+        // Any button on a handle starts a resize from the box's edge the handle stands for.
         const QRectF box = activeBox();
+        m_grab = handles::anchor(box, h.index);
         m_start = box.size();
         m_ratio = m_doc.activeAspect();
         m_dragging = true;

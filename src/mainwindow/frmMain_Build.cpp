@@ -286,6 +286,12 @@ void frmMain::buildMenus()
         else if (QLatin1String(def.name) == QLatin1String("mnuWindow"))
             m_windowMenu = menu;
     }
+    // These two set a preference as well as the label: the label's history
+    // can undo only the label's size, so the command says what stays.
+    action("mnuFileLabelSize0")->setStatusTip("Makes this label and every new label a beer label, 3.75 in high "
+                                              "and 3 in wide; Undo resizes only this label");
+    action("mnuFileLabelSize1")->setStatusTip("Makes this label and every new label a wine label, 4 in high "
+                                              "and 5 in wide; Undo resizes only this label");
     for (int i = 0; i < 4; ++i)
         m_mruItems << action(QString("mnuFileMRU%1").arg(i));
     m_mnuFileBar4 = action("mnuFileBar4");

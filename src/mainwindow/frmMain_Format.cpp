@@ -201,9 +201,8 @@ void frmMain::mnuLabelBackColor_Click()
     const auto c = m_ctx.platform.chooseColor("Label Background Color", d->backColor());
     if (!c)
         return;
-    d->setBackColor(*c);
+    d->setBackColor(*c); // a step of the label's history, which marks it changed
     drawGrid();
-    d->setChanged();
 }
 
 void frmMain::connectComboBoxes()

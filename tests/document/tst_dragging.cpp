@@ -168,11 +168,64 @@ private slots:
         f.doc->selectGraphic(1);
         QCOMPARE(f.doc->editor().resizers()->at(4).center(), QPointF(3890, 1980));
         f.press(3885, 1980);
-        f.move(4200, 2550); // over the text item
-        QCOMPARE(g.width, 2460 + 4200 - 3890.0);
-        QCOMPARE(g.height, (2460 + 4200 - 3890.0) * 0.5);
+        f.move(4200, 2550); // over the text item: the right edge (3900) follows the pointer
+        QCOMPARE(g.width, 4200 - 1440.0);
+        QCOMPARE(g.height, (4200 - 1440.0) * 0.5);
         f.release(4200, 2550);
         QCOMPARE(g.left, 1440.0);
+    }
+
+    // Every handle, with and without keeping the aspect, dragged until the
+    // pointer lies exactly on the picture's edge (away from the handles).
+    // The picture, 1500 x 750 at (1440, 1440), has its natural ratio 0.5; its
+    // right and bottom edges (2940, 2190) are outside it, its left and top inside.
+    void resizeFromEachHandle_data()
+    {
+        QTest::addColumn<int>("handle");
+        QTest::addColumn<QPointF>("press");
+        QTest::addColumn<bool>("keepAspect");
+        QTest::addColumn<QPointF>("pointer");
+        QTest::addColumn<QRectF>("box");
+        const struct {
+            int handle;
+            QPointF pointer, press;
+            QRectF free, kept;
+        } rows[] = {
+            // Left edge, lower down: the top follows the pointer; kept: the height from the width.
+            {0, {1440, 1890}, {1440, 1440}, {1440, 1890, 1500, 300}, {1440, 1890, 1500, 750}},
+            {1, {1800, 1440}, {2175, 1440}, {1440, 1440, 1500, 750}, {1440, 1440, 1500, 750}},
+            // Top edge, further left: the right edge follows the pointer.
+            {2, {2640, 1440}, {2925, 1440}, {1440, 1440, 1200, 750}, {1440, 1440, 1200, 600}},
+            {3, {1440, 1620}, {1440, 1800}, {1440, 1440, 1500, 750}, {1440, 1440, 1500, 750}},
+            {4, {2940, 1620}, {2925, 1800}, {1440, 1440, 1500, 750}, {1440, 1440, 1500, 750}},
+            // Left edge, higher up: the bottom follows the pointer; kept: the height from the width.
+            {5, {1440, 1620}, {1440, 2175}, {1440, 1440, 1500, 180}, {1440, 1440, 1500, 750}},
+            {6, {1800, 2190}, {2175, 2175}, {1440, 1440, 1500, 750}, {1440, 1440, 1500, 750}},
+            // Bottom edge, further left: the right edge follows; kept: the width from the height.
+            {7, {2640, 2190}, {2925, 2175}, {1440, 1440, 1200, 750}, {1440, 1440, 1500, 750}},
+        };
+        for (const auto& r : rows)
+            for (const bool kept : {false, true})
+                QTest::addRow("handle %d%s", r.handle, kept ? " keeping the aspect" : "")
+                    << r.handle << r.press << kept << r.pointer << (kept ? r.kept : r.free);
+    }
+    void resizeFromEachHandle()
+    {
+        QFETCH(int, handle);
+        QFETCH(QPointF, press);
+        QFETCH(bool, keepAspect);
+        QFETCH(QPointF, pointer);
+        QFETCH(QRectF, box);
+        Fixture f;
+        GraphicItem& g = f.picture(1440, 1440);
+        f.doc->selectGraphic(1);
+        QVERIFY((*f.doc->editor().resizers())[handle].contains(press));
+        f.host.aspect = keepAspect;
+        f.press(press.x(), press.y());
+        QVERIFY(f.doc->editor().resizing());
+        f.move(pointer.x(), pointer.y());
+        f.release(pointer.x(), pointer.y());
+        QCOMPARE(QRectF(g.left, g.top, g.width, g.height), box);
     }
 
     void handleDraggedPastTheOppositeEdgeKeepsTheLastBox()

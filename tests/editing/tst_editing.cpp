@@ -22,7 +22,12 @@ private slots:
             QCOMPARE(h[i].left(), lefts[i]);
             QCOMPARE(h[i].size(), QSizeF(80, 80));
         }
-        QCOMPARE(handles::grabPoint(h[7]), QPointF(1090, 1100));
+        // A resize measures from the box's corner or edge middle, not the handle's centre.
+        const QRectF box(1000, 1000, 100, 100);
+        QCOMPARE(handles::anchor(box, 0), QPointF(1000, 1000));
+        QCOMPARE(handles::anchor(box, 1), QPointF(1050, 1000));
+        QCOMPARE(handles::anchor(box, 4), QPointF(1100, 1050));
+        QCOMPARE(handles::anchor(box, 7), QPointF(1100, 1100));
         QCOMPARE(handles::cursorFor(0), Qt::SizeFDiagCursor);
         QCOMPARE(handles::cursorFor(7), Qt::SizeFDiagCursor);
         QCOMPARE(handles::cursorFor(2), Qt::SizeBDiagCursor);

@@ -347,6 +347,45 @@ private slots:
         open(makeLabel("Reuse.ckm"));
         QCOMPARE(main->activeDocument(), d);
     }
+
+    // The align commands centre on the label's own centre, with the guides hidden
+    // (as they start) and whatever size the window had before.
+    void alignCentresOnTheLabelsOwnSize()
+    {
+        LabelDocument small(env->values, env->platform, env->fixed);
+        small.setLabelDimensions(2, 2.5, 3.5);
+        small.resizeLabel();
+        small.createNewText("Ale", 0);
+        QVERIFY(small.SaveLabelToFile(env->path("small.ckm")));
+        QVERIFY(!main->action("mnuViewShowGuides")->isChecked());
+
+        open(env->path("small.ckm")); // into the untouched 3.75 x 3 in window
+        frmDocument* d = main->activeDocument();
+        QCOMPARE(QSize(d->surfaceWidth(), d->surfaceHeight()), QSize(5040, 3600));
+        const auto centre = [&] {
+            d->selectText(1);
+            main->button("Horizontal Center")->trigger();
+            main->button("Vertical Center")->trigger();
+            const TextItem& t = *d->activeText();
+            return QPointF(t.left + t.width / 2, t.top + t.height / 2);
+        };
+        QCOMPARE(centre(), QPointF(2520, 1800));
+
+        // Resized from the menu, and back by Undo: the guides follow each size.
+        main->action("mnuFileLabelSize1")->trigger();
+        QCOMPARE(centre(), QPointF(3600, 2880));
+        main->action("mnuEditUndo")->trigger(); // the vertical centre
+        main->action("mnuEditUndo")->trigger(); // the horizontal one
+        main->action("mnuEditUndo")->trigger(); // the size
+        QCOMPARE(d->surfaceWidth(), 5040);
+        QCOMPARE(centre(), QPointF(2520, 1800));
+
+        // A guide dragged (shown, then hidden) stays where it was put while the size stays.
+        main->action("mnuViewShowGuides")->trigger();
+        d->setGuidePositions(1000, 900);
+        main->action("mnuViewShowGuides")->trigger();
+        QCOMPARE(centre(), QPointF(1000, 900));
+    }
 };
 
 QTEST_MAIN(tst_Lifecycle)

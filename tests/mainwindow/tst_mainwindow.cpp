@@ -279,9 +279,27 @@ private slots:
         QCOMPARE(env->store.read("Settings", "Label Width", ""), QString("5"));
         QCOMPARE(env->values.labelWidth, 5.0);
 
+        // The default for new labels is a preference, not part of this label:
+        // the command says so, and Undo gives back only the label's size.
+        QCOMPARE(main->action("mnuFileLabelSize1")->statusTip(),
+                 QString("Makes this label and every new label a wine label, 4 in high and 5 in wide; "
+                         "Undo resizes only this label"));
+        QVERIFY(main->action("mnuFileLabelSize0")->statusTip().startsWith("Makes this label and every new label a beer label"));
+        QVERIFY(doc()->isChanged());
+        main->action("mnuEditUndo")->trigger();
+        QCOMPARE(doc()->surfaceWidth(), 4320);
+        QVERIFY(!doc()->isChanged());
+        QVERIFY(main->action("mnuFileLabelSize0")->isChecked()); // this label's type
+        QCOMPARE(env->values.labelType, int16_t(1));
+        QCOMPARE(env->store.read("Settings", "Label Type", ""), QString("1"));
+        main->action("mnuFileNew")->trigger();
+        QCOMPARE(doc()->surfaceWidth(), 7200);
+
+        env->platform.shown.clear();
+        main->mnuFileClose_Click();
         main->mnuFileClose_Click();
         QVERIFY(!doc());
-        env->platform.shown.clear();
+        QVERIFY(env->platform.shown.isEmpty()); // neither label differs from what it was
         main->action("mnuFileLabelSize0")->trigger();
         QCOMPARE(env->platform.texts(), QStringList{"You must have a Label Loaded to set Properties"});
         QVERIFY(main->action("mnuFileLabelSize0")->isChecked());

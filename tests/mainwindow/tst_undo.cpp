@@ -340,6 +340,71 @@ private slots:
         QCOMPARE(redo()->text(), QString("&Redo Move"));
     }
 
+    // The changed flag (the title's [*] and the question on closing) says whether
+    // the label differs from its file, whatever command changed it.
+    void closeAsksExactlyWhenTheLabelDiffersFromItsFile()
+    {
+        frmDocument* d = doc();
+        QVERIFY(d->createNewText("Pale Ale", 0) && d->createNewText("Stout", 0));
+        QVERIFY(d->createNewGraphic("/pics/hops.png") && d->createNewGraphic("/pics/hops.png"));
+        QVERIFY(d->SaveLabelToFile(env->path("asks.ckm")));
+        QVERIFY(!d->isChanged() && !d->isWindowModified());
+        const QString question = "'asks.ckm' has Changed, Save the Changes?";
+
+        const std::pair<const char*, std::function<void()>> commands[] = {
+            {"arrow key", [&] { QTest::mouseClick(view(), Qt::LeftButton, {}, centreOf(*d->graphicAt(2)));
+                                QTest::keyClick(view(), Qt::Key_Left); }},
+            {"delete", [&] { d->selectText(1);
+                             env->platform.answers.push_back(MsgAnswer::Yes);
+                             main->action("mnuEditDelete")->trigger(); }},
+            {"align", [&] { d->selectGraphic(1);
+                            main->tbToolbar_ButtonMenuClick("Left Align");
+                            main->button("Left Align")->trigger(); }},
+            {"bring forward", [&] { d->selectGraphic(1); main->action("mnuViewBringForward")->trigger(); }},
+            {"send back", [&] { d->selectText(2); main->action("mnuViewSendBack")->trigger(); }},
+        };
+        for (const auto& [what, command] : commands) {
+            const int steps = d->history().index();
+            command();
+            QVERIFY2(d->history().index() == steps + 1, what);
+            QVERIFY2(d->isChanged() && d->isWindowModified(), what);
+            env->platform.shown.clear();
+            env->platform.answers = {MsgAnswer::Cancel};
+            main->action("mnuFileClose")->trigger();
+            QVERIFY2(env->platform.texts() == QStringList{question}, what);
+            QCOMPARE(doc(), d); // Cancel keeps it open
+
+            // Back to the saved label: unchanged; away from it again: changed.
+            undo()->trigger();
+            QVERIFY2(!d->isChanged() && !d->isWindowModified(), what);
+            redo()->trigger();
+            QVERIFY2(d->isChanged() && d->isWindowModified(), what);
+            undo()->trigger();
+        }
+
+        // There and back again with the arrow keys is no change either.
+        QTest::mouseClick(view(), Qt::LeftButton, {}, centreOf(*d->graphicAt(2)));
+        QTest::keyClick(view(), Qt::Key_Up);
+        QVERIFY(d->isChanged());
+        QTest::keyClick(view(), Qt::Key_Down);
+        QVERIFY(!d->isChanged());
+
+        // Saved after an edit, undoing that edit changes the label again.
+        QTest::keyClick(view(), Qt::Key_Right);
+        main->action("mnuFileSave0")->trigger();
+        QVERIFY(!d->isChanged() && !d->isWindowModified());
+        undo()->trigger();
+        QVERIFY(d->isChanged() && d->isWindowModified());
+        redo()->trigger();
+        QVERIFY(!d->isChanged());
+
+        // Unchanged: Close asks nothing.
+        env->platform.shown.clear();
+        main->action("mnuFileClose")->trigger();
+        QTRY_VERIFY(!doc());
+        QVERIFY(env->platform.shown.isEmpty());
+    }
+
     void arrowKeysMergeAndThePopUpMenuUndoes()
     {
         frmDocument* d = doc();
