@@ -159,6 +159,17 @@ private slots:
         QCOMPARE(doc->getTextText(), QString("Pale Ale"));
         QCOMPARE(doc->activeText()->rotation, int16_t(270));
 
+        // Edit Text cancelled: the text stays as it was, whatever was typed.
+        whenDialogOpens([](frmTextInput* dlg) {
+            QCOMPARE(dlg->txtInput()->toPlainText(), QString("Pale Ale"));
+            dlg->txtInput()->setPlainText("Stout");
+            dlg->findChild<QPushButton*>("CancelButton")->click();
+        });
+        QVERIFY(main.action("mnuTextEdit")->isEnabled());
+        main.action("mnuTextEdit")->trigger();
+        QCOMPARE(doc->getTextText(), QString("Pale Ale"));
+        QCOMPARE(doc->activeText()->rotation, int16_t(270));
+
         // Reopened: autofit starts unchecked again. Characters a label file
         // cannot keep are named under the text and underlined in it.
         whenDialogOpens([](frmTextInput* dlg) {
