@@ -32,13 +32,6 @@ public:
 
     // A segment from (x1, y1) to (x2, y2).
     virtual void line(double x1, double y1, double x2, double y2, ColorValue color) = 0;
-    // A rectangle outline with corner (x, y) and size (w, h).
-    virtual void box(double x, double y, double w, double h, ColorValue color) = 0;
-    virtual void filledBox(double x, double y, double w, double h, ColorValue color) = 0;
-    // An arc counter-clockwise from 3 o'clock as seen on the page, angles in radians.
-    virtual void arc(double cx, double cy, double radius, double start, double end, ColorValue color) = 0;
-    // An ellipse: radius is the larger half-axis, aspect is height / width.
-    virtual void ellipse(double cx, double cy, double radius, double aspect, ColorValue color) = 0;
     virtual void paintPicture(const QImage& picture, double x, double y, double w, double h) = 0;
     // The whole label (background and every item, clipped to the label) with
     // its top-left corner at (x, y), drawn as the label view draws it.
@@ -46,9 +39,6 @@ public:
 
     virtual void setFontName(const QString& name) = 0;
     virtual void setFontSize(double points) = 0;
-    virtual void setFontBold(bool b) = 0;
-    virtual void setFontItalic(bool b) = 0;
-    virtual void setFontUnderline(bool b) = 0;
     virtual void setForeColor(ColorValue color) = 0;
     // Pen width in device pixels.
     virtual void setDrawWidth(double pixels) = 0;

@@ -14,8 +14,8 @@ PainterSurface::PainterSurface(QPagedPaintDevice& printer) : m_printer(&printer)
     // With no printer at all Qt makes a PDF printer without a file; a failed
     // start leaves it "active" for good, so that not even choosing a printer or
     // a file in a print dialog afterwards can bring it back. Never start it.
-    if (const auto* p = dynamic_cast<QPrinter*>(&printer);
-        p && p->outputFormat() == QPrinter::PdfFormat && p->outputFileName().isEmpty()) {
+    const auto* asPrinter = dynamic_cast<QPrinter*>(&printer);
+    if (asPrinter && asPrinter->outputFormat() == QPrinter::PdfFormat && asPrinter->outputFileName().isEmpty()) {
         m_ok = false;
         return;
     }
@@ -34,8 +34,7 @@ PainterSurface::PainterSurface(QPagedPaintDevice& printer) : m_printer(&printer)
     m_scaleW = full.width();
     m_scaleH = full.height();
     // A PDF keeps what lies outside its margins; a printer does not.
-    const auto* p = dynamic_cast<QPrinter*>(&printer);
-    const bool pdf = !p || p->outputFormat() == QPrinter::PdfFormat;
+    const bool pdf = !asPrinter || asPrinter->outputFormat() == QPrinter::PdfFormat;
     m_printable = pdf ? QRectF(0, 0, m_scaleW, m_scaleH) : paint;
     m_painter.setRenderHint(QPainter::Antialiasing);
     m_painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -85,7 +84,7 @@ void PainterSurface::ensureActive() const
 QPen PainterSurface::pen(ColorValue c) const
 {
     QPen p(colors::forPrint(c));
-    p.setWidthF(std::max(1.0, m_drawWidth) * (m_printer ? 1.0 : 1.0));
+    p.setWidthF(std::max(1.0, m_drawWidth));
     p.setCapStyle(Qt::FlatCap);
     return p;
 }
@@ -95,46 +94,6 @@ void PainterSurface::line(double x1, double y1, double x2, double y2, ColorValue
     ensureActive();
     m_painter.setPen(pen(color));
     m_painter.drawLine(dev(x1, y1), dev(x2, y2));
-}
-
-void PainterSurface::box(double x, double y, double w, double h, ColorValue color)
-{
-    ensureActive();
-    m_painter.setPen(pen(color));
-    m_painter.setBrush(Qt::NoBrush);
-    m_painter.drawRect(QRectF(dev(x, y), dev(x + w, y + h)));
-}
-
-void PainterSurface::filledBox(double x, double y, double w, double h, ColorValue color)
-{
-    ensureActive();
-    m_painter.fillRect(QRectF(dev(x, y), dev(x + w, y + h)), colors::forPrint(color));
-}
-
-void PainterSurface::arc(double cx, double cy, double radius, double start, double end, ColorValue color)
-{
-    ensureActive();
-    m_painter.setPen(pen(color));
-    m_painter.setBrush(Qt::NoBrush);
-    const double twoPi = 2 * M_PI;
-    double span = end - start;
-    if (span <= 0)
-        span += twoPi; // an end of 0 runs on to the full turn
-    const QRectF r(dev(cx - radius, cy - radius), dev(cx + radius, cy + radius));
-    m_painter.drawArc(r, int(std::lround(start * 180 / M_PI * 16)), int(std::lround(span * 180 / M_PI * 16)));
-}
-
-void PainterSurface::ellipse(double cx, double cy, double radius, double aspect, ColorValue color)
-{
-    ensureActive();
-    double rx = radius, ry = radius;
-    if (aspect < 1)
-        ry = radius * aspect;
-    else if (aspect > 1)
-        rx = radius / aspect;
-    m_painter.setPen(pen(color));
-    m_painter.setBrush(Qt::NoBrush);
-    m_painter.drawEllipse(QRectF(dev(cx - rx, cy - ry), dev(cx + rx, cy + ry)));
 }
 
 void PainterSurface::paintPicture(const QImage& picture, double x, double y, double w, double h)
@@ -155,9 +114,6 @@ void PainterSurface::drawLabel(const LabelDocument& doc, double x, double y)
 
 void PainterSurface::setFontName(const QString& name) { m_font.setFamily(name); }
 void PainterSurface::setFontSize(double points) { m_font.setPointSizeF(points > 0 ? points : 1); }
-void PainterSurface::setFontBold(bool b) { m_font.setBold(b); }
-void PainterSurface::setFontItalic(bool b) { m_font.setItalic(b); }
-void PainterSurface::setFontUnderline(bool b) { m_font.setUnderline(b); }
 void PainterSurface::setForeColor(ColorValue color) { m_fore = color; }
 void PainterSurface::setDrawWidth(double pixels) { m_drawWidth = pixels; }
 

@@ -29,17 +29,10 @@ public:
     double scaleHeight() const override { return m_scaleH; }
     QRectF printableArea() const override { return m_printable; }
     void line(double x1, double y1, double x2, double y2, ColorValue color) override;
-    void box(double x, double y, double w, double h, ColorValue color) override;
-    void filledBox(double x, double y, double w, double h, ColorValue color) override;
-    void arc(double cx, double cy, double radius, double start, double end, ColorValue color) override;
-    void ellipse(double cx, double cy, double radius, double aspect, ColorValue color) override;
     void paintPicture(const QImage& picture, double x, double y, double w, double h) override;
     void drawLabel(const LabelDocument& doc, double x, double y) override;
     void setFontName(const QString& name) override;
     void setFontSize(double points) override;
-    void setFontBold(bool b) override;
-    void setFontItalic(bool b) override;
-    void setFontUnderline(bool b) override;
     void setForeColor(ColorValue color) override;
     void setDrawWidth(double pixels) override;
     void setCurrentX(double x) override { m_curX = x; }

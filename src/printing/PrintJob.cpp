@@ -1,6 +1,5 @@
 #include "PrintJob.h"
 
-#include <QPointF>
 #include <algorithm>
 #include <vector>
 

@@ -176,9 +176,9 @@ Plan plan(const Params& p)
     if (!(stepX > 0) || !(stepY > 0) || !std::isfinite(stepX) || !std::isfinite(stepY))
         return out;
     // Nothing a position draws reaches further right (down) than this from its corner:
-    // its label's items, marks beyond the label, and the marks of the gap before it.
-    const double reachX = std::max(p.W, p.reachX) + std::max(0.0, -p.C) + MarkLength;
-    const double reachY = std::max(p.H, p.reachY) + std::max(0.0, -p.R) + MarkLength;
+    // its label (clipped to itself), marks beyond it, and the marks of the gap before it.
+    const double reachX = p.W + std::max(0.0, -p.C) + MarkLength;
+    const double reachY = p.H + std::max(0.0, -p.R) + MarkLength;
     const double x0 = p.leftMargin, y0 = p.topMargin;
     if (!std::isfinite(x0) || !std::isfinite(y0) || !std::isfinite(reachX) || !std::isfinite(reachY))
         return out;
@@ -186,7 +186,7 @@ Plan plan(const Params& p)
     out.startY = firstFrom(y0, stepY, -reachY, &out.skippedRows);
     out.columns = countUpTo(out.startX, stepX, p.SW);
     out.rows = countUpTo(out.startY, stepY, p.SH);
-    out.labels = countUpTo(out.startX, stepX, p.SW - p.W + 1e-9) * countUpTo(out.startY, stepY, p.SH - p.H + 1e-9);
+    out.labels = countUpTo(out.startX, stepX, p.SW - p.W + FitSlack) * countUpTo(out.startY, stepY, p.SH - p.H + FitSlack);
     out.ok = true;
     return out;
 }
@@ -206,17 +206,16 @@ bool walk(const Params& p, Sink& sink)
     const double stepX = at(p.W + p.C), stepY = at(p.H + p.R);
     if (!(stepX > 0) || !(stepY > 0))
         return true;
-    const double lastX = p.lastX.value_or(p.SW), lastY = p.lastY.value_or(p.SH);
     bool firstCol = pl.skippedColumns == 0;
     if (pl.skippedColumns > 0)
         sink.columnsSkipped(pl.skippedColumns);
     long long fitRows = 0;
-    for (double X = at(pl.startX); X <= lastX; X = at(X + stepX), ++owners.col) {
+    for (double X = at(pl.startX); X <= p.SW; X = at(X + stepX), ++owners.col) {
         owners.row = 0;
         bool firstRow = pl.skippedRows == 0;
         if (pl.skippedRows > 0)
             sink.rowsSkipped(pl.skippedRows);
-        for (double Y = at(pl.startY); Y <= lastY; Y = at(Y + stepY)) {
+        for (double Y = at(pl.startY); Y <= p.SH; Y = at(Y + stepY)) {
             const double rowY = Y;
             const bool fitsX = fitsWithin(X, p.W, p.SW);
             if (!fitsX)

@@ -2,7 +2,6 @@
 // Where the labels of one sheet go and which cut marks are drawn, in inches.
 #include <algorithm>
 #include <cstdint>
-#include <optional>
 
 namespace sheet {
 
@@ -12,7 +11,8 @@ constexpr double MarkLength = 0.1;
 
 // A label fits when its far edge is on the paper: stock whose labels run to the
 // paper's edge holds them all, whatever rounding the sums of inches bring.
-inline bool fitsWithin(double start, double size, double limit) { return start + size <= limit + 1e-9; }
+constexpr double FitSlack = 1e-9;
+inline bool fitsWithin(double start, double size, double limit) { return start + size <= limit + FitSlack; }
 
 struct Params {
     double W = 0, H = 0;               // label width and height
@@ -20,12 +20,7 @@ struct Params {
     double C = 0, R = 0;               // column and row space
     double SW = 0, SH = 0;             // width and height of the paper
     int16_t cutmarks = 2;              // 0 none, 1 outside only, 2 inside/outside, 3 fine lines
-    // How far a label's drawing reaches right of and below its corner, when its
-    // items stick out of it (0: the label's own size).
-    double reachX = 0, reachY = 0;
 
-    // Where the column and row loops stop; the usable width and height unless set.
-    std::optional<double> lastX, lastY;
     // Positions held as whole numbers (the options dialog's miniature counts in
     // twips): the start, the steps and every adjusted position are rounded to
     // the nearest whole number, halves to even.

@@ -18,19 +18,6 @@ public:
     {
         m_t.line(x1 + m_dx, y1 + m_dy, x2 + m_dx, y2 + m_dy, c);
     }
-    void box(double x, double y, double w, double h, ColorValue c) override { m_t.box(x + m_dx, y + m_dy, w, h, c); }
-    void filledBox(double x, double y, double w, double h, ColorValue c) override
-    {
-        m_t.filledBox(x + m_dx, y + m_dy, w, h, c);
-    }
-    void arc(double cx, double cy, double r, double start, double end, ColorValue c) override
-    {
-        m_t.arc(cx + m_dx, cy + m_dy, r, start, end, c);
-    }
-    void ellipse(double cx, double cy, double r, double aspect, ColorValue c) override
-    {
-        m_t.ellipse(cx + m_dx, cy + m_dy, r, aspect, c);
-    }
     void paintPicture(const QImage& p, double x, double y, double w, double h) override
     {
         m_t.paintPicture(p, x + m_dx, y + m_dy, w, h);
@@ -38,9 +25,6 @@ public:
     void drawLabel(const LabelDocument& doc, double x, double y) override { m_t.drawLabel(doc, x + m_dx, y + m_dy); }
     void setFontName(const QString& n) override { m_t.setFontName(n); }
     void setFontSize(double pt) override { m_t.setFontSize(pt); }
-    void setFontBold(bool b) override { m_t.setFontBold(b); }
-    void setFontItalic(bool b) override { m_t.setFontItalic(b); }
-    void setFontUnderline(bool b) override { m_t.setFontUnderline(b); }
     void setForeColor(ColorValue c) override { m_t.setForeColor(c); }
     void setDrawWidth(double px) override { m_t.setDrawWidth(px); }
     // The text position is kept in the caller's coordinates.

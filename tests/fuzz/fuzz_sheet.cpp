@@ -26,10 +26,6 @@ public:
     double scaleWidth() const override { return 8.5; }
     double scaleHeight() const override { return 11; }
     void line(double, double, double, double, ColorValue) override { tick(); }
-    void box(double, double, double, double, ColorValue) override { tick(); }
-    void filledBox(double, double, double, double, ColorValue) override { tick(); }
-    void arc(double, double, double, double, double, ColorValue) override { tick(); }
-    void ellipse(double, double, double, double, ColorValue) override { tick(); }
     void paintPicture(const QImage&, double, double, double, double) override { tick(); }
     void drawLabel(const LabelDocument& doc, double, double) override
     {
@@ -45,9 +41,6 @@ public:
     }
     void setFontName(const QString& n) override { m_font.setFamily(n); }
     void setFontSize(double s) override { m_font.setPointSizeF(s > 0 && s < 4000 ? s : 1); }
-    void setFontBold(bool b) override { m_font.setBold(b); }
-    void setFontItalic(bool b) override { m_font.setItalic(b); }
-    void setFontUnderline(bool b) override { m_font.setUnderline(b); }
     void setForeColor(ColorValue) override {}
     void setDrawWidth(double) override {}
     void setCurrentX(double x) override { m_x = x; }

@@ -28,18 +28,11 @@ public:
     QRectF printable;
     QRectF printableArea() const override { return printable.isEmpty() ? QRectF(0, 0, sw, sh) : printable; }
     void line(double x1, double y1, double x2, double y2, ColorValue c) override { rec("line", {x1, y1, x2, y2}, {}, c); }
-    void box(double x, double y, double w, double h, ColorValue c) override { rec("box", {x, y, w, h}, {}, c); }
-    void filledBox(double x, double y, double w, double h, ColorValue c) override { rec("fill", {x, y, w, h}, {}, c); }
-    void arc(double cx, double cy, double r, double a, double b, ColorValue c) override { rec("arc", {cx, cy, r, a, b}, {}, c); }
-    void ellipse(double cx, double cy, double r, double aspect, ColorValue c) override { rec("ellipse", {cx, cy, r, aspect}, {}, c); }
     void paintPicture(const QImage&, double x, double y, double w, double h) override { rec("picture", {x, y, w, h}); }
     // A label is one call: where its corner goes (its content is the painter's).
     void drawLabel(const LabelDocument&, double x, double y) override { rec("label", {x, y}); }
     void setFontName(const QString& n) override { rec("fontName", {}, n); }
     void setFontSize(double s) override { rec("fontSize", {s}); }
-    void setFontBold(bool b) override { rec("bold", {double(b)}); }
-    void setFontItalic(bool b) override { rec("italic", {double(b)}); }
-    void setFontUnderline(bool b) override { rec("underline", {double(b)}); }
     void setForeColor(ColorValue c) override { rec("foreColor", {}, {}, c); }
     void setDrawWidth(double w) override { rec("drawWidth", {w}); }
     void setCurrentX(double x) override { m_x = x; rec("currentX", {x}); }
