@@ -93,6 +93,19 @@ bool xkey(const QString& key) { return QProcess::execute("xdotool", {"key", key}
 
 } // namespace
 
+// A main window with the real platform: real message boxes and choosers.
+struct RealMain {
+    TestEnv env{true};
+    QtPlatform platform;
+    AppContext ctx{env.values, platform, env.store, env.real, env.ctx.paths};
+    frmMain m{ctx};
+    RealMain()
+    {
+        platform.setParentWidget(&m);
+        m.Form_Load();
+    }
+};
+
 class tst_Desktop : public QObject {
     Q_OBJECT
 private slots:
@@ -275,12 +288,8 @@ private slots:
 
     void titlesAreExactlyThePrograms()
     {
-        TestEnv env(true);
-        QtPlatform platform;
-        AppContext ctx{env.values, platform, env.store, env.real, env.ctx.paths};
-        frmMain m(ctx);
-        platform.setParentWidget(&m);
-        m.Form_Load();
+        RealMain real;
+        frmMain& m = real.m;
         m.show();
         QVERIFY(framed(&m));
         QTRY_COMPARE(wmName(&m), QString("Corkcrafter - 2.15"));
@@ -444,12 +453,8 @@ private slots:
     {
         if (QStandardPaths::findExecutable("xdotool").isEmpty())
             QSKIP("xdotool is not installed (scripts/test installs it)");
-        TestEnv env(true);
-        QtPlatform platform;
-        AppContext ctx{env.values, platform, env.store, env.real, env.ctx.paths};
-        frmMain m(ctx);
-        platform.setParentWidget(&m);
-        m.Form_Load();
+        RealMain real;
+        frmMain& m = real.m;
         m.show();
         QVERIFY(framed(&m));
         m.LoadNewDoc();
@@ -629,12 +634,9 @@ private slots:
     {
         if (QStandardPaths::findExecutable("xdotool").isEmpty())
             QSKIP("xdotool is not installed (scripts/test installs it)");
-        TestEnv env(true);
-        QtPlatform platform;
-        AppContext ctx{env.values, platform, env.store, env.real, env.ctx.paths};
-        frmMain m(ctx);
-        platform.setParentWidget(&m);
-        m.Form_Load();
+        RealMain real;
+        TestEnv& env = real.env;
+        frmMain& m = real.m;
         m.resize(900, 700);
         m.show();
         QVERIFY(framed(&m));

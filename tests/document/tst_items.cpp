@@ -11,6 +11,7 @@
 #include "document/LabelDocument.h"
 #include "document/frmDocument.h"
 #include "mainwindow/frmMain.h"
+#include "support/MainWindowFixture.h"
 #include "support/TestEnv.h"
 #include "platform/WmfPicture.h"
 #include "support/Wmf.h"
@@ -119,11 +120,9 @@ private slots:
 
     void textDialogProtocol()
     {
-        TestEnv env(true);
-        frmMain main(env.ctx);
-        main.Form_Load();
-        main.show();
-        main.LoadNewDoc();
+        MainWithLabel fixture;
+        TestEnv& env = fixture.env;
+        frmMain& main = fixture.m;
         frmDocument* doc = main.activeDocument();
 
         whenDialogOpens([](frmTextInput* dlg) {

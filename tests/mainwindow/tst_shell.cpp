@@ -22,6 +22,7 @@
 #include "document/LabelView.h"
 #include "document/frmDocument.h"
 #include "mainwindow/frmMain.h"
+#include "support/MainWindowFixture.h"
 #include "support/TestEnv.h"
 
 namespace {
@@ -174,11 +175,9 @@ private slots:
     // questions and lists stays the plain name.
     void labelWindowsMarkUnsavedChanges()
     {
-        TestEnv env(true);
-        frmMain m(env.ctx);
-        m.Form_Load();
-        m.show();
-        m.LoadNewDoc();
+        MainWithLabel fixture;
+        TestEnv& env = fixture.env;
+        frmMain& m = fixture.m;
         frmDocument* d = m.activeDocument();
         auto* sub = qobject_cast<QMdiSubWindow*>(d->parentWidget());
         QCOMPARE(sub->windowTitle(), QString("Label 1[*]"));
@@ -215,11 +214,9 @@ private slots:
     // the picture and clear when it is no longer selected.
     void picturesAndTheirStatusPanels()
     {
-        TestEnv env(true);
-        frmMain m(env.ctx);
-        m.Form_Load();
-        m.show();
-        m.LoadNewDoc();
+        MainWithLabel fixture;
+        TestEnv& env = fixture.env;
+        frmMain& m = fixture.m;
         frmDocument* d = m.activeDocument();
 
         QImage img(40, 20, QImage::Format_RGB32);
