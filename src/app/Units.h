@@ -1,5 +1,6 @@
 #pragma once
 // Twips and the 16-bit conversions used for every on-label coordinate.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -38,5 +39,9 @@ inline int32_t CLng(double v)
 
 inline int inchesToTwips(double inches) { return CLng(inches * TwipsPerInch); }
 inline double twipsToInches(double twips) { return twips / TwipsPerInch; }
+
+// Twips one pixel covers on a device of this logical resolution (dots per
+// inch). A device reporting no resolution counts as 1 dpi rather than dividing by 0.
+inline double twipsPerPixel(double logicalDpi) { return TwipsPerInch / std::max(1.0, logicalDpi); }
 
 } // namespace units
