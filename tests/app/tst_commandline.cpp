@@ -19,28 +19,71 @@
 
 namespace {
 constexpr uid_t Nobody = 65534; // another user, for the tests that run as root
-const TextItem& lastText(const LabelDocument& d) { return d.texts().rbegin()->second; }
+
+// The parts of a description, each as letter, size and text.
+QString partsOf(const QString& description)
+{
+    QStringList out;
+    for (const description::Part& p : description::parse(description))
+        out << QString("%1%2 %3").arg(p.letter).arg(p.size).arg(p.text);
+    return out.join('|');
+}
+
+// A running copy serving on a socket in a folder of its own, keeping what it is handed.
+struct Running {
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/corkcrafter.socket";
+    SingleInstance copy{path};
+    QStringList got;
+    explicit Running(bool receiving = true)
+    {
+        QCOMPARE(copy.start(""), SingleInstance::Outcome::Serving);
+        if (receiving)
+            receive();
+    }
+    void receive(std::function<SingleInstance::Readiness()> ready = {})
+    {
+        if (ready)
+            copy.setReceiver([this](const QString& t) { got << t; }, ready);
+        else
+            copy.setReceiver([this](const QString& t) { got << t; });
+    }
+};
 } // namespace
 
 class tst_CommandLine : public QObject {
     Q_OBJECT
+
+    TestEnv env;
+    std::unique_ptr<LabelDocument> doc;
+    // A label (3.75 in high unless told) after the description: its texts' tops.
+    QList<double> tops(const QString& description, double labelHeight = 3.75)
+    {
+        doc = std::make_unique<LabelDocument>(env.values, env.platform, env.fixed);
+        if (labelHeight != 3.75) {
+            doc->setLabelDimensions(2, labelHeight, 3.0);
+            doc->resizeLabel();
+        }
+        description::apply(*doc, description);
+        QList<double> out;
+        for (const auto& [i, t] : doc->texts())
+            out << t.top;
+        return out;
+    }
+    const TextItem& lastText() const { return doc->texts().rbegin()->second; }
+
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
     void sizeFields()
     {
-        using description::leadingNumber;
-        QCOMPARE(leadingNumber(u" 24\""), 24.0f);
-        QCOMPARE(leadingNumber(u"12.5"), 12.5f);
-        QCOMPARE(leadingNumber(u"1 2\""), 12.0f);    // blanks are skipped
-        QCOMPARE(leadingNumber(u"9.5."), 9.5f);      // a second point ends it
-        QCOMPARE(leadingNumber(u"\"Pal"), 0.0f);     // the quote at once: no number
-        QCOMPARE(leadingNumber(u"."), 0.0f);
-        QCOMPARE(leadingNumber(u"-12\""), 0.0f);
-        QCOMPARE(leadingNumber(u"1e3 "), 1.0f);
-        QCOMPARE(leadingNumber(u""), 0.0f);
-        QCOMPARE(description::sizeText(24), QString(" 24"));
-        QCOMPARE(description::sizeText(12.5f), QString(" 12.5"));
+        // Blanks are skipped, a second point ends it, the quote at once is no number.
+        const std::pair<const char16_t*, float> numbers[] = {{u" 24\"", 24}, {u"12.5", 12.5}, {u"1 2\"", 12},
+                                                             {u"9.5.", 9.5}, {u"\"Pal", 0},    {u".", 0},
+                                                             {u"-12\"", 0},  {u"1e3 ", 1},     {u"", 0}};
+        for (const auto& [text, value] : numbers)
+            QCOMPARE(description::leadingNumber(text), value);
+        QCOMPARE(description::sizeText(24) + description::sizeText(12.5f), QString(" 24 12.5"));
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         QCOMPARE(description::sizeText(12.5f), QString(" 12,5"));
         QLocale::setDefault(QLocale::c());
@@ -48,44 +91,25 @@ private slots:
 
     void parts()
     {
-        auto p = description::parse("\\T24\"Pale Ale\" and then \\C 9.5\"Second\" \\b\"x\"");
-        QCOMPARE(int(p.size()), 3);
-        QCOMPARE(p[0].letter, QChar('T'));
-        QCOMPARE(p[0].size, 24.0f);
-        QCOMPARE(p[0].text, QString("Pale Ale"));
-        QCOMPARE(p[1].letter, QChar('C'));
-        QCOMPARE(p[1].size, 9.5f);
-        QCOMPARE(p[1].text, QString("Second"));
-        QCOMPARE(p[2].letter, QChar('b'));
-        QCOMPARE(p[2].size, 18.0f); // no size
-        QCOMPARE(description::parse("\\T 7\"x\"")[0].size, 18.0f);
-        QCOMPARE(description::parse("\\T 8\"x\"")[0].size, 8.0f);
-        // An unclosed text ends the description; what came before stays.
-        p = description::parse("\\T 12\"one\"\\C 12\"two");
-        QCOMPARE(int(p.size()), 1);
-        QCOMPARE(p[0].text, QString("one"));
-        QVERIFY(description::parse("\\T 12 no quotes").empty());
-        QVERIFY(description::parse("\\").empty());
-        QVERIFY(description::parse("").empty());
+        QCOMPARE(partsOf("\\T24\"Pale Ale\" and then \\C 9.5\"Second\" \\b\"x\""), "T24 Pale Ale|C9.5 Second|b18 x");
+        QCOMPARE(partsOf("\\T 7\"x\" \\T 8\"x\""), "T18 x|T8 x"); // below 8: the usual size
+        QCOMPARE(partsOf("\\T 12\"one\"\\C 12\"two"), "T12 one"); // an unclosed text ends the description
+        for (const char* nothing : {"\\T 12 no quotes", "\\", ""})
+            QCOMPARE(partsOf(nothing), QString());
         // A backslash inside a text is text; the next part starts after the quote.
-        p = description::parse("\\T 10\"a\\b\"\\B 10\"c\"");
-        QCOMPARE(int(p.size()), 2);
-        QCOMPARE(p[0].text, QString("a\\b"));
-        QCOMPARE(p[1].letter, QChar('B'));
+        QCOMPARE(partsOf("\\T 10\"a\\b\"\\B 10\"c\""), "T10 a\\b|B10 c");
     }
 
     void positionsAndWrap()
     {
-        auto beer = description::positionsFor(3.75);
-        QCOMPARE(beer.top, int16_t(1350));
-        QCOMPARE(beer.centre, int16_t(2300));
-        QCOMPARE(beer.bottom, int16_t(4050));
-        auto odd = description::positionsFor(2.51); // 903.6, 1407.2, 2710.8
-        QCOMPARE(odd.top, int16_t(904));
-        QCOMPARE(odd.centre, int16_t(1407));
-        QCOMPARE(odd.bottom, int16_t(2711));
-        QCOMPARE(description::positionsFor(0.625).top, int16_t(225)); // 225 exactly
-        QCOMPARE(description::positionsFor(2.5 / 1440 * 4).top, int16_t(2)); // 2.5 ties to 2
+        auto at = [](double height) {
+            const auto p = description::positionsFor(height);
+            return QList<int>{p.top, p.centre, p.bottom};
+        };
+        QCOMPARE(at(3.75), QList<int>({1350, 2300, 4050}));
+        QCOMPARE(at(2.51), QList<int>({904, 1407, 2711})); // 903.6, 1407.2, 2710.8
+        QCOMPARE(at(0.625)[0], 225);                       // 225 exactly
+        QCOMPARE(at(2.5 / 1440 * 4)[0], 2);                // 2.5 ties to 2
 
         // Length 37: the middle 18.5 rounds to 18, where the blank is.
         const QString t37 = QString(17, 'x') + ' ' + QString(10, 'y') + ' ' + QString(8, 'z');
@@ -93,95 +117,55 @@ private slots:
         // Length 39: the middle 19.5 rounds to 20.
         const QString t39 = QString(19, 'x') + ' ' + QString(19, 'y');
         QCOMPARE(*description::wrapOnce(t39), QString(19, 'x') + "\r\n" + QString(19, 'y'));
-        // Blanks only before the middle: no break.
-        QVERIFY(!description::wrapOnce("aaaaa " + QString(30, 'b')));
         QCOMPARE(*description::wrapOnce("a b"), QString("a\r\nb"));
-        QVERIFY(!description::wrapOnce("W"));
-        QVERIFY(!description::wrapOnce(""));
-        QVERIFY(!description::wrapOnce("ab ")); // the last character is never a break
+        // Blanks only before the middle, none, or only last: no break.
+        for (const QString& whole : {"aaaaa " + QString(30, 'b'), QString("W"), QString(), QString("ab ")})
+            QVERIFY(!description::wrapOnce(whole));
     }
 
-    void descriptionOnBeerLabel()
+    void descriptionOnTheLabel()
     {
-        TestEnv env;
-        LabelDocument d(env.values, env.platform, env.fixed);
-        QCOMPARE(description::apply(d, "\\T24\"Pale Ale\""), 1);
-        const TextItem& a = lastText(d);
-        QCOMPARE(a.text, QString("Pale Ale"));
-        QCOMPARE(a.font.size, 24.0);
-        QCOMPARE(a.top, 1350.0);
-        QCOMPARE(a.width, 860.0); // 8 characters and the box's margin
-        QCOMPARE(a.left, (4320.0 - 860) / 2);
-        QCOMPARE(a.rotation, int16_t(0));
-        QVERIFY(d.isChanged());
-
-        LabelDocument c(env.values, env.platform, env.fixed);
-        description::apply(c, "\\C\"Pale Ale\"");
-        QCOMPARE(lastText(c).font.size, 18.0);
-        QCOMPARE(lastText(c).top, 2300.0);
-
-        LabelDocument x(env.values, env.platform, env.fixed);
-        description::apply(x, "\\X 12\"first\" \\T 12\"top\" \\Y 12\"same\"");
-        QCOMPARE(x.texts().at(1).top, 0.0);     // X first: top of the label
-        QCOMPARE(x.texts().at(2).top, 1350.0);
-        QCOMPARE(x.texts().at(3).top, 1350.0);  // the previous part's height
-
-        LabelDocument lower(env.values, env.platform, env.fixed);
-        description::apply(lower, "\\t 12\"a\" \\c 12\"b\" \\b 12\"c\"");
-        QCOMPARE(int(lower.texts().size()), 3);
-        for (const auto& [i, t] : lower.texts())
-            QCOMPARE(t.top, 0.0);
-    }
-
-    void wrappingAndAdvance()
-    {
-        TestEnv env;
-        LabelDocument d(env.values, env.platform, env.fixed);
-        const QString wide = QString(17, 'x') + ' ' + QString(10, 'y') + ' ' + QString(8, 'z'); // 3700 > 3240
-        description::apply(d, "\\B 12\"" + wide + "\"");
-        const TextItem& w = lastText(d);
-        QCOMPARE(w.text, QString(17, 'x') + "\r\n" + QString(10, 'y') + ' ' + QString(8, 'z'));
-        QCOMPARE(w.font.size, 12.0); // the size again after the new text took the current format
-        QCOMPARE(w.width, 1960.0); // the longer line and the margin
-        QCOMPARE(w.height, 460.0); // two lines and the margin
-        QCOMPARE(w.left, (4320.0 - 1960) / 2);
-        QCOMPARE(w.top, 4050.0);
-
-        LabelDocument n(env.values, env.platform, env.fixed);
-        const QString noBlank = "aaaaa " + QString(30, 'b');
-        description::apply(n, "\\T 12\"" + noBlank + "\"");
-        QCOMPARE(lastText(n).text, noBlank);
-        QCOMPARE(lastText(n).left, (4320.0 - 3660) / 2);
-
-        // Same letter again: below the item before it, by its height and 100.
-        LabelDocument t(env.values, env.platform, env.fixed);
-        description::apply(t, "\\T 12\"one\" \\T 12\"two\" \\C 12\"mid\" \\T 12\"three\"");
-        QCOMPARE(t.texts().at(1).top, 1350.0);
-        QCOMPARE(t.texts().at(1).height, 260.0);
-        QCOMPARE(t.texts().at(2).top, 1350.0 + 260 + 100);
-        QCOMPARE(t.texts().at(3).top, 2300.0);
-        QCOMPARE(t.texts().at(4).top, 1350.0 + 2 * (260 + 100));
-
+        QCOMPARE(tops("\\T24\"Pale Ale\""), QList<double>{1350});
+        QCOMPARE(lastText().text, QString("Pale Ale"));
+        QCOMPARE(lastText().font.size, 24.0);
+        QCOMPARE(lastText().width, 860.0); // 8 characters and the box's margin
+        QCOMPARE(lastText().left, (4320.0 - 860) / 2);
+        QCOMPARE(lastText().rotation, int16_t(0));
+        QVERIFY(doc->isChanged());
+        QCOMPARE(tops("\\C\"Pale Ale\""), QList<double>{2300});
+        QCOMPARE(lastText().font.size, 18.0);
+        // X first is the top of the label; Y is at the previous part's height;
+        // lower-case letters are at the top.
+        QCOMPARE(tops("\\X 12\"first\" \\T 12\"top\" \\Y 12\"same\""), QList<double>({0, 1350, 1350}));
+        QCOMPARE(tops("\\t 12\"a\" \\c 12\"b\" \\b 12\"c\""), QList<double>({0, 0, 0}));
+        // Same letter again: below the item before it, by its height (260) and 100.
+        QCOMPARE(tops("\\T 12\"one\" \\T 12\"two\" \\C 12\"mid\" \\T 12\"three\""),
+                 QList<double>({1350, 1350 + 360, 2300, 1350 + 2 * 360}));
+        QCOMPARE(lastText().height, 260.0);
         // Never below the bottom: on a label 1 in high the next bottom item
         // ends on the edge, and one more stays there.
-        LabelDocument s(env.values, env.platform, env.fixed);
-        s.setLabelDimensions(2, 1.0, 3.0);
-        s.resizeLabel();
-        description::apply(s, "\\B 12\"a\" \\B 12\"b\" \\B 12\"c\"");
-        QCOMPARE(s.texts().at(1).top, 1080.0);
-        QCOMPARE(s.texts().at(2).top, 1440.0 - 260);
-        QCOMPARE(s.texts().at(3).top, 1440.0 - 260);
+        QCOMPARE(tops("\\B 12\"a\" \\B 12\"b\" \\B 12\"c\"", 1.0), QList<double>({1080, 1180, 1180}));
+
+        const QString wide = QString(17, 'x') + ' ' + QString(10, 'y') + ' ' + QString(8, 'z'); // 3700 > 3240
+        QCOMPARE(tops("\\B 12\"" + wide + "\""), QList<double>{4050});
+        QCOMPARE(lastText().text, QString(17, 'x') + "\r\n" + QString(10, 'y') + ' ' + QString(8, 'z'));
+        QCOMPARE(lastText().font.size, 12.0); // the size again after the new text took the current format
+        QCOMPARE(QSizeF(lastText().width, lastText().height), QSizeF(1960, 460)); // the longer line, two lines
+        QCOMPARE(lastText().left, (4320.0 - 1960) / 2);
+        const QString noBlank = "aaaaa " + QString(30, 'b');
+        tops("\\T 12\"" + noBlank + "\"");
+        QCOMPARE(lastText().text, noBlank);
+        QCOMPARE(lastText().left, (4320.0 - 3660) / 2);
 
         // An unclosed part ends the run and keeps what was made.
-        LabelDocument u(env.values, env.platform, env.fixed);
-        QCOMPARE(description::apply(u, "\\T 12\"kept\" \\C 12\"lost"), 1);
-        QCOMPARE(lastText(u).text, QString("kept"));
+        doc = std::make_unique<LabelDocument>(env.values, env.platform, env.fixed);
+        QCOMPARE(description::apply(*doc, "\\T 12\"kept\" \\C 12\"lost"), 1);
+        QCOMPARE(lastText().text, QString("kept"));
         QVERIFY(env.platform.shown.isEmpty());
     }
 
     void refusedWholeWhenItCannotBeMadeWhole()
     {
-        TestEnv env;
         LabelDocument d(env.values, env.platform, env.fixed);
         // 32,767 characters are kept; the single wrap would make this one 32,768.
         const QString atLimit = QString(16383, 'x') + ' ' + QString(16383, 'y');
@@ -205,13 +189,10 @@ private slots:
         c = CommandLine::parse({"\\T 24\"Pale", "Ale\""});
         QVERIFY(!c.newInstance);
         QCOMPARE(c.handOff, QString("\\T 24\"Pale Ale\""));
-        QVERIFY(CommandLine::usage().contains("corkcrafter '\\T 24\"Pale Ale\" \\C 14\"Brewed in May\" \\B 10\"Home Brew\"'"));
         // The example in the help works as written.
         const QString example = "\\T 24\"Pale Ale\" \\C 14\"Brewed in May\" \\B 10\"Home Brew\"";
-        const auto parts = description::parse(example);
-        QCOMPARE(int(parts.size()), 3);
-        QCOMPARE(parts[1].size, 14.0f);
-        QCOMPARE(parts[2].text, QString("Home Brew"));
+        QVERIFY(CommandLine::usage().contains("corkcrafter '" + example + "'"));
+        QCOMPARE(partsOf(example), "T24 Pale Ale|C14 Brewed in May|B10 Home Brew");
 
         QCOMPARE(SingleInstance::forHandOff("a b.ckm", "/home/u/labels"), QString("/home/u/labels/a b.ckm"));
         QCOMPARE(SingleInstance::forHandOff("../x.ckm", "/home/u/labels"), QString("/home/u/x.ckm"));
@@ -222,17 +203,14 @@ private slots:
 
     void handOverToRunningCopy()
     {
-        QTemporaryDir dir;
-        const QString path = dir.path() + "/corkcrafter.socket";
-        SingleInstance first(path);
-        QCOMPARE(first.start(""), SingleInstance::Outcome::Serving);
+        Running first(false);
+        const QString path = first.path;
         QVERIFY(QFileInfo::exists(path));
         QCOMPARE(QFileInfo(path).permissions() & (QFile::ReadOther | QFile::WriteOther), QFile::Permissions());
 
         // Until the window is there to take it, a later start waits.
-        QStringList got;
-        auto later = laterStart(path, "/labels/a.ckm", true,
-                                [&] { first.setReceiver([&](const QString& t) { got << t; }); });
+        QStringList& got = first.got;
+        auto later = laterStart(path, "/labels/a.ckm", true, [&] { first.receive(); });
         QVERIFY(later);
         QCOMPARE(later->outcome, SingleInstance::Outcome::HandedOver);
         QCOMPARE(later->warning, QString());
@@ -262,14 +240,11 @@ private slots:
     void runningCopyThatDoesNotAnswer()
     {
         QFETCH(bool, stopped);
-        QTemporaryDir dir;
-        const QString path = dir.path() + "/corkcrafter.socket";
-        SingleInstance first(path);
-        QCOMPARE(first.start(""), SingleInstance::Outcome::Serving);
-        QStringList got;
+        Running first(false);
+        const QString path = first.path;
+        QStringList& got = first.got;
         bool busy = !stopped;
-        first.setReceiver([&](const QString& t) { got << t; },
-                          [&] { return busy ? SingleInstance::Readiness::Busy : SingleInstance::Readiness::Ready; });
+        first.receive([&] { return busy ? SingleInstance::Readiness::Busy : SingleInstance::Readiness::Ready; });
         auto later = laterStart(path, "/labels/late.ckm", !stopped);
         QVERIFY(later);
         QCOMPARE(later->outcome, SingleInstance::Outcome::Alone);
@@ -281,7 +256,7 @@ private slots:
         QCOMPARE(got, QStringList{"/labels/next.ckm"});
 
         // A copy that is closing refuses at once, and says nothing else.
-        first.setReceiver([&](const QString& t) { got << t; }, [] { return SingleInstance::Readiness::Refusing; });
+        first.receive([] { return SingleInstance::Readiness::Refusing; });
         later = laterStart(path, "/labels/closing.ckm");
         QCOMPARE(later->outcome, SingleInstance::Outcome::Alone);
         QCOMPARE(later->warning, QString());
@@ -290,12 +265,9 @@ private slots:
 
     void connectionsThatSayNothingOrTooMuch()
     {
-        QTemporaryDir dir;
-        const QString path = dir.path() + "/corkcrafter.socket";
-        SingleInstance first(path);
-        QCOMPARE(first.start(""), SingleInstance::Outcome::Serving);
-        QStringList got;
-        first.setReceiver([&](const QString& t) { got << t; });
+        Running first;
+        const QString path = first.path;
+        QStringList& got = first.got;
 
         // More idle connections than files the process may open: the running
         // copy keeps taking hand-offs.
@@ -376,21 +348,18 @@ private slots:
         QFETCH(QString, warning);
         if (what.endsWith("owner") && ::geteuid() != 0)
             QSKIP("needs root to give a file to another user");
-        QTemporaryDir dir, elsewhere;
+        QTemporaryDir dir;
         const QString path = dir.path() + "/corkcrafter.socket";
         const QString target = what.startsWith("lock") ? path + ".lock" : path;
         const QByteArray t = QFile::encodeName(target);
-        SingleInstance running(elsewhere.path() + "/corkcrafter.socket");
-        QCOMPARE(running.start(""), SingleInstance::Outcome::Serving);
-        QStringList got;
-        running.setReceiver([&](const QString& s) { got << s; });
+        Running running;
         int held = -1;
         if (what.endsWith("fifo"))
             QCOMPARE(::mkfifo(t.constData(), 0600), 0);
         else if (what == "lock link")
             QCOMPARE(::symlink("/dev/zero", t.constData()), 0);
         else if (what == "socket link")
-            QCOMPARE(::symlink(QFile::encodeName(running.socketPath()).constData(), t.constData()), 0);
+            QCOMPARE(::symlink(QFile::encodeName(running.copy.socketPath()).constData(), t.constData()), 0);
         else if (what == "lock held")
             QVERIFY((held = ::open(t.constData(), O_RDWR | O_CREAT, 0600)) >= 0 && ::flock(held, LOCK_EX) == 0);
         else if (what == "lock owner")
@@ -403,7 +372,7 @@ private slots:
         QVERIFY2(later, "the start blocked");
         QCOMPARE(later->outcome, SingleInstance::Outcome::Alone);
         QCOMPARE(later->warning, warning.arg(path));
-        QCOMPARE(got, QStringList());
+        QCOMPARE(running.got, QStringList());
     }
 
     void runtimeFolder()
@@ -462,17 +431,15 @@ private slots:
         const QString path = dir.path() + "/corkcrafter.socket";
         const QByteArray p = QFile::encodeName(path), d = QFile::encodeName(dir.path());
         {
-            SingleInstance running(path);
-            QCOMPARE(running.start(""), SingleInstance::Outcome::Serving);
-            QStringList got;
-            running.setReceiver([&](const QString& t) { got << t; });
-            QCOMPARE(::chown(p.constData(), Nobody, Nobody), 0);
-            const auto later = laterStart(path, "/labels/a.ckm");
+            Running running;
+            const QByteArray r = QFile::encodeName(running.path);
+            QCOMPARE(::chown(r.constData(), Nobody, Nobody), 0);
+            const auto later = laterStart(running.path, "/labels/a.ckm");
             QCOMPARE(later->outcome, SingleInstance::Outcome::Alone);
-            QCOMPARE(later->warning, path + " is not a socket of this user; this copy runs on its own");
-            QCOMPARE(::chown(p.constData(), 0, 0), 0);
-            QCOMPARE(laterStart(path, "/labels/b.ckm")->outcome, SingleInstance::Outcome::HandedOver);
-            QCOMPARE(got, QStringList{"/labels/b.ckm"});
+            QCOMPARE(later->warning, running.path + " is not a socket of this user; this copy runs on its own");
+            QCOMPARE(::chown(r.constData(), 0, 0), 0);
+            QCOMPARE(laterStart(running.path, "/labels/b.ckm")->outcome, SingleInstance::Outcome::HandedOver);
+            QCOMPARE(running.got, QStringList{"/labels/b.ckm"});
         }
 
         // Another user's process listens; its socket file is then given to us.

@@ -2,8 +2,6 @@
 #include <QtTest>
 
 #include "app/Tips.h"
-#include "app/ShowHelp.h"
-#include "platform/ScriptedPlatform.h"
 
 class tst_Tips : public QObject {
     Q_OBJECT
@@ -22,25 +20,20 @@ private slots:
     void reading()
     {
         QStringList t;
-        QVERIFY(!tips::readTipsFile("", t));
-        QVERIFY(!tips::readTipsFile(dir.filePath("none.fil"), t));
-        QVERIFY(!tips::readTipsFile(dir.path(), t)); // a folder is no tips file
+        for (const QString& none : {QString(), dir.filePath("none.fil"), dir.path()}) // a folder is no tips file
+            QVERIFY(!tips::readTipsFile(none, t));
         QVERIFY(t.isEmpty());
-
-        QVERIFY(tips::readTipsFile(write("one\r\ntwo~lines~three\r\n\r\nlast"), t));
-        QCOMPARE(t, (QStringList{"one", "two\r\nlines\r\nthree", "", "last"}));
-        t.clear();
-        QVERIFY(tips::readTipsFile(write("a\nb\rc\r\n"), t)); // edited elsewhere
-        QCOMPARE(t, (QStringList{"a", "b", "c"}));
-        t.clear();
-        QVERIFY(tips::readTipsFile(write("~~\r\n"), t));
-        QCOMPARE(t, QStringList{"\r\n\r\n"});
-        t.clear();
-        QVERIFY(tips::readTipsFile(write(""), t));
-        QVERIFY(t.isEmpty());
-        t.clear();
-        QVERIFY(tips::readTipsFile(write("Caf\xc3\xa9\r\n"), t));
-        QCOMPARE(t, QStringList{QString::fromUtf8("Caf\xc3\xa9")});
+        const std::pair<QByteArray, QStringList> files[] = {
+            {"one\r\ntwo~lines~three\r\n\r\nlast", {"one", "two\r\nlines\r\nthree", "", "last"}},
+            {"a\nb\rc\r\n", {"a", "b", "c"}}, // edited elsewhere
+            {"~~\r\n", {"\r\n\r\n"}},
+            {"", {}},
+            {"Caf\xc3\xa9\r\n", {QString::fromUtf8("Caf\xc3\xa9")}}};
+        for (const auto& [bytes, expected] : files) {
+            t.clear();
+            QVERIFY(tips::readTipsFile(write(bytes), t));
+            QCOMPARE(t, expected);
+        }
 
         // The shipped file: many useful tips, CR LF lines, none empty.
         t.clear();
@@ -57,36 +50,11 @@ private slots:
 
     void order()
     {
-        QCOMPARE(tips::nextTip(0, 3), 1);
-        QCOMPARE(tips::nextTip(1, 3), 2);
-        QCOMPARE(tips::nextTip(2, 3), 3);
-        QCOMPARE(tips::nextTip(3, 3), 1);
-        QCOMPARE(tips::nextTip(17, 3), 1);   // stored beyond the count
-        QCOMPARE(tips::nextTip(-5, 3), 1);   // a broken store
-        QCOMPARE(tips::nextTip(2147483647, 3), 1);
+        // After the last, beyond the count (a stored number), or a broken store: the first.
+        const std::pair<int, int> next[] = {{0, 1}, {1, 2}, {2, 3}, {3, 1}, {17, 1}, {-5, 1}, {2147483647, 1}};
+        for (const auto& [current, expected] : next)
+            QCOMPARE(tips::nextTip(current, 3), expected);
         QCOMPARE(tips::nextTip(0, 0), 1);
-    }
-
-    void helpRoutines()
-    {
-        ScriptedPlatform p;
-        ShowHelp::showHelpTopic(p, "/h/Corkcrafter2.qch", ShowHelp::MainWindowContext);
-        ShowHelp::showHelpIndex(p, "/h/Corkcrafter2.qch");
-        ShowHelp::showHelpSearch(p, "/h/Corkcrafter2.qch");
-        ShowHelp::showHelpTopic(p, "/h/Corkcrafter2.qch", 4000);
-        QCOMPARE(p.helpCalls.size(), 6);
-        const HelpCommand expected[] = {HelpCommand::DisplayTopic, HelpCommand::HelpContext, HelpCommand::DisplayIndex,
-                                        HelpCommand::DisplaySearch, HelpCommand::DisplayTopic, HelpCommand::HelpContext};
-        for (int i = 0; i < 6; ++i) {
-            QCOMPARE(p.helpCalls[i].command, expected[i]);
-            QCOMPARE(p.helpCalls[i].file, QString("/h/Corkcrafter2.qch"));
-        }
-        QCOMPARE(p.helpCalls[1].data, 1000);
-        QCOMPARE(p.helpCalls[5].data, 4000);
-        QCOMPARE(ShowHelp::pageForContext(1000), QString("mainwindow.html"));
-        QCOMPARE(ShowHelp::pageForContext(3000), QString("preview.html"));
-        QCOMPARE(ShowHelp::pageForContext(4000), QString("other-software.html"));
-        QCOMPARE(ShowHelp::pageForContext(2000), QString());
     }
 };
 

@@ -96,22 +96,14 @@ private slots:
         tipsFile("First tip\r\nSecond~on two lines\r\nThird tip\r\n");
         {
             frmTip t(env->ctx);
-            QCOMPARE(t.windowTitle(), QString("Tip of the Day"));
-            QCOMPARE(t.findChild<QLabel*>("Label1")->text(), QString("Did you know..."));
-            QVERIFY(t.findChild<QLabel*>("Picture1"));
-            QCOMPARE(t.chkLoadTipsAtStartup()->text(), QString("&Show Tips at Startup"));
-            QCOMPARE(t.cmdNextTip()->text(), QString("&Next Tip"));
-            QCOMPARE(t.cmdOK()->text(), QString("OK"));
-            QVERIFY(t.cmdOK()->isDefault());
             QVERIFY(t.chkLoadTipsAtStartup()->isChecked());
-            QCOMPARE(shownTip(&t), QString("First tip"));
-            click(t.cmdNextTip());
-            QCOMPARE(shownTip(&t), QString("Second\non two lines")); // "~" breaks the line
-            click(t.cmdNextTip());
-            QCOMPARE(shownTip(&t), QString("Third tip"));
-            click(t.cmdNextTip());
-            QCOMPARE(shownTip(&t), QString("First tip"));
-            click(t.cmdNextTip());
+            QStringList seen{shownTip(&t)};
+            for (int i = 0; i < 4; ++i) {
+                click(t.cmdNextTip());
+                seen << shownTip(&t);
+            }
+            // "~" breaks the line; after the last comes the first again.
+            QCOMPARE(seen, QStringList({"First tip", "Second\non two lines", "Third tip", "First tip", "Second\non two lines"}));
             QCOMPARE(t.currentTip(), 2);
             t.show();
             click(t.cmdOK());
@@ -139,7 +131,6 @@ private slots:
         main.Form_Load();
         main.show();
         auto* timer = main.findChild<QTimer*>("timTipOfTheDay");
-        QCOMPARE(timer->interval(), 100);
         QVERIFY(!timer->isActive());
 
         // First start: the tip comes; the user turns it off there.
@@ -199,25 +190,12 @@ private slots:
         bool seen = false;
         whenOpen<frmAbout>([&](frmAbout* a) {
             seen = true;
-            QCOMPARE(a->windowTitle(), QString("About Corkcrafter 2"));
             auto* title = a->findChild<QLabel*>("lblTitle");
-            auto* tm = a->findChild<QLabel*>("lblTradeMark");
-            QCOMPARE(title->text(), QString("Corkcrafter 2"));
-            QCOMPARE(tm->x(), title->x() + title->width()); // right after the title
+            QCOMPARE(a->findChild<QLabel*>("lblTradeMark")->x(), title->x() + title->width()); // right after the title
             QCOMPARE(a->findChild<QLabel*>("lblVersion")->text(),
                      QString("Version 2.15.%1").arg(CORKCRAFTER_VERSION_REVISION));
-            QCOMPARE(a->findChild<QLabel*>("lblDescription")->text(),
-                     QString("Corkcrafter - Label Designer helps you design creative bottle labels for your home-made "
-                             "beers and wines.  It is capable of creating labels of any size up to the maximum size "
-                             "supported by your printer."));
-            QCOMPARE(a->findChild<QLabel*>("lblDisclaimer")->text(), QString(versioninfo::LegalTrademarks));
-            QCOMPARE(a->findChild<QLabel*>("lblCopyright")->text(), QString(versioninfo::Copyright));
-            QVERIFY(a->findChild<QLabel*>("imgLogo"));
             auto* ok = a->findChild<QPushButton*>("cmdOK");
             auto* sys = a->findChild<QPushButton*>("cmdSysInfo");
-            QCOMPARE(ok->text(), QString("OK"));
-            QVERIFY(ok->isDefault());
-            QCOMPARE(sys->text(), QString("&System Info..."));
 
             // No system-information program anywhere: the message.
             a->searchFolders = {bin.path()};
@@ -243,52 +221,34 @@ private slots:
         QVERIFY(!QApplication::activeModalWidget());
     }
 
+    // Light text on the dark red; closed by a click on a label, a key, or its timer.
     void splash()
     {
-        auto* s = new frmSplash(QStringLiteral(CORKCRAFTER_SOURCE_DATA_DIR));
-        QPointer<frmSplash> alive = s;
-        QCOMPARE(s->Timer1()->interval(), 1500);
-        QVERIFY(!s->Timer1()->isActive());
-        QCOMPARE(s->label("lblProductName")->text(), QString("Corkcrafter 2"));
-        QCOMPARE(s->label("lblTradeMark")->text(), QString("TM"));
-        QCOMPARE(s->label("lblVersion")->text(), QString("Version 2.15"));
-        QCOMPARE(s->label("lblCompanyProduct")->text(), QString(versioninfo::CompanyName));
-        QCOMPARE(s->label("lblCompany")->text(), QString());
-        QCOMPARE(s->label("lblCopyright")->text(), QString(versioninfo::Copyright));
-        QCOMPARE(s->label("lblWarning")->text(), QString(versioninfo::LegalTrademarks));
-        QVERIFY(s->findChild<QWidget*>("Frame1"));
-        QVERIFY(s->label("imgLogo"));
-        s->Timer1()->start();
-        s->show();
-        QVERIFY(QTest::qWaitForWindowExposed(s));
-        QCOMPARE(s->label("lblTradeMark")->x(),
-                 s->label("lblProductName")->x() + s->label("lblProductName")->width());
-        // Light text on the dark red: the title's letters are drawn in light pixels.
-        const QImage shot = s->grab().toImage();
-        QLabel* title = s->label("lblProductName");
-        const QRect box(title->mapTo(s, QPoint(0, 0)), title->size());
-        int light = 0;
-        for (int y = box.top(); y <= box.bottom(); ++y)
-            for (int x = box.left(); x <= box.right(); ++x)
-                light += qGray(shot.pixel(x, y)) > 170;
-        QVERIFY2(light > 50, qPrintable(QString::number(light)));
-        screenshot(s, "splash.png");
-        QTest::mouseClick(s->label("lblVersion"), Qt::LeftButton); // a click on a label closes it
-        QTRY_VERIFY(!alive);
-
-        s = new frmSplash(QStringLiteral(CORKCRAFTER_SOURCE_DATA_DIR));
-        alive = s;
-        s->Timer1()->start();
-        s->show();
-        QVERIFY(QTest::qWaitForWindowExposed(s));
-        QTest::keyClick(s, Qt::Key_Space);
-        QTRY_VERIFY(!alive);
-
-        s = new frmSplash(QStringLiteral(CORKCRAFTER_SOURCE_DATA_DIR), 50);
-        alive = s;
-        s->Timer1()->start();
-        s->show();
-        QTRY_VERIFY(!alive); // by its timer
+        for (const char* closedBy : {"click", "key", "timer"}) {
+            auto* s = new frmSplash(QStringLiteral(CORKCRAFTER_SOURCE_DATA_DIR), closedBy[0] == 't' ? 50 : 1500);
+            QPointer<frmSplash> alive = s;
+            QVERIFY(!s->Timer1()->isActive());
+            QCOMPARE(s->label("lblVersion")->text(), QString("Version 2.15"));
+            s->Timer1()->start();
+            s->show();
+            QVERIFY(QTest::qWaitForWindowExposed(s));
+            if (closedBy[0] == 'c') {
+                QLabel* title = s->label("lblProductName");
+                QCOMPARE(s->label("lblTradeMark")->x(), title->x() + title->width());
+                const QImage shot = s->grab().toImage();
+                const QRect box(title->mapTo(s, QPoint(0, 0)), title->size());
+                int light = 0;
+                for (int y = box.top(); y <= box.bottom(); ++y)
+                    for (int x = box.left(); x <= box.right(); ++x)
+                        light += qGray(shot.pixel(x, y)) > 170;
+                QVERIFY2(light > 50, qPrintable(QString::number(light)));
+                screenshot(s, "splash.png");
+                QTest::mouseClick(s->label("lblVersion"), Qt::LeftButton);
+            } else if (closedBy[0] == 'k') {
+                QTest::keyClick(s, Qt::Key_Space);
+            }
+            QTRY_VERIFY2(!alive, closedBy);
+        }
     }
 
     void helpWindow()
@@ -348,7 +308,8 @@ private slots:
                 QTest::qWait(200); // the index of the words is still being made
         }
         QCOMPARE(titles, QStringList{"Where Files Are Kept"});
-        ShowHelp::showHelpTopic(env->platform, env->ctx.paths.helpFile(), 0);
+        ShowHelp::showHelpTopic(env->platform, env->ctx.paths.helpFile(), 0); // no page of its own
+        QCOMPARE(h->browser()->documentTitle(), QString("Corkcrafter Help"));
         h->tabs()->setCurrentIndex(0);
         h->showPage("cutmarks.html");
         QTRY_VERIFY(h->engine()->contentWidget()->currentIndex().isValid());

@@ -46,6 +46,24 @@ class tst_OptionsDialog : public QObject {
         return w;
     }
     QLineEdit* edit(const QString& name) { return child<QLineEdit>(name); }
+    QStringList texts(const QStringList& boxes)
+    {
+        QStringList t;
+        for (const QString& b : boxes)
+            t << edit(b)->text();
+        return t;
+    }
+    const QStringList labelBoxes{"txtCustomHeight", "txtCustomWidth", "txtTopMargin",
+                                 "txtLeftMargin",   "txtRowSpace",    "txtColumnSpace"};
+    // Every key in the store with its value.
+    QStringList stored()
+    {
+        QStringList all;
+        for (const QString& key : env->store.keys())
+            all << key + "=" + env->store.read(key.section('/', 0, 0), key.section('/', 1), "");
+        return all;
+    }
+    bool checked(const QString& name) { return child<QAbstractButton>(name)->isChecked(); }
 
     // Clicks into a box, selects all it holds and types over it.
     void typeInto(QLineEdit* box, const QString& text)
@@ -68,8 +86,14 @@ class tst_OptionsDialog : public QObject {
     void click(const QString& name)
     {
         auto* b = child<QAbstractButton>(name);
-        QVERIFY2(b->isEnabled() && b->isVisible(), qPrintable(name));
+        QVERIFY2(b->isEnabled() && b->isVisible(), qPrintable(name)); // only the selected page is enabled
         QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
+    }
+    void nextPage(const QString& expected)
+    {
+        QWidget* w = QApplication::focusWidget();
+        QTest::keyClick(w ? w : dlg.get(), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(dlg->selectedTabKey(), expected);
     }
 
 private slots:
@@ -91,37 +115,6 @@ private slots:
         env.reset();
     }
 
-    void controlsAndTheirTexts()
-    {
-        open();
-        QCOMPARE(dlg->windowTitle(), QString("Options"));
-        QTabWidget* tabs = dlg->tabStrip();
-        QCOMPARE(tabs->count(), 4);
-        QCOMPARE(tabs->tabText(0), QString("Default Label Specs"));
-        QCOMPARE(tabs->tabText(1), QString("Border Defaults"));
-        QCOMPARE(tabs->tabText(2), QString("Grids && Guides")); // shown as "Grids & Guides"
-        QCOMPARE(tabs->tabText(3), QString("File Locations"));
-        QCOMPARE(frmOptions::TabKeys, QStringList({"Label Specs", "Border", "Grid", "Locations"}));
-        QCOMPARE(child<QRadioButton>("optLabelType0")->text(), QString("Default &Beer Label"));
-        QCOMPARE(child<QRadioButton>("optLabelType2")->text(), QString("&Custom Label Size"));
-        QCOMPARE(child<QRadioButton>("optCutmarks2")->text(), QString("Inside/Outside"));
-        QCOMPARE(child<QRadioButton>("optOrientation2")->text(), QString("Landscape"));
-        QCOMPARE(child<QPushButton>("SetupButton")->text(), QString("Printer &Setup"));
-        QCOMPARE(child<QPushButton>("cmdPrintTest")->text(), QString("Printer Test"));
-        QCOMPARE(child<QPushButton>("cmdApply")->text(), QString("&Apply"));
-        QCOMPARE(child<QPushButton>("cmdDefaults")->text(), QString("Set To &Defaults"));
-        QComboBox* widths = child<QComboBox>("cboBorderWidth");
-        QStringList items;
-        for (int i = 0; i < widths->count(); ++i)
-            items << widths->itemText(i);
-        QCOMPARE(items.join(' '), QString("1 2 3 4 5 6 8 10 12 14 16 18 20 25 30 35 40"));
-        QCOMPARE(child<QRadioButton>("optGuide1")->text(), QString("Upper Left Reference - Measure from Upper Left"));
-        QCOMPARE(child<QPushButton>("cmdChgDir4")->text(), QString("Change"));
-        // Only the selected page is enabled.
-        QVERIFY(tabs->widget(0)->isEnabled());
-        QVERIFY(!tabs->widget(1)->isEnabled());
-    }
-
     void loadsFromTheDocumentOrTheDefaults()
     {
         doc->setLabelDimensions(2, 2.5, 3.125);
@@ -132,19 +125,11 @@ private slots:
         doc->setCutmarks(3);
         env->values.templateFile = "Stout.ckm";
         open();
-        QCOMPARE(edit("txtCustomHeight")->text(), QString("2.5"));
-        QCOMPARE(edit("txtCustomWidth")->text(), QString("3.125"));
-        QCOMPARE(edit("txtTopMargin")->text(), QString("0.5"));
-        QCOMPARE(edit("txtLeftMargin")->text(), QString("0.333"));
-        QCOMPARE(edit("txtRowSpace")->text(), QString("0.0"));
-        QCOMPARE(edit("txtColumnSpace")->text(), QString("0.125"));
-        QVERIFY(child<QRadioButton>("optLabelType2")->isChecked());
-        QVERIFY(child<QRadioButton>("optCutmarks3")->isChecked());
-        QVERIFY(child<QRadioButton>("optOrientation1")->isChecked());
+        QCOMPARE(texts(labelBoxes), QStringList({"2.5", "3.125", "0.5", "0.333", "0.0", "0.125"}));
+        QVERIFY(checked("optLabelType2") && checked("optCutmarks3") && checked("optOrientation1"));
         QVERIFY(edit("txtCustomWidth")->isEnabled());
         QCOMPARE(dlg->lblPaperSize()->text(), QString(" 8.5 x 11 in"));
-        // Filling the dialog asks nothing about the template.
-        QVERIFY(env->platform.shown.isEmpty());
+        QVERIFY(env->platform.shown.isEmpty()); // filling the dialog asks nothing about the template
         QCOMPARE(edit("txtDir3")->text(), QString("Stout.ckm"));
         QVERIFY(!dlg->locationsChanged());
 
@@ -159,109 +144,89 @@ private slots:
         env->values.settingsChanged = true;
         open(false);
         QVERIFY(!env->values.settingsChanged);
-        QCOMPARE(edit("txtCustomHeight")->text(), QString("3.75"));
-        QCOMPARE(edit("txtCustomWidth")->text(), QString("3.0"));
+        QCOMPARE(texts({"txtCustomHeight", "txtCustomWidth", "txtTopMargin", "txtLeftMargin", "txtGridWidth", "txtDir0"}),
+                 QStringList({"3.75", "3.0", "0.25", "0", "60", env->values.labelFolder}));
         QVERIFY(!edit("txtCustomWidth")->isEnabled());
-        QCOMPARE(edit("txtTopMargin")->text(), QString("0.25"));
-        QCOMPARE(edit("txtLeftMargin")->text(), QString("0"));
-        QVERIFY(child<QRadioButton>("optCutmarks2")->isChecked());
-        QVERIFY(!child<QCheckBox>("chkBorder")->isChecked());
+        QVERIFY(checked("optCutmarks2") && !checked("chkBorder") && checked("optGuide2"));
         QCOMPARE(child<QComboBox>("cboBorderStyle")->currentText(), QString("Oval"));
         QCOMPARE(child<QComboBox>("cboBorderWidth")->currentText(), QString("5"));
-        QCOMPARE(edit("txtGridWidth")->text(), QString("60"));
-        QVERIFY(child<QRadioButton>("optGuide2")->isChecked());
-        QCOMPARE(edit("txtDir0")->text(), env->values.labelFolder);
     }
 
+    // A "." system refuses "," with a beep and "," the other way round; letters
+    // never, and the grid boxes take whole numbers only.
     void numericKeyFilter()
     {
-        // A "." system: "," is refused with a beep, "." passes; letters never.
         env->values.decimalSeparator = '.';
         open();
-        typeInto(edit("txtTopMargin"), "0,5");
+        typeInto(edit("txtTopMargin"), "0,5x-");
         QCOMPARE(edit("txtTopMargin")->text(), QString("05"));
-        QCOMPARE(env->platform.beeps, 1);
-        typeInto(edit("txtTopMargin"), "0.5x-");
-        QCOMPARE(edit("txtTopMargin")->text(), QString("0.5"));
         QCOMPARE(env->platform.beeps, 3);
+        typeInto(edit("txtTopMargin"), "0.5");
         QTest::keyClick(edit("txtTopMargin"), Qt::Key_Backspace);
         QCOMPARE(edit("txtTopMargin")->text(), QString("0."));
         QCOMPARE(env->platform.beeps, 3);
-        // The grid boxes take whole numbers only.
         dlg->selectTab(2);
         typeInto(edit("txtGridWidth"), "1.5");
         QCOMPARE(edit("txtGridWidth")->text(), QString("15"));
         QCOMPARE(env->platform.beeps, 4);
 
-        // A "," system: "," passes, "." is refused.
         env->values.decimalSeparator = ',';
-        env->platform.beeps = 0;
         open();
-        typeInto(edit("txtLeftMargin"), "0,5");
+        typeInto(edit("txtLeftMargin"), "0,5.a");
         QCOMPARE(edit("txtLeftMargin")->text(), QString("0,5"));
-        QCOMPARE(env->platform.beeps, 0);
-        QTest::keyClicks(edit("txtLeftMargin"), ".a");
-        QCOMPARE(edit("txtLeftMargin")->text(), QString("0,5"));
-        QCOMPARE(env->platform.beeps, 2);
+        QCOMPARE(env->platform.beeps, 6);
         tabAway();
         QCOMPARE(edit("txtLeftMargin")->text(), QString("0,5"));
         QVERIFY(env->platform.shown.isEmpty());
     }
 
+    // Leaving a box checks it against its own limits: the message, and the
+    // value the box is reset to.
+    void checksEachBoxWhenLeft_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message");
+        auto row = [](const char* box, const char* typed, const char* text, const char* message = "") {
+            QTest::addRow("%s '%s'", box, typed) << QString(box) << QString(typed) << QString(text) << QString(message);
+        };
+        row("txtCustomHeight", "11", "11.0");
+        row("txtCustomHeight", "11.01", "10.25", "Height Cannot Exceed the Paper Height");
+        row("txtCustomWidth", "", "2.0", "Width Must be Greater than 0.0");
+        row("txtCustomWidth", "8.51", "7.75", "Width Cannot Exceed the Paper Width");
+        // The minus sign cannot be typed; a margin read from a label file can be negative.
+        row("txtTopMargin", "-0.5", "0.0", "Top Margin Must be Greater than -0.5");
+        row("txtTopMargin", "-0.49", "-0.49");
+        row("txtLeftMargin", "4.26", "0.0", "Left Margin Cannot Exceed 1/2 the Paper Width");
+        row("txtRowSpace", "5.5", "5.5");
+        row("txtRowSpace", "5.51", "0.0", "Row Spacing Cannot Exceed 1/2 the Paper Height");
+        row("txtColumnSpace", "4.26", "0.0", "Column Spacing Cannot Exceed 1/2 the Paper Width");
+        row("txtGridWidth", "", "120", "Grid Width Must be Greater than 2, Reset to Default");
+        row("txtGridHeight", "500", "500");
+        row("txtGridHeight", "501", "120", "Maximum Grid Height is 500, Reset to Default");
+    }
     void checksEachBoxWhenLeft()
     {
-        open();
-        click("optLabelType2");
-        typeInto(edit("txtCustomHeight"), "11");
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        const bool grid = box.startsWith("txtGrid");
+        open(true, grid ? 2 : 0);
+        if (!grid)
+            click("optLabelType2");
+        if (typed.startsWith('-')) {
+            edit(box)->setText(typed);
+            QTest::mouseClick(edit(box), Qt::LeftButton);
+        } else {
+            typeInto(edit(box), typed);
+        }
         tabAway();
-        QCOMPARE(edit("txtCustomHeight")->text(), QString("11.0"));
-        QVERIFY(env->platform.shown.isEmpty());
-
-        typeInto(edit("txtCustomHeight"), "11.01");
-        tabAway();
-        QCOMPARE(env->platform.texts(), QStringList({"Height Cannot Exceed the Paper Height"}));
-        QCOMPARE(env->platform.shown[0].title, QString("Corkcrafter 2"));
-        QCOMPARE(edit("txtCustomHeight")->text(), QString("10.25"));
-
-        typeInto(edit("txtCustomWidth"), "");
-        tabAway();
-        QCOMPARE(env->platform.texts().last(), QString("Width Must be Greater than 0.0"));
-        QCOMPARE(edit("txtCustomWidth")->text(), QString("2.0"));
-
-        // The minus sign cannot be typed; a margin read from a label file can
-        // still be negative, and is checked when the box is left.
-        env->platform.shown.clear();
-        edit("txtTopMargin")->setText("-0.5");
-        QTest::mouseClick(edit("txtTopMargin"), Qt::LeftButton);
-        tabAway();
-        QCOMPARE(env->platform.texts(), QStringList({"Top Margin Must be Greater than -0.5"}));
-        QCOMPARE(edit("txtTopMargin")->text(), QString("0.0"));
-        edit("txtTopMargin")->setText("-0.49");
-        QTest::mouseClick(edit("txtTopMargin"), Qt::LeftButton);
-        tabAway();
-        QCOMPARE(env->platform.texts().size(), 1);
-        QCOMPARE(edit("txtTopMargin")->text(), QString("-0.49"));
-
-        typeInto(edit("txtRowSpace"), "5.5");
-        tabAway();
-        QCOMPARE(env->platform.texts().size(), 1);
-        typeInto(edit("txtRowSpace"), "5.51");
-        tabAway();
-        QCOMPARE(env->platform.texts().last(), QString("Row Spacing Cannot Exceed 1/2 the Paper Height"));
-        QCOMPARE(edit("txtRowSpace")->text(), QString("0.0"));
-
-        dlg->selectTab(2);
-        typeInto(edit("txtGridWidth"), "");
-        tabAway();
-        QCOMPARE(env->platform.texts().last(), QString("Grid Width Must be Greater than 2, Reset to Default"));
-        QCOMPARE(edit("txtGridWidth")->text(), QString("120"));
-        typeInto(edit("txtGridHeight"), "500");
-        tabAway();
-        QCOMPARE(edit("txtGridHeight")->text(), QString("500"));
-        typeInto(edit("txtGridHeight"), "501");
-        tabAway();
-        QCOMPARE(env->platform.texts().last(), QString("Maximum Grid Height is 500, Reset to Default"));
-        QCOMPARE(edit("txtGridHeight")->text(), QString("120"));
+        QCOMPARE(edit(box)->text(), text);
+        QCOMPARE(env->platform.texts(), message.isEmpty() ? QStringList() : QStringList{message});
+        if (!message.isEmpty())
+            QCOMPARE(env->platform.shown[0].title, QString("Corkcrafter 2"));
     }
 
     void enterCommitsOnlyCheckedValues()
@@ -294,17 +259,16 @@ private slots:
         QCOMPARE(doc->getLeftMargin(), 0.235);
     }
 
-    void applyCommitsTheSelectedPageOnly()
+    // Apply stays with its page; a page applied and edited again, and a page
+    // left after editing, both reach OK; untouched pages do not.
+    void applyAndOkCommitTheEditedPages()
     {
         open();
-        // Edit the border page, then go on to the grid page and apply there.
-        QTest::keyClick(dlg.get(), Qt::Key_Tab, Qt::ControlModifier);
-        QCOMPARE(dlg->selectedTabKey(), QString("Border"));
+        nextPage("Border");
         click("chkBorder");
         QVERIFY(!child<QComboBox>("cboBorderStyle")->isEnabled());
         QVERIFY(!child<QLabel>("lblColor")->isEnabled());
-        QTest::keyClick(dlg.get(), Qt::Key_Tab, Qt::ControlModifier);
-        QCOMPARE(dlg->selectedTabKey(), QString("Grid"));
+        nextPage("Grid");
         QVERIFY(!dlg->tabStrip()->widget(1)->isEnabled());
         typeInto(edit("txtGridWidth"), "240");
         tabAway();
@@ -314,41 +278,17 @@ private slots:
         QCOMPARE(env->store.read("Settings", "Grid Width", ""), QString("240"));
         QCOMPARE(env->values.gridWidth, int16_t(240));
         QCOMPARE(env->values.guideSetting, int16_t(1));
-        QVERIFY(env->values.borderVisible);
-        QVERIFY(env->values.settingsChanged);
+        QVERIFY(env->values.borderVisible && env->values.settingsChanged && !dlg->pageEdited(2));
 
         // "Set To Defaults" puts 120 back in both boxes.
         click("cmdDefaults");
-        QCOMPARE(edit("txtGridWidth")->text(), QString("120"));
-        QCOMPARE(edit("txtGridHeight")->text(), QString("120"));
+        QCOMPARE(texts({"txtGridWidth", "txtGridHeight"}), QStringList({"120", "120"}));
         QCOMPARE(dlg->gridPreview()->dotCount(),
                  (dlg->gridPreview()->twips().width() / 120 + 1) * (dlg->gridPreview()->twips().height() / 120 + 1));
-
         // Ctrl+Tab on the last page wraps to the first, Ctrl+Shift+Tab back.
-        QTest::keyClick(dlg.get(), Qt::Key_Tab, Qt::ControlModifier);
-        QCOMPARE(dlg->selectedTabKey(), QString("Locations"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
-        QCOMPARE(dlg->selectedTabKey(), QString("Label Specs"));
+        nextPage("Locations");
+        nextPage("Label Specs");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(dlg->selectedTabKey(), QString("Locations"));
-    }
-
-    void okCommitsEveryEditedPage()
-    {
-        // Apply stays with its page; a page applied and edited again, and a
-        // page left after editing, both reach OK; untouched pages do not.
-        open();
-        QTest::keyClick(dlg.get(), Qt::Key_Tab, Qt::ControlModifier);
-        click("chkBorder");
-        QTest::keyClick(dlg.get(), Qt::Key_Tab, Qt::ControlModifier);
-        typeInto(edit("txtGridWidth"), "240");
-        tabAway();
-        click("cmdApply");
-        QCOMPARE(env->values.gridWidth, int16_t(240));
-        QVERIFY(env->values.borderVisible);
-        QVERIFY(!dlg->pageEdited(2));
-        click("cmdDefaults");
-        QTest::keyClick(dlg.get(), Qt::Key_Tab, Qt::ControlModifier);
         QCOMPARE(dlg->selectedTabKey(), QString("Locations"));
         click("cmdOK");
         QVERIFY(!env->values.borderVisible);
@@ -359,8 +299,7 @@ private slots:
         // A top margin typed, then another page shown: OK keeps the margin.
         open();
         typeInto(edit("txtTopMargin"), "0.75");
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
-        QCOMPARE(dlg->selectedTabKey(), QString("Border"));
+        nextPage("Border");
         click("cmdOK");
         QCOMPARE(doc->getTopMargin(), 0.75);
         QCOMPARE(env->values.topMargin, 0.75);
@@ -371,32 +310,21 @@ private slots:
     {
         open();
         click("optLabelType2");
-        typeInto(edit("txtCustomWidth"), "2.5");
-        typeInto(edit("txtCustomHeight"), "1.25");
-        typeInto(edit("txtTopMargin"), "0.5");
-        typeInto(edit("txtLeftMargin"), "0.25");
-        typeInto(edit("txtRowSpace"), "0.1");
-        typeInto(edit("txtColumnSpace"), "0.2");
+        const QStringList typed{"1.25", "2.5", "0.5", "0.25", "0.1", "0.2"};
+        for (int i = 0; i < labelBoxes.size(); ++i)
+            typeInto(edit(labelBoxes[i]), typed[i]);
         tabAway();
         click("optCutmarks1");
         click("optOrientation2");
         click("cmdApply");
-        QCOMPARE(env->store.keys(),
-                 QStringList({"Settings/Cutmarks", "Settings/Label ColumnSpace", "Settings/Label Height",
-                              "Settings/Label LeftMargin", "Settings/Label RowSpace", "Settings/Label TopMargin",
-                              "Settings/Label Type", "Settings/Label Width"}));
-        QCOMPARE(env->store.read("Settings", "Label Type", ""), QString("2"));
-        QCOMPARE(env->store.read("Settings", "Label Width", ""), QString("2.5"));
-        QCOMPARE(env->store.read("Settings", "Label Height", ""), QString("1.25"));
-        QCOMPARE(env->store.read("Settings", "Label RowSpace", ""), QString("0.1"));
-        QCOMPARE(env->store.read("Settings", "Cutmarks", ""), QString("1"));
+        QCOMPARE(stored(), QStringList({"Settings/Cutmarks=1", "Settings/Label ColumnSpace=0.2",
+                                      "Settings/Label Height=1.25", "Settings/Label LeftMargin=0.25",
+                                      "Settings/Label RowSpace=0.1", "Settings/Label TopMargin=0.5",
+                                      "Settings/Label Type=2", "Settings/Label Width=2.5"}));
+        QCOMPARE(QList<double>({doc->getLabelHeight(), doc->getLabelWidth(), doc->getTopMargin(), doc->getLeftMargin(),
+                                doc->getRowSpace(), doc->getColumnSpace()}),
+                 QList<double>({1.25, 2.5, 0.5, 0.25, 0.1, 0.2}));
         QCOMPARE(doc->getLabelType(), int16_t(2));
-        QCOMPARE(doc->getLabelWidth(), 2.5);
-        QCOMPARE(doc->getLabelHeight(), 1.25);
-        QCOMPARE(doc->getTopMargin(), 0.5);
-        QCOMPARE(doc->getLeftMargin(), 0.25);
-        QCOMPARE(doc->getRowSpace(), 0.1);
-        QCOMPARE(doc->getColumnSpace(), 0.2);
         QCOMPARE(doc->getCutmarks(), int16_t(1));
         QCOMPARE(env->values.columnSpace, 0.2);
         QCOMPARE(env->values.labelWidth, 2.5);
@@ -415,8 +343,7 @@ private slots:
         env->values.templateFile = "Stout.ckm";
         open();
         click("optLabelType1");
-        QCOMPARE(edit("txtCustomHeight")->text(), QString("4.0"));
-        QCOMPARE(edit("txtCustomWidth")->text(), QString("5.0"));
+        QCOMPARE(texts({"txtCustomHeight", "txtCustomWidth"}), QStringList({"4.0", "5.0"}));
         QVERIFY(!edit("txtCustomHeight")->isEnabled());
         QCOMPARE(env->platform.texts(), QStringList({"Deactivate Template file: 'Stout.ckm'?"}));
         QCOMPARE(env->platform.shown[0].buttons, MsgButtons::YesNo);
@@ -432,10 +359,8 @@ private slots:
         QCOMPARE(edit("txtCustomHeight")->text(), QString("3.75"));
         QCOMPARE(env->values.templateFile, QString());
         QCOMPARE(edit("txtDir3")->text(), QString());
-        QVERIFY(env->store.contains("Settings", "Template File"));
         QCOMPARE(env->store.read("Settings", "Template File", "x"), QString());
-        // No template any more: no question.
-        click("optLabelType1");
+        click("optLabelType1"); // no template any more: no question
         QCOMPARE(env->platform.texts().size(), 3);
     }
 
@@ -501,22 +426,15 @@ private slots:
         QCOMPARE(swatch->color(), 0x0000FFu);
 
         QComboBox* width = child<QComboBox>("cboBorderWidth");
-        QTest::mouseClick(width->lineEdit(), Qt::LeftButton);
-        QTest::keyClick(width->lineEdit(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(width->lineEdit(), "x");
+        typeInto(width->lineEdit(), "x");
         tabAway();
         QCOMPARE(width->currentText(), QString("12"));
-        QTest::mouseClick(width->lineEdit(), Qt::LeftButton);
-        QTest::keyClick(width->lineEdit(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(width->lineEdit(), "7");
+        typeInto(width->lineEdit(), "7");
         tabAway();
         child<QComboBox>("cboBorderStyle")->setCurrentText("Square");
         click("cmdApply");
-        QCOMPARE(env->store.keys(), QStringList({"Settings/Border", "Settings/Border Color", "Settings/Border Style",
-                                                 "Settings/Border Width"}));
-        QCOMPARE(env->store.read("Settings", "Border", ""), QString("True"));
-        QCOMPARE(env->store.read("Settings", "Border Color", ""), QString("255"));
-        QCOMPARE(env->store.read("Settings", "Border Width", ""), QString("7"));
+        QCOMPARE(stored(), QStringList({"Settings/Border=True", "Settings/Border Color=255",
+                                        "Settings/Border Style=Square", "Settings/Border Width=7"}));
         QCOMPARE(env->values.borderWidth, int16_t(7));
         QCOMPARE(env->values.borderStyle, QString("Square"));
         QCOMPARE(env->values.borderColor, 0x0000FFu);
