@@ -46,7 +46,7 @@ int main(int argc, char** argv)
         page.fill(Qt::white);
         {
             PainterSurface surface(page, pageW, pageH);
-            printjob::printLabels(d, surface, 1.0, 1);
+            printjob::printLabels(printjob::request(d, values), surface, platform);
         }
         QPainter frame(&page);
         frame.setPen(QColor(0x60, 0x60, 0x60));

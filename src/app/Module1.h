@@ -69,7 +69,6 @@ struct ProgramValues {
     bool applicationClosing = false;
 
     // printing
-    double ratio = 1.0;
     // The first label position used on the first sheet, as last chosen in the
     // print dialog; the preview shows it. Kept for the session only.
     int startLabel = 1;

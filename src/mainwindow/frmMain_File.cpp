@@ -302,17 +302,17 @@ void frmMain::mnuFilePrint_Click()
     frmDocument* doc = activeDocument();
     if (!doc)
         return;
+    printjob::Request request = printjob::request(*doc, m_ctx.values);
     const QSizeF paper = printer().pageLayout().fullRect(QPageLayout::Inch).size();
     const LabelsPage opened = stock::labelsPage(m_ctx.store, printer().printerName(), m_ctx.values.startLabel,
-                                                printjob::labelsOnSheet(*doc, paper.width(), paper.height()));
+                                                printjob::labelsOnSheet(request, paper.width(), paper.height()));
     LabelsPage page = opened;
     const auto copies = m_ctx.platform.printDialog(printer(), &page);
     if (!copies)
         return;
-    const stock::Placement placement = stock::accept(opened, page, printer().printerName(), m_ctx.store);
-    m_ctx.values.startLabel = placement.start;
-    pdfout::printOn(printer(), *doc, std::clamp(*copies, 1, 32767), [this](const QString& s) { setStatusText(s); },
-                    placement);
+    request.copies = std::clamp(*copies, 1, 32767);
+    request.placement = stock::accept(opened, page, printer().printerName(), m_ctx.store);
+    pdfout::printOn(printer(), request, m_ctx.platform, [this](const QString& s) { setStatusText(s); });
     // The partly used sheet is used up now: the next print starts on a new one.
     m_ctx.values.startLabel = 1;
 }

@@ -159,7 +159,7 @@ int printPdf(const QString& labelFile, const QString& pdfOut, int copies, const 
 
     const QPageLayout layout(paper.isValid() ? paper : defaultPaper(), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
     // A start past the sheet's last label is told by the print job (exit 4).
-    switch (pdfout::printPdf(doc, layout, 1200, copies, pdfOut, reason, {}, placement)) {
+    switch (pdfout::printPdf(printjob::request(doc, app, copies, placement), platform, layout, 1200, pdfOut, reason)) {
     case pdfout::Result::Written: return 0;
     case pdfout::Result::PrintFailed: return 4; // told on stderr already
     case pdfout::Result::WriteFailed: *reason = pdfout::writeFailedMessage(pdfOut, *reason); return 4;

@@ -4,14 +4,16 @@
 #include <QPageLayout>
 #include <QString>
 
-class LabelDocument;
+#include "PrintJob.h"
+
+class Platform;
 
 namespace pdfexport {
 
-// Writes numCopies sheets on the given paper, the first from label start on (no margins, the printable area
-// is the whole page). The file appears at path only once it is complete; on
-// failure nothing at path has changed and *why says what went wrong.
-bool writeSheets(LabelDocument& doc, const QString& path, const QPageSize& paper,
-                 QPageLayout::Orientation orientation, int numCopies, QString* why, int start = 1);
+// Writes the request's sheets on the given paper (no margins, the printable
+// area is the whole page). The file appears at path only once it is complete;
+// on failure nothing at path has changed and *why says what went wrong.
+bool writeSheets(const printjob::Request& request, Platform& platform, const QString& path, const QPageSize& paper,
+                 QPageLayout::Orientation orientation, QString* why);
 
 } // namespace pdfexport

@@ -5,7 +5,6 @@
 #include <QPrinter>
 
 #include "PainterSurface.h"
-#include "document/LabelDocument.h"
 #include "platform/Platform.h"
 #include "platform/SafeFile.h"
 
@@ -16,8 +15,8 @@ QString writeFailedMessage(const QString& path, const QString& reason)
     return "The PDF could not be written to \"" + path + "\": " + reason;
 }
 
-Result printPdf(LabelDocument& doc, const QPageLayout& layout, int resolution, int copies, const QString& path,
-                QString* reason, const printjob::StatusFn& status, const stock::Placement& placement)
+Result printPdf(const printjob::Request& request, Platform& platform, const QPageLayout& layout, int resolution,
+                const QString& path, QString* reason, const printjob::StatusFn& status)
 {
     // Straight to a temporary file beside the target: thousands of sheets
     // would not fit in memory.
@@ -30,7 +29,7 @@ Result printPdf(LabelDocument& doc, const QPageLayout& layout, int resolution, i
         writer.setPageLayout(layout);
         writer.setCreator("Corkcrafter");
         PainterSurface surface(writer);
-        if (!printjob::printLabels(doc, surface, 1.0, copies, status, placement))
+        if (!printjob::printLabels(request, surface, platform, status))
             return Result::PrintFailed;
         surface.endDoc();
         if (!surface.succeeded()) {
@@ -41,21 +40,20 @@ Result printPdf(LabelDocument& doc, const QPageLayout& layout, int resolution, i
     return file.finish("%%EOF", reason) ? Result::Written : Result::WriteFailed;
 }
 
-bool printOn(QPrinter& printer, LabelDocument& doc, int copies, const printjob::StatusFn& status,
-             const stock::Placement& placement)
+bool printOn(QPrinter& printer, const printjob::Request& request, Platform& platform, const printjob::StatusFn& status)
 {
     if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty()) {
         PainterSurface surface(printer);
-        return printjob::printLabels(doc, surface, 1.0, copies, status, placement);
+        return printjob::printLabels(request, surface, platform, status);
     }
     const QString path = printer.outputFileName();
     QString why;
-    switch (printPdf(doc, printer.pageLayout(), printer.resolution(), copies, path, &why, status, placement)) {
+    switch (printPdf(request, platform, printer.pageLayout(), printer.resolution(), path, &why, status)) {
     case Result::Written: return true;
     case Result::PrintFailed: return false;
     case Result::WriteFailed: break;
     }
-    doc.platform().message(writeFailedMessage(path, why), MsgIcon::Exclamation);
+    platform.message(writeFailedMessage(path, why), MsgIcon::Exclamation);
     return false;
 }
 

@@ -4,7 +4,7 @@
 
 #include "PrintJob.h"
 
-class LabelDocument;
+class Platform;
 class QPageLayout;
 class QPrinter;
 
@@ -19,14 +19,14 @@ enum class Result {
 // The sheets go to a temporary file beside the target; the file appears,
 // complete, only after every byte of it is known to be on disk. A full disk or an unwritable folder
 // leaves no file (and any earlier file of that name as it was).
-Result printPdf(LabelDocument& doc, const QPageLayout& layout, int resolution, int copies, const QString& path,
-                QString* reason, const printjob::StatusFn& status = {}, const stock::Placement& placement = {});
+Result printPdf(const printjob::Request& request, Platform& platform, const QPageLayout& layout, int resolution,
+                const QString& path, QString* reason, const printjob::StatusFn& status = {});
 
 QString writeFailedMessage(const QString& path, const QString& reason);
 
 // The print command's job on a printer chosen in the print dialog, which may
 // be "print to file" (a PDF): a PDF that cannot be written is reported.
-bool printOn(QPrinter& printer, LabelDocument& doc, int copies, const printjob::StatusFn& status = {},
-             const stock::Placement& placement = {});
+bool printOn(QPrinter& printer, const printjob::Request& request, Platform& platform,
+             const printjob::StatusFn& status = {});
 
 } // namespace pdfout

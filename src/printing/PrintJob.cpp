@@ -11,49 +11,42 @@
 
 namespace printjob {
 
-namespace {
-
-class JobSink : public sheet::Sink {
-public:
-    JobSink(LabelDocument& d, DrawingSurface& s) : m_doc(d), m_s(s) {}
-    void label(double X, double Y) override
-    {
-        m_s.drawLabel(m_doc, X, Y);
-        m_s.setDrawWidth(1);
-        m_s.setForeColor(SysColorAppWorkspace);
-    }
-    void segment(double x1, double y1, double x2, double y2) override
-    {
-        m_s.line(x1, y1, x2, y2, SysColorAppWorkspace);
-    }
-
-private:
-    LabelDocument& m_doc;
-    DrawingSurface& m_s;
-};
-
-} // namespace
-
-sheet::Params sheetParams(LabelDocument& doc, double usableWidth, double usableHeight)
+Request request(const LabelDocument& doc, const ProgramValues& settings, int copies,
+                const stock::Placement& placement)
 {
-    const ProgramValues& app = doc.app();
+    Request r;
+    r.content = &doc;
+    r.copies = copies;
+    r.placement = placement;
+    r.columnSpace = settings.columnSpace;
+    r.rowSpace = settings.rowSpace;
+    return r;
+}
+
+sheet::Params sheetParams(const Request& request, double usableWidth, double usableHeight)
+{
+    const LabelDocument& doc = *request.content;
     sheet::Params p;
     p.W = doc.getLabelWidth();
     p.H = doc.getLabelHeight();
     p.leftMargin = doc.getLeftMargin();
     p.topMargin = doc.getTopMargin();
-    // Spacing follows the current label settings, not the document's copies.
-    p.C = app.columnSpace;
-    p.R = app.rowSpace;
+    p.C = request.columnSpace;
+    p.R = request.rowSpace;
     p.SW = usableWidth;
     p.SH = usableHeight;
     p.cutmarks = doc.getCutmarks();
     return p;
 }
 
+long long labelsOnSheet(const Request& request, double usableWidth, double usableHeight)
+{
+    return sheet::countLabels(sheetParams(request, usableWidth, usableHeight));
+}
+
 long long labelsOnSheet(LabelDocument& doc, double usableWidth, double usableHeight)
 {
-    return sheet::countLabels(sheetParams(doc, usableWidth, usableHeight));
+    return labelsOnSheet(request(doc, doc.app()), usableWidth, usableHeight);
 }
 
 QString sheetTooBigMessage(const sheet::Plan& plan)
@@ -82,24 +75,19 @@ QString numbered(const QString& what, const std::vector<int>& n)
 
 QString unreachableMessage(const sheet::Params& params, const QRectF& printable)
 {
-    struct Positions : sheet::Sink {
-        std::vector<double> xs, ys;
-        void label(double X, double Y) override { add(xs, X), add(ys, Y); }
-        void labelSkipped(double X, double Y) override { label(X, Y); }
-        void segment(double, double, double, double) override {}
-        static void add(std::vector<double>& v, double a)
-        {
-            if (std::find(v.begin(), v.end(), a) == v.end())
-                v.push_back(a);
-        }
-    } pos;
     sheet::Params full = params;
     full.cutmarks = 0;
     full.skipLabels = 0;
-    if (!sheet::walk(full, pos))
-        return {};
-    std::sort(pos.xs.begin(), pos.xs.end());
-    std::sort(pos.ys.begin(), pos.ys.end());
+    const sheet::Plan plan = sheet::plan(full);
+    std::vector<double> xs, ys;
+    for (const QRectF& r : plan.labels) {
+        xs.push_back(r.x());
+        ys.push_back(r.y());
+    }
+    for (auto* v : {&xs, &ys}) {
+        std::sort(v->begin(), v->end());
+        v->erase(std::unique(v->begin(), v->end()), v->end());
+    }
     // A thousandth of an inch is well inside any printer's accuracy.
     constexpr double slack = 0.001;
     auto outside = [](const std::vector<double>& starts, double size, double lo, double hi) {
@@ -109,8 +97,8 @@ QString unreachableMessage(const sheet::Params& params, const QRectF& printable)
                 n.push_back(int(i) + 1);
         return n;
     };
-    const std::vector<int> cols = outside(pos.xs, params.W, printable.left(), printable.right());
-    const std::vector<int> rows = outside(pos.ys, params.H, printable.top(), printable.bottom());
+    const std::vector<int> cols = outside(xs, params.W, printable.left(), printable.right());
+    const std::vector<int> rows = outside(ys, params.H, printable.top(), printable.bottom());
     if (cols.empty() && rows.empty())
         return {};
     QString where;
@@ -122,14 +110,19 @@ QString unreachableMessage(const sheet::Params& params, const QRectF& printable)
            " of the sheet: what lies in its unprintable border will be missing on the paper.";
 }
 
-bool printLabels(LabelDocument& doc, DrawingSurface& target, double ratio, int numCopies, const StatusFn& status,
-                 const stock::Placement& placement)
+void drawSheet(const sheet::Plan& plan, const LabelDocument& content, DrawingSurface& surface)
 {
+    surface.setDrawWidth(1);
+    surface.setForeColor(SysColorAppWorkspace);
+    plan.draw([&](const QRectF& r) { surface.drawLabel(content, r.x(), r.y()); },
+              [&](const QLineF& m) { surface.line(m.x1(), m.y1(), m.x2(), m.y2(), SysColorAppWorkspace); });
+}
+
+bool printLabels(const Request& request, DrawingSurface& target, Platform& platform, const StatusFn& status)
+{
+    const stock::Placement& placement = request.placement;
     ShiftedSurface shifted(target, placement.right, placement.down);
     DrawingSurface& surface = placement.shifted() ? static_cast<DrawingSurface&>(shifted) : target;
-    ProgramValues& app = doc.app();
-    Platform& platform = doc.platform();
-    app.ratio = ratio;
     auto say = [&](const QString& s) {
         if (status)
             status(s);
@@ -142,24 +135,26 @@ bool printLabels(LabelDocument& doc, DrawingSurface& target, double ratio, int n
         return false;
     }
     try {
-        sheet::Params p = sheetParams(doc, surface.scaleWidth(), surface.scaleHeight());
-        const sheet::Plan plan = sheet::plan(p);
-        if (plan.tooBig()) {
+        sheet::Params p = sheetParams(request, surface.scaleWidth(), surface.scaleHeight());
+        // Every sheet is the same but a partly used first one: two plans at most.
+        const sheet::Plan full = sheet::plan(p);
+        if (full.tooBig) {
             if (surface.isPrinter())
                 surface.abortDoc();
-            platform.message(sheetTooBigMessage(plan), MsgIcon::Exclamation);
+            platform.message(sheetTooBigMessage(full), MsgIcon::Exclamation);
             say("");
             return false;
         }
+        const long long fits = (long long)full.labels.size();
         // A label larger than the paper would give blank sheets.
-        if (surface.isPrinter() && sheet::countLabels(p) == 0) {
+        if (surface.isPrinter() && fits == 0) {
             surface.abortDoc();
             platform.message(NoLabelFitsMessage, MsgIcon::Exclamation);
             say("");
             return false;
         }
         if (placement.start != 1) {
-            const QString beyond = stock::startBeyondSheet(placement.start, sheet::countLabels(p));
+            const QString beyond = stock::startBeyondSheet(placement.start, fits);
             if (!beyond.isEmpty()) {
                 if (surface.isPrinter())
                     surface.abortDoc();
@@ -173,12 +168,12 @@ bool printLabels(LabelDocument& doc, DrawingSurface& target, double ratio, int n
             if (!unreachable.isEmpty())
                 platform.message(unreachable, MsgIcon::Information);
         }
-        for (int copy = 1; copy <= numCopies; ++copy) {
-            JobSink sink(doc, surface);
+        p.skipLabels = placement.start - 1;
+        const sheet::Plan first = placement.start != 1 ? sheet::plan(p) : full;
+        for (int copy = 1; copy <= request.copies; ++copy) {
             // Only the first sheet is partly used.
-            p.skipLabels = copy == 1 ? placement.start - 1 : 0;
-            sheet::walk(p, sink);
-            if (copy < numCopies)
+            drawSheet(copy == 1 ? first : full, *request.content, surface);
+            if (copy < request.copies)
                 surface.newPage();
         }
         say("Writing to Print Queue");

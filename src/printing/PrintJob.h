@@ -1,27 +1,46 @@
 #pragma once
-// Prints sheets of the document's label onto a surface, one sheet a copy.
+// Prints sheets of a label onto a surface, one sheet a copy.
 #include <QRectF>
 #include <QString>
 #include <functional>
 
+#include "SheetLayout.h"
 #include "Stock.h"
 
 class DrawingSurface;
 class LabelDocument;
-
-namespace sheet {
-struct Params;
-struct Plan;
-}
+class Platform;
+struct ProgramValues;
 
 namespace printjob {
+
+// One print, as the caller settles it: nothing program-wide is read or
+// changed while it prints. The zoom of a preview is not part of it: the
+// surface's scale carries it to the painter.
+struct Request {
+    // The label drawn at every position, with its size, margins and cut marks
+    // (the label's content once the document hands that out as a value).
+    const LabelDocument* content = nullptr;
+    int copies = 1;
+    // The first position used on the first sheet and the printer adjustment.
+    stock::Placement placement;
+    // Inches between columns and rows.
+    double columnSpace = 0, rowSpace = 0;
+};
+
+// A request for the document's label: spacing follows the current label
+// settings, not the document's copies.
+Request request(const LabelDocument& doc, const ProgramValues& settings, int copies = 1,
+                const stock::Placement& placement = {});
 
 // Told instead of printing a sheet that would hold more labels than any real one.
 QString sheetTooBigMessage(const sheet::Plan& plan);
 
-// The sheet the job walks on a surface of this usable size, in inches.
-sheet::Params sheetParams(LabelDocument& doc, double usableWidth, double usableHeight);
+// The sheet the job walks on a surface of this usable size, in inches (a full
+// sheet: the start position is the job's).
+sheet::Params sheetParams(const Request& request, double usableWidth, double usableHeight);
 // The labels a full sheet holds there; -1 for a sheet too big to print.
+long long labelsOnSheet(const Request& request, double usableWidth, double usableHeight);
 long long labelsOnSheet(LabelDocument& doc, double usableWidth, double usableHeight);
 
 // Told before printing when some labels reach into the part of the paper the
@@ -37,10 +56,12 @@ inline const QString NoLabelFitsMessage = QStringLiteral(
 
 using StatusFn = std::function<void(const QString&)>;
 
+// Draws one sheet's plan: labels and cut marks in their order.
+void drawSheet(const sheet::Plan& plan, const LabelDocument& content, DrawingSurface& surface);
+
 // Returns false when the job ended on an error (the user has been told).
-// The first sheet starts at placement.start; every sheet is moved by the
+// The first sheet starts at the placement's start; every sheet is moved by the
 // placement's adjustment.
-bool printLabels(LabelDocument& doc, DrawingSurface& surface, double ratio, int numCopies,
-                 const StatusFn& status = {}, const stock::Placement& placement = {});
+bool printLabels(const Request& request, DrawingSurface& surface, Platform& platform, const StatusFn& status = {});
 
 } // namespace printjob

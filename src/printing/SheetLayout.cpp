@@ -2,19 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace sheet {
-
-void Sink::cross(const Params&, double px, double py)
-{
-    segment(px - MarkLength, py, px + MarkLength, py);
-    segment(px, py - MarkLength, px, py + MarkLength);
-}
-
-void Sink::topLine(const Params& p, double px, double py) { segment(px - MarkLength, py, px + p.W + MarkLength, py); }
-
-void Sink::sideLine(const Params& p, double px, double py) { segment(px, py - MarkLength, px, py + p.H + MarkLength); }
 
 namespace {
 
@@ -44,22 +33,24 @@ struct Owners {
 
 class Marks {
 public:
-    Marks(const Params& p, Sink& s, const Owners& o) : m_p(p), m_s(s), m_o(o) {}
+    Marks(const Params& p, Plan& out, const Owners& o) : m_p(p), m_out(out), m_o(o) {}
     // Each shape names the position, relative to the current one, whose corner it marks.
     void cross(int dc, int dr, double px, double py)
     {
-        if (m_o.printed(dc, dr))
-            m_s.cross(m_p, px, py);
+        if (m_o.printed(dc, dr)) {
+            segment(px - m_p.markBefore, py, px + m_p.markBeyond, py);
+            segment(px, py - m_p.markBefore, px, py + m_p.markBeyond);
+        }
     }
     void topLine(int dc, int dr, double px, double py)
     {
         if (m_o.printed(dc, dr))
-            m_s.topLine(m_p, px, py);
+            segment(px - m_p.markBefore, py, px + m_p.W + m_p.markBeyond, py);
     }
     void sideLine(int dc, int dr, double px, double py)
     {
         if (m_o.printed(dc, dr))
-            m_s.sideLine(m_p, px, py);
+            segment(px, py - m_p.markBefore, px, py + m_p.H + m_p.markBeyond);
     }
     void both(int dc, int dr, double px, double py)
     {
@@ -134,14 +125,12 @@ public:
     }
 
 private:
+    void segment(double x1, double y1, double x2, double y2) { m_out.marks.emplace_back(x1, y1, x2, y2); }
+
     const Params& m_p;
-    Sink& m_s;
+    Plan& m_out;
     const Owners& m_o;
 };
-
-} // namespace
-
-namespace {
 
 // The first position start + k * step (k >= 0) at or past `lowest`, found
 // without stepping through the positions before it.
@@ -167,11 +156,20 @@ double countUpTo(double start, double step, double limit)
     return std::floor((limit - start) / step) + 1;
 }
 
-} // namespace
+// What a walk will visit: positions wholly left of or above the paper are
+// skipped without stepping through them.
+struct Extent {
+    bool ok = false;                // false: the steps do not advance, nothing is drawn
+    double startX = 0, startY = 0;  // first visited column and row
+    long long skippedColumns = 0, skippedRows = 0;
+    double columns = 0, rows = 0;   // positions visited across and down
+    double labels = 0;              // labels drawn on the sheet
+    bool tooBig() const { return ok && (labels > MaxLabels || columns * std::max(1.0, rows) > MaxPositions); }
+};
 
-Plan plan(const Params& p)
+Extent extent(const Params& p)
 {
-    Plan out;
+    Extent out;
     const double stepX = p.W + p.C, stepY = p.H + p.R;
     if (!(stepX > 0) || !(stepY > 0) || !std::isfinite(stepX) || !std::isfinite(stepY))
         return out;
@@ -191,30 +189,32 @@ Plan plan(const Params& p)
     return out;
 }
 
-bool walk(const Params& p, Sink& sink)
+} // namespace
+
+Plan plan(const Params& p)
 {
-    const Plan pl = plan(p);
+    Plan out;
+    const Extent pl = extent(p);
     // A sheet whose steps do not advance would never end.
     if (!pl.ok)
-        return true;
-    if (pl.tooBig())
-        return false;
+        return out;
+    out.columns = pl.columns;
+    out.rows = pl.rows;
+    out.tooBig = pl.tooBig();
+    if (out.tooBig)
+        return out;
     Owners owners;
     owners.skip = p.skipLabels;
-    Marks marks(p, sink, owners);
+    Marks marks(p, out, owners);
     auto at = [&p](double v) { return p.wholePositions ? std::nearbyint(v) : v; };
     const double stepX = at(p.W + p.C), stepY = at(p.H + p.R);
     if (!(stepX > 0) || !(stepY > 0))
-        return true;
+        return out;
     bool firstCol = pl.skippedColumns == 0;
-    if (pl.skippedColumns > 0)
-        sink.columnsSkipped(pl.skippedColumns);
     long long fitRows = 0;
     for (double X = at(pl.startX); X <= p.SW; X = at(X + stepX), ++owners.col) {
         owners.row = 0;
         bool firstRow = pl.skippedRows == 0;
-        if (pl.skippedRows > 0)
-            sink.rowsSkipped(pl.skippedRows);
         for (double Y = at(pl.startY); Y <= p.SH; Y = at(Y + stepY)) {
             const double rowY = Y;
             const bool fitsX = fitsWithin(X, p.W, p.SW);
@@ -226,10 +226,12 @@ bool walk(const Params& p, Sink& sink)
             if (owners.col == 0 && fitsY)
                 owners.rowsFit = ++fitRows;
             if (fitsX && fitsY) {
-                if (owners.printed(0, 0))
-                    sink.label(X, Y);
-                else
-                    sink.labelSkipped(X, Y);
+                if (owners.printed(0, 0)) {
+                    out.labels.emplace_back(X, Y, p.W, p.H);
+                    out.marksBefore.push_back(out.marks.size());
+                } else {
+                    out.empty.emplace_back(X, Y, p.W, p.H);
+                }
                 marks.atLabel(X, Y, firstCol, firstRow);
             } else {
                 marks.closing(X, Y, firstCol, firstRow, fitsX, fitsY);
@@ -242,23 +244,18 @@ bool walk(const Params& p, Sink& sink)
             if (!(Y + stepY > rowY))
                 break;
         }
-        sink.columnDone();
         firstCol = false;
     }
-    return true;
+    return out;
 }
 
 long long countLabels(const Params& p)
 {
-    struct Counter : Sink {
-        long long n = 0;
-        void label(double, double) override { ++n; }
-        void segment(double, double, double, double) override {}
-    } counter;
     Params full = p;
     full.skipLabels = 0;
     full.cutmarks = 0;
-    return walk(full, counter) ? counter.n : -1;
+    const Plan whole = plan(full);
+    return whole.tooBig ? -1 : (long long)whole.labels.size();
 }
 
 } // namespace sheet

@@ -1,11 +1,14 @@
 #pragma once
-// Where the labels of one sheet go and which cut marks are drawn, in inches.
-#include <algorithm>
+// Where the labels of one sheet go and which cut marks are drawn: the sheet's
+// plan, worked out once and drawn by every output (printer, preview, PDF, the
+// options dialog's miniature). Units are the caller's (inches on paper, twips
+// in the miniature), from the paper's corner.
+#include <QLineF>
+#include <QRectF>
 #include <cstdint>
+#include <vector>
 
 namespace sheet {
-
-struct Params;
 
 constexpr double MarkLength = 0.1;
 
@@ -20,6 +23,8 @@ struct Params {
     double C = 0, R = 0;               // column and row space
     double SW = 0, SH = 0;             // width and height of the paper
     int16_t cutmarks = 2;              // 0 none, 1 outside only, 2 inside/outside, 3 fine lines
+    // How far a cut mark reaches before its point (or the label's edge) and beyond it.
+    double markBefore = MarkLength, markBeyond = MarkLength;
 
     // Positions held as whole numbers (the options dialog's miniature counts in
     // twips): the start, the steps and every adjusted position are rounded to
@@ -36,44 +41,36 @@ struct Params {
 constexpr double MaxLabels = 10000;
 constexpr double MaxPositions = 4 * MaxLabels;
 
-// What a walk will visit: positions wholly left of or above the surface are
-// skipped without stepping through them.
+// One sheet: every label position, in the order the sheet is walked (down each
+// column, then the next column), and the cut marks.
 struct Plan {
-    bool ok = false;                // false: the steps do not advance, nothing is drawn
-    double startX = 0, startY = 0;  // first visited column and row
-    long long skippedColumns = 0, skippedRows = 0;
-    double columns = 0, rows = 0;   // positions visited across and down
-    double labels = 0;              // labels drawn on the sheet
-    bool tooBig() const { return ok && (labels > MaxLabels || columns * std::max(1.0, rows) > MaxPositions); }
+    bool tooBig = false;            // refused (more than MaxLabels): nothing is drawn
+    double columns = 0, rows = 0;   // positions across and down that were considered
+    std::vector<QRectF> labels;     // the labels printed
+    std::vector<QRectF> empty;      // positions a partly used sheet leaves empty
+    std::vector<QLineF> marks;      // cut-mark segments, in drawing order
+    // marks[0, marksBefore[i]) are drawn before labels[i], so a label covers
+    // the tips of the marks before it as it always has on paper.
+    std::vector<size_t> marksBefore;
+
+    // Draws labels and marks in their order: label(QRectF), mark(QLineF).
+    template <class Label, class Mark> void draw(Label&& label, Mark&& mark) const
+    {
+        size_t m = 0;
+        for (size_t i = 0; i < labels.size(); ++i) {
+            for (; m < marksBefore[i]; ++m)
+                mark(marks[m]);
+            label(labels[i]);
+        }
+        for (; m < marks.size(); ++m)
+            mark(marks[m]);
+    }
 };
+
 Plan plan(const Params& p);
 
-class Sink {
-public:
-    virtual ~Sink() = default;
-    // A label fits with its top-left corner at (X, Y).
-    virtual void label(double X, double Y) = 0;
-    // A label would fit at (X, Y) but the position is left empty (Params::skipLabels).
-    virtual void labelSkipped(double, double) {}
-    // A cut-mark segment.
-    virtual void segment(double x1, double y1, double x2, double y2) = 0;
-    // The three cut-mark shapes; by default made of segments MarkLength beyond
-    // the point (a cross) or beyond the label's edge (the lines).
-    virtual void cross(const Params& p, double px, double py);
-    virtual void topLine(const Params& p, double px, double py);
-    virtual void sideLine(const Params& p, double px, double py);
-    // The walk has finished a column.
-    virtual void columnDone() {}
-    // Columns (rows of every column) off the surface that were passed over.
-    virtual void columnsSkipped(long long) {}
-    virtual void rowsSkipped(long long) {}
-};
-
-// Returns false, drawing nothing, for a sheet of more than MaxLabels labels.
-bool walk(const Params& p, Sink& sink);
-
-// The labels the walk draws on a full sheet (skipLabels is not counted off);
-// -1 for a sheet of more than MaxLabels labels.
+// The labels a full sheet holds (skipLabels is not counted off); -1 for a
+// sheet of more than MaxLabels labels.
 long long countLabels(const Params& p);
 
 } // namespace sheet

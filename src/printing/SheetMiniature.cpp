@@ -6,42 +6,6 @@
 
 namespace miniature {
 
-namespace {
-
-// Cut marks keep their size on screen whatever the paper: 50 twips before the
-// point and 60 beyond it in the miniature.
-class MiniSink : public sheet::Sink {
-public:
-    explicit MiniSink(Drawing& d) : m_d(d) {}
-    void label(double X, double Y) override
-    {
-        m_d.labels.emplace_back(X / Scale + 50, Y / Scale + 50, m_w / Scale - 100, m_h / Scale - 100);
-    }
-    void segment(double x1, double y1, double x2, double y2) override { m_d.marks.emplace_back(x1, y1, x2, y2); }
-    void cross(const sheet::Params&, double px, double py) override
-    {
-        const double x = px / Scale, y = py / Scale;
-        segment(x - 50, y, x + 60, y);
-        segment(x, y - 50, x, y + 60);
-    }
-    void topLine(const sheet::Params& p, double px, double py) override
-    {
-        const double x = px / Scale, y = py / Scale;
-        segment(x - 50, y, x - 50 + p.W / Scale + 110, y);
-    }
-    void sideLine(const sheet::Params& p, double px, double py) override
-    {
-        const double x = px / Scale, y = py / Scale;
-        segment(x, y - 50, x, y - 50 + p.H / Scale + 110);
-    }
-    double m_w = 0, m_h = 0;
-
-private:
-    Drawing& m_d;
-};
-
-} // namespace
-
 Drawing draw(const Input& in)
 {
     Drawing d;
@@ -57,6 +21,10 @@ Drawing draw(const Input& in)
     p.SH = in.paperHeight;
     p.cutmarks = in.cutmarks;
     p.wholePositions = true;
+    // Cut marks keep their size on screen whatever the paper: 50 twips before
+    // the point and 60 beyond it in the miniature.
+    p.markBefore = 50 * Scale;
+    p.markBeyond = 60 * Scale;
 
     const double stepX = std::nearbyint(p.W + p.C), stepY = std::nearbyint(p.H + p.R);
     if (!(stepX > 0) || !(stepY > 0))
@@ -66,10 +34,12 @@ Drawing draw(const Input& in)
     if (columns * rows > MostPositions)
         return d;
 
-    MiniSink sink(d);
-    sink.m_w = in.labelWidth;
-    sink.m_h = in.labelHeight;
-    sheet::walk(p, sink);
+    const sheet::Plan plan = sheet::plan(p);
+    // Outlines sit 50 twips inside each label.
+    for (const QRectF& r : plan.labels)
+        d.labels.emplace_back(r.x() / Scale + 50, r.y() / Scale + 50, r.width() / Scale - 100, r.height() / Scale - 100);
+    for (const QLineF& m : plan.marks)
+        d.marks.emplace_back(m.x1() / Scale, m.y1() / Scale, m.x2() / Scale, m.y2() / Scale);
     return d;
 }
 

@@ -352,7 +352,6 @@ void frmPreview::cboViewSize_Click(int listIndex)
                                                      paper.height() / 1440);
     placePage(ps.width, ps.height);
     m_ratio = ps.factor;
-    m_ctx.values.ratio = m_ratio;
     printReport(0, false);
 }
 
@@ -416,12 +415,11 @@ void frmPreview::printReport(int16_t ReportNum, bool printToPrinter)
     m_reportNum = ReportNum;
     if (printToPrinter) {
         m_printing = true;
-        m_ctx.values.ratio = 1.0;
         LabelDocument* doc = m_activeDocument();
         if (doc) {
             // One sheet, whatever copy count the print dialog was last given.
             m_printer.setCopyCount(1);
-            pdfout::printOn(m_printer, *doc, 1, m_status, placement(*doc, true));
+            pdfout::printOn(m_printer, request(*doc, true), m_ctx.platform, m_status);
             // The partly used sheet is used up: the next sheet is a whole one.
             if (m_ctx.values.startLabel != 1) {
                 m_ctx.values.startLabel = 1;
@@ -461,27 +459,28 @@ void frmPreview::renderPage()
     if (LabelDocument* doc = m_activeDocument()) {
         const QSizeF paper = m_printer.pageLayout().fullRect(QPageLayout::Inch).size();
         PainterSurface surface(img, paper.width(), paper.height());
-        printjob::printLabels(*doc, surface, m_ratio, 1, m_status, placement(*doc, false));
+        printjob::printLabels(request(*doc, false), surface, m_ctx.platform, m_status);
     }
     page->image = img;
     page->update();
 }
 
-// The start last chosen in the print dialog, while the sheet still holds it;
-// on the printer also the printer's adjustment (the page on screen shows where
-// the labels belong on the paper, which the adjustment makes the printer hit).
-stock::Placement frmPreview::placement(LabelDocument& doc, bool onPrinter)
+// One sheet from the start last chosen in the print dialog, while the sheet
+// still holds it; on the printer also the printer's adjustment (the page on
+// screen shows where the labels belong on the paper, which the adjustment
+// makes the printer hit).
+printjob::Request frmPreview::request(const LabelDocument& doc, bool onPrinter)
 {
-    stock::Placement p;
+    printjob::Request r = printjob::request(doc, m_ctx.values);
     if (onPrinter)
-        p = stock::adjustmentFor(m_ctx.store, m_printer.printerName());
+        r.placement = stock::adjustmentFor(m_ctx.store, m_printer.printerName());
     const int start = m_ctx.values.startLabel;
     const QSizeF paper = m_printer.pageLayout().fullRect(QPageLayout::Inch).size();
-    if (stock::startBeyondSheet(start, printjob::labelsOnSheet(doc, paper.width(), paper.height())).isEmpty())
-        p.start = start;
+    if (stock::startBeyondSheet(start, printjob::labelsOnSheet(r, paper.width(), paper.height())).isEmpty())
+        r.placement.start = start;
     if (!onPrinter)
-        m_shownStart = p.start;
-    return p;
+        m_shownStart = r.placement.start;
+    return r;
 }
 
 // Messages and choosers of the preview's own commands belong to the preview:
@@ -514,7 +513,9 @@ void frmPreview::mnuFileSave_Click()
         return;
     const QPageLayout layout = m_printer.pageLayout();
     QString why;
-    if (!pdfexport::writeSheets(*doc, r->path, layout.pageSize(), layout.orientation(), 1, &why, m_shownStart))
+    printjob::Request sheet = printjob::request(*doc, m_ctx.values);
+    sheet.placement.start = m_shownStart;
+    if (!pdfexport::writeSheets(sheet, m_ctx.platform, r->path, layout.pageSize(), layout.orientation(), &why))
         m_ctx.platform.message("The sheet could not be saved to \"" + r->path + "\": " + why +
                                    "\nAny earlier version of the file is unchanged.",
                                MsgIcon::Exclamation);
@@ -522,38 +523,25 @@ void frmPreview::mnuFileSave_Click()
 
 void frmPreview::mnuFileClose_Click() { close(); }
 
-void frmPreview::mnuViewNext_Click()
-{
-    if (m_currentPage >= m_pages.size())
-        return;
-    PageImage* previous = m_pages.value(m_currentPage - 1);
-    ++m_currentPage;
-    PageImage* page = m_pages.value(m_currentPage - 1);
-    m_hScroll->setValue(m_hScroll->minimum());
-    m_vScroll->setValue(m_vScroll->minimum());
-    const double k = twipsPerPixel();
-    page->move(int(std::lround(m_pageLeft / k)), int(std::lround(m_pageTop / k)));
-    page->show();
-    previous->hide();
-    enableNavigation(true, m_currentPage < m_pages.size());
-    m_txtPageNum->setText(preview::pageIndicator(m_currentPage, m_pageCount));
-}
+void frmPreview::mnuViewNext_Click() { showPage(m_currentPage + 1); }
 
-void frmPreview::mnuViewPrevious_Click()
+void frmPreview::mnuViewPrevious_Click() { showPage(m_currentPage - 1); }
+
+void frmPreview::showPage(int n)
 {
-    if (m_currentPage <= 1)
+    if (n < 1 || n > m_pages.size() || n == m_currentPage)
         return;
-    PageImage* next = m_pages.value(m_currentPage - 1);
-    --m_currentPage;
-    PageImage* page = m_pages.value(m_currentPage - 1);
+    PageImage* shown = m_pages.value(m_currentPage - 1);
+    m_currentPage = int16_t(n);
+    PageImage* page = m_pages.value(n - 1);
     m_hScroll->setValue(m_hScroll->minimum());
     m_vScroll->setValue(m_vScroll->minimum());
     const double k = twipsPerPixel();
     page->move(int(std::lround(m_pageLeft / k)), int(std::lround(m_pageTop / k)));
     page->show();
-    next->hide();
-    enableNavigation(m_currentPage > 1, true);
-    m_txtPageNum->setText(preview::pageIndicator(m_currentPage, m_pageCount));
+    shown->hide();
+    enableNavigation(n > 1, n < m_pages.size());
+    m_txtPageNum->setText(preview::pageIndicator(n, m_pageCount));
 }
 
 void frmPreview::mnuHelpContents_Click()

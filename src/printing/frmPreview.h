@@ -38,6 +38,8 @@ public:
     void mnuFileClose_Click();
     void mnuViewPrevious_Click();
     void mnuViewNext_Click();
+    // Shows page n (from 1) of those drawn; nothing for a page there is not.
+    void showPage(int n);
     void mnuHelpContents_Click();
     void mnuHelpIndex_Click();
     void tbToolbar_ButtonClick(const QString& key);
@@ -78,7 +80,7 @@ private:
     void Form_Unload();
     void layoutViewPort();
     void renderPage();
-    stock::Placement placement(LabelDocument& doc, bool onPrinter);
+    printjob::Request request(const LabelDocument& doc, bool onPrinter);
     int m_shownStart = 1; // the first label of the sheet on screen
     void placePage(double widthTwips, double heightTwips);
     void enableNavigation(bool previous, bool next);

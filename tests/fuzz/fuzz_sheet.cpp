@@ -97,11 +97,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     LabelDocument doc(values, platform, measurer);
     doc.saveFileName = doc.saveTitle = file.fileName();
     doc.LoadFile(file.fileName());
-    // The sheet spacing comes from the settings; let the file's own values drive it.
-    values.columnSpace = doc.getColumnSpace();
-    values.rowSpace = doc.getRowSpace();
     doc.setCutmarks(int16_t(size ? data[size - 1] % 4 : 2));
+    // The sheet spacing comes from the settings; let the file's own values drive it.
+    printjob::Request request = printjob::request(doc, values);
+    request.columnSpace = doc.getColumnSpace();
+    request.rowSpace = doc.getRowSpace();
     CountingSurface surface;
-    printjob::printLabels(doc, surface, 1.0, 1);
+    printjob::printLabels(request, surface, platform);
     return 0;
 }

@@ -7,7 +7,11 @@
 #include "document/CkmFormat.h"
 #include "document/LabelDocument.h"
 #include "printing/PdfOutput.h"
+#include "PdfTools.h"
+#include "app/CommandLine.h"
 #include "support/TestEnv.h"
+
+using namespace pdftools;
 
 namespace {
 
@@ -70,24 +74,6 @@ bool write(const QString& path, const QByteArray& data)
     return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
 }
 
-int pdfPages(const QString& pdf)
-{
-    QProcess p;
-    p.start("pdfinfo", {pdf});
-    p.waitForFinished(30000);
-    const QString out = QString::fromLocal8Bit(p.readAllStandardOutput());
-    const QRegularExpressionMatch m = QRegularExpression("Pages:\\s+(\\d+)").match(out);
-    return m.hasMatch() ? m.captured(1).toInt() : -1;
-}
-
-QImage rasterise(const QString& pdf, const QString& dir, int dpi)
-{
-    QProcess p;
-    p.start("pdftoppm", {"-r", QString::number(dpi), "-png", "-f", "1", "-l", "1", "-singlefile", pdf, dir + "/page"});
-    p.waitForFinished(60000);
-    return QImage(dir + "/page.png");
-}
-
 struct PdfImage {
     QString encoding;
     int object;
@@ -130,52 +116,6 @@ private slots:
             QFAIL("poppler-utils (pdftoppm, pdfinfo) are missing: run scripts/test, which installs them");
     }
 
-    void printsSheetsToPdf()
-    {
-        TestEnv env;
-        // A plain white label with only its cut marks, half an inch from the corner.
-        LabelDocument d(env.values, env.platform, env.fixed);
-        d.border().visible = false;
-        d.setBackColor(0xFFFFFF);
-        d.setLeftMargin(0.5);
-        d.setTopMargin(0.5);
-        const QString label = env.path("plain.ckm");
-        QVERIFY(d.SaveLabelToFile(label));
-        const QString pdf = env.path("out.pdf");
-        const Run r = corkcrafter({"--print-pdf", pdf, "--copies", "3", label}, env.path("home"));
-        QVERIFY2(r.code == 0, qPrintable(r.err));
-        QCOMPARE(pdfPages(pdf), 3);
-
-        const QImage page = rasterise(pdf, env.path(""), 100);
-        QVERIFY(!page.isNull());
-        QCOMPARE(page.width(), 850); // Letter at 100 dpi
-        // The first label's top-left cross at (0.5, 0.5) inch: dark at its arms.
-        QVERIFY(dark(page, 50, 50) || dark(page, 47, 50) || dark(page, 50, 47));
-        QVERIFY(dark(page, 45, 50) || dark(page, 45, 49) || dark(page, 45, 51));
-        // No mark between the cross's arms, nor inside the label.
-        QVERIFY(light(page, 45, 45));
-        QVERIFY(light(page, 200, 200));
-        // The next label's cross below it (3.75 inches down).
-        QVERIFY(dark(page, 50, 425) || dark(page, 50, 424) || dark(page, 49, 425));
-    }
-
-    void sampleLabelIsNotBlank()
-    {
-        TestEnv env;
-        const QString pdf = env.path("ale.pdf");
-        const Run r = corkcrafter({"--print-pdf", pdf, CORK_SAMPLES "/Pale Ale.ckm"}, env.path("home"));
-        QVERIFY2(r.code == 0, qPrintable(r.err));
-        QCOMPARE(pdfPages(pdf), 1);
-        const QImage page = rasterise(pdf, env.path(""), 30);
-        int coloured = 0;
-        for (int y = 0; y < page.height(); ++y)
-            for (int x = 0; x < page.width(); ++x)
-                if (std::min({qRed(page.pixel(x, y)), qGreen(page.pixel(x, y)), qBlue(page.pixel(x, y))}) < 240)
-                    ++coloured; // the label's straw background, pictures, texts
-        // Four 3 x 3.75 inch labels cover almost half of a Letter page.
-        QVERIFY2(coloured > page.width() * page.height() / 3, qPrintable(QString::number(coloured)));
-    }
-
     void picturesPrintLosslessOncePerDocument()
     {
         if (QStandardPaths::findExecutable("pdfimages").isEmpty())
@@ -209,7 +149,7 @@ private slots:
         const QString pdf = env.path("stripes.pdf");
         const Run r = corkcrafter({"--print-pdf", pdf, "--copies", "2", label}, env.path("home"));
         QVERIFY2(r.code == 0, qPrintable(r.err));
-        QCOMPARE(pdfPages(pdf), 2);
+        QCOMPARE(pages(pdf), 2);
         const QList<PdfImage> images = pdfImages(pdf);
         QVERIFY(images.size() >= 2 * 2 * 2); // 2 pictures, at least 2 labels a sheet, 2 sheets
         QSet<int> objects;
@@ -220,7 +160,7 @@ private slots:
         QCOMPARE(objects.size(), 2);
 
         // The first label's pictures, 0.5 inch margin + 1 inch: the stripes keep their colours.
-        const QImage page = rasterise(pdf, env.path(""), 100);
+        const QImage page = rasterise(pdf, 100);
         QVERIFY(!page.isNull());
         const QRgb red = page.pixel(175, 175), blue = page.pixel(225, 175);
         const QRgb green = page.pixel(175, 275), yellow = page.pixel(225, 275);
@@ -263,9 +203,10 @@ private slots:
         QCOMPARE(r.code, 0);
     }
 
-    // --start and --offset: a partly used first sheet and a moved print; start 1
-    // with no adjustment gives exactly the page it always did.
-    void startAndOffset()
+    // A plain white label with only its cut marks, half an inch from the
+    // corner, three copies; --start and --offset: a partly used first sheet and
+    // a moved print; start 1 with no adjustment gives exactly the page it always did.
+    void sheetsStartAndOffset()
     {
         TestEnv env;
         LabelDocument d(env.values, env.platform, env.fixed);
@@ -273,40 +214,38 @@ private slots:
         d.setBackColor(0xFFFFFF);
         d.setLeftMargin(0.5);
         d.setTopMargin(0.5);
-        const QString label = env.path("plain.ckm");
+        const QString label = env.path("plain.ckm"), home = env.path("home");
         QVERIFY(d.SaveLabelToFile(label));
-        const QString home = env.path("home");
-        QDir().mkpath(env.path("a"));
-        QDir().mkpath(env.path("b"));
-        QDir().mkpath(env.path("c"));
-        QDir().mkpath(env.path("d"));
-        Run r = corkcrafter({"--print-pdf", env.path("a/plain.pdf"), label}, home);
-        QVERIFY2(r.code == 0, qPrintable(r.err));
-        r = corkcrafter({"--print-pdf", env.path("b/same.pdf"), "--start", "1", "--offset", "0,0", label}, home);
-        QVERIFY2(r.code == 0, qPrintable(r.err));
-        const QImage plain = rasterise(env.path("a/plain.pdf"), env.path("a"), 100);
-        QVERIFY(!plain.isNull());
-        QCOMPARE(rasterise(env.path("b/same.pdf"), env.path("b"), 100), plain);
+        auto print = [&](const QString& name, const QStringList& args, int pageCount) {
+            const Run r = corkcrafter(QStringList{"--print-pdf", env.path(name)} + args + QStringList{label}, home);
+            if (r.code != 0 || pages(env.path(name)) != pageCount)
+                qWarning("%s: exit %d, %d pages: %s", qPrintable(name), r.code, pages(env.path(name)), qPrintable(r.err));
+            return rasterise(env.path(name), 100);
+        };
+        const QImage plain = print("plain.pdf", {"--copies", "3"}, 3);
+        QCOMPARE(plain.width(), 850); // Letter at 100 dpi
+        // The first label's top-left cross at (0.5, 0.5) inch: dark at its arms,
+        // nothing between them nor inside the label; the next label's below it.
+        QVERIFY(dark(plain, 50, 50) || dark(plain, 47, 50) || dark(plain, 50, 47));
+        QVERIFY(dark(plain, 45, 50) || dark(plain, 45, 49) || dark(plain, 45, 51));
+        QVERIFY(light(plain, 45, 45) && light(plain, 200, 200));
+        QVERIFY(dark(plain, 50, 425) || dark(plain, 50, 424) || dark(plain, 49, 425));
+        QCOMPARE(print("same.pdf", {"--start", "1", "--offset", "0,0"}, 1), plain);
 
         // Start 2 with two copies: the first label's corner cross is gone from the
         // first sheet only; the second label (below it) is still marked.
-        r = corkcrafter({"--print-pdf", env.path("c/two.pdf"), "--start", "2", "--copies", "2", label}, home);
-        QVERIFY2(r.code == 0, qPrintable(r.err));
-        QCOMPARE(pdfPages(env.path("c/two.pdf")), 2);
-        const QImage two = rasterise(env.path("c/two.pdf"), env.path("c"), 100);
+        const QImage two = print("two.pdf", {"--start", "2", "--copies", "2"}, 2);
         for (int x = 42; x <= 58; ++x)
             for (int y = 42; y <= 58; ++y)
                 QVERIFY2(light(two, x, y), qPrintable(QString("ink at %1,%2").arg(x).arg(y)));
         QVERIFY(dark(two, 50, 425) || dark(two, 50, 424) || dark(two, 49, 425));
 
         // Moved 0.25 inch right and 0.1 inch up: the cross from (50, 50) to (75, 40).
-        r = corkcrafter({"--print-pdf", env.path("d/moved.pdf"), "--offset", "0.25,-0.1", label}, home);
-        QVERIFY2(r.code == 0, qPrintable(r.err));
-        const QImage moved = rasterise(env.path("d/moved.pdf"), env.path("d"), 100);
+        const QImage moved = print("moved.pdf", {"--offset", "0.25,-0.1"}, 1);
         QVERIFY(dark(moved, 75, 40) || dark(moved, 74, 40) || dark(moved, 75, 39));
         QVERIFY(light(moved, 50, 50) && light(moved, 45, 50));
 
-        // Bad values: a non-zero exit, the reason on the first line, no PDF.
+        // Bad values: the reason on the first line, where to read more, no PDF.
         const QString pdf = env.path("bad.pdf");
         const QList<QPair<QStringList, QString>> bad = {
             {{"--start", "0"}, "--start takes the number of the first label to print, a whole number from 1, not \"0\""},
@@ -322,14 +261,15 @@ private slots:
              "--paper takes one of A3, A4, A5, A6, B5, Letter, Legal, Executive, Tabloid, not \"Foolscap\""},
         };
         for (const auto& [args, why] : bad) {
-            QStringList all{"--print-pdf", pdf, label};
-            all << args;
-            r = corkcrafter(all, home);
-            QVERIFY2(r.code != 0, qPrintable(args.join(' ')));
-            // The reason and where to read more, not the whole usage.
-            QCOMPARE(lines(r.err), QStringList({"corkcrafter: " + why, "Try 'corkcrafter --help' for more information."}));
-            QVERIFY(!QFileInfo::exists(pdf));
+            const CommandLine cl = CommandLine::parse(QStringList{"--print-pdf", pdf, label} + args);
+            QCOMPARE(cl.mode, CommandLine::Error);
+            QCOMPARE(cl.error, why);
         }
+        Run r = corkcrafter({"--print-pdf", pdf, label, "--start", "0"}, home);
+        QVERIFY(r.code != 0);
+        QCOMPARE(lines(r.err), QStringList({"corkcrafter: " + bad.first().second,
+                                            "Try 'corkcrafter --help' for more information."}));
+        QVERIFY(!QFileInfo::exists(pdf));
         // Beyond the sheet (four labels on Letter): known once the label is loaded.
         r = corkcrafter({"--print-pdf", pdf, "--start", "5", label}, home);
         QVERIFY(r.code != 0);
@@ -360,10 +300,7 @@ private slots:
             QFile::remove(pdf);
             const Run r = corkcrafter(QStringList{"--print-pdf", pdf} + extra + QStringList{label}, home, {}, locale);
             QVERIFY2(r.code == 0, qPrintable(locale + ": " + r.err));
-            QProcess info;
-            info.start("pdfinfo", {pdf});
-            QVERIFY(info.waitForFinished(30000));
-            const QString out = QString::fromLocal8Bit(info.readAllStandardOutput());
+            const QString out = info(pdf);
             QVERIFY2(out.simplified().contains("Page size: " + size), qPrintable(locale + " " + extra.join(' ') + ": " + out));
         }
         QVERIFY2(!QFileInfo::exists(home + "/Documents/Corkcrafter"), "the batch mode made working folders");
@@ -512,11 +449,12 @@ private slots:
         };
         const QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
         QString why;
-        QCOMPARE(pdfout::printPdf(d, layout, 1200, 50, pdf, &why, status), pdfout::Result::Written);
+        QCOMPARE(pdfout::printPdf(printjob::request(d, env.values, 50), env.platform, layout, 1200, pdf, &why, status),
+                 pdfout::Result::Written);
         QVERIFY(!targetWhileDrawing);
         // Every sheet's page is there before the file is finished.
         QVERIFY2(onDiskWhileDrawing > 50 * 200, qPrintable(QString::number(onDiskWhileDrawing)));
-        QCOMPARE(pdfPages(pdf), 50);
+        QCOMPARE(pages(pdf), 50);
         QCOMPARE(QDir(env.path("out")).entryList(QDir::Files | QDir::Hidden), QStringList{"many.pdf"});
     }
 };

@@ -12,9 +12,8 @@
 #include "printing/PdfOutput.h"
 #include "printing/frmPreview.h"
 #include "platform/SettingsStore.h"
-#include "printing/PrintJob.h"
-#include "printing/Stock.h"
 #include "printing/TestPage.h"
+#include "PdfTools.h"
 #include "support/TestEnv.h"
 
 class tst_Cups : public QObject {
@@ -23,7 +22,6 @@ private slots:
     void printsThreeCopiesThroughTheQueue()
     {
         const QString queue = qEnvironmentVariable("CORK_CUPS_PRINTER");
-        const QString outDir = qEnvironmentVariable("CORK_CUPS_OUT");
         if (queue.isEmpty())
             QSKIP("no CUPS queue was prepared (run through cups_e2e.sh)");
         QVERIFY2(QPrinterInfo::availablePrinterNames().contains(queue),
@@ -39,43 +37,20 @@ private slots:
         QStringList status;
         {
             PainterSurface surface(printer);
-            QVERIFY(printjob::printLabels(doc, surface, 1.0, 3, [&](const QString& s) { status << s; }));
+            QVERIFY(printjob::printLabels(printjob::request(doc, env.values, 3), surface, env.platform,
+                                          [&](const QString& s) { status << s; }));
         }
         QCOMPARE(status, QStringList({"Printing", "Writing to Print Queue", ""}));
 
-        // The spooler converts and hands the job to cups-pdf; wait until its
-        // file is complete: a size that stands still is not enough under load.
-        QString pdf, out;
-        QElapsedTimer waited;
-        waited.start();
-        const QRegularExpression threePages("Pages:\\s+3\\b");
-        while (waited.elapsed() < 90000) {
-            QDirIterator it(outDir, {"*.pdf"}, QDir::Files, QDirIterator::Subdirectories);
-            if (it.hasNext()) {
-                pdf = it.next();
-                QProcess info;
-                info.start("pdfinfo", {pdf});
-                QVERIFY(info.waitForFinished(30000));
-                out = QString::fromLocal8Bit(info.readAllStandardOutput());
-                if (info.exitCode() == 0 && out.contains(threePages))
-                    break;
-            }
-            QTest::qWait(500);
-        }
-        QVERIFY2(!pdf.isEmpty(), "cups-pdf wrote no PDF within 90 s");
-        QVERIFY2(out.contains(threePages), qPrintable(out));
-
+        const QString pdf = newPdf({}, QRegularExpression("Pages:\\s+3\\b"));
+        QVERIFY2(!pdf.isEmpty(), "cups-pdf wrote no PDF of three pages within 90 s");
         QProcess ppm;
         const QString png = QFileInfo(pdf).absolutePath() + "/page";
         ppm.start("pdftoppm", {"-r", "20", "-png", "-f", "2", "-l", "2", "-singlefile", pdf, png});
         QVERIFY(ppm.waitForFinished(60000));
         const QImage page(png + ".png");
         QVERIFY(!page.isNull());
-        int ink = 0;
-        for (int y = 0; y < page.height(); ++y)
-            for (int x = 0; x < page.width(); ++x)
-                if (std::min({qRed(page.pixel(x, y)), qGreen(page.pixel(x, y)), qBlue(page.pixel(x, y))}) < 240)
-                    ++ink;
+        const int ink = pdftools::inkPixels(page);
         QVERIFY2(ink > page.width() * page.height() / 4, qPrintable(QString("ink pixels: %1").arg(ink)));
     }
 
@@ -173,10 +148,10 @@ private slots:
         };
         auto printed = [&](const QString& what) {
             const QStringList before = pdfsIn();
-            QVERIFY(pdfout::printOn(printer, doc, 1, {}, {}));
+            QVERIFY(pdfout::printOn(printer, printjob::request(doc, env.values), env.platform));
             const QString pdf = newPdf(before);
             QVERIFY2(!pdf.isEmpty(), "cups-pdf wrote no PDF within 90 s");
-            check(what, rasterised(pdf, 100), 100);
+            check(what, pdftools::rasterise(pdf, 100), 100);
         };
         printed("printer, no preview yet");
         if (QTest::currentTestFailed())
@@ -197,10 +172,10 @@ private slots:
 
         QTemporaryDir dir;
         QString why;
-        QVERIFY2(pdfexport::writeSheets(doc, dir.filePath("saved.pdf"), printer.pageLayout().pageSize(),
-                                        QPageLayout::Portrait, 1, &why),
+        QVERIFY2(pdfexport::writeSheets(printjob::request(doc, env.values), env.platform, dir.filePath("saved.pdf"),
+                                        printer.pageLayout().pageSize(), QPageLayout::Portrait, &why),
                  qPrintable(why));
-        check("Save to File", rasterised(dir.filePath("saved.pdf"), 100), 100);
+        check("Save to File", pdftools::rasterise(dir.filePath("saved.pdf"), 100), 100);
 
         // The batch mode reads the gaps from the settings of a home of its own.
         const QString home = dir.filePath("home");
@@ -220,7 +195,7 @@ private slots:
         batch.start(CORK_BINARY, {"--print-pdf", dir.filePath("batch.pdf"), dir.filePath("stock.ckm")});
         QVERIFY(batch.waitForFinished(60000));
         QVERIFY2(batch.exitCode() == 0, batch.readAllStandardError().constData());
-        const QImage fromBatch = rasterised(dir.filePath("batch.pdf"), 100);
+        const QImage fromBatch = pdftools::rasterise(dir.filePath("batch.pdf"), 100);
         QCOMPARE(fromBatch.width(), 827); // A4 at 100 dpi
         check("batch", fromBatch, 100);
     }
@@ -264,33 +239,20 @@ private:
             out << it.next();
         return out;
     }
-    // The first complete PDF that was not there before.
-    QString newPdf(const QStringList& before) const
+    // The first complete PDF that was not there before: the spooler converts
+    // and hands the job to cups-pdf, and a size that stands still is not
+    // enough under load.
+    QString newPdf(const QStringList& before, const QRegularExpression& complete = QRegularExpression("Pages:")) const
     {
         QElapsedTimer waited;
         waited.start();
         while (waited.elapsed() < 90000) {
-            for (const QString& f : pdfsIn()) {
-                if (before.contains(f))
-                    continue;
-                QProcess info;
-                info.start("pdfinfo", {f});
-                info.waitForFinished(30000);
-                if (info.exitCode() == 0 && info.readAllStandardOutput().contains("Pages:"))
+            for (const QString& f : pdfsIn())
+                if (!before.contains(f) && pdftools::info(f).contains(complete))
                     return f;
-            }
             QTest::qWait(500);
         }
         return {};
-    }
-    static QImage rasterised(const QString& pdf, int dpi)
-    {
-        QTemporaryDir dir;
-        QProcess ppm;
-        ppm.start("pdftoppm", {"-r", QString::number(dpi), "-png", "-f", "1", "-l", "1", "-singlefile", pdf,
-                               dir.filePath("page")});
-        ppm.waitForFinished(60000);
-        return QImage(dir.filePath("page.png"));
     }
 
     // Positions on the rasterised test page, in inches from the paper's corner.
@@ -303,10 +265,7 @@ private:
     {
         Rulers out;
         const QString queue = qEnvironmentVariable("CORK_CUPS_PRINTER");
-        const QString outDir = qEnvironmentVariable("CORK_CUPS_OUT");
-        QStringList before;
-        for (QDirIterator it(outDir, {"*.pdf"}, QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
-            before << it.next();
+        const QStringList before = pdfsIn();
 
         QPrinter printer(QPrinterInfo::printerInfo(queue), QPrinter::HighResolution);
         printer.setDocName("Corkcrafter test page");
@@ -319,24 +278,7 @@ private:
                             QSizeF(testpage::SampleInches, testpage::SampleInches), '.', adjustment);
         }
 
-        QString pdf;
-        QElapsedTimer waited;
-        waited.start();
-        while (pdf.isEmpty() && waited.elapsed() < 90000) {
-            for (QDirIterator it(outDir, {"*.pdf"}, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
-                const QString f = it.next();
-                if (before.contains(f))
-                    continue;
-                QProcess info;
-                info.start("pdfinfo", {f});
-                info.waitForFinished(30000);
-                if (info.exitCode() == 0 &&
-                    QString::fromLocal8Bit(info.readAllStandardOutput()).contains(QRegularExpression("Pages:\\s+1\\b")))
-                    pdf = f;
-            }
-            if (pdf.isEmpty())
-                QTest::qWait(500);
-        }
+        const QString pdf = newPdf(before, QRegularExpression("Pages:\\s+1\\b"));
         if (pdf.isEmpty()) {
             QTest::qFail("cups-pdf wrote no test page within 90 s", __FILE__, __LINE__);
             return out;

@@ -32,13 +32,14 @@ private slots:
                 p.scale(64.0 / std::max(1, doc.surfaceWidth()), 64.0 / std::max(1, doc.surfaceHeight()));
                 labelpaint::paint(p, doc);
             }
-            env.values.columnSpace = doc.getColumnSpace();
-            env.values.rowSpace = doc.getRowSpace();
+            printjob::Request request = printjob::request(doc, env.values);
+            request.columnSpace = doc.getColumnSpace();
+            request.rowSpace = doc.getRowSpace();
             for (int16_t mode = 0; mode <= 3; ++mode) {
                 doc.setCutmarks(mode);
                 RecordingSurface s;
                 s.printer = true;
-                const bool printed = printjob::printLabels(doc, s, 1.0, 1);
+                const bool printed = printjob::printLabels(request, s, env.platform);
                 // Refused sheets say so and draw nothing.
                 if (!printed) {
                     QVERIFY2(env.platform.texts().last().startsWith("The sheet cannot be printed"), qPrintable(input));

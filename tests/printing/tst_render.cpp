@@ -1,17 +1,12 @@
 // The label as it comes out on paper: rendered through the surface the
-// printer, the preview and PDF files draw on, checked pixel by pixel; and the
-// print job's sheets on a recording surface.
+// printer, the preview and PDF files draw on, checked pixel by pixel.
 #include <QtTest>
 
 #include "document/LabelDocument.h"
 #include "document/LabelPainter.h"
 #include "document/TextMeasure.h"
 #include "printing/PainterSurface.h"
-#include "printing/PrintJob.h"
-#include "support/RecordingSurface.h"
 #include "support/TestEnv.h"
-
-using Call = RecordingSurface::Call;
 
 namespace {
 
@@ -235,106 +230,6 @@ private slots:
         // Texts are measured and placed as the measurer sees them.
         QCOMPARE(textlayout::splitLines("AB\rCD"), QStringList({"AB", "CD"}));
         QCOMPARE(textlayout::splitLines("A\r\n\r\nB\r\n"), QStringList({"A", "", "B", ""}));
-    }
-
-    void printJobSheetsAndStatus()
-    {
-        TestEnv env;
-        LabelDocument d(env.values, env.platform, env.fixed);
-        d.setCutmarks(0);
-        RecordingSurface s;
-        s.sw = 7;
-        s.sh = 8;
-        s.printer = true;
-        QStringList status;
-        QVERIFY(printjob::printLabels(d, s, 1.0, 3, [&](const QString& t) { status << t; }));
-        QCOMPARE(status, QStringList({"Printing", "Writing to Print Queue", ""}));
-        QCOMPARE(s.count("newPage"), 2);
-        QCOMPARE(s.count("endDoc"), 1);
-        // 2 columns x 2 rows of 3 x 3.75 inch labels per sheet, each one call, down each column.
-        const auto labels = s.only("label");
-        QCOMPARE(int(labels.size()), 3 * 4);
-        QCOMPARE(labels[1].args, std::vector<double>({0, 3.75}));
-        QCOMPARE(labels[2].args, std::vector<double>({3, 0}));
-        QCOMPARE(s.count("line"), 0);
-
-        // One copy on a preview surface: no page break, no end of document.
-        RecordingSurface v;
-        v.sw = 7;
-        v.sh = 8;
-        QVERIFY(printjob::printLabels(d, v, 0.5, 1));
-        QCOMPARE(v.count("newPage") + v.count("endDoc"), 0);
-        QCOMPARE(env.values.ratio, 0.5);
-        // Cut marks are drawn in the workspace grey with a one-pixel pen.
-        d.setCutmarks(2);
-        RecordingSurface m;
-        QVERIFY(printjob::printLabels(d, m, 1.0, 1));
-        QCOMPARE(m.only("line")[0].color, SysColorAppWorkspace);
-        QCOMPARE(m.only("drawWidth").back().args[0], 1.0);
-    }
-
-    void printErrors()
-    {
-        TestEnv env;
-        LabelDocument d(env.values, env.platform, env.fixed);
-        RecordingSurface s;
-        s.printer = true;
-        s.failOn = 0;
-        QStringList status;
-        QVERIFY(!printjob::printLabels(d, s, 1.0, 2, [&](const QString& t) { status << t; }));
-        QCOMPARE(env.platform.texts(), QStringList{"Print Error: Printer not available, please check"});
-        QCOMPARE(status.last(), QString(""));
-
-        RecordingSurface t;
-        t.printer = true;
-        t.failOn = 3;
-        t.failNumber = 5;
-        QVERIFY(!printjob::printLabels(d, t, 1.0, 1));
-        QCOMPARE(env.platform.texts().last(), QString("Error5: Terminating Print"));
-        QCOMPARE(t.calls.back().op, QString("endDoc"));
-    }
-
-    void absurdSheetsAreRefusedWithAMessage()
-    {
-        TestEnv env;
-        LabelDocument d(env.values, env.platform, env.fixed);
-        d.setLabelDimensions(2, 1 / 1440.0, 1 / 1440.0); // a label of one twip
-        RecordingSurface s;
-        s.printer = true;
-        QVERIFY(!printjob::printLabels(d, s, 1.0, 3));
-        QCOMPARE(env.platform.texts(),
-                 QStringList{"The sheet cannot be printed: its layout would put more than 10,000 labels on one page "
-                             "(12241 across, 15841 down). Please check the label size, the margins and the row "
-                             "and column spacing."});
-        // Nothing reaches the printer: the job is dropped, not ended.
-        QCOMPARE(s.count("label") + s.count("line") + s.count("newPage") + s.count("endDoc"), 0);
-        QCOMPARE(s.count("abortDoc"), 1);
-
-        // A label far off the page: it is drawn at the same place as when the
-        // skipped columns were stepped through.
-        TestEnv env2;
-        LabelDocument e(env2.values, env2.platform, env2.fixed);
-        e.setLabelDimensions(2, 1, 1);
-        e.border().visible = false;
-        e.setCutmarks(0);
-        e.createNewText("A", 0);
-        e.setLeftMargin(-3);
-        RecordingSurface near;
-        near.sw = near.sh = 4;
-        QVERIFY(printjob::printLabels(e, near, 1.0, 1));
-        e.setLeftMargin(-3e6);
-        RecordingSurface far;
-        far.sw = far.sh = 4;
-        QVERIFY(printjob::printLabels(e, far, 1.0, 1));
-        auto onPage = [](const RecordingSurface& r) {
-            std::vector<std::vector<double>> v;
-            for (const auto& c : r.only("label"))
-                if (c.args[0] > -1)
-                    v.push_back(c.args);
-            return v;
-        };
-        QVERIFY(!onPage(near).empty());
-        QCOMPARE(onPage(far), onPage(near));
     }
 };
 

@@ -1,5 +1,6 @@
-// Printing on a partly used sheet and moving the print for a printer: the
-// positions left empty, their cut marks, the adjustment and its settings.
+// The print job on a recording surface, printing on a partly used sheet and
+// moving the print for a printer: the positions left empty, their cut marks,
+// the adjustment and its settings.
 #include <QtTest>
 
 #include "document/LabelDocument.h"
@@ -13,27 +14,34 @@
 
 namespace {
 
-struct Seg {
-    double x1, y1, x2, y2;
-};
+constexpr double eps = 1e-9;
 
-class Collect : public sheet::Sink {
-public:
-    std::vector<QPointF> labels, skipped;
-    std::vector<Seg> segs;
-    void label(double X, double Y) override { labels.push_back({X, Y}); }
-    void labelSkipped(double X, double Y) override { skipped.push_back({X, Y}); }
-    void segment(double a, double b, double c, double d) override { segs.push_back({a, b, c, d}); }
-};
+// Some kept segment runs along the line from a to b, all the way.
+bool covered(const std::vector<QLineF>& segs, QPointF a, QPointF b)
+{
+    for (const QLineF& s : segs) {
+        const QRectF r = QRectF(s.p1(), s.p2()).normalized();
+        if ((a.y() == b.y() && std::abs(s.y1() - a.y()) < eps && std::abs(s.y2() - a.y()) < eps &&
+             r.left() <= a.x() + eps && r.right() >= b.x() - eps) ||
+            (a.x() == b.x() && std::abs(s.x1() - a.x()) < eps && std::abs(s.x2() - a.x()) < eps &&
+             r.top() <= a.y() + eps && r.bottom() >= b.y() - eps))
+            return true;
+    }
+    return false;
+}
 
-// Three columns of four 2 x 2.5 inch labels on an 8 x 11.5 inch printable area.
+bool crossAt(const std::vector<QLineF>& segs, QPointF p)
+{
+    return covered(segs, p - QPointF(0.1, 0), p + QPointF(0.1, 0)) && covered(segs, p - QPointF(0, 0.1), p + QPointF(0, 0.1));
+}
+
+// Three columns of four 2 x 2.5 in labels.
 sheet::Params twelve(int16_t mode, double gap)
 {
     sheet::Params p;
     p.W = 2;
     p.H = 2.5;
-    p.C = gap;
-    p.R = gap;
+    p.C = p.R = gap;
     p.leftMargin = 0.3;
     p.topMargin = 0.2;
     p.SW = 7.2;
@@ -42,39 +50,27 @@ sheet::Params twelve(int16_t mode, double gap)
     return p;
 }
 
-constexpr double eps = 1e-9;
-
-// The segment has a point on the closed rectangle of a label at corner c.
-bool touches(const Seg& s, QPointF c, double W, double H)
+// The job for the document's label with the environment's spacing, on a
+// recording printer of the given paper.
+RecordingSurface job(TestEnv& env, const LabelDocument& d, int copies, const stock::Placement& pl = {},
+                     QSizeF paper = {8.5, 11}, const QRectF& printable = {}, QStringList* status = nullptr)
 {
-    const double lx = std::min(s.x1, s.x2), hx = std::max(s.x1, s.x2);
-    const double ly = std::min(s.y1, s.y2), hy = std::max(s.y1, s.y2);
-    return hx >= c.x() - eps && lx <= c.x() + W + eps && hy >= c.y() - eps && ly <= c.y() + H + eps;
+    RecordingSurface s;
+    s.sw = paper.width();
+    s.sh = paper.height();
+    s.printer = true;
+    s.printable = printable;
+    printjob::printLabels(printjob::request(d, env.values, copies, pl), s, env.platform,
+                          [status](const QString& t) { if (status) *status << t; });
+    return s;
 }
 
-bool same(const Seg& a, const Seg& b)
+QList<QPointF> corners(const RecordingSurface& s)
 {
-    return std::abs(a.x1 - b.x1) < eps && std::abs(a.y1 - b.y1) < eps && std::abs(a.x2 - b.x2) < eps &&
-           std::abs(a.y2 - b.y2) < eps;
-}
-
-// Some kept segment runs along the line from a to b, all the way.
-bool covered(const std::vector<Seg>& segs, QPointF a, QPointF b)
-{
-    for (const Seg& s : segs) {
-        if (a.y() == b.y() && std::abs(s.y1 - a.y()) < eps && std::abs(s.y2 - a.y()) < eps &&
-            std::min(s.x1, s.x2) <= a.x() + eps && std::max(s.x1, s.x2) >= b.x() - eps)
-            return true;
-        if (a.x() == b.x() && std::abs(s.x1 - a.x()) < eps && std::abs(s.x2 - a.x()) < eps &&
-            std::min(s.y1, s.y2) <= a.y() + eps && std::max(s.y1, s.y2) >= b.y() - eps)
-            return true;
-    }
-    return false;
-}
-
-bool crossAt(const std::vector<Seg>& segs, QPointF p)
-{
-    return covered(segs, p - QPointF(0.1, 0), p + QPointF(0.1, 0)) && covered(segs, p - QPointF(0, 0.1), p + QPointF(0, 0.1));
+    QList<QPointF> at;
+    for (const auto& c : s.only("label"))
+        at << QPointF(c.args[0], c.args[1]);
+    return at;
 }
 
 } // namespace
@@ -99,32 +95,31 @@ private slots:
     }
     void unreachableRowsAndColumns()
     {
-        QFETCH(double, left);
-        QFETCH(double, top);
-        QFETCH(double, columnGap);
-        QFETCH(double, rowGap);
-        QFETCH(QString, where);
         sheet::Params p;
         p.W = 3.9;
         p.H = 3.67;
+        QFETCH(double, left);
+        QFETCH(double, top);
         p.leftMargin = left;
         p.topMargin = top;
+        QFETCH(double, columnGap);
+        QFETCH(double, rowGap);
         p.C = columnGap;
         p.R = rowGap;
         p.SW = 210 / 25.4;
         p.SH = 297 / 25.4;
         QCOMPARE(sheet::countLabels(p), 6LL);
         const double border = 10.0 / 72;
-        const QRectF printable(border, border, p.SW - 2 * border, p.SH - 2 * border);
-        const QString told = printjob::unreachableMessage(p, printable);
-        QCOMPARE(told, where.isEmpty() ? QString() :
-                       "The printer cannot reach the whole of " + where +
-                           " of the sheet: what lies in its unprintable border will be missing on the paper.");
+        QFETCH(QString, where);
+        QCOMPARE(printjob::unreachableMessage(p, QRectF(border, border, p.SW - 2 * border, p.SH - 2 * border)),
+                 where.isEmpty() ? QString()
+                                 : "The printer cannot reach the whole of " + where +
+                                       " of the sheet: what lies in its unprintable border will be missing on the paper.");
     }
 
-    // The job on a printer with an unprintable border: labels where the stock
-    // has them, measured from the paper's corner; a border reached is told once
-    // for the whole print, and the labels in it are still printed.
+    // Labels where the stock has them, measured from the paper's corner; a
+    // border reached is told once for the whole print, and the labels in it
+    // are still printed; a label larger than the paper prints no blank sheets.
     void printerBorderIsToldOnceAndLabelsStay()
     {
         TestEnv env;
@@ -132,33 +127,23 @@ private slots:
         d.setLabelDimensions(2, 3.67, 3.9); // height, width
         env.values.columnSpace = env.values.rowSpace = 0;
         d.setCutmarks(0);
-        auto job = [&](double left, double top) {
+        const QSizeF a4(210 / 25.4, 297 / 25.4);
+        const QRectF printable(10.0 / 72, 10.0 / 72, a4.width() - 20.0 / 72, a4.height() - 20.0 / 72);
+        auto at = [&](double left, double top) {
             d.setTopMargin(top);
             d.setLeftMargin(left);
-            RecordingSurface s;
-            s.sw = 210 / 25.4;
-            s.sh = 297 / 25.4;
-            s.printer = true;
-            s.printable = QRectF(10.0 / 72, 10.0 / 72, s.sw - 20.0 / 72, s.sh - 20.0 / 72);
-            printjob::printLabels(d, s, 1.0, 2, {}, {});
-            QList<QPointF> at;
-            for (const auto& c : s.only("label"))
-                at << QPointF(c.args[0], c.args[1]);
-            return at;
+            return corners(job(env, d, 2, {}, a4, printable));
         };
-        QCOMPARE(job(0.235, 0.34), QList<QPointF>({{0.235, 0.34}, {0.235, 4.01}, {0.235, 7.68},
-                                                  {4.135, 0.34}, {4.135, 4.01}, {4.135, 7.68}}) +
-                                       QList<QPointF>({{0.235, 0.34}, {0.235, 4.01}, {0.235, 7.68},
-                                                       {4.135, 0.34}, {4.135, 4.01}, {4.135, 7.68}}));
+        const QList<QPointF> sheet{{0.235, 0.34}, {0.235, 4.01}, {0.235, 7.68}, {4.135, 0.34}, {4.135, 4.01}, {4.135, 7.68}};
+        QCOMPARE(at(0.235, 0.34), sheet + sheet);
         QVERIFY2(env.platform.texts().isEmpty(), qPrintable(env.platform.texts().join("; ")));
-        QCOMPARE(job(0.1, 0.1).size(), 12);
+        QCOMPARE(at(0.1, 0.1).size(), 12);
         QCOMPARE(env.platform.texts(),
                  QStringList{"The printer cannot reach the whole of column 1 and row 1 of the sheet: what lies in "
                              "its unprintable border will be missing on the paper."});
-        // A label larger than the paper: no blank sheets, the reason instead.
         env.platform.shown.clear();
         d.setLabelDimensions(2, 12, 9);
-        QVERIFY(job(0, 0).isEmpty());
+        QVERIFY(at(0, 0).isEmpty());
         QCOMPARE(env.platform.texts(), QStringList{printjob::NoLabelFitsMessage});
     }
 
@@ -168,121 +153,136 @@ private slots:
         for (int16_t mode : {1, 2, 3}) {
             for (double gap : {0.0, 0.25}) {
                 sheet::Params p = twelve(mode, gap);
-                QCOMPARE(sheet::countLabels(p), 12LL);
-                Collect full;
-                QVERIFY(sheet::walk(p, full));
+                const sheet::Plan full = sheet::plan(p);
                 QCOMPARE(int(full.labels.size()), 12);
-                // Walk order: down the first column, then the next.
-                QCOMPARE(full.labels[1], QPointF(0.3, 0.2 + 2.5 + gap));
-                QCOMPARE(full.labels[4], QPointF(0.3 + 2 + gap, 0.2));
                 for (int start = 1; start <= 12; ++start) {
                     const QString where = QString("mode %1 gap %2 start %3").arg(mode).arg(gap).arg(start);
                     p.skipLabels = start - 1;
-                    Collect part;
-                    QVERIFY(sheet::walk(p, part));
-                    QCOMPARE(int(part.labels.size()), 13 - start);
-                    QVERIFY2(std::equal(part.labels.begin(), part.labels.end(), full.labels.begin() + start - 1),
+                    const sheet::Plan part = sheet::plan(p);
+                    QVERIFY2(part.labels == std::vector<QRectF>(full.labels.begin() + start - 1, full.labels.end()),
                              qPrintable(where));
-                    QCOMPARE(int(part.skipped.size()), start - 1);
+                    QVERIFY(part.empty == std::vector<QRectF>(full.labels.begin(), full.labels.begin() + start - 1));
                     // Kept marks are the full sheet's, in its order, each touching a printed label.
                     size_t at = 0;
-                    for (const Seg& s : part.segs) {
-                        while (at < full.segs.size() && !same(full.segs[at], s))
+                    for (const QLineF& s : part.marks) {
+                        while (at < full.marks.size() && full.marks[at] != s)
                             ++at;
-                        QVERIFY2(at < full.segs.size(), qPrintable(where + ": a mark the full sheet lacks"));
-                        ++at;
+                        QVERIFY2(at++ < full.marks.size(), qPrintable(where + ": a mark the full sheet lacks"));
+                        const QRectF r = QRectF(s.p1(), s.p2()).normalized();
                         bool onPrinted = false;
-                        for (const QPointF& c : part.labels)
-                            onPrinted = onPrinted || touches(s, c, p.W, p.H);
+                        for (const QRectF& c : part.labels)
+                            onPrinted = onPrinted || (r.right() >= c.left() - eps && r.left() <= c.right() + eps &&
+                                                      r.bottom() >= c.top() - eps && r.top() <= c.bottom() + eps);
                         QVERIFY2(onPrinted, qPrintable(where + QString(": a mark only for empty positions at %1,%2")
-                                                                   .arg(s.x1)
-                                                                   .arg(s.y1)));
+                                                                   .arg(s.x1()).arg(s.y1())));
                     }
                     if (start == 1)
-                        QCOMPARE(part.segs.size(), full.segs.size());
+                        QCOMPARE(part.marks.size(), full.marks.size());
                     // The printed labels keep their marks.
-                    for (const QPointF& c : part.labels) {
-                        const QPointF tr = c + QPointF(p.W, 0), bl = c + QPointF(0, p.H), br = c + QPointF(p.W, p.H);
+                    for (const QRectF& c : part.labels) {
                         if (mode == 2) {
-                            for (QPointF corner : {c, tr, bl, br})
-                                QVERIFY2(crossAt(part.segs, corner), qPrintable(where));
+                            for (QPointF corner : {c.topLeft(), c.topRight(), c.bottomLeft(), c.bottomRight()})
+                                QVERIFY2(crossAt(part.marks, corner), qPrintable(where));
                         } else if (mode == 3) {
-                            QVERIFY2(covered(part.segs, c, tr) && covered(part.segs, bl, br) &&
-                                         covered(part.segs, c, bl) && covered(part.segs, tr, br),
+                            QVERIFY2(covered(part.marks, c.topLeft(), c.topRight()) &&
+                                         covered(part.marks, c.bottomLeft(), c.bottomRight()) &&
+                                         covered(part.marks, c.topLeft(), c.bottomLeft()) &&
+                                         covered(part.marks, c.topRight(), c.bottomRight()),
                                      qPrintable(where));
                         }
                     }
                 }
             }
         }
-        // Outside only, start 5: the first column is empty, so are its outer marks;
-        // the top of the printed columns keeps its crosses.
+        // Outside only, start 5: the first column is empty, so are its outer
+        // marks; the top of the printed columns keeps its crosses.
         sheet::Params p = twelve(1, 0.25);
         p.skipLabels = 4;
-        Collect c;
-        sheet::walk(p, c);
-        QVERIFY(crossAt(c.segs, {2.55, 0.2}));
-        QVERIFY(!crossAt(c.segs, {0.3, 0.2}));
-        QVERIFY(!crossAt(c.segs, {2.3, 0.2}));
+        const std::vector<QLineF> marks = sheet::plan(p).marks;
+        QVERIFY(crossAt(marks, {2.55, 0.2}) && !crossAt(marks, {0.3, 0.2}) && !crossAt(marks, {2.3, 0.2}));
     }
 
-    // The print job: start 5 on a 12-label sheet draws 8 labels on the first
-    // sheet and 12 on the second; start 1 draws exactly what it always did.
-    void printJobStartsOnTheFirstSheetOnly()
+    // Sheets, page breaks and status; start 5 on a 12-label sheet draws 8
+    // labels on the first sheet and 12 on the second; cut marks in the
+    // workspace grey with a one-pixel pen.
+    void printJobSheets()
     {
         TestEnv env;
         LabelDocument d(env.values, env.platform, env.fixed);
         d.setLabelDimensions(2, 2.5, 2);
-        d.setBackColor(0x00CCFF);
         QVERIFY(d.createNewText("Ale", 0));
         d.setCutmarks(2);
         env.values.columnSpace = env.values.rowSpace = 0.25;
-        auto job = [&](const stock::Placement& pl, int copies) {
-            RecordingSurface s;
-            s.sw = 7.5;
-            s.sh = 11.5;
-            s.printer = true;
-            printjob::printLabels(d, s, 1.0, copies, {}, pl);
-            return s;
-        };
-        const RecordingSurface today = job({}, 2);
+        QStringList status;
+        const RecordingSurface whole = job(env, d, 2, {}, {7.5, 11.5}, {}, &status);
+        QCOMPARE(status, QStringList({"Printing", "Writing to Print Queue", ""}));
         QCOMPARE(printjob::labelsOnSheet(d, 7.5, 11.5), 12LL);
         stock::Placement five;
         five.start = 5;
-        const RecordingSurface part = job(five, 2);
-        auto fillsPerPage = [](const RecordingSurface& s) {
+        const RecordingSurface part = job(env, d, 2, five, {7.5, 11.5});
+        auto perPage = [](const RecordingSurface& s) {
             QList<int> n{0};
             for (const auto& c : s.calls) {
                 if (c.op == "newPage")
                     n << 0;
-                if (c.op == "label")
-                    ++n.last();
+                n.last() += c.op == "label";
             }
             return n;
         };
-        QCOMPARE(fillsPerPage(today), QList<int>({12, 12}));
-        QCOMPARE(fillsPerPage(part), QList<int>({8, 12}));
-        // Label 5 is the top of the second column, drawn where the full sheet has it.
-        const auto labels = part.only("label"), fullLabels = today.only("label");
-        for (int i = 0; i < 8; ++i)
-            QCOMPARE(labels[i].args, fullLabels[i + 4].args);
-        // Start 1 and no adjustment: every call as before, exactly.
-        stock::Placement one;
-        one.start = 1;
-        const RecordingSurface same = job(one, 2);
-        QCOMPARE(same.calls.size(), today.calls.size());
-        for (size_t i = 0; i < same.calls.size(); ++i) {
-            QCOMPARE(same.calls[i].op, today.calls[i].op);
-            QCOMPARE(same.calls[i].args, today.calls[i].args);
-        }
+        QCOMPARE(perPage(whole), QList<int>({12, 12}));
+        QCOMPARE(perPage(part), QList<int>({8, 12}));
+        QCOMPARE(whole.count("endDoc"), 1);
+        // Down each column, then the next; label 5 is the top of the second column.
+        const QList<QPointF> all = corners(whole);
+        QCOMPARE(all[1], QPointF(0, 2.75));
+        QCOMPARE(all[4], QPointF(2.25, 0));
+        QCOMPARE(corners(part).mid(0, 8), all.mid(4, 8));
+        QCOMPARE(whole.only("line")[0].color, SysColorAppWorkspace);
+        QCOMPARE(whole.only("drawWidth").back().args[0], 1.0);
         // A start the sheet does not hold prints nothing and says why.
         stock::Placement beyond;
         beyond.start = 13;
-        const RecordingSurface none = job(beyond, 1);
+        const RecordingSurface none = job(env, d, 1, beyond, {7.5, 11.5});
         QCOMPARE(none.count("label"), 0);
         QCOMPARE(none.count("abortDoc"), 1);
         QCOMPARE(env.platform.texts(),
                  QStringList{"Nothing was printed: cannot start at label 13: the sheet holds 12 labels."});
+        // One copy on a preview surface: no page break, no end of document.
+        RecordingSurface v;
+        QVERIFY(printjob::printLabels(printjob::request(d, env.values), v, env.platform));
+        QCOMPARE(v.count("newPage") + v.count("endDoc"), 0);
+    }
+
+    void printErrorsAndAbsurdSheets()
+    {
+        TestEnv env;
+        LabelDocument d(env.values, env.platform, env.fixed);
+        RecordingSurface s;
+        s.printer = true;
+        s.failOn = 0;
+        QStringList status;
+        QVERIFY(!printjob::printLabels(printjob::request(d, env.values, 2), s, env.platform,
+                                       [&](const QString& t) { status << t; }));
+        QCOMPARE(env.platform.texts(), QStringList{"Print Error: Printer not available, please check"});
+        QCOMPARE(status.last(), QString(""));
+        RecordingSurface t;
+        t.printer = true;
+        t.failOn = 3;
+        t.failNumber = 5;
+        QVERIFY(!printjob::printLabels(printjob::request(d, env.values), t, env.platform));
+        QCOMPARE(env.platform.texts().last(), QString("Error5: Terminating Print"));
+        QCOMPARE(t.calls.back().op, QString("endDoc"));
+
+        // A label of one twip: refused, and nothing reaches the printer: the job is dropped, not ended.
+        env.platform.shown.clear();
+        d.setLabelDimensions(2, 1 / 1440.0, 1 / 1440.0);
+        const RecordingSurface r = job(env, d, 3);
+        QCOMPARE(env.platform.texts(),
+                 QStringList{"The sheet cannot be printed: its layout would put more than 10,000 labels on one page "
+                             "(12241 across, 15841 down). Please check the label size, the margins and the row "
+                             "and column spacing."});
+        QCOMPARE(r.count("label") + r.count("line") + r.count("newPage") + r.count("endDoc"), 0);
+        QCOMPARE(r.count("abortDoc"), 1);
     }
 
     // The adjustment moves every drawing call, labels and test page alike, and
@@ -291,57 +291,28 @@ private slots:
     {
         TestEnv env;
         LabelDocument d(env.values, env.platform, env.fixed);
-        QVERIFY(d.createNewText("Stout", 0));
         d.setCutmarks(3);
-        auto job = [&](double right, double down) {
-            RecordingSurface s;
-            stock::Placement pl;
-            pl.right = right;
-            pl.down = down;
-            printjob::printLabels(d, s, 1.0, 1, {}, pl);
-            return s;
-        };
-        const RecordingSurface plain = job(0, 0);
-        const RecordingSurface moved = job(0.25, -0.1);
-        QCOMPARE(moved.calls.size(), plain.calls.size());
-        QVERIFY(plain.count("label") > 1);
-        for (size_t i = 0; i < plain.calls.size(); ++i) {
-            const auto &a = plain.calls[i], &b = moved.calls[i];
-            QCOMPARE(b.op, a.op);
-            std::vector<double> want = a.args;
-            if (a.op == "line") {
-                want = {a.args[0] + 0.25, a.args[1] - 0.1, a.args[2] + 0.25, a.args[3] - 0.1};
-            } else if (a.op == "label" || a.op == "box" || a.op == "picture" || a.op == "print" || a.op == "arc" ||
-                       a.op == "ellipse") {
-                want[0] += 0.25;
-                want[1] -= 0.1;
-            } else if (a.op == "currentX") {
-                want[0] += 0.25;
-            } else if (a.op == "currentY") {
-                want[0] -= 0.1;
-            }
-            QCOMPARE(b.args.size(), want.size());
-            for (size_t k = 0; k < want.size(); ++k)
-                QVERIFY2(std::abs(b.args[k] - want[k]) < 1e-9, qPrintable(QString("%1 #%2").arg(a.op).arg(i)));
-        }
-
-        RecordingSurface page, movedPage;
-        testpage::print(page, QImage(), QSizeF(1, 1), '.');
         stock::Placement adj;
         adj.right = 0.25;
         adj.down = -0.1;
+        RecordingSurface page, movedPage;
+        testpage::print(page, QImage(), QSizeF(1, 1), '.');
         testpage::print(movedPage, QImage(), QSizeF(1, 1), '.', adj);
-        const auto lines = page.only("line"), movedLines = movedPage.only("line");
-        QCOMPARE(movedLines.size(), lines.size());
-        for (size_t i = 0; i < lines.size(); ++i)
-            QVERIFY(std::abs(movedLines[i].args[0] - lines[i].args[0] - 0.25) < 1e-9 &&
-                    std::abs(movedLines[i].args[1] - lines[i].args[1] + 0.1) < 1e-9);
-        const auto texts = page.only("print"), movedTexts = movedPage.only("print");
-        QCOMPARE(movedTexts.size(), texts.size());
-        for (size_t i = 0; i < texts.size(); ++i) {
-            QCOMPARE(movedTexts[i].text, texts[i].text);
-            QVERIFY(std::abs(movedTexts[i].args[0] - texts[i].args[0] - 0.25) < 1e-9);
-            QVERIFY(std::abs(movedTexts[i].args[1] - texts[i].args[1] + 0.1) < 1e-9);
+        for (const auto& [plain, moved] : {std::pair{job(env, d, 1), job(env, d, 1, adj)}, std::pair{page, movedPage}}) {
+            QVERIFY(plain.count("label") > 1 || plain.count("print") > 1);
+            QVERIFY(plain.count("line") > 1);
+            for (const QString op : {"line", "label", "picture", "print"}) {
+                const auto a = plain.only(op), b = moved.only(op);
+                QCOMPARE(b.size(), a.size());
+                for (size_t i = 0; i < a.size(); ++i) {
+                    QCOMPARE(b[i].text, a[i].text);
+                    std::vector<double> want = a[i].args;
+                    for (size_t k = 0; k < (op == "line" ? 4u : 2u); ++k)
+                        want[k] += k % 2 ? -0.1 : 0.25;
+                    for (size_t k = 0; k < want.size(); ++k)
+                        QVERIFY2(std::abs(b[i].args[k] - want[k]) < 1e-9, qPrintable(QString("%1 #%2").arg(op).arg(i)));
+                }
+            }
         }
     }
 
@@ -355,20 +326,17 @@ private slots:
                               bad + "\"");
         }
         const auto o = stock::parseOffset("0.25,-0.1", &why);
-        QVERIFY(o);
-        QCOMPARE(o->right, 0.25);
-        QCOMPARE(o->down, -0.1);
+        QVERIFY(o && o->right == 0.25 && o->down == -0.1);
         QCOMPARE(stock::parseOffset("-0.5, 0.5", &why)->down, 0.5);
-        for (const QString bad : {"0.25", "a,b", "0,25", "1,2,3", "0.1;0.2", ""}) {
-            QVERIFY2(!stock::parseOffset(bad, &why) || bad == "0,25", qPrintable(bad));
-            if (bad != "0,25")
-                QVERIFY2(why.startsWith("--offset takes two numbers of inches"), qPrintable(why));
+        for (const QString bad : {"0.25", "a,b", "1,2,3", "0.1;0.2", ""}) {
+            QVERIFY2(!stock::parseOffset(bad, &why), qPrintable(bad));
+            QVERIFY2(why.startsWith("--offset takes two numbers of inches"), qPrintable(why));
         }
         // "0,25" is two numbers, 0 and 25: out of range.
-        QVERIFY(!stock::parseOffset("0,25", &why));
-        QCOMPARE(why, QString("--offset moves at most 0.5 inch each way (-0.5 to 0.5), not \"0,25\""));
-        QVERIFY(!stock::parseOffset("0.51,0", &why));
-        QVERIFY(!stock::parseOffset("nan,0", &why));
+        for (const QString far : {"0,25", "0.51,0", "nan,0"}) {
+            QVERIFY(!stock::parseOffset(far, &why));
+            QCOMPARE(why, "--offset moves at most 0.5 inch each way (-0.5 to 0.5), not \"" + far + "\"");
+        }
         QCOMPARE(stock::startBeyondSheet(12, 12), QString());
         QCOMPARE(stock::startBeyondSheet(13, 12), QString("cannot start at label 13: the sheet holds 12 labels"));
         QCOMPARE(stock::startBeyondSheet(2, 1), QString("cannot start at label 2: the sheet holds 1 label"));
@@ -383,8 +351,7 @@ private slots:
         QCOMPARE(store.keys(), QStringList({"Printers/Office Laser Offset X", "Printers/Office Laser Offset Y"}));
         QCOMPARE(stock::adjustmentFor(store, "Office Laser").right, 0.25);
         QCOMPARE(stock::adjustmentFor(store, "Office Laser").down, -0.1);
-        QCOMPARE(stock::adjustmentFor(store, "Kitchen Inkjet").right, 0.0);
-        QCOMPARE(stock::adjustmentFor(store, "Kitchen Inkjet").down, 0.0);
+        QVERIFY(!stock::adjustmentFor(store, "Kitchen Inkjet").shifted());
         // A damaged or out-of-range value is no adjustment.
         store.write("Printers", "Kitchen Inkjet Offset X", "7");
         store.write("Printers", "Kitchen Inkjet Offset Y", "far");
@@ -413,8 +380,7 @@ private slots:
         opened = stock::labelsPage(store, "Office Laser", 1, 12);
         pl = stock::accept(opened, opened, "Kitchen Inkjet", store);
         QVERIFY(!pl.shifted());
-        QVERIFY(!store.contains("Printers", "Kitchen Inkjet Offset Y") ||
-                store.read("Printers", "Kitchen Inkjet Offset Y", "") == "far");
+        QCOMPARE(store.read("Printers", "Kitchen Inkjet Offset Y", ""), QString("far"));
         // Edited after picking it: kept for the printer picked.
         accepted = opened;
         accepted.down = 0.05;
