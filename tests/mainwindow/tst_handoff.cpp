@@ -1,15 +1,12 @@
 // The hidden command-line box of the main window, and later starts of the
-// real program handing their command line to the copy that runs.
+// program handing their command line to the copy that runs.
 #include <QtTest>
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QMdiArea>
 #include <QSettings>
 #include <csignal>
-#include <sys/stat.h>
 
 #include "app/SingleInstance.h"
 #include "support/LaterStart.h"
@@ -194,36 +191,6 @@ private slots:
         QVERIFY(env->platform.fileRequests.isEmpty());
     }
 
-    // The real program started again: its command line, joined and with its
-    // file named from its own folder, reaches the copy that runs; with
-    // --new-instance it runs on its own and sends nothing.
-    void realSecondStartHandsOver()
-    {
-        QTemporaryDir root;
-        preparePrivateHome(root.path());
-        SingleInstance running(root.path() + "/run/corkcrafter.socket");
-        QCOMPARE(running.start(""), SingleInstance::Outcome::Serving);
-        QStringList got;
-        running.setReceiver([&](const QString& t) { got << t; });
-
-        QProcess second;
-        startCopy(second, root.path(), {"Some Label.ckm"});
-        QVERIFY(endsWell(second));
-        QCOMPARE(got, QStringList{root.path() + "/Some Label.ckm"});
-        startCopy(second, root.path(), {"\\T 24\"Pale", "Ale\""});
-        QVERIFY(endsWell(second));
-        QCOMPARE(got.last(), QString("\\T 24\"Pale Ale\""));
-
-        QProcess own;
-        startCopy(own, root.path(), {"--new-instance", "x.ckm"});
-        QVERIFY(own.waitForStarted());
-        QTest::qWait(1500);
-        QCOMPARE(own.state(), QProcess::Running);
-        QCOMPARE(got.size(), 2);
-        own.kill();
-        own.waitForFinished();
-    }
-
     // While the window is closing a later start is refused and opens its own
     // window; while a dialog is open it waits; otherwise the label opens here.
     void laterStartWhileClosing()
@@ -272,10 +239,11 @@ private slots:
         QCOMPARE(w.activeDocument()->saveFileName, other);
     }
 
-    // Two real copies: a later start hands its file over and the running copy
-    // opens it (the Open command keeps its folder). Stopped, the running copy
-    // does not answer: the later start opens the label itself after a few
-    // seconds, and the first copy does not open it when it resumes.
+    // Two real copies: a later start hands its file, named from its own
+    // folder, over and the running copy opens it (the Open command keeps its
+    // folder); with --new-instance it runs on its own. Stopped, the running
+    // copy does not answer: the later start opens the label itself after a
+    // few seconds, and the first copy does not open it when it resumes.
     void twoRealCopies()
     {
         QTemporaryDir root;
@@ -298,6 +266,13 @@ private slots:
         startCopy(second, root.path(), {"Handed.ckm"}, labels);
         QVERIFY(endsWell(second));
         QTRY_COMPARE_WITH_TIMEOUT(iniValue(root.path(), "Open/File Path"), labels, 20000);
+        QProcess own;
+        startCopy(own, root.path(), {"--new-instance", "x.ckm"});
+        QVERIFY(own.waitForStarted());
+        QTest::qWait(1500);
+        QCOMPARE(own.state(), QProcess::Running);
+        own.kill();
+        own.waitForFinished();
 
         QCOMPARE(::kill(pid_t(first.processId()), SIGSTOP), 0);
         QProcess third;
@@ -321,40 +296,6 @@ private slots:
         QVERIFY(endsWell(fourth));
         QCOMPARE(iniValue(root.path(), "Open/File Path"), QString("none"));
         QCOMPARE(first.state(), QProcess::Running);
-    }
-
-    // A runtime folder anyone may write in: someone else listening there
-    // first gets nothing, and the program serves from a folder of its own.
-    void sharedRuntimeFolder()
-    {
-        QTemporaryDir root;
-        preparePrivateHome(root.path());
-        const QString shared = root.path() + "/shared", tmp = root.path() + "/tmp";
-        QVERIFY(QDir().mkpath(shared) && QDir().mkpath(tmp));
-        QVERIFY(::chmod(QFile::encodeName(shared).constData(), 01777) == 0);
-        QLocalServer other;
-        QVERIFY(other.listen(shared + "/corkcrafter.socket"));
-        QByteArray heard;
-        connect(&other, &QLocalServer::newConnection, &other, [&] {
-            QLocalSocket* s = other.nextPendingConnection();
-            connect(s, &QLocalSocket::readyRead, s, [&heard, s] {
-                heard += s->readAll();
-                s->putChar('K');
-            });
-        });
-
-        QProcess program;
-        QProcessEnvironment e = privateEnvironment(root.path());
-        e.insert("XDG_RUNTIME_DIR", shared);
-        e.insert("TMPDIR", tmp);
-        program.setProcessEnvironment(e);
-        program.start(CORK_BINARY, {"Secret.ckm"});
-        const QString own = tmp + "/corkcrafter-" + QString::number(::geteuid()) + "/corkcrafter.socket";
-        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(own) || program.state() == QProcess::NotRunning, 20000);
-        QCOMPARE(program.state(), QProcess::Running);
-        QCOMPARE(heard, QByteArray());
-        program.kill();
-        program.waitForFinished();
     }
 };
 

@@ -1,6 +1,5 @@
 // What a person sees of the program's windows around the work itself: the
-// main window's place, state and icon on a first and a later start, the
-// folders made on a first start, label windows that fit their label and mark
+// main window's icon and toolbars and the folders made on a first start, label windows that fit their label and mark
 // unsaved changes, their status panels, and the picture chooser's formats.
 #include <QtTest>
 #include <QApplication>
@@ -76,39 +75,6 @@ private slots:
             QSKIP("the toolbars need a screen 1024 pixels wide");
         QVERIFY2(hiddenBehindArrow(*m).isEmpty(), qPrintable(hiddenBehindArrow(*m).join(',')));
         QVERIFY(m->width() < 1024); // not the whole screen either
-    }
-
-    void comesBackMaximisedWithItsPlace()
-    {
-        TestEnv env(true);
-        // A stored narrow window stays as the user left it.
-        env.store.write("Main", "Left", "1500"); // 100, 100 pixels at 96 dpi
-        env.store.write("Main", "Top", "1500");
-        env.store.write("Main", "Width", "7500"); // 500 x 450 pixels
-        env.store.write("Main", "Height", "6750");
-        env.store.write("Main", "Window State", "2");
-        frmMain m(env.ctx);
-        m.Form_Load();
-        m.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&m));
-        QVERIFY(m.isMaximized());
-        QCOMPARE(m.normalGeometry().size(), QSize(500, 450));
-
-        m.showNormal();
-        QTRY_COMPARE(m.size(), QSize(500, 450));
-        QCOMPARE(m.pos(), QPoint(100, 100));
-        m.showMaximized();
-        QTRY_VERIFY(m.isMaximized());
-        QVERIFY(m.close());
-        QCOMPARE(env.store.read("Main", "Window State", ""), QString("2"));
-        QCOMPARE(env.store.read("Main", "Width", ""), QString("7500"));
-
-        env.store.write("Main", "Window State", "0");
-        frmMain normal(env.ctx);
-        normal.Form_Load();
-        normal.show();
-        QVERIFY(!normal.isMaximized());
-        QCOMPARE(normal.size(), QSize(500, 450));
     }
 
     // Sizes typed in the options dialog: right after OK the window shows the
