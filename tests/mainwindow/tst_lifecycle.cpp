@@ -223,15 +223,6 @@ private slots:
         QCOMPARE(main->documents().size(), 1);
         QVERIFY(d->isChanged());
         QCOMPARE(env->platform.shown.last().buttons, MsgButtons::SaveAnywayCancel);
-
-        // Texts the file keeps whole are saved without a question.
-        const qsizetype asked = env->platform.shown.size();
-        main->LoadNewDoc();
-        main->activeDocument()->createNewText(QString::fromUtf8("\u20ac5 \u2018Pale\u2019 Ale"), 0);
-        env->platform.saveAnswers = {ScriptedPlatform::chosen(env->values.labelFolder + "/Pale.ckm")};
-        main->action("mnuFileSave0")->trigger();
-        QCOMPARE(env->platform.shown.size(), asked);
-        QVERIFY(!main->activeDocument()->isChanged());
     }
 
     // Save All names each label; closing asks about each change, Cancel stops
