@@ -127,15 +127,18 @@ private slots:
         d->createNewText("Pale Ale", 0);
         d->createNewText("Brewed 2024", 0);
         const QSize windowSize = d->size();
-        // The style buttons name their steps; a size typed into its box is one step.
+        // The style buttons name their steps; a font or size typed into its box is one step.
         roundTrip("Bold", [&] { d->selectText(1); f->m.button("Bold")->trigger(); });
         roundTrip("Italic", [&] { d->selectText(2); f->m.button("Italic")->trigger(); });
         roundTrip("Underline", [&] { d->selectText(2); f->m.button("Underline")->trigger(); });
-        roundTrip("Font Size", [&] {
-            d->selectText(2);
-            typeInto(f->m.cboFontSize(), "30");
-            key(Qt::Key_Return);
+        roundTrip("Alignment", [&] { d->selectText(1); f->m.button("Align Left")->trigger(); });
+        roundTrip("Text Color", [&] {
+            d->selectText(1);
+            f->env.platform.colorAnswers.push_back(0x0000C0);
+            action("mnuTextColor")->trigger();
         });
+        roundTrip("Font", [&] { d->selectText(2); typeInto(f->m.cboFonts(), "Courier"); key(Qt::Key_Return); });
+        roundTrip("Font Size", [&] { d->selectText(2); typeInto(f->m.cboFontSize(), "30"); key(Qt::Key_Return); });
         // The buttons and boxes follow each undo and redo.
         roundTrip("Border Visible", [&] { action("mnuLabelBorderVisible")->trigger(); });
         undo()->trigger();
@@ -266,6 +269,8 @@ private slots:
             {"align", [&] { d->selectGraphic(1);
                             f->m.tbToolbar_ButtonMenuClick("Left Align");
                             f->m.button("Left Align")->trigger(); }},
+            {"bring forward", [&] { d->selectGraphic(1); action("mnuViewBringForward")->trigger(); }},
+            {"send back", [&] { d->selectText(2); action("mnuViewSendBack")->trigger(); }},
         };
         for (const auto& [what, command] : commands) {
             const int steps = d->history().index();
