@@ -1,22 +1,16 @@
 // The hidden command-line box of the main window, and later starts of the
-// real program handing their command line to the copy that runs.
+// program handing their command line to the copy that runs.
 #include <QtTest>
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QSettings>
-
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <csignal>
-#include <sys/stat.h>
 
 #include "app/SingleInstance.h"
-#include "document/frmDocument.h"
-#include "mainwindow/frmMain.h"
 #include "support/LaterStart.h"
-#include "support/TestEnv.h"
+#include "support/MainWindowFixture.h"
 
 namespace {
 
@@ -52,6 +46,21 @@ QString iniValue(const QString& root, const QString& key)
     return ini.value(key).toString();
 }
 
+// Starts the real program with the private home.
+void startCopy(QProcess& p, const QString& root, const QStringList& args, const QString& dir = {})
+{
+    p.setProcessEnvironment(privateEnvironment(root));
+    p.setWorkingDirectory(dir.isEmpty() ? root : dir);
+    p.start(CORK_BINARY, args);
+}
+
+// Waits for a later start to end; true when it ended well.
+bool endsWell(QProcess& p)
+{
+    return QTest::qWaitFor([&] { return p.state() == QProcess::NotRunning; }, 20000) &&
+           p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
 // Runs a hook when the next question is asked, as while a message box waits.
 class AskingPlatform : public ScriptedPlatform {
 public:
@@ -69,89 +78,70 @@ public:
 class tst_HandOff : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TestEnv> env;
-    std::unique_ptr<frmMain> main;
+    std::unique_ptr<MainWithLabel> f;
+    frmMain* main = nullptr;
+    TestEnv* env = nullptr;
 
-    QString makeLabel(const QString& name)
+    QString makeLabel(const QString& name, const QString& folder = {}, const QString& text = "Ale")
     {
         LabelDocument d(env->values, env->platform, env->fixed);
-        d.createNewText("Ale", 0);
-        const QString p = env->values.labelFolder + "/" + name;
-        d.SaveLabelToFile(p);
-        return p;
+        d.createNewText(text, 0);
+        const QString p = (folder.isEmpty() ? env->values.labelFolder : folder) + "/" + name;
+        return d.SaveLabelToFile(p) ? p : QString();
     }
 
 private slots:
     void init()
     {
-        env = std::make_unique<TestEnv>();
-        main = std::make_unique<frmMain>(env->ctx);
-        main->Form_Load();
-        main->show();
-        main->LoadNewDoc();
+        f = std::make_unique<MainWithLabel>(false);
+        main = &f->m;
+        env = &f->env;
         main->cboFontSize()->setCurrentText("18");
     }
-    void cleanup()
-    {
-        for (frmDocument* d : main->documents())
-            d->setFlags(false, true);
-        main.reset();
-        env.reset();
-    }
+    void cleanup() { f.reset(); }
 
-    void descriptionWrittenIntoTheBox()
+    // A description written into the hidden box makes its texts at once, as
+    // long as it is; a file name written there asks first; with no label
+    // open the box is only emptied.
+    void commandLineBox()
     {
         QLineEdit* box = main->txtCmdLine();
-        QCOMPARE(box->objectName(), QString("txtCmdLine"));
         QVERIFY(box->isHidden());
         box->setText("\\T 24\"Pale Ale\" \\B 12\"Home Brew\"");
         QCOMPARE(box->text(), QString());
         frmDocument* d = main->activeDocument();
         QCOMPARE(int(d->texts().size()), 2);
         QCOMPARE(d->texts().at(1).text, QString("Pale Ale"));
-        QCOMPARE(d->texts().at(1).font.size, 24.0);
         QCOMPARE(d->texts().at(1).top, 1350.0);
-        QCOMPARE(d->texts().at(1).left, (4320.0 - d->texts().at(1).width) / 2);
         QCOMPARE(d->texts().at(2).top, 4050.0);
         // The last item made is the selected one and the menus follow it.
         QCOMPARE(d->activeTextIndex(), 2);
         QVERIFY(main->action("mnuTextEdit")->isEnabled());
-        QVERIFY(env->platform.fileRequests.isEmpty());
-
         // Written again later: positions start again from the label height.
         box->setText("\\T 10\"again\"");
         QCOMPARE(d->texts().at(3).top, 1350.0);
-        QCOMPARE(box->text(), QString());
-    }
 
-    void longDescriptionArrivesWhole()
-    {
         // Longer than a line box keeps unless told: every part is made.
         QString description;
         for (int i = 0; i < 40; ++i)
             description += "\\X 12\"" + QString(1000, QChar('a' + i % 26)) + "\"";
         main->handOffCommandLine(description);
-        frmDocument* d = main->activeDocument();
-        QCOMPARE(int(d->texts().size()), 40);
-        QCOMPARE(d->texts().at(40).text, QString(1000, QChar('a' + 39 % 26)));
+        QCOMPARE(int(d->texts().size()), 43);
+        QCOMPARE(d->texts().at(43).text, QString(1000, QChar('a' + 39 % 26)));
         QVERIFY(env->platform.shown.isEmpty());
-        QCOMPARE(main->txtCmdLine()->text(), QString());
-    }
+        QVERIFY(env->platform.fileRequests.isEmpty());
 
-    void fileNameWrittenIntoTheBoxAsksFirst()
-    {
-        const QString label = makeLabel("Stout.ckm");
-        main->txtCmdLine()->setText(label);
+        box->setText(makeLabel("Stout.ckm"));
         QCOMPARE(env->platform.fileRequests.size(), 1);
         QCOMPARE(env->platform.fileRequests[0].title, QString("Open Corkcrafter File"));
         QCOMPARE(main->activeDocument()->saveFileName, QString("Label 1")); // cancelled: nothing opened
-        QCOMPARE(main->txtCmdLine()->text(), QString());
+        QCOMPARE(box->text(), QString());
 
-        // No document open: the box is emptied and nothing else happens.
+        forgetChanges(*main);
         main->mdiArea()->closeAllSubWindows();
         QVERIFY(!main->activeDocument());
-        main->txtCmdLine()->setText("\\T 24\"Pale Ale\"");
-        QCOMPARE(main->txtCmdLine()->text(), QString());
+        box->setText("\\T 24\"Pale Ale\"");
+        QCOMPARE(box->text(), QString());
         QVERIFY(main->documents().isEmpty());
         QCOMPARE(env->platform.fileRequests.size(), 1);
     }
@@ -160,11 +150,9 @@ private slots:
     {
         const QString label = makeLabel("Porter.ckm");
         main->handOffCommandLine("   ");
-        QVERIFY(env->platform.fileRequests.isEmpty());
         main->handOffCommandLine("  " + label + "  ");
         QVERIFY(env->platform.fileRequests.isEmpty()); // opened without asking
         QCOMPARE(main->activeDocument()->saveFileName, label);
-        QCOMPARE(main->activeDocument()->saveTitle, QString("Porter.ckm"));
         QCOMPARE(int(main->documents().size()), 1); // the blank first label was used
         main->handOffCommandLine("  \\C\"Mild\"");
         QCOMPARE(main->activeDocument()->texts().rbegin()->second.text, QString("Mild"));
@@ -203,85 +191,6 @@ private slots:
         QVERIFY(env->platform.fileRequests.isEmpty());
     }
 
-    void laterStartWaitsForAnOpenDialog()
-    {
-        const QString label = makeLabel("Lager.ckm");
-        QDialog dlg(main.get());
-        dlg.setModal(true);
-        QTimer::singleShot(0, [&] {
-            main->handOffFromAnotherStart(label);
-            QCOMPARE(main->activeDocument()->saveFileName, QString("Label 1")); // not yet
-            QTimer::singleShot(100, &dlg, &QDialog::accept);
-        });
-        dlg.exec();
-        QTRY_COMPARE(main->activeDocument()->saveFileName, label);
-    }
-
-    void realSecondStartHandsOver()
-    {
-        QTemporaryDir root;
-        preparePrivateHome(root.path());
-        SingleInstance running(root.path() + "/run/corkcrafter.socket");
-        QCOMPARE(running.start(""), SingleInstance::Outcome::Serving);
-        QStringList got;
-        running.setReceiver([&](const QString& t) { got << t; });
-
-        QProcess second;
-        second.setProcessEnvironment(privateEnvironment(root.path()));
-        second.setWorkingDirectory(root.path());
-        second.start(CORK_BINARY, {"Some Label.ckm"});
-        QTRY_VERIFY_WITH_TIMEOUT(second.state() == QProcess::NotRunning, 20000);
-        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(second.exitCode(), 0);
-        QCOMPARE(got, QStringList{root.path() + "/Some Label.ckm"});
-
-        second.start(CORK_BINARY, {"\\T 24\"Pale", "Ale\""});
-        QTRY_VERIFY_WITH_TIMEOUT(second.state() == QProcess::NotRunning, 20000);
-        QCOMPARE(second.exitCode(), 0);
-        QCOMPARE(got.last(), QString("\\T 24\"Pale Ale\""));
-
-        // --new-instance runs a copy of its own and sends nothing.
-        QProcess own;
-        own.setProcessEnvironment(privateEnvironment(root.path()));
-        own.start(CORK_BINARY, {"--new-instance", "x.ckm"});
-        QVERIFY(own.waitForStarted());
-        QTest::qWait(1500);
-        QCOMPARE(own.state(), QProcess::Running);
-        QCOMPARE(got.size(), 2);
-        own.kill();
-        own.waitForFinished();
-    }
-
-    void twoRealCopies()
-    {
-        QTemporaryDir root;
-        preparePrivateHome(root.path());
-        const QString labels = root.path() + "/home/Documents/Corkcrafter/Labels";
-        const QString label = labels + "/Handed.ckm";
-        {
-            LabelDocument d(env->values, env->platform, env->fixed);
-            d.createNewText("Handed", 0);
-            QVERIFY(d.SaveLabelToFile(label));
-        }
-        QProcess first;
-        first.setProcessEnvironment(privateEnvironment(root.path()));
-        first.start(CORK_BINARY, QStringList{});
-        QVERIFY(first.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(root.path() + "/run/corkcrafter.socket"), 20000);
-
-        QProcess second;
-        second.setProcessEnvironment(privateEnvironment(root.path()));
-        second.setWorkingDirectory(labels);
-        second.start(CORK_BINARY, {"Handed.ckm"});
-        QTRY_VERIFY_WITH_TIMEOUT(second.state() == QProcess::NotRunning, 20000);
-        QCOMPARE(second.exitCode(), 0);
-        // The running copy opened it: the Open command keeps its folder.
-        QTRY_COMPARE_WITH_TIMEOUT(iniValue(root.path(), "Open/File Path"), labels, 20000);
-        QCOMPARE(first.state(), QProcess::Running);
-        first.kill();
-        first.waitForFinished();
-    }
-
     // While the window is closing a later start is refused and opens its own
     // window; while a dialog is open it waits; otherwise the label opens here.
     void laterStartWhileClosing()
@@ -292,6 +201,7 @@ private slots:
         w.Form_Load();
         w.show();
         w.LoadNewDoc();
+        const auto leave = qScopeGuard([&w] { forgetChanges(w); });
         QTemporaryDir run;
         SingleInstance instance(run.path() + "/corkcrafter.socket");
         QCOMPARE(instance.start(""), SingleInstance::Outcome::Serving);
@@ -327,27 +237,23 @@ private slots:
         QVERIFY(waited);
         QCOMPARE(waited->outcome, SingleInstance::Outcome::HandedOver);
         QCOMPARE(w.activeDocument()->saveFileName, other);
-        for (frmDocument* d : w.documents())
-            d->setFlags(false, true);
     }
 
-    // A running copy that is stopped: the later start opens the label itself
-    // after a few seconds, and the first copy does not open it when it resumes.
-    void stoppedCopy()
+    // Two real copies: a later start hands its file, named from its own
+    // folder, over and the running copy opens it (the Open command keeps its
+    // folder); with --new-instance it runs on its own. Stopped, the running
+    // copy does not answer: the later start opens the label itself after a
+    // few seconds, and the first copy does not open it when it resumes.
+    void twoRealCopies()
     {
         QTemporaryDir root;
         preparePrivateHome(root.path());
-        const QString folder = root.path() + "/cellar";
+        const QString labels = root.path() + "/home/Documents/Corkcrafter/Labels", folder = root.path() + "/cellar";
         QVERIFY(QDir().mkpath(folder));
-        const QString label = folder + "/Kept.ckm";
-        {
-            LabelDocument d(env->values, env->platform, env->fixed);
-            d.createNewText("Kept", 0);
-            QVERIFY(d.SaveLabelToFile(label));
-        }
+        QVERIFY(!makeLabel("Handed.ckm", labels, "Handed").isEmpty());
+        const QString kept = makeLabel("Kept.ckm", folder, "Kept");
         QProcess first;
-        first.setProcessEnvironment(privateEnvironment(root.path()));
-        first.start(CORK_BINARY, QStringList{});
+        startCopy(first, root.path(), {});
         QVERIFY(first.waitForStarted());
         const auto stopFirst = qScopeGuard([&] {
             ::kill(pid_t(first.processId()), SIGCONT);
@@ -355,66 +261,41 @@ private slots:
             first.waitForFinished();
         });
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(root.path() + "/run/corkcrafter.socket"), 20000);
-        QCOMPARE(::kill(pid_t(first.processId()), SIGSTOP), 0);
 
         QProcess second;
-        second.setProcessEnvironment(privateEnvironment(root.path()));
-        second.start(CORK_BINARY, {label});
+        startCopy(second, root.path(), {"Handed.ckm"}, labels);
+        QVERIFY(endsWell(second));
+        QTRY_COMPARE_WITH_TIMEOUT(iniValue(root.path(), "Open/File Path"), labels, 20000);
+        QProcess own;
+        startCopy(own, root.path(), {"--new-instance", "x.ckm"});
+        QVERIFY(own.waitForStarted());
+        QTest::qWait(1500);
+        QCOMPARE(own.state(), QProcess::Running);
+        own.kill();
+        own.waitForFinished();
+
+        QCOMPARE(::kill(pid_t(first.processId()), SIGSTOP), 0);
+        QProcess third;
+        startCopy(third, root.path(), {kept});
         QByteArray said;
-        QTRY_VERIFY_WITH_TIMEOUT((said += second.readAllStandardError())
+        QTRY_VERIFY_WITH_TIMEOUT((said += third.readAllStandardError())
                                      .contains("corkcrafter: the running copy did not answer in time; this copy "
                                                "runs on its own\n"),
                                  20000);
         QTRY_COMPARE_WITH_TIMEOUT(iniValue(root.path(), "Open/File Path"), folder, 20000); // opened it itself
-        QCOMPARE(second.state(), QProcess::Running);
-        second.kill();
-        second.waitForFinished();
+        QCOMPARE(third.state(), QProcess::Running);
+        third.kill();
+        third.waitForFinished();
 
         QSettings(root.path() + "/home/.config/Corkcrafter/Corkcrafter 2.ini", QSettings::IniFormat)
             .setValue("Open/File Path", "none");
         QCOMPARE(::kill(pid_t(first.processId()), SIGCONT), 0);
         QTest::qWait(1000);
-        QProcess third;
-        third.setProcessEnvironment(privateEnvironment(root.path()));
-        third.start(CORK_BINARY, {"\\T 24\"Stout\""});
-        QTRY_VERIFY_WITH_TIMEOUT(third.state() == QProcess::NotRunning, 20000);
-        QCOMPARE(third.exitCode(), 0);
+        QProcess fourth;
+        startCopy(fourth, root.path(), {"\\T 24\"Stout\""});
+        QVERIFY(endsWell(fourth));
         QCOMPARE(iniValue(root.path(), "Open/File Path"), QString("none"));
         QCOMPARE(first.state(), QProcess::Running);
-    }
-
-    // A runtime folder anyone may write in: someone else listening there
-    // first gets nothing, and the program serves from a folder of its own.
-    void sharedRuntimeFolder()
-    {
-        QTemporaryDir root;
-        preparePrivateHome(root.path());
-        const QString shared = root.path() + "/shared", tmp = root.path() + "/tmp";
-        QVERIFY(QDir().mkpath(shared) && QDir().mkpath(tmp));
-        QVERIFY(::chmod(QFile::encodeName(shared).constData(), 01777) == 0);
-        QLocalServer other;
-        QVERIFY(other.listen(shared + "/corkcrafter.socket"));
-        QByteArray heard;
-        connect(&other, &QLocalServer::newConnection, &other, [&] {
-            QLocalSocket* s = other.nextPendingConnection();
-            connect(s, &QLocalSocket::readyRead, s, [&heard, s] {
-                heard += s->readAll();
-                s->putChar('K');
-            });
-        });
-
-        QProcess program;
-        QProcessEnvironment e = privateEnvironment(root.path());
-        e.insert("XDG_RUNTIME_DIR", shared);
-        e.insert("TMPDIR", tmp);
-        program.setProcessEnvironment(e);
-        program.start(CORK_BINARY, {"Secret.ckm"});
-        const QString own = tmp + "/corkcrafter-" + QString::number(::geteuid()) + "/corkcrafter.socket";
-        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(own) || program.state() == QProcess::NotRunning, 20000);
-        QCOMPARE(program.state(), QProcess::Running);
-        QCOMPARE(heard, QByteArray());
-        program.kill();
-        program.waitForFinished();
     }
 };
 

@@ -1,24 +1,21 @@
 // Recent-file captions and the list, and the document lifecycle driven
 // through the main window's commands with scripted choosers.
 #include <QtTest>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 
-#include "document/frmDocument.h"
 #include "mainwindow/RecentFiles.h"
-#include "mainwindow/frmMain.h"
-#include "support/TestEnv.h"
+#include "support/MainWindowFixture.h"
 
 class tst_Lifecycle : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TestEnv> env;
-    std::unique_ptr<frmMain> main;
+    std::unique_ptr<MainWithLabel> f;
+    frmMain* main = nullptr;
+    TestEnv* env = nullptr;
 
-    QString makeLabel(const QString& name, const QString& text = "Ale")
+    QString makeLabel(const QString& name)
     {
         LabelDocument d(env->values, env->platform, env->fixed);
-        d.createNewText(text, 0);
+        d.createNewText("Ale", 0);
         const QString p = env->values.labelFolder + "/" + name;
         d.SaveLabelToFile(p);
         return p;
@@ -39,19 +36,11 @@ class tst_Lifecycle : public QObject {
 private slots:
     void init()
     {
-        env = std::make_unique<TestEnv>();
-        main = std::make_unique<frmMain>(env->ctx);
-        main->Form_Load();
-        main->show();
-        main->LoadNewDoc();
+        f = std::make_unique<MainWithLabel>(false);
+        main = &f->m;
+        env = &f->env;
     }
-    void cleanup()
-    {
-        for (frmDocument* d : main->documents())
-            d->setFlags(false, true);
-        main.reset();
-        env.reset();
-    }
+    void cleanup() { f.reset(); }
 
     void recentFileCaptions()
     {
@@ -76,70 +65,49 @@ private slots:
     void recentListOperations()
     {
         RecentFileList l;
-        QCOMPARE(l.highestIndex(), -1);
         for (const char* p : {"/a.ckm", "/b.ckm", "/c.ckm", "/d.ckm", "/e.ckm"})
             l.addRecentFile(p);
         QCOMPARE(l.count(), 4);
-        QCOMPARE(l.path(0), QString("/e.ckm"));
-        QCOMPARE(l.path(3), QString("/b.ckm"));
         l.addRecentFile("/C.CKM"); // matched by caption, ignoring case
         QCOMPARE(l.count(), 4);
         QCOMPARE(l.path(0), QString("/c.ckm"));
         QCOMPARE(l.findRecentFile("/d.ckm"), 2);
-        for (const char* p : {"/b.ckm", "/c.ckm", "/d.ckm"})
+        for (const char* p : {"/b.ckm", "/c.ckm", "/d.ckm", "/e.ckm"})
             l.removeRecentFile(p);
-        QCOMPARE(l.count(), 1);
-        QVERIFY(l.item0Visible() && l.separatorVisible());
-        l.removeRecentFile("/e.ckm");
         QCOMPARE(l.highestIndex(), -1);
         QVERIFY(!l.item0Visible() && !l.separatorVisible());
-
-        MemorySettingsStore s;
-        RecentFileList m;
-        m.addRecentFile("/old.ckm");
-        m.addRecentFile("/new.ckm");
-        m.saveRecentFiles(s);
-        QCOMPARE(s.read("MRUFiles", "0", "?"), QString("/new.ckm"));
-        QCOMPARE(s.read("MRUFiles", "3", "?"), QString(""));
-        RecentFileList back;
-        back.loadRecentFiles(s);
-        QCOMPARE(back.path(0), QString("/new.ckm"));
-        QCOMPARE(back.path(1), QString("/old.ckm"));
     }
 
-    void openReusesTheUntouchedWindow()
-    {
-        const QString a = makeLabel("A.ckm"), b = makeLabel("B.ckm");
-        open(a);
-        QCOMPARE(main->documents().size(), 1);
-        QCOMPARE(main->activeDocument()->caption(), QString("A.ckm"));
-        QCOMPARE(env->platform.fileRequests.last().title, QString("Open Corkcrafter File"));
-        QCOMPARE(env->platform.fileRequests.last().filter, QString("Corkcrafter Files (*.ckm)|*.ckm|All Files (*.*)|*.*"));
-        QCOMPARE(env->store.read("Open", "File Path", ""), env->values.labelFolder);
-        open(b);
-        QCOMPARE(main->documents().size(), 2);
-        QCOMPARE(main->activeDocument()->saveTitle, QString("B.ckm"));
-        QCOMPARE(main->documentCounter(), 2);
-        QCOMPARE(int(main->activeDocument()->texts().size()), 1);
-
-        // A cancelled chooser does nothing.
-        env->platform.openAnswers.push_back(std::nullopt);
-        main->action("mnuFileOpen")->trigger();
-        QCOMPARE(main->documents().size(), 2);
-    }
-
-    void recentFilesInTheMenu()
+    // Open: the untouched first window is used, later files get their own; the
+    // recent list keeps the last four, opens without a dialog, drops a file
+    // gone from disk, and comes back in a fresh window.
+    void openAndRecentFiles()
     {
         QStringList files;
         for (const char* n : {"1.ckm", "2.ckm", "3.ckm", "4.ckm", "5.ckm"})
             files << makeLabel(n);
-        for (const QString& f : files)
+        open(files[0]);
+        QCOMPARE(main->documents().size(), 1);
+        QCOMPARE(main->activeDocument()->caption(), QString("1.ckm"));
+        QCOMPARE(env->platform.fileRequests.last().title, QString("Open Corkcrafter File"));
+        QCOMPARE(env->platform.fileRequests.last().filter, QString("Corkcrafter Files (*.ckm)|*.ckm|All Files (*.*)|*.*"));
+        QCOMPARE(env->store.read("Open", "File Path", ""), env->values.labelFolder);
+        for (const QString& f : files.mid(1))
             open(f);
+        QCOMPARE(main->documents().size(), 5);
+        QCOMPARE(main->documentCounter(), 5);
+        QCOMPARE(int(main->activeDocument()->texts().size()), 1);
         QCOMPARE(recentPaths(), QStringList({files[4], files[3], files[2], files[1]}));
         QVERIFY(main->mruItem(3)->isVisible());
         QVERIFY(main->mruItem(0)->text().endsWith("5.ckm"));
         open(files[2]);
         QCOMPARE(recentPaths(), QStringList({files[2], files[4], files[3], files[1]}));
+        // A cancelled chooser does nothing.
+        const qsizetype labels = main->documents().size();
+        env->platform.openAnswers.push_back(std::nullopt);
+        main->action("mnuFileOpen")->trigger();
+        QCOMPARE(main->documents().size(), labels);
+
         // Choosing a recent item opens it without a dialog.
         const int asked = int(env->platform.fileRequests.size());
         main->mruItem(2)->trigger();
@@ -162,15 +130,12 @@ private slots:
         other.Form_Load();
         QCOMPARE(other.recentFiles().path(0), files[3]);
         QCOMPARE(other.recentFiles().count(), 3);
-    }
 
-    void removingTheLastRecentFileHidesTheItem()
-    {
-        const QString a = makeLabel("Only.ckm");
-        open(a);
-        QVERIFY(main->mruItem(0)->isVisible());
-        QFile::remove(a);
-        main->mruItem(0)->trigger();
+        // The last one gone: the item and its separator hide.
+        for (const QString& f : files)
+            QFile::remove(f);
+        for (int i = 0; i < 3; ++i)
+            main->mruItem(0)->trigger();
         QVERIFY(!main->mruItem(0)->isVisible());
         QVERIFY(!main->mnuFileBar4()->isVisible());
     }
@@ -258,18 +223,12 @@ private slots:
         QCOMPARE(main->documents().size(), 1);
         QVERIFY(d->isChanged());
         QCOMPARE(env->platform.shown.last().buttons, MsgButtons::SaveAnywayCancel);
-
-        // Texts the file keeps whole are saved without a question.
-        const qsizetype asked = env->platform.shown.size();
-        main->LoadNewDoc();
-        main->activeDocument()->createNewText(QString::fromUtf8("\u20ac5 \u2018Pale\u2019 Ale"), 0);
-        env->platform.saveAnswers = {ScriptedPlatform::chosen(env->values.labelFolder + "/Pale.ckm")};
-        main->action("mnuFileSave0")->trigger();
-        QCOMPARE(env->platform.shown.size(), asked);
-        QVERIFY(!main->activeDocument()->isChanged());
     }
 
-    void saveAllAndExit()
+    // Save All names each label; closing asks about each change, Cancel stops
+    // the whole close, and the settings are written only when it goes ahead
+    // (no place while minimised) or told about when they cannot be.
+    void saveAllAndClosing()
     {
         main->activeDocument()->createNewText("One", 0);
         main->LoadNewDoc();
@@ -279,42 +238,31 @@ private slots:
         QVERIFY(QFileInfo::exists(env->path("one.ckm")) && QFileInfo::exists(env->path("two.ckm")));
         QCOMPARE(main->activeDocument()->caption(), QString("two.ckm"));
 
-        // Exit: cancel on any question stops the whole close.
         main->activeDocument()->setChanged();
         env->platform.answers = {MsgAnswer::Cancel};
         QVERIFY(!main->close());
         QCOMPARE(main->documents().size(), 2);
         QVERIFY(!env->store.contains("Settings", "Show Guides"));
 
+        main->setWindowState(Qt::WindowMinimized);
+        main->writeCloseSettings();
+        QVERIFY(!env->store.contains("Main", "Window State") && !env->store.contains("Main", "Left"));
+        QCOMPARE(env->store.read("Settings", "Show Grid", ""), QString("True"));
+
+        env->platform.shown.clear();
         env->platform.answers = {MsgAnswer::No};
         main->showNormal();
         QVERIFY(main->close());
+        QVERIFY(env->platform.texts() == QStringList{"'two.ckm' has Changed, Save the Changes?"});
         QCOMPARE(env->store.read("Main", "Window State", ""), QString("0"));
         QVERIFY(env->store.contains("Main", "Left"));
         QCOMPARE(env->store.read("Settings", "Show Guides", ""), QString("False"));
         QVERIFY(env->values.applicationClosing);
-    }
-
-    void closingWhileMinimisedWritesNoPosition()
-    {
-        main->setWindowState(Qt::WindowMinimized);
-        main->writeCloseSettings();
-        QVERIFY(!env->store.contains("Main", "Window State"));
-        QVERIFY(!env->store.contains("Main", "Left"));
-        QCOMPARE(env->store.read("Settings", "Show Grid", ""), QString("True"));
-        QCOMPARE(env->store.read("MRUFiles", "0", "?"), QString(""));
-    }
-
-    void settingsThatCannotBeWrittenAreToldAtClose()
-    {
-        env->platform.shown.clear();
-        main->close();
-        QVERIFY(env->platform.texts().isEmpty());
 
         env->store.failWrites = "the disk is full";
         main->writeCloseSettings();
-        QCOMPARE(env->platform.texts(), QStringList{"The settings could not be saved to \"(memory)\": the disk is full"
-                                                    "\nThey will be as before when Corkcrafter starts again."});
+        QCOMPARE(env->platform.texts().last(), QString("The settings could not be saved to \"(memory)\": the disk is full"
+                                                       "\nThey will be as before when Corkcrafter starts again."));
     }
 
     void coloursAndTemplate()

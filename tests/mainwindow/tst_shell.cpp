@@ -1,16 +1,12 @@
 // What a person sees of the program's windows around the work itself: the
-// main window's place, state and icon on a first and a later start, the
-// folders made on a first start, label windows that fit their label and mark
+// main window's icon and toolbars and the folders made on a first start, label windows that fit their label and mark
 // unsaved changes, their status panels, and the picture chooser's formats.
 #include <QtTest>
 #include <QApplication>
 #include <QFileDialog>
 #include <QImageReader>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QScopeGuard>
 #include <QScrollBar>
@@ -19,11 +15,8 @@
 
 #include "app/Startup.h"
 #include "dialogs/frmOptions.h"
-#include "document/LabelView.h"
-#include "document/frmDocument.h"
-#include "mainwindow/frmMain.h"
 #include "support/MainWindowFixture.h"
-#include "support/TestEnv.h"
+#include "support/UserInput.h"
 
 namespace {
 
@@ -38,12 +31,6 @@ QStringList hiddenBehindArrow(frmMain& m)
             hidden << tb->objectName();
     }
     return hidden;
-}
-
-void forgetChanges(frmMain& m)
-{
-    for (frmDocument* d : m.documents())
-        d->setFlags(false, true);
 }
 
 QImage programIconImage()
@@ -90,39 +77,6 @@ private slots:
         QVERIFY(m->width() < 1024); // not the whole screen either
     }
 
-    void comesBackMaximisedWithItsPlace()
-    {
-        TestEnv env(true);
-        // A stored narrow window stays as the user left it.
-        env.store.write("Main", "Left", "1500"); // 100, 100 pixels at 96 dpi
-        env.store.write("Main", "Top", "1500");
-        env.store.write("Main", "Width", "7500"); // 500 x 450 pixels
-        env.store.write("Main", "Height", "6750");
-        env.store.write("Main", "Window State", "2");
-        frmMain m(env.ctx);
-        m.Form_Load();
-        m.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&m));
-        QVERIFY(m.isMaximized());
-        QCOMPARE(m.normalGeometry().size(), QSize(500, 450));
-
-        m.showNormal();
-        QTRY_COMPARE(m.size(), QSize(500, 450));
-        QCOMPARE(m.pos(), QPoint(100, 100));
-        m.showMaximized();
-        QTRY_VERIFY(m.isMaximized());
-        QVERIFY(m.close());
-        QCOMPARE(env.store.read("Main", "Window State", ""), QString("2"));
-        QCOMPARE(env.store.read("Main", "Width", ""), QString("7500"));
-
-        env.store.write("Main", "Window State", "0");
-        frmMain normal(env.ctx);
-        normal.Form_Load();
-        normal.show();
-        QVERIFY(!normal.isMaximized());
-        QCOMPARE(normal.size(), QSize(500, 450));
-    }
-
     // Sizes typed in the options dialog: right after OK the window shows the
     // whole label and no scroll bar.
     void customSizesFitTheirWindow_data()
@@ -141,15 +95,8 @@ private slots:
     {
         QFETCH(QString, width);
         QFETCH(QString, height);
-        TestEnv env(true);
-        frmMain m(env.ctx);
-        m.Form_Load();
-        m.resize(1100, 900);
-        m.show();
-        m.LoadNewDoc();
-        QTimer::singleShot(0, this, [&] {
-            frmOptions* o = nullptr;
-            QTRY_VERIFY((o = qobject_cast<frmOptions*>(QApplication::activeModalWidget())));
+        MainWithLabel f(true, QSize(1100, 900));
+        input::whenModal<frmOptions>([&](frmOptions* o) {
             const auto leave = qScopeGuard([o = QPointer<frmOptions>(o)] {
                 if (o && o->isVisible())
                     o->cmdCancel_Click();
@@ -159,45 +106,48 @@ private slots:
             o->box(options::Box::CustomHeight)->setText(height);
             o->cmdOK_Click();
         });
-        m.action("mnuFileLabelSize2")->trigger();
-        frmDocument* d = m.activeDocument();
-        QCOMPARE(d->getLabelWidth(), width.toDouble());
-        QCOMPARE(d->getLabelHeight(), height.toDouble());
-        QVERIFY(!d->VScroll()->isVisible());
-        QVERIFY(!d->HScroll()->isVisible());
-        QVERIFY(!d->Corner()->isVisible());
+        f.action("mnuFileLabelSize2")->trigger();
+        frmDocument* d = f.doc();
+        QCOMPARE(QSizeF(d->getLabelWidth(), d->getLabelHeight()), QSizeF(width.toDouble(), height.toDouble()));
+        QVERIFY(!d->VScroll()->isVisible() && !d->HScroll()->isVisible() && !d->Corner()->isVisible());
         LabelView* view = d->picLabelView();
         QVERIFY2(view->parentWidget()->rect().contains(view->geometry()), "the label is cut off");
-        forgetChanges(m);
     }
 
     // The title bar's "*" follows the label's unsaved changes; the caption in
-    // questions and lists stays the plain name.
+    // questions and lists stays the plain name. Closing a changed label asks
+    // first; Yes with a cancelled save, or Cancel, keeps it open and changed.
     void labelWindowsMarkUnsavedChanges()
     {
         MainWithLabel fixture;
         TestEnv& env = fixture.env;
         frmMain& m = fixture.m;
         frmDocument* d = m.activeDocument();
-        auto* sub = qobject_cast<QMdiSubWindow*>(d->parentWidget());
+        QMdiSubWindow* sub = subWindowOf(d);
         QCOMPARE(sub->windowTitle(), QString("Label 1[*]"));
         QVERIFY(!sub->isWindowModified());
 
         m.action("mnuLabelBorderVisible")->trigger();
-        QVERIFY(d->isChanged());
-        QVERIFY(sub->isWindowModified());
+        QVERIFY(d->isChanged() && sub->isWindowModified());
         m.mnuWindow_Click();
         QStringList entries;
         for (QAction* a : m.findChild<QMenu*>("mnuWindow")->actions())
             if (a->property("windowEntry").toBool())
                 entries << a->text();
         QCOMPARE(entries, QStringList{"&1 Label 1*"});
+        env.platform.answers = {MsgAnswer::Yes};
+        env.platform.saveAnswers = {std::nullopt};
+        QVERIFY(!sub->close());
+        const ScriptedPlatform::Shown asked = env.platform.shown.last();
+        QCOMPARE(asked.text, QString("'Label 1' has Changed, Save the Changes?"));
+        QCOMPARE(asked.buttons, MsgButtons::YesNoCancel);
+        QCOMPARE(asked.icon, MsgIcon::Question);
+        QVERIFY(d->isChanged());
 
         const QString file = env.path("marked.ckm");
         env.platform.saveAnswers = {ScriptedPlatform::chosen(file)};
         m.action("mnuFileSave0")->trigger();
-        QVERIFY(!d->isChanged());
-        QVERIFY(!sub->isWindowModified());
+        QVERIFY(!d->isChanged() && !sub->isWindowModified());
         QCOMPARE(sub->windowTitle(), QString("marked.ckm[*]"));
 
         m.action("mnuEditUndo")->trigger(); // the border back: changed again
@@ -205,8 +155,9 @@ private slots:
         env.platform.answers = {MsgAnswer::Cancel};
         QVERIFY(!sub->close());
         QCOMPARE(env.platform.texts().last(), QString("'marked.ckm' has Changed, Save the Changes?"));
-        forgetChanges(m);
-        QVERIFY(!sub->isWindowModified());
+        env.platform.answers = {MsgAnswer::No};
+        QVERIFY(sub->close());
+        QTRY_VERIFY(!m.activeDocument());
     }
 
     // The picture chooser offers every format a picture loads from, PNG and
@@ -218,7 +169,6 @@ private slots:
         TestEnv& env = fixture.env;
         frmMain& m = fixture.m;
         frmDocument* d = m.activeDocument();
-
         QImage img(40, 20, QImage::Format_RGB32);
         img.fill(QColor(200, 30, 30));
         const QString pics = env.path("pics");
@@ -238,8 +188,7 @@ private slots:
         const QStringList patterns = parts[1].split(';');
         QCOMPARE(parts[0], "Picture Files (" + patterns.join(';') + ")");
         QCOMPARE(patterns.mid(0, 4), QStringList({"*.bmp", "*.jpg", "*.gif", "*.wmf"}));
-        QVERIFY(patterns.contains("*.png"));
-        QVERIFY(patterns.contains("*.jpeg"));
+        QVERIFY(patterns.contains("*.png") && patterns.contains("*.jpeg"));
         QCOMPARE(parts.mid(2), QStringList({"All Files (*.*)", "*.*"}));
         // Each listed format is one a picture loads from, and each such format is listed.
         const QList<QByteArray> readable = QImageReader::supportedImageFormats();
@@ -249,23 +198,18 @@ private slots:
             QVERIFY2(patterns.contains("*." + QString::fromLatin1(f)), f.constData());
 
         // The new picture is selected: its facts in the panels.
-        QCOMPARE(d->graphics().size(), size_t(1));
-        QCOMPARE(d->statusPanel("Filename"), png);
-        QCOMPARE(d->statusPanel("X"), QString("X%=100"));
-        QCOMPARE(d->statusPanel("Y"), QString("Y%=100"));
+        auto panels = [d] { return QStringList({d->statusPanel("Filename"), d->statusPanel("X"), d->statusPanel("Y")}); };
+        QCOMPARE(panels(), QStringList({png, "X%=100", "Y%=100"}));
 
         // Edited outside to twice its width: the box keeps its size, the panel tells.
         QVERIFY(img.scaled(80, 20).save(png));
         d->refreshGraphic(png);
-        QCOMPARE(d->statusPanel("X"), QString("X%=50"));
-        QCOMPARE(d->statusPanel("Y"), QString("Y%=100"));
+        QCOMPARE(panels(), QStringList({png, "X%=50", "Y%=100"}));
 
         // Another label window takes over: this one's selection and panels clear.
         m.LoadNewDoc();
         QVERIFY(!d->activeItemSelected());
-        QCOMPARE(d->statusPanel("Filename"), QString());
-        QCOMPARE(d->statusPanel("X"), QString());
-        QCOMPARE(d->statusPanel("Y"), QString());
+        QCOMPARE(panels(), QStringList({"", "", ""}));
         m.action("mnuGraphicNew")->trigger();
         QCOMPARE(m.activeDocument()->graphics().begin()->second.picture.size(), QSize(40, 20));
 
@@ -288,7 +232,6 @@ private slots:
         QVERIFY(!qt.openFile(shown));
         listed.sort();
         QCOMPARE(listed, QStringList({"photo.jpeg", "wide.png"}));
-        forgetChanges(m);
     }
 };
 

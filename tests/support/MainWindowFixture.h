@@ -1,16 +1,72 @@
 #pragma once
 // A main window on the scripted platform with one empty label open: where most
-// window tests start.
+// window tests start. What its labels still hold unsaved is forgotten at the
+// end, so no question holds the next test up.
+#include <QMdiSubWindow>
+
+#include "document/frmDocument.h"
 #include "mainwindow/frmMain.h"
+#include "platform/Platform.h"
 #include "support/TestEnv.h"
 
+inline void forgetChanges(frmMain& m)
+{
+    for (frmDocument* d : m.documents())
+        d->setFlags(false, true);
+}
+
 struct MainWithLabel {
-    TestEnv env{true};
+    TestEnv env;
     frmMain m{env.ctx};
-    MainWithLabel()
+    explicit MainWithLabel(bool realMeasurer = true, QSize size = {}) : env(realMeasurer)
     {
         m.Form_Load();
+        if (size.isValid())
+            m.resize(size);
         m.show();
         m.LoadNewDoc();
     }
+    ~MainWithLabel() { forgetChanges(m); }
+    frmDocument* doc() const { return m.activeDocument(); }
+    QAction* action(const char* name) const { return m.action(name); }
+};
+
+inline QMdiSubWindow* subWindowOf(frmDocument* d) { return qobject_cast<QMdiSubWindow*>(d->parentWidget()); }
+
+// A picture editor that runs until the returned marker file appears (or gives
+// up after ten seconds); set as the program's editor.
+inline QString waitingEditor(TestEnv& env)
+{
+    const QString marker = env.path("closed"), editor = env.path("editor.sh");
+    QFile script(editor);
+    if (!script.open(QIODevice::WriteOnly))
+        return QString();
+    script.write(QString("#!/bin/sh\nfor i in $(seq 200); do [ -e '%1' ] && exit 0; sleep 0.05; done\n").arg(marker).toUtf8());
+    script.close();
+    script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    env.values.graphicsEditor = '"' + editor + '"'; // a command line: the folder may have a blank
+    return marker;
+}
+
+// A plain picture file of one colour.
+inline QString pictureFile(TestEnv& env, const QString& name, QColor colour = Qt::red, QSize size = {30, 20})
+{
+    QImage img(size, QImage::Format_RGB32);
+    img.fill(colour);
+    img.save(env.path(name));
+    return env.path(name);
+}
+
+// A main window with the real platform: real message boxes and choosers.
+struct RealMain {
+    TestEnv env{true};
+    QtPlatform platform;
+    AppContext ctx{env.values, platform, env.store, env.real, env.ctx.paths};
+    frmMain m{ctx};
+    RealMain()
+    {
+        platform.setParentWidget(&m);
+        m.Form_Load();
+    }
+    ~RealMain() { forgetChanges(m); }
 };
