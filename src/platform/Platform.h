@@ -20,6 +20,12 @@ enum class MsgAnswer { OK, Yes, No, Cancel };
 // What the help viewer is asked to show: the default topic, the index, the
 // search page (empty query), or the topic of a context number.
 enum class HelpCommand { DisplayTopic, DisplayIndex, DisplaySearch, HelpContext };
+class Platform;
+// Shows the help file as asked (data is the context number of HelpContext);
+// false when it could not (and has said why through the platform). The
+// program hands the help window's entry to the platform, so the platform
+// knows no window of its own.
+using HelpViewer = std::function<bool(Platform&, const QString& helpFile, HelpCommand, int data)>;
 
 // Filters use the "Description|*.a;*.b|All Files (*.*)|*.*" form.
 struct FileDialogRequest {
@@ -135,6 +141,8 @@ private:
 // to the window of the command (OwnedBy), else to the main window.
 class QtPlatform : public Platform {
 public:
+    // Shows the help; without one, asking for help says it is not available.
+    HelpViewer helpViewer;
     void setParentWidget(QWidget* w) { m_parent = w; }
     MsgAnswer messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title) override;
     void beep() override;
