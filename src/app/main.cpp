@@ -5,6 +5,7 @@
 
 #include "AppContext.h"
 #include "CommandLine.h"
+#include "ProgramTitle.h"
 #include "SingleInstance.h"
 #include "Startup.h"
 #include "dialogs/frmHelp.h"

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/AppContext.h"
+#include "app/ProgramTitle.h"
 #include "app/SystemInfo.h"
 #include "app/VersionInfo.h"
 #include "platform/Platform.h"

@@ -12,7 +12,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/Module1.h"
+#include "app/ProgramTitle.h"
 #include "app/VersionInfo.h"
 
 frmSplash::frmSplash(const QString& dataDir, int milliseconds)

@@ -123,7 +123,7 @@ void frmMain::saveDocument(frmDocument* doc, int index)
     if (!lost.isEmpty() &&
         m_ctx.platform.messageBox("A label file cannot keep these characters of the label's texts; they would be "
                                   "saved as \"?\":\n" + lost.join(' ') + "\n\nSave \"" + doc->saveTitle + "\" anyway?",
-                                  MsgButtons::SaveAnywayCancel, MsgIcon::Exclamation, "Corkcrafter 2") != MsgAnswer::OK)
+                                  MsgButtons::SaveAnywayCancel, MsgIcon::Exclamation, ProgramTitle) != MsgAnswer::OK)
         return;
     QString path;
     const bool needDialog = index == 1 || doc->saveTitle.right(3).toLower() != "ckm";

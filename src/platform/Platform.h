@@ -10,6 +10,8 @@
 #include <functional>
 #include <optional>
 
+#include "app/ProgramTitle.h"
+
 class QPrinter;
 class QWidget;
 
@@ -91,7 +93,7 @@ public:
     QWidget* dialogOwner() const { return m_owner; }
 
     virtual MsgAnswer messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title) = 0;
-    MsgAnswer message(const QString& text, MsgIcon icon = MsgIcon::None, const QString& title = "Corkcrafter 2")
+    MsgAnswer message(const QString& text, MsgIcon icon = MsgIcon::None, const QString& title = ProgramTitle)
     {
         return messageBox(text, MsgButtons::OK, icon, title);
     }
