@@ -147,7 +147,6 @@ void frmMain::Form_Load()
     m_recent = RecentFileList();
     m_recent.loadRecentFiles(m_ctx.store);
     refreshRecentMenu();
-    cmdLineFileName.clear();
     settings::checkHelpFile(m_ctx.paths, m_ctx.platform);
     setWindowTitle(QString("Corkcrafter - %1.%2").arg(CORKCRAFTER_VERSION_MAJOR).arg(CORKCRAFTER_VERSION_MINOR, 2, 10, QChar('0')));
 }

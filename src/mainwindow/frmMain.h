@@ -48,7 +48,12 @@ public:
 
     // --- file (frmMain_File.cpp)
     void LoadNewDoc();
+    // Asks for a label file and opens it (openLabel).
     void mnuFileOpen_Click();
+    // Opens a label file without asking (command line, another start, recent
+    // files): into the active label while it is blank, else into a new one. A
+    // file that has gone is dropped from the recent files with a message.
+    void openLabel(const QString& path);
     void mnuFileSave_Click(int index);
     void mnuFileSaveAll_Click();
     void mnuFileClose_Click();
@@ -59,7 +64,6 @@ public:
     void mnuFilePrint_Click();
     void mnuFileExit_Click();
     void saveDocument(frmDocument* doc, int index);
-    QString cmdLineFileName;
     void handOffCommandLine(const QString& text);
     // The command line of a later start of the program, as start-up would
     // take it; the window comes to the front.
@@ -192,6 +196,7 @@ private:
     void buildStatusBar();
     void connectComboBoxes();
     void refreshRecentMenu();
+    void loadLabel(const QString& path, const QString& title, const QString& folder);
     void tileWindows(bool horizontal);
     void copyToClipboard(bool cut);
     void documentActivated(frmDocument* doc);

@@ -60,29 +60,29 @@ void frmMain::LoadNewDoc()
 
 void frmMain::mnuFileOpen_Click()
 {
-    SettingsStore& store = m_ctx.store;
     FileDialogRequest req;
     req.title = "Open Corkcrafter File";
-    req.initialDir = store.read("Open", "File Path", m_ctx.paths.workBase + "/Labels");
+    req.initialDir = m_ctx.store.read("Open", "File Path", m_ctx.paths.workBase + "/Labels");
     req.filter = LabelFilter;
     req.mustExist = true;
+    const auto r = m_ctx.platform.openFile(req);
+    if (!r || r->path.isEmpty())
+        return;
+    loadLabel(r->path, r->fileTitle, r->folder);
+}
 
-    QString path, title, folder;
-    const bool fromCommandLine = !cmdLineFileName.isEmpty();
-    if (fromCommandLine) {
-        path = cmdLineFileName;
-        const QString dir = Module1::pathFolder(path);
-        folder = dir == path ? req.initialDir : QString(dir).chopped(dir.size() > 1 ? 1 : 0);
-    } else {
-        const auto r = m_ctx.platform.openFile(req);
-        if (!r || r->path.isEmpty())
-            return;
-        path = r->path;
-        title = r->fileTitle;
-        folder = r->folder;
-    }
-    store.write("Open", "File Path", folder);
+void frmMain::openLabel(const QString& path)
+{
+    const QString dir = Module1::pathFolder(path);
+    const QString folder = dir == path ? m_ctx.store.read("Open", "File Path", m_ctx.paths.workBase + "/Labels")
+                                       : QString(dir).chopped(dir.size() > 1 ? 1 : 0);
+    loadLabel(path, Module1::pathFileName(path), folder);
+}
 
+void frmMain::loadLabel(const QString& path, const QString& title, const QString& folder)
+{
+    // The next Open starts where this label came from.
+    m_ctx.store.write("Open", "File Path", folder);
     frmDocument* doc = activeDocument();
     if (!doc || !doc->getIsBlankForm()) {
         LoadNewDoc();
@@ -91,12 +91,7 @@ void frmMain::mnuFileOpen_Click()
     if (!doc)
         return;
     doc->saveFileName = path;
-    if (fromCommandLine) {
-        doc->saveTitle = Module1::pathFileName(path);
-        cmdLineFileName.clear();
-    } else {
-        doc->saveTitle = title;
-    }
+    doc->saveTitle = title;
     if (!Module1::fileExists(path)) {
         m_recent.removeRecentFile(path);
         refreshRecentMenu();
@@ -218,8 +213,7 @@ void frmMain::mnuFileMRU_Click(int index)
     const QString path = m_recent.path(index);
     if (Module1::fileExists(path)) {
         m_recent.moveRecentFileToTop(m_recent.caption(index), index);
-        cmdLineFileName = m_recent.path(0);
-        mnuFileOpen_Click();
+        openLabel(m_recent.path(0));
     } else {
         m_ctx.platform.message("File \"" + path + "\" Not Found", MsgIcon::Information, "File Open Error");
         m_recent.removeRecentFile(path);
@@ -236,8 +230,7 @@ void frmMain::handOffCommandLine(const QString& text)
         m_txtCmdLine->setText(t);
         return;
     }
-    cmdLineFileName = t;
-    mnuFileOpen_Click();
+    openLabel(t);
 }
 
 void frmMain::handOffFromAnotherStart(const QString& text)

@@ -227,8 +227,7 @@ private slots:
             m.fillFonts(QFontDatabase::families());
             m.cboFonts()->setCurrentText("Arial");
             for (const char* sample : {"/Pale Ale.ckm", "/Chateau du Jardin.ckm"}) {
-                m.cmdLineFileName = QStringLiteral(CORK_SAMPLES) + sample;
-                m.mnuFileOpen_Click();
+                m.openLabel(QStringLiteral(CORK_SAMPLES) + sample);
             }
             m.mdiArea()->subWindowList().first()->move(0, 0);
             m.mdiArea()->subWindowList().last()->move(m.mdiArea()->subWindowList().first()->frameGeometry().right() + 1, 0);
@@ -418,8 +417,7 @@ private slots:
         m.Form_Load();
         m.show();
         QVERIFY(framed(&m));
-        m.cmdLineFileName = QStringLiteral(CORKCRAFTER_SOURCE_DATA_DIR "/samples/Pale Ale.ckm");
-        m.mnuFileOpen_Click();
+        m.openLabel(QStringLiteral(CORKCRAFTER_SOURCE_DATA_DIR "/samples/Pale Ale.ckm"));
         QVERIFY(m.activeDocument());
         m.printer().setOutputFormat(QPrinter::PdfFormat);
         m.printer().setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF()));
