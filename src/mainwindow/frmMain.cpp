@@ -57,8 +57,13 @@ frmMain::frmMain(AppContext& ctx) : m_ctx(ctx)
         m_previous = doc;
         if (doc)
             documentActivated(doc);
-        refreshUndoMenu();
+        followActiveHistory();
     });
+    // Undo and Redo follow the history of whichever document is active.
+    connect(&m_histories, &QUndoGroup::canUndoChanged, this, &frmMain::refreshUndoMenu);
+    connect(&m_histories, &QUndoGroup::canRedoChanged, this, &frmMain::refreshUndoMenu);
+    connect(&m_histories, &QUndoGroup::undoTextChanged, this, &frmMain::refreshUndoMenu);
+    connect(&m_histories, &QUndoGroup::redoTextChanged, this, &frmMain::refreshUndoMenu);
 
     buildMenus();
     buildToolbars();
@@ -88,10 +93,8 @@ frmMain::~frmMain()
     // The documents outlive this object for a moment while Qt tears the
     // children down; they must not call back into a half-destroyed window.
     disconnect(m_mdi, nullptr, this, nullptr);
-    for (frmDocument* d : documents()) {
+    for (frmDocument* d : documents())
         d->detachHost();
-        disconnect(&d->history(), nullptr, this, nullptr);
-    }
     delete m_printer;
 }
 
@@ -185,8 +188,15 @@ QList<frmDocument*> frmMain::documents() const
     return list;
 }
 
+void frmMain::followActiveHistory()
+{
+    frmDocument* doc = activeDocument();
+    m_histories.setActiveStack(doc ? &doc->history() : nullptr);
+}
+
 void frmMain::documentActivated(frmDocument* doc)
 {
+    followActiveHistory();
     showBorderWidth(doc->border().width);
     showBorderVisible(doc->border().visible);
     showBorderStyle(doc->valBorderStyle);

@@ -12,6 +12,7 @@
 #include <QMainWindow>
 #include <QMap>
 #include <QPointer>
+#include <QUndoGroup>
 
 #include "RecentFiles.h"
 #include "document/DocumentHost.h"
@@ -200,6 +201,7 @@ private:
     void tileWindows(bool horizontal);
     void copyToClipboard(bool cut);
     void documentActivated(frmDocument* doc);
+    void followActiveHistory();
     // The label was put back from its history: the controls show what it is now.
     void documentRestored(frmDocument* doc);
     void setStatusText(const QString& text);
@@ -237,4 +239,8 @@ private:
     bool m_editorRunning = false;
     QPoint m_frameOffset; // client corner minus frame corner in the normal state
     bool m_closing = false;
+    // Every document's history; the active document's is the group's active
+    // stack, which Undo and Redo name. A member, not a child: it goes before
+    // the documents, so no history tells a half-destroyed window anything.
+    QUndoGroup m_histories;
 };

@@ -37,13 +37,7 @@ void frmMain::LoadNewDoc()
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowIcon(programIcon());
     doc->setCaption(caption);
-    // Undo and Redo follow the history of whichever document is active.
-    const QUndoStack* history = &doc->history();
-    connect(history, &QUndoStack::indexChanged, this, &frmMain::refreshUndoMenu);
-    connect(history, &QUndoStack::canUndoChanged, this, &frmMain::refreshUndoMenu);
-    connect(history, &QUndoStack::canRedoChanged, this, &frmMain::refreshUndoMenu);
-    connect(history, &QUndoStack::undoTextChanged, this, &frmMain::refreshUndoMenu);
-    connect(history, &QUndoStack::redoTextChanged, this, &frmMain::refreshUndoMenu);
+    m_histories.addStack(&doc->history());
     doc->resizeLabel();
     sub->show();
     m_mdi->setActiveSubWindow(sub);
