@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "Module1.h"
+#include "Units.h"
 
 class SettingsStore;
 class Platform;
@@ -32,7 +33,7 @@ void checkHelpFile(const AppPaths& paths, Platform& platform);
 QString defaultGraphicsEditor();
 
 // The largest label a label file can hold (16-bit twips), in inches.
-constexpr double MaxLabelInches = 32767.0 / 1440;
+constexpr double MaxLabelInches = 32767.0 / units::TwipsPerInch;
 // Margins and spacings beyond any sheet of paper.
 constexpr double MaxSheetInches = 1000;
 // Window positions and sizes beyond any screen, in twips.

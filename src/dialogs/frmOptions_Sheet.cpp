@@ -6,6 +6,7 @@
 #include <QRadioButton>
 
 #include "app/AppContext.h"
+#include "app/Units.h"
 #include "frmOptions.h"
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
@@ -23,7 +24,10 @@ double frmOptions::paperHeightTwips() const
     return m_printer.pageLayout().fullRect(QPageLayout::Point).height() * 20;
 }
 
-options::Paper frmOptions::paper() const { return {paperWidthTwips() / 1440, paperHeightTwips() / 1440}; }
+options::Paper frmOptions::paper() const
+{
+    return {units::twipsToInches(paperWidthTwips()), units::twipsToInches(paperHeightTwips())};
+}
 
 int frmOptions::printerOrientation() const
 {

@@ -30,17 +30,6 @@
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
 
-namespace {
-
-double screenTwipsPerPixel()
-{
-    const QScreen* s = QGuiApplication::primaryScreen();
-    const double dpi = s ? s->logicalDotsPerInch() : 96;
-    return dpi > 0 ? 1440.0 / dpi : 15.0;
-}
-
-} // namespace
-
 frmMain::frmMain(AppContext& ctx) : m_ctx(ctx)
 {
     setObjectName("frmMain");
@@ -112,7 +101,7 @@ void frmMain::Form_Load()
         desktop |= sc->availableGeometry();
     }
     const QScreen* primary = QGuiApplication::primaryScreen();
-    QRect stored = placement::fromTwips(v.mainLeft, v.mainTop, v.mainWidth, v.mainHeight, screenTwipsPerPixel());
+    QRect stored = placement::fromTwips(v.mainLeft, v.mainTop, v.mainWidth, v.mainHeight, placement::twipsPerPixel(primary));
     // No bigger than all the screens together.
     if (!desktop.isEmpty())
         stored.setSize(stored.size().boundedTo(desktop.size()));
@@ -361,7 +350,7 @@ bool frmMain::closeAllDocuments()
 void frmMain::writeCloseSettings()
 {
     SettingsStore& s = m_ctx.store;
-    const double k = screenTwipsPerPixel();
+    const double k = placement::twipsPerPixel(QGuiApplication::primaryScreen());
     auto writePlace = [&](QPoint frameCorner, QSize client) {
         s.write("Main", "Left", Module1::numberToText(std::round(frameCorner.x() * k)));
         s.write("Main", "Top", Module1::numberToText(std::round(frameCorner.y() * k)));
