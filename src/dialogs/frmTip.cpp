@@ -4,11 +4,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QSvgRenderer>
-#include <QPainter>
 #include <QVBoxLayout>
 
 #include "app/AppContext.h"
+#include "app/Icons.h"
 #include "app/Settings.h"
 #include "app/Tips.h"
 #include "platform/SettingsStore.h"
@@ -32,15 +31,7 @@ frmTip::frmTip(AppContext& ctx, QWidget* owner) : QDialog(owner), m_ctx(ctx)
 
     auto* picture = new QLabel(this);
     picture->setObjectName("Picture1");
-    QPixmap bulb(64, 64);
-    bulb.fill(Qt::transparent);
-    {
-        QPainter p(&bulb);
-        QSvgRenderer logo(ctx.paths.dataDir + "/icons/corkcrafter.svg");
-        if (logo.isValid())
-            logo.render(&p, QRectF(0, 0, 64, 64));
-    }
-    picture->setPixmap(bulb);
+    picture->setPixmap(programPixmap(64, ctx.paths.dataDir));
     picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
     auto* label1 = new QLabel("Did you know...", this);
