@@ -6,6 +6,7 @@
 #include <QRadioButton>
 
 #include "app/AppContext.h"
+#include "app/Settings.h"
 #include "app/Units.h"
 #include "frmOptions.h"
 #include "platform/Platform.h"
@@ -87,7 +88,7 @@ void frmOptions::optLabelType_Click(int index)
                                   MsgIcon::None, ProgramTitle) == MsgAnswer::Yes) {
         v.templateFile.clear();
         m_txtDir[3]->clear();
-        m_ctx.store.write("Settings", "Template File", "");
+        settings::writeText(m_ctx.store, settings::keys::TemplateFile, "");
     }
 }
 

@@ -77,8 +77,8 @@ frmTextInput::frmTextInput(AppContext& ctx, QWidget* parent) : QDialog(parent), 
     const double k = placement::twipsPerPixel(screen);
     const double cx = (sg.width() - width()) / 2.0 * k, cy = (sg.height() - height()) / 2.0 * k;
     // A remembered place off the screen (or absurd) gives the centre again.
-    const double left = settings::readDouble(ctx.store, "Text", "Left", cx, sg.left() * k, (sg.right() - 40) * k);
-    const double top = settings::readDouble(ctx.store, "Text", "Top", cy, sg.top() * k, (sg.bottom() - 40) * k);
+    const double left = settings::readDouble(ctx.store, settings::keys::TextLeft.within(cx, sg.left() * k, (sg.right() - 40) * k));
+    const double top = settings::readDouble(ctx.store, settings::keys::TextTop.within(cy, sg.top() * k, (sg.bottom() - 40) * k));
     move(int(left / k), int(top / k));
     m_cancelled = true;
     m_text->setPlainText(QString(ctx.values.dialogText).replace("\r\n", "\n"));
@@ -150,8 +150,8 @@ void frmTextInput::closeEvent(QCloseEvent* e)
             m_ctx.values.dialogText.clear();
         const QScreen* screen = QGuiApplication::primaryScreen();
         const double k = placement::twipsPerPixel(screen);
-        m_ctx.store.write("Text", "Left", QString::number(std::lround(x() * k)));
-        m_ctx.store.write("Text", "Top", QString::number(std::lround(y() * k)));
+        settings::writeWhole(m_ctx.store, settings::keys::TextLeft, std::lround(x() * k));
+        settings::writeWhole(m_ctx.store, settings::keys::TextTop, std::lround(y() * k));
         done(m_cancelled ? QDialog::Rejected : QDialog::Accepted);
     }
     e->accept();

@@ -72,7 +72,7 @@ frmMain::frmMain(AppContext& ctx) : m_ctx(ctx)
     m_timTipOfTheDay->setSingleShot(true);
     connect(m_timTipOfTheDay, &QTimer::timeout, this, [this] {
         m_timTipOfTheDay->stop();
-        if (settings::readInt32(m_ctx.store, "Main", "Show Tips at Startup", 1) == 1)
+        if (settings::readInt32(m_ctx.store, settings::keys::ShowTips) == 1)
             frmTip::showTip(m_ctx, this);
     });
 }
@@ -349,27 +349,28 @@ bool frmMain::closeAllDocuments()
 
 void frmMain::writeCloseSettings()
 {
+    using namespace settings;
     SettingsStore& s = m_ctx.store;
     const double k = placement::twipsPerPixel(QGuiApplication::primaryScreen());
     auto writePlace = [&](QPoint frameCorner, QSize client) {
-        s.write("Main", "Left", Module1::numberToText(std::round(frameCorner.x() * k)));
-        s.write("Main", "Top", Module1::numberToText(std::round(frameCorner.y() * k)));
-        s.write("Main", "Height", Module1::numberToText(std::round(client.height() * k)));
-        s.write("Main", "Width", Module1::numberToText(std::round(client.width() * k)));
+        writeNumber(s, keys::MainLeft, std::round(frameCorner.x() * k));
+        writeNumber(s, keys::MainTop, std::round(frameCorner.y() * k));
+        writeNumber(s, keys::MainHeight, std::round(client.height() * k));
+        writeNumber(s, keys::MainWidth, std::round(client.width() * k));
     };
     if (isMaximized()) {
-        s.write("Main", "Window State", "2");
+        writeWhole(s, keys::WindowState, 2);
         // The place it goes back to when un-maximised next time.
         const QRect normal = normalGeometry();
         if (normal.isValid())
             writePlace(normal.topLeft() - m_frameOffset, normal.size());
     } else if (!isMinimized()) {
-        s.write("Main", "Window State", "0");
+        writeWhole(s, keys::WindowState, 0);
         writePlace(pos(), size());
     }
-    s.write("Settings", "Show Grid", Module1::boolToText(action("mnuViewShowGrid")->isChecked()));
-    s.write("Settings", "Show Guides", Module1::boolToText(action("mnuViewShowGuides")->isChecked()));
-    s.write("Settings", "Guide Setting", QString::number(m_ctx.values.guideSetting));
+    writeBool(s, keys::ShowGrid, action("mnuViewShowGrid")->isChecked());
+    writeBool(s, keys::ShowGuides, action("mnuViewShowGuides")->isChecked());
+    writeWhole(s, keys::GuideSetting, m_ctx.values.guideSetting);
     m_recent.saveRecentFiles(s);
     settings::reportWriteFailure(s, m_ctx.platform);
     m_ctx.values.applicationClosing = true;

@@ -197,6 +197,7 @@ private:
     void buildStatusBar();
     void connectComboBoxes();
     void refreshRecentMenu();
+    QString openFolder() const;
     void loadLabel(const QString& path, const QString& title, const QString& folder);
     void tileWindows(bool horizontal);
     void copyToClipboard(bool cut);

@@ -14,6 +14,7 @@
 #include "app/AppContext.h"
 #include "app/LabelDescription.h"
 #include "app/LabelSizes.h"
+#include "app/Settings.h"
 #include "app/SingleInstance.h"
 #include "dialogs/frmOptions.h"
 #include "document/frmDocument.h"
@@ -52,11 +53,17 @@ void frmMain::LoadNewDoc()
     }
 }
 
+// Where Open and Save As start: where the last label was opened from.
+QString frmMain::openFolder() const
+{
+    return settings::readText(m_ctx.store, settings::keys::OpenFolder, m_ctx.paths.workBase + "/Labels");
+}
+
 void frmMain::mnuFileOpen_Click()
 {
     FileDialogRequest req;
     req.title = "Open Corkcrafter File";
-    req.initialDir = m_ctx.store.read("Open", "File Path", m_ctx.paths.workBase + "/Labels");
+    req.initialDir = openFolder();
     req.filter = LabelFilter;
     req.mustExist = true;
     const auto r = m_ctx.platform.openFile(req);
@@ -68,7 +75,7 @@ void frmMain::mnuFileOpen_Click()
 void frmMain::openLabel(const QString& path)
 {
     const QString dir = Module1::pathFolder(path);
-    const QString folder = dir == path ? m_ctx.store.read("Open", "File Path", m_ctx.paths.workBase + "/Labels")
+    const QString folder = dir == path ? openFolder()
                                        : QString(dir).chopped(dir.size() > 1 ? 1 : 0);
     loadLabel(path, Module1::pathFileName(path), folder);
 }
@@ -76,7 +83,7 @@ void frmMain::openLabel(const QString& path)
 void frmMain::loadLabel(const QString& path, const QString& title, const QString& folder)
 {
     // The next Open starts where this label came from.
-    m_ctx.store.write("Open", "File Path", folder);
+    settings::writeText(m_ctx.store, settings::keys::OpenFolder, folder);
     frmDocument* doc = activeDocument();
     if (!doc || !doc->getIsBlankForm()) {
         LoadNewDoc();
@@ -119,7 +126,7 @@ void frmMain::saveDocument(frmDocument* doc, int index)
     if (needDialog) {
         FileDialogRequest req;
         req.title = "Save Corkcrafter File";
-        req.initialDir = m_ctx.store.read("Open", "File Path", m_ctx.paths.workBase + "/Labels");
+        req.initialDir = openFolder();
         req.defaultExt = "ckm";
         req.overwritePrompt = true;
         req.filter = LabelFilter;
@@ -170,9 +177,9 @@ void frmMain::mnuFileLabelSize_Click(int index)
         v.labelType = preset->type;
         v.labelHeight = preset->height;
         v.labelWidth = preset->width;
-        m_ctx.store.write("Settings", "Label Type", QString::number(preset->type));
-        m_ctx.store.write("Settings", "Label Height", Module1::numberToText(preset->height));
-        m_ctx.store.write("Settings", "Label Width", Module1::numberToText(preset->width));
+        settings::writeWhole(m_ctx.store, settings::keys::LabelType, preset->type);
+        settings::writeNumber(m_ctx.store, settings::keys::LabelHeight, preset->height);
+        settings::writeNumber(m_ctx.store, settings::keys::LabelWidth, preset->width);
         if (doc) {
             LabelDocument::Step step(*doc, "Label Size");
             doc->setLabelDimensions(preset->type, preset->height, preset->width);
