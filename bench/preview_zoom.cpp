@@ -39,8 +39,7 @@ int main(int argc, char** argv)
     main.Form_Load();
     main.resize(1100, 800);
     main.show();
-    main.cmdLineFileName = QFileInfo(args.value(0)).absoluteFilePath();
-    main.mnuFileOpen_Click();
+    main.openLabel(QFileInfo(args.value(0)).absoluteFilePath());
     if (!main.activeDocument() || main.activeDocument()->saveTitle != QFileInfo(args.value(0)).fileName()) {
         std::fprintf(stderr, "could not open %s: %s\n", qPrintable(args.value(0)), qPrintable(platform.texts().join("; ")));
         return 1;

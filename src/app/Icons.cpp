@@ -4,6 +4,7 @@
 #include <QMap>
 #include <QPainter>
 #include <QPixmap>
+#include <QSvgRenderer>
 
 namespace {
 
@@ -86,12 +87,38 @@ QIcon toolbarIcon(const QString& key)
     return lettered(key);
 }
 
-QIcon programIcon(const QString& dataDir)
+namespace {
+
+// The icon's drawing: the one in dataDir, else the source tree's; empty when neither is there.
+QString programIconFile(const QString& dataDir)
 {
     for (const QString& dir : {dataDir, QStringLiteral(CORKCRAFTER_SOURCE_DATA_DIR)}) {
         const QString svg = dir + "/icons/corkcrafter.svg";
         if (!dir.isEmpty() && QFileInfo::exists(svg))
-            return QIcon(svg);
+            return svg;
     }
-    return lettered("Cork Crafter");
+    return QString();
 }
+
+} // namespace
+
+QIcon programIcon(const QString& dataDir)
+{
+    const QString svg = programIconFile(dataDir);
+    return svg.isEmpty() ? lettered("Cork Crafter") : QIcon(svg);
+}
+
+QImage programImage(int size, const QString& dataDir, const QColor& background)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(background);
+    QSvgRenderer svg(programIconFile(dataDir));
+    QPainter p(&image);
+    if (svg.isValid())
+        svg.render(&p, QRectF(0, 0, size, size));
+    else
+        lettered("Cork Crafter").paint(&p, image.rect());
+    return image;
+}
+
+QPixmap programPixmap(int size, const QString& dataDir) { return QPixmap::fromImage(programImage(size, dataDir)); }

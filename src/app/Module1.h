@@ -12,8 +12,6 @@ using ColorValue = uint32_t;
 constexpr ColorValue SysColorWindowBackground = 0x80000005u;
 constexpr ColorValue SysColorAppWorkspace = 0x8000000Cu;
 
-inline constexpr const char* ProgramTitle = "Corkcrafter 2";
-
 // Where the program finds its read-only resources and where the user's working
 // folders live by default (the "program folder" of the working folders).
 struct AppPaths {

@@ -13,52 +13,61 @@
 
 namespace settings {
 
-double readDouble(const SettingsStore& s, const QString& section, const QString& key, double def)
+namespace {
+
+// The stored number, or the default when there is none or it does not convert.
+double storedNumber(const SettingsStore& s, const Key& key)
 {
-    const QString t = s.read(section, key, Module1::numberToText(def));
+    const QString t = s.read(key.section, key.name, Module1::numberToText(key.def));
     double v = 0;
     if (!Module1::textToDouble(t, v) || !std::isfinite(v))
-        return def;
+        return key.def;
     return v;
 }
 
-int16_t readInt16(const SettingsStore& s, const QString& section, const QString& key, int16_t def)
+bool inRange(const Key& key, double v)
 {
-    const double v = readDouble(s, section, key, def);
-    if (v > std::numeric_limits<int16_t>::max() || v < std::numeric_limits<int16_t>::min())
-        return def;
-    return units::CInt(v);
+    const bool aboveLo = key.lower == Bound::Inclusive ? v >= key.lo : v > key.lo;
+    return aboveLo && v <= key.hi;
 }
 
-int32_t readInt32(const SettingsStore& s, const QString& section, const QString& key, int32_t def)
+// A whole number that fits the type, rounded as the label file rounds, within the key's range.
+template <typename Int, Int (*round)(double)>
+Int readWhole(const SettingsStore& s, const Key& key)
 {
-    const double v = readDouble(s, section, key, def);
-    if (v > std::numeric_limits<int32_t>::max() || v < std::numeric_limits<int32_t>::min())
-        return def;
-    return units::CLng(v);
+    const double v = storedNumber(s, key);
+    const bool fits = v >= std::numeric_limits<Int>::min() && v <= std::numeric_limits<Int>::max();
+    return fits && inRange(key, round(v)) ? round(v) : round(key.def);
 }
 
-double readDouble(const SettingsStore& s, const QString& section, const QString& key, double def, double lo, double hi,
-                  Bound lower)
+} // namespace
+
+double readDouble(const SettingsStore& s, const Key& key)
 {
-    const double v = readDouble(s, section, key, def);
-    const bool aboveLo = lower == Bound::Inclusive ? v >= lo : v > lo;
-    return aboveLo && v <= hi ? v : def;
+    const double v = storedNumber(s, key);
+    return inRange(key, v) ? v : key.def;
 }
 
-int16_t readInt16(const SettingsStore& s, const QString& section, const QString& key, int16_t def, int lo, int hi)
-{
-    const int16_t v = readInt16(s, section, key, def);
-    return v >= lo && v <= hi ? v : def;
-}
+int16_t readInt16(const SettingsStore& s, const Key& key) { return readWhole<int16_t, units::CInt>(s, key); }
+int32_t readInt32(const SettingsStore& s, const Key& key) { return readWhole<int32_t, units::CLng>(s, key); }
 
-bool readBool(const SettingsStore& s, const QString& section, const QString& key, bool def)
+bool readBool(const SettingsStore& s, const Key& key)
 {
+    const bool def = key.def != 0;
     bool b = def;
-    if (!Module1::textToBool(s.read(section, key, Module1::boolToText(def)), b))
+    if (!Module1::textToBool(s.read(key.section, key.name, Module1::boolToText(def)), b))
         return def;
     return b;
 }
+
+QString readText(const SettingsStore& s, const Key& key) { return s.read(key.section, key.name, key.text); }
+QString readText(const SettingsStore& s, const Key& key, const QString& def) { return s.read(key.section, key.name, def); }
+bool isStored(const SettingsStore& s, const Key& key) { return !s.read(key.section, key.name, "").isEmpty(); }
+
+void writeText(SettingsStore& s, const Key& key, const QString& text) { s.write(key.section, key.name, text); }
+void writeNumber(SettingsStore& s, const Key& key, double value) { writeText(s, key, Module1::numberToText(value)); }
+void writeWhole(SettingsStore& s, const Key& key, qint64 value) { writeText(s, key, QString::number(value)); }
+void writeBool(SettingsStore& s, const Key& key, bool value) { writeText(s, key, Module1::boolToText(value)); }
 
 QString defaultGraphicsEditor()
 {
@@ -70,53 +79,50 @@ QString defaultGraphicsEditor()
 
 void readAll(const SettingsStore& s, const AppPaths& paths, ProgramValues& v)
 {
-    // Twips; whether they are on the screen is checked when the window is placed.
-    v.mainLeft = readDouble(s, "Main", "Left", 1000, -MaxWindowTwips, MaxWindowTwips);
-    v.mainTop = readDouble(s, "Main", "Top", 1000, -MaxWindowTwips, MaxWindowTwips);
-    v.mainWidth = readDouble(s, "Main", "Width", 6900, 0, MaxWindowTwips, Bound::Exclusive);
-    v.mainHeight = readDouble(s, "Main", "Height", 8900, 0, MaxWindowTwips, Bound::Exclusive);
-    v.mainSizeStored = !s.read("Main", "Width", "").isEmpty() && !s.read("Main", "Height", "").isEmpty();
-    v.mainMaximized = readInt16(s, "Main", "Window State", 0) == 2;
+    v.mainLeft = readDouble(s, keys::MainLeft);
+    v.mainTop = readDouble(s, keys::MainTop);
+    v.mainWidth = readDouble(s, keys::MainWidth);
+    v.mainHeight = readDouble(s, keys::MainHeight);
+    v.mainSizeStored = isStored(s, keys::MainWidth) && isStored(s, keys::MainHeight);
+    v.mainMaximized = readInt16(s, keys::WindowState) == 2;
 
-    v.labelType = readInt16(s, "Settings", "Label Type", 0);
+    v.labelType = readInt16(s, keys::LabelType);
     if (const labelsizes::Preset* preset = labelsizes::forType(v.labelType)) {
         v.labelHeight = preset->height;
         v.labelWidth = preset->width;
     } else if (v.labelType == labelsizes::CustomType) {
         // Greater than 0 as the options dialog asks, and no larger than a label
         // file can hold.
-        v.labelHeight = readDouble(s, "Settings", "Label Height", 2.5, 0, MaxLabelInches, Bound::Exclusive);
-        v.labelWidth = readDouble(s, "Settings", "Label Width", 3, 0, MaxLabelInches, Bound::Exclusive);
+        v.labelHeight = readDouble(s, keys::LabelHeight);
+        v.labelWidth = readDouble(s, keys::LabelWidth);
     } else {
         // Never written by the program; a label of no size would be useless.
         v.labelType = labelsizes::Beer.type;
         v.labelHeight = labelsizes::Beer.height;
         v.labelWidth = labelsizes::Beer.width;
     }
-    // The options dialog's ranges: margins above -0.5 inch, spacings not negative.
-    v.topMargin = readDouble(s, "Settings", "Label TopMargin", 0, -0.5, MaxSheetInches, Bound::Exclusive);
-    v.leftMargin = readDouble(s, "Settings", "Label LeftMargin", 0, -0.5, MaxSheetInches, Bound::Exclusive);
-    v.rowSpace = readDouble(s, "Settings", "Label RowSpace", 0, 0, MaxSheetInches);
-    v.columnSpace = readDouble(s, "Settings", "Label ColumnSpace", 0, 0, MaxSheetInches);
-    v.cutmarks = readInt16(s, "Settings", "Cutmarks", 2, 0, 3);
-    v.borderVisible = readBool(s, "Settings", "Border", true);
-    v.borderColor = ColorValue(readInt32(s, "Settings", "Border Color", 0));
-    v.borderWidth = readInt16(s, "Settings", "Border Width", 12, 1, 39);
-    v.borderStyle = s.read("Settings", "Border Style", "Rounded");
-    // 3 to 500 twips as in the options dialog; a tiny step would draw millions of dots.
-    v.gridHeight = readInt16(s, "Settings", "Grid Height", 120, 3, 500);
-    v.gridWidth = readInt16(s, "Settings", "Grid Width", 120, 3, 500);
-    v.showGrid = readBool(s, "Settings", "Show Grid", true);
-    v.snapToGrid = readBool(s, "Settings", "Snap To Grid", true);
-    v.showGuides = readBool(s, "Settings", "Show Guides", false);
-    v.guideSetting = readInt16(s, "Settings", "Guide Setting", 0, 0, 2);
-    v.aspectRatio = readBool(s, "Settings", "Aspect Ratio", false);
+    v.topMargin = readDouble(s, keys::TopMargin);
+    v.leftMargin = readDouble(s, keys::LeftMargin);
+    v.rowSpace = readDouble(s, keys::RowSpace);
+    v.columnSpace = readDouble(s, keys::ColumnSpace);
+    v.cutmarks = readInt16(s, keys::Cutmarks);
+    v.borderVisible = readBool(s, keys::Border);
+    v.borderColor = ColorValue(readInt32(s, keys::BorderColor));
+    v.borderWidth = readInt16(s, keys::BorderWidth);
+    v.borderStyle = readText(s, keys::BorderStyle);
+    v.gridHeight = readInt16(s, keys::GridHeight);
+    v.gridWidth = readInt16(s, keys::GridWidth);
+    v.showGrid = readBool(s, keys::ShowGrid);
+    v.snapToGrid = readBool(s, keys::SnapToGrid);
+    v.showGuides = readBool(s, keys::ShowGuides);
+    v.guideSetting = readInt16(s, keys::GuideSetting);
+    v.aspectRatio = readBool(s, keys::AspectRatio);
 
-    v.labelFolder = s.read("Settings", "Label Folder", paths.workBase + "/Labels");
-    v.graphicsFolder = s.read("Settings", "Graphics Folder", paths.workBase + "/Graphics");
-    v.templateFolder = s.read("Settings", "Template Folder", paths.workBase + "/Template");
-    v.templateFile = s.read("Settings", "Template File", "");
-    v.graphicsEditor = s.read("Settings", "Graphics Editor", defaultGraphicsEditor());
+    v.labelFolder = readText(s, keys::LabelFolder, paths.workBase + "/Labels");
+    v.graphicsFolder = readText(s, keys::GraphicsFolder, paths.workBase + "/Graphics");
+    v.templateFolder = readText(s, keys::TemplateFolder, paths.workBase + "/Template");
+    v.templateFile = readText(s, keys::TemplateFile);
+    v.graphicsEditor = readText(s, keys::GraphicsEditor, defaultGraphicsEditor());
 }
 
 QStringList checkFolders(ProgramValues& v, const AppPaths& paths, bool create)

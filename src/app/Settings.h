@@ -1,9 +1,11 @@
 #pragma once
-// Reading the settings store into the program-wide values at start-up.
+// Reading the settings store into the program-wide values at start-up, and
+// reading and writing one key of the table (SettingsKeys.h).
 #include <QRect>
 #include <QStringList>
 
 #include "Module1.h"
+#include "SettingsKeys.h"
 
 class SettingsStore;
 class Platform;
@@ -31,23 +33,23 @@ void checkHelpFile(const AppPaths& paths, Platform& platform);
 
 QString defaultGraphicsEditor();
 
-// The largest label a label file can hold (16-bit twips), in inches.
-constexpr double MaxLabelInches = 32767.0 / 1440;
-// Margins and spacings beyond any sheet of paper.
-constexpr double MaxSheetInches = 1000;
-// Window positions and sizes beyond any screen, in twips.
-constexpr double MaxWindowTwips = 1e7;
+// Typed reads with the store's text conversions: a value that does not
+// convert, or lies outside the key's range, gives the key's default.
+double readDouble(const SettingsStore& s, const Key& key);
+int16_t readInt16(const SettingsStore& s, const Key& key);
+int32_t readInt32(const SettingsStore& s, const Key& key);
+bool readBool(const SettingsStore& s, const Key& key);
+// A text as stored; the key's own default, or one known only at run time.
+QString readText(const SettingsStore& s, const Key& key);
+QString readText(const SettingsStore& s, const Key& key, const QString& def);
+// Whether the key holds anything at all.
+bool isStored(const SettingsStore& s, const Key& key);
 
-
-// Typed reads with the store's text conversions.
-double readDouble(const SettingsStore& s, const QString& section, const QString& key, double def);
-int16_t readInt16(const SettingsStore& s, const QString& section, const QString& key, int16_t def);
-int32_t readInt32(const SettingsStore& s, const QString& section, const QString& key, int32_t def);
-bool readBool(const SettingsStore& s, const QString& section, const QString& key, bool def);
-// Within a range; a value outside it gives the default.
-enum class Bound { Inclusive, Exclusive };
-double readDouble(const SettingsStore& s, const QString& section, const QString& key, double def, double lo, double hi,
-                  Bound lower = Bound::Inclusive);
-int16_t readInt16(const SettingsStore& s, const QString& section, const QString& key, int16_t def, int lo, int hi);
+// Writes as the program always has: a text as it is, a number in the user's
+// locale ("3,75"), a whole number plainly ("2"), a flag "True" or "False".
+void writeText(SettingsStore& s, const Key& key, const QString& text);
+void writeNumber(SettingsStore& s, const Key& key, double value);
+void writeWhole(SettingsStore& s, const Key& key, qint64 value);
+void writeBool(SettingsStore& s, const Key& key, bool value);
 
 } // namespace settings

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "AppContext.h"
+#include "ProgramTitle.h"
 #include "Icons.h"
 #include "dialogs/frmSplash.h"
 #include "mainwindow/frmMain.h"

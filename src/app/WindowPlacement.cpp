@@ -1,7 +1,10 @@
 #include "WindowPlacement.h"
 
+#include <QScreen>
 #include <algorithm>
 #include <cmath>
+
+#include "Units.h"
 
 namespace placement {
 
@@ -18,6 +21,12 @@ int toPixels(double twips, double k)
     return int(std::lround(std::clamp(twips / k, -1e6, 1e6)));
 }
 } // namespace
+
+double twipsPerPixel(const QScreen* screen)
+{
+    const double dpi = screen ? screen->logicalDotsPerInch() : 0;
+    return units::twipsPerPixel(dpi > 0 ? dpi : 96);
+}
 
 QRect fromTwips(double left, double top, double width, double height, double twipsPerPixel)
 {

@@ -4,7 +4,13 @@
 #include <QList>
 #include <QRect>
 
+class QScreen;
+
 namespace placement {
+
+// Twips a pixel covers on the screen (96 dots an inch when there is none, or
+// it tells no resolution).
+double twipsPerPixel(const QScreen* screen);
 
 // The stored window in pixels: its outer corner (frame included) and the
 // size of its client area, the pair QWidget::move() and resize() take.

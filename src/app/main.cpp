@@ -5,8 +5,10 @@
 
 #include "AppContext.h"
 #include "CommandLine.h"
+#include "ProgramTitle.h"
 #include "SingleInstance.h"
 #include "Startup.h"
+#include "dialogs/frmHelp.h"
 #include "document/TextMeasure.h"
 #include "mainwindow/frmMain.h"
 #include "platform/ConsolePlatform.h"
@@ -66,6 +68,7 @@ int main(int argc, char** argv)
 
     ProgramValues values;
     QtPlatform platform;
+    platform.helpViewer = &frmHelp::display;
     IniSettingsStore store;
     QtTextMeasurer measurer;
     AppContext ctx{values, platform, store, measurer, AppPaths::standard()};

@@ -3,12 +3,12 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
-#include <QSvgRenderer>
 #include <QVBoxLayout>
 
 #include "app/AppContext.h"
+#include "app/Icons.h"
+#include "app/ProgramTitle.h"
 #include "app/SystemInfo.h"
 #include "app/VersionInfo.h"
 #include "platform/Platform.h"
@@ -26,15 +26,7 @@ frmAbout::frmAbout(AppContext& ctx, QWidget* owner) : QDialog(owner), m_ctx(ctx)
 
     auto* imgLogo = new QLabel(this);
     imgLogo->setObjectName("imgLogo");
-    QPixmap logo(96, 96);
-    logo.fill(Qt::transparent);
-    {
-        QPainter p(&logo);
-        QSvgRenderer svg(ctx.paths.dataDir + "/icons/corkcrafter.svg");
-        if (svg.isValid())
-            svg.render(&p, QRectF(0, 0, 96, 96));
-    }
-    imgLogo->setPixmap(logo);
+    imgLogo->setPixmap(programPixmap(96, ctx.paths.dataDir));
     imgLogo->setAlignment(Qt::AlignTop);
 
     auto* lblTitle = new QLabel(ProgramTitle, this);

@@ -19,10 +19,9 @@
 #include <QVBoxLayout>
 
 #include "app/AppContext.h"
+#include "app/Units.h"
 
 namespace {
-
-double twipsPerPixel(const QWidget* w) { return 1440.0 / std::max(1, w->logicalDpiX()); }
 
 QColor fromColorValue(uint32_t c)
 {
@@ -40,7 +39,7 @@ SheetPicture::SheetPicture(QWidget* parent) : QWidget(parent) { setObjectName("P
 void SheetPicture::setPageTwips(QSizeF size)
 {
     m_page = size;
-    const double k = twipsPerPixel(this);
+    const double k = units::twipsPerPixel(logicalDpiX());
     setFixedSize(std::max(1, int(size.width() / k)), std::max(1, int(size.height() / k)));
     update();
 }
@@ -56,7 +55,7 @@ void SheetPicture::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
-    const double k = 1 / twipsPerPixel(this);
+    const double k = 1 / units::twipsPerPixel(logicalDpiX());
     p.scale(k, k);
     QPen pen(Qt::black);
     pen.setCosmetic(true);
@@ -80,7 +79,7 @@ GridPicture::GridPicture(QWidget* parent) : QWidget(parent)
 
 QSize GridPicture::twips() const
 {
-    const double k = twipsPerPixel(this);
+    const double k = units::twipsPerPixel(logicalDpiX());
     return QSize(int(width() * k), int(height() * k));
 }
 
@@ -96,7 +95,7 @@ void GridPicture::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.fillRect(rect(), palette().color(QPalette::Base));
     p.setPen(palette().color(QPalette::Text));
-    const double k = twipsPerPixel(this);
+    const double k = units::twipsPerPixel(logicalDpiX());
     QList<QPoint> px;
     px.reserve(m_dots.size());
     for (const QPoint& d : m_dots)

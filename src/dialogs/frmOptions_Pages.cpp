@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "app/AppContext.h"
+#include "app/Settings.h"
 #include "app/Units.h"
 #include "document/LabelDocument.h"
 #include "frmOptions.h"
@@ -247,15 +248,16 @@ void frmOptions::applyLabelSpecs()
 {
     ProgramValues& v = m_ctx.values;
     SettingsStore& s = m_ctx.store;
-    auto text = [this](Box b) { return box(b)->text(); };
-    s.write("Settings", "Label Type", QString::number(m_labelType));
-    s.write("Settings", "Label Height", text(Box::CustomHeight));
-    s.write("Settings", "Label Width", text(Box::CustomWidth));
-    s.write("Settings", "Label TopMargin", text(Box::TopMargin));
-    s.write("Settings", "Label LeftMargin", text(Box::LeftMargin));
-    s.write("Settings", "Label RowSpace", text(Box::RowSpace));
-    s.write("Settings", "Label ColumnSpace", text(Box::ColumnSpace));
-    s.write("Settings", "Cutmarks", QString::number(m_cutmarks));
+    namespace keys = settings::keys;
+    const std::pair<const settings::Key&, Box> boxes[] = {
+        {keys::LabelHeight, Box::CustomHeight}, {keys::LabelWidth, Box::CustomWidth},
+        {keys::TopMargin, Box::TopMargin},      {keys::LeftMargin, Box::LeftMargin},
+        {keys::RowSpace, Box::RowSpace},        {keys::ColumnSpace, Box::ColumnSpace},
+    };
+    settings::writeWhole(s, keys::LabelType, m_labelType);
+    for (const auto& [key, b] : boxes)
+        settings::writeText(s, key, box(b)->text());
+    settings::writeWhole(s, keys::Cutmarks, m_cutmarks);
 
     v.labelType = m_labelType;
     v.labelHeight = boxValue(Box::CustomHeight);
@@ -280,10 +282,11 @@ void frmOptions::applyBorder()
 {
     ProgramValues& v = m_ctx.values;
     SettingsStore& s = m_ctx.store;
-    s.write("Settings", "Border", Module1::boolToText(m_chkBorder->isChecked()));
-    s.write("Settings", "Border Color", QString::number(m_picBorderColor->color()));
-    s.write("Settings", "Border Style", m_cboBorderStyle->currentText());
-    s.write("Settings", "Border Width", m_cboBorderWidth->currentText());
+    namespace keys = settings::keys;
+    settings::writeBool(s, keys::Border, m_chkBorder->isChecked());
+    settings::writeWhole(s, keys::BorderColor, m_picBorderColor->color());
+    settings::writeText(s, keys::BorderStyle, m_cboBorderStyle->currentText());
+    settings::writeText(s, keys::BorderWidth, m_cboBorderWidth->currentText());
     v.borderVisible = m_chkBorder->isChecked();
     v.borderColor = m_picBorderColor->color();
     v.borderStyle = m_cboBorderStyle->currentText();
@@ -294,8 +297,8 @@ void frmOptions::applyGrid()
 {
     ProgramValues& v = m_ctx.values;
     SettingsStore& s = m_ctx.store;
-    s.write("Settings", "Grid Height", box(Box::GridHeight)->text());
-    s.write("Settings", "Grid Width", box(Box::GridWidth)->text());
+    settings::writeText(s, settings::keys::GridHeight, box(Box::GridHeight)->text());
+    settings::writeText(s, settings::keys::GridWidth, box(Box::GridWidth)->text());
     v.gridHeight = units::CInt(boxValue(Box::GridHeight));
     v.gridWidth = units::CInt(boxValue(Box::GridWidth));
     v.guideSetting = m_optGuide[1]->isChecked() ? 1 : m_optGuide[2]->isChecked() ? 2 : 0;
@@ -305,9 +308,11 @@ void frmOptions::applyLocations()
 {
     ProgramValues& v = m_ctx.values;
     QString* targets[] = {&v.labelFolder, &v.graphicsFolder, &v.templateFolder, &v.templateFile, &v.graphicsEditor};
-    const char* keys[] = {"Label Folder", "Graphics Folder", "Template Folder", "Template File", "Graphics Editor"};
+    namespace keys = settings::keys;
+    const settings::Key* stored[] = {&keys::LabelFolder, &keys::GraphicsFolder, &keys::TemplateFolder,
+                                     &keys::TemplateFile, &keys::GraphicsEditor};
     for (int i = 0; i < 5; ++i) {
         *targets[i] = m_txtDir[i]->text();
-        m_ctx.store.write("Settings", keys[i], m_txtDir[i]->text());
+        settings::writeText(m_ctx.store, *stored[i], m_txtDir[i]->text());
     }
 }

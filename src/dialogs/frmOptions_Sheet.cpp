@@ -6,6 +6,8 @@
 #include <QRadioButton>
 
 #include "app/AppContext.h"
+#include "app/Settings.h"
+#include "app/Units.h"
 #include "frmOptions.h"
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
@@ -23,7 +25,10 @@ double frmOptions::paperHeightTwips() const
     return m_printer.pageLayout().fullRect(QPageLayout::Point).height() * 20;
 }
 
-options::Paper frmOptions::paper() const { return {paperWidthTwips() / 1440, paperHeightTwips() / 1440}; }
+options::Paper frmOptions::paper() const
+{
+    return {units::twipsToInches(paperWidthTwips()), units::twipsToInches(paperHeightTwips())};
+}
 
 int frmOptions::printerOrientation() const
 {
@@ -83,7 +88,7 @@ void frmOptions::optLabelType_Click(int index)
                                   MsgIcon::None, ProgramTitle) == MsgAnswer::Yes) {
         v.templateFile.clear();
         m_txtDir[3]->clear();
-        m_ctx.store.write("Settings", "Template File", "");
+        settings::writeText(m_ctx.store, settings::keys::TemplateFile, "");
     }
 }
 

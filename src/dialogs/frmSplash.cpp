@@ -8,11 +8,11 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QScreen>
-#include <QSvgRenderer>
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/Module1.h"
+#include "app/Icons.h"
+#include "app/ProgramTitle.h"
 #include "app/VersionInfo.h"
 
 frmSplash::frmSplash(const QString& dataDir, int milliseconds)
@@ -34,15 +34,7 @@ frmSplash::frmSplash(const QString& dataDir, int milliseconds)
 
     auto* imgLogo = new QLabel(frame);
     imgLogo->setObjectName("imgLogo");
-    QPixmap logo(128, 128);
-    logo.fill(Qt::transparent);
-    {
-        QPainter p(&logo);
-        QSvgRenderer svg(dataDir + "/icons/corkcrafter.svg");
-        if (svg.isValid())
-            svg.render(&p, QRectF(0, 0, 128, 128));
-    }
-    imgLogo->setPixmap(logo);
+    imgLogo->setPixmap(programPixmap(128, dataDir));
 
     auto make = [&](const char* name, const QString& text, double scale = 1.0, bool bold = false) {
         auto* l = new QLabel(text, frame);

@@ -14,6 +14,7 @@
 
 #include "app/AppContext.h"
 #include "app/Settings.h"
+#include "app/WindowPlacement.h"
 #include "app/Units.h"
 #include "document/CkmFormat.h"
 #include "platform/Platform.h"
@@ -73,11 +74,11 @@ frmTextInput::frmTextInput(AppContext& ctx, QWidget* parent) : QDialog(parent), 
     // Opening: remembered position, or centred on the screen.
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect sg = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-    const double k = screen && screen->logicalDotsPerInch() > 0 ? 1440.0 / screen->logicalDotsPerInch() : 15;
+    const double k = placement::twipsPerPixel(screen);
     const double cx = (sg.width() - width()) / 2.0 * k, cy = (sg.height() - height()) / 2.0 * k;
     // A remembered place off the screen (or absurd) gives the centre again.
-    const double left = settings::readDouble(ctx.store, "Text", "Left", cx, sg.left() * k, (sg.right() - 40) * k);
-    const double top = settings::readDouble(ctx.store, "Text", "Top", cy, sg.top() * k, (sg.bottom() - 40) * k);
+    const double left = settings::readDouble(ctx.store, settings::keys::TextLeft.within(cx, sg.left() * k, (sg.right() - 40) * k));
+    const double top = settings::readDouble(ctx.store, settings::keys::TextTop.within(cy, sg.top() * k, (sg.bottom() - 40) * k));
     move(int(left / k), int(top / k));
     m_cancelled = true;
     m_text->setPlainText(QString(ctx.values.dialogText).replace("\r\n", "\n"));
@@ -148,9 +149,9 @@ void frmTextInput::closeEvent(QCloseEvent* e)
         if (m_cancelled)
             m_ctx.values.dialogText.clear();
         const QScreen* screen = QGuiApplication::primaryScreen();
-        const double k = screen && screen->logicalDotsPerInch() > 0 ? 1440.0 / screen->logicalDotsPerInch() : 15;
-        m_ctx.store.write("Text", "Left", QString::number(std::lround(x() * k)));
-        m_ctx.store.write("Text", "Top", QString::number(std::lround(y() * k)));
+        const double k = placement::twipsPerPixel(screen);
+        settings::writeWhole(m_ctx.store, settings::keys::TextLeft, std::lround(x() * k));
+        settings::writeWhole(m_ctx.store, settings::keys::TextTop, std::lround(y() * k));
         done(m_cancelled ? QDialog::Rejected : QDialog::Accepted);
     }
     e->accept();

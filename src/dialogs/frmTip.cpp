@@ -4,11 +4,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QSvgRenderer>
-#include <QPainter>
 #include <QVBoxLayout>
 
 #include "app/AppContext.h"
+#include "app/Icons.h"
 #include "app/Settings.h"
 #include "app/Tips.h"
 #include "platform/SettingsStore.h"
@@ -32,15 +31,7 @@ frmTip::frmTip(AppContext& ctx, QWidget* owner) : QDialog(owner), m_ctx(ctx)
 
     auto* picture = new QLabel(this);
     picture->setObjectName("Picture1");
-    QPixmap bulb(64, 64);
-    bulb.fill(Qt::transparent);
-    {
-        QPainter p(&bulb);
-        QSvgRenderer logo(ctx.paths.dataDir + "/icons/corkcrafter.svg");
-        if (logo.isValid())
-            logo.render(&p, QRectF(0, 0, 64, 64));
-    }
-    picture->setPixmap(bulb);
+    picture->setPixmap(programPixmap(64, ctx.paths.dataDir));
     picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
     auto* label1 = new QLabel("Did you know...", this);
@@ -94,8 +85,8 @@ frmTip::frmTip(AppContext& ctx, QWidget* owner) : QDialog(owner), m_ctx(ctx)
     connect(m_cmdOK, &QPushButton::clicked, this, &QDialog::accept); // Esc rejects: the same close
 
     // Load
-    m_chk->setChecked(settings::readInt32(ctx.store, "Main", "Show Tips at Startup", 1) == 1);
-    m_currentTip = settings::readInt32(ctx.store, "Main", "Current Tip", 0);
+    m_chk->setChecked(settings::readInt32(ctx.store, settings::keys::ShowTips) == 1);
+    m_currentTip = settings::readInt32(ctx.store, settings::keys::CurrentTip);
     if (!LoadTips(ctx.paths.dataDir + "/TipOfDay.fil")) {
         m_lblTipText->setText(shown(missingFileText()));
         m_chk->setChecked(false);
@@ -126,8 +117,8 @@ void frmTip::DisplayCurrentTip()
 
 void frmTip::done(int r)
 {
-    m_ctx.store.write("Main", "Show Tips at Startup", m_chk->isChecked() ? "1" : "0");
-    m_ctx.store.write("Main", "Current Tip", QString::number(m_currentTip));
+    settings::writeWhole(m_ctx.store, settings::keys::ShowTips, m_chk->isChecked() ? 1 : 0);
+    settings::writeWhole(m_ctx.store, settings::keys::CurrentTip, m_currentTip);
     QDialog::done(r);
 }
 

@@ -1,5 +1,6 @@
 #include "RecentFiles.h"
 
+#include "app/SettingsKeys.h"
 #include "platform/SettingsStore.h"
 
 namespace {
@@ -108,7 +109,7 @@ void RecentFileList::removeRecentFile(const QString& path)
 void RecentFileList::loadRecentFiles(const SettingsStore& store)
 {
     for (int i = 4; i >= 0; --i) {
-        const QString p = store.read("MRUFiles", QString::number(i), "");
+        const QString p = store.read(settings::keys::RecentFiles, QString::number(i), "");
         if (!p.isEmpty()) {
             addRecentFile(p);
             m_barVisible = true;
@@ -119,5 +120,5 @@ void RecentFileList::loadRecentFiles(const SettingsStore& store)
 void RecentFileList::saveRecentFiles(SettingsStore& store) const
 {
     for (int i = 0; i < MaxEntries; ++i)
-        store.write("MRUFiles", QString::number(i), i <= m_highest ? m_paths.at(i) : QString());
+        store.write(settings::keys::RecentFiles, QString::number(i), i <= m_highest ? m_paths.at(i) : QString());
 }

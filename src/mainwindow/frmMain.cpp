@@ -30,17 +30,6 @@
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
 
-namespace {
-
-double screenTwipsPerPixel()
-{
-    const QScreen* s = QGuiApplication::primaryScreen();
-    const double dpi = s ? s->logicalDotsPerInch() : 96;
-    return dpi > 0 ? 1440.0 / dpi : 15.0;
-}
-
-} // namespace
-
 frmMain::frmMain(AppContext& ctx) : m_ctx(ctx)
 {
     setObjectName("frmMain");
@@ -57,8 +46,13 @@ frmMain::frmMain(AppContext& ctx) : m_ctx(ctx)
         m_previous = doc;
         if (doc)
             documentActivated(doc);
-        refreshUndoMenu();
+        followActiveHistory();
     });
+    // Undo and Redo follow the history of whichever document is active.
+    connect(&m_histories, &QUndoGroup::canUndoChanged, this, &frmMain::refreshUndoMenu);
+    connect(&m_histories, &QUndoGroup::canRedoChanged, this, &frmMain::refreshUndoMenu);
+    connect(&m_histories, &QUndoGroup::undoTextChanged, this, &frmMain::refreshUndoMenu);
+    connect(&m_histories, &QUndoGroup::redoTextChanged, this, &frmMain::refreshUndoMenu);
 
     buildMenus();
     buildToolbars();
@@ -78,7 +72,7 @@ frmMain::frmMain(AppContext& ctx) : m_ctx(ctx)
     m_timTipOfTheDay->setSingleShot(true);
     connect(m_timTipOfTheDay, &QTimer::timeout, this, [this] {
         m_timTipOfTheDay->stop();
-        if (settings::readInt32(m_ctx.store, "Main", "Show Tips at Startup", 1) == 1)
+        if (settings::readInt32(m_ctx.store, settings::keys::ShowTips) == 1)
             frmTip::showTip(m_ctx, this);
     });
 }
@@ -88,10 +82,8 @@ frmMain::~frmMain()
     // The documents outlive this object for a moment while Qt tears the
     // children down; they must not call back into a half-destroyed window.
     disconnect(m_mdi, nullptr, this, nullptr);
-    for (frmDocument* d : documents()) {
+    for (frmDocument* d : documents())
         d->detachHost();
-        disconnect(&d->history(), nullptr, this, nullptr);
-    }
     delete m_printer;
 }
 
@@ -109,7 +101,7 @@ void frmMain::Form_Load()
         desktop |= sc->availableGeometry();
     }
     const QScreen* primary = QGuiApplication::primaryScreen();
-    QRect stored = placement::fromTwips(v.mainLeft, v.mainTop, v.mainWidth, v.mainHeight, screenTwipsPerPixel());
+    QRect stored = placement::fromTwips(v.mainLeft, v.mainTop, v.mainWidth, v.mainHeight, placement::twipsPerPixel(primary));
     // No bigger than all the screens together.
     if (!desktop.isEmpty())
         stored.setSize(stored.size().boundedTo(desktop.size()));
@@ -147,7 +139,6 @@ void frmMain::Form_Load()
     m_recent = RecentFileList();
     m_recent.loadRecentFiles(m_ctx.store);
     refreshRecentMenu();
-    cmdLineFileName.clear();
     settings::checkHelpFile(m_ctx.paths, m_ctx.platform);
     setWindowTitle(QString("Corkcrafter - %1.%2").arg(CORKCRAFTER_VERSION_MAJOR).arg(CORKCRAFTER_VERSION_MINOR, 2, 10, QChar('0')));
 }
@@ -186,8 +177,15 @@ QList<frmDocument*> frmMain::documents() const
     return list;
 }
 
+void frmMain::followActiveHistory()
+{
+    frmDocument* doc = activeDocument();
+    m_histories.setActiveStack(doc ? &doc->history() : nullptr);
+}
+
 void frmMain::documentActivated(frmDocument* doc)
 {
+    followActiveHistory();
     showBorderWidth(doc->border().width);
     showBorderVisible(doc->border().visible);
     showBorderStyle(doc->valBorderStyle);
@@ -351,27 +349,28 @@ bool frmMain::closeAllDocuments()
 
 void frmMain::writeCloseSettings()
 {
+    using namespace settings;
     SettingsStore& s = m_ctx.store;
-    const double k = screenTwipsPerPixel();
+    const double k = placement::twipsPerPixel(QGuiApplication::primaryScreen());
     auto writePlace = [&](QPoint frameCorner, QSize client) {
-        s.write("Main", "Left", Module1::numberToText(std::round(frameCorner.x() * k)));
-        s.write("Main", "Top", Module1::numberToText(std::round(frameCorner.y() * k)));
-        s.write("Main", "Height", Module1::numberToText(std::round(client.height() * k)));
-        s.write("Main", "Width", Module1::numberToText(std::round(client.width() * k)));
+        writeNumber(s, keys::MainLeft, std::round(frameCorner.x() * k));
+        writeNumber(s, keys::MainTop, std::round(frameCorner.y() * k));
+        writeNumber(s, keys::MainHeight, std::round(client.height() * k));
+        writeNumber(s, keys::MainWidth, std::round(client.width() * k));
     };
     if (isMaximized()) {
-        s.write("Main", "Window State", "2");
+        writeWhole(s, keys::WindowState, 2);
         // The place it goes back to when un-maximised next time.
         const QRect normal = normalGeometry();
         if (normal.isValid())
             writePlace(normal.topLeft() - m_frameOffset, normal.size());
     } else if (!isMinimized()) {
-        s.write("Main", "Window State", "0");
+        writeWhole(s, keys::WindowState, 0);
         writePlace(pos(), size());
     }
-    s.write("Settings", "Show Grid", Module1::boolToText(action("mnuViewShowGrid")->isChecked()));
-    s.write("Settings", "Show Guides", Module1::boolToText(action("mnuViewShowGuides")->isChecked()));
-    s.write("Settings", "Guide Setting", QString::number(m_ctx.values.guideSetting));
+    writeBool(s, keys::ShowGrid, action("mnuViewShowGrid")->isChecked());
+    writeBool(s, keys::ShowGuides, action("mnuViewShowGuides")->isChecked());
+    writeWhole(s, keys::GuideSetting, m_ctx.values.guideSetting);
     m_recent.saveRecentFiles(s);
     settings::reportWriteFailure(s, m_ctx.platform);
     m_ctx.values.applicationClosing = true;

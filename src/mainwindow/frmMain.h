@@ -12,6 +12,7 @@
 #include <QMainWindow>
 #include <QMap>
 #include <QPointer>
+#include <QUndoGroup>
 
 #include "RecentFiles.h"
 #include "document/DocumentHost.h"
@@ -48,7 +49,12 @@ public:
 
     // --- file (frmMain_File.cpp)
     void LoadNewDoc();
+    // Asks for a label file and opens it (openLabel).
     void mnuFileOpen_Click();
+    // Opens a label file without asking (command line, another start, recent
+    // files): into the active label while it is blank, else into a new one. A
+    // file that has gone is dropped from the recent files with a message.
+    void openLabel(const QString& path);
     void mnuFileSave_Click(int index);
     void mnuFileSaveAll_Click();
     void mnuFileClose_Click();
@@ -59,7 +65,6 @@ public:
     void mnuFilePrint_Click();
     void mnuFileExit_Click();
     void saveDocument(frmDocument* doc, int index);
-    QString cmdLineFileName;
     void handOffCommandLine(const QString& text);
     // The command line of a later start of the program, as start-up would
     // take it; the window comes to the front.
@@ -192,9 +197,12 @@ private:
     void buildStatusBar();
     void connectComboBoxes();
     void refreshRecentMenu();
+    QString openFolder() const;
+    void loadLabel(const QString& path, const QString& title, const QString& folder);
     void tileWindows(bool horizontal);
     void copyToClipboard(bool cut);
     void documentActivated(frmDocument* doc);
+    void followActiveHistory();
     // The label was put back from its history: the controls show what it is now.
     void documentRestored(frmDocument* doc);
     void setStatusText(const QString& text);
@@ -232,4 +240,8 @@ private:
     bool m_editorRunning = false;
     QPoint m_frameOffset; // client corner minus frame corner in the normal state
     bool m_closing = false;
+    // Every document's history; the active document's is the group's active
+    // stack, which Undo and Redo name. A member, not a child: it goes before
+    // the documents, so no history tells a half-destroyed window anything.
+    QUndoGroup m_histories;
 };

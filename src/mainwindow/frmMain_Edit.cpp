@@ -37,15 +37,13 @@ void frmMain::documentRestored(frmDocument* doc)
 
 void frmMain::refreshUndoMenu()
 {
-    const frmDocument* d = activeDocument();
-    const QUndoStack* h = d ? &d->history() : nullptr;
     QAction* undo = action("mnuEditUndo");
     QAction* redo = action("mnuEditRedo");
-    const bool canUndo = h && h->canUndo(), canRedo = h && h->canRedo();
+    const bool canUndo = m_histories.canUndo(), canRedo = m_histories.canRedo();
     undo->setEnabled(canUndo);
-    undo->setText(canUndo ? "&Undo " + h->undoText() : QString("&Undo"));
+    undo->setText(canUndo ? "&Undo " + m_histories.undoText() : QString("&Undo"));
     redo->setEnabled(canRedo);
-    redo->setText(canRedo ? "&Redo " + h->redoText() : QString("&Redo"));
+    redo->setText(canRedo ? "&Redo " + m_histories.redoText() : QString("&Redo"));
 }
 
 void frmMain::mnuEditDelete_Click()

@@ -14,6 +14,7 @@
 #include "app/AppContext.h"
 #include "app/LabelDescription.h"
 #include "app/LabelSizes.h"
+#include "app/Settings.h"
 #include "app/SingleInstance.h"
 #include "dialogs/frmOptions.h"
 #include "document/frmDocument.h"
@@ -37,13 +38,7 @@ void frmMain::LoadNewDoc()
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowIcon(programIcon());
     doc->setCaption(caption);
-    // Undo and Redo follow the history of whichever document is active.
-    const QUndoStack* history = &doc->history();
-    connect(history, &QUndoStack::indexChanged, this, &frmMain::refreshUndoMenu);
-    connect(history, &QUndoStack::canUndoChanged, this, &frmMain::refreshUndoMenu);
-    connect(history, &QUndoStack::canRedoChanged, this, &frmMain::refreshUndoMenu);
-    connect(history, &QUndoStack::undoTextChanged, this, &frmMain::refreshUndoMenu);
-    connect(history, &QUndoStack::redoTextChanged, this, &frmMain::refreshUndoMenu);
+    m_histories.addStack(&doc->history());
     doc->resizeLabel();
     sub->show();
     m_mdi->setActiveSubWindow(sub);
@@ -58,31 +53,37 @@ void frmMain::LoadNewDoc()
     }
 }
 
+// Where Open and Save As start: where the last label was opened from.
+QString frmMain::openFolder() const
+{
+    return settings::readText(m_ctx.store, settings::keys::OpenFolder, m_ctx.paths.workBase + "/Labels");
+}
+
 void frmMain::mnuFileOpen_Click()
 {
-    SettingsStore& store = m_ctx.store;
     FileDialogRequest req;
     req.title = "Open Corkcrafter File";
-    req.initialDir = store.read("Open", "File Path", m_ctx.paths.workBase + "/Labels");
+    req.initialDir = openFolder();
     req.filter = LabelFilter;
     req.mustExist = true;
+    const auto r = m_ctx.platform.openFile(req);
+    if (!r || r->path.isEmpty())
+        return;
+    loadLabel(r->path, r->fileTitle, r->folder);
+}
 
-    QString path, title, folder;
-    const bool fromCommandLine = !cmdLineFileName.isEmpty();
-    if (fromCommandLine) {
-        path = cmdLineFileName;
-        const QString dir = Module1::pathFolder(path);
-        folder = dir == path ? req.initialDir : QString(dir).chopped(dir.size() > 1 ? 1 : 0);
-    } else {
-        const auto r = m_ctx.platform.openFile(req);
-        if (!r || r->path.isEmpty())
-            return;
-        path = r->path;
-        title = r->fileTitle;
-        folder = r->folder;
-    }
-    store.write("Open", "File Path", folder);
+void frmMain::openLabel(const QString& path)
+{
+    const QString dir = Module1::pathFolder(path);
+    const QString folder = dir == path ? openFolder()
+                                       : QString(dir).chopped(dir.size() > 1 ? 1 : 0);
+    loadLabel(path, Module1::pathFileName(path), folder);
+}
 
+void frmMain::loadLabel(const QString& path, const QString& title, const QString& folder)
+{
+    // The next Open starts where this label came from.
+    settings::writeText(m_ctx.store, settings::keys::OpenFolder, folder);
     frmDocument* doc = activeDocument();
     if (!doc || !doc->getIsBlankForm()) {
         LoadNewDoc();
@@ -91,12 +92,7 @@ void frmMain::mnuFileOpen_Click()
     if (!doc)
         return;
     doc->saveFileName = path;
-    if (fromCommandLine) {
-        doc->saveTitle = Module1::pathFileName(path);
-        cmdLineFileName.clear();
-    } else {
-        doc->saveTitle = title;
-    }
+    doc->saveTitle = title;
     if (!Module1::fileExists(path)) {
         m_recent.removeRecentFile(path);
         refreshRecentMenu();
@@ -123,14 +119,14 @@ void frmMain::saveDocument(frmDocument* doc, int index)
     if (!lost.isEmpty() &&
         m_ctx.platform.messageBox("A label file cannot keep these characters of the label's texts; they would be "
                                   "saved as \"?\":\n" + lost.join(' ') + "\n\nSave \"" + doc->saveTitle + "\" anyway?",
-                                  MsgButtons::SaveAnywayCancel, MsgIcon::Exclamation, "Corkcrafter 2") != MsgAnswer::OK)
+                                  MsgButtons::SaveAnywayCancel, MsgIcon::Exclamation, ProgramTitle) != MsgAnswer::OK)
         return;
     QString path;
     const bool needDialog = index == 1 || doc->saveTitle.right(3).toLower() != "ckm";
     if (needDialog) {
         FileDialogRequest req;
         req.title = "Save Corkcrafter File";
-        req.initialDir = m_ctx.store.read("Open", "File Path", m_ctx.paths.workBase + "/Labels");
+        req.initialDir = openFolder();
         req.defaultExt = "ckm";
         req.overwritePrompt = true;
         req.filter = LabelFilter;
@@ -181,9 +177,9 @@ void frmMain::mnuFileLabelSize_Click(int index)
         v.labelType = preset->type;
         v.labelHeight = preset->height;
         v.labelWidth = preset->width;
-        m_ctx.store.write("Settings", "Label Type", QString::number(preset->type));
-        m_ctx.store.write("Settings", "Label Height", Module1::numberToText(preset->height));
-        m_ctx.store.write("Settings", "Label Width", Module1::numberToText(preset->width));
+        settings::writeWhole(m_ctx.store, settings::keys::LabelType, preset->type);
+        settings::writeNumber(m_ctx.store, settings::keys::LabelHeight, preset->height);
+        settings::writeNumber(m_ctx.store, settings::keys::LabelWidth, preset->width);
         if (doc) {
             LabelDocument::Step step(*doc, "Label Size");
             doc->setLabelDimensions(preset->type, preset->height, preset->width);
@@ -218,8 +214,7 @@ void frmMain::mnuFileMRU_Click(int index)
     const QString path = m_recent.path(index);
     if (Module1::fileExists(path)) {
         m_recent.moveRecentFileToTop(m_recent.caption(index), index);
-        cmdLineFileName = m_recent.path(0);
-        mnuFileOpen_Click();
+        openLabel(m_recent.path(0));
     } else {
         m_ctx.platform.message("File \"" + path + "\" Not Found", MsgIcon::Information, "File Open Error");
         m_recent.removeRecentFile(path);
@@ -236,8 +231,7 @@ void frmMain::handOffCommandLine(const QString& text)
         m_txtCmdLine->setText(t);
         return;
     }
-    cmdLineFileName = t;
-    mnuFileOpen_Click();
+    openLabel(t);
 }
 
 void frmMain::handOffFromAnotherStart(const QString& text)

@@ -10,6 +10,7 @@
 
 #include "ComboRules.h"
 #include "app/AppContext.h"
+#include "app/Settings.h"
 #include "dialogs/frmOptions.h"
 #include "dialogs/frmTextInput.h"
 #include "document/LabelView.h"
@@ -111,7 +112,7 @@ void frmMain::mnuGraphicNew_Click()
 {
     FileDialogRequest req;
     req.title = "Select Graphic File";
-    req.initialDir = m_ctx.store.read("Main", "Graphics Folder", m_ctx.values.graphicsFolder);
+    req.initialDir = settings::readText(m_ctx.store, settings::keys::PictureChooserFolder, m_ctx.values.graphicsFolder);
     req.filter = pictureFilter();
     req.filterIndex = 1;
     req.mustExist = true;
@@ -122,7 +123,7 @@ void frmMain::mnuGraphicNew_Click()
         LoadNewDoc();
     frmDocument* d = activeDocument();
     d->SelectNothing();
-    m_ctx.store.write("Main", "Graphics Folder", r->folder);
+    settings::writeText(m_ctx.store, settings::keys::PictureChooserFolder, r->folder);
     d->createNewGraphic(r->path);
 }
 
@@ -158,7 +159,7 @@ void frmMain::mnuGraphicAspectRatio_Click()
     QAction* a = action("mnuGraphicAspectRatio");
     const bool now = d ? !d->valMaintainAspectRatioFlag : a->isChecked();
     a->setChecked(now);
-    m_ctx.store.write("Settings", "Aspect Ratio", Module1::boolToText(now));
+    settings::writeBool(m_ctx.store, settings::keys::AspectRatio, now);
     if (d) {
         // The flag is stored with the label's pictures: part of the step.
         LabelDocument::Step step(*d, "Maintain Aspect Ratio");
@@ -299,14 +300,14 @@ void frmMain::mnuViewStatusBar_Click() { statusBar()->setVisible(action("mnuView
 
 void frmMain::mnuViewShowGrid_Click()
 {
-    m_ctx.store.write("Settings", "Show Grid", Module1::boolToText(action("mnuViewShowGrid")->isChecked()));
+    settings::writeBool(m_ctx.store, settings::keys::ShowGrid, action("mnuViewShowGrid")->isChecked());
     drawGrid();
 }
 
 void frmMain::mnuViewSnapToGrid_Click()
 {
     m_ctx.values.snapToGrid = action("mnuViewSnapToGrid")->isChecked();
-    m_ctx.store.write("Settings", "Snap To Grid", Module1::boolToText(m_ctx.values.snapToGrid));
+    settings::writeBool(m_ctx.store, settings::keys::SnapToGrid, m_ctx.values.snapToGrid);
 }
 
 void frmMain::mnuViewShowGuides_Click()

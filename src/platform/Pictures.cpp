@@ -5,10 +5,12 @@
 #include <QImageReader>
 
 #include "WmfPicture.h"
+#include "app/Units.h"
 
 QSizeF rasterNaturalTwips(const QImage& image)
 {
-    return QSizeF(image.width() * 15.0, image.height() * 15.0);
+    const double k = units::twipsPerPixel(96);
+    return QSizeF(image.width() * k, image.height() * k);
 }
 
 PictureData loadPictureFile(const QString& path)

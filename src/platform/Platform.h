@@ -10,6 +10,8 @@
 #include <functional>
 #include <optional>
 
+#include "app/ProgramTitle.h"
+
 class QPrinter;
 class QWidget;
 
@@ -20,6 +22,12 @@ enum class MsgAnswer { OK, Yes, No, Cancel };
 // What the help viewer is asked to show: the default topic, the index, the
 // search page (empty query), or the topic of a context number.
 enum class HelpCommand { DisplayTopic, DisplayIndex, DisplaySearch, HelpContext };
+class Platform;
+// Shows the help file as asked (data is the context number of HelpContext);
+// false when it could not (and has said why through the platform). The
+// program hands the help window's entry to the platform, so the platform
+// knows no window of its own.
+using HelpViewer = std::function<bool(Platform&, const QString& helpFile, HelpCommand, int data)>;
 
 // Filters use the "Description|*.a;*.b|All Files (*.*)|*.*" form.
 struct FileDialogRequest {
@@ -85,7 +93,7 @@ public:
     QWidget* dialogOwner() const { return m_owner; }
 
     virtual MsgAnswer messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title) = 0;
-    MsgAnswer message(const QString& text, MsgIcon icon = MsgIcon::None, const QString& title = "Corkcrafter 2")
+    MsgAnswer message(const QString& text, MsgIcon icon = MsgIcon::None, const QString& title = ProgramTitle)
     {
         return messageBox(text, MsgButtons::OK, icon, title);
     }
@@ -135,6 +143,8 @@ private:
 // to the window of the command (OwnedBy), else to the main window.
 class QtPlatform : public Platform {
 public:
+    // Shows the help; without one, asking for help says it is not available.
+    HelpViewer helpViewer;
     void setParentWidget(QWidget* w) { m_parent = w; }
     MsgAnswer messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title) override;
     void beep() override;

@@ -22,8 +22,6 @@
 #include "LabelsPageWidget.h"
 #include "ProcessWait.h"
 #include "SafeFile.h"
-#include "dialogs/frmHelp.h"
-#include "app/Module1.h"
 
 namespace {
 
@@ -222,7 +220,11 @@ bool QtPlatform::startProcess(const QString& program, const QStringList& args, b
 
 bool QtPlatform::htmlHelp(const QString& helpFile, HelpCommand command, int data)
 {
-    return frmHelp::display(*this, helpFile, command, data);
+    if (!helpViewer) {
+        message("The help is not available.", MsgIcon::Information);
+        return false;
+    }
+    return helpViewer(*this, helpFile, command, data);
 }
 
 void QtPlatform::processEvents() { QApplication::processEvents(); }

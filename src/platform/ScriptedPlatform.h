@@ -143,7 +143,7 @@ public:
     };
     QList<HelpCall> helpCalls;
     // Set to show the help for real (help window tests); recorded only otherwise.
-    std::function<bool(Platform&, const QString&, HelpCommand, int)> helpViewer;
+    HelpViewer helpViewer;
     bool htmlHelp(const QString& file, HelpCommand command, int data) override
     {
         helpCalls.push_back({file, command, data});

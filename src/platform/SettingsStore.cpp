@@ -6,7 +6,7 @@
 #include <QStandardPaths>
 #include <cstdio>
 
-#include "app/Module1.h"
+#include "app/ProgramTitle.h"
 
 QString IniSettingsStore::standardFileName()
 {

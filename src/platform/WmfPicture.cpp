@@ -8,6 +8,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "app/Units.h"
+
 #ifdef CORKCRAFTER_HAVE_WMF
 extern "C" {
 #include <libwmf/api.h>
@@ -18,7 +20,8 @@ extern "C" {
 QSize metafileRenderSize(double twipsW, double twipsH)
 {
     // One pixel for 15 twips (96 dpi), the size it has on the label view.
-    double w = std::max(1.0, std::floor(twipsW / 15)), h = std::max(1.0, std::floor(twipsH / 15));
+    const double k = units::twipsPerPixel(96);
+    double w = std::max(1.0, std::floor(twipsW / k)), h = std::max(1.0, std::floor(twipsH / k));
     // A frame of tens of thousands of pixels takes gigabytes: scale it down,
     // keeping its shape, as Qt does for raster pictures past its allocation limit.
     const double pixels = w * h;
@@ -86,8 +89,8 @@ PictureData loadWmfPicture(const QString& path)
     if (wmf_scan(api, 0, &bbox) != wmf_E_None)
         return fail("The metafile is damaged");
     unsigned int twW = 0, twH = 0;
-    // At 1440 dots per inch the display size is the natural size in twips.
-    if (wmf_display_size(api, &twW, &twH, 1440, 1440) != wmf_E_None || twW == 0 || twH == 0)
+    // At a dot a twip the display size is the natural size in twips.
+    if (wmf_display_size(api, &twW, &twH, units::TwipsPerInch, units::TwipsPerInch) != wmf_E_None || twW == 0 || twH == 0)
         return fail("The metafile has no size");
 
     wmf_svg_t* ddata = WMF_SVG_GetData(api);

@@ -1,11 +1,10 @@
 #include "TestPage.h"
 
-#include <QPainter>
-#include <QSvgRenderer>
 #include <cmath>
 
 #include "DrawingSurface.h"
 #include "ShiftedSurface.h"
+#include "app/Icons.h"
 
 namespace testpage {
 
@@ -92,14 +91,7 @@ void print(DrawingSurface& target, const QImage& picture, QSizeF pictureInches, 
 QImage samplePicture(const QString& dataDir)
 {
     // Drawn at 600 dots an inch so the sample stays sharp on paper.
-    QImage image(600, 600, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    QSvgRenderer svg(dataDir + "/icons/corkcrafter.svg");
-    if (svg.isValid()) {
-        QPainter p(&image);
-        svg.render(&p);
-    }
-    return image;
+    return programImage(600, dataDir, Qt::white);
 }
 
 } // namespace testpage

@@ -101,8 +101,7 @@ class tst_Preview : public QObject {
 
     void openSample()
     {
-        main->cmdLineFileName = CORK_SAMPLES "/Pale Ale.ckm";
-        main->mnuFileOpen_Click();
+        main->openLabel(CORK_SAMPLES "/Pale Ale.ckm");
         QVERIFY(main->activeDocument());
         QCOMPARE(main->activeDocument()->saveTitle, QString("Pale Ale.ckm"));
     }
