@@ -172,6 +172,22 @@ private:
                 best = t;
         return best;
     }
+    // The dark runs along a line of n pixels: where each starts, or its
+    // centre, in inches at dpi.
+    template <class F> static QList<double> darkRuns(int n, double dpi, bool centres, F isDark)
+    {
+        QList<double> out;
+        for (int i = 0, start = -1; i <= n; ++i) {
+            const bool d = i < n && isDark(i);
+            if (d && start < 0)
+                start = i;
+            if (!d && start >= 0) {
+                out << (centres ? (start + i - 1) / 2.0 : start) / dpi;
+                start = -1;
+            }
+        }
+        return out;
+    }
     struct Found {
         QList<double> xs, ys; // where the dark blocks start, inches from the paper's edge
     };
@@ -179,20 +195,9 @@ private:
     static Found blocks(const QImage& img, double dpi, double x, double y)
     {
         auto dark = [&](int px, int py) { return qBlue(img.pixel(px, py)) > 90 && qRed(img.pixel(px, py)) < 60; };
-        auto starts = [&](int n, auto isDark) {
-            QList<double> out;
-            bool was = false;
-            for (int i = 0; i < n; ++i) {
-                const bool d = isDark(i);
-                if (d && !was)
-                    out << i / dpi;
-                was = d;
-            }
-            return out;
-        };
         const int row = int(y * dpi), col = int(x * dpi);
-        return {starts(img.width(), [&](int i) { return dark(i, row); }),
-                starts(img.height(), [&](int i) { return dark(col, i); })};
+        return {darkRuns(img.width(), dpi, false, [&](int i) { return dark(i, row); }),
+                darkRuns(img.height(), dpi, false, [&](int i) { return dark(col, i); })};
     }
     QStringList pdfsIn() const
     {
@@ -271,22 +276,8 @@ private:
         // Long ticks reach 0.05 in from the axis, short ones 0.03 in: 0.04 in
         // away only the quarter inches are crossed.
         const int away = int(0.04 * dpi);
-        auto runs = [&](int count, auto isDark) {
-            QList<double> centres;
-            int start = -1;
-            for (int i = 0; i <= count; ++i) {
-                const bool d = i < count && isDark(i);
-                if (d && start < 0)
-                    start = i;
-                if (!d && start >= 0) {
-                    centres << (start + i - 1) / 2.0 / dpi;
-                    start = -1;
-                }
-            }
-            return centres;
-        };
-        out.across = runs(page.width(), [&](int x) { return dark(x, axisRow - away); });
-        out.down = runs(page.height(), [&](int y) { return dark(axisCol + away, y); });
+        out.across = darkRuns(page.width(), dpi, true, [&](int x) { return dark(x, axisRow - away); });
+        out.down = darkRuns(page.height(), dpi, true, [&](int y) { return dark(axisCol + away, y); });
         out.axisRow = double(axisRow) / dpi;
         out.axisCol = double(axisCol) / dpi;
         if (out.across.size() < 5 || out.down.size() < 5)

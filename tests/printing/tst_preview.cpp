@@ -242,24 +242,16 @@ private slots:
         v->setValue(v->maximum());
         QCOMPARE(page->y(), int(std::lround(-v->maximum() / k)));
 
-        // 10%: the page fits, no bars.
-        typeZoom(p, "10");
-        QCOMPARE(p->cboViewSize()->currentText(), QString("10%"));
-        QVERIFY(!h->isVisible());
-        QVERIFY(!v->isVisible());
-
-        // Chosen from the list.
+        // Whole page chosen from the list; a fitted view follows the window's size.
         p->cboViewSize()->setCurrentIndex(1);
         emit p->cboViewSize()->activated(1);
         QCOMPARE(p->viewMode(), int16_t(1));
-        const int whole = int(std::floor((p->picViewPort()->height() * k - 500) / 1440 / 11 * 100 + 0.5));
-        QCOMPARE(p->cboViewSize()->currentText(), QString::number(whole) + "%");
-        QCOMPARE(p->pageLeft(), int16_t(std::nearbyint((p->picViewPort()->width() * k - 12240 * whole / 100.0) / 2)));
-        // A fitted view follows the window's size.
+        auto whole = [&] { return int(std::floor((p->picViewPort()->height() * k - 500) / 1440 / 11 * 100 + 0.5)); };
+        const int fitted = whole();
+        QCOMPARE(p->cboViewSize()->currentText(), QString::number(fitted) + "%");
         p->resize(800, 800);
-        const int whole2 = int(std::floor((p->picViewPort()->height() * k - 500) / 1440 / 11 * 100 + 0.5));
-        QVERIFY(whole2 > whole);
-        QCOMPARE(p->cboViewSize()->currentText(), QString::number(whole2) + "%");
+        QVERIFY(whole() > fitted);
+        QCOMPARE(p->cboViewSize()->currentText(), QString::number(whole()) + "%");
         p->cboViewSize()->setCurrentIndex(2);
         emit p->cboViewSize()->activated(2);
         QCOMPARE(p->cboViewSize()->currentText(), QString("150%"));
