@@ -141,10 +141,12 @@ private slots:
             << QStringList{"corkcrafter: The PDF could not be written to \"$T/no/such/dir/x.pdf\": No such file or directory"};
         for (const QString out : {"$T/Ale.ckm", "$T/link.pdf", "$T/same/Ale.ckm", "$T/./Ale.ckm"})
             QTest::newRow(qPrintable("over the label as " + out)) << QStringList{out, "$T/Ale.ckm"} << 2
-                << QStringList{"corkcrafter: the PDF \"" + out + "\" would overwrite the label file \"$T/Ale.ckm\"; choose another name for the PDF"};
+                << QStringList{"corkcrafter: the PDF \"" + out +
+                               "\" would overwrite the label file \"$T/Ale.ckm\"; choose another name for the PDF"};
         // Control characters of names are shown escaped, never sent to the terminal.
         QTest::newRow("control characters") << QStringList{"$T/x.pdf", "$T/evil\x1b[31m.ckm"} << 3
-            << QStringList{"corkcrafter: $T/evil\\x1b[31m.ckm: Unable to Load Graphic: \\x1b]0;owned\\x07\\x1b[2J\\r\\nfake.bmp\u203a",
+            << QStringList{"corkcrafter: $T/evil\\x1b[31m.ckm: Unable to Load Graphic: "
+                           "\\x1b]0;owned\\x07\\x1b[2J\\r\\nfake.bmp\u203a",
                            "corkcrafter: one of the label's pictures could not be loaded, so no PDF was written "
                            "(--allow-missing-pictures prints without them)"};
         // Sheets no one wants; a start the sheet does not hold is known once the label is loaded.
@@ -158,7 +160,8 @@ private slots:
         QTest::newRow("start beyond the sheet") << QStringList{"$T/x.pdf", "--start", "5", "$T/Ale.ckm"} << 4
             << QStringList{"corkcrafter: Nothing was printed: cannot start at label 5: the sheet holds 4 labels."};
         QTest::newRow("bad value") << QStringList{"$T/x.pdf", "$T/Ale.ckm", "--start", "0"} << 2
-            << QStringList{"corkcrafter: --start takes the number of the first label to print, a whole number from 1, not \"0\"",
+            << QStringList{"corkcrafter: --start takes the number of the first label to print, a whole number from 1, "
+                           "not \"0\"",
                            "Try 'corkcrafter --help' for more information."};
     }
     void failuresSayWhy()

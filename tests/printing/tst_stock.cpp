@@ -73,13 +73,14 @@ private slots:
         const QList<QPointF> at = corners(job(env, d, 2, {}, a4, printable));
         QCOMPARE(at.size(), 12);
         if (QTest::currentDataTag() == QByteArray("stock")) {
-            const QList<QPointF> sheet{{0.235, 0.34}, {0.235, 4.01}, {0.235, 7.68}, {4.135, 0.34}, {4.135, 4.01}, {4.135, 7.68}};
+            const QList<QPointF> sheet{{0.235, 0.34}, {0.235, 4.01}, {0.235, 7.68},
+                                       {4.135, 0.34}, {4.135, 4.01}, {4.135, 7.68}};
             QCOMPARE(at, sheet + sheet);
         }
         QCOMPARE(env.platform.texts(),
                  where.isEmpty() ? QStringList()
-                                 : QStringList{"The printer cannot reach the whole of " + where +
-                                               " of the sheet: what lies in its unprintable border will be missing on the paper."});
+                                 : QStringList{"The printer cannot reach the whole of " + where + " of the sheet: what lies "
+                                               "in its unprintable border will be missing on the paper."});
         env.platform.shown.clear();
         d.setLabelDimensions(2, 12, 9);
         QVERIFY(corners(job(env, d, 1, {}, a4, printable)).isEmpty());
