@@ -1,5 +1,6 @@
 #pragma once
-// Reading PDF files back in the printing tests, with poppler's tools.
+// Reading PDF files back in the printing tests, with poppler's tools, and
+// running the program's batch mode with a home of its own.
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
@@ -29,11 +30,12 @@ inline QSizeF pagePoints(const QString& pdf)
     return m.hasMatch() ? QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()) : QSizeF();
 }
 
-// The first page at dpi.
-inline QImage rasterise(const QString& pdf, int dpi)
+// One page at dpi.
+inline QImage rasterise(const QString& pdf, int dpi, int page = 1)
 {
     QTemporaryDir dir;
-    run("pdftoppm", {"-r", QString::number(dpi), "-png", "-f", "1", "-l", "1", "-singlefile", pdf, dir.filePath("page")});
+    const QString n = QString::number(page);
+    run("pdftoppm", {"-r", QString::number(dpi), "-png", "-f", n, "-l", n, "-singlefile", pdf, dir.filePath("page")});
     return QImage(dir.filePath("page.png"));
 }
 
@@ -47,6 +49,48 @@ inline int inkPixels(const QImage& page, int below = 240)
         for (int x = 0; x < page.width(); ++x)
             n += ink(page.pixel(x, y), below);
     return n;
+}
+
+struct Run {
+    int code;
+    QString err, out;
+    // stderr without Qt's own notes about the environment.
+    QStringList lines() const
+    {
+        QStringList l;
+        for (const QString& s : err.split('\n', Qt::SkipEmptyParts))
+            if (!s.startsWith("QStandardPaths:") && !s.endsWith("Folder. Created"))
+                l << s;
+        return l;
+    }
+};
+
+// The program itself, headless, with no settings of the user's, its folders in
+// `home` and no spooler, so the paper never comes from this machine's printer.
+// `program` runs instead of it when given, with the program as its first argument.
+inline Run batch(const QStringList& args, const QString& home, const QString& locale = "C",
+                 const QString& workDir = {}, const QStringList& program = {})
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("HOME", home);
+    env.insert("XDG_CONFIG_HOME", home + "/.config");
+    env.insert("XDG_DOCUMENTS_DIR", home + "/Documents");
+    env.insert("LC_ALL", locale);
+    env.remove("LC_PAPER");
+    env.remove("LANG");
+    env.insert("CUPS_SERVER", home + "/no-cups.sock");
+    env.remove("DISPLAY");
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    p.setProcessEnvironment(env);
+    p.setWorkingDirectory(workDir);
+    if (program.isEmpty())
+        p.start(CORK_BINARY, args);
+    else
+        p.start(program.first(), program.mid(1) + QStringList{CORK_BINARY} + args);
+    p.waitForFinished(60000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromLocal8Bit(p.readAllStandardError()),
+            QString::fromLocal8Bit(p.readAllStandardOutput())};
 }
 
 } // namespace pdftools

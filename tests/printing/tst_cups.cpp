@@ -11,7 +11,6 @@
 #include "printing/PdfExport.h"
 #include "printing/PdfOutput.h"
 #include "printing/frmPreview.h"
-#include "platform/SettingsStore.h"
 #include "printing/TestPage.h"
 #include "PdfTools.h"
 #include "support/TestEnv.h"
@@ -44,11 +43,7 @@ private slots:
 
         const QString pdf = newPdf({}, QRegularExpression("Pages:\\s+3\\b"));
         QVERIFY2(!pdf.isEmpty(), "cups-pdf wrote no PDF of three pages within 90 s");
-        QProcess ppm;
-        const QString png = QFileInfo(pdf).absolutePath() + "/page";
-        ppm.start("pdftoppm", {"-r", "20", "-png", "-f", "2", "-l", "2", "-singlefile", pdf, png});
-        QVERIFY(ppm.waitForFinished(60000));
-        const QImage page(png + ".png");
+        const QImage page = pdftools::rasterise(pdf, 20, 2);
         QVERIFY(!page.isNull());
         const int ink = pdftools::inkPixels(page);
         QVERIFY2(ink > page.width() * page.height() / 4, qPrintable(QString("ink pixels: %1").arg(ink)));
@@ -56,58 +51,33 @@ private slots:
 
     // The test page through the queue: on the rasterised PDF the long tick of
     // "1.0" lies one inch from that of "0.0" on both rulers, and "0.0" sits at
-    // the paper's corner, the origin the labels use too.
-    void testPageRulersMeasureInches()
+    // the paper's corner, the origin the labels use too. An adjustment moves
+    // it: its "1.0" ticks and its axes land (0.15, -0.10) inch away (neither a
+    // whole number of quarter inches, so a tick that did not move cannot pass
+    // for one that did).
+    void testPageMeasuresInchesAndMoves()
     {
         if (qEnvironmentVariable("CORK_CUPS_PRINTER").isEmpty())
             QSKIP("no CUPS queue was prepared (run through cups_e2e.sh)");
         QPointF offset;
-        const Rulers r = printTestPage({}, &offset);
+        const Rulers plain = printTestPage({}, &offset);
         if (QTest::currentTestFailed())
             return;
         // The "0.0" ticks lie on the paper's edge, where the printer may clip
         // them: measure from the "1.0" and "2.0" ticks.
-        const double oneAcross = nearest(r.across, 1.0), oneDown = nearest(r.down, 1.0);
-        const double inchAcross = nearest(r.across, 2.0) - oneAcross, inchDown = nearest(r.down, 2.0) - oneDown;
+        const double oneAcross = nearest(plain.across, 1.0), oneDown = nearest(plain.down, 1.0);
+        const double inchAcross = nearest(plain.across, 2.0) - oneAcross, inchDown = nearest(plain.down, 2.0) - oneDown;
         qInfo("one inch measured %.4f across, %.4f down; \"1.0\" at %.4f, %.4f (printable corner %.4f, %.4f)",
               inchAcross, inchDown, oneAcross, oneDown, offset.x(), offset.y());
-        QVERIFY2(std::abs(inchAcross - 1.0) <= 0.01, qPrintable(QString::number(inchAcross)));
-        QVERIFY2(std::abs(inchDown - 1.0) <= 0.01, qPrintable(QString::number(inchDown)));
-        QVERIFY2(std::abs(oneAcross - 1.0) <= 0.01, qPrintable(QString::number(oneAcross)));
-        QVERIFY2(std::abs(oneDown - 1.0) <= 0.01, qPrintable(QString::number(oneDown)));
-    }
-
-    // The adjustment remembered for this printer, and for no other, moves the
-    // test page: its "1.0" ticks and its axes land (0.15, -0.10) inch away
-    // (neither a whole number of quarter inches, so a tick that did not move
-    // cannot pass for one that did).
-    void adjustmentMovesTheTestPage()
-    {
-        const QString queue = qEnvironmentVariable("CORK_CUPS_PRINTER");
-        if (queue.isEmpty())
-            QSKIP("no CUPS queue was prepared (run through cups_e2e.sh)");
-        MemorySettingsStore store;
-        stock::rememberAdjustment(store, queue, 0.15, -0.10);
-        const stock::Placement mine = stock::adjustmentFor(store, queue);
-        QCOMPARE(mine.right, 0.15);
-        QCOMPARE(mine.down, -0.10);
-        QVERIFY(!stock::adjustmentFor(store, queue + "2").shifted());
-        QVERIFY(!stock::adjustmentFor(store, "").shifted());
-
-        const Rulers plain = printTestPage({});
+        const Rulers moved = printTestPage({1, 0.15, -0.10});
         if (QTest::currentTestFailed())
             return;
-        const Rulers moved = printTestPage(mine);
-        if (QTest::currentTestFailed())
-            return;
-        const double dx = nearest(moved.across, 1.15) - nearest(plain.across, 1.0);
-        const double dy = nearest(moved.down, 0.9) - nearest(plain.down, 1.0);
-        qInfo("\"1.0\" ticks moved %.4f across, %.4f down; axes %.4f, %.4f", dx, dy, moved.axisCol - plain.axisCol,
-              moved.axisRow - plain.axisRow);
-        QVERIFY2(std::abs(dx - 0.15) <= 0.01, qPrintable(QString::number(dx)));
-        QVERIFY2(std::abs(dy + 0.10) <= 0.01, qPrintable(QString::number(dy)));
-        QVERIFY2(std::abs(moved.axisCol - plain.axisCol - 0.15) <= 0.01, qPrintable(QString::number(moved.axisCol)));
-        QVERIFY2(std::abs(moved.axisRow - plain.axisRow + 0.10) <= 0.01, qPrintable(QString::number(moved.axisRow)));
+        const double dx = nearest(moved.across, 1.15) - oneAcross, dy = nearest(moved.down, 0.9) - oneDown;
+        const double ax = moved.axisCol - plain.axisCol, ay = moved.axisRow - plain.axisRow;
+        qInfo("\"1.0\" ticks moved %.4f across, %.4f down; axes %.4f, %.4f", dx, dy, ax, ay);
+        for (const auto& [got, want] : {std::pair{inchAcross, 1.0}, {inchDown, 1.0}, {oneAcross, 1.0}, {oneDown, 1.0},
+                                        {dx, 0.15}, {dy, -0.10}, {ax, 0.15}, {ay, -0.10}})
+            QVERIFY2(std::abs(got - want) <= 0.01, qPrintable(QString("%1 for %2").arg(got).arg(want)));
     }
 
     // The same stock sheet (2 x 3 labels of 3.9 x 3.67 in on A4) on every
@@ -185,16 +155,9 @@ private slots:
             ini.setValue("Settings/Label RowSpace", "0.1");
         }
         QVERIFY(doc.SaveLabelToFile(dir.filePath("stock.ckm")));
-        QProcess batch;
-        QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
-        e.insert("HOME", home);
-        e.insert("XDG_CONFIG_HOME", home + "/.config");
-        e.insert("LC_ALL", "en_GB.UTF-8");
-        e.insert("CUPS_SERVER", home + "/no-cups.sock");
-        batch.setProcessEnvironment(e);
-        batch.start(CORK_BINARY, {"--print-pdf", dir.filePath("batch.pdf"), dir.filePath("stock.ckm")});
-        QVERIFY(batch.waitForFinished(60000));
-        QVERIFY2(batch.exitCode() == 0, batch.readAllStandardError().constData());
+        const pdftools::Run r = pdftools::batch({"--print-pdf", dir.filePath("batch.pdf"), dir.filePath("stock.ckm")},
+                                                home, "en_GB.UTF-8");
+        QVERIFY2(r.code == 0, qPrintable(r.err));
         const QImage fromBatch = pdftools::rasterise(dir.filePath("batch.pdf"), 100);
         QCOMPARE(fromBatch.width(), 827); // A4 at 100 dpi
         check("batch", fromBatch, 100);
@@ -209,6 +172,22 @@ private:
                 best = t;
         return best;
     }
+    // The dark runs along a line of n pixels: where each starts, or its
+    // centre, in inches at dpi.
+    template <class F> static QList<double> darkRuns(int n, double dpi, bool centres, F isDark)
+    {
+        QList<double> out;
+        for (int i = 0, start = -1; i <= n; ++i) {
+            const bool d = i < n && isDark(i);
+            if (d && start < 0)
+                start = i;
+            if (!d && start >= 0) {
+                out << (centres ? (start + i - 1) / 2.0 : start) / dpi;
+                start = -1;
+            }
+        }
+        return out;
+    }
     struct Found {
         QList<double> xs, ys; // where the dark blocks start, inches from the paper's edge
     };
@@ -216,20 +195,9 @@ private:
     static Found blocks(const QImage& img, double dpi, double x, double y)
     {
         auto dark = [&](int px, int py) { return qBlue(img.pixel(px, py)) > 90 && qRed(img.pixel(px, py)) < 60; };
-        auto starts = [&](int n, auto isDark) {
-            QList<double> out;
-            bool was = false;
-            for (int i = 0; i < n; ++i) {
-                const bool d = isDark(i);
-                if (d && !was)
-                    out << i / dpi;
-                was = d;
-            }
-            return out;
-        };
         const int row = int(y * dpi), col = int(x * dpi);
-        return {starts(img.width(), [&](int i) { return dark(i, row); }),
-                starts(img.height(), [&](int i) { return dark(col, i); })};
+        return {darkRuns(img.width(), dpi, false, [&](int i) { return dark(i, row); }),
+                darkRuns(img.height(), dpi, false, [&](int i) { return dark(col, i); })};
     }
     QStringList pdfsIn() const
     {
@@ -285,54 +253,31 @@ private:
         }
 
         const int dpi = 300;
-        QProcess ppm;
-        const QString png = QFileInfo(pdf).absolutePath() + "/testpage";
-        ppm.start("pdftoppm", {"-r", QString::number(dpi), "-gray", "-png", "-singlefile", pdf, png});
-        ppm.waitForFinished(60000);
-        const QImage page = QImage(png + ".png").convertToFormat(QImage::Format_Grayscale8);
-        QFile::remove(png + ".png");
+        const QImage page = pdftools::rasterise(pdf, dpi).convertToFormat(QImage::Format_Grayscale8);
         if (page.isNull()) {
             QTest::qFail("the test page could not be rasterised", __FILE__, __LINE__);
             return out;
         }
         auto dark = [&](int x, int y) { return page.pixelColor(x, y).value() < 160; };
-
         // The axes are the darkest row and column.
-        int axisRow = 0, axisCol = 0, best = -1;
-        for (int y = 0; y < page.height(); ++y) {
-            int n = 0;
-            for (int x = 0; x < page.width(); ++x)
-                n += dark(x, y);
-            if (n > best)
-                best = n, axisRow = y;
-        }
-        best = -1;
-        for (int x = 0; x < page.width(); ++x) {
-            int n = 0;
-            for (int y = 0; y < page.height(); ++y)
-                n += dark(x, y);
-            if (n > best)
-                best = n, axisCol = x;
-        }
+        auto darkest = [&](int count, int across, auto at) {
+            int best = -1, where = 0;
+            for (int i = 0; i < count; ++i) {
+                int n = 0;
+                for (int j = 0; j < across; ++j)
+                    n += at(i, j);
+                if (n > best)
+                    best = n, where = i;
+            }
+            return where;
+        };
+        const int axisRow = darkest(page.height(), page.width(), [&](int y, int x) { return dark(x, y); });
+        const int axisCol = darkest(page.width(), page.height(), [&](int x, int y) { return dark(x, y); });
         // Long ticks reach 0.05 in from the axis, short ones 0.03 in: 0.04 in
         // away only the quarter inches are crossed.
         const int away = int(0.04 * dpi);
-        auto runs = [&](int count, auto isDark) {
-            QList<double> centres;
-            int start = -1;
-            for (int i = 0; i <= count; ++i) {
-                const bool d = i < count && isDark(i);
-                if (d && start < 0)
-                    start = i;
-                if (!d && start >= 0) {
-                    centres << (start + i - 1) / 2.0 / dpi;
-                    start = -1;
-                }
-            }
-            return centres;
-        };
-        out.across = runs(page.width(), [&](int x) { return dark(x, axisRow - away); });
-        out.down = runs(page.height(), [&](int y) { return dark(axisCol + away, y); });
+        out.across = darkRuns(page.width(), dpi, true, [&](int x) { return dark(x, axisRow - away); });
+        out.down = darkRuns(page.height(), dpi, true, [&](int y) { return dark(axisCol + away, y); });
         out.axisRow = double(axisRow) / dpi;
         out.axisCol = double(axisCol) / dpi;
         if (out.across.size() < 5 || out.down.size() < 5)

@@ -8,7 +8,20 @@ using namespace preview;
 
 namespace {
 constexpr double LetterW = 12240, LetterH = 15840; // twips
+
+QString text(const Zoom& z)
+{
+    return QString("%1 %2 remembered %3 mode %4 at %5,%6 size %7 x %8")
+        .arg(int(z.outcome)).arg(z.text).arg(z.remembered).arg(z.viewMode).arg(z.pageLeft).arg(z.pageTop)
+        .arg(z.pageWidth).arg(z.pageHeight);
 }
+
+QString text(const ScrollBar& b)
+{
+    return b.visible ? QString("%1..%2 by %3/%4 at %5").arg(b.min).arg(b.max).arg(b.largeChange).arg(b.smallChange).arg(b.value)
+                     : QString("none");
+}
+} // namespace
 
 class tst_PreviewGeom : public QObject {
     Q_OBJECT
@@ -27,129 +40,102 @@ private slots:
         QCOMPARE(pageIndicator(1, 1), QString("Page 1 of 1"));
     }
 
-    void typedZoomIsRangeChecked()
+    // Typed and listed percentages are range checked; a refused one leaves
+    // everything as it was. Fitted views are not range checked. Letter paper.
+    void zoomChoices_data()
     {
-        for (const char* bad : {"5", "200", "9", "151", "abc"}) {
-            const Zoom z = zoom(-1, bad, 63, PageWidth, 9000, 9000, LetterW, LetterH);
-            QCOMPARE(z.outcome, Zoom::Refused);
-            QCOMPARE(z.text, QString("63%"));
-            QCOMPARE(z.remembered, int16_t(63));
-            QCOMPARE(z.viewMode, int16_t(PageWidth));
-        }
-        Zoom z = zoom(-1, "10", 63, PageWidth, 9000, 9000, LetterW, LetterH);
-        QCOMPARE(z.outcome, Zoom::Applied);
-        QCOMPARE(z.text, QString("10%"));
-        QCOMPARE(z.remembered, int16_t(10));
-        QCOMPARE(z.viewMode, int16_t(Percentage));
-        QCOMPARE(z.pageLeft, int16_t(250));
-        QCOMPARE(z.pageTop, int16_t(250));
-        QCOMPARE(z.pageWidth, 1224.0);
-        QCOMPARE(z.pageHeight, int16_t(1584));
-
-        z = zoom(-1, "150", 10, Percentage, 9000, 9000, LetterW, LetterH);
-        QCOMPARE(z.outcome, Zoom::Applied);
-        QCOMPARE(z.text, QString("150%"));
-        QCOMPARE(z.pageWidth, 18360.0);
-        QCOMPARE(z.pageHeight, int16_t(23760));
-
+        QTest::addColumn<int>("index"); // -1 typed
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("remembered");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QSizeF>("viewport");
+        QTest::addColumn<QString>("result"); // outcome 0 unchanged, 1 refused, 2 applied
+        const QSizeF square(9000, 9000), wide(9000, 7000);
+        for (const char* bad : {"5", "200", "9", "151", "abc"})
+            QTest::newRow(bad) << -1 << bad << 63 << 0 << square << "1 63% remembered 63 mode 0 at 250,250 size 0 x 0";
+        QTest::newRow("10") << -1 << "10" << 63 << 0 << square << "2 10% remembered 10 mode 2 at 250,250 size 1224 x 1584";
+        QTest::newRow("150") << -1 << "150" << 10 << 2 << square
+                             << "2 150% remembered 150 mode 2 at 250,250 size 18360 x 23760";
         // A fraction typed is cut to the whole percentage.
-        z = zoom(-1, "75.9 %", 10, Percentage, 9000, 9000, LetterW, LetterH);
-        QCOMPARE(z.text, QString("75%"));
-        QCOMPARE(z.remembered, int16_t(75));
-        // A list entry goes through the same check.
-        z = zoom(5, "50%", 75, Percentage, 9000, 9000, LetterW, LetterH);
-        QCOMPARE(z.text, QString("50%"));
-        QCOMPARE(z.pageHeight, int16_t(7920));
-
+        QTest::newRow("75.9 %") << -1 << "75.9 %" << 10 << 2 << square
+                                << "2 75% remembered 75 mode 2 at 250,250 size 9180 x 11880";
+        QTest::newRow("listed 50%") << 5 << "50%" << 75 << 2 << square
+                                    << "2 50% remembered 50 mode 2 at 250,250 size 6120 x 7920";
         // The zoom in force chosen again only tidies the text.
-        z = zoom(-1, "75", 75, Percentage, 9000, 9000, LetterW, LetterH);
-        QCOMPARE(z.outcome, Zoom::Unchanged);
-        QCOMPARE(z.text, QString("75%"));
-    }
-
-    void fittedZoomIsNotRangeChecked()
-    {
-        // Page width: (9000 - 500) / 1440 / 8.5 inch = 0.694.
-        Zoom z = zoom(0, "Page Width", 100, Percentage, 9000, 7000, LetterW, LetterH);
-        QCOMPARE(z.outcome, Zoom::Applied);
-        QCOMPARE(z.text, QString("69%"));
-        QCOMPARE(z.viewMode, int16_t(PageWidth));
-        QCOMPARE(z.pageLeft, int16_t(250));
-        QCOMPARE(z.pageHeight, int16_t(10930)); // CInt(0.69 * 15840) = CInt(10929.6)
+        QTest::newRow("same again") << -1 << "75" << 75 << 2 << square << "0 75% remembered 75 mode 2 at 250,250 size 0 x 0";
+        // Page width: (9000 - 500) / 1440 / 8.5 inch = 0.694; CInt(0.69 * 15840) = CInt(10929.6).
+        QTest::newRow("page width") << 0 << "Page Width" << 100 << 2 << wide
+                                    << "2 69% remembered 69 mode 0 at 250,250 size 8445.6 x 10930";
         // Below 10% and above 150% when the viewport says so.
-        QCOMPARE(zoom(0, "Page Width", 100, Percentage, 1500, 7000, LetterW, LetterH).text, QString("8%"));
-        QCOMPARE(zoom(0, "Page Width", 100, Percentage, 20000, 7000, LetterW, LetterH).text, QString("159%"));
-
+        QTest::newRow("narrow") << 0 << "Page Width" << 100 << 2 << QSizeF(1500, 7000)
+                                << "2 8% remembered 8 mode 0 at 250,250 size 979.2 x 1267";
+        QTest::newRow("wide") << 0 << "Page Width" << 100 << 2 << QSizeF(20000, 7000)
+                              << "2 159% remembered 159 mode 0 at 250,250 size 19461.6 x 25186";
+        // The first fit, with no zoom remembered yet, and a fit again at the same percentage both apply.
+        QTest::newRow("first fit") << 0 << "Page Width" << 0 << 0 << wide
+                                   << "2 69% remembered 69 mode 0 at 250,250 size 8445.6 x 10930";
+        QTest::newRow("fit again") << 0 << "Page Width" << 69 << 0 << wide
+                                   << "2 69% remembered 69 mode 0 at 250,250 size 8445.6 x 10930";
         // Whole page: (9000 - 500) / 1440 / 11 = 0.537 -> 54%; centred across
         // the viewport: (12000 - 12240 * 0.54) / 2 = 2695.2.
-        z = zoom(1, "Whole Page", 100, Percentage, 12000, 9000, LetterW, LetterH);
-        QCOMPARE(z.text, QString("54%"));
-        QCOMPARE(z.viewMode, int16_t(WholePage));
-        QCOMPARE(z.pageLeft, int16_t(2695));
-        QCOMPARE(z.pageTop, int16_t(250));
-        QCOMPARE(z.remembered, int16_t(54));
-        QCOMPARE(zoom(1, "Whole Page", 100, Percentage, 3000, 1000, LetterW, LetterH).text, QString("3%"));
-        // The first fit, with no zoom remembered yet, and a fit again at the
-        // same percentage both apply.
-        QCOMPARE(zoom(0, "Page Width", 0, PageWidth, 9000, 7000, LetterW, LetterH).outcome, Zoom::Applied);
-        QCOMPARE(zoom(0, "Page Width", 69, PageWidth, 9000, 7000, LetterW, LetterH).outcome, Zoom::Applied);
+        QTest::newRow("whole page") << 1 << "Whole Page" << 100 << 2 << QSizeF(12000, 9000)
+                                    << "2 54% remembered 54 mode 1 at 2695,250 size 6609.6 x 8554";
+        QTest::newRow("whole page, small") << 1 << "Whole Page" << 100 << 2 << QSizeF(3000, 1000)
+                                           << "2 3% remembered 3 mode 1 at 1316,250 size 367.2 x 475";
+    }
+    void zoomChoices()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, typed);
+        QFETCH(int, remembered);
+        QFETCH(int, mode);
+        QFETCH(QSizeF, viewport);
+        QTEST(text(zoom(index, typed, int16_t(remembered), int16_t(mode), viewport.width(), viewport.height(), LetterW,
+                        LetterH)),
+              "result");
     }
 
+    void scrollBarsFollowThePage_data()
+    {
+        QTest::addColumn<QRectF>("pageAndViewport"); // page w x h at (viewport w, h)
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<QString>("h");
+        QTest::addColumn<QString>("v");
+        // Letter at 100%: n = CInt(1.51) = 2 steps across, CInt(2.51) = 3 down.
+        QTest::newRow("Letter") << QRectF(9000, 7000, LetterW, LetterH) << 1 << "-250..3490 by 1870/187 at -250"
+                                << "-250..9090 by 3113/311 at -250";
+        // Pages stacked: the vertical range covers them all.
+        QTest::newRow("two pages") << QRectF(9000, 7000, LetterW, LetterH) << 2 << "-250..3490 by 1870/187 at -250"
+                                   << "-250..25180 by 8477/848 at -250";
+        // A step count of exactly 2.5 rounds to the even 2.
+        QTest::newRow("2.5 steps") << QRectF(8000, 7000, 18000, 100) << 1 << "-250..10250 by 5250/525 at -250" << "none";
+        // A page that fits has no bar.
+        QTest::newRow("fits") << QRectF(9000, 7000, 5000, 6000) << 1 << "none" << "none";
+        QTest::newRow("just fits") << QRectF(9000, 7000, 9000, 7000) << 1 << "none" << "none";
+    }
     void scrollBarsFollowThePage()
     {
-        // Letter at 100% in a 9000 x 7000 viewport.
-        ScrollBars s = scrollValues(LetterW, LetterH, 9000, 7000, 1);
-        QVERIFY(s.h.visible);
-        QCOMPARE(s.h.min, int16_t(-250));
-        QCOMPARE(s.h.max, int16_t(3490));          // 12240 - 9000 + 250
-        QCOMPARE(s.h.largeChange, int16_t(1870));  // n = CInt(1.51) = 2
-        QCOMPARE(s.h.smallChange, int16_t(187));
-        QCOMPARE(s.h.value, int16_t(-250));
-        QVERIFY(s.v.visible);
-        QCOMPARE(s.v.max, int16_t(9090));          // 15840 + 250 - 7000
-        QCOMPARE(s.v.largeChange, int16_t(3113));  // n = CInt(2.51) = 3
-        QCOMPARE(s.v.smallChange, int16_t(311));
-        QCOMPARE(s.v.value, int16_t(-250));
-
-        // Pages stacked: the vertical range covers them all.
-        QCOMPARE(scrollValues(LetterW, LetterH, 9000, 7000, 2).v.max, int16_t(25180));
-
-        // A step count of exactly 2.5 rounds to the even 2.
-        s = scrollValues(18000, 100, 8000, 7000, 1);
-        QCOMPARE(s.h.max, int16_t(10250));
-        QCOMPARE(s.h.largeChange, int16_t(5250));
-        QCOMPARE(s.h.smallChange, int16_t(525));
-
-        // A page that fits has no bar.
-        s = scrollValues(5000, 6000, 9000, 7000, 1);
-        QVERIFY(!s.h.visible);
-        QVERIFY(!s.v.visible);
-        s = scrollValues(9000, 7000, 9000, 7000, 1);
-        QVERIFY(!s.h.visible);
-        QVERIFY(!s.v.visible);
+        QFETCH(QRectF, pageAndViewport);
+        QFETCH(int, pages);
+        const QRectF& r = pageAndViewport;
+        const ScrollBars s = scrollValues(r.width(), r.height(), r.x(), r.y(), int16_t(pages));
+        QTEST(text(s.h), "h");
+        QTEST(text(s.v), "v");
     }
 
     void pageSetupKeepsThePaperProportions()
     {
-        // 100% of Letter: one screen inch per paper inch.
-        PageSetup p = pageSetup(LetterW, LetterH, 8.5, 11);
-        QCOMPARE(p.factor, 1.0);
-        QCOMPARE(p.width, LetterW);
-        QCOMPARE(p.height, LetterH);
-        // Too short for the width: the height decides and the width follows.
-        p = pageSetup(6120, 7000, 8.5, 11);
-        QCOMPARE(p.factor, 7000.0 / 1440 / 11);
-        QCOMPARE(p.height, 7000.0);
-        QVERIFY(qAbs(p.width - 8.5 * 7000 / 11) < 1e-9);
-        // Origin at the printable area's corner; the picture spans the paper.
-        // The paper's corner is the origin whatever the printer's unprintable border.
-        QCOMPARE(p.topLeft, QPointF(0, 0));
-        QCOMPARE(p.bottomRight, QPointF(8.5, 11));
-        // Too narrow: the width decides.
-        p = pageSetup(6120, 9000, 8.5, 11);
-        QCOMPARE(p.factor, 0.5);
-        QCOMPARE(p.width, 6120.0);
-        QCOMPARE(p.height, 7920.0);
+        // 100% of Letter: one screen inch per paper inch; too short for the
+        // width: the height decides; too narrow: the width decides.
+        for (const auto& [w, h, factor] : {std::tuple{LetterW, LetterH, 1.0}, std::tuple{6120.0, 7000.0, 7000.0 / 1440 / 11},
+                                           std::tuple{6120.0, 9000.0, 0.5}}) {
+            const PageSetup p = pageSetup(w, h, 8.5, 11);
+            QCOMPARE(p.factor, factor);
+            QVERIFY(qAbs(p.width - factor * LetterW) < 1e-9 && qAbs(p.height - factor * LetterH) < 1e-9);
+            // The paper's corner is the origin whatever the printer's unprintable border.
+            QCOMPARE(p.topLeft, QPointF(0, 0));
+            QCOMPARE(p.bottomRight, QPointF(8.5, 11));
+        }
     }
 };
 

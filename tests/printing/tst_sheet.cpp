@@ -104,11 +104,21 @@ private slots:
         m.leftMargin = 0.5;
         m.topMargin = 0.25;
         QTest::newRow("margins from the corner") << m << "L0.5,0.25 L0.5,1.25 L1.5,0.25 L1.5,1.25";
-        // The first position left empty keeps none of its own marks; the
-        // crosses it shares with printed labels stay.
-        sheet::Params s = params(2, 0, 2.5);
-        s.skipLabels = 1;
-        QTest::newRow("start at 2") << s << "E0,0 L0,1 +0,1 +0,2 L1,0 +1,0 L1,1 +1,1 +1,2 +2,0 +2,1 +2,1 +2,2";
+        // Positions left empty keep none of their own marks; the marks they
+        // share with printed labels stay, and each printed label keeps all of its.
+        auto skip = [](sheet::Params p, int n) { p.skipLabels = n; return p; };
+        QTest::newRow("start at 2") << skip(params(2, 0, 2.5), 1)
+            << "E0,0 L0,1 +0,1 +0,2 L1,0 +1,0 L1,1 +1,1 +1,2 +2,0 +2,1 +2,1 +2,2";
+        QTest::newRow("start at 3, gaps") << skip(params(2, 0.5, 3.2), 2)
+            << "E0,0 E0,1.5 L1.5,0 +1.5,0 L1.5,1.5 +1.5,1.5 +1.5,1 +1.5,2.5 +2.5,0 +2.5,1.5 +2.5,1 +2.5,2.5";
+        QTest::newRow("outside only, start at 3") << skip(params(1, 0.5, 3.2), 2)
+            << "E0,0 E0,1.5 L1.5,0 +1.5,0 L1.5,1.5 +1.5,2.5 +2.5,0 +2.5,1.5 +2.5,1 +2.5,2.5";
+        QTest::newRow("outside only, start at 2") << skip(params(1, 0, 2.5), 1)
+            << "E0,0 L0,1 +0,1 +0,2 L1,0 +1,0 L1,1 +1,2 +2,0 +2,1 +2,1 +2,2";
+        QTest::newRow("fine lines, start at 2") << skip(params(3, 0, 2.5), 1)
+            << "E0,0 L0,1 -0,1 |0,1 -0,2 L1,0 -1,0 |1,0 L1,1 -1,1 |1,1 -1,2 |2,0 |2,1";
+        QTest::newRow("fine lines, start at 4, gaps") << skip(params(3, 0.5, 3.2), 3)
+            << "E0,0 E0,1.5 E1.5,0 L1.5,1.5 -1.5,1.5 |1.5,1.5 -1.5,2.5 |2.5,1.5";
     }
     void plan()
     {
