@@ -1,6 +1,5 @@
 #pragma once
 // Twips and the 16-bit conversions used for every on-label coordinate.
-#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -41,7 +40,8 @@ inline int inchesToTwips(double inches) { return CLng(inches * TwipsPerInch); }
 inline double twipsToInches(double twips) { return twips / TwipsPerInch; }
 
 // Twips one pixel covers on a device of this logical resolution (dots per
-// inch). A device reporting no resolution counts as 1 dpi rather than dividing by 0.
-inline double twipsPerPixel(double logicalDpi) { return TwipsPerInch / std::max(1.0, logicalDpi); }
+// inch). A device reporting no resolution is taken for a common 96 dpi screen
+// rather than dividing by 0.
+inline double twipsPerPixel(double logicalDpi) { return TwipsPerInch / (logicalDpi > 0 ? logicalDpi : 96.0); }
 
 } // namespace units

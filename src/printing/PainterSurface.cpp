@@ -7,6 +7,7 @@
 #include "app/Colors.h"
 #include "document/LabelPainter.h"
 #include "document/TextMeasure.h"
+#include "app/Units.h"
 
 PainterSurface::PainterSurface(QPagedPaintDevice& printer) : m_printer(&printer)
 {
@@ -107,7 +108,7 @@ void PainterSurface::drawLabel(const LabelDocument& doc, double x, double y)
     ensureActive();
     m_painter.save();
     m_painter.translate(dev(x, y));
-    m_painter.scale(m_dpiX / 1440.0, m_dpiY / 1440.0);
+    m_painter.scale(1 / units::twipsPerPixel(m_dpiX), 1 / units::twipsPerPixel(m_dpiY));
     labelpaint::paint(m_painter, doc);
     m_painter.restore();
 }

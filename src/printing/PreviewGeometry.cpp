@@ -87,15 +87,15 @@ Zoom zoom(int listIndex, const QString& text, int16_t remembered, int16_t viewMo
         z.text = percentText(remembered / 100.0);
         return z;
     }
-    const double pageW = paperW / 1440, pageH = paperH / 1440;
+    const double pageW = paperW / units::TwipsPerInch, pageH = paperH / units::TwipsPerInch;
     switch (listIndex) {
     case 0:
-        z.text = percentText(atLeastOne((viewportW - 2 * Margin) / 1440 / pageW));
+        z.text = percentText(atLeastOne((viewportW - 2 * Margin) / units::TwipsPerInch / pageW));
         z.pageLeft = z.pageTop = Margin;
         z.viewMode = PageWidth;
         break;
     case 1: {
-        z.text = percentText(atLeastOne((viewportH - 2 * Margin) / 1440 / pageH));
+        z.text = percentText(atLeastOne((viewportH - 2 * Margin) / units::TwipsPerInch / pageH));
         const double p = Val(z.text);
         z.pageLeft = CInt((viewportW - paperW * p / 100) / 2);
         z.pageTop = Margin;
@@ -126,15 +126,15 @@ Zoom zoom(int listIndex, const QString& text, int16_t remembered, int16_t viewMo
 PageSetup pageSetup(double picW, double picH, double paperW, double paperH)
 {
     PageSetup s;
-    const double a = picH / 1440 / paperH, b = picW / 1440 / paperW;
+    const double a = picH / units::TwipsPerInch / paperH, b = picW / units::TwipsPerInch / paperW;
     if (a < b) {
         s.factor = a;
-        s.width = paperW * a * 1440;
+        s.width = paperW * a * units::TwipsPerInch;
         s.height = picH;
     } else {
         s.factor = b;
         s.width = picW;
-        s.height = paperH * b * 1440;
+        s.height = paperH * b * units::TwipsPerInch;
     }
     // The picture is the whole paper, its origin the paper's corner, as on the printer.
     s.topLeft = QPointF(0, 0);

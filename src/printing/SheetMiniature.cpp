@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "SheetLayout.h"
+#include "app/Units.h"
 
 namespace miniature {
 
@@ -12,11 +13,11 @@ Drawing draw(const Input& in)
     sheet::Params p;
     p.W = in.labelWidth;
     p.H = in.labelHeight;
-    p.C = in.columnSpace * 1440;
-    p.R = in.rowSpace * 1440;
+    p.C = in.columnSpace * units::TwipsPerInch;
+    p.R = in.rowSpace * units::TwipsPerInch;
     // Margins are measured from the paper's edge, as on every printed sheet.
-    p.leftMargin = in.leftMargin * 1440;
-    p.topMargin = in.topMargin * 1440;
+    p.leftMargin = in.leftMargin * units::TwipsPerInch;
+    p.topMargin = in.topMargin * units::TwipsPerInch;
     p.SW = in.paperWidth;
     p.SH = in.paperHeight;
     p.cutmarks = in.cutmarks;
@@ -53,7 +54,7 @@ QString paperSizeCaption(double paperWidthTwips, double paperHeightTwips)
     // Inches to three decimals at most, each with the blank a positive number
     // is shown with.
     auto inches = [](double twips) {
-        const double v = std::round(twips / 1440 * 1000) / 1000;
+        const double v = std::round(units::twipsToInches(twips) * 1000) / 1000;
         QString s = QString::number(v, 'f', 3);
         while (s.endsWith('0'))
             s.chop(1);
@@ -68,8 +69,8 @@ bool labelTwips(double widthInches, double heightInches, double& w, double& h)
 {
     if (!(widthInches > 0) || !(heightInches > 0) || !std::isfinite(widthInches) || !std::isfinite(heightInches))
         return false;
-    w = std::floor(widthInches * 1440);
-    h = std::floor(heightInches * 1440);
+    w = std::floor(widthInches * units::TwipsPerInch);
+    h = std::floor(heightInches * units::TwipsPerInch);
     return true;
 }
 

@@ -29,6 +29,7 @@
 #include "app/ShowHelp.h"
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
+#include "app/Units.h"
 
 // One page picture: shows the image the print job drew.
 class frmPreview::PageImage : public QWidget {
@@ -109,8 +110,7 @@ frmPreview::~frmPreview()
 
 double frmPreview::twipsPerPixel() const
 {
-    const double dpi = logicalDpiX();
-    return dpi > 0 ? 1440.0 / dpi : 15.0;
+    return units::twipsPerPixel(logicalDpiX());
 }
 
 QWidget* frmPreview::picPageImage(int index) const { return m_pages.value(index - 1); }
@@ -228,7 +228,7 @@ void frmPreview::tbToolbar_ButtonClick(const QString& key)
 QSizeF frmPreview::paperTwips() const
 {
     const QRectF full = m_printer.pageLayout().fullRect(QPageLayout::Inch);
-    return full.size() * 1440;
+    return full.size() * units::TwipsPerInch;
 }
 
 void frmPreview::Form_Load()
@@ -348,8 +348,8 @@ void frmPreview::cboViewSize_Click(int listIndex)
     int16_t one = 1;
     setScrollValues(one);
     const PageImage* page = m_pages.value(m_currentPage - 1, m_pages.first());
-    const preview::PageSetup ps = preview::pageSetup(page->width() * k, page->height() * k, paper.width() / 1440,
-                                                     paper.height() / 1440);
+    const preview::PageSetup ps = preview::pageSetup(page->width() * k, page->height() * k, units::twipsToInches(paper.width()),
+                                                     units::twipsToInches(paper.height()));
     placePage(ps.width, ps.height);
     m_ratio = ps.factor;
     printReport(0, false);
