@@ -9,9 +9,9 @@ bool LabelDocument::copySelectedToClipboard(bool cutFlag)
 {
     Step step(*this, "Cut");
     bool result = true;
-    if (const TextItem* t = activeText())
+    if (const auto* t = m_content.get<TextItem>(activeTextIndex()))
         m_platform.setClipboard(t->text);
-    else if (const GraphicItem* g = activeGraphic())
+    else if (const auto* g = m_content.get<GraphicItem>(activeGraphicIndex()))
         m_platform.setClipboard(clipdesc::encode(g->width, g->height, g->path()), g->picture);
     else
         result = false;

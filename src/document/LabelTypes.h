@@ -57,6 +57,7 @@ struct TextItem {
     int16_t alignment = 2; // 0 left, 1 right, 2 centre
     int16_t rotation = 0;
     bool visible = true;
+    int index = 0; // among the texts, never reused: what the commands and the history name it by
     bool operator==(const TextItem&) const = default;
 };
 
@@ -66,17 +67,10 @@ struct GraphicItem {
     QString tag;       // "0"/"1" aspect flag + file path
     QString refTag;    // companion's tag: "0" + path given at creation, never changed
     double left = 0, top = 0, width = 0, height = 0;
-    int16_t rank = 0;
     bool visible = true;
+    int index = 0; // among the pictures, never reused
 
     QString path() const { return tag.mid(1); }
     QString refPath() const { return refTag.mid(1); }
     bool operator==(const GraphicItem&) const = default;
-};
-
-// What the surface stacks, back to front.
-struct ItemRef {
-    enum Kind { Text, Graphic, Border } kind;
-    int index;
-    bool operator==(const ItemRef& o) const { return kind == o.kind && index == o.index; }
 };

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "app/Colors.h"
+#include "document/LabelDocument.h"
 #include "document/LabelPainter.h"
 #include "document/TextMeasure.h"
 
@@ -108,7 +109,7 @@ void PainterSurface::drawLabel(const LabelDocument& doc, double x, double y)
     m_painter.save();
     m_painter.translate(dev(x, y));
     m_painter.scale(m_dpiX / 1440.0, m_dpiY / 1440.0);
-    labelpaint::paint(m_painter, doc);
+    labelpaint::paint(m_painter, doc.content());
     m_painter.restore();
 }
 
