@@ -2,7 +2,7 @@
 // text; a picture as a one-line descriptor (size and file) together with the
 // picture itself, so pasting it back restores the copy's size.
 #include "LabelDocument.h"
-#include "editing/ClipboardDescriptor.h"
+#include "ClipboardDescriptor.h"
 #include "platform/Platform.h"
 
 bool LabelDocument::copySelectedToClipboard(bool cutFlag)

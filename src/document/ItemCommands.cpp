@@ -56,11 +56,12 @@ void LabelDocument::horizontalAlign(int mode)
 {
     Step step(*this, "Align");
     LabelItem* item = m_content.edit(m_active);
-    if (!item || mode < 1 || mode > 3)
+    using namespace labelcode;
+    if (!item || mode < FarEdge || mode > NearEdge)
         return;
-    // 1: right edge, 2: centre, 3: left edge on the vertical guide.
     const QRectF b = bounds(*item);
-    moveTo(*item, QPointF(m_vGuideX - (mode == 1 ? b.width() : mode == 2 ? b.width() / 2 : 0), b.top()));
+    const double w = mode == FarEdge ? b.width() : mode == Centre ? b.width() / 2 : 0;
+    moveTo(*item, QPointF(m_vGuideX - w, b.top()));
     repaint();
 }
 
@@ -68,11 +69,12 @@ void LabelDocument::verticalAlign(int mode)
 {
     Step step(*this, "Align");
     LabelItem* item = m_content.edit(m_active);
-    if (!item || mode < 1 || mode > 3)
+    using namespace labelcode;
+    if (!item || mode < FarEdge || mode > NearEdge)
         return;
-    // 1: top edge, 2: centre, 3: bottom edge on the horizontal guide.
     const QRectF b = bounds(*item);
-    moveTo(*item, QPointF(b.left(), m_hGuideY - (mode == 1 ? 0 : mode == 2 ? b.height() / 2 : b.height())));
+    const double h = mode == FarEdge ? 0 : mode == Centre ? b.height() / 2 : b.height();
+    moveTo(*item, QPointF(b.left(), m_hGuideY - h));
     repaint();
 }
 

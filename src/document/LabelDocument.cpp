@@ -66,8 +66,7 @@ void LabelDocument::resizeLabel()
     }
     m_surfaceW = w;
     m_surfaceH = h;
-    if (m_observer)
-        m_observer->labelResized();
+    notify([&](DocumentObserver& o) { o.labelResized(); });
 }
 
 void LabelDocument::setBorderStyle(const QString& style)
@@ -75,6 +74,28 @@ void LabelDocument::setBorderStyle(const QString& style)
     Step step(*this, "Border Style");
     m_content.frameStyle = style;
     m_content.frame.shapeCode = Module1::styleNameToShapeCode(style);
+    repaint();
+}
+
+void LabelDocument::setBorderVisible(bool visible)
+{
+    Step step(*this, "Border Visible");
+    m_content.frame.visible = visible;
+    repaint();
+}
+
+void LabelDocument::setBorderColor(ColorValue c)
+{
+    Step step(*this, "Border Color");
+    m_content.frame.color = c;
+    repaint();
+}
+
+void LabelDocument::setBorderWidth(int16_t width)
+{
+    // Typing a width digit by digit is one step.
+    Step step(*this, "Border Width", "border width");
+    m_content.frame.width = width;
     repaint();
 }
 
@@ -112,15 +133,18 @@ void LabelDocument::showChanged()
     if (changed == m_changedShown)
         return;
     m_changedShown = changed;
-    if (m_observer)
-        m_observer->changedShown(changed);
+    notify([&](DocumentObserver& o) { o.changedShown(changed); });
 }
 
 void LabelDocument::repaint()
 {
-    if (!m_observer)
+    if (m_observers.empty())
         return;
-    m_observer->documentRepaint();
+    notify([](DocumentObserver& o) { o.areaChanged(QRectF()); });
+    if (m_active != m_shownActive) {
+        m_shownActive = m_active;
+        notify([](DocumentObserver& o) { o.selectionChanged(); });
+    }
     // The panels follow whatever changed: a selection cleared, a picture
     // reloaded at another size, a step undone.
     refreshStatus();
@@ -132,8 +156,8 @@ void LabelDocument::select(ItemId id)
 {
     const LabelItem* item = m_content.item(id);
     m_active = item ? id : ItemId{};
-    if (const auto* t = item ? std::get_if<TextItem>(item) : nullptr; t && m_observer)
-        m_observer->activeTextShown(*t);
+    if (const auto* t = item ? std::get_if<TextItem>(item) : nullptr)
+        notify([&](DocumentObserver& o) { o.activeTextShown(*t); });
     if (const auto* g = item ? std::get_if<GraphicItem>(item) : nullptr) {
         const double nw = g->natural.width();
         m_activeAspect = nw > 0 ? g->natural.height() / nw : 1.0;
@@ -178,11 +202,12 @@ void LabelDocument::restore(const LabelContent& s)
     const bool resized = units::inchesToTwips(s.label.LabelWidth) != m_surfaceW ||
                          units::inchesToTwips(s.label.LabelHeight) != m_surfaceH;
     m_content = s;
-    if (m_observer) {
-        m_observer->borderStyleShown(m_content.frameStyle);
-        m_observer->labelTypeShown(m_content.label.LabelType);
-    }
+    notify([&](DocumentObserver& o) {
+        o.borderStyleShown(m_content.frameStyle);
+        o.labelTypeShown(m_content.label.LabelType);
+    });
     if (resized)
         resizeLabel();
+    notify([](DocumentObserver& o) { o.restored(); });
     repaint();
 }

@@ -18,11 +18,17 @@ class SettingsStore;
 class TextMeasurer;
 
 // Told about changes so a window can repaint and the main window can follow.
+// A document has any number of listeners; each one overrides what it needs.
 class DocumentObserver {
 public:
     virtual ~DocumentObserver() = default;
-    virtual void documentRepaint() {}
+    // This part of the label (twips) looks different now; empty: all of it.
+    virtual void areaChanged(const QRectF& /*twips*/) {}
     virtual void labelResized() {}
+    // Another item (or none) is active.
+    virtual void selectionChanged() {}
+    // The whole content was put back (undo, redo).
+    virtual void restored() {}
     virtual void activeTextShown(const TextItem&) {}
     virtual void statusPanels(const QString& /*file*/, const QString& /*x*/, const QString& /*y*/) {}
     virtual void borderStyleShown(const QString&) {}
@@ -40,7 +46,8 @@ public:
     // The history goes quietly: nobody may be told about a half-destroyed document.
     virtual ~LabelDocument() { m_history.blockSignals(true); }
 
-    void setObserver(DocumentObserver* o) { m_observer = o; }
+    void addObserver(DocumentObserver* o) { m_observers.push_back(o); }
+    void removeObserver(DocumentObserver* o) { std::erase(m_observers, o); }
 
     // --- label size and sheet layout --------------------------------------
     void setLabelDimensions(int16_t type, double height, double width);
@@ -76,7 +83,11 @@ public:
     // The frame style's name and the aspect flag: names the windows use for
     // two fields of the content.
     QString& valBorderStyle = m_content.frameStyle;
+    // Each a step of the history of its own (the width's steps merge while it is typed).
     void setBorderStyle(const QString& style); // name and shape code together
+    void setBorderVisible(bool visible);
+    void setBorderColor(ColorValue c);
+    void setBorderWidth(int16_t width);
     ColorValue backColor() const { return m_content.backColor; }
     void setBackColor(ColorValue c);
 
@@ -156,8 +167,7 @@ public:
     void deleteSelectedObject(bool verifyFlag = true);
     void bringForwardActive();
     void sendBackActive();
-    // Aligns the active item on the guides: 1 right edge, 2 centre, 3 left edge
-    // on the vertical guide; 1 top, 2 centre, 3 bottom on the horizontal one.
+    // Aligns the active item on the guides (a labelcode::AlignMode).
     void horizontalAlign(int mode);
     void verticalAlign(int mode);
     // Arrow keys: the active item moves 15 twips.
@@ -263,7 +273,14 @@ private:
     ProgramValues& m_app;
     Platform& m_platform;
     const TextMeasurer& m_measurer;
-    DocumentObserver* m_observer = nullptr;
+    std::vector<DocumentObserver*> m_observers;
+    // Tells every listener.
+    template <class F> void notify(F f)
+    {
+        for (DocumentObserver* o : m_observers)
+            f(*o);
+    }
+    ItemId m_shownActive; // the selection the listeners were last told of
 
     LabelContent m_content;
     int m_surfaceW = 0, m_surfaceH = 0;

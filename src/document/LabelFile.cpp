@@ -220,8 +220,7 @@ bool LabelDocument::SaveLabelToFile(const QString& fileName, QString* error)
 
     saveFileName = fileName;
     saveTitle = Module1::pathFileName(fileName);
-    if (m_observer)
-        m_observer->captionChanged(saveTitle);
+    notify([&](DocumentObserver& o) { o.captionChanged(saveTitle); });
     m_changed = false;
     m_blank = false;
     return true;
@@ -279,11 +278,9 @@ void LabelDocument::LoadFile(const QString& fileName)
         m_content.frame = c.frame;
         m_content.frameStyle = c.frameStyle;
         m_content.backColor = c.backColor;
-        if (m_observer)
-            m_observer->labelTypeShown(c.label.LabelType);
+        notify([&](DocumentObserver& o) { o.labelTypeShown(c.label.LabelType); });
         resizeLabel();
-        if (m_observer)
-            m_observer->borderStyleShown(c.frameStyle);
+        notify([&](DocumentObserver& o) { o.borderStyleShown(c.frameStyle); });
     };
     const auto failed = [&](const char* why) {
         m_platform.message(why);
@@ -349,8 +346,7 @@ void LabelDocument::LoadFile(const QString& fileName)
         return;
     }
 
-    if (m_observer)
-        m_observer->captionChanged(saveTitle);
+    notify([&](DocumentObserver& o) { o.captionChanged(saveTitle); });
     SelectNothing();
     m_changed = false;
     m_blank = false;

@@ -78,8 +78,8 @@ private:
         // The shape the file keeps: an unknown style name is stored, and so
         // reopened, as a square.
         switch (b.shapeCode) {
-        case 2: m_p.drawEllipse(f); break;
-        case 4: {
+        case labelcode::Oval: m_p.drawEllipse(f); break;
+        case labelcode::Rounded: {
             // One closed path: edges and corner arcs meet without seams.
             const double r = std::min({RoundedRadius, f.width() / 2, f.height() / 2});
             QPainterPath path;
@@ -113,9 +113,9 @@ private:
         const double left = t.left / k, inner = t.width / k;
         for (const QString& line : textlayout::splitLines(t.text)) {
             double x = left;
-            if (t.alignment == 1)
+            if (t.alignment == labelcode::AlignRight)
                 x = left + inner - fm.horizontalAdvance(line);
-            else if (t.alignment == 2)
+            else if (t.alignment == labelcode::AlignCentre)
                 x = left + (inner - fm.horizontalAdvance(line)) / 2;
             m_p.drawText(QPointF(x, y + fm.ascent()), line);
             y += fm.height();

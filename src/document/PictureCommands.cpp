@@ -137,15 +137,15 @@ int LabelDocument::findGraphicByRank(int rank) const
 
 void LabelDocument::refreshStatus()
 {
-    if (!m_observer)
+    if (m_observers.empty())
         return;
     if (const GraphicItem* active = m_content.get<GraphicItem>(activeGraphicIndex())) {
         const GraphicItem& g = *active;
         const auto pct = [](double a, double b) { return b > 0 ? QString::number(qint64(std::trunc(a * 100 / b))) : QString("0"); };
-        m_observer->statusPanels(g.path(), "X%=" + pct(g.width, g.natural.width()),
-                                 "Y%=" + pct(g.height, g.natural.height()));
+        const QString x = "X%=" + pct(g.width, g.natural.width()), y = "Y%=" + pct(g.height, g.natural.height());
+        notify([&](DocumentObserver& o) { o.statusPanels(g.path(), x, y); });
     } else {
-        m_observer->statusPanels(QString(), QString(), QString());
+        notify([](DocumentObserver& o) { o.statusPanels(QString(), QString(), QString()); });
     }
 }
 
