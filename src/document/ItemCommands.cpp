@@ -11,12 +11,6 @@ using units::CInt;
 
 // ---------------------------------------------------------------- commands
 
-namespace {
-// What the delete question names.
-QString kindName(const GraphicItem&) { return "graphic"; }
-QString kindName(const TextItem&) { return "text"; }
-} // namespace
-
 void LabelDocument::deleteSelectedObject(bool verifyFlag)
 {
     Step step(*this, "Delete");

@@ -69,6 +69,9 @@ inline bool movesLive(const GraphicItem&) { return true; }
 inline bool movesLive(const TextItem&) { return false; }
 inline bool resizable(const GraphicItem&) { return true; }
 inline bool resizable(const TextItem&) { return false; }
+// What the delete question calls it.
+inline QString kindName(const GraphicItem&) { return "graphic"; }
+inline QString kindName(const TextItem&) { return "text"; }
 
 inline QRectF bounds(const LabelItem& v) { return std::visit([](const auto& i) { return bounds(i); }, v); }
 inline void moveTo(LabelItem& v, const QPointF& p) { std::visit([&](auto& i) { moveTo(i, p); }, v); }

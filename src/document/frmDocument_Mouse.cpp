@@ -8,7 +8,9 @@
 
 namespace {
 constexpr int LeftButton = 1;
-// Double-clicking an item edits it in the host's dialog for its kind.
+// Double-clicking an item edits it in the host's dialog for its kind; a kind
+// without a dialog of its own is only selected.
+template <class T> void editInHost(DocumentHost&, frmDocument&, const T&) {}
 void editInHost(DocumentHost& host, frmDocument& doc, const TextItem&) { host.editText(doc); }
 void editInHost(DocumentHost& host, frmDocument& doc, const GraphicItem&) { host.editActivePicture(doc); }
 } // namespace
