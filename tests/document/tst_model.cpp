@@ -229,6 +229,40 @@ private slots:
         QCOMPARE(d.activeTextIndex(), 2);
     }
 
+    // Every listener hears what changed; the frame's operations are steps of their own.
+    void listenersAndFrameSteps()
+    {
+        struct Listener : DocumentObserver {
+            QStringList heard;
+            void areaChanged(const QRectF& r) override { heard << (r.isEmpty() ? "all" : "part"); }
+            void selectionChanged() override { heard << "selection"; }
+            void restored() override { heard << "restored"; }
+        } one, two;
+        TestEnv env;
+        LabelDocument d(env.values, env.platform, env.fixed);
+        d.addObserver(&one);
+        d.addObserver(&two);
+        QVERIFY(d.createNewText("Ale", 0));
+        QCOMPARE(one.heard, QStringList({"all", "selection"}));
+        d.nudge(15, 0); // the same selection: no news of it
+        d.setBorderVisible(false);
+        d.setBorderColor(0xFF);
+        d.setBorderWidth(3);
+        d.setBorderWidth(30); // typed on: one step
+        QCOMPARE(d.history().count(), 5);
+        QCOMPARE(d.history().undoText(), QString("Border Width"));
+        d.removeObserver(&two);
+        one.heard.clear();
+        d.undoStep();
+        QCOMPARE(one.heard, QStringList({"all", "selection", "restored", "all"}));
+        QCOMPARE(two.heard.count("restored"), 0);
+        QCOMPARE(d.border().width, int16_t(12));
+        d.undoStep();
+        QCOMPARE(d.border().color, ColorValue(0));
+        d.undoStep();
+        QVERIFY(d.border().visible);
+    }
+
     void creationCounterLimit()
     {
         TestEnv env;
