@@ -2,16 +2,16 @@
 // text; a picture as a one-line descriptor (size and file) together with the
 // picture itself, so pasting it back restores the copy's size.
 #include "LabelDocument.h"
-#include "editing/ClipboardDescriptor.h"
+#include "ClipboardDescriptor.h"
 #include "platform/Platform.h"
 
 bool LabelDocument::copySelectedToClipboard(bool cutFlag)
 {
     Step step(*this, "Cut");
     bool result = true;
-    if (const TextItem* t = activeText())
+    if (const auto* t = m_content.get<TextItem>(activeTextIndex()))
         m_platform.setClipboard(t->text);
-    else if (const GraphicItem* g = activeGraphic())
+    else if (const auto* g = m_content.get<GraphicItem>(activeGraphicIndex()))
         m_platform.setClipboard(clipdesc::encode(g->width, g->height, g->path()), g->picture);
     else
         result = false;

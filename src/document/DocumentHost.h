@@ -23,8 +23,9 @@ public:
     virtual TextFormat currentTextFormat() const = 0;
 
     // --- notifications ---------------------------------------------------
-    // The item commands (delete, stacking, edit text, edit picture) follow the selection.
-    virtual void enableItemCommands(frmDocument& doc, bool textSelected, bool graphicSelected) = 0;
+    // Another item (or none) is active: the item commands (delete, stacking,
+    // edit text, edit picture) follow the selection.
+    virtual void enableItemCommands(frmDocument& doc) = 0;
     // A text item was pressed or created: the formatting controls show its format.
     virtual void textFormatShown(frmDocument& doc, const TextItem& item) = 0;
     virtual void borderStyleShown(frmDocument& doc, const QString& style) = 0;

@@ -1,17 +1,18 @@
-// The document's undo history. A step keeps the label's whole content as it
-// was before and after; pictures are implicitly shared images, so a step costs
-// the item records, never the pixels. Consecutive steps share the snapshot
-// between them when nothing happened in between.
+// The document's undo history. A step keeps the label's content as it was
+// before and after, as two values that share every item the step did not
+// change: a step costs a pointer per item, never the item records or pixels.
+// Consecutive steps share the content between them when nothing happened in
+// between.
 #include <QUndoCommand>
 #include <map>
 
 #include "LabelDocument.h"
 
-using SnapshotPtr = std::shared_ptr<const LabelDocument::Snapshot>;
+using ContentPtr = std::shared_ptr<const LabelContent>;
 
 class ContentStep : public QUndoCommand {
 public:
-    ContentStep(LabelDocument& doc, SnapshotPtr before, SnapshotPtr after, const QString& name, const QString& key)
+    ContentStep(LabelDocument& doc, ContentPtr before, ContentPtr after, const QString& name, const QString& key)
         : QUndoCommand(name), m_doc(doc), m_before(std::move(before)), m_after(std::move(after)), m_key(key)
     {
     }
@@ -37,12 +38,12 @@ public:
         return true;
     }
 
-    SnapshotPtr& before() { return m_before; }
-    SnapshotPtr& after() { return m_after; }
+    ContentPtr& before() { return m_before; }
+    ContentPtr& after() { return m_after; }
 
 private:
     LabelDocument& m_doc;
-    SnapshotPtr m_before, m_after;
+    ContentPtr m_before, m_after;
     QString m_key;
     bool m_recorded = false;
 };
@@ -51,7 +52,7 @@ void LabelDocument::beginStep(const QString& name, const QString& mergeKey)
 {
     if (m_stepDepth++ > 0 || !m_recording)
         return;
-    m_stepBefore = std::make_shared<const Snapshot>(snapshot());
+    m_stepBefore = std::make_shared<const LabelContent>(snapshot());
     m_stepName = name;
     m_stepKey = mergeKey;
 }
@@ -69,11 +70,11 @@ void LabelDocument::endStep()
             doc.showChanged();
         }
     } settle{*this};
-    SnapshotPtr before = std::move(m_stepBefore);
+    ContentPtr before = std::move(m_stepBefore);
     m_stepBefore.reset();
     if (!before)
         return;
-    auto after = std::make_shared<const Snapshot>(snapshot());
+    auto after = std::make_shared<const LabelContent>(snapshot());
     if (*after == *before)
         return;
     m_blank = false;
@@ -99,24 +100,24 @@ void LabelDocument::redoStep()
         m_history.redo();
 }
 
-void LabelDocument::restoreStep(const Snapshot& s)
+void LabelDocument::restoreStep(const LabelContent& s)
 {
     restore(s);
     m_blank = false;
     refreshStatus();
 }
 
-void LabelDocument::rewriteHistory(const std::function<void(Snapshot&)>& change)
+void LabelDocument::rewriteHistory(const std::function<void(LabelContent&)>& change)
 {
-    // Snapshots shared by neighbouring steps stay shared.
+    // Contents shared by neighbouring steps stay shared.
     // (The old ones are kept alive until the end, so no address is reused.)
-    std::map<const Snapshot*, std::pair<SnapshotPtr, SnapshotPtr>> done;
-    auto rewrite = [&](SnapshotPtr& p) {
+    std::map<const LabelContent*, std::pair<ContentPtr, ContentPtr>> done;
+    auto rewrite = [&](ContentPtr& p) {
         auto it = done.find(p.get());
         if (it == done.end()) {
-            auto copy = std::make_shared<Snapshot>(*p);
+            auto copy = std::make_shared<LabelContent>(*p);
             change(*copy);
-            it = done.emplace(p.get(), std::make_pair(p, SnapshotPtr(std::move(copy)))).first;
+            it = done.emplace(p.get(), std::make_pair(p, ContentPtr(std::move(copy)))).first;
         }
         p = it->second.second;
     };
@@ -127,7 +128,7 @@ void LabelDocument::rewriteHistory(const std::function<void(Snapshot&)>& change)
         }
     }
     if (m_stepBefore) {
-        SnapshotPtr open = m_stepBefore;
+        ContentPtr open = m_stepBefore;
         rewrite(open);
         m_stepBefore = open;
     }

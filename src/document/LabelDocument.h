@@ -11,18 +11,24 @@
 #include <memory>
 #include <vector>
 
-#include "LabelTypes.h"
+#include "LabelContent.h"
 
 class Platform;
 class SettingsStore;
 class TextMeasurer;
 
 // Told about changes so a window can repaint and the main window can follow.
+// A document has any number of listeners; each one overrides what it needs.
 class DocumentObserver {
 public:
     virtual ~DocumentObserver() = default;
-    virtual void documentRepaint() {}
+    // This part of the label (twips) looks different now; empty: all of it.
+    virtual void areaChanged(const QRectF& /*twips*/) {}
     virtual void labelResized() {}
+    // Another item (or none) is active.
+    virtual void selectionChanged() {}
+    // The whole content was put back (undo, redo).
+    virtual void restored() {}
     virtual void activeTextShown(const TextItem&) {}
     virtual void statusPanels(const QString& /*file*/, const QString& /*x*/, const QString& /*y*/) {}
     virtual void borderStyleShown(const QString&) {}
@@ -40,24 +46,28 @@ public:
     // The history goes quietly: nobody may be told about a half-destroyed document.
     virtual ~LabelDocument() { m_history.blockSignals(true); }
 
-    void setObserver(DocumentObserver* o) { m_observer = o; }
+    void addObserver(DocumentObserver* o) { m_observers.push_back(o); }
+    void removeObserver(DocumentObserver* o) { std::erase(m_observers, o); }
 
     // --- label size and sheet layout --------------------------------------
     void setLabelDimensions(int16_t type, double height, double width);
-    int16_t getLabelType() const { return m_spec.LabelType; }
-    double getLabelHeight() const { return m_spec.LabelHeight; }
-    double getLabelWidth() const { return m_spec.LabelWidth; }
-    double getTopMargin() const { return m_spec.TopMargin; }
-    void setTopMargin(double v) { m_spec.TopMargin = v; }
-    double getLeftMargin() const { return m_spec.LeftMargin; }
-    void setLeftMargin(double v) { m_spec.LeftMargin = v; }
-    double getRowSpace() const { return m_spec.RowSpace; }
-    void setRowSpace(double v) { m_spec.RowSpace = v; }
-    double getColumnSpace() const { return m_spec.ColumnSpace; }
-    void setColumnSpace(double v) { m_spec.ColumnSpace = v; }
-    int16_t getCutmarks() const { return m_spec.Cutmarks; }
-    void setCutmarks(int16_t v) { m_spec.Cutmarks = v; }
-    const LabelSpec& labelSpec() const { return m_spec; }
+    int16_t getLabelType() const { return m_content.label.LabelType; }
+    double getLabelHeight() const { return m_content.label.LabelHeight; }
+    double getLabelWidth() const { return m_content.label.LabelWidth; }
+    double getTopMargin() const { return m_content.label.TopMargin; }
+    void setTopMargin(double v) { m_content.label.TopMargin = v; }
+    double getLeftMargin() const { return m_content.label.LeftMargin; }
+    void setLeftMargin(double v) { m_content.label.LeftMargin = v; }
+    double getRowSpace() const { return m_content.label.RowSpace; }
+    void setRowSpace(double v) { m_content.label.RowSpace = v; }
+    double getColumnSpace() const { return m_content.label.ColumnSpace; }
+    void setColumnSpace(double v) { m_content.label.ColumnSpace = v; }
+    int16_t getCutmarks() const { return m_content.label.Cutmarks; }
+    void setCutmarks(int16_t v) { m_content.label.Cutmarks = v; }
+    const LabelSpec& labelSpec() const { return m_content.label; }
+
+    // Everything the label holds, as one value (what is saved, painted and undone).
+    const LabelContent& content() const { return m_content; }
 
     // Surface (label) size in twips, and the inset border frame.
     int surfaceWidth() const { return m_surfaceW; }
@@ -68,11 +78,17 @@ public:
     void resizeLabel();
 
     // --- border and background ------------------------------------------
-    BorderSpec& border() { return m_border; }
-    const BorderSpec& border() const { return m_border; }
-    QString valBorderStyle = "Rounded";
+    BorderSpec& border() { return m_content.frame; }
+    const BorderSpec& border() const { return m_content.frame; }
+    // The frame style's name and the aspect flag: names the windows use for
+    // two fields of the content.
+    QString& valBorderStyle = m_content.frameStyle;
+    // Each a step of the history of its own (the width's steps merge while it is typed).
     void setBorderStyle(const QString& style); // name and shape code together
-    ColorValue backColor() const { return m_backColor; }
+    void setBorderVisible(bool visible);
+    void setBorderColor(ColorValue c);
+    void setBorderWidth(int16_t width);
+    ColorValue backColor() const { return m_content.backColor; }
     void setBackColor(ColorValue c);
 
     // --- flags -----------------------------------------------------------
@@ -88,17 +104,25 @@ public:
     // False: the content as it is now is the saved one.
     void setFlags(bool changed, bool blank) { m_changed = changed; m_blank = blank; }
 
-    bool valMaintainAspectRatioFlag = false;
+    bool& valMaintainAspectRatioFlag = m_content.keepAspect;
     QString saveFileName;
     QString saveTitle;
 
     // --- selection ---------------------------------------------------------
-    bool activeItemSelected() const { return m_activeGraphic != 0; }
-    bool activeTextItemSelected() const { return m_activeText != 0; }
-    int activeTextIndex() const { return m_activeText; }
-    int activeGraphicIndex() const { return m_activeGraphic; }
-    void selectText(int index);
-    void selectGraphic(int index);
+    // The active item, whatever its kind; null when none is.
+    ItemId activeId() const { return m_active; }
+    const LabelItem* activeItem() const { return m_content.item(m_active); }
+    // For a change to an item (copied first when the history shares it).
+    LabelItem* editItem(ItemId id) { return m_content.edit(id); }
+    LabelItem* editActive() { return m_content.edit(m_active); }
+    bool activeItemSelected() const { return m_active.kind == kindOf<GraphicItem>; }
+    bool activeTextItemSelected() const { return m_active.kind == kindOf<TextItem>; }
+    int activeTextIndex() const { return activeTextItemSelected() ? m_active.index : 0; }
+    int activeGraphicIndex() const { return activeItemSelected() ? m_active.index : 0; }
+    // Makes the item active (nothing when there is no such item).
+    void select(ItemId id);
+    void selectText(int index) { select({kindOf<TextItem>, index}); }
+    void selectGraphic(int index) { select({kindOf<GraphicItem>, index}); }
     void SelectNothing();
 
     // --- text items --------------------------------------------------------
@@ -120,9 +144,10 @@ public:
     void setTextAlignment(int16_t a);
     void setTextPosition(double left, double top);
     TextItem* activeText();
-    const std::map<int, TextItem>& texts() const { return m_texts; }
-    TextItem* textAt(int index);
-    int textCounter() const { return m_textCounter; }
+    ItemsOf<TextItem> texts() const { return m_content.all<TextItem>(); }
+    // For a change to the item (copied first when the history shares it).
+    TextItem* textAt(int index) { return m_content.edit<TextItem>(index); }
+    int textCounter() const { return m_content.textCounter; }
 
     // --- picture items -----------------------------------------------------
     bool createNewGraphic(const QString& fileName);
@@ -131,19 +156,18 @@ public:
     void adjustToAspectRatio();
     void setGraphicAspectFlag(bool flag);
     GraphicItem* activeGraphic();
-    const std::map<int, GraphicItem>& graphics() const { return m_graphics; }
-    GraphicItem* graphicAt(int index);
+    ItemsOf<GraphicItem> graphics() const { return m_content.all<GraphicItem>(); }
+    GraphicItem* graphicAt(int index) { return m_content.edit<GraphicItem>(index); }
     int findGraphicByRank(int rank) const;
-    int graphicCounter() const { return m_graphicCounter; }
-    int lastGraphicIndex() const { return m_lastGraphic; }
+    int graphicCounter() const { return m_content.graphicCounter; }
+    int lastGraphicIndex() const { return m_content.lastGraphic; }
     double activeAspect() const { return m_activeAspect; }
 
     // --- item commands -----------------------------------------------------
     void deleteSelectedObject(bool verifyFlag = true);
     void bringForwardActive();
     void sendBackActive();
-    // Aligns the active item on the guides: 1 right edge, 2 centre, 3 left edge
-    // on the vertical guide; 1 top, 2 centre, 3 bottom on the horizontal one.
+    // Aligns the active item on the guides (a labelcode::AlignMode).
     void horizontalAlign(int mode);
     void verticalAlign(int mode);
     // Arrow keys: the active item moves 15 twips.
@@ -173,10 +197,6 @@ public:
     // Dragged guides go wherever the pointer takes them, unsnapped.
     void setGuidePositions(double x, double y);
 
-    // Back-to-front stacking, the one a label file keeps: the pictures in
-    // their ranks, then the frame, then the texts.
-    const std::vector<ItemRef>& zOrder() const { return m_zOrder; }
-
     // --- files ---------------------------------------------------------------
     // Writes the label; returns false with a reason when the file could not be
     // written (the previous file is then left as it was).
@@ -190,23 +210,12 @@ public:
     void refreshStatus();
 
     // --- whole content ---------------------------------------------------------
-    // A value copy of everything the label holds (pictures are shared, not
-    // copied), and putting such a copy back. Selection, flags and guides are
-    // not content; restoring leaves nothing selected.
-    struct Snapshot {
-        LabelSpec label;
-        BorderSpec border;
-        QString borderStyle;
-        ColorValue backColor = 0;
-        std::map<int, TextItem> texts;
-        std::map<int, GraphicItem> graphics;
-        std::vector<ItemRef> zOrder;
-        int16_t textCounter = 0, graphicCounter = 0, lastGraphic = 0;
-        bool maintainAspect = false; // stored with every picture
-        bool operator==(const Snapshot&) const = default;
-    };
-    Snapshot snapshot() const;
-    void restore(const Snapshot& s);
+    // A copy of everything the label holds (items are shared, not copied), and
+    // putting such a copy back. Selection, flags and guides are not content;
+    // restoring leaves nothing selected.
+    using Snapshot = LabelContent;
+    LabelContent snapshot() const { return m_content; }
+    void restore(const LabelContent& s);
 
     // --- undo history ------------------------------------------------------------
     // Everything done while the outermost Step lives is one step of the
@@ -249,26 +258,31 @@ protected:
 
 private:
     friend class ContentStep;
-    void restoreStep(const Snapshot& s);
+    void restoreStep(const LabelContent& s);
     // Applies `change` to every label the history holds (a picture file reloaded,
     // a pasted picture given its file), so undoing never brings back stale data.
-    void rewriteHistory(const std::function<void(Snapshot&)>& change);
-    bool addGraphic(const struct PictureData& pic, const QString& path);
+    void rewriteHistory(const std::function<void(LabelContent&)>& change);
+    // A new picture from `pic`, placed and sized to fit the frame; null when the label holds no more.
+    GraphicItem* addGraphic(const struct PictureData& pic, const QString& path);
     void applyCurrentTextFormat(TextItem& item);
     void fitTextBox(TextItem& item);
     void repaint();
-    void removeFromZ(ItemRef r);
-    // To the front or the back among the items of its own kind.
-    void restack(ItemRef r, bool front);
+    // The active item to the front or the back of its own layer (one step).
+    void restack(const QString& name, bool front);
 
     ProgramValues& m_app;
     Platform& m_platform;
     const TextMeasurer& m_measurer;
-    DocumentObserver* m_observer = nullptr;
+    std::vector<DocumentObserver*> m_observers;
+    // Tells every listener.
+    template <class F> void notify(F f)
+    {
+        for (DocumentObserver* o : m_observers)
+            f(*o);
+    }
+    ItemId m_shownActive; // the selection the listeners were last told of
 
-    LabelSpec m_spec;
-    BorderSpec m_border;
-    ColorValue m_backColor = SysColorWindowBackground;
+    LabelContent m_content;
     int m_surfaceW = 0, m_surfaceH = 0;
 
     // A view of the changed flag: assigning false makes the current content the
@@ -294,14 +308,7 @@ private:
     bool m_editUnderWay = false; // changed inside the open step
     bool m_blank = true;
 
-    std::map<int, TextItem> m_texts;
-    std::map<int, GraphicItem> m_graphics;
-    std::vector<ItemRef> m_zOrder;
-    int16_t m_textCounter = 0;
-    int16_t m_graphicCounter = 0;
-    int16_t m_lastGraphic = 0;
-    int m_activeText = 0;
-    int m_activeGraphic = 0;
+    ItemId m_active;
     double m_activeAspect = 1.0;
 
     bool m_guidesVisible = false;
@@ -310,6 +317,6 @@ private:
     QUndoStack m_history;
     int m_stepDepth = 0;
     bool m_recording = true; // false while a file is read
-    std::shared_ptr<const Snapshot> m_stepBefore;
+    std::shared_ptr<const LabelContent> m_stepBefore;
     QString m_stepName, m_stepKey;
 };

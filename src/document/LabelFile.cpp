@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "CkmFormat.h"
+#include "ContentRecords.h"
 #include "LabelDocument.h"
 #include "TextMeasure.h"
 #include "app/Units.h"
@@ -103,7 +104,7 @@ bool LabelDocument::SaveLabelToFile(const QString& fileName, QString* error)
 
     // A text record keeps at most 32,767 characters: a longer text is refused
     // before anything is written, never saved cut.
-    for (const auto& [i, t] : m_texts) {
+    for (const auto& [i, t] : texts()) {
         if (const qsizetype n = storedLength(t.text); n > MaxTextLength) {
             QString start = t.text.left(30).replace("\r\n", " ");
             return failWith(QString("the text \"%1...\" is %2 characters long, and a label file keeps at most "
@@ -160,8 +161,9 @@ bool LabelDocument::SaveLabelToFile(const QString& fileName, QString* error)
     };
 
     std::vector<QString> storedPaths;
-    for (int r = 0; r < int(m_graphics.size()); ++r) {
-        GraphicItem* g = graphicAt(findGraphicByRank(r));
+    const int graphicCount = m_content.count<GraphicItem>();
+    for (int r = 0; r < graphicCount; ++r) {
+        const GraphicItem* g = m_content.get<GraphicItem>(findGraphicByRank(r));
         if (!g) {
             undoWritten();
             return failWith("the picture stacking order is damaged");
@@ -179,76 +181,18 @@ bool LabelDocument::SaveLabelToFile(const QString& fileName, QString* error)
                 return failWith(what + " could not be written to the graphics folder \"" + m_app.graphicsFolder +
                                 "\": " + why);
             }
-            written.push_back({g, g->tag, g->refTag, path});
+            GraphicItem* named = graphicAt(g->index);
+            written.push_back({named, named->tag, named->refTag, path});
             // A picture that had a file now has this one, and editing it reloads
             // it; a pasted one never had a file to reload.
-            if (g->tag.size() > 1)
-                g->refTag = g->refTag.left(1) + path;
-            g->tag = g->tag.left(1) + path;
+            if (named->tag.size() > 1)
+                named->refTag = named->refTag.left(1) + path;
+            named->tag = named->tag.left(1) + path;
         }
         storedPaths.push_back(stored);
     }
 
-    HeaderRecord h;
-    h.labelWidth = CInt(m_surfaceW);
-    h.labelHeight = CInt(m_surfaceH);
-    h.labelType = m_spec.LabelType;
-    h.borderVisible = fromBool(m_border.visible);
-    h.borderWidth = m_border.width;
-    h.borderShape = Module1::styleNameToShapeCode(valBorderStyle);
-    h.borderColor = int32_t(m_border.color);
-    h.borderFillColor = int32_t(m_border.fillColor);
-    h.borderFillStyle = m_border.fillStyle;
-    h.topMargin = float(m_spec.TopMargin);
-    h.leftMargin = float(m_spec.LeftMargin);
-    h.backColor = int32_t(m_backColor);
-    h.rowSpace = float(m_spec.RowSpace);
-    h.columnSpace = float(m_spec.ColumnSpace);
-    h.graphicCount = int16_t(m_graphics.size());
-    int textCount = 0;
-    for (const auto& [i, t] : m_texts)
-        if (!t.text.isEmpty())
-            ++textCount;
-    h.textCount = int16_t(textCount);
-
-    QByteArray out = encode(h);
-    for (int r = 0; r < int(m_graphics.size()); ++r) {
-        const GraphicItem* g = graphicAt(findGraphicByRank(r));
-        GraphicRecord gr;
-        gr.path = toCodePage(storedPaths[size_t(r)]);
-        gr.documentAspect = fromBool(valMaintainAspectRatioFlag);
-        gr.left = CInt(g->left);
-        gr.top = CInt(g->top);
-        gr.width = CInt(g->width);
-        gr.height = CInt(g->height);
-        gr.itemAspect = fromBool(g->tag.startsWith('1'));
-        out += encode(gr);
-    }
-    // Texts in their stacking order, so reopening stacks them the same way.
-    for (const ItemRef& r : m_zOrder) {
-        if (r.kind != ItemRef::Text)
-            continue;
-        const TextItem& t = m_texts.at(r.index);
-        if (t.text.isEmpty())
-            continue;
-        const QByteArray text = toCodePage(t.text);
-        TextRecord tr;
-        tr.textLength = int16_t(text.size());
-        tr.left = CInt(t.left);
-        tr.top = CInt(t.top);
-        tr.foreColor = int32_t(t.foreColor);
-        tr.backColor = int32_t(t.backColor);
-        tr.backStyle = t.backStyle;
-        tr.alignment = t.alignment;
-        tr.fontName = toCodePage(t.font.name);
-        tr.fontSize = storedFontSize(t.font.size);
-        tr.bold = fromBool(t.font.bold);
-        tr.italic = fromBool(t.font.italic);
-        tr.underline = fromBool(t.font.underline);
-        tr.rotation = 0;
-        out += encode(tr);
-        out += text;
-    }
+    QByteArray out = records::encode(m_content, CInt(m_surfaceW), CInt(m_surfaceH), storedPaths);
 
     // Written beside the target and renamed over it only when complete, so a
     // full disk or a crash never destroys the previous label.
@@ -261,24 +205,22 @@ bool LabelDocument::SaveLabelToFile(const QString& fileName, QString* error)
     // The steps that hold such a picture now name its bitmap too, so undoing
     // one never writes the picture a second time.
     for (const Written& w : written) {
-        int index = 0;
-        for (const auto& [i, g] : m_graphics)
-            if (&g == w.item)
-                index = i;
+        const int index = w.item->index;
         const qint64 key = w.item->picture.cacheKey();
-        rewriteHistory([&](Snapshot& s) {
-            const auto it = s.graphics.find(index);
-            if (it == s.graphics.end() || it->second.tag.mid(1) != w.tag.mid(1) || it->second.picture.cacheKey() != key)
+        const QString refTag = w.item->refTag;
+        rewriteHistory([&](LabelContent& s) {
+            const GraphicItem* old = s.get<GraphicItem>(index);
+            if (!old || old->tag.mid(1) != w.tag.mid(1) || old->picture.cacheKey() != key)
                 return;
-            it->second.tag = it->second.tag.left(1) + w.path;
-            it->second.refTag = w.item->refTag;
+            GraphicItem* g = s.edit<GraphicItem>(index);
+            g->tag = g->tag.left(1) + w.path;
+            g->refTag = refTag;
         });
     }
 
     saveFileName = fileName;
     saveTitle = Module1::pathFileName(fileName);
-    if (m_observer)
-        m_observer->captionChanged(saveTitle);
+    notify([&](DocumentObserver& o) { o.captionChanged(saveTitle); });
     m_changed = false;
     m_blank = false;
     return true;
@@ -287,7 +229,7 @@ bool LabelDocument::SaveLabelToFile(const QString& fileName, QString* error)
 QStringList LabelDocument::textCharactersNotKept() const
 {
     QString all;
-    for (const auto& [i, t] : m_texts)
+    for (const auto& [i, t] : texts())
         all += t.text;
     return charactersNotKept(all);
 }
@@ -326,110 +268,85 @@ void LabelDocument::LoadFile(const QString& fileName)
         return;
     }
 
-    // Header.
-    const HeaderRecord& h = parsed.header;
-    m_spec.LabelType = h.labelType;
-    if (m_observer)
-        m_observer->labelTypeShown(h.labelType);
-    m_spec.LabelHeight = h.labelHeight / 1440.0;
-    m_spec.LabelWidth = h.labelWidth / 1440.0;
-    resizeLabel();
-    m_border.visible = h.borderVisible != 0;
-    m_border.width = h.borderWidth;
-    m_border.color = ColorValue(h.borderColor);
-    const int pos = Module1::shapeCodeToListPosition(h.borderShape);
-    valBorderStyle = Module1::listPositionToStyleName(pos);
-    m_border.shapeCode = Module1::styleNameToShapeCode(valBorderStyle);
-    if (m_observer)
-        m_observer->borderStyleShown(valBorderStyle);
-    m_spec.TopMargin = h.topMargin;
-    m_spec.LeftMargin = h.leftMargin;
-    m_spec.RowSpace = h.rowSpace;
-    m_spec.ColumnSpace = h.columnSpace;
-    m_spec.Cutmarks = m_app.cutmarks;
-    m_backColor = ColorValue(h.backColor);
+    // The content the file describes, built apart and put in place as a whole.
+    LabelContent c = m_content;
+    records::readHeader(c, parsed.header);
+    c.label.Cutmarks = m_app.cutmarks;
+    // The window follows the label's type, size and frame.
+    const auto show = [&] {
+        m_content.label = c.label;
+        m_content.frame = c.frame;
+        m_content.frameStyle = c.frameStyle;
+        m_content.backColor = c.backColor;
+        notify([&](DocumentObserver& o) { o.labelTypeShown(c.label.LabelType); });
+        resizeLabel();
+        notify([&](DocumentObserver& o) { o.borderStyleShown(c.frameStyle); });
+    };
+    const auto failed = [&](const char* why) {
+        m_platform.message(why);
+        m_changed = false;
+        m_blank = false;
+        SelectNothing();
+    };
 
     if (m_app.templateLoading) {
+        show();
         repaint();
         return;
     }
+    show();
 
-    // Pictures.
+    // Pictures, by rank.
     const QString labelFolder = labelFolderOf(fileName);
-    int loaded = 0;
     for (const GraphicRecord& gr : parsed.graphics) {
         const QString p = fromCodePage(gr.path).trimmed();
         if (p.isEmpty())
             continue;
         const QString found = findPicture(p, labelFolder, m_app.graphicsFolder);
-        if (found.isEmpty()) {
+        const PictureData pic = found.isEmpty() ? PictureData{} : m_platform.loadPicture(found);
+        if (found.isEmpty() || !pic.ok()) {
             m_platform.message("Unable to Load Graphic: " + p);
             continue;
         }
-        const PictureData pic = m_platform.loadPicture(found);
-        if (!pic.ok()) {
-            m_platform.message("Unable to Load Graphic: " + p);
+        if (c.graphicCounter >= MaxItemIndex) {
+            m_platform.message("This label cannot hold more pictures. Save it and start a new label.",
+                               MsgIcon::Exclamation);
             continue;
         }
-        if (!addGraphic(pic, found))
-            continue;
-        GraphicItem* g = activeGraphic();
-        g->tag = QString(gr.itemAspect != 0 ? "1" : "0") + g->tag.mid(1);
-        g->left = gr.left;
-        g->top = gr.top;
-        g->width = gr.width;
-        g->height = gr.height;
-        g->rank = int16_t(loaded);
-        g->visible = true;
-        ++loaded;
+        GraphicItem g = records::item(gr, pic, found);
+        g.index = ++c.graphicCounter;
+        c.lastGraphic = int16_t(g.index);
+        c.add(std::move(g));
     }
     if (parsed.failure == ParsedLabel::BadGraphic) {
-        m_platform.message("Bad Graphic Record in File");
-        m_changed = false;
-        m_blank = false;
-        repaint();
+        m_content = c;
+        failed("Bad Graphic Record in File");
         return;
     }
 
-    // Texts: the autofit choice of the last dialog must not re-wrap stored texts.
-    m_app.dialogRotation = 0;
-    const bool autofit = m_app.dialogAutofit;
-    m_app.dialogAutofit = false;
+    // Texts, back to front, as they were stored: never re-wrapped.
+    const QSizeF surface(m_surfaceW, m_surfaceH);
+    const QString face = currentTextFormat().fontName;
     for (const ParsedLabel::Text& pt : parsed.texts) {
         const QString text = fromCodePage(pt.text);
         if (text.isEmpty())
             continue;
-        const TextRecord& tr = pt.record;
-        if (!createNewText(text, tr.rotation))
+        if (c.textCounter >= MaxItemIndex) {
+            m_platform.message("This label cannot hold more text items. Save it and start a new label.",
+                               MsgIcon::Exclamation);
             break;
-        TextItem* t = activeText();
-        t->left = tr.left > m_surfaceW ? m_surfaceW / 2.0 : tr.left;
-        t->top = tr.top > m_surfaceH ? m_surfaceH / 2.0 : tr.top;
-        t->foreColor = ColorValue(tr.foreColor);
-        t->backColor = ColorValue(tr.backColor);
-        t->backStyle = tr.backStyle;
-        t->alignment = tr.alignment;
-        const QString face = fromCodePage(tr.fontName).trimmed();
-        if (!face.isEmpty())
-            t->font.name = Module1::fontFamilyName(face);
-        t->font.size = tr.fontSize >= 1 ? tr.fontSize : 1;
-        t->font.bold = tr.bold != 0;
-        t->font.italic = tr.italic != 0;
-        t->font.underline = tr.underline != 0;
-        fitTextBox(*t);
-        t->visible = true;
+        }
+        TextItem t = records::item(pt.record, text, surface, face, m_measurer);
+        t.index = ++c.textCounter;
+        c.add(std::move(t));
     }
-    m_app.dialogAutofit = autofit;
+    m_content = c;
     if (parsed.failure == ParsedLabel::BadText) {
-        m_platform.message("Bad Text Record in File");
-        m_changed = false;
-        m_blank = false;
-        SelectNothing();
+        failed("Bad Text Record in File");
         return;
     }
 
-    if (m_observer)
-        m_observer->captionChanged(saveTitle);
+    notify([&](DocumentObserver& o) { o.captionChanged(saveTitle); });
     SelectNothing();
     m_changed = false;
     m_blank = false;

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "LabelDocument.h"
+#include "LabelContent.h"
 #include "TextMeasure.h"
 #include "app/Colors.h"
 
@@ -17,46 +17,43 @@ namespace {
 
 class Painter {
 public:
-    Painter(QPainter& p, const LabelDocument& doc, const Options& o) : m_p(p), m_doc(doc), m_o(o)
+    Painter(QPainter& p, const LabelContent& c, const Options& o) : m_p(p), m_c(c), m_o(o)
     {
         m_textDpi = o.textDpi > 0 ? o.textDpi : textlayout::measuringDpi();
     }
 
     void run()
     {
-        const QRectF label(0, 0, m_doc.surfaceWidth(), m_doc.surfaceHeight());
+        const QRectF label = m_c.surface();
         m_p.save();
         m_p.setRenderHint(QPainter::Antialiasing);
         m_p.setClipRect(label, Qt::IntersectClip);
-        m_p.fillRect(m_o.area.isEmpty() ? label : label & m_o.area, color(m_doc.backColor()));
+        m_p.fillRect(m_o.area.isEmpty() ? label : label & m_o.area, color(m_c.backColor));
         if (m_o.underlay) {
             m_p.save();
             m_o.underlay(m_p);
             m_p.restore();
         }
-        for (const ItemRef& r : m_doc.zOrder()) {
-            switch (r.kind) {
-            case ItemRef::Graphic: picture(r.index); break;
-            case ItemRef::Border: frame(); break;
-            case ItemRef::Text: text(r.index); break;
-            }
+        const int framePos = m_c.framePosition();
+        for (int i = 0; i <= int(m_c.items.size()); ++i) {
+            if (i == framePos)
+                frame();
+            if (i == int(m_c.items.size()))
+                break;
+            const LabelItem& item = *m_c.items[size_t(i)];
+            if (shown(item) && visible(bounds(item)))
+                std::visit([this](const auto& it) { paintItem(it); }, item);
         }
         m_p.restore();
     }
 
 private:
     QColor color(ColorValue c) const { return m_o.palette ? colors::forScreen(c, *m_o.palette) : colors::forPrint(c); }
-    bool shown(const QRectF& box) const { return m_o.area.isEmpty() || box.normalized().intersects(m_o.area); }
+    bool visible(const QRectF& box) const { return m_o.area.isEmpty() || box.normalized().intersects(m_o.area); }
 
-    void picture(int index)
+    void paintItem(const GraphicItem& g)
     {
-        const auto it = m_doc.graphics().find(index);
-        if (it == m_doc.graphics().end() || !it->second.visible)
-            return;
-        const GraphicItem& g = it->second;
-        const QRectF box(g.left, g.top, g.width, g.height);
-        if (!shown(box))
-            return;
+        const QRectF box = bounds(g);
         // A picture spread over more device pixels than it has is smoothed (on
         // paper it would show its pixels as blocks); one drawn smaller is
         // sampled, which is much cheaper while a picture is dragged on screen.
@@ -69,10 +66,10 @@ private:
 
     void frame()
     {
-        const BorderSpec& b = m_doc.border();
+        const BorderSpec& b = m_c.frame;
         if (!b.visible)
             return;
-        const QRectF f = m_doc.borderRect().normalized();
+        const QRectF f = m_c.frameRect().normalized();
         QPen pen(color(b.color));
         pen.setWidthF(std::max<double>(0, b.width) * TwipsPerFramePixel);
         pen.setJoinStyle(Qt::MiterJoin);
@@ -81,8 +78,8 @@ private:
         // The shape the file keeps: an unknown style name is stored, and so
         // reopened, as a square.
         switch (b.shapeCode) {
-        case 2: m_p.drawEllipse(f); break;
-        case 4: {
+        case labelcode::Oval: m_p.drawEllipse(f); break;
+        case labelcode::Rounded: {
             // One closed path: edges and corner arcs meet without seams.
             const double r = std::min({RoundedRadius, f.width() / 2, f.height() / 2});
             QPainterPath path;
@@ -94,15 +91,9 @@ private:
         }
     }
 
-    void text(int index)
+    void paintItem(const TextItem& t)
     {
-        const auto it = m_doc.texts().find(index);
-        if (it == m_doc.texts().end() || !it->second.visible)
-            return;
-        const TextItem& t = it->second;
-        const QRectF box(t.left, t.top, t.width, t.height);
-        if (!shown(box))
-            return;
+        const QRectF box = bounds(t);
         if (t.backStyle == 1)
             m_p.fillRect(box, color(t.backColor));
         m_p.save();
@@ -122,9 +113,9 @@ private:
         const double left = t.left / k, inner = t.width / k;
         for (const QString& line : textlayout::splitLines(t.text)) {
             double x = left;
-            if (t.alignment == 1)
+            if (t.alignment == labelcode::AlignRight)
                 x = left + inner - fm.horizontalAdvance(line);
-            else if (t.alignment == 2)
+            else if (t.alignment == labelcode::AlignCentre)
                 x = left + (inner - fm.horizontalAdvance(line)) / 2;
             m_p.drawText(QPointF(x, y + fm.ascent()), line);
             y += fm.height();
@@ -133,13 +124,13 @@ private:
     }
 
     QPainter& m_p;
-    const LabelDocument& m_doc;
+    const LabelContent& m_c;
     const Options& m_o;
     double m_textDpi = 96;
 };
 
 } // namespace
 
-void paint(QPainter& p, const LabelDocument& doc, const Options& options) { Painter(p, doc, options).run(); }
+void paint(QPainter& p, const LabelContent& content, const Options& options) { Painter(p, content, options).run(); }
 
 } // namespace labelpaint

@@ -1,13 +1,15 @@
 #pragma once
 // The one painter of a label's content: the label view, the preview, the
 // printer and PDF files all draw the label with it, so paper shows what the
-// screen shows. It paints in twips with the label's top-left corner at the
-// painter's origin, clipped to the label, back to front: background, pictures
-// by rank, the frame, the texts in their order (the stacking a label file keeps).
+// screen shows. It paints a label's content in twips with the label's top-left
+// corner at the painter's origin, clipped to the label, back to front:
+// background, the items in their order with the frame between the pictures
+// and the texts (the stacking a label file keeps). Each kind of item has its
+// own overload of paintItem in LabelPainter.cpp.
 #include <QRectF>
 #include <functional>
 
-class LabelDocument;
+struct LabelContent;
 class QPainter;
 class QPalette;
 
@@ -35,6 +37,6 @@ struct Options {
     std::function<void(QPainter&)> underlay;
 };
 
-void paint(QPainter& p, const LabelDocument& doc, const Options& options = {});
+void paint(QPainter& p, const LabelContent& content, const Options& options = {});
 
 } // namespace labelpaint

@@ -8,15 +8,27 @@
 
 #include "app/Module1.h"
 
+// The codes a label file and the settings store, by name. The values are the
+// stored ones and must never change.
+namespace labelcode {
+enum LabelType : int16_t { Beer = 0, Wine = 1, Custom = 2 };
+enum CutMarks : int16_t { NoCutMarks = 0, OutsideOnly = 1, InsideOutside = 2, FineLines = 3 };
+enum FrameShape : int16_t { Square = 0, Oval = 2, Rounded = 4 };
+enum TextAlign : int16_t { AlignLeft = 0, AlignRight = 1, AlignCentre = 2 };
+// Where Align puts the active item on a guide: the vertical guide takes its
+// right edge, centre or left edge; the horizontal one its top, centre or bottom.
+enum AlignMode : int { FarEdge = 1, Centre = 2, NearEdge = 3 };
+} // namespace labelcode
+
 struct LabelSpec {
-    int16_t LabelType = 0; // 0 beer, 1 wine, 2 custom
+    int16_t LabelType = labelcode::Beer;
     double LabelHeight = labelsizes::Beer.height;
     double LabelWidth = labelsizes::Beer.width;
     double TopMargin = 0;
     double LeftMargin = 0;
     double RowSpace = 0;
     double ColumnSpace = 0;
-    int16_t Cutmarks = 2; // 0 none, 1 outside only, 2 inside/outside, 3 fine lines
+    int16_t Cutmarks = labelcode::InsideOutside;
     bool operator==(const LabelSpec&) const = default;
 };
 
@@ -24,7 +36,7 @@ struct BorderSpec {
     bool visible = true;
     ColorValue color = 0;
     int16_t width = 12; // pen width in screen pixels
-    int16_t shapeCode = 4; // 0 rectangle, 4 rounded rectangle, 2 ellipse
+    int16_t shapeCode = labelcode::Rounded;
     // Carried through the file, never used for drawing.
     ColorValue fillColor = 0xFFFFFF;
     int16_t fillStyle = 1; // transparent
@@ -43,7 +55,7 @@ struct TextFormat {
     QString fontName;
     QString fontSize; // as typed in the size box
     bool bold = false, italic = false, underline = false;
-    int16_t alignment = 2; // 0 left, 1 right, 2 centre
+    int16_t alignment = labelcode::AlignCentre;
     bool operator==(const TextFormat&) const = default;
 };
 
@@ -54,9 +66,10 @@ struct TextItem {
     ColorValue foreColor = 0;
     ColorValue backColor = 0xFFFFFF;
     int16_t backStyle = 0; // 0 transparent, 1 opaque
-    int16_t alignment = 2; // 0 left, 1 right, 2 centre
+    int16_t alignment = labelcode::AlignCentre;
     int16_t rotation = 0;
     bool visible = true;
+    int index = 0; // among the texts, never reused: what the commands and the history name it by
     bool operator==(const TextItem&) const = default;
 };
 
@@ -66,17 +79,10 @@ struct GraphicItem {
     QString tag;       // "0"/"1" aspect flag + file path
     QString refTag;    // companion's tag: "0" + path given at creation, never changed
     double left = 0, top = 0, width = 0, height = 0;
-    int16_t rank = 0;
     bool visible = true;
+    int index = 0; // among the pictures, never reused
 
     QString path() const { return tag.mid(1); }
     QString refPath() const { return refTag.mid(1); }
     bool operator==(const GraphicItem&) const = default;
-};
-
-// What the surface stacks, back to front.
-struct ItemRef {
-    enum Kind { Text, Graphic, Border } kind;
-    int index;
-    bool operator==(const ItemRef& o) const { return kind == o.kind && index == o.index; }
 };

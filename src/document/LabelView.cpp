@@ -110,7 +110,7 @@ void LabelView::paintEvent(QPaintEvent* e)
 
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(1 / k, 1 / k); // draw in twips from here on
-    labelpaint::paint(p, m_doc, o);
+    labelpaint::paint(p, m_doc.content(), o);
     paintMarks(p);
 }
 
@@ -125,15 +125,8 @@ void LabelView::paintMarks(QPainter& p)
     p.drawRect(QRectF(0, 0, m_doc.surfaceWidth() - k, m_doc.surfaceHeight() - k));
 
     // The active item: a single dark line around its box.
-    QRectF sel;
-    if (m_doc.activeTextItemSelected()) {
-        const TextItem& t = m_doc.texts().at(m_doc.activeTextIndex());
-        sel = QRectF(t.left, t.top, t.width, t.height);
-    } else if (m_doc.activeItemSelected()) {
-        const GraphicItem& g = m_doc.graphics().at(m_doc.activeGraphicIndex());
-        sel = QRectF(g.left, g.top, g.width, g.height);
-    }
-    if (!sel.isNull()) {
+    if (const LabelItem* active = m_doc.activeItem()) {
+        const QRectF sel = bounds(*active);
         QPen line(Qt::black);
         line.setCosmetic(true);
         p.setPen(line);

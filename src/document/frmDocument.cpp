@@ -22,7 +22,7 @@ frmDocument::frmDocument(AppContext& ctx, DocumentHost* host, QWidget* parent)
 {
     setObjectName("frmDocument");
     setAttribute(Qt::WA_DeleteOnClose);
-    setObserver(this);
+    addObserver(this);
     setBackgroundRole(QPalette::Mid);
     setAutoFillBackground(true);
 
@@ -189,11 +189,18 @@ void frmDocument::setCaption(const QString& c)
         sub->setWindowTitle(c + "[*]");
 }
 
-void frmDocument::documentRepaint()
+void frmDocument::areaChanged(const QRectF& twips)
 {
-    m_view->update();
+    if (twips.isEmpty())
+        m_view->update();
+    else
+        m_view->updateTwips(twips);
+}
+
+void frmDocument::selectionChanged()
+{
     if (m_host)
-        m_host->enableItemCommands(*this, activeTextItemSelected(), activeItemSelected());
+        m_host->enableItemCommands(*this);
 }
 
 void frmDocument::activeTextShown(const TextItem& t)

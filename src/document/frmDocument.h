@@ -53,7 +53,8 @@ public:
     void picLabelView_DblClick(const QPointF& twips);
 
     // DocumentObserver
-    void documentRepaint() override;
+    void areaChanged(const QRectF& twips) override;
+    void selectionChanged() override;
     void labelResized() override;
     void activeTextShown(const TextItem& t) override;
     void statusPanels(const QString& file, const QString& x, const QString& y) override;

@@ -8,7 +8,12 @@
 
 namespace {
 constexpr int LeftButton = 1;
-}
+// Double-clicking an item edits it in the host's dialog for its kind; a kind
+// without a dialog of its own is only selected.
+template <class T> void editInHost(DocumentHost&, frmDocument&, const T&) {}
+void editInHost(DocumentHost& host, frmDocument& doc, const TextItem&) { host.editText(doc); }
+void editInHost(DocumentHost& host, frmDocument& doc, const GraphicItem&) { host.editActivePicture(doc); }
+} // namespace
 
 void frmDocument::picLabelView_MouseDown(const QPointF& p, int button, bool alone)
 {
@@ -81,13 +86,11 @@ void frmDocument::picLabelView_DblClick(const QPointF& p)
     const Hit hit = m_editor.hitTest(p);
     if (!m_host)
         return;
-    if (hit.kind == Hit::Text) {
-        selectText(hit.index);
-        m_host->editText(*this);
-    } else if (hit.kind == Hit::Graphic) {
-        selectGraphic(hit.index);
-        m_host->editActivePicture(*this);
-    }
+    if (hit.kind != Hit::Item)
+        return;
+    select(hit.item);
+    if (const LabelItem* item = activeItem())
+        std::visit([this](const auto& i) { editInHost(*m_host, *this, i); }, *item);
 }
 
 void frmDocument::showGuideReadout()

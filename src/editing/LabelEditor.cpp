@@ -22,46 +22,28 @@ Hit LabelEditor::hitTest(const QPointF& p) const
     if (const auto r = resizers())
         for (int i = handles::Count - 1; i >= 0; --i)
             if (covers((*r)[i], p))
-                return {Hit::Handle, i, p - (*r)[i].topLeft()};
-    const auto& z = m_doc.zOrder();
-    for (auto it = z.rbegin(); it != z.rend(); ++it) {
-        if (it->kind == ItemRef::Text) {
-            const auto f = m_doc.texts().find(it->index);
-            if (f == m_doc.texts().end() || !f->second.visible)
-                continue;
-            const TextItem& t = f->second;
-            if (covers(QRectF(t.left, t.top, t.width, t.height), p))
-                return {Hit::Text, it->index, p - QPointF(t.left, t.top)};
-        } else if (it->kind == ItemRef::Graphic) {
-            const auto f = m_doc.graphics().find(it->index);
-            if (f == m_doc.graphics().end() || !f->second.visible)
-                continue;
-            const GraphicItem& g = f->second;
-            if (covers(QRectF(g.left, g.top, g.width, g.height), p))
-                return {Hit::Graphic, it->index, p - QPointF(g.left, g.top)};
-        }
+                return {Hit::Handle, {}, i, p - (*r)[i].topLeft()};
+    const auto& items = m_doc.content().items;
+    for (auto it = items.rbegin(); it != items.rend(); ++it) {
+        const QRectF box = bounds(**it);
+        if (shown(**it) && covers(box, p))
+            return {Hit::Item, idOf(**it), 0, p - box.topLeft()};
     }
-    return {Hit::Surface, 0, p};
+    return {Hit::Surface, {}, 0, p};
 }
 
 std::optional<std::array<QRectF, handles::Count>> LabelEditor::resizers() const
 {
-    const auto it = m_doc.graphics().find(m_doc.activeGraphicIndex());
-    if (it == m_doc.graphics().end())
+    const LabelItem* item = m_doc.activeItem();
+    if (!item || !resizable(*item))
         return std::nullopt;
-    const GraphicItem& g = it->second;
-    return handles::placeHandles(QRectF(g.left, g.top, g.width, g.height));
+    return handles::placeHandles(bounds(*item));
 }
 
 QRectF LabelEditor::activeBox() const
 {
-    const auto g = m_doc.graphics().find(m_doc.activeGraphicIndex());
-    if (g != m_doc.graphics().end())
-        return QRectF(g->second.left, g->second.top, g->second.width, g->second.height);
-    const auto t = m_doc.texts().find(m_doc.activeTextIndex());
-    if (t != m_doc.texts().end())
-        return QRectF(t->second.left, t->second.top, t->second.width, t->second.height);
-    return {};
+    const LabelItem* item = m_doc.activeItem();
+    return item ? bounds(*item) : QRectF();
 }
 
 QRectF LabelEditor::markedBox() const
@@ -89,12 +71,9 @@ LabelEditor::Press LabelEditor::press(const QPointF& p, int button, bool alone)
     }
     if (button == RightButton && alone)
         return Press::PopupMenu; // the selection stays as it is
-    if (h.kind == Hit::Text || h.kind == Hit::Graphic) {
+    if (h.kind == Hit::Item) {
         m_resizing = false;
-        if (h.kind == Hit::Text)
-            m_doc.selectText(h.index);
-        else
-            m_doc.selectGraphic(h.index);
+        m_doc.select(h.item);
         m_grab = h.local;
         m_pressedAt = p;
         m_dragging = true;
@@ -121,20 +100,18 @@ QRectF LabelEditor::dragOver(const QPointF& p, bool onSurface, bool keepAspect)
     if (!m_dragging)
         return {};
     QRectF dirty;
-    if (m_dragged.kind == Hit::Text) {
-        // A text moves on the drop; until then only its outline follows.
-        const auto t = m_doc.texts().find(m_dragged.index);
-        if (t != m_doc.texts().end()) {
-            dirty = m_outline;
-            m_outline = QRectF(p - m_grab, QSizeF(t->second.width, t->second.height));
-            dirty |= m_outline;
-        }
+    const LabelItem* dragged = m_dragged.kind == Hit::Item ? m_doc.content().item(m_dragged.item) : nullptr;
+    if (dragged && !movesLive(*dragged)) {
+        // It moves on the drop; until then only its outline follows.
+        dirty = m_outline;
+        m_outline = QRectF(p - m_grab, bounds(*dragged).size());
+        dirty |= m_outline;
     }
     if (!onSurface)
         return dirty;
     const Hit over = hitTest(p);
-    GraphicItem* g = m_doc.activeGraphic();
-    if (over.kind == Hit::Handle || !g)
+    const LabelItem* active = m_doc.activeItem();
+    if (over.kind == Hit::Handle || !active || !movesLive(*active))
         return dirty;
     m_skip = !m_skip;
     if (!m_skip)
@@ -149,18 +126,13 @@ QRectF LabelEditor::dragOver(const QPointF& p, bool onSurface, bool keepAspect)
         d.ratio = m_ratio;
         d.start = m_start;
         d.grab = m_grab;
-        const QRectF box(g->left, g->top, g->width, g->height);
+        const QRectF box = bounds(*active);
         // A box with a negative side is refused as a whole; the picture keeps its box.
         const auto next = over.kind == Hit::Surface ? resize::overSurface(box, d) : resize::overItem(box, d);
-        if (next) {
-            g->left = next->left();
-            g->top = next->top();
-            g->width = next->width();
-            g->height = next->height();
-        }
+        if (next)
+            setBox(*m_doc.editActive(), *next);
     } else {
-        g->left = p.x() - m_grab.x();
-        g->top = p.y() - m_grab.y();
+        moveTo(*m_doc.editActive(), p - m_grab);
     }
     m_doc.setChanged();
     m_doc.refreshStatus();
@@ -214,30 +186,22 @@ QRectF LabelEditor::dropHere(const QPointF& p, bool onSurface, bool snap, int gr
     dirty |= markedBox();
     const double dx = on.local.x() - m_grab.x(), dy = on.local.y() - m_grab.y();
     if (!m_resizing) {
-        double* left = nullptr;
-        double* top = nullptr;
-        if (m_dragged.kind == Hit::Text) {
-            if (TextItem* t = m_doc.textAt(m_dragged.index))
-                left = &t->left, top = &t->top;
-        } else if (m_dragged.kind == Hit::Graphic) {
-            if (GraphicItem* g = m_doc.graphicAt(m_dragged.index))
-                left = &g->left, top = &g->top;
-        }
-        if (left) {
-            *left = p.x() - m_grab.x();
-            *top = p.y() - m_grab.y();
+        if (LabelItem* item = m_dragged.kind == Hit::Item ? m_doc.editItem(m_dragged.item) : nullptr) {
+            QPointF at = p - m_grab;
             // An item pressed and released in place was only selected: it stays
-            // exactly where it was. A picture follows the pointer live, so the
-            // pointer never leaves it and a drop on a picture snaps both axes;
-            // elsewhere only the axes that moved.
+            // exactly where it was. An item that follows the pointer live never
+            // leaves it, so a drop on such an item snaps both axes; elsewhere
+            // only the axes that moved.
             const bool stayed = p == m_pressedAt;
             if (snap && !stayed) {
-                const bool onPicture = on.kind == Hit::Graphic;
-                if (onPicture || dx != 0)
-                    *left = snap::toGrid(*left, gridWidth);
-                if (onPicture || dy != 0)
-                    *top = snap::toGrid(*top, gridHeight);
+                const LabelItem* under = on.kind == Hit::Item ? m_doc.content().item(on.item) : nullptr;
+                const bool onLive = under && movesLive(*under);
+                if (onLive || dx != 0)
+                    at.setX(snap::toGrid(at.x(), gridWidth));
+                if (onLive || dy != 0)
+                    at.setY(snap::toGrid(at.y(), gridHeight));
             }
+            moveTo(*item, at);
         }
     }
     m_resizing = false;

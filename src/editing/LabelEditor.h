@@ -12,13 +12,15 @@
 
 #include "Guides.h"
 #include "Handles.h"
+#include "document/LabelContent.h"
 
 class LabelDocument;
 
 // What lies under a point of the label surface, topmost first.
 struct Hit {
-    enum Kind { Surface, Text, Graphic, Handle } kind = Surface;
-    int index = 0;
+    enum Kind { Surface, Item, Handle } kind = Surface;
+    ItemId item;   // the item hit
+    int index = 0; // the handle hit
     // The point relative to the hit item's top-left (the surface: the point itself).
     QPointF local;
 };

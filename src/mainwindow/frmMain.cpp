@@ -270,7 +270,7 @@ TextFormat frmMain::currentTextFormat() const
     return f;
 }
 
-void frmMain::enableItemCommands(frmDocument& doc, bool, bool) { selectionChanged(&doc); }
+void frmMain::enableItemCommands(frmDocument& doc) { selectionChanged(&doc); }
 
 void frmMain::textFormatShown(frmDocument&, const TextItem& item) { showTextFormat(item); }
 

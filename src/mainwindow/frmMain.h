@@ -144,7 +144,7 @@ public:
     bool guidesShown() const override;
     bool maintainAspectRatio() const override;
     TextFormat currentTextFormat() const override;
-    void enableItemCommands(frmDocument& doc, bool textSelected, bool graphicSelected) override;
+    void enableItemCommands(frmDocument& doc) override;
     void textFormatShown(frmDocument& doc, const TextItem& item) override;
     void borderStyleShown(frmDocument& doc, const QString& style) override;
     void labelTypeShown(frmDocument& doc, int16_t type) override;

@@ -172,12 +172,8 @@ void frmMain::mnuLabelBorderVisible_Click()
 {
     // Menu item and toolbar button are one checkable action, already toggled.
     const bool visible = action("mnuLabelBorderVisible")->isChecked();
-    if (frmDocument* d = activeDocument()) {
-        LabelDocument::Step step(*d, "Border Visible");
-        d->border().visible = visible;
-        d->setChanged();
-        d->picLabelView()->update();
-    }
+    if (frmDocument* d = activeDocument())
+        d->setBorderVisible(visible);
 }
 
 void frmMain::mnuLabelBorderColor_Click()
@@ -188,10 +184,7 @@ void frmMain::mnuLabelBorderColor_Click()
     const auto c = m_ctx.platform.chooseColor("Border Color", d->border().color);
     if (!c)
         return;
-    LabelDocument::Step step(*d, "Border Color");
-    d->border().color = *c;
-    d->setChanged();
-    d->picLabelView()->update();
+    d->setBorderColor(*c);
 }
 
 void frmMain::mnuLabelBackColor_Click()
@@ -228,12 +221,8 @@ void frmMain::cboBorderWidth_Change(const QString& text)
     if (a.kind == comborules::WidthAction::RestoreDefault) {
         m_cboBorderWidth->setCurrentText(QString::number(m_ctx.values.borderWidth));
     } else if (a.kind == comborules::WidthAction::Apply && !m_loading) {
-        if (frmDocument* d = activeDocument()) {
-            LabelDocument::Step step(*d, "Border Width", "border width");
-            d->border().width = a.width;
-            d->update();
-            d->picLabelView()->update();
-        }
+        if (frmDocument* d = activeDocument())
+            d->setBorderWidth(a.width);
     }
 }
 
@@ -243,11 +232,8 @@ void frmMain::cboBorderWidth_Click()
     if (!d)
         return;
     const double v = comborules::leadingNumber(m_cboBorderWidth->currentText());
-    if (v > 0 && v < 32768) {
-        LabelDocument::Step step(*d, "Border Width", "border width");
-        d->border().width = int16_t(v);
-        d->picLabelView()->update();
-    }
+    if (v > 0 && v < 32768)
+        d->setBorderWidth(int16_t(v));
 }
 
 void frmMain::cboBorderWidth_LostFocus()

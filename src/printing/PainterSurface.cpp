@@ -5,9 +5,10 @@
 #include <cmath>
 
 #include "app/Colors.h"
+#include "app/Units.h"
+#include "document/LabelDocument.h"
 #include "document/LabelPainter.h"
 #include "document/TextMeasure.h"
-#include "app/Units.h"
 
 PainterSurface::PainterSurface(QPagedPaintDevice& printer) : m_printer(&printer)
 {
@@ -109,7 +110,7 @@ void PainterSurface::drawLabel(const LabelDocument& doc, double x, double y)
     m_painter.save();
     m_painter.translate(dev(x, y));
     m_painter.scale(1 / units::twipsPerPixel(m_dpiX), 1 / units::twipsPerPixel(m_dpiY));
-    labelpaint::paint(m_painter, doc);
+    labelpaint::paint(m_painter, doc.content());
     m_painter.restore();
 }
 

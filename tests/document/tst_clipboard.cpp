@@ -113,7 +113,7 @@ private slots:
         auto ranks = [&] {
             QList<int> r;
             for (const auto& [i, g] : d.graphics())
-                r << g.rank;
+                r << d.content().rankOf(i);
             return r;
         };
         d.selectGraphic(3);

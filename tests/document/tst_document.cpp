@@ -58,21 +58,6 @@ private slots:
         QCOMPARE(host.calls.last(), QString("edit text Ale"));
     }
 
-    void rightPressAsksForThePopUpMenu()
-    {
-        TestEnv env;
-        FakeHost host;
-        frmDocument doc(env.ctx, &host);
-        doc.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&doc));
-        LabelView* view = doc.picLabelView();
-        const QPoint at(30, 40);
-        QTest::mouseClick(view, Qt::RightButton, {}, at);
-        QVERIFY(!host.calls.isEmpty());
-        QCOMPARE(host.calls.last(), QString("popup"));
-        QCOMPARE(host.popupAt, view->mapToGlobal(at));
-    }
-
     void gridAndClosingGoThroughTheHost()
     {
         TestEnv env;

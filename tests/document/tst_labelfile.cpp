@@ -233,7 +233,7 @@ private slots:
         QCOMPARE(d.graphics().at(1).path(), env.values.graphicsFolder + "/rose.bmp");
         QCOMPARE(d.graphics().at(2).path(), labels + "/leaf.bmp");
         QCOMPARE(env.platform.texts(), QStringList{"Unable to Load Graphic: C:\\gone\\nothing.bmp"});
-        QCOMPARE(d.graphics().at(2).rank, int16_t(1));
+        QCOMPARE(d.content().rankOf(2), 1);
     }
 
     void clipboardPicturesGetNumberedBitmaps()

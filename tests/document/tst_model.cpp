@@ -35,20 +35,10 @@ private slots:
         QVERIFY(!d.valMaintainAspectRatioFlag);
         QVERIFY(d.getIsBlankForm());
         QVERIFY(!d.isChanged());
-        QCOMPARE(d.getTextWidth(), int16_t(0));
-        QCOMPARE(d.getTextHeight(), int16_t(0));
-        QCOMPARE(d.getActiveGraphicSpecs(), QString());
-        QCOMPARE(d.getTextColor(), ColorValue(0));
-        QCOMPARE(d.getTextFontSize(), QString());
 
-        // The setters only store.
-        d.setTopMargin(0.5);
-        d.setColumnSpace(0.125);
+        // A new size reaches the surface only when the label is resized.
         d.setLabelDimensions(1, 4, 5);
-        QCOMPARE(d.getTopMargin(), 0.5);
-        QCOMPARE(d.getColumnSpace(), 0.125);
-        QCOMPARE(d.getLabelWidth(), 5.0);
-        QCOMPARE(d.surfaceWidth(), 4320); // until resizeLabel
+        QCOMPARE(d.surfaceWidth(), 4320);
         d.resizeLabel();
         QCOMPARE(d.surfaceWidth(), 7200);
         QCOMPARE(d.borderRect(), QRectF(360, 360, 6480, 5040));
@@ -106,19 +96,21 @@ private slots:
         auto ranks = [&] {
             QList<int> r;
             for (const auto& [i, g] : d.graphics())
-                r << g.rank;
+                r << d.content().rankOf(i);
             return r;
         };
-        // Back to front, e.g. "g3 g1 B t2 t1"; pictures must stand in rank order.
+        // Back to front, e.g. "g3 g1 B t2 t1".
         auto stack = [&] {
             QStringList z;
-            int rank = 0;
-            for (const ItemRef& r : d.zOrder()) {
-                z << (r.kind == ItemRef::Graphic ? "g" : r.kind == ItemRef::Text ? "t" : "B") +
-                         (r.kind == ItemRef::Border ? QString() : QString::number(r.index));
-                if (r.kind == ItemRef::Graphic && d.graphics().at(r.index).rank != rank++)
-                    z << "(out of rank)";
+            const LabelContent& c = d.content();
+            for (size_t k = 0; k < c.items.size(); ++k) {
+                if (int(k) == c.framePosition())
+                    z << "B";
+                const ItemId id = idOf(*c.items[k]);
+                z << (id.kind == kindOf<GraphicItem> ? "g" : "t") + QString::number(id.index);
             }
+            if (c.framePosition() == int(c.items.size()))
+                z << "B";
             return z.join(' ');
         };
         QVERIFY(d.createNewText("One", 0));
@@ -149,7 +141,7 @@ private slots:
         QCOMPARE(d.findGraphicByRank(1), 1);
         QVERIFY(d.createNewGraphic("/a.png"));
         QCOMPARE(d.activeGraphicIndex(), 4);
-        QCOMPARE(d.graphics().at(4).rank, int16_t(2));
+        QCOMPARE(d.content().rankOf(4), 2);
         QVERIFY(d.createNewText("Three", 0));
         QCOMPARE(stack(), QString("g3 g1 g4 B t1 t2 t3"));
 
@@ -162,9 +154,9 @@ private slots:
         LabelDocument e(env.values, env.platform, env.fixed);
         e.LoadFile(env.path("stack.ckm"));
         QStringList texts;
-        for (const ItemRef& r : e.zOrder())
-            if (r.kind == ItemRef::Text)
-                texts << e.texts().at(r.index).text;
+        for (const ItemPtr& p : e.content().items)
+            if (const auto* t = std::get_if<TextItem>(p.get()))
+                texts << t->text;
         QCOMPARE(texts, QStringList({"Three", "Two", "One"}));
     }
 
@@ -204,13 +196,17 @@ private slots:
         QVERIFY(d.createNewText("Ale", 0));
         d.setBackColor(0x00FF00);
         const LabelDocument::Snapshot before = d.snapshot();
-        // The picture is shared with the snapshot, not copied.
-        QCOMPARE(before.graphics.at(1).picture.cacheKey(), d.graphics().at(1).picture.cacheKey());
+        // The items are shared with the snapshot, not copied; a change copies only the item it changes.
+        QCOMPARE(before.items.size(), size_t(2));
+        QCOMPARE(before.items[0].get(), d.content().items[0].get());
+        QCOMPARE(before.items[1].get(), d.content().items[1].get());
 
         d.selectText(1);
         d.deleteSelectedObject(false);
         d.selectGraphic(1);
         d.nudge(15, 0);
+        QVERIFY(d.content().items[0].get() != before.items[0].get());
+        QCOMPARE(before.get<GraphicItem>(1)->left + 15, d.graphics().at(1).left);
         QVERIFY(d.createNewText("Stout", 0));
         d.border().width = 3;
         d.setBorderStyle("Oval");
@@ -223,7 +219,7 @@ private slots:
         QVERIFY(d.snapshot() == before);
         QCOMPARE(d.texts().size(), size_t(1));
         QCOMPARE(d.texts().at(1).text, QString("Ale"));
-        QCOMPARE(d.graphics().at(1).left, before.graphics.at(1).left);
+        QCOMPARE(d.graphics().at(1).left, before.get<GraphicItem>(1)->left);
         QCOMPARE(d.surfaceWidth(), 4320); // the surface follows the restored size
         QCOMPARE(d.border().shapeCode, int16_t(4));
         QCOMPARE(d.backColor(), ColorValue(0x00FF00));
@@ -231,6 +227,40 @@ private slots:
         // The index counters come back with the content.
         QVERIFY(d.createNewText("Porter", 0));
         QCOMPARE(d.activeTextIndex(), 2);
+    }
+
+    // Every listener hears what changed; the frame's operations are steps of their own.
+    void listenersAndFrameSteps()
+    {
+        struct Listener : DocumentObserver {
+            QStringList heard;
+            void areaChanged(const QRectF& r) override { heard << (r.isEmpty() ? "all" : "part"); }
+            void selectionChanged() override { heard << "selection"; }
+            void restored() override { heard << "restored"; }
+        } one, two;
+        TestEnv env;
+        LabelDocument d(env.values, env.platform, env.fixed);
+        d.addObserver(&one);
+        d.addObserver(&two);
+        QVERIFY(d.createNewText("Ale", 0));
+        QCOMPARE(one.heard, QStringList({"all", "selection"}));
+        d.nudge(15, 0); // the same selection: no news of it
+        d.setBorderVisible(false);
+        d.setBorderColor(0xFF);
+        d.setBorderWidth(3);
+        d.setBorderWidth(30); // typed on: one step
+        QCOMPARE(d.history().count(), 5);
+        QCOMPARE(d.history().undoText(), QString("Border Width"));
+        d.removeObserver(&two);
+        one.heard.clear();
+        d.undoStep();
+        QCOMPARE(one.heard, QStringList({"all", "selection", "restored", "all"}));
+        QCOMPARE(two.heard.count("restored"), 0);
+        QCOMPARE(d.border().width, int16_t(12));
+        d.undoStep();
+        QCOMPARE(d.border().color, ColorValue(0));
+        d.undoStep();
+        QVERIFY(d.border().visible);
     }
 
     void creationCounterLimit()

@@ -24,63 +24,49 @@ class tst_ViewGeom : public QObject {
     }
 
 private slots:
-    void noBarsWhenTheLabelFits()
+    // Window sizes around the label's 4320 x 5400 twips plus the window's
+    // allowances (360 across; 740 and the 300 status bar down; bars 255).
+    void scrollBars_data()
     {
-        const ScrollLayout l = setScrollBars(base(4320 + 360, 5400 + 740 + 300));
-        QVERIFY(!l.v.visible);
-        QVERIFY(!l.h.visible);
-        QVERIFY(!l.cornerVisible);
+        QTest::addColumn<int>("fw");
+        QTest::addColumn<int>("fh");
+        QTest::addColumn<int>("vMax"); // -1: no bar
+        QTest::addColumn<int>("hMax");
+        QTest::newRow("fits") << 4320 + 360 << 5400 + 740 + 300 << -1 << -1;
+        QTest::newRow("exact width") << 4320 + 360 << 20000 << -1 << -1;
+        QTest::newRow("a twip too narrow") << 4320 + 360 - 1 << 20000 << -1 << 1 + 120;
+        QTest::newRow("only horizontal") << 4320 + 360 - 100 << 5400 + 740 + 300 + 255 << -1 << 100 + 120;
+        QTest::newRow("only vertical") << 4320 + 360 + 255 << 3000 << (300 + 5400 + 740) - 3000 + 240 << -1;
+        QTest::newRow("both") << 2000 << 2000 << (300 + 5400 + 740 + 255) - 2000 + 240 << (4320 + 360 + 255) - 2000 + 120;
     }
-
-    void onlyTheHorizontalBar()
+    void scrollBars()
     {
-        // Short by d = 100 twips in width, tall enough for the label and the bar.
-        const ScrollLayout l = setScrollBars(base(4320 + 360 - 100, 5400 + 740 + 300 + 255));
-        QVERIFY(!l.v.visible);
-        QVERIFY(l.h.visible);
-        QCOMPARE(l.h.max, 100 + 120);
-        QCOMPARE(l.h.smallStep, 22);
-        QCOMPARE(l.h.largeStep, 110);
-        QCOMPARE(l.h.length, (4320 + 360 - 100 - 120) - 120);
-        QCOMPARE(l.h.top, (5400 + 740 + 300 + 255 - 700) - 255 + 20);
-        QVERIFY(!l.cornerVisible);
-    }
-
-    void onlyTheVerticalBar()
-    {
-        const ScrollInput in = base(4320 + 360 + 255, 3000);
+        QFETCH(int, fw);
+        QFETCH(int, fh);
+        QFETCH(int, vMax);
+        QFETCH(int, hMax);
+        const ScrollInput in = base(fw, fh);
         const ScrollLayout l = setScrollBars(in);
-        QVERIFY(l.v.visible);
-        QVERIFY(!l.h.visible);
-        QCOMPARE(l.v.max, (300 + 5400 + 740) - 3000 + 240);
-        QCOMPARE(l.v.smallStep, 368); // 3680 / 10
-        QCOMPARE(l.v.largeStep, 1840);
-        QCOMPARE(l.v.left, in.clientW - 255 - 120);
-        QCOMPARE(l.v.length, in.statusTop);
-    }
-
-    void bothBarsAndTheCorner()
-    {
-        const ScrollInput in = base(2000, 2000);
-        const ScrollLayout l = setScrollBars(in);
-        QVERIFY(l.v.visible && l.h.visible && l.cornerVisible);
-        QCOMPARE(l.v.max, (300 + 5400 + 740 + 255) - 2000 + 240);
-        QCOMPARE(l.h.max, (4320 + 360 + 255) - 2000 + 120);
-        QCOMPARE(l.v.length, in.statusTop - 255);
-        QCOMPARE(l.h.length, l.v.left);
-        QCOMPARE(l.cornerLeft, l.v.left);
-        QCOMPARE(l.cornerTop, l.v.top + l.v.length);
-        QCOMPARE(l.v.value, 0);
-        QCOMPARE(l.h.value, 0);
-    }
-
-    void exactWidthNeedsNoBar()
-    {
-        ScrollInput in = base(4320 + 360, 20000);
-        QVERIFY(!setScrollBars(in).h.visible);
-        in.windowW -= 1;
-        QVERIFY(setScrollBars(in).h.visible);
-        QCOMPARE(setScrollBars(in).h.max, 1 + 120);
+        QCOMPARE(l.v.visible ? l.v.max : -1, vMax);
+        QCOMPARE(l.h.visible ? l.h.max : -1, hMax);
+        QCOMPARE(l.cornerVisible, l.v.visible && l.h.visible);
+        if (l.v.visible) {
+            QCOMPARE(l.v.left, in.clientW - 255 - 120);
+            QCOMPARE(l.v.length, in.statusTop - (l.h.visible ? 255 : 0));
+            QCOMPARE(l.v.value, 0);
+        }
+        if (l.h.visible) {
+            QCOMPARE(l.h.length, l.v.visible ? l.v.left : in.clientW - 120);
+            QCOMPARE(l.h.value, 0);
+        }
+        if (l.h.visible && !l.v.visible)
+            QCOMPARE(l.h.top, in.statusTop - 255 + 20);
+        if (QByteArray(QTest::currentDataTag()) == "only horizontal")
+            QCOMPARE(QPoint(l.h.smallStep, l.h.largeStep), QPoint(22, 110));
+        if (QByteArray(QTest::currentDataTag()) == "only vertical")
+            QCOMPARE(QPoint(l.v.smallStep, l.v.largeStep), QPoint(368, 1840)); // 3680 / 10, / 2
+        if (l.cornerVisible)
+            QCOMPARE(QPoint(l.cornerLeft, l.cornerTop), QPoint(l.v.left, l.v.top + l.v.length));
     }
 
     void gridColumnsIncludeBothEnds()

@@ -1,7 +1,7 @@
 // Rules of the editing interactions, without a window.
 #include <QtTest>
 
-#include "editing/ClipboardDescriptor.h"
+#include "document/ClipboardDescriptor.h"
 #include "editing/Guides.h"
 #include "editing/Handles.h"
 #include "editing/ResizeRules.h"

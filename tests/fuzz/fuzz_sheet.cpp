@@ -37,7 +37,7 @@ public:
         QImage img(96, 96, QImage::Format_RGB32);
         QPainter p(&img);
         p.scale(96.0 / std::max(1, doc.surfaceWidth()), 96.0 / std::max(1, doc.surfaceHeight()));
-        labelpaint::paint(p, doc);
+        labelpaint::paint(p, doc.content());
     }
     void setFontName(const QString& n) override { m_font.setFamily(n); }
     void setFontSize(double s) override { m_font.setPointSizeF(s > 0 && s < 4000 ? s : 1); }

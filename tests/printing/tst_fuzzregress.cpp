@@ -30,7 +30,7 @@ private slots:
                 QImage img(64, 64, QImage::Format_RGB32);
                 QPainter p(&img);
                 p.scale(64.0 / std::max(1, doc.surfaceWidth()), 64.0 / std::max(1, doc.surfaceHeight()));
-                labelpaint::paint(p, doc);
+                labelpaint::paint(p, doc.content());
             }
             printjob::Request request = printjob::request(doc, env.values);
             request.columnSpace = doc.getColumnSpace();

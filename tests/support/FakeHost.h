@@ -21,7 +21,10 @@ public:
     bool guidesShown() const override { return guides; }
     bool maintainAspectRatio() const override { return aspect; }
     TextFormat currentTextFormat() const override { return format; }
-    void enableItemCommands(frmDocument&, bool t, bool g) override { calls << QString("enable %1 %2").arg(t).arg(g); }
+    void enableItemCommands(frmDocument& d) override
+    {
+        calls << QString("enable %1 %2").arg(d.activeTextItemSelected()).arg(d.activeItemSelected());
+    }
     void textFormatShown(frmDocument&, const TextItem& item) override
     {
         calls << "format " + item.text;
