@@ -12,14 +12,6 @@ class tst_Lifecycle : public QObject {
     frmMain* main = nullptr;
     TestEnv* env = nullptr;
 
-    QString makeLabel(const QString& name)
-    {
-        LabelDocument d(env->values, env->platform, env->fixed);
-        d.createNewText("Ale", 0);
-        const QString p = env->values.labelFolder + "/" + name;
-        d.SaveLabelToFile(p);
-        return p;
-    }
     void open(const QString& path)
     {
         env->platform.openAnswers.push_back(ScriptedPlatform::chosen(path));
@@ -85,7 +77,7 @@ private slots:
     {
         QStringList files;
         for (const char* n : {"1.ckm", "2.ckm", "3.ckm", "4.ckm", "5.ckm"})
-            files << makeLabel(n);
+            files << savedLabel(*env, n);
         open(files[0]);
         QCOMPARE(main->documents().size(), 1);
         QCOMPARE(main->activeDocument()->caption(), QString("1.ckm"));
@@ -265,19 +257,9 @@ private slots:
                                                        "\nThey will be as before when Corkcrafter starts again."));
     }
 
-    void coloursAndTemplate()
+    // New documents start from the template's header and stay blank.
+    void newLabelsFromTheTemplate()
     {
-        env->platform.colorAnswers = {0x0000FF, std::nullopt, 0x00FF00};
-        main->action("mnuLabelBackColor")->trigger();
-        QCOMPARE(main->activeDocument()->backColor(), ColorValue(0x0000FF));
-        QVERIFY(main->activeDocument()->isChanged());
-        main->action("mnuLabelBorderColor")->trigger(); // cancelled
-        QCOMPARE(main->activeDocument()->border().color, ColorValue(0));
-        main->action("mnuLabelBorderColor")->trigger();
-        QCOMPARE(main->activeDocument()->border().color, ColorValue(0x00FF00));
-        QCOMPARE(env->platform.colorTitles, QStringList({"Label Background Color", "Border Color", "Border Color"}));
-
-        // New documents start from the template's header and stay blank.
         LabelDocument t(env->values, env->platform, env->fixed);
         t.setLabelDimensions(1, 4, 5);
         t.resizeLabel();
@@ -292,7 +274,7 @@ private slots:
         QVERIFY(d->getIsBlankForm());
         QVERIFY(main->action("mnuFileLabelSize1")->isChecked());
         // ...so opening a file reuses it.
-        open(makeLabel("Reuse.ckm"));
+        open(savedLabel(*env, "Reuse.ckm"));
         QCOMPARE(main->activeDocument(), d);
     }
 

@@ -325,18 +325,9 @@ private slots:
         QVERIFY(action("mnuTextEdit")->isEnabled() && !action("mnuGraphicEdit")->isEnabled());
         QVERIFY(action("mnuEditDelete")->isEnabled() && main().button("Delete")->isEnabled());
 
-        // The label has the keyboard now: Down moves the item, not the font box.
+        // The label has the keyboard now (what the keys then do is checked in
+        // keysGoToTheLabelAfterDialogs and in tst_undo).
         QVERIFY(view->hasFocus());
-        const QString font = main().cboFonts()->currentText();
-        key(Qt::Key_Down);
-        QCOMPARE(doc()->activeText()->top, ale.top + 15);
-        QCOMPARE(main().cboFonts()->currentText(), font);
-
-        // A right press shows the Edit menu as a pop-up.
-        QTest::mouseClick(view, Qt::RightButton, {}, QPoint(3, 3));
-        QTRY_VERIFY(main().editMenu()->isVisible());
-        main().editMenu()->close();
-        QVERIFY(doc()->activeTextItemSelected());
     }
 
     void clipboardCommands()

@@ -78,40 +78,32 @@ private slots:
     }
 
     // Sizes typed in the options dialog: right after OK the window shows the
-    // whole label and no scroll bar.
-    void customSizesFitTheirWindow_data()
-    {
-        QTest::addColumn<QString>("width");
-        QTest::addColumn<QString>("height");
-        QTest::newRow("3.9 x 3.67") << "3.9" << "3.67";
-        QTest::newRow("3.9 x 3.5") << "3.9" << "3.5";
-        QTest::newRow("3.5 x 3.67") << "3.5" << "3.67";
-        QTest::newRow("3.8 x 3.67") << "3.8" << "3.67";
-        QTest::newRow("3.67 x 3.9") << "3.67" << "3.9";
-        QTest::newRow("3.5 x 3.9") << "3.5" << "3.9";
-        QTest::newRow("2 x 1.5") << "2" << "1.5";
-    }
+    // whole label and no scroll bar, from the usual size.
     void customSizesFitTheirWindow()
     {
-        QFETCH(QString, width);
-        QFETCH(QString, height);
         MainWithLabel f(true, QSize(1100, 900));
-        input::whenModal<frmOptions>([&](frmOptions* o) {
-            const auto leave = qScopeGuard([o = QPointer<frmOptions>(o)] {
-                if (o && o->isVisible())
-                    o->cmdCancel_Click();
+        const std::pair<const char*, const char*> sizes[] = {{"3.9", "3.67"}, {"3.9", "3.5"},  {"3.5", "3.67"}, {"3.8", "3.67"},
+                                                             {"3.67", "3.9"}, {"3.5", "3.9"}, {"2", "1.5"}};
+        for (const auto& [width, height] : sizes) {
+            f.action("mnuFileLabelSize0")->trigger(); // each from the usual size
+            input::whenModal<frmOptions>([&](frmOptions* o) {
+                const auto leave = qScopeGuard([o = QPointer<frmOptions>(o)] {
+                    if (o && o->isVisible())
+                        o->cmdCancel_Click();
+                });
+                o->optLabelType_Click(2);
+                o->box(options::Box::CustomWidth)->setText(width);
+                o->box(options::Box::CustomHeight)->setText(height);
+                o->cmdOK_Click();
             });
-            o->optLabelType_Click(2);
-            o->box(options::Box::CustomWidth)->setText(width);
-            o->box(options::Box::CustomHeight)->setText(height);
-            o->cmdOK_Click();
-        });
-        f.action("mnuFileLabelSize2")->trigger();
-        frmDocument* d = f.doc();
-        QCOMPARE(QSizeF(d->getLabelWidth(), d->getLabelHeight()), QSizeF(width.toDouble(), height.toDouble()));
-        QVERIFY(!d->VScroll()->isVisible() && !d->HScroll()->isVisible() && !d->Corner()->isVisible());
-        LabelView* view = d->picLabelView();
-        QVERIFY2(view->parentWidget()->rect().contains(view->geometry()), "the label is cut off");
+            f.action("mnuFileLabelSize2")->trigger();
+            frmDocument* d = f.doc();
+            const QString size = QString("%1 x %2").arg(width, height);
+            QCOMPARE(QSizeF(d->getLabelWidth(), d->getLabelHeight()), QSizeF(QString(width).toDouble(), QString(height).toDouble()));
+            QVERIFY2(!d->VScroll()->isVisible() && !d->HScroll()->isVisible() && !d->Corner()->isVisible(), qPrintable(size));
+            LabelView* view = d->picLabelView();
+            QVERIFY2(view->parentWidget()->rect().contains(view->geometry()), qPrintable("cut off at " + size));
+        }
     }
 
     // The title bar's "*" follows the label's unsaved changes; the caption in

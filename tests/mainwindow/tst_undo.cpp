@@ -95,9 +95,13 @@ private slots:
         action("mnuFileNew")->trigger();
         frmDocument* second = doc();
         QVERIFY(second != first && !undo()->isEnabled() && !redo()->isEnabled());
-        f->env.platform.colorAnswers.push_back(0x0000FF);
+        // A cancelled chooser is no step and no change.
+        f->env.platform.colorAnswers = {std::nullopt, 0x0000FF};
+        action("mnuLabelBorderColor")->trigger();
+        QVERIFY(!undo()->isEnabled() && !second->isChanged());
         action("mnuLabelBorderColor")->trigger();
         QCOMPARE(undo()->text(), QString("&Undo Border Color"));
+        QCOMPARE(f->env.platform.colorTitles, QStringList({"Label Background Color", "Border Color", "Border Color"}));
 
         f->m.mdiArea()->setActiveSubWindow(subWindowOf(first));
         QVERIFY(!undo()->isEnabled());
@@ -332,6 +336,7 @@ private slots:
         QTest::mouseClick(view(), Qt::RightButton, {}, QPoint(3, 3));
         QMenu* menu = f->m.editMenu();
         QTRY_VERIFY(menu->isVisible());
+        QVERIFY(d->activeTextItemSelected()); // the right press kept the selection
         QCOMPARE(undo()->text(), QString("&Undo Move"));
         QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(undo()).center());
         QTRY_VERIFY(!menu->isVisible());

@@ -48,6 +48,16 @@ inline QString waitingEditor(TestEnv& env)
     return marker;
 }
 
+// A label saved with one text, in folder or else the label folder; its path,
+// or empty when it could not be written.
+inline QString savedLabel(TestEnv& env, const QString& name, const QString& text = "Ale", const QString& folder = {})
+{
+    LabelDocument d(env.values, env.platform, env.fixed);
+    d.createNewText(text, 0);
+    const QString p = (folder.isEmpty() ? env.values.labelFolder : folder) + "/" + name;
+    return d.SaveLabelToFile(p) ? p : QString();
+}
+
 // A plain picture file of one colour.
 inline QString pictureFile(TestEnv& env, const QString& name, QColor colour = Qt::red, QSize size = {30, 20})
 {
