@@ -25,7 +25,7 @@ trap cleanup EXIT
 # -displayfd lets the server pick a free display number and tell it to us.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 3>"$T/display" 2>"$T/xvfb.log" &
 X_PID=$!
-for _ in $(seq 100); do [ -s "$T/display" ] && break; kill -0 "$X_PID" 2>/dev/null || break; sleep 0.1; done
+for _ in $(seq 300); do [ -s "$T/display" ] && break; kill -0 "$X_PID" 2>/dev/null || break; sleep 0.1; done
 [ -s "$T/display" ] || skip "Xvfb did not start: $(tail -n 3 "$T/xvfb.log" | tr '\n' ' ')"
 export DISPLAY=":$(head -n 1 "$T/display")"
 
@@ -33,7 +33,7 @@ HOME="$T/home"; mkdir -p "$HOME"; export HOME
 openbox --sm-disable >"$T/wm.log" 2>&1 &
 WM_PID=$!
 # The window manager is up once it owns the screen's WM_S0 selection.
-for _ in $(seq 100); do
+for _ in $(seq 300); do
   xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
   kill -0 "$WM_PID" 2>/dev/null || break
   sleep 0.1
