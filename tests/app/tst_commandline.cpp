@@ -194,6 +194,20 @@ private slots:
         QVERIFY(CommandLine::usage().contains("corkcrafter '" + example + "'"));
         QCOMPARE(partsOf(example), "T24 Pale Ale|C14 Brewed in May|B10 Home Brew");
 
+        // Batch options that are wrong: the job is never started.
+        const QList<QPair<QStringList, QString>> bad = {
+            {{"--start"}, "--start needs a value"},
+            {{"--copies", "zero"}, "--copies takes a whole number from 1 to 999, not \"zero\""},
+            {{"--paper", "Foolscap"},
+             "--paper takes one of A3, A4, A5, A6, B5, Letter, Legal, Executive, Tabloid, not \"Foolscap\""},
+        };
+        for (const auto& [args, why] : bad) {
+            c = CommandLine::parse(QStringList{"--print-pdf", "x.pdf", "a.ckm"} + args);
+            QCOMPARE(c.mode, CommandLine::Error);
+            QCOMPARE(c.error, why);
+        }
+        QVERIFY(CommandLine::usage().contains("--allow-missing-pictures"));
+
         QCOMPARE(SingleInstance::forHandOff("a b.ckm", "/home/u/labels"), QString("/home/u/labels/a b.ckm"));
         QCOMPARE(SingleInstance::forHandOff("../x.ckm", "/home/u/labels"), QString("/home/u/x.ckm"));
         QCOMPARE(SingleInstance::forHandOff("/abs/x.ckm", "/home/u"), QString("/abs/x.ckm"));
