@@ -101,16 +101,6 @@ private slots:
     }
     void cleanup() { f.reset(); }
 
-    void nothingToPreview()
-    {
-        main->mnuFileClose_Click();
-        QVERIFY(!main->activeDocument());
-        main->button("Preview")->trigger();
-        QCOMPARE(env->platform.texts(), QStringList{"Nothing available to preview"});
-        QCOMPARE(env->platform.shown.first().buttons, MsgButtons::OK);
-        QVERIFY(!preview());
-    }
-
     // Menus, toolbar and zoom list; fitted to the page width at first, one
     // page, no navigation; a least size; one window for every Print Preview.
     void windowControls()
@@ -159,6 +149,14 @@ private slots:
         p->button("Close")->trigger();
         QTRY_VERIFY(!gone);
         QVERIFY(env->platform.shown.isEmpty());
+
+        // With no label open there is nothing to preview.
+        main->mnuFileClose_Click();
+        QVERIFY(!main->activeDocument());
+        main->button("Preview")->trigger();
+        QCOMPARE(env->platform.texts(), QStringList{"Nothing available to preview"});
+        QCOMPARE(env->platform.shown.first().buttons, MsgButtons::OK);
+        QVERIFY(!preview());
     }
 
     void zoomBox()
