@@ -463,20 +463,28 @@ private slots:
                 drive(o);
             });
         };
+        // A custom size: the beer label's menu check goes (the window's fit is tst_shell's).
+        whenShown([](frmOptions* o) {
+            o->optLabelType_Click(2);
+            o->box(Box::CustomWidth)->setText("2");
+            o->cmdOK_Click();
+        });
+        f.action("mnuFileLabelSize2")->trigger();
+        QVERIFY(!f.action("mnuFileLabelSize0")->isChecked());
         whenShown([](frmOptions* o) {
             o->box(Box::CustomWidth)->setText("3.5");
             o->cmdCancel_Click();
         });
         f.action("mnuFileLabelSize2")->trigger();
         QVERIFY(!f.env.values.settingsChanged);
-        QCOMPARE(d->getLabelWidth(), 3.0);
+        QCOMPARE(d->getLabelWidth(), 2.0);
 
         whenShown([](frmOptions* o) {
             o->box(Box::GridWidth)->setText("60");
             o->cmdOK_Click();
         });
         f.action("mnuViewDefineGrid")->trigger();
-        QCOMPARE(seen, QStringList({"Options|Label Specs", "Options|Grid"}));
+        QCOMPARE(seen, QStringList({"Options|Label Specs", "Options|Label Specs", "Options|Grid"}));
         QCOMPARE(f.env.values.gridWidth, int16_t(60));
         QVERIFY(f.env.platform.shown.isEmpty());
     }
