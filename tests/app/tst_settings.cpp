@@ -111,14 +111,11 @@ private slots:
         settings::readAll(env.store, env.ctx.paths, v);
         QCOMPARE(QPair(v.labelHeight, v.labelWidth), QPair(3.75, 3.0)); // the beer label
         QVERIFY(!v.mainSizeStored && !v.mainMaximized); // a first start
-        // Types 0 and 1 ignore stored sizes; a type never written is the beer label.
+        // Types 0 and 1 ignore stored sizes (a type never written reads as 0: eachKey).
         env.store.write("Settings", "Label Type", "1");
         env.store.write("Settings", "Label Height", "9");
         settings::readAll(env.store, env.ctx.paths, v);
         QCOMPARE(QPair(v.labelHeight, v.labelWidth), QPair(4.0, 5.0));
-        env.store.write("Settings", "Label Type", "5");
-        settings::readAll(env.store, env.ctx.paths, v);
-        QCOMPARE(QPair(v.labelHeight, v.labelWidth), QPair(3.75, 3.0));
 
         env.store.write("Main", "Width", "9000");
         env.store.write("Main", "Height", "7000");

@@ -17,8 +17,10 @@
 #include "document/LabelDocument.h"
 #include "document/frmDocument.h"
 #include "mainwindow/frmMain.h"
-#include "support/TestEnv.h"
+#include "support/MainWindowFixture.h"
+#include "support/UserInput.h"
 
+using input::tabAway;
 using options::Box;
 
 class tst_OptionsDialog : public QObject {
@@ -75,13 +77,6 @@ class tst_OptionsDialog : public QObject {
             QTest::keyClick(box, Qt::Key_Delete);
         else
             QTest::keyClicks(box, text);
-    }
-    void tabAway()
-    {
-        QWidget* from = QApplication::focusWidget();
-        QVERIFY(from);
-        QTest::keyClick(from, Qt::Key_Tab);
-        QTRY_VERIFY(QApplication::focusWidget() != from);
     }
     void click(const QString& name)
     {
@@ -152,81 +147,58 @@ private slots:
         QCOMPARE(child<QComboBox>("cboBorderWidth")->currentText(), QString("5"));
     }
 
-    // A "." system refuses "," with a beep and "," the other way round; letters
-    // never, and the grid boxes take whole numbers only.
+    // The box passes the program's separator to the key rule: a "," system
+    // refuses "." and letters with a beep; the grid boxes refuse both.
     void numericKeyFilter()
     {
-        env->values.decimalSeparator = '.';
-        open();
-        typeInto(edit("txtTopMargin"), "0,5x-");
-        QCOMPARE(edit("txtTopMargin")->text(), QString("05"));
-        QCOMPARE(env->platform.beeps, 3);
-        typeInto(edit("txtTopMargin"), "0.5");
-        QTest::keyClick(edit("txtTopMargin"), Qt::Key_Backspace);
-        QCOMPARE(edit("txtTopMargin")->text(), QString("0."));
-        QCOMPARE(env->platform.beeps, 3);
-        dlg->selectTab(2);
-        typeInto(edit("txtGridWidth"), "1.5");
-        QCOMPARE(edit("txtGridWidth")->text(), QString("15"));
-        QCOMPARE(env->platform.beeps, 4);
-
         env->values.decimalSeparator = ',';
         open();
         typeInto(edit("txtLeftMargin"), "0,5.a");
         QCOMPARE(edit("txtLeftMargin")->text(), QString("0,5"));
-        QCOMPARE(env->platform.beeps, 6);
+        QCOMPARE(env->platform.beeps, 2);
         tabAway();
         QCOMPARE(edit("txtLeftMargin")->text(), QString("0,5"));
+        dlg->selectTab(2);
+        typeInto(edit("txtGridWidth"), "1,5");
+        QCOMPARE(edit("txtGridWidth")->text(), QString("15"));
+        QCOMPARE(env->platform.beeps, 3);
         QVERIFY(env->platform.shown.isEmpty());
     }
 
-    // Leaving a box checks it against its own limits: the message, and the
-    // value the box is reset to.
-    void checksEachBoxWhenLeft_data()
-    {
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("message");
-        auto row = [](const char* box, const char* typed, const char* text, const char* message = "") {
-            QTest::addRow("%s '%s'", box, typed) << QString(box) << QString(typed) << QString(text) << QString(message);
-        };
-        row("txtCustomHeight", "11", "11.0");
-        row("txtCustomHeight", "11.01", "10.25", "Height Cannot Exceed the Paper Height");
-        row("txtCustomWidth", "", "2.0", "Width Must be Greater than 0.0");
-        row("txtCustomWidth", "8.51", "7.75", "Width Cannot Exceed the Paper Width");
-        // The minus sign cannot be typed; a margin read from a label file can be negative.
-        row("txtTopMargin", "-0.5", "0.0", "Top Margin Must be Greater than -0.5");
-        row("txtTopMargin", "-0.49", "-0.49");
-        row("txtLeftMargin", "4.26", "0.0", "Left Margin Cannot Exceed 1/2 the Paper Width");
-        row("txtRowSpace", "5.5", "5.5");
-        row("txtRowSpace", "5.51", "0.0", "Row Spacing Cannot Exceed 1/2 the Paper Height");
-        row("txtColumnSpace", "4.26", "0.0", "Column Spacing Cannot Exceed 1/2 the Paper Width");
-        row("txtGridWidth", "", "120", "Grid Width Must be Greater than 2, Reset to Default");
-        row("txtGridHeight", "500", "500");
-        row("txtGridHeight", "501", "120", "Maximum Grid Height is 500, Reset to Default");
-    }
+    // Each box is checked by its own limits when it is left (the limits
+    // themselves are in tst_options): the text it is reset to and the message.
     void checksEachBoxWhenLeft()
     {
-        QFETCH(QString, box);
-        QFETCH(QString, typed);
-        QFETCH(QString, text);
-        QFETCH(QString, message);
-        const bool grid = box.startsWith("txtGrid");
-        open(true, grid ? 2 : 0);
-        if (!grid)
-            click("optLabelType2");
-        if (typed.startsWith('-')) {
-            edit(box)->setText(typed);
-            QTest::mouseClick(edit(box), Qt::LeftButton);
-        } else {
-            typeInto(edit(box), typed);
+        const QStringList rows[] = {
+            {"txtCustomHeight", "11", "11.0", ""},
+            {"txtCustomHeight", "11.01", "10.25", "Height Cannot Exceed the Paper Height"},
+            {"txtCustomWidth", "", "2.0", "Width Must be Greater than 0.0"},
+            // The minus sign cannot be typed; a margin read from a label file can be negative.
+            {"txtTopMargin", "-0.5", "0.0", "Top Margin Must be Greater than -0.5"},
+            {"txtLeftMargin", "4.26", "0.0", "Left Margin Cannot Exceed 1/2 the Paper Width"},
+            {"txtRowSpace", "5.51", "0.0", "Row Spacing Cannot Exceed 1/2 the Paper Height"},
+            {"txtColumnSpace", "4.26", "0.0", "Column Spacing Cannot Exceed 1/2 the Paper Width"},
+            {"txtGridWidth", "", "120", "Grid Width Must be Greater than 2, Reset to Default"},
+            {"txtGridHeight", "501", "120", "Maximum Grid Height is 500, Reset to Default"}};
+        open();
+        click("optLabelType2");
+        for (const QStringList& row : rows) {
+            QLineEdit* box = edit(row[0]);
+            if (row[0].startsWith("txtGrid"))
+                dlg->selectTab(2);
+            if (row[1].startsWith('-')) {
+                box->setText(row[1]);
+                QTest::mouseClick(box, Qt::LeftButton);
+            } else {
+                typeInto(box, row[1]);
+            }
+            tabAway();
+            QCOMPARE(box->text(), row[2]);
+            QCOMPARE(env->platform.texts(), row[3].isEmpty() ? QStringList() : QStringList{row[3]});
+            if (!row[3].isEmpty())
+                QCOMPARE(env->platform.shown[0].title, QString("Corkcrafter 2"));
+            env->platform.shown.clear();
         }
-        tabAway();
-        QCOMPARE(edit(box)->text(), text);
-        QCOMPARE(env->platform.texts(), message.isEmpty() ? QStringList() : QStringList{message});
-        if (!message.isEmpty())
-            QCOMPARE(env->platform.shown[0].title, QString("Corkcrafter 2"));
     }
 
     void enterCommitsOnlyCheckedValues()
@@ -240,23 +212,6 @@ private slots:
         QCOMPARE(env->platform.texts(), QStringList({"Width Cannot Exceed the Paper Width"}));
         QCOMPARE(doc->getLabelWidth(), 7.75);
         QCOMPARE(env->store.read("Settings", "Label Width", ""), QString("7.75"));
-
-        // A size the box would keep as "0.0" is refused like 0: no label of no size.
-        env->platform.shown.clear();
-        open();
-        click("optLabelType2");
-        typeInto(edit("txtCustomHeight"), "0.0004");
-        QTest::keyClick(edit("txtCustomHeight"), Qt::Key_Return);
-        QCOMPARE(env->platform.texts(), QStringList({"Height Must be Greater than 0.0"}));
-        QCOMPARE(doc->getLabelHeight(), 2.0);
-
-        // A margin from a stock data sheet is kept as typed, to the thousandth.
-        open();
-        typeInto(edit("txtLeftMargin"), "0.235");
-        QTest::keyClick(edit("txtLeftMargin"), Qt::Key_Tab);
-        QCOMPARE(edit("txtLeftMargin")->text(), QString("0.235"));
-        QTest::keyClick(edit("txtLeftMargin"), Qt::Key_Return);
-        QCOMPARE(doc->getLeftMargin(), 0.235);
     }
 
     // Apply stays with its page; a page applied and edited again, and a page
@@ -310,7 +265,8 @@ private slots:
     {
         open();
         click("optLabelType2");
-        const QStringList typed{"1.25", "2.5", "0.5", "0.25", "0.1", "0.2"};
+        // A margin from a stock data sheet is kept as typed, to the thousandth.
+        const QStringList typed{"1.25", "2.5", "0.5", "0.235", "0.1", "0.2"};
         for (int i = 0; i < labelBoxes.size(); ++i)
             typeInto(edit(labelBoxes[i]), typed[i]);
         tabAway();
@@ -318,12 +274,12 @@ private slots:
         click("optOrientation2");
         click("cmdApply");
         QCOMPARE(stored(), QStringList({"Settings/Cutmarks=1", "Settings/Label ColumnSpace=0.2",
-                                      "Settings/Label Height=1.25", "Settings/Label LeftMargin=0.25",
+                                      "Settings/Label Height=1.25", "Settings/Label LeftMargin=0.235",
                                       "Settings/Label RowSpace=0.1", "Settings/Label TopMargin=0.5",
                                       "Settings/Label Type=2", "Settings/Label Width=2.5"}));
         QCOMPARE(QList<double>({doc->getLabelHeight(), doc->getLabelWidth(), doc->getTopMargin(), doc->getLeftMargin(),
                                 doc->getRowSpace(), doc->getColumnSpace()}),
-                 QList<double>({1.25, 2.5, 0.5, 0.25, 0.1, 0.2}));
+                 QList<double>({1.25, 2.5, 0.5, 0.235, 0.1, 0.2}));
         QCOMPARE(doc->getLabelType(), int16_t(2));
         QCOMPARE(doc->getCutmarks(), int16_t(1));
         QCOMPARE(env->values.columnSpace, 0.2);
@@ -381,11 +337,6 @@ private slots:
         QCOMPARE(page->drawing().labels.size(), size_t(4 * 11));
         QTest::keyClicks(edit("txtCustomHeight"), "0");
         QCOMPARE(page->redraws(), before);
-        QTest::keyClicks(edit("txtCustomHeight"), "0.5");
-        QCOMPARE(page->drawing().labels.size(), size_t(4 * 22));
-        // A label larger than 16 bits of twips and margins: nothing fits.
-        edit("txtCustomWidth")->setText("99999");
-        QVERIFY(page->drawing().labels.empty());
 
         click("optCutmarks0");
         QCOMPARE(dlg->cutmarks(), int16_t(0));
@@ -498,63 +449,44 @@ private slots:
         QVERIFY(env->platform.shown.isEmpty());
     }
 
+    // Label Properties (also "Select" on the toolbar) opens on the label page,
+    // Define Grid on the grid page; Cancel leaves the label and the settings.
     void fromTheMainWindow()
     {
-        frmMain main(env->ctx);
-        main.Form_Load();
-        main.resize(900, 700);
-        main.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&main));
-        main.printer().setPageSize(QPageSize(QPageSize::Letter));
-        main.printer().setPageOrientation(QPageLayout::Portrait);
-        main.LoadNewDoc();
-        frmDocument* d = main.activeDocument();
-        QVERIFY(d);
-
-        // Runs `drive` on the options dialog once it is up and modal.
+        MainWithLabel f;
+        frmDocument* d = f.doc();
+        QCOMPARE(f.m.button("Select"), f.action("mnuFileLabelSize2"));
         QStringList seen;
         auto whenShown = [&](std::function<void(frmOptions*)> drive) {
-            QTimer::singleShot(0, this, [&seen, drive] {
-                frmOptions* o = nullptr;
-                QTRY_VERIFY((o = qobject_cast<frmOptions*>(QApplication::activeModalWidget())));
+            input::whenModal<frmOptions>([&seen, drive](frmOptions* o) {
                 seen << o->windowTitle() + "|" + o->selectedTabKey();
                 drive(o);
             });
         };
-
-        // "Select" on the toolbar is the Label Properties command.
-        QCOMPARE(main.button("Select"), main.action("mnuFileLabelSize2"));
+        // A custom size: the beer label's menu check goes (the window's fit is tst_shell's).
         whenShown([](frmOptions* o) {
             o->optLabelType_Click(2);
             o->box(Box::CustomWidth)->setText("2");
-            o->box(Box::CustomHeight)->setText("1.5");
             o->cmdOK_Click();
         });
-        main.action("mnuFileLabelSize2")->trigger();
-        QCOMPARE(seen, QStringList({"Options|Label Specs"}));
-        QCOMPARE(d->getLabelWidth(), 2.0);
-        QCOMPARE(d->surfaceWidth(), 2880); // resized on return
-        QVERIFY(!main.action("mnuFileLabelSize0")->isChecked());
-
-        // Cancel: the flag stays clear and the label as it was.
+        f.action("mnuFileLabelSize2")->trigger();
+        QVERIFY(!f.action("mnuFileLabelSize0")->isChecked());
         whenShown([](frmOptions* o) {
-            o->box(Box::CustomWidth)->setText("3");
+            o->box(Box::CustomWidth)->setText("3.5");
             o->cmdCancel_Click();
         });
-        main.action("mnuFileLabelSize2")->trigger();
-        QVERIFY(!env->values.settingsChanged);
+        f.action("mnuFileLabelSize2")->trigger();
+        QVERIFY(!f.env.values.settingsChanged);
         QCOMPARE(d->getLabelWidth(), 2.0);
 
-        // Define Grid opens on the grid page.
         whenShown([](frmOptions* o) {
             o->box(Box::GridWidth)->setText("60");
             o->cmdOK_Click();
         });
-        main.action("mnuViewDefineGrid")->trigger();
-        QCOMPARE(seen.last(), QString("Options|Grid"));
-        QCOMPARE(env->values.gridWidth, int16_t(60));
-        QVERIFY(env->platform.shown.isEmpty());
-        d->setFlags(false, true);
+        f.action("mnuViewDefineGrid")->trigger();
+        QCOMPARE(seen, QStringList({"Options|Label Specs", "Options|Label Specs", "Options|Grid"}));
+        QCOMPARE(f.env.values.gridWidth, int16_t(60));
+        QVERIFY(f.env.platform.shown.isEmpty());
     }
 };
 

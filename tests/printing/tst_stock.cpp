@@ -117,11 +117,8 @@ private slots:
         QCOMPARE(perPage(whole), QList<int>({12, 12}));
         QCOMPARE(perPage(part), QList<int>({8, 12}));
         QCOMPARE(whole.count("endDoc"), 1);
-        // Down each column, then the next; label 5 is the top of the second column.
-        const QList<QPointF> all = corners(whole);
-        QCOMPARE(all[1], QPointF(0, 2.75));
-        QCOMPARE(all[4], QPointF(2.25, 0));
-        QCOMPARE(corners(part).mid(0, 8), all.mid(4, 8));
+        // The positions skipped are the sheet's first (their order is in tst_sheet).
+        QCOMPARE(corners(part).mid(0, 8), corners(whole).mid(4, 8));
         QCOMPARE(whole.only("line")[0].color, SysColorAppWorkspace);
         QCOMPARE(whole.only("drawWidth").back().args[0], 1.0);
         // A start the sheet does not hold prints nothing and says why.
