@@ -8,7 +8,7 @@
 
 #include "app/Module1.h"
 
-class LabelDocument;
+struct LabelContent;
 
 // Raised by a surface when the device fails; handled by the print job only.
 struct PrintError {
@@ -35,7 +35,7 @@ public:
     virtual void paintPicture(const QImage& picture, double x, double y, double w, double h) = 0;
     // The whole label (background and every item, clipped to the label) with
     // its top-left corner at (x, y), drawn as the label view draws it.
-    virtual void drawLabel(const LabelDocument& doc, double x, double y) = 0;
+    virtual void drawLabel(const LabelContent& label, double x, double y) = 0;
 
     virtual void setFontName(const QString& name) = 0;
     virtual void setFontSize(double points) = 0;

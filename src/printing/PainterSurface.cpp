@@ -6,7 +6,7 @@
 
 #include "app/Colors.h"
 #include "app/Units.h"
-#include "document/LabelDocument.h"
+#include "document/LabelContent.h"
 #include "document/LabelPainter.h"
 #include "document/TextMeasure.h"
 
@@ -104,13 +104,13 @@ void PainterSurface::paintPicture(const QImage& picture, double x, double y, dou
     m_painter.drawImage(QRectF(dev(x, y), dev(x + w, y + h)), picture);
 }
 
-void PainterSurface::drawLabel(const LabelDocument& doc, double x, double y)
+void PainterSurface::drawLabel(const LabelContent& label, double x, double y)
 {
     ensureActive();
     m_painter.save();
     m_painter.translate(dev(x, y));
     m_painter.scale(1 / units::twipsPerPixel(m_dpiX), 1 / units::twipsPerPixel(m_dpiY));
-    labelpaint::paint(m_painter, doc.content());
+    labelpaint::paint(m_painter, label);
     m_painter.restore();
 }
 

@@ -30,7 +30,7 @@ public:
     QRectF printableArea() const override { return m_printable; }
     void line(double x1, double y1, double x2, double y2, ColorValue color) override;
     void paintPicture(const QImage& picture, double x, double y, double w, double h) override;
-    void drawLabel(const LabelDocument& doc, double x, double y) override;
+    void drawLabel(const LabelContent& label, double x, double y) override;
     void setFontName(const QString& name) override;
     void setFontSize(double points) override;
     void setForeColor(ColorValue color) override;

@@ -15,7 +15,7 @@ Request request(const LabelDocument& doc, const ProgramValues& settings, int cop
                 const stock::Placement& placement)
 {
     Request r;
-    r.content = &doc;
+    r.content = doc.content();
     r.copies = copies;
     r.placement = placement;
     r.columnSpace = settings.columnSpace;
@@ -25,17 +25,17 @@ Request request(const LabelDocument& doc, const ProgramValues& settings, int cop
 
 sheet::Params sheetParams(const Request& request, double usableWidth, double usableHeight)
 {
-    const LabelDocument& doc = *request.content;
+    const LabelSpec& label = request.content.label;
     sheet::Params p;
-    p.W = doc.getLabelWidth();
-    p.H = doc.getLabelHeight();
-    p.leftMargin = doc.getLeftMargin();
-    p.topMargin = doc.getTopMargin();
+    p.W = label.LabelWidth;
+    p.H = label.LabelHeight;
+    p.leftMargin = label.LeftMargin;
+    p.topMargin = label.TopMargin;
     p.C = request.columnSpace;
     p.R = request.rowSpace;
     p.SW = usableWidth;
     p.SH = usableHeight;
-    p.cutmarks = doc.getCutmarks();
+    p.cutmarks = label.Cutmarks;
     return p;
 }
 
@@ -110,7 +110,7 @@ QString unreachableMessage(const sheet::Params& params, const QRectF& printable)
            " of the sheet: what lies in its unprintable border will be missing on the paper.";
 }
 
-void drawSheet(const sheet::Plan& plan, const LabelDocument& content, DrawingSurface& surface)
+void drawSheet(const sheet::Plan& plan, const LabelContent& content, DrawingSurface& surface)
 {
     surface.setDrawWidth(1);
     surface.setForeColor(SysColorAppWorkspace);
@@ -172,7 +172,7 @@ bool printLabels(const Request& request, DrawingSurface& target, Platform& platf
         const sheet::Plan first = placement.start != 1 ? sheet::plan(p) : full;
         for (int copy = 1; copy <= request.copies; ++copy) {
             // Only the first sheet is partly used.
-            drawSheet(copy == 1 ? first : full, *request.content, surface);
+            drawSheet(copy == 1 ? first : full, request.content, surface);
             if (copy < request.copies)
                 surface.newPage();
         }

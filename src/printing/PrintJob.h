@@ -6,6 +6,7 @@
 
 #include "SheetLayout.h"
 #include "Stock.h"
+#include "document/LabelContent.h"
 
 class DrawingSurface;
 class LabelDocument;
@@ -18,9 +19,10 @@ namespace printjob {
 // changed while it prints. The zoom of a preview is not part of it: the
 // surface's scale carries it to the painter.
 struct Request {
-    // The label drawn at every position, with its size, margins and cut marks
-    // (the label's content once the document hands that out as a value).
-    const LabelDocument* content = nullptr;
+    // The label drawn at every position, with its size, margins and cut marks.
+    // A copy: the items are shared with the document, not duplicated, and an
+    // edit made while the job runs does not reach the paper half way.
+    LabelContent content;
     int copies = 1;
     // The first position used on the first sheet and the printer adjustment.
     stock::Placement placement;
@@ -57,7 +59,7 @@ inline const QString NoLabelFitsMessage = QStringLiteral(
 using StatusFn = std::function<void(const QString&)>;
 
 // Draws one sheet's plan: labels and cut marks in their order.
-void drawSheet(const sheet::Plan& plan, const LabelDocument& content, DrawingSurface& surface);
+void drawSheet(const sheet::Plan& plan, const LabelContent& content, DrawingSurface& surface);
 
 // Returns false when the job ended on an error (the user has been told).
 // The first sheet starts at the placement's start; every sheet is moved by the

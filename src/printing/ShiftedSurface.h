@@ -22,7 +22,7 @@ public:
     {
         m_t.paintPicture(p, x + m_dx, y + m_dy, w, h);
     }
-    void drawLabel(const LabelDocument& doc, double x, double y) override { m_t.drawLabel(doc, x + m_dx, y + m_dy); }
+    void drawLabel(const LabelContent& label, double x, double y) override { m_t.drawLabel(label, x + m_dx, y + m_dy); }
     void setFontName(const QString& n) override { m_t.setFontName(n); }
     void setFontSize(double pt) override { m_t.setFontSize(pt); }
     void setForeColor(ColorValue c) override { m_t.setForeColor(c); }

@@ -130,7 +130,7 @@ private slots:
             paper.fill(Qt::white);
             {
                 PainterSurface s(paper, 5.0, 4.0);
-                s.drawLabel(doc, 0, 0);
+                s.drawLabel(doc.content(), 0, 0);
             }
             // The view's outline covers the first pixel and the last two each way.
             int differ = 0;

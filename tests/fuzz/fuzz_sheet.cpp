@@ -27,7 +27,7 @@ public:
     double scaleHeight() const override { return 11; }
     void line(double, double, double, double, ColorValue) override { tick(); }
     void paintPicture(const QImage&, double, double, double, double) override { tick(); }
-    void drawLabel(const LabelDocument& doc, double, double) override
+    void drawLabel(const LabelContent& label, double, double) override
     {
         tick();
         // The first label is really painted, small: the painter must cope with any file.
@@ -36,8 +36,8 @@ public:
         m_painted = true;
         QImage img(96, 96, QImage::Format_RGB32);
         QPainter p(&img);
-        p.scale(96.0 / std::max(1, doc.surfaceWidth()), 96.0 / std::max(1, doc.surfaceHeight()));
-        labelpaint::paint(p, doc.content());
+        p.scale(96.0 / std::max(1.0, label.surface().width()), 96.0 / std::max(1.0, label.surface().height()));
+        labelpaint::paint(p, label);
     }
     void setFontName(const QString& n) override { m_font.setFamily(n); }
     void setFontSize(double s) override { m_font.setPointSizeF(s > 0 && s < 4000 ? s : 1); }

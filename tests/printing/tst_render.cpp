@@ -21,7 +21,7 @@ struct Paper {
         img = QImage(int(std::lround(w * dpi)), int(std::lround(h * dpi)), QImage::Format_RGB32);
         img.fill(Qt::white);
         PainterSurface s(img, w, h);
-        s.drawLabel(d, 0, 0);
+        s.drawLabel(d.content(), 0, 0);
         s.endDoc();
     }
     QPoint px(double x, double y) const { return QPoint(int(x * dpi / 1440), int(y * dpi / 1440)); }

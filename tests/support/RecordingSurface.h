@@ -30,7 +30,7 @@ public:
     void line(double x1, double y1, double x2, double y2, ColorValue c) override { rec("line", {x1, y1, x2, y2}, {}, c); }
     void paintPicture(const QImage&, double x, double y, double w, double h) override { rec("picture", {x, y, w, h}); }
     // A label is one call: where its corner goes (its content is the painter's).
-    void drawLabel(const LabelDocument&, double x, double y) override { rec("label", {x, y}); }
+    void drawLabel(const LabelContent&, double x, double y) override { rec("label", {x, y}); }
     void setFontName(const QString& n) override { rec("fontName", {}, n); }
     void setFontSize(double s) override { rec("fontSize", {s}); }
     void setForeColor(ColorValue c) override { rec("foreColor", {}, {}, c); }
