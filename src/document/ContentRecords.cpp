@@ -91,8 +91,8 @@ QByteArray encode(const LabelContent& c, int16_t surfaceW, int16_t surfaceH, con
 void readHeader(LabelContent& c, const HeaderRecord& h)
 {
     c.label.LabelType = h.labelType;
-    c.label.LabelHeight = h.labelHeight / 1440.0;
-    c.label.LabelWidth = h.labelWidth / 1440.0;
+    c.label.LabelHeight = units::twipsToInches(h.labelHeight);
+    c.label.LabelWidth = units::twipsToInches(h.labelWidth);
     c.frame.visible = h.borderVisible != 0;
     c.frame.width = h.borderWidth;
     c.frame.color = ColorValue(h.borderColor);

@@ -10,6 +10,7 @@
 #include "LabelContent.h"
 #include "TextMeasure.h"
 #include "app/Colors.h"
+#include "app/Units.h"
 
 namespace labelpaint {
 
@@ -99,7 +100,7 @@ private:
         m_p.save();
         // Lines are placed in pixels of the measuring resolution, the font
         // sized so that it has its measured pixel size there on any device.
-        const double k = 1440.0 / m_textDpi;
+        const double k = units::twipsPerPixel(m_textDpi);
         m_p.scale(k, k);
         QFont f = toQFont(t.font);
         const int deviceDpi = m_p.device() ? m_p.device()->logicalDpiY() : 0;

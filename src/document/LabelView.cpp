@@ -14,6 +14,7 @@
 #include "app/Module1.h"
 #include "editing/Handles.h"
 #include "editing/LabelEditor.h"
+#include "app/Units.h"
 
 namespace {
 int buttonCode(Qt::MouseButton b)
@@ -38,11 +39,7 @@ LabelView::LabelView(LabelDocument& doc, QWidget* parent) : QWidget(parent), m_d
     m_lblGuide->hide();
 }
 
-double LabelView::twipsPerPixel() const
-{
-    const int dpi = logicalDpiX();
-    return dpi > 0 ? 1440.0 / dpi : 15.0;
-}
+double LabelView::twipsPerPixel() const { return units::twipsPerPixel(logicalDpiX()); }
 
 QSize LabelView::pixelSizeFor(int twipsW, int twipsH) const
 {
@@ -78,7 +75,7 @@ void LabelView::paintEvent(QPaintEvent* e)
     labelpaint::Options o;
     const QPalette pal = palette();
     o.palette = &pal;
-    o.textDpi = 1440.0 / k;
+    o.textDpi = units::TwipsPerInch / k;
     const QRectF area(QPointF(e->rect().topLeft()) * k, QSizeF(e->rect().size()) * k);
     o.area = area.adjusted(-Overdraw, -Overdraw, Overdraw, Overdraw);
     // Grid: black single dots, ends included, under the items; only those in the repainted part.

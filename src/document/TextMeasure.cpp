@@ -26,7 +26,7 @@ QSizeF QtTextMeasurer::measure(const QString& text, const FontSpec& font) const
     for (const QString& l : lines)
         w = std::max(w, fm.horizontalAdvance(l));
     const double h = fm.height() * lines.size();
-    const double k = 1440.0 / textlayout::measuringDpi();
+    const double k = units::twipsPerPixel(textlayout::measuringDpi());
     return QSizeF(w * k, h * k);
 }
 
@@ -74,7 +74,7 @@ QString autofitWrap(const QString& text, double labelWidthInches,
     if (s.isEmpty())
         return text;
     s.replace(QChar(' '), QStringLiteral("\r\n"));
-    double limit = units::CLng(labelWidthInches * 1440.0 * 0.75);
+    double limit = units::CLng(labelWidthInches * units::TwipsPerInch * 0.75);
     const double widest = measureWidth(s);
     if (widest > limit)
         limit = units::CLng(widest);

@@ -1,4 +1,5 @@
 #include "Guides.h"
+#include "app/Units.h"
 
 #include <QLocale>
 
@@ -31,7 +32,7 @@ std::optional<QString> readoutText(int16_t reference, Grab guide, const QPointF&
     }
     if (guide == Grab::None)
         return std::nullopt;
-    QString text = QLocale().toString(twips / 1440.0, 'f', 2);
+    QString text = QLocale().toString(units::twipsToInches(twips), 'f', 2);
     // "-0.00" reads oddly for a guide a hair left of the centre.
     if (text.startsWith(QLocale().negativeSign()) && QLocale().toDouble(text) == 0)
         text.remove(0, QLocale().negativeSign().size());
