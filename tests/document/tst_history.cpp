@@ -4,22 +4,9 @@
 #include <malloc.h>
 
 #include "document/LabelDocument.h"
-#include "support/TestEnv.h"
+#include "support/DocumentFixture.h"
 
 namespace {
-QImage solid(QColor c, int w, int h)
-{
-    QImage i(w, h, QImage::Format_RGB32);
-    i.fill(c);
-    return i;
-}
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // A picture file of the sample label (a label names only files that are there).
 QString pic(TestEnv& env, const char* name) { return env.path("pics/") + name; }
 
@@ -233,11 +220,17 @@ private slots:
         const int steps = d->history().count();
         d->selectText(1);
         const TextItem start = *d->activeText();
+        const LabelDocument::Snapshot before = d->snapshot();
         for (int i = 0; i < 4; ++i)
             d->nudge(15, 0);
         d->nudge(0, 15);
         QCOMPARE(d->history().count(), steps + 1);
         QCOMPARE(d->history().undoText(), QString("Move"));
+        // The step shares every item it left alone with the label before it; only the text is a copy.
+        int shared = 0;
+        for (size_t k = 0; k < before.items.size(); ++k)
+            shared += before.items[k].get() == d->content().items[k].get();
+        QCOMPARE(shared, int(before.items.size()) - 1);
 
         // Another item's nudges are a step of their own, and so are the first item's after them.
         d->selectGraphic(1);
@@ -328,9 +321,7 @@ private slots:
     void aHundredStepsShareTheirPicture()
     {
         TestEnv env;
-        QImage big(4000, 3000, QImage::Format_ARGB32);
-        big.fill(Qt::darkCyan);
-        env.platform.pictures["/pics/big.png"] = PictureData{big, QSizeF(60000, 45000), {}};
+        offerPicture(env, "/pics/big.png", QSizeF(60000, 45000), Qt::darkCyan, 4000, 3000);
         LabelDocument d(env.values, env.platform, env.fixed);
         QVERIFY(d.createNewGraphic("/pics/big.png"));
         d.createNewText("Imperial Stout", 0);
