@@ -49,12 +49,6 @@ private slots:
         QVERIFY(d.createNewText("Three", 0));
         QCOMPARE(d.activeTextIndex(), 3);
         QVERIFY(d.textAt(1) && !d.textAt(2) && d.textAt(3));
-
-        // Deleting asks first; No keeps the item.
-        env.platform.answers = {MsgAnswer::No};
-        d.deleteSelectedObject();
-        QCOMPARE(env.platform.texts().last(), QString("Are you sure you want to delete the selected text?"));
-        QVERIFY(d.textAt(3));
     }
 
     // One stacking, the one the file keeps: pictures in their ranks, the frame,
