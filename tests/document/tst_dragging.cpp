@@ -6,7 +6,7 @@
 #include "document/LabelView.h"
 #include "document/frmDocument.h"
 #include "support/FakeHost.h"
-#include "support/TestEnv.h"
+#include "support/DocumentFixture.h"
 
 namespace {
 
@@ -18,9 +18,7 @@ struct Fixture {
 
     Fixture()
     {
-        QImage img(100, 50, QImage::Format_RGB32);
-        img.fill(Qt::darkGreen);
-        env.platform.pictures["/hops.png"] = PictureData{img, QSizeF(1500, 750), {}};
+        offerPicture(env, "/hops.png", QSizeF(1500, 750), Qt::darkGreen, 100, 50);
         doc = std::make_unique<frmDocument>(env.ctx, &host);
         doc->resize(800, 800);
         doc->show();
@@ -132,45 +130,6 @@ private slots:
         QCOMPARE(QPointF(f.g().left, f.g().top), QPointF(1320, 1320));
     }
 
-    void resizeFromTheRightHandle()
-    {
-        Fixture f;
-        f.picture(1440, 1440); // 1500 x 750, natural ratio 0.5
-        f.press(1800, 1800);
-        f.release(1800, 1800);
-        const auto h = f.doc->editor().resizers();
-        QVERIFY(h);
-        QCOMPARE((*h)[4], QRectF(2890, 1775, 80, 80));
-        f.doc->setFlags(false, false);
-
-        // Over the empty surface, without keeping the aspect: the height stays.
-        f.press(2925, 1815);
-        QVERIFY(f.doc->editor().resizing());
-        f.move(3600, 1815);
-        QCOMPARE(QRectF(f.g().left, f.g().top, f.g().width, f.g().height), QRectF(1440, 1440, 2160, 750));
-        QVERIFY(f.doc->isChanged());
-        f.move(3450, 1815); // skipped
-        f.host.aspect = true;
-        f.move(3900, 1815); // the height from the width before this step
-        QCOMPARE(QRectF(f.g().left, f.g().top, f.g().width, f.g().height), QRectF(1440, 1440, 2460, 1080));
-        f.release(3900, 1815);
-        QVERIFY(!f.doc->editor().resizing());
-        QCOMPARE(f.g().width, 2460.0); // a resize is not snapped
-
-        // Over an item: from the start size and the handle's grab point.
-        f.text(3000, 2400);
-        f.t().width = 3000;
-        f.t().height = 600;
-        f.doc->selectGraphic(1);
-        QCOMPARE(f.doc->editor().resizers()->at(4).center(), QPointF(3890, 1980));
-        f.press(3885, 1980);
-        f.move(4200, 2550); // over the text item: the right edge (3900) follows the pointer
-        QCOMPARE(f.g().width, 4200 - 1440.0);
-        QCOMPARE(f.g().height, (4200 - 1440.0) * 0.5);
-        f.release(4200, 2550);
-        QCOMPARE(f.g().left, 1440.0);
-    }
-
     // Every handle, with and without keeping the aspect, dragged until the
     // pointer lies exactly on the picture's edge (away from the handles).
     // The picture, 1500 x 750 at (1440, 1440), has its natural ratio 0.5; its
@@ -246,7 +205,8 @@ private slots:
         f.doc->resizeLabel();
         f.doc->showGuides(true);
         QLabel* readout = f.view->lblGuide();
-        // Within 39 twips grabs; 40 does not (and clears the selection on the click).
+        // The grab distance and the readout's numbers are rules (tst_editing); here the
+        // window's part: the pointer, the readout following, the guide moving.
         f.doc->setGuidePositions(2139, 3000);
         f.press(2100, 600);
         QCOMPARE(f.doc->editor().guideHeld(), guides::Grab::Vertical);
@@ -257,17 +217,10 @@ private slots:
         QCOMPARE(f.doc->vGuideX(), 2160.0);
         QCOMPARE(readout->text(), QString("0.00"));
         QCOMPARE(readout->pos(), QPoint((2160 + 120) / 15, (600 + 120) / 15));
-        f.move(1440, 4000);
-        QCOMPARE(readout->text(), QString("-0.50"));
         QCOMPARE(f.doc->hGuideY(), 3000.0); // the other guide stays
-        f.release(1440, 4000);
+        f.release(2160, 600);
         QVERIFY(!readout->isVisible());
         QCOMPARE(f.view->cursor().shape(), Qt::ArrowCursor);
-
-        f.doc->setGuidePositions(2140, 3000);
-        f.press(2100, 600);
-        QCOMPARE(f.doc->editor().guideHeld(), guides::Grab::None);
-        f.release(2100, 600);
 
         // The horizontal guide, measured up from the bottom edge.
         f.env.values.guideSetting = 2;

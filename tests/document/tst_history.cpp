@@ -4,22 +4,9 @@
 #include <malloc.h>
 
 #include "document/LabelDocument.h"
-#include "support/TestEnv.h"
+#include "support/DocumentFixture.h"
 
 namespace {
-QImage solid(QColor c, int w, int h)
-{
-    QImage i(w, h, QImage::Format_RGB32);
-    i.fill(c);
-    return i;
-}
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // A picture file of the sample label (a label names only files that are there).
 QString pic(TestEnv& env, const char* name) { return env.path("pics/") + name; }
 
@@ -65,6 +52,9 @@ class tst_History : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
+    // The commands of the main window's menus and boxes (font, size, alignment,
+    // colour, frame, aspect, label size and properties) go through the same check
+    // in tst_undo; here the item commands and the pasted pictures' files.
     void everyKindOfStepUndoesToTheSameFileAndRedoes()
     {
         auto text = [](int i) { return [i](TestEnv&, LabelDocument& d) { d.selectText(i); }; };
@@ -97,29 +87,13 @@ private slots:
             {"Send Back", picture(2), [](TestEnv&, LabelDocument& d) { d.sendBackActive(); }},
             {"Send Back", text(2), [](TestEnv&, LabelDocument& d) { d.sendBackActive(); }},
             {"Edit Text", text(1), [](TestEnv&, LabelDocument& d) { d.setTextText("India\r\nPale Ale"); }},
-            {"Text Color", text(1), [](TestEnv&, LabelDocument& d) { d.setTextColor(0x0000FF); }},
-            {"Font Size", text(2), [](TestEnv&, LabelDocument& d) { d.setTextFontSize("26"); }},
-            {"Font", text(2), [](TestEnv&, LabelDocument& d) { d.setTextFontName("Courier"); }},
-            {"Alignment", text(1), [](TestEnv&, LabelDocument& d) { d.setTextAlignment(1); }},
             {"Format", text(1), [](TestEnv& e, LabelDocument& d) {
                  e.values.bold = e.values.underline = true;
                  d.showActiveText();
              }},
-            {"Border Style", nothing, [](TestEnv&, LabelDocument& d) { d.setBorderStyle("Square"); }},
             {"Background Color", nothing, [](TestEnv&, LabelDocument& d) { d.setBackColor(0x00C0FF); }},
             {"Move", picture(1), [](TestEnv&, LabelDocument& d) { d.moveSelected(100, 200); }},
             {"Resize", picture(1), [](TestEnv&, LabelDocument& d) { d.resizeSelected(300, 400); }},
-            {"Maintain Aspect Ratio", picture(2), [](TestEnv&, LabelDocument& d) { d.adjustToAspectRatio(); }},
-            {"Label Size", nothing, [](TestEnv&, LabelDocument& d) {
-                 LabelDocument::Step step(d, "Label Size");
-                 d.setLabelDimensions(0, 3.75, 3.0);
-                 d.resizeLabel();
-             }},
-            {"Label Properties", nothing, [](TestEnv&, LabelDocument& d) {
-                 LabelDocument::Step step(d, "Label Properties");
-                 d.setTopMargin(0.5);
-                 d.setColumnSpace(0.25);
-             }},
         };
         for (const Case& c : cases) {
             const QString what = QString("%1 (%2)").arg(c.name).arg(&c - cases);
@@ -233,11 +207,17 @@ private slots:
         const int steps = d->history().count();
         d->selectText(1);
         const TextItem start = *d->activeText();
+        const LabelDocument::Snapshot before = d->snapshot();
         for (int i = 0; i < 4; ++i)
             d->nudge(15, 0);
         d->nudge(0, 15);
         QCOMPARE(d->history().count(), steps + 1);
         QCOMPARE(d->history().undoText(), QString("Move"));
+        // The step shares every item it left alone with the label before it; only the text is a copy.
+        int shared = 0;
+        for (size_t k = 0; k < before.items.size(); ++k)
+            shared += before.items[k].get() == d->content().items[k].get();
+        QCOMPARE(shared, int(before.items.size()) - 1);
 
         // Another item's nudges are a step of their own, and so are the first item's after them.
         d->selectGraphic(1);
@@ -328,9 +308,7 @@ private slots:
     void aHundredStepsShareTheirPicture()
     {
         TestEnv env;
-        QImage big(4000, 3000, QImage::Format_ARGB32);
-        big.fill(Qt::darkCyan);
-        env.platform.pictures["/pics/big.png"] = PictureData{big, QSizeF(60000, 45000), {}};
+        offerPicture(env, "/pics/big.png", QSizeF(60000, 45000), Qt::darkCyan, 4000, 3000);
         LabelDocument d(env.values, env.platform, env.fixed);
         QVERIFY(d.createNewGraphic("/pics/big.png"));
         d.createNewText("Imperial Stout", 0);

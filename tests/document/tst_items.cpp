@@ -11,29 +11,13 @@
 #include "document/LabelDocument.h"
 #include "document/frmDocument.h"
 #include "mainwindow/frmMain.h"
-#include "support/MainWindowFixture.h"
-#include "support/TestEnv.h"
 #include "platform/WmfPicture.h"
+#include "support/DocumentFixture.h"
+#include "support/MainWindowFixture.h"
+#include "support/UserInput.h"
 #include "support/Wmf.h"
 
-namespace {
-QImage solid(QColor c, int w = 8, int h = 8)
-{
-    QImage i(w, h, QImage::Format_RGB32);
-    i.fill(c);
-    return i;
-}
-
-// Answers the text dialog once it is open.
-void whenDialogOpens(std::function<void(frmTextInput*)> act)
-{
-    QTimer::singleShot(0, [act] {
-        auto* dlg = qobject_cast<frmTextInput*>(QApplication::activeModalWidget());
-        QVERIFY(dlg);
-        act(dlg);
-    });
-}
-} // namespace
+using input::whenModal;
 
 class tst_Items : public QObject {
     Q_OBJECT
@@ -49,10 +33,6 @@ private slots:
         QCOMPARE(t.left, (4320 - 360) / 2.0);
         QCOMPARE(t.top, (5400 - 260) / 2.0);
         QCOMPARE(t.rotation, int16_t(90));
-        QCOMPARE(t.alignment, int16_t(2));
-        QCOMPARE(t.font.name, QString("Arial"));
-        QCOMPARE(t.font.size, 18.0);
-        QCOMPARE(d.getTextWidth(), int16_t(360));
         QVERIFY(d.isChanged());
 
         // The next item takes the current formatting.
@@ -125,7 +105,7 @@ private slots:
         frmMain& main = fixture.m;
         frmDocument* doc = main.activeDocument();
 
-        whenDialogOpens([](frmTextInput* dlg) {
+        whenModal<frmTextInput>([](frmTextInput* dlg) {
             QVERIFY(!dlg->chkAutoFit()->isChecked());
             QCOMPARE(dlg->windowTitle(), QString("Text Input"));
             dlg->txtInput()->setPlainText("Ignored");
@@ -134,7 +114,7 @@ private slots:
         main.action("mnuTextNew")->trigger();
         QCOMPARE(int(doc->texts().size()), 0);
 
-        whenDialogOpens([](frmTextInput* dlg) {
+        whenModal<frmTextInput>([](frmTextInput* dlg) {
             dlg->txtInput()->setPlainText("Ignored");
             dlg->close(); // the close box
         });
@@ -142,7 +122,7 @@ private slots:
         QCOMPARE(int(doc->texts().size()), 0);
         QVERIFY(env.store.contains("Text", "Left"));
 
-        whenDialogOpens([&](frmTextInput* dlg) {
+        whenModal<frmTextInput>([&](frmTextInput* dlg) {
             dlg->txtInput()->setPlainText("Pale\nAle");
             dlg->cboRotation()->setCurrentText("abc");
             dlg->OKButton_Click(); // refused, the dialog stays open
@@ -159,7 +139,7 @@ private slots:
         QCOMPARE(doc->activeText()->rotation, int16_t(270));
 
         // Edit Text cancelled: the text stays as it was, whatever was typed.
-        whenDialogOpens([](frmTextInput* dlg) {
+        whenModal<frmTextInput>([](frmTextInput* dlg) {
             QCOMPARE(dlg->txtInput()->toPlainText(), QString("Pale Ale"));
             dlg->txtInput()->setPlainText("Stout");
             dlg->findChild<QPushButton*>("CancelButton")->click();
@@ -171,7 +151,7 @@ private slots:
 
         // Reopened: autofit starts unchecked again. Characters a label file
         // cannot keep are named under the text and underlined in it.
-        whenDialogOpens([](frmTextInput* dlg) {
+        whenModal<frmTextInput>([](frmTextInput* dlg) {
             QVERIFY(!dlg->chkAutoFit()->isChecked());
             QLabel* note = dlg->lblNotKept();
             QVERIFY(note->isHidden());
@@ -192,58 +172,39 @@ private slots:
         });
         main.action("mnuTextNew")->trigger();
 
-        // Formatting from the main window acts on the selected text.
-        main.cboFontSize()->setCurrentText("24");
-        main.cboFontSize_Commit();
-        QCOMPARE(doc->activeText()->font.size, 24.0);
-        main.button("Bold")->trigger();
-        QVERIFY(doc->activeText()->font.bold);
-        main.button("Align Left")->trigger();
-        QCOMPARE(doc->activeText()->alignment, int16_t(0));
-        env.platform.colorAnswers = {0x00FF00};
-        main.action("mnuTextColor")->trigger();
-        QCOMPARE(doc->getTextColor(), ColorValue(0x00FF00));
-        QCOMPARE(env.values.textColor, ColorValue(0x00FF00));
-        doc->setFlags(false, false);
-    }
-
-    void textDialogRefusesWhatAFileCannotKeep()
-    {
-        TestEnv env;
-        frmMain main(env.ctx);
-        main.Form_Load();
-        main.show();
-        main.LoadNewDoc();
-        frmDocument* doc = main.activeDocument();
         // 16,384 lines: their line breaks take two characters each in the file.
+        // Refused with the focus on the text, so it can still be shortened.
         const QString lines = QString("a\n").repeated(16383) + "a";
         bool stayedOpen = false, focusOnText = false;
-        whenDialogOpens([&](frmTextInput* dlg) {
+        whenModal<frmTextInput>([&](frmTextInput* dlg) {
             dlg->txtInput()->setPlainText(lines);
             dlg->findChild<QPushButton*>("OKButton")->click();
-            // Refused: the text can still be shortened.
             stayedOpen = dlg->isVisible();
             focusOnText = dlg->focusWidget() == dlg->txtInput();
             dlg->txtInput()->setPlainText(lines.left(32767 / 3 * 2));
             dlg->findChild<QPushButton*>("OKButton")->click();
         });
         main.action("mnuTextNew")->trigger();
-        QCOMPARE(int(doc->texts().size()), 1);
+        QCOMPARE(int(doc->texts().size()), 2);
         QCOMPARE(doc->getTextText(), lines.left(32767 / 3 * 2).replace("\n", "\r\n"));
         QVERIFY(stayedOpen && focusOnText);
-        QCOMPARE(env.platform.texts(),
-                 QStringList{"A text on a label can be at most 32,767 characters long (a line break counts as two), "
-                             "and this one has 49150."});
-        doc->setFlags(false, false);
+        QCOMPARE(env.platform.texts().last(), "A text on a label can be at most 32,767 characters long (a line break "
+                                              "counts as two), and this one has 49150.");
+
+        // The formatting commands are checked with their undo in tst_undo; the colour
+        // chosen for the selected text is also the one for the next.
+        env.platform.colorAnswers = {0x00FF00};
+        main.action("mnuTextColor")->trigger();
+        QCOMPARE(doc->getTextColor(), ColorValue(0x00FF00));
+        QCOMPARE(env.values.textColor, ColorValue(0x00FF00));
     }
 
     void fitFactors()
     {
         TestEnv env;
-        const QImage img = solid(Qt::blue);
-        env.platform.pictures["/p/one.bmp"] = {img, QSizeF(1440, 1440), {}};
-        env.platform.pictures["/p/wide.bmp"] = {img, QSizeF(6000, 3000), {}};
-        env.platform.pictures["/p/tall.bmp"] = {img, QSizeF(4000, 9000), {}};
+        offerPicture(env, "/p/one.bmp", QSizeF(1440, 1440));
+        offerPicture(env, "/p/wide.bmp", QSizeF(6000, 3000));
+        offerPicture(env, "/p/tall.bmp", QSizeF(4000, 9000));
         LabelDocument d(env.values, env.platform, env.fixed);
         struct Case {
             const char* file;
@@ -260,28 +221,6 @@ private slots:
             QCOMPARE(d.getActiveGraphicSpecs(), QString(c.file));
         }
         QCOMPARE(d.lastGraphicIndex(), 3);
-    }
-
-    void statusPanelsAndAspect()
-    {
-        TestEnv env(true);
-        frmMain main(env.ctx);
-        main.Form_Load();
-        main.LoadNewDoc();
-        frmDocument* doc = main.activeDocument();
-        env.platform.pictures["/p/wide.bmp"] = {solid(Qt::blue), QSizeF(6000, 3000), {}};
-        QVERIFY(doc->createNewGraphic("/p/wide.bmp"));
-        QCOMPARE(doc->statusPanel("Filename"), QString("/p/wide.bmp"));
-        QCOMPARE(doc->statusPanel("X"), QString("X%=54"));
-        QCOMPARE(doc->statusPanel("Y"), QString("Y%=54"));
-        QVERIFY(main.action("mnuGraphicEdit")->isEnabled());
-        doc->activeGraphic()->width *= 2;
-        doc->adjustToAspectRatio();
-        QCOMPARE(doc->activeGraphic()->width, 3240.0);
-        doc->SelectNothing();
-        doc->refreshStatus();
-        QCOMPARE(doc->statusPanel("X"), QString());
-        doc->setFlags(false, false);
     }
 
     void picturesThatCannotBeUsed()

@@ -1,42 +1,20 @@
-// The label document model: defaults, style codes, item indices, flags.
+// The label document model: size, style codes, item indices, stacking, flags,
+// listeners. Snapshots and their restore are checked in tst_history.
 #include <QtTest>
 
-#include "app/Units.h"
 #include "document/LabelDocument.h"
-#include "support/TestEnv.h"
+#include "support/DocumentFixture.h"
 
 class tst_Model : public QObject {
     Q_OBJECT
 private slots:
-    void roundingIsHalfToEven()
-    {
-        QCOMPARE(units::CInt(2.5), int16_t(2));
-        QCOMPARE(units::CInt(3.5), int16_t(4));
-        QCOMPARE(units::CInt(-2.5), int16_t(-2));
-        QCOMPARE(units::CInt(40000), int16_t(32767));
-        QCOMPARE(units::CInt(-1e9), int16_t(-32768));
-        QCOMPARE(units::inchesToTwips(3.75), 5400);
-    }
-
-    void newBeerLabelDefaults()
+    // The defaults of a new label are the bytes of its file (tst_labelfile);
+    // a new size reaches the surface and the frame only when the label is resized.
+    void sizeReachesTheSurfaceOnResize()
     {
         TestEnv env;
         LabelDocument d(env.values, env.platform, env.fixed);
-        QCOMPARE(d.getLabelType(), int16_t(0));
-        QCOMPARE(d.surfaceWidth(), 4320);
-        QCOMPARE(d.surfaceHeight(), 5400);
         QCOMPARE(d.borderRect(), QRectF(360, 360, 3600, 4680));
-        QCOMPARE(d.getCutmarks(), int16_t(2));
-        QCOMPARE(d.backColor(), ColorValue(0x80000005));
-        QCOMPARE(d.valBorderStyle, QString("Rounded"));
-        QCOMPARE(d.border().shapeCode, int16_t(4));
-        QCOMPARE(d.border().width, int16_t(12));
-        QVERIFY(d.border().visible);
-        QVERIFY(!d.valMaintainAspectRatioFlag);
-        QVERIFY(d.getIsBlankForm());
-        QVERIFY(!d.isChanged());
-
-        // A new size reaches the surface only when the label is resized.
         d.setLabelDimensions(1, 4, 5);
         QCOMPARE(d.surfaceWidth(), 4320);
         d.resizeLabel();
@@ -45,21 +23,17 @@ private slots:
         QVERIFY(!d.isChanged());
     }
 
+    // Names match exactly; a code between the list's shapes reads as Rounded.
     void styleMapping()
     {
         QCOMPARE(Module1::styleNameToShapeCode("Square"), int16_t(0));
         QCOMPARE(Module1::styleNameToShapeCode("Rounded"), int16_t(4));
         QCOMPARE(Module1::styleNameToShapeCode("Oval"), int16_t(2));
         QCOMPARE(Module1::styleNameToShapeCode("oval"), int16_t(0));
-        QCOMPARE(Module1::shapeCodeToListPosition(Module1::styleNameToShapeCode("oval")), 0);
+        QCOMPARE(Module1::shapeCodeToListPosition(0), 0);
         QCOMPARE(Module1::shapeCodeToListPosition(2), 2);
         QCOMPARE(Module1::shapeCodeToListPosition(4), 1);
         QCOMPARE(Module1::shapeCodeToListPosition(3), 1);
-
-        TestEnv env;
-        env.values.borderStyle = "rounded";
-        LabelDocument d(env.values, env.platform, env.fixed);
-        QCOMPARE(d.border().shapeCode, int16_t(0));
     }
 
     void indicesAreNeverReused()
@@ -75,12 +49,6 @@ private slots:
         QVERIFY(d.createNewText("Three", 0));
         QCOMPARE(d.activeTextIndex(), 3);
         QVERIFY(d.textAt(1) && !d.textAt(2) && d.textAt(3));
-
-        // Deleting asks first; No keeps the item.
-        env.platform.answers = {MsgAnswer::No};
-        d.deleteSelectedObject();
-        QCOMPARE(env.platform.texts().last(), QString("Are you sure you want to delete the selected text?"));
-        QVERIFY(d.textAt(3));
     }
 
     // One stacking, the one the file keeps: pictures in their ranks, the frame,
@@ -88,10 +56,8 @@ private slots:
     void stackingKeepsPicturesByRankThenFrameThenTexts()
     {
         TestEnv env;
-        QImage img(10, 10, QImage::Format_RGB32);
-        img.fill(Qt::red);
         for (const char* p : {"/a.png", "/b.png", "/c.png"})
-            env.platform.pictures[p] = PictureData{img, QSizeF(150, 150), {}};
+            offerPicture(env, p, QSizeF(150, 150));
         LabelDocument d(env.values, env.platform, env.fixed);
         auto ranks = [&] {
             QList<int> r;
@@ -119,6 +85,8 @@ private slots:
         QVERIFY(d.createNewGraphic("/b.png"));
         QVERIFY(d.createNewGraphic("/c.png"));
         QCOMPARE(ranks(), QList<int>({0, 1, 2}));
+        QCOMPARE(stack(), QString("g1 g2 g3 B t1 t2"));
+        d.bringForwardActive(); // the last picture is already on top of its kind
         QCOMPARE(stack(), QString("g1 g2 g3 B t1 t2"));
         d.selectGraphic(1);
         d.bringForwardActive();
@@ -177,56 +145,7 @@ private slots:
         QVERIFY(!d2.getIsBlankForm() && d2.isChanged());
         QVERIFY(d2.SaveLabelToFile(env.path("ale.ckm")));
         QVERIFY(!d2.getIsBlankForm() && !d2.isChanged());
-        // Editing the text of an item changes the label; undoing it brings the saved one back.
-        d2.selectText(1);
-        d2.setTextText("Stout");
-        QVERIFY(d2.isChanged());
-        d2.undoStep();
-        QVERIFY(!d2.isChanged());
-    }
-
-    void snapshotAndRestore()
-    {
-        TestEnv env;
-        QImage img(10, 10, QImage::Format_RGB32);
-        img.fill(Qt::red);
-        env.platform.pictures["/a.png"] = PictureData{img, QSizeF(150, 150), {}};
-        LabelDocument d(env.values, env.platform, env.fixed);
-        QVERIFY(d.createNewGraphic("/a.png"));
-        QVERIFY(d.createNewText("Ale", 0));
-        d.setBackColor(0x00FF00);
-        const LabelDocument::Snapshot before = d.snapshot();
-        // The items are shared with the snapshot, not copied; a change copies only the item it changes.
-        QCOMPARE(before.items.size(), size_t(2));
-        QCOMPARE(before.items[0].get(), d.content().items[0].get());
-        QCOMPARE(before.items[1].get(), d.content().items[1].get());
-
-        d.selectText(1);
-        d.deleteSelectedObject(false);
-        d.selectGraphic(1);
-        d.nudge(15, 0);
-        QVERIFY(d.content().items[0].get() != before.items[0].get());
-        QCOMPARE(before.get<GraphicItem>(1)->left + 15, d.graphics().at(1).left);
-        QVERIFY(d.createNewText("Stout", 0));
-        d.border().width = 3;
-        d.setBorderStyle("Oval");
-        d.setLabelDimensions(1, 4, 5);
-        d.resizeLabel();
-        d.setBackColor(0x0000FF);
-        QVERIFY(!(d.snapshot() == before));
-
-        d.restore(before);
-        QVERIFY(d.snapshot() == before);
-        QCOMPARE(d.texts().size(), size_t(1));
-        QCOMPARE(d.texts().at(1).text, QString("Ale"));
-        QCOMPARE(d.graphics().at(1).left, before.get<GraphicItem>(1)->left);
-        QCOMPARE(d.surfaceWidth(), 4320); // the surface follows the restored size
-        QCOMPARE(d.border().shapeCode, int16_t(4));
-        QCOMPARE(d.backColor(), ColorValue(0x00FF00));
-        QVERIFY(!d.activeTextItemSelected() && !d.activeItemSelected());
-        // The index counters come back with the content.
-        QVERIFY(d.createNewText("Porter", 0));
-        QCOMPARE(d.activeTextIndex(), 2);
+        // Undone back to the saved label it is unchanged again: tst_undo::closeAsksExactlyWhenTheLabelDiffersFromItsFile.
     }
 
     // Every listener hears what changed; the frame's operations are steps of their own.
