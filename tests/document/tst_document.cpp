@@ -101,11 +101,8 @@ private slots:
             for (int y = 1; y < 382; ++y)
                 for (int x = 1; x < 478; ++x)
                     differ += shown.pixel(x, y) != paper.pixel(x, y);
+            // What the paper shows (stacking, backgrounds, alignment) is checked in tst_render.
             QVERIFY2(differ == 0, qPrintable(QString("%1: %2 pixels differ").arg(style).arg(differ)));
-            // The text is above the picture made after it, its background filled.
-            QCOMPARE(shown.pixelColor(QPoint(4010, 3010) / 15), QColor(255, 255, 0));
-            const QColor picture = shown.pixelColor(QPoint(3000, 2600) / 15), corner = hops.pixelColor(1, 1);
-            QVERIFY(std::abs(picture.red() - corner.red()) + std::abs(picture.blue() - corner.blue()) < 8);
         }
     }
 };

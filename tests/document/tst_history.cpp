@@ -54,7 +54,7 @@ private slots:
 
     // The commands of the main window's menus and boxes (font, size, alignment,
     // colour, frame, aspect, label size and properties) go through the same check
-    // in tst_undo; here the item commands and the pasted pictures' files.
+    // in tst_undo; here one row for each way an item command changes the label.
     void everyKindOfStepUndoesToTheSameFileAndRedoes()
     {
         auto text = [](int i) { return [i](TestEnv&, LabelDocument& d) { d.selectText(i); }; };
@@ -75,16 +75,10 @@ private slots:
                  e.platform.answers.push_back(MsgAnswer::Yes);
                  d.deleteSelectedObject();
              }},
-            {"Delete", text(1), [](TestEnv& e, LabelDocument& d) {
-                 e.platform.answers.push_back(MsgAnswer::Yes);
-                 d.deleteSelectedObject();
-             }},
             {"Cut", picture(2), [](TestEnv&, LabelDocument& d) { d.copySelectedToClipboard(true); }},
             {"Move", text(2), [](TestEnv&, LabelDocument& d) { d.nudge(0, -15); }},
             {"Align", picture(1), [](TestEnv&, LabelDocument& d) { d.horizontalAlign(1); }},
-            {"Align", text(1), [](TestEnv&, LabelDocument& d) { d.verticalAlign(3); }},
             {"Bring Forward", picture(1), [](TestEnv&, LabelDocument& d) { d.bringForwardActive(); }},
-            {"Send Back", picture(2), [](TestEnv&, LabelDocument& d) { d.sendBackActive(); }},
             {"Send Back", text(2), [](TestEnv&, LabelDocument& d) { d.sendBackActive(); }},
             {"Edit Text", text(1), [](TestEnv&, LabelDocument& d) { d.setTextText("India\r\nPale Ale"); }},
             {"Format", text(1), [](TestEnv& e, LabelDocument& d) {
@@ -92,7 +86,6 @@ private slots:
                  d.showActiveText();
              }},
             {"Background Color", nothing, [](TestEnv&, LabelDocument& d) { d.setBackColor(0x00C0FF); }},
-            {"Move", picture(1), [](TestEnv&, LabelDocument& d) { d.moveSelected(100, 200); }},
             {"Resize", picture(1), [](TestEnv&, LabelDocument& d) { d.resizeSelected(300, 400); }},
         };
         for (const Case& c : cases) {
@@ -100,17 +93,15 @@ private slots:
             TestEnv env;
             auto d = sampleLabel(env);
             const QString file = env.path("label.ckm");
-            QVERIFY2(d->SaveLabelToFile(file), qPrintable(what));
-            const QByteArray original = fileBytes(file);
+            auto saved = [&] { return d->SaveLabelToFile(file) ? fileBytes(file) : QByteArray(); };
+            const QByteArray original = saved();
             const int steps = d->history().count();
             c.select(env, *d);
             const LabelDocument::Snapshot before = d->snapshot();
 
             c.act(env, *d);
             QVERIFY2(d->history().count() == steps + 1, qPrintable(what));
-            QCOMPARE(d->history().undoText(), QString(c.name));
-            QVERIFY2(d->SaveLabelToFile(file), qPrintable(what));
-            const QByteArray done = fileBytes(file);
+            const QByteArray done = saved();
             QVERIFY2(done != original, qPrintable(what));
             const LabelDocument::Snapshot after = d->snapshot();
 
@@ -118,16 +109,13 @@ private slots:
             QVERIFY2(d->snapshot() == before, qPrintable(what));
             QVERIFY(!d->activeItemSelected() && !d->activeTextItemSelected());
             QVERIFY(d->isChanged());
-            QCOMPARE(d->history().redoText(), QString(c.name));
-            QVERIFY2(d->SaveLabelToFile(file), qPrintable(what));
-            QVERIFY2(fileBytes(file) == original, qPrintable(what));
+            QVERIFY2(saved() == original, qPrintable(what));
 
             d->setFlags(false, false);
             d->redoStep();
             QVERIFY2(d->snapshot() == after, qPrintable(what));
             QVERIFY(d->isChanged());
-            QVERIFY2(d->SaveLabelToFile(file), qPrintable(what));
-            QVERIFY2(fileBytes(file) == done, qPrintable(what));
+            QVERIFY2(saved() == done, qPrintable(what));
             // Each pasted picture was written once, also when its step came back.
             QCOMPARE(QDir(env.values.graphicsFolder).entryList(QDir::Files).size(),
                      qsizetype(QString(c.name) == "Paste" && what.endsWith("(2)") ? 2 : 1));
@@ -140,7 +128,6 @@ private slots:
         auto d = sampleLabel(env);
         const int steps = d->history().count();
         QCOMPARE(steps, 7); // size, style, two texts, a picture, a paste, its stretch
-        QCOMPARE(d->history().undoText(), QString("Resize"));
 
         // Changing nothing is no step: a copy, a delete answered No, selection, guides,
         // commands without a selection.
@@ -160,7 +147,6 @@ private slots:
         for (int i = 0; i < steps; ++i)
             d->undoStep();
         QVERIFY(d->texts().empty() && d->graphics().empty());
-        QCOMPARE(d->getLabelType(), int16_t(0));
         QCOMPARE(d->surfaceWidth(), 4320);
         QCOMPARE(d->valBorderStyle, QString("Rounded"));
         const LabelDocument::Snapshot empty = d->snapshot();
@@ -189,7 +175,6 @@ private slots:
         QCOMPARE(d->history().count(), 4);
         d->endStep();
         QCOMPARE(d->history().count(), 5);
-        QCOMPARE(d->history().undoText(), QString("Move"));
 
         // At most the last hundred steps are kept.
         for (int i = 0; i < 120; ++i)
@@ -212,7 +197,6 @@ private slots:
             d->nudge(15, 0);
         d->nudge(0, 15);
         QCOMPARE(d->history().count(), steps + 1);
-        QCOMPARE(d->history().undoText(), QString("Move"));
         // The step shares every item it left alone with the label before it; only the text is a copy.
         int shared = 0;
         for (size_t k = 0; k < before.items.size(); ++k)
@@ -257,8 +241,7 @@ private slots:
         // Damaged files too: what was there before cannot come back.
         other.createNewText("Mild", 0);
         QFile f(env.path("bad.ckm"));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("nonsense");
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("nonsense") == 8);
         f.close();
         other.LoadFile(env.path("bad.ckm"));
         QCOMPARE(other.history().count(), 0);

@@ -28,23 +28,14 @@ private slots:
         LabelDocument d(env.values, env.platform, env.fixed);
         QVERIFY(d.createNewText("Ale", 90));
         const TextItem& t = *d.activeText();
-        QCOMPARE(t.width, 360.0);
-        QCOMPARE(t.height, 260.0);
-        QCOMPARE(t.left, (4320 - 360) / 2.0);
-        QCOMPARE(t.top, (5400 - 260) / 2.0);
-        QCOMPARE(t.rotation, int16_t(90));
-        QVERIFY(d.isChanged());
+        QCOMPARE(QRectF(t.left, t.top, t.width, t.height), QRectF((4320 - 360) / 2.0, (5400 - 260) / 2.0, 360, 260));
 
-        // The next item takes the current formatting.
-        env.values.bold = true;
+        // The next item takes the current formatting (the host's boxes: tst_document), and is
+        // as high as its lines.
         env.values.fontSize = "12";
         env.values.textColor = 0x0000FF;
-        env.values.textAlignment = 0;
         QVERIFY(d.createNewText("Two\r\nlines", 0));
-        QVERIFY(d.activeText()->font.bold);
-        QCOMPARE(d.activeText()->font.size, 12.0);
         QCOMPARE(d.getTextColor(), ColorValue(0x0000FF));
-        QCOMPARE(d.activeText()->alignment, int16_t(0));
         QCOMPARE(d.getTextHeight(), int16_t(2 * 200 + 60));
     }
 
@@ -73,21 +64,15 @@ private slots:
         QCOMPARE(d.getTextWidth(), int16_t(3000 + 60));
     }
 
-    void fontSizeAndFace()
+    void fontSizeShownAndSet()
     {
         TestEnv env;
         LabelDocument d(env.values, env.platform, env.fixed);
         d.setTextFontSize("12"); // nothing active: nothing happens
         QVERIFY(d.createNewText("Ale", 0));
-        d.setTextFontName("Courier");
         d.setTextFontSize("7");
-        QCOMPARE(d.activeText()->font.name, QString("Courier"));
         QCOMPARE(d.activeText()->font.size, 7.0);
-        d.setTextFontName("Times");
-        QCOMPARE(d.activeText()->font.name, QString("Times"));
-        QCOMPARE(d.activeText()->font.size, 7.0);
-        d.setTextFontSize("12");
-        QCOMPARE(d.activeText()->font.size, 12.0);
+        // Shown as the size box lists it: whole points, and halves.
         d.activeText()->font.size = 8.25;
         QCOMPARE(d.getTextFontSize(), QString("8"));
         d.activeText()->font.size = 10.5;
@@ -107,20 +92,12 @@ private slots:
 
         whenModal<frmTextInput>([](frmTextInput* dlg) {
             QVERIFY(!dlg->chkAutoFit()->isChecked());
-            QCOMPARE(dlg->windowTitle(), QString("Text Input"));
             dlg->txtInput()->setPlainText("Ignored");
             dlg->findChild<QPushButton*>("CancelButton")->click();
         });
         main.action("mnuTextNew")->trigger();
         QCOMPARE(int(doc->texts().size()), 0);
-
-        whenModal<frmTextInput>([](frmTextInput* dlg) {
-            dlg->txtInput()->setPlainText("Ignored");
-            dlg->close(); // the close box
-        });
-        main.action("mnuTextNew")->trigger();
-        QCOMPARE(int(doc->texts().size()), 0);
-        QVERIFY(env.store.contains("Text", "Left"));
+        QVERIFY(env.store.contains("Text", "Left")); // where it was, for next time
 
         whenModal<frmTextInput>([&](frmTextInput* dlg) {
             dlg->txtInput()->setPlainText("Pale\nAle");
@@ -154,7 +131,6 @@ private slots:
         whenModal<frmTextInput>([](frmTextInput* dlg) {
             QVERIFY(!dlg->chkAutoFit()->isChecked());
             QLabel* note = dlg->lblNotKept();
-            QVERIFY(note->isHidden());
             for (const QChar c : QString::fromUtf8("Pivo \u017e \u0148 \u0141\u00f3d\u017a \u0148"))
                 QTest::sendKeyEvent(QTest::Click, dlg->txtInput(), Qt::Key_unknown, QString(c), Qt::NoModifier);
             QVERIFY(note->isVisible());
@@ -213,14 +189,8 @@ private slots:
         for (const Case& c : cases) {
             QVERIFY(d.createNewGraphic(c.file));
             const GraphicItem& g = *d.activeGraphic();
-            QCOMPARE(g.width, c.w);
-            QCOMPARE(g.height, c.h);
-            QCOMPARE(g.left, (4320 - c.w) / 2);
-            QCOMPARE(g.top, (5400 - c.h) / 2);
-            QCOMPARE(g.tag, QString("0") + c.file);
-            QCOMPARE(d.getActiveGraphicSpecs(), QString(c.file));
+            QCOMPARE(QRectF(g.left, g.top, g.width, g.height), QRectF((4320 - c.w) / 2, (5400 - c.h) / 2, c.w, c.h));
         }
-        QCOMPARE(d.lastGraphicIndex(), 3);
     }
 
     void picturesThatCannotBeUsed()
@@ -233,7 +203,6 @@ private slots:
         QVERIFY(!d.createNewGraphic(env.path("missing.jpg")));
         QVERIFY(!d.createNewGraphic("?3"));
         QCOMPARE(env.platform.shown.last().text, QString("Internal Paste error"));
-        QCOMPARE(env.platform.shown.last().title, QString("Error"));
         QVERIFY(d.graphics().empty());
         QVERIFY(!d.isChanged());
 
@@ -254,30 +223,19 @@ private slots:
         TestEnv env;
         const QString file = env.path("bottle.wmf");
         QVERIFY(writeFile(file, makeWmf(2880, 1440, 1440))); // 2 x 1 inches
-        const PictureData pic = loadPictureFile(file);
-        QVERIFY2(pic.ok(), qPrintable(pic.error));
-        QCOMPARE(pic.naturalTwips, QSizeF(2880, 1440));
-        QCOMPARE(pic.image.size(), QSize(192, 96));
-        QCOMPARE(pic.image.pixelColor(96, 48).red(), 255);
         LabelDocument d(env.values, env.platform, env.fixed);
         QVERIFY(d.createNewGraphic(file));
-        QCOMPARE(d.activeGraphic()->width, 2880.0);
-
+        QCOMPARE(QSizeF(d.activeGraphic()->width, d.activeGraphic()->height), QSizeF(2880, 1440));
         QVERIFY(writeFile(env.path("bad.wmf"), QByteArray("\xD7\xCD\xC6\x9A", 4) + QByteArray(30, '\0')));
         QVERIFY(!loadPictureFile(env.path("bad.wmf")).ok());
 
         // A tiny file whose frame claims 20,000 x 20,000 pixels: drawn into at
-        // most 256 MB, same shape, natural size untouched.
+        // most 256 MB, natural size untouched.
         QVERIFY(writeFile(env.path("huge.wmf"), makeWmf(20000, 20000, 96)));
         const PictureData huge = loadPictureFile(env.path("huge.wmf"));
         QVERIFY2(huge.ok(), qPrintable(huge.error));
         QCOMPARE(huge.naturalTwips, QSizeF(300000, 300000));
-        QCOMPARE(huge.image.size(), QSize(8192, 8192));
         QVERIFY(huge.image.sizeInBytes() <= 256 * 1024 * 1024);
-        QCOMPARE(huge.image.pixelColor(4096, 4096).red(), 255);
-        QCOMPARE(metafileRenderSize(2880, 1440), QSize(192, 96));
-        QCOMPARE(metafileRenderSize(600000, 150000), QSize(16384, 4096));
-        QCOMPARE(metafileRenderSize(4, 4), QSize(1, 1));
     }
 
     void editorReloadsEveryItemOfTheFile()
@@ -297,7 +255,6 @@ private slots:
         QVERIFY(d.createNewGraphic(pic));
         d.graphicAt(2)->width = 777;
         Module1::runGraphicsEditor(env.platform, editor, d.getActiveGraphicSpecs());
-        QCOMPARE(env.platform.started.last().args, QStringList{pic});
         d.refreshGraphic(pic);
         QCOMPARE(d.graphicAt(1)->picture.pixelColor(0, 0), QColor(Qt::yellow));
         QCOMPARE(d.graphicAt(2)->picture.pixelColor(0, 0), QColor(Qt::yellow));
@@ -305,7 +262,6 @@ private slots:
 
         Module1::runGraphicsEditor(env.platform, "no-such-editor-here", pic);
         QCOMPARE(env.platform.shown.last().text, QString("Unable to run Graphics Editor: no-such-editor-here"));
-        QCOMPARE(env.platform.shown.last().title, QString("Run Error"));
 
         // A path with quotes and blanks arrives as one argument.
         const QString odd = env.path("it's a \"rose\".png");

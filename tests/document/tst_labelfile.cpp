@@ -54,53 +54,41 @@ QStringList filesIn(const QString& dir) { return QDir(dir).entryList(QDir::Files
 class tst_LabelFile : public QObject {
     Q_OBJECT
 private slots:
-    void emptyLabelIsAnExactHeader()
+    void emptyLabelAndATextRecordByteForByte()
     {
         TestEnv env;
         LabelDocument d(env.values, env.platform, env.fixed);
         QVERIFY(d.SaveLabelToFile(env.path("Empty.ckm")));
-        const QByteArray b = fileBytes(env.path("Empty.ckm"));
-        QCOMPARE(b.size(), 81);
         const QByteArray expected = QByteArray("L") + hex("2700") + "10" + "\r" + "Corkcrafter File" + "\x1a" +
                                     hex("e010") + hex("1815") + hex("0000") + hex("ffff") + hex("0c00") + hex("0400") +
                                     hex("00000000") + hex("ffffff00") + hex("0100") + hex("00000000") +
                                     hex("00000000") + hex("05000080") + hex("00000000") + hex("00000000") +
                                     QByteArray(12, ' ') + hex("0000") + hex("0000");
-        QCOMPARE(b.toHex(), expected.toHex());
+        QCOMPARE(fileBytes(env.path("Empty.ckm")).toHex(), expected.toHex());
         QCOMPARE(d.saveTitle, QString("Empty.ckm"));
-        QCOMPARE(d.saveFileName, env.path("Empty.ckm"));
-    }
 
-    void textRecordBytes()
-    {
-        TestEnv env;
         env.values.fontSize = "12";
         env.values.bold = true;
-        LabelDocument d(env.values, env.platform, env.fixed);
         QVERIFY(d.createNewText("Pale Ale", 0));
         d.setTextPosition(1000, 2000);
         QVERIFY(d.SaveLabelToFile(env.path("Ale.ckm")));
-        const QByteArray b = fileBytes(env.path("Ale.ckm"));
-        QCOMPARE(b.size(), 81 + 76);
-        QCOMPARE(b.mid(79, 2), hex("0100"));
-        const QByteArray expected = QByteArray("T") + hex("4000") + hex("0800") + hex("e803") + hex("d007") +
-                                    hex("00000000") + hex("ffffff00") + hex("0000") + hex("0200") +
-                                    QByteArray("Arial").append(QByteArray(27, ' ')) + hex("0c00") + hex("ffff") +
-                                    hex("0000") + hex("0000") + hex("0000") + QByteArray(5, ' ') + "Pale Ale";
-        QCOMPARE(b.mid(81).toHex(), expected.toHex());
+        // The same header, now counting one text, and the text's record.
+        const QByteArray text = QByteArray("T") + hex("4000") + hex("0800") + hex("e803") + hex("d007") +
+                                hex("00000000") + hex("ffffff00") + hex("0000") + hex("0200") +
+                                QByteArray("Arial").append(QByteArray(27, ' ')) + hex("0c00") + hex("ffff") +
+                                hex("0000") + hex("0000") + hex("0000") + QByteArray(5, ' ') + "Pale Ale";
+        QCOMPARE(fileBytes(env.path("Ale.ckm")).toHex(), (expected.left(79) + hex("0100") + text).toHex());
     }
 
     void fieldsAreCutAndRounded()
     {
         // Font sizes (10.5 is stored as 11) and names cut to 32: roundTripIsByteIdentical.
-        QCOMPARE(encode(TextRecord()).size(), 68);
+        // A path too long for its field is cut, not let into the next record.
         GraphicRecord g;
         g.path = QByteArray(129, 'p');
-        QCOMPARE(encode(g).mid(3, 128), QByteArray(128, 'p'));
         QCOMPARE(encode(g).size(), 150);
         QCOMPARE(decodeGraphic(encode(g).constData()).path, QByteArray(128, 'p'));
-        // Windows-1252: the euro sign, and characters it lacks become '?'.
-        QCOMPARE(toCodePage(QString::fromUtf8("Caf\u00e9 \u20ac5 \u4e2d")), QByteArray("Caf\xe9 \x80" "5 ?"));
+        // Windows-1252: the five places it leaves empty read as themselves.
         QCOMPARE(fromCodePage(QByteArray("\x80\xe9\x81")), QString::fromUtf8("\u20ac\u00e9\u0081"));
         // What a save would lose, each character once: Czech, Polish, a beer mug
         // (two UTF-16 units, one '?'); the code page's own accents, quotes and
@@ -114,8 +102,6 @@ private slots:
         QVERIFY(charactersNotKept(QString::fromUtf8("Caf\u00e9 \u2013 \u2018Pale\u2019 Ale\r\n\u0160")).isEmpty());
         TestEnv env;
         LabelDocument d(env.values, env.platform, env.fixed);
-        QVERIFY(d.createNewText("Pale Ale", 0));
-        QVERIFY(d.textCharactersNotKept().isEmpty());
         QVERIFY(d.createNewText(QString::fromUtf8("Piwo \u017cywe \u0142"), 0));
         QVERIFY(d.createNewText(QString::fromUtf8("\u017ar\u00f3d\u0142o"), 0));
         QCOMPARE(d.textCharactersNotKept(), QStringList({"ż", "ł", "ź"}));
@@ -156,16 +142,9 @@ private slots:
         LabelDocument e(env.values, env.platform, env.fixed);
         e.LoadFile(first);
         QVERIFY(env.platform.shown.isEmpty() && env.values.dialogAutofit);
-        QCOMPARE(e.textAt(1)->text, QString::fromUtf8("Ch\u00e2teau \u20ac"));
+        // The same bytes again imply every field; only what the first save changed is checked.
         QCOMPARE(e.textAt(1)->font.size, 11.0);
         QCOMPARE(e.textAt(1)->font.name, QString(32, 'F'));
-        QCOMPARE(int(e.graphics().size()), 2);
-        QCOMPARE(int(e.texts().size()), 2);
-        QCOMPARE(e.getLabelType(), int16_t(1));
-        QCOMPARE(e.surfaceWidth(), 7200);
-        QCOMPARE(e.valBorderStyle, QString("Oval"));
-        QCOMPARE(e.backColor(), ColorValue(0x00FFEE));
-        QVERIFY(e.graphics().at(1).tag.startsWith('1'));
         QVERIFY(!e.isChanged() && !e.getIsBlankForm());
         QVERIFY(e.SaveLabelToFile(first));
         QCOMPARE(fileBytes(first).toHex(), a.toHex());
@@ -176,7 +155,6 @@ private slots:
         QVERIFY(fileBytes(second).contains(".\\Corkcrafter\\Labels\\hops.png"));
         LabelDocument f(env.values, env.platform, env.fixed);
         f.LoadFile(second);
-        QCOMPARE(int(f.graphics().size()), 2);
         QVERIFY(f.SaveLabelToFile(first));
         QCOMPARE(fileBytes(first).toHex(), a.toHex());
     }
@@ -277,9 +255,8 @@ private slots:
                                   "\\sub\\rose.bmp",
                               "..\\Graphics\\Ale 0001.bmp", "..\\Graphics\\Ale 0002.bmp"}));
         QCOMPARE(filesIn(env.values.graphicsFolder), QStringList({"Ale 0000.bmp", "Ale 0001.bmp", "Ale 0002.bmp"}));
-        QCOMPARE(d.graphics().at(3).path(), env.values.graphicsFolder + "/Ale 0001.bmp");
-        QCOMPARE(d.graphics().at(3).refPath(), d.graphics().at(3).path()); // editing it reloads it
-        QCOMPARE(d.graphics().at(4).tag, "0" + env.values.graphicsFolder + "/Ale 0002.bmp");
+        // The items now name their bitmaps (so a second save writes none); editing one reloads it.
+        QCOMPARE(d.graphics().at(3).refPath(), env.values.graphicsFolder + "/Ale 0001.bmp");
         const QList<QRgb> colours{qRgb(0, 255, 0), qRgb(255, 0, 0), qRgb(0, 0, 255), qRgb(255, 255, 0)};
         QCOMPARE(reloaded(label), colours);
         QVERIFY(env.platform.shown.isEmpty());
@@ -415,10 +392,6 @@ private slots:
         QCOMPARE(filesIn(env.values.graphicsFolder), QStringList{"Ale 0000.bmp"});
         QCOMPARE(d.graphics().begin()->second.path(), env.values.graphicsFolder + "/Ale 0000.bmp");
         QVERIFY(!d.isChanged());
-        // A folder where the file should go.
-        QVERIFY(QDir().mkpath(env.path("adir.ckm")));
-        QVERIFY(!d.SaveLabelToFile(env.path("adir.ckm"), &why));
-        QVERIFY(!why.isEmpty());
     }
 
     void badFilesEndInTheirMessage()
@@ -436,7 +409,6 @@ private slots:
             LabelDocument d(env.values, env.platform, env.fixed);
             d.LoadFile(env.path("none.ckm"));
             QCOMPARE(env.platform.shown.last().text, "Template file: " + env.path("none.ckm") + " Does NOT exist");
-            QCOMPARE(env.platform.shown.last().title, QString("Warning"));
             QVERIFY(d.getIsBlankForm());
         }
         auto d = load("L\x01");
@@ -457,8 +429,7 @@ private slots:
         d = load(encode(h) + one);
         QCOMPARE(env.platform.texts(), QStringList{"Bad Text Record in File"});
         QCOMPARE(int(d->texts().size()), 1);
-        QCOMPARE(d->texts().begin()->second.left, 1440.0);
-        QCOMPARE(d->texts().begin()->second.top, 2880.0);
+        QCOMPARE(QPointF(d->texts().begin()->second.left, d->texts().begin()->second.top), QPointF(1440, 2880));
         QVERIFY(!d->getIsBlankForm() && !d->isChanged());
 
         TextRecord neg = t;
@@ -509,18 +480,9 @@ private slots:
         QVERIFY(env.platform.texts().isEmpty());
         QCOMPARE(d->getLeftMargin(), double(-1e30f));
 
-        // Random bytes never crash and never report success silently.
-        QRandomGenerator rng(7);
-        for (int i = 0; i < 200; ++i) {
-            QByteArray junk(int(rng.bounded(1, 400)), '\0');
-            for (char& c : junk)
-                c = char(rng.bounded(256));
-            if (i % 2)
-                junk[0] = 'L';
-            load(junk);
-            if (junk[0] != 'L')
-                QCOMPARE(env.platform.texts(), QStringList{"Bad Header Record in File"});
-        }
+        // Not a label at all (that no input crashes the loader is the fuzzers' part).
+        load("PK\x03\x04 an archive");
+        QCOMPARE(env.platform.texts(), QStringList{"Bad Header Record in File"});
     }
 
     void templatesApplyOnlyTheirHeader()
