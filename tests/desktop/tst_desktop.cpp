@@ -1,9 +1,9 @@
 // The program's windows on a real X server with a window manager (started by
 // desktop_e2e.sh): where the main window comes back after closing, maximised
-// or not (the place's arithmetic is tst_placement's), real keys
-// and clicks around dialogs and the picture editor, the system clipboard
-// shared with other programs, and pictures of the windows (saved where the
-// CORK_*SCREENSHOT variables say).
+// or not (the place's arithmetic is tst_placement's), real keys and clicks
+// around the splash window, the preview's message and the picture editor, the
+// system clipboard shared with other programs, and pictures of the windows
+// (saved where the CORK_*SCREENSHOT variables say).
 #include <QtTest>
 #include <QComboBox>
 #include <QFontDatabase>
