@@ -101,7 +101,6 @@ private slots:
         QVERIFY(!undo()->isEnabled() && !second->isChanged());
         action("mnuLabelBorderColor")->trigger();
         QCOMPARE(undo()->text(), QString("&Undo Border Color"));
-        QCOMPARE(f->env.platform.colorTitles, QStringList({"Label Background Color", "Border Color", "Border Color"}));
 
         f->m.mdiArea()->setActiveSubWindow(subWindowOf(first));
         QVERIFY(!undo()->isEnabled());
@@ -131,17 +130,14 @@ private slots:
         d->createNewText("Pale Ale", 0);
         d->createNewText("Brewed 2024", 0);
         const QSize windowSize = d->size();
-        // The style buttons name their steps; a font or size typed into its box is one step.
+        // One command of each way in: a style button, a chooser, a size typed into its box.
+        // (What each step restores is checked on the model in tst_history.)
         roundTrip("Bold", [&] { d->selectText(1); f->m.button("Bold")->trigger(); });
-        roundTrip("Italic", [&] { d->selectText(2); f->m.button("Italic")->trigger(); });
-        roundTrip("Underline", [&] { d->selectText(2); f->m.button("Underline")->trigger(); });
-        roundTrip("Alignment", [&] { d->selectText(1); f->m.button("Align Left")->trigger(); });
         roundTrip("Text Color", [&] {
             d->selectText(1);
             f->env.platform.colorAnswers.push_back(0x0000C0);
             action("mnuTextColor")->trigger();
         });
-        roundTrip("Font", [&] { d->selectText(2); typeInto(f->m.cboFonts(), "Courier"); key(Qt::Key_Return); });
         roundTrip("Font Size", [&] { d->selectText(2); typeInto(f->m.cboFontSize(), "30"); key(Qt::Key_Return); });
         // The buttons and boxes follow each undo and redo.
         roundTrip("Border Visible", [&] { action("mnuLabelBorderVisible")->trigger(); });
@@ -149,10 +145,6 @@ private slots:
         QVERIFY(f->m.button("Show Border")->isChecked());
         redo()->trigger();
         QVERIFY(!f->m.button("Show Border")->isChecked());
-        roundTrip("Border Color", [&] {
-            f->env.platform.colorAnswers.push_back(0x008000);
-            action("mnuLabelBorderColor")->trigger();
-        });
         roundTrip("Border Width", [&] {
             // Typed: each key applies at once, and the keys are one step.
             typeInto(f->m.cboBorderWidth(), "24");
@@ -167,19 +159,12 @@ private slots:
             QTest::keyClick(f->m.cboBorderStyle(), Qt::Key_Up); // Rounded to Square
             QCOMPARE(d->valBorderStyle, QString("Square"));
         });
-        undo()->trigger();
-        QCOMPARE(f->m.cboBorderStyle()->currentText(), QString("Rounded"));
-        redo()->trigger();
         d->graphicAt(1)->height = 2000; // out of its proportions
         roundTrip("Maintain Aspect Ratio", [&] {
             d->selectGraphic(1);
             action("mnuGraphicAspectRatio")->trigger();
             QCOMPARE(d->graphicAt(1)->width, 4000.0);
         });
-        undo()->trigger();
-        QVERIFY(!action("mnuGraphicAspectRatio")->isChecked());
-        redo()->trigger();
-        QVERIFY(action("mnuGraphicAspectRatio")->isChecked());
 
         // The label's size: the window and the menu's check marks follow.
         roundTrip("Label Size", [&] { action("mnuFileLabelSize1")->trigger(); });
