@@ -231,8 +231,9 @@ private slots:
         QVERIFY(d->activeItemSelected());
         QTest::qWait(200);
         const QImage shot = view->grab().toImage();
-        QVERIFY(d->editor().resizers());
-        for (const QRectF& h : *d->editor().resizers()) // each handle's middle is the handle colour
+        const auto handles = d->editor().resizers();
+        QVERIFY(handles);
+        for (const QRectF& h : *handles) // each handle's middle is the handle colour
             QCOMPARE(QColor(shot.pixel(input::px(view, h.center()))), QColor(0, 0, 192));
 
         // Hold the vertical guide and drag it left of the centre.
@@ -384,7 +385,9 @@ private slots:
         auto readOutside = [](const QString& type) {
             QProcess xclip;
             xclip.start("xclip", {"-o", "-selection", "clipboard", "-t", type});
-            QTest::qWaitFor([&] { return xclip.state() == QProcess::NotRunning; }, 10000);
+            // An xclip that never ends must not outlive the test; what it read is then compared.
+            if (!QTest::qWaitFor([&] { return xclip.state() == QProcess::NotRunning; }, 10000))
+                xclip.kill();
             return xclip.readAllStandardOutput();
         };
         const QImage outside = QImage::fromData(readOutside("image/png"));
