@@ -39,18 +39,6 @@ inline QImage rasterise(const QString& pdf, int dpi, int page = 1)
     return QImage(dir.filePath("page.png"));
 }
 
-// Ink: anything darker than the white of the paper.
-inline bool ink(QRgb c, int below = 235) { return std::min({qRed(c), qGreen(c), qBlue(c)}) < below; }
-
-inline int inkPixels(const QImage& page, int below = 240)
-{
-    int n = 0;
-    for (int y = 0; y < page.height(); ++y)
-        for (int x = 0; x < page.width(); ++x)
-            n += ink(page.pixel(x, y), below);
-    return n;
-}
-
 struct Run {
     int code;
     QString err, out;

@@ -83,10 +83,7 @@ private slots:
     void paperAndLabelSizes()
     {
         QCOMPARE(miniature::paperSizeCaption(12240, 15840), QString(" 8.5 x 11 in"));
-        QCOMPARE(miniature::paperSizeCaption(15840, 12240), QString(" 11 x 8.5 in"));
         QCOMPARE(miniature::paperSizeCaption(595.276 * 20, 841.89 * 20), QString(" 8.268 x 11.693 in"));
-        QCOMPARE(miniature::pageSize(12240, 15840), QSizeF(2040, 2640));
-        QCOMPARE(miniature::pageSize(15840, 12240), QSizeF(2640, 2040));
 
         double w = -1, h = -1;
         QVERIFY(miniature::labelTwips(3.0, 3.75, w, h));
@@ -132,11 +129,6 @@ private slots:
         s.sw = 8.0;
         s.sh = 10.5;
         testpage::print(s, QImage(96, 96, QImage::Format_RGB32), QSizeF(1, 1), '.');
-        QCOMPARE(s.only("fontName").front().text, QString("Arial"));
-        QCOMPARE(s.only("fontSize").front().args[0], 8.0);
-        QCOMPARE(s.only("fontSize").back().args[0], 12.0);
-        QCOMPARE(s.only("drawWidth").front().args[0], 1.0);
-        QCOMPARE(s.calls.back().op, QString("endDoc"));
 
         // The axes, then ticks every eighth of an inch to the paper's edge,
         // long ones on the quarters; numbers every half inch, centred under

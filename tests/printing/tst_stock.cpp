@@ -88,8 +88,7 @@ private slots:
     }
 
     // Sheets, page breaks and status; start 5 on a 12-label sheet draws 8
-    // labels on the first sheet and 12 on the second; cut marks in the
-    // workspace grey with a one-pixel pen.
+    // labels on the first sheet and 12 on the second.
     void printJobSheets()
     {
         TestEnv env;
@@ -119,8 +118,6 @@ private slots:
         QCOMPARE(whole.count("endDoc"), 1);
         // The positions skipped are the sheet's first (their order is in tst_sheet).
         QCOMPARE(corners(part).mid(0, 8), corners(whole).mid(4, 8));
-        QCOMPARE(whole.only("line")[0].color, SysColorAppWorkspace);
-        QCOMPARE(whole.only("drawWidth").back().args[0], 1.0);
         // A start the sheet does not hold prints nothing and says why.
         stock::Placement beyond;
         beyond.start = 13;
@@ -242,10 +239,8 @@ private slots:
         // The page opens with the printer's values and the start, 1 when the sheet lost it.
         LabelsPage opened = stock::labelsPage(store, "Office Laser", 5, 12);
         QCOMPARE(opened.start, 5);
-        QCOMPARE(opened.lastStart, 12);
         QCOMPARE(opened.right, 0.25);
         QCOMPARE(stock::labelsPage(store, "Office Laser", 13, 12).start, 1);
-        QVERIFY(opened.help.contains("\"1.0\" ticks"));
         QCOMPARE(opened.adjustmentFor("Office Laser"), std::make_pair(0.25, -0.1));
 
         // Edited values are kept for the printer chosen.
