@@ -1,5 +1,6 @@
 // File commands: new, open, save, recent files, label size, printing, and the
 // command line handed over at start-up.
+#include <QDir>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -72,8 +73,12 @@ void frmMain::mnuFileOpen_Click()
     loadLabel(r->path, r->fileTitle, r->folder);
 }
 
-void frmMain::openLabel(const QString& path)
+void frmMain::openLabel(const QString& given)
 {
+    // A name relative to the folder the program was started in is made whole
+    // first: the label's pictures are stored relative to it, and the recent
+    // files and the Open folder must find it again from anywhere.
+    const QString path = QDir::cleanPath(QDir::current().absoluteFilePath(given));
     const QString dir = Module1::pathFolder(path);
     const QString folder = dir == path ? openFolder()
                                        : QString(dir).chopped(dir.size() > 1 ? 1 : 0);

@@ -98,6 +98,17 @@ private slots:
         QCOMPARE(env->platform.shown.last().text, "File \"" + files[1] + "\" Not Found");
         QCOMPARE(main->recentFiles().count(), 2);
 
+        // A name relative to the folder the program runs in opens as the whole
+        // path: the list and the Open folder must still find it from elsewhere.
+        const QString cwd = QDir::currentPath();
+        QDir::setCurrent(env->values.labelFolder);
+        main->openLabel("3.ckm");
+        QDir::setCurrent(cwd);
+        QCOMPARE(main->activeDocument()->saveFileName, files[2]);
+        QCOMPARE(recentPaths().first(), files[2]);
+        QCOMPARE(env->store.read("Open", "File Path", ""), env->values.labelFolder);
+        main->mruItem(1)->trigger(); // files[0] to the top again
+
         // Closing writes the list; a fresh window reads it back in order.
         main->writeCloseSettings();
         QCOMPARE(env->store.read("MRUFiles", "0", ""), files[0]);
