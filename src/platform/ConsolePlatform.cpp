@@ -15,6 +15,7 @@ MsgAnswer ConsolePlatform::messageBox(const QString& text, MsgButtons buttons, M
     case MsgButtons::OK: return MsgAnswer::OK;
     case MsgButtons::YesNo: return MsgAnswer::No;
     case MsgButtons::YesNoCancel: return MsgAnswer::Cancel;
+    case MsgButtons::SaveAnywayCancel: return MsgAnswer::Cancel;
     }
     return MsgAnswer::OK;
 }

@@ -79,7 +79,7 @@ void print(DrawingSurface& target, const QImage& picture, QSizeF pictureInches, 
     const double mid = 0.6 + pictureInches.width() / 2;
     step([&] { s.setCurrentY(2.5); });
     step([&] { s.setFontSize(12); });
-    for (const QString text : {QStringLiteral("Corkcrafter 2\u2122"), QStringLiteral("Printer Test Page")}) {
+    for (const QString& text : {QStringLiteral("Corkcrafter 2\u2122"), QStringLiteral("Printer Test Page")}) {
         step([&] {
             s.setCurrentX(mid - s.textWidth(text) / 2);
             s.print(text);

@@ -12,6 +12,7 @@
 
 #include "app/CommandLine.h"
 #include "app/LabelDescription.h"
+#include "platform/ConsolePlatform.h"
 #include "app/SingleInstance.h"
 #include "document/LabelDocument.h"
 #include "support/LaterStart.h"
@@ -172,6 +173,16 @@ private slots:
         QVERIFY(d.texts().empty());
         QCOMPARE(description::refusal(description::parse("\\T\"a\" \\C\"b\" \\B\"c\""), 2),
                  QString("The label description was not used. It has 3 texts, and this label can take only 2 more."));
+    }
+
+    // Batch mode answers every question itself and never saves or overwrites unasked.
+    void batchAnswersNeverSave()
+    {
+        ConsolePlatform console;
+        QCOMPARE(console.messageBox("q", MsgButtons::OK, MsgIcon::None, {}), MsgAnswer::OK);
+        QCOMPARE(console.messageBox("q", MsgButtons::YesNo, MsgIcon::None, {}), MsgAnswer::No);
+        QCOMPARE(console.messageBox("q", MsgButtons::YesNoCancel, MsgIcon::None, {}), MsgAnswer::Cancel);
+        QCOMPARE(console.messageBox("q", MsgButtons::SaveAnywayCancel, MsgIcon::None, {}), MsgAnswer::Cancel);
     }
 
     void options()
