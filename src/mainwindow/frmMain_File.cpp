@@ -1,6 +1,7 @@
 // File commands: new, open, save, recent files, label size, printing, and the
 // command line handed over at start-up.
 #include <QDir>
+#include <QFileInfo>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -89,6 +90,17 @@ void frmMain::loadLabel(const QString& path, const QString& title, const QString
 {
     // The next Open starts where this label came from.
     settings::writeText(m_ctx.store, settings::keys::OpenFolder, folder);
+    // A label already open is brought forward: two windows on one file would
+    // each save over the other's changes without a word.
+    const QString file = QFileInfo(path).canonicalFilePath();
+    for (frmDocument* open : documents())
+        if (!file.isEmpty() && QFileInfo(open->saveFileName).canonicalFilePath() == file) {
+            m_recent.addRecentFile(path);
+            refreshRecentMenu();
+            m_mdi->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(open->parentWidget()));
+            documentActivated(open);
+            return;
+        }
     frmDocument* doc = activeDocument();
     if (!doc || !doc->getIsBlankForm()) {
         LoadNewDoc();

@@ -100,14 +100,19 @@ private slots:
 
         // A name relative to the folder the program runs in opens as the whole
         // path: the list and the Open folder must still find it from elsewhere.
+        // A label already open is brought forward, not opened a second time
+        // (saving one window would silently overwrite the other's changes).
         const QString cwd = QDir::currentPath();
         QDir::setCurrent(env->values.labelFolder);
         main->openLabel("3.ckm");
         QDir::setCurrent(cwd);
+        QCOMPARE(main->documents().size(), 3);
         QCOMPARE(main->activeDocument()->saveFileName, files[2]);
         QCOMPARE(recentPaths().first(), files[2]);
         QCOMPARE(env->store.read("Open", "File Path", ""), env->values.labelFolder);
-        main->mruItem(1)->trigger(); // files[0] to the top again
+        main->openLabel(env->values.labelFolder + "/./1.ckm");
+        QCOMPARE(main->documents().size(), 3);
+        QCOMPARE(main->activeDocument()->saveFileName, files[0]);
 
         // Closing writes the list; a fresh window reads it back in order.
         main->writeCloseSettings();
