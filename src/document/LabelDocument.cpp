@@ -14,15 +14,15 @@ using units::CInt;
 LabelDocument::LabelDocument(ProgramValues& app, Platform& platform, const TextMeasurer& measurer)
     : m_app(app), m_platform(platform), m_measurer(measurer)
 {
-    LabelSpec& spec = m_content.label;
-    spec.LabelType = app.labelType;
-    spec.LabelHeight = app.labelHeight;
-    spec.LabelWidth = app.labelWidth;
-    spec.TopMargin = app.topMargin;
-    spec.LeftMargin = app.leftMargin;
-    spec.RowSpace = app.rowSpace;
-    spec.ColumnSpace = app.columnSpace;
-    spec.Cutmarks = app.cutmarks;
+    LabelSpec& label = m_content.label;
+    label.LabelType = app.labelType;
+    label.LabelHeight = app.labelHeight;
+    label.LabelWidth = app.labelWidth;
+    label.TopMargin = app.topMargin;
+    label.LeftMargin = app.leftMargin;
+    label.RowSpace = app.rowSpace;
+    label.ColumnSpace = app.columnSpace;
+    label.Cutmarks = app.cutmarks;
 
     BorderSpec& frame = m_content.frame;
     frame.visible = app.borderVisible;
@@ -31,8 +31,8 @@ LabelDocument::LabelDocument(ProgramValues& app, Platform& platform, const TextM
     m_content.frameStyle = app.borderStyle;
     frame.shapeCode = Module1::styleNameToShapeCode(m_content.frameStyle);
 
-    m_surfaceW = units::inchesToTwips(spec.LabelWidth);
-    m_surfaceH = units::inchesToTwips(spec.LabelHeight);
+    m_surfaceW = units::inchesToTwips(label.LabelWidth);
+    m_surfaceH = units::inchesToTwips(label.LabelHeight);
     m_vGuideX = m_surfaceW / 2.0;
     m_hGuideY = m_surfaceH / 2.0;
     m_history.setUndoLimit(HistoryLimit);

@@ -129,16 +129,8 @@ void LabelDocument::setTextFontSize(const QString& fontSize)
     double v = 0;
     if (!Module1::textToDouble(fontSize, v) || v <= 0)
         return; // a size that is not a number leaves the item as it is
-    if (v >= 8) {
-        t->font.size = v;
-    } else {
-        // Small sizes: some systems swap the face for one that has the size;
-        // putting the face back after setting the size keeps the user's font.
-        const QString face = t->font.name;
-        t->font.size = v;
-        t->font.name = face;
-        t->font.size = v;
-    }
+    // The face is kept whatever the size: the item holds both as they were chosen.
+    t->font.size = v;
     fitTextBox(*t);
     repaint();
 }
@@ -155,14 +147,7 @@ void LabelDocument::setTextFontName(const QString& name)
     TextItem* t = activeText();
     if (!t || name.isEmpty())
         return;
-    if (t->font.size >= 8) {
-        t->font.name = name;
-    } else {
-        const double size = t->font.size;
-        t->font.size = size;
-        t->font.name = name;
-        t->font.size = size;
-    }
+    t->font.name = name;
     fitTextBox(*t);
     repaint();
 }
