@@ -1,8 +1,8 @@
 // The program's windows on a real X server with a window manager (started by
 // desktop_e2e.sh): where the main window comes back after closing, maximised
 // or not (the place's arithmetic is tst_placement's), real keys and clicks
-// around the splash window, the preview's message and the picture editor, the
-// system clipboard shared with other programs, and pictures of the windows
+// around the splash window and the preview's message, the system clipboard
+// shared with other programs, and pictures of the windows
 // (saved where the CORK_*SCREENSHOT variables say).
 #include <QtTest>
 #include <QComboBox>
@@ -410,39 +410,6 @@ private slots:
         const QString text = QString::fromUtf8(readOutside("UTF8_STRING"));
         QVERIFY2(text.startsWith("CKMGraphic-   600   300"), qPrintable(text));
         QVERIFY2(text.endsWith(".bmp"), qPrintable(text)); // the bitmap written at the save
-    }
-
-    // Real clicks and keys sent to the X server while the picture editor runs
-    // are dropped, not run once it has closed. (The keys after a message box
-    // are played in-process in tst_mainwindow::keysGoToTheLabelAfterDialogs.)
-    void clicksWhileThePictureEditorRuns()
-    {
-        if (!haveXdotool())
-            QSKIP("xdotool is not installed (scripts/test installs it)");
-        RealMain real;
-        frmMain& m = real.m;
-        m.resize(900, 700);
-        m.show();
-        QVERIFY(framed(&m));
-        m.LoadNewDoc();
-        frmDocument* d = m.activeDocument();
-        m.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&m));
-        const QString marker = waitingEditor(real.env);
-        QVERIFY(d->createNewGraphic(pictureFile(real.env, "rose.png")));
-        QWidget* newButton = m.tbToolbar(0)->widgetForAction(m.button("New"));
-        const QPoint at = newButton->mapToGlobal(newButton->rect().center());
-        const qsizetype labels = m.documents().size();
-        QTimer::singleShot(200, [&] {
-            xdo({"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1", "click", "1", "key", "ctrl+n"});
-            QTest::qWait(300); // the X server has delivered them while we wait
-            QFile(marker).open(QIODevice::WriteOnly);
-        });
-        m.action("mnuGraphicEdit")->trigger();
-        QTest::qWait(500);
-        QCOMPARE(m.documents().size(), labels);
-        QVERIFY(xdo({"click", "1"})); // and afterwards input counts again
-        QTRY_COMPARE(m.documents().size(), labels + 1);
     }
 };
 

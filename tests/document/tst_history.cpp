@@ -1,7 +1,6 @@
 // The undo history on the model: every kind of step undone to the same file
-// and redone, merging, the limit, loading, pictures shared between steps.
+// and redone, merging, the limit, loading, pictures that follow their files.
 #include <QtTest>
-#include <malloc.h>
 
 #include "document/LabelDocument.h"
 #include "support/DocumentFixture.h"
@@ -286,45 +285,6 @@ private slots:
         d->redoStep();
         QVERIFY(d->SaveLabelToFile(file));
         QCOMPARE(QDir(env.values.graphicsFolder).entryList(QDir::Files), QStringList{"label 0000.bmp"});
-    }
-
-    void aHundredStepsShareTheirPicture()
-    {
-        TestEnv env;
-        offerPicture(env, "/pics/big.png", QSizeF(60000, 45000), Qt::darkCyan, 4000, 3000);
-        LabelDocument d(env.values, env.platform, env.fixed);
-        QVERIFY(d.createNewGraphic("/pics/big.png"));
-        d.createNewText("Imperial Stout", 0);
-        const uchar* pixels = d.graphicAt(1)->picture.constBits();
-        auto inUse = [] {
-            const struct mallinfo2 m = mallinfo2();
-            return qint64(m.uordblks + m.hblkhd);
-        };
-        const qint64 alone = inUse();
-
-        // Moves, resizes, a delete and its undo, all through the history.
-        d.selectGraphic(1);
-        for (int i = 0; i < 96; ++i) {
-            if (i % 2)
-                d.moveSelected(int16_t(i * 10), int16_t(i * 5));
-            else
-                d.resizeSelected(int16_t(3000 + i), int16_t(2000 + i));
-        }
-        env.platform.answers.push_back(MsgAnswer::Yes);
-        d.deleteSelectedObject();
-        d.createNewText("Porter", 0);
-        d.setBackColor(0xFFFFFF);
-        d.setBorderStyle("Square");
-        QCOMPARE(d.history().count(), LabelDocument::HistoryLimit);
-        for (int i = 0; i < 60; ++i)
-            d.undoStep();
-        for (int i = 0; i < 30; ++i)
-            d.redoStep();
-        QVERIFY(d.graphicAt(1));
-        QCOMPARE(d.graphicAt(1)->picture.constBits(), pixels);
-        const qint64 grown = inUse() - alone;
-        qInfo() << "memory for" << d.history().count() << "steps:" << grown / 1024 << "KiB";
-        QVERIFY2(grown < 4 * 1024 * 1024, qPrintable(QString::number(grown)));
     }
 };
 

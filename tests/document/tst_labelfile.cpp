@@ -105,6 +105,13 @@ private slots:
         QVERIFY(d.createNewText(QString::fromUtf8("Piwo \u017cywe \u0142"), 0));
         QVERIFY(d.createNewText(QString::fromUtf8("\u017ar\u00f3d\u0142o"), 0));
         QCOMPARE(d.textCharactersNotKept(), QStringList({"ż", "ł", "ź"}));
+        // A font stored with its foundry opens as its family (and is saved back so).
+        QVERIFY(d.createNewText("Ale", 0));
+        d.activeText()->font.name = "C059 [urw]";
+        QVERIFY(d.SaveLabelToFile(env.path("urw.ckm")));
+        LabelDocument e(env.values, env.platform, env.fixed);
+        e.LoadFile(env.path("urw.ckm"));
+        QCOMPARE(e.textAt(3)->font.name, QString("C059"));
     }
 
     void roundTripIsByteIdentical()
@@ -471,6 +478,15 @@ private slots:
                 QCOMPARE(d->getLeftMargin(), 0.0);
                 QCOMPARE(d->getTopMargin(), 0.0);
             }
+        }
+        // So is a label without area (none wide, or less than none high).
+        for (const auto& [w, high] : {std::pair<int16_t, int16_t>(0, 2880), std::pair<int16_t, int16_t>(2880, -32768)}) {
+            HeaderRecord flat;
+            flat.labelWidth = w;
+            flat.labelHeight = high;
+            d = load(encode(flat));
+            QCOMPARE(env.platform.texts(), QStringList{"Bad Header Record in File"});
+            QVERIFY(d->surfaceWidth() == 4320 && !d->isChanged());
         }
         HeaderRecord far;
         far.labelWidth = 4320;

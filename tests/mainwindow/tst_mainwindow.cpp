@@ -7,21 +7,16 @@
 #include <QMenu>
 #include <QPageLayout>
 #include <QPlainTextEdit>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
-#include <QTabWidget>
 #include <QToolBar>
 #include <QWidgetAction>
 
 #include "app/WindowPlacement.h"
 #include "dialogs/frmTextInput.h"
-#include "document/CkmFormat.h"
-#include "platform/LabelsPageWidget.h"
 #include "printing/PrintJob.h"
-#include "printing/Stock.h"
 #include "printing/frmPreview.h"
 #include "support/DialogStandIn.h"
 #include "support/MainWindowFixture.h"
@@ -101,7 +96,6 @@ private slots:
         main().cboBorderStyle()->setCurrentText("Oval");
         main().cboBorderStyle_Click();
         QCOMPARE(doc()->valBorderStyle, QString("Oval"));
-        QCOMPARE(doc()->border().shapeCode, int16_t(2));
 
         main().button("Aspect Ratio")->trigger();
         QVERIFY(doc()->valMaintainAspectRatioFlag && action("mnuGraphicAspectRatio")->isChecked());
@@ -234,32 +228,6 @@ private slots:
         QVERIFY(env().platform.shown.isEmpty());
         QCOMPARE(env().values.startLabel, 1);
         QCOMPARE(env().platform.labelsAnswers.size(), size_t(1));
-    }
-
-    // The "Labels" page inside Qt's own print dialog shows its whole
-    // explanation: the wrapped text gets the height it needs.
-    void labelsPageShowsItsWholeText()
-    {
-        LabelsPage page;
-        page.help = stock::adjustmentHelp();
-        QPrintDialog dlg(&main().printer(), &main());
-        auto* widget = new LabelsPageWidget(page);
-        dlg.setOptionTabs({widget});
-        dlg.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
-        for (QPushButton* b : dlg.findChildren<QPushButton*>())
-            if (b->text().remove('&').startsWith("Options"))
-                b->click();
-        auto* tabs = dlg.findChild<QTabWidget*>();
-        QVERIFY(tabs);
-        tabs->setCurrentWidget(widget);
-        QTest::qWait(50);
-        auto* help = widget->findChild<QLabel*>("lblAdjustHelp");
-        QVERIFY(help && help->isVisible());
-        QVERIFY2(help->height() >= help->heightForWidth(help->width()),
-                 qPrintable(QString("%1 px high, %2 needed").arg(help->height()).arg(help->heightForWidth(help->width()))));
-        QVERIFY(widget->rect().contains(help->geometry()));
-        dlg.reject();
     }
 
     void pressingAnItemFollowsTheToolbarAndTakesTheKeys()
@@ -454,10 +422,6 @@ private slots:
         main().button("Bold")->trigger();
         QVERIFY(doc()->activeText()->font.bold);
         QCOMPARE(doc()->activeText()->font.size, 13.0);
-        // Return applies at once.
-        typeInto(box, "11");
-        key(Qt::Key_Return);
-        QCOMPARE(doc()->activeText()->font.size, 11.0);
     }
 
     // Each key typed into the border width box applies a width it can take at
@@ -510,59 +474,6 @@ private slots:
             for (QMdiSubWindow* s : main().mdiArea()->subWindowList())
                 g << s->geometry();
             QCOMPARE(sorted(g), sorted(placement::tiles(area, 3, horizontal)));
-        }
-    }
-
-    // A file saved with a foundry in its font field opens with the family,
-    // shows it in the box and saves it back without the suffix.
-    void fontFamiliesWithoutFoundries()
-    {
-        CKM_Header::HeaderRecord h;
-        h.labelWidth = 4320;
-        h.labelHeight = 5400;
-        h.textCount = 1;
-        h.borderShape = 4;
-        CKM_Header::TextRecord t;
-        t.textLength = 3;
-        t.left = t.top = 100;
-        t.fontName = CKM_Header::fixedField("C059 [urw]", 32);
-        t.fontSize = 14;
-        const QString path = env().path("old.ckm");
-        QFile old(path);
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write(CKM_Header::encode(h) + CKM_Header::encode(t) + "Ale");
-        old.close();
-        doc()->LoadFile(path);
-        click(doc()->picLabelView(), QPointF(150, 150));
-        QVERIFY(doc()->activeTextItemSelected());
-        QCOMPARE(main().cboFonts()->currentText(), QString("C059"));
-        QVERIFY(doc()->SaveLabelToFile(path));
-        QVERIFY(old.open(QIODevice::ReadOnly));
-        const CKM_Header::ParsedLabel parsed = CKM_Header::parse(old);
-        QCOMPARE(parsed.texts.size(), size_t(1));
-        QCOMPARE(CKM_Header::fromCodePage(parsed.texts[0].record.fontName).trimmed(), QString("C059"));
-    }
-
-    // A file whose label has no area (none wide, or less than none high) is
-    // refused and the window stays as it was.
-    void labelWithoutAreaRefused()
-    {
-        const QSize before = doc()->parentWidget()->size();
-        for (const auto& [w, h] : {std::pair<int16_t, int16_t>(0, 2880), std::pair<int16_t, int16_t>(2880, -32768)}) {
-            CKM_Header::HeaderRecord header;
-            header.labelWidth = w;
-            header.labelHeight = h;
-            const QString path = env().path(QString("size%1x%2.ckm").arg(w).arg(h));
-            QFile f(path);
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(CKM_Header::encode(header)) > 0);
-            f.close();
-            env().platform.shown.clear();
-            env().platform.openAnswers.push_back(ScriptedPlatform::chosen(path));
-            action("mnuFileOpen")->trigger();
-            QCOMPARE(env().platform.texts(), QStringList{"Bad Header Record in File"});
-            QCOMPARE(QSize(doc()->surfaceWidth(), doc()->surfaceHeight()), QSize(4320, 5400));
-            QCOMPARE(doc()->parentWidget()->size(), before);
-            QVERIFY(!doc()->isChanged());
         }
     }
 };

@@ -240,60 +240,31 @@ private slots:
     }
 
     // The changed flag (the title's [*] and the question on closing) says whether
-    // the label differs from its file, whatever command changed it.
+    // the label differs from its file, steps undone and redone included (the
+    // question, and a save after an edit, are tst_shell's).
     void closeAsksExactlyWhenTheLabelDiffersFromItsFile()
     {
         frmDocument* d = doc();
-        QVERIFY(d->createNewText("Pale Ale", 0) && d->createNewText("Stout", 0));
-        QVERIFY(d->createNewGraphic("/pics/hops.png") && d->createNewGraphic("/pics/hops.png"));
+        QVERIFY(d->createNewGraphic("/pics/hops.png"));
         QVERIFY(d->SaveLabelToFile(f->env.path("asks.ckm")));
         QVERIFY(!d->isChanged() && !d->isWindowModified());
+        // (Every other kind of step goes through the same history: tst_history.)
+        QTest::mouseClick(view(), Qt::LeftButton, {}, centreOf(*d->graphicAt(1)));
+        QTest::keyClick(view(), Qt::Key_Left);
+        QVERIFY(d->isChanged() && d->isWindowModified());
 
-        const std::pair<const char*, std::function<void()>> commands[] = {
-            {"arrow key", [&] { QTest::mouseClick(view(), Qt::LeftButton, {}, centreOf(*d->graphicAt(2)));
-                                QTest::keyClick(view(), Qt::Key_Left); }},
-            {"delete", [&] { d->selectText(1);
-                             f->env.platform.answers.push_back(MsgAnswer::Yes);
-                             action("mnuEditDelete")->trigger(); }},
-            {"align", [&] { d->selectGraphic(1);
-                            f->m.tbToolbar_ButtonMenuClick("Left Align");
-                            f->m.button("Left Align")->trigger(); }},
-            {"bring forward", [&] { d->selectGraphic(1); action("mnuViewBringForward")->trigger(); }},
-            {"send back", [&] { d->selectText(2); action("mnuViewSendBack")->trigger(); }},
-        };
-        for (const auto& [what, command] : commands) {
-            const int steps = d->history().index();
-            command();
-            QVERIFY2(d->history().index() == steps + 1, what);
-            QVERIFY2(d->isChanged() && d->isWindowModified(), what);
-            f->env.platform.shown.clear();
-            f->env.platform.answers = {MsgAnswer::Cancel};
-            action("mnuFileClose")->trigger();
-            QVERIFY2(f->env.platform.texts() == QStringList{"'asks.ckm' has Changed, Save the Changes?"}, what);
-            QCOMPARE(doc(), d); // Cancel keeps it open
-
-            // Back to the saved label: unchanged; away from it again: changed.
-            undo()->trigger();
-            QVERIFY2(!d->isChanged() && !d->isWindowModified(), what);
-            redo()->trigger();
-            QVERIFY2(d->isChanged() && d->isWindowModified(), what);
-            undo()->trigger();
-        }
+        // Back to the saved label: unchanged; away from it again: changed.
+        undo()->trigger();
+        QVERIFY(!d->isChanged() && !d->isWindowModified());
+        redo()->trigger();
+        QVERIFY(d->isChanged() && d->isWindowModified());
+        undo()->trigger();
 
         // There and back again with the arrow keys is no change either.
-        QTest::mouseClick(view(), Qt::LeftButton, {}, centreOf(*d->graphicAt(2)));
+        QTest::mouseClick(view(), Qt::LeftButton, {}, centreOf(*d->graphicAt(1)));
         QTest::keyClick(view(), Qt::Key_Up);
         QVERIFY(d->isChanged());
         QTest::keyClick(view(), Qt::Key_Down);
-        QVERIFY(!d->isChanged());
-
-        // Saved after an edit, undoing that edit changes the label again.
-        QTest::keyClick(view(), Qt::Key_Right);
-        action("mnuFileSave0")->trigger();
-        QVERIFY(!d->isChanged() && !d->isWindowModified());
-        undo()->trigger();
-        QVERIFY(d->isChanged() && d->isWindowModified());
-        redo()->trigger();
         QVERIFY(!d->isChanged());
 
         // Unchanged: Close asks nothing.
