@@ -36,6 +36,8 @@ sheet::Params sheetParams(const Request& request, double usableWidth, double usa
     p.SW = usableWidth;
     p.SH = usableHeight;
     p.cutmarks = label.Cutmarks;
+    p.across = request.across;
+    p.down = request.down;
     return p;
 }
 
