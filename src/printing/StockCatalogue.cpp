@@ -156,14 +156,13 @@ private:
         const auto a = xml.attributes();
         const auto n = xml.name();
         bool ok = true;
+        // A length the layout needs must be right; a corner's rounding, drawn
+        // nowhere, may be wrong in the file (the shared database has "in").
         auto length = [&](const char* name, bool needed) {
             const QString v = a.value(QLatin1String(name)).toString();
-            if (v.isEmpty()) {
-                ok = ok && !needed;
-                return 0.0;
-            }
             const auto l = parseLength(v);
-            ok = ok && l.has_value();
+            if (needed)
+                ok = ok && l.has_value();
             return l.value_or(0);
         };
         if (n == QLatin1String("Label-rectangle")) {
@@ -233,21 +232,26 @@ private:
 
 QString lowerName(const QString& s) { return s.simplified().toLower(); }
 
+// Letters to add, drop, change or swap with the next one to make a into b:
+// two digits typed the wrong way round are one slip, not two.
 int editDistance(const QString& a, const QString& b)
 {
-    std::vector<int> row(size_t(b.size()) + 1);
-    for (size_t j = 0; j < row.size(); ++j)
-        row[j] = int(j);
+    const size_t n = size_t(b.size()) + 1;
+    std::vector<int> before(n), last(n), row(n);
+    for (size_t j = 0; j < n; ++j)
+        last[j] = int(j);
     for (int i = 1; i <= a.size(); ++i) {
-        int diagonal = row[0];
         row[0] = i;
         for (int j = 1; j <= b.size(); ++j) {
-            const int up = row[size_t(j)];
-            row[size_t(j)] = std::min({up + 1, row[size_t(j) - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
-            diagonal = up;
+            const size_t J = size_t(j);
+            row[J] = std::min({last[J] + 1, row[J - 1] + 1, last[J - 1] + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
+                row[J] = std::min(row[J], before[J - 2] + 1);
         }
+        std::swap(before, last);
+        std::swap(last, row);
     }
-    return row.back();
+    return last[n - 1];
 }
 
 // "99.1" from 99.1 mm; "100" rather than "100.0".
@@ -306,6 +310,13 @@ QString Product::refusal() const
                             .arg(layouts);
     if (layouts < 1 || across < 1 || down < 1)
         return name() + " has no layout of labels to print.";
+    // A few entries of the shared database put labels far off their paper (a
+    // row count or step mistyped); a fraction of a millimetre is rounding.
+    const double past = std::max({left + (across - 1) * stepX + width - paperWidth,
+                                  top + (down - 1) * stepY + height - paperHeight, -left, -top});
+    if (past > 1 / MmPerInch)
+        return name() + " puts labels up to " + millimetres(past) + " mm beyond the edge of its paper (" + paperName +
+               "): its entry in the catalogue cannot be right, so it is not printed on.";
     return {};
 }
 
@@ -350,28 +361,38 @@ Catalogue Catalogue::load(const QStringList& folders)
     auto key = [](const QString& maker, const QString& code) { return lowerName(maker + ' ' + code); };
     for (size_t i = 0; i < entries.size(); ++i) {
         const Product& p = entries[i].product;
-        if (entries[i].equiv.isEmpty() && !byName.contains(key(p.maker, p.code)))
+        if (!byName.contains(key(p.maker, p.code)))
             byName.insert(key(p.maker, p.code), i);
     }
+    // The entry with the geometry an alias borrows, through aliases of aliases.
+    auto original = [&](const Entry& alias) -> const Entry* {
+        const Entry* e = &alias;
+        for (int hops = 0; hops < 16 && !e->equiv.isEmpty(); ++hops) {
+            const auto it = byName.constFind(key(alias.product.maker, e->equiv));
+            if (it == byName.constEnd())
+                return nullptr;
+            e = &entries[*it];
+        }
+        return e->equiv.isEmpty() ? e : nullptr;
+    };
     QHash<QString, bool> taken;
     for (Entry& e : entries) {
         Product p = e.product;
         if (!e.equiv.isEmpty()) {
-            const auto it = byName.constFind(key(p.maker, e.equiv));
-            if (it == byName.constEnd()) {
+            const Entry* it = original(e);
+            if (!it) {
                 c.warnings << QString("%1:%2: %3 is the same as %4 %5, which the catalogue does not have")
                                   .arg(p.source)
                                   .arg(e.line)
                                   .arg(p.name(), p.maker, e.equiv);
                 continue;
             }
-            const Product& original = entries[*it].product;
             const QString own = p.description;
-            p = original;
+            p = it->product;
             p.maker = e.product.maker;
             p.code = e.product.code;
             p.source = e.product.source;
-            p.aliasOf = original.name();
+            p.aliasOf = it->product.name();
             if (!own.isEmpty())
                 p.description = own;
         }

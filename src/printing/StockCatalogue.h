@@ -36,7 +36,8 @@ struct Product {
     double rowSpace() const { return stepY - height; }
     bool landscape() const { return paperWidth > paperHeight; }
     // Why the program cannot print on it (CD labels, several layouts, a
-    // layout with no label); empty when it can.
+    // layout with no label, labels more than a millimetre off the paper);
+    // empty when it can.
     QString refusal() const;
     // Round and elliptical labels print as rectangles with an oval frame.
     bool wantsOvalFrame() const { return shape == Shape::Round || shape == Shape::Ellipse; }

@@ -50,7 +50,8 @@ void applyTo(const Product& p, printjob::Request& request)
 QPageLayout paperLayout(const Product& p)
 {
     const QSizeF portrait(std::min(p.paperWidth, p.paperHeight), std::max(p.paperWidth, p.paperHeight));
-    return QPageLayout(QPageSize(portrait, QPageSize::Inch, QString(), QPageSize::FuzzyMatch),
+    const QPageSize size(portrait, QPageSize::Inch, QString(), QPageSize::FuzzyMatch);
+    return QPageLayout(size,
                        p.landscape() ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
 }
 

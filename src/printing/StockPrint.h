@@ -32,7 +32,8 @@ const Product* rememberedFor(const printjob::Request& request, const SettingsSto
 // own size and is drawn at each label's top-left corner.
 void applyTo(const Product& p, printjob::Request& request);
 
-// The product's paper, turned as the product lays it out.
+// The product's paper, turned as the product lays it out: the standard size
+// nearest to it, so that a printer's driver knows it by name.
 QPageLayout paperLayout(const Product& p);
 
 // Told before printing a label larger than the product's labels (it is cut at

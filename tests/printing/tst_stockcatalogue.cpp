@@ -56,6 +56,7 @@ const QByteArray Sheets = templates(R"(
   </Template>
   <Template brand="Avery" part="J8165" equiv="L7165"/>
   <Template brand="Avery" part="J8165W" equiv="L7165" _description="Weatherproof labels"/>
+  <Template brand="Avery" part="J8165X" equiv="J8165"/>
   <Template brand="Avery" part="X1" equiv="NOPE"/>
   <Template brand="Acme" part="R-15" size="US-Letter" description="Round wine bottle labels">
     <Label-round id="0" radius="0.75in">
@@ -73,7 +74,7 @@ const QByteArray Sheets = templates(R"(
     </Label-cd>
   </Template>
   <Template brand="Acme" part="MIX" size="US-Letter" _description="Mixed labels">
-    <Label-rectangle id="0" width="1in" height="0.5in">
+    <Label-rectangle id="0" width="1in" height="0.5in" round="in">
       <Layout nx="2" ny="3" x0="0.5in" y0="0.5in" dx="1.5in" dy="1in"/>
       <Layout nx="1" ny="4" x0="5in" y0="0.5in" dx="1in" dy="0.75in"/>
     </Label-rectangle>
@@ -86,6 +87,11 @@ const QByteArray Sheets = templates(R"(
   <Template brand="Acme" part="BAD" size="A4" _description="Broken">
     <Label-rectangle id="0" width="wide" height="1in">
       <Layout nx="1" ny="1" x0="0" y0="0"/>
+    </Label-rectangle>
+  </Template>
+  <Template brand="Acme" part="LONG" size="A5" _description="Rows past the paper">
+    <Label-rectangle id="0" width="2in" height="3in">
+      <Layout nx="2" ny="3" x0="0.5in" y0="0.5in" dx="2.5in" dy="3in"/>
     </Label-rectangle>
   </Template>
 )");
@@ -152,8 +158,8 @@ private slots:
     {
         // Every product but the broken entry, the alias of a part that does
         // not exist and the template the broken file lost.
-        QCOMPARE(names(small.search("")), QStringList({"Acme CD-1", "Acme E-2", "Acme MIX", "Acme R-15", "Acme ROLL",
-                                                        "Avery J8165", "Avery J8165W", "Avery L7165", "Zeta Z1"}));
+        QCOMPARE(names(small.search("")), QStringList({"Acme CD-1", "Acme E-2", "Acme LONG", "Acme MIX", "Acme R-15", "Acme ROLL",
+                                                        "Avery J8165", "Avery J8165W", "Avery J8165X", "Avery L7165", "Zeta Z1"}));
         const Product& l = named("Avery L7165");
         QCOMPARE(l.shape, Shape::Rectangle);
         QCOMPARE(l.paperId, "A4");
@@ -179,6 +185,9 @@ private slots:
         QCOMPARE(QList<double>({j.width, j.height, j.left, j.top, j.stepX, j.stepY}),
                  QList<double>({l.width, l.height, l.left, l.top, l.stepX, l.stepY}));
         QCOMPARE(named("Avery J8165W").description, "Weatherproof labels");
+        // An alias of an alias reaches the geometry.
+        QCOMPARE(named("Avery J8165X").aliasOf, "Avery L7165");
+        QCOMPARE(named("Avery J8165X").stepX, l.stepX);
 
         const Product& r = named("Acme R-15");
         QCOMPARE(r.shape, Shape::Round);
@@ -212,9 +221,9 @@ private slots:
         const QStringList& w = small.warnings;
         QCOMPARE(w.size(), 3);
         // While reading, in file order; the aliases once every file is read.
-        QCOMPARE(w[0], db + "test-templates.xml:40: Acme BAD: its label has no usable size or layout, so it is passed over");
+        QCOMPARE(w[0], db + "test-templates.xml:41: Acme BAD: its label has no usable size or layout, so it is passed over");
         QVERIFY2(w[1].startsWith(db + "zeta-templates.xml:9: "), qPrintable(w[1]));
-        QCOMPARE(w[2], db + "test-templates.xml:13: Avery X1 is the same as Avery NOPE, which the catalogue does not have");
+        QCOMPARE(w[2], db + "test-templates.xml:14: Avery X1 is the same as Avery NOPE, which the catalogue does not have");
 
         // Nothing at all: no products, no complaint about folders that are not there.
         const Catalogue none = Catalogue::load({tmp.filePath("missing")});
@@ -235,6 +244,10 @@ private slots:
         QCOMPARE(named("Acme MIX").refusal(),
                  "Acme MIX has its labels in 2 groups of different spacing: Corkcrafter prints one grid of labels a "
                  "sheet.");
+        // 0.5 + 3 x 3 inches down an A5 sheet of 8.27 inches: 1.2 inches too far.
+        QCOMPARE(named("Acme LONG").refusal(),
+                 "Acme LONG puts labels up to 31.3 mm beyond the edge of its paper (A5): its entry in the catalogue "
+                 "cannot be right, so it is not printed on.");
         QCOMPARE(named("Acme R-15").refusal(), "");
         Product none;
         none.maker = "Acme";
@@ -248,10 +261,10 @@ private slots:
         QTest::addColumn<QStringList>("found");
         QTest::newRow("maker, any case") << "ZETA" << QStringList{"Zeta Z1"};
         QTest::newRow("maker and code") << "avery l7165" << QStringList{"Avery L7165"};
-        QTest::newRow("part of a code") << "8165" << QStringList{"Avery J8165", "Avery J8165W"};
+        QTest::newRow("part of a code") << "8165" << QStringList{"Avery J8165", "Avery J8165W", "Avery J8165X"};
         QTest::newRow("description") << "wine" << QStringList{"Acme R-15"};
         QTest::newRow("every word, any order") << "labels   parcel avery"
-                                               << QStringList{"Avery J8165", "Avery L7165"};
+                                               << QStringList{"Avery J8165", "Avery J8165X", "Avery L7165"};
         QTest::newRow("a word nowhere") << "avery wine" << QStringList{};
     }
     void search()
@@ -267,9 +280,11 @@ private slots:
         QCOMPARE(small.find("AVERY J8165W")->code, "J8165W");
         QVERIFY(!small.find("Avery L716"));
         QVERIFY(!small.find("L7165"));
-        // Closest first; a name that shares only the maker is not close.
-        QCOMPARE(small.closeMatches("Avery L7156"), QStringList({"Avery L7165"}));
-        QCOMPARE(small.closeMatches("Avery J8156"), QStringList({"Avery J8165", "Avery J8165W"}));
+        // Closest first (two digits swapped are one slip); a name that shares
+        // only the maker is not close.
+        QCOMPARE(small.closeMatches("Avery L7156"), QStringList({"Avery L7165", "Avery J8165"}));
+        QCOMPARE(small.closeMatches("Avery J8156"),
+                 QStringList({"Avery J8165", "Avery J8165W", "Avery J8165X", "Avery L7165"}));
         QCOMPARE(small.closeMatches("Avery J8156", 1), QStringList({"Avery J8165"}));
         QCOMPARE(small.closeMatches("l7165"), QStringList({"Avery L7165"}));
         QCOMPARE(small.closeMatches("acme r15"), QStringList({"Acme R-15"}));
