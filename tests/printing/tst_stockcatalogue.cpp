@@ -7,6 +7,7 @@
 #include "printing/SheetLayout.h"
 #include "printing/StockCatalogue.h"
 #include "printing/StockPrint.h"
+#include "support/RecordingSurface.h"
 #include "support/TestEnv.h"
 
 using catalogue::Catalogue;
@@ -460,6 +461,36 @@ private slots:
         const QPageLayout roll = catalogue::paperLayout(named("Acme ROLL"));
         QCOMPARE(roll.orientation(), QPageLayout::Landscape);
         QCOMPARE(roll.fullRect(QPageLayout::Inch).size(), QSizeF(4, 2));
+    }
+
+    // A product chosen by name prints from a partly used sheet's start, moved
+    // by the printer's adjustment: exactly the product's remaining labels.
+    void productWithStartAndAdjustment()
+    {
+        const Catalogue own = Catalogue::load({QStringLiteral(CORKCRAFTER_SOURCE_DATA_DIR) + "/stock"});
+        const Product* p = own.find("corkcrafter bl-ltr");
+        QVERIFY(p);
+        printjob::Request r;
+        // Far smaller than the product's 3 x 3.75: the paper would hold a third row.
+        r.content.label.LabelWidth = 1;
+        r.content.label.LabelHeight = 1;
+        r.content.label.Cutmarks = 0;
+        r.placement.start = 3;
+        r.placement.right = 0.1;
+        r.placement.down = -0.05;
+        catalogue::applyTo(*p, r);
+        RecordingSurface surface;
+        surface.printer = true;
+        surface.sw = 8.5;
+        surface.sh = 11;
+        ScriptedPlatform platform;
+        QVERIFY(printjob::printLabels(r, surface, platform));
+        QList<QPointF> at;
+        for (const auto& c : surface.only("label"))
+            at << QPointF(c.args[0], c.args[1]);
+        // The second column's two labels only, at the product's places, moved.
+        QCOMPARE(at, QList<QPointF>({{1 + 3.5 + 0.1, 1.5 - 0.05}, {1 + 3.5 + 0.1, 1.5 + 4.25 - 0.05}}));
+        QCOMPARE(platform.texts(), QStringList());
     }
 
     // The print remembers the product while the label is laid out for it.
