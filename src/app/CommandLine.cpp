@@ -14,6 +14,19 @@ CommandLine CommandLine::parse(const QStringList& args)
         c.mode = Version;
         return c;
     }
+    if (args.contains("--list-stock") && !args.contains("--print-pdf")) {
+        c.mode = ListStock;
+        QStringList words = args;
+        words.removeAll("--list-stock");
+        for (const QString& w : words)
+            if (w.startsWith("--")) {
+                c.mode = Error;
+                c.error = "--list-stock takes only the words to look for, not " + w;
+                return c;
+            }
+        c.stockText = words.join(' ').simplified();
+        return c;
+    }
     if (args.contains("--print-pdf")) {
         c.mode = PrintPdf;
         for (int i = 0; i < args.size(); ++i) {
@@ -43,6 +56,13 @@ CommandLine CommandLine::parse(const QStringList& args)
                     c.offsetRight = p->right;
                     c.offsetDown = p->down;
                 }
+            } else if (a == "--stock") {
+                if (i + 1 >= args.size() || args.at(i + 1).trimmed().isEmpty()) {
+                    c.mode = Error;
+                    c.error = a + " needs a value";
+                    return c;
+                }
+                c.stock = args.at(++i).simplified();
             } else if (a == "--paper") {
                 if (i + 1 >= args.size()) {
                     c.mode = Error;
@@ -88,6 +108,9 @@ CommandLine CommandLine::parse(const QStringList& args)
         if (c.labelFile.isEmpty()) {
             c.mode = Error;
             c.error = "--print-pdf needs a label file to print";
+        } else if (!c.stock.isEmpty() && !c.paper.isEmpty()) {
+            c.mode = Error;
+            c.error = "--stock and --paper do not go together: a label sheet has its own paper";
         }
         return c;
     }
@@ -113,7 +136,9 @@ QString CommandLine::usage()
         "Usage: corkcrafter [--new-instance] [LABEL.ckm]\n"
         "       corkcrafter [--new-instance] 'LABEL DESCRIPTION'\n"
         "       corkcrafter --print-pdf OUT.pdf [--copies N] [--start N] [--offset X,Y]\n"
-        "                   [--paper NAME] [--allow-missing-pictures] LABEL.ckm\n"
+        "                   [--paper NAME | --stock 'MAKER CODE'] [--allow-missing-pictures]\n"
+        "                   LABEL.ckm\n"
+        "       corkcrafter --list-stock [TEXT]\n"
         "\n"
         "Corkcrafter designs bottle labels and prints sheets of them.\n"
         "\n"
@@ -132,6 +157,13 @@ QString CommandLine::usage()
         "  --paper NAME          the paper to print on: A4, Letter, Legal, A3, A5, ...;\n"
         "                        by default the default printer's paper, else the\n"
         "                        paper of the locale (LC_PAPER), else Letter\n"
+        "  --stock 'MAKER CODE'  print on a label sheet of the catalogue, e.g.\n"
+        "                        'Avery L7165' (any case): its paper, margins and\n"
+        "                        spacing, exactly its labels across and down; the\n"
+        "                        label is drawn at each of its labels' top-left\n"
+        "                        corner (a warning tells when it is larger)\n"
+        "  --list-stock [TEXT]   list the catalogue's label sheets whose maker, code\n"
+        "                        or description hold every word of TEXT, and exit\n"
         "  --allow-missing-pictures\n"
         "                        print even when a picture of the label cannot be\n"
         "                        loaded (it is left out); without it such a label\n"

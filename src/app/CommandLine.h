@@ -4,7 +4,7 @@
 #include <QStringList>
 
 struct CommandLine {
-    enum Mode { Gui, Help, Version, PrintPdf, Error };
+    enum Mode { Gui, Help, Version, PrintPdf, ListStock, Error };
     Mode mode = Gui;
     QString handOff;    // the command-line text handed to the main window (file or label description)
     QString pdfOut;     // --print-pdf target
@@ -15,6 +15,8 @@ struct CommandLine {
     int start = 1;                     // batch: first label position used on the first sheet
     double offsetRight = 0, offsetDown = 0; // batch: inches everything is moved
     QString paper;                     // batch: --paper, empty for the default paper
+    QString stock;                     // batch: --stock, the product's maker and code
+    QString stockText;                 // --list-stock: the words to look for, empty for all
     QString error;      // for Error: one line telling what is wrong
 
     static CommandLine parse(const QStringList& args); // args without the program name

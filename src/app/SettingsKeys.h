@@ -85,6 +85,8 @@ inline constexpr Key GraphicsFolder{"Settings", "Graphics Folder"};
 inline constexpr Key TemplateFolder{"Settings", "Template Folder"};
 inline constexpr Key TemplateFile{"Settings", "Template File"};
 inline constexpr Key GraphicsEditor{"Settings", "Graphics Editor"};
+// The label sheet last chosen from the catalogue, by maker and code ("Avery L7165").
+inline constexpr Key StockProduct{"Settings", "Stock Product"};
 
 // The recent files: keys "0" to "3", the newest first.
 inline constexpr const char* RecentFiles = "MRUFiles";

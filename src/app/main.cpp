@@ -15,6 +15,20 @@
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
 #include "printing/BatchPrint.h"
+#include "printing/StockCatalogue.h"
+
+namespace {
+
+// The catalogue for the command line; what could not be read of it is told on stderr.
+const catalogue::Catalogue& commandLineCatalogue()
+{
+    const catalogue::Catalogue& c = catalogue::Catalogue::standard(AppPaths::standard().dataDir);
+    for (const QString& w : c.warnings)
+        std::fprintf(stderr, "corkcrafter: warning: %s\n", qPrintable(ConsolePlatform::printable(w)));
+    return c;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -33,6 +47,11 @@ int main(int argc, char** argv)
     case CommandLine::Error:
         std::fputs(qPrintable(CommandLine::errorText(ConsolePlatform::printable(cl.error))), stderr);
         return 2;
+    case CommandLine::ListStock: {
+        QCoreApplication app(argc, argv);
+        std::fputs(qPrintable(batch::stockList(commandLineCatalogue(), cl.stockText)), stdout);
+        return 0;
+    }
     case CommandLine::PrintPdf: {
         // Printing to a file needs no display.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -45,8 +64,16 @@ int main(int argc, char** argv)
         placement.start = cl.start;
         placement.right = cl.offsetRight;
         placement.down = cl.offsetDown;
+        const catalogue::Product* product = nullptr;
+        if (!cl.stock.isEmpty()) {
+            product = batch::stockNamed(commandLineCatalogue(), cl.stock, &reason);
+            if (!product) {
+                std::fprintf(stderr, "corkcrafter: %s\n", qPrintable(ConsolePlatform::printable(reason)));
+                return 2;
+            }
+        }
         const int rc = batch::printPdf(cl.labelFile, cl.pdfOut, cl.copies, store, AppPaths::standard(), &reason,
-                                       cl.allowMissingPictures, placement, batch::paperNamed(cl.paper));
+                                       cl.allowMissingPictures, placement, batch::paperNamed(cl.paper), product);
         if (rc != 0 && !reason.isEmpty())
             std::fprintf(stderr, "corkcrafter: %s\n", qPrintable(ConsolePlatform::printable(reason)));
         return rc;

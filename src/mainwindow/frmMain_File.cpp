@@ -25,10 +25,21 @@
 #include "platform/SettingsStore.h"
 #include "printing/PdfOutput.h"
 #include "printing/PrintJob.h"
+#include "printing/StockPrint.h"
 #include "printing/frmPreview.h"
 
 namespace {
 const char* LabelFilter = "Corkcrafter Files (*.ckm)|*.ckm|All Files (*.*)|*.*";
+
+// While the label is laid out for the product last chosen from the catalogue,
+// it prints on that product: its paper, and exactly its labels.
+void onRememberedProduct(const AppContext& ctx, QPrinter& printer, printjob::Request& request)
+{
+    if (const catalogue::Product* p = catalogue::rememberedFor(request, ctx.store, ctx.paths.dataDir)) {
+        printer.setPageLayout(catalogue::paperLayout(*p));
+        catalogue::applyTo(*p, request);
+    }
+}
 } // namespace
 
 void frmMain::LoadNewDoc()
@@ -314,6 +325,7 @@ void frmMain::mnuFilePrint_Click()
     if (!doc)
         return;
     printjob::Request request = printjob::request(*doc, m_ctx.values);
+    onRememberedProduct(m_ctx, printer(), request);
     const QSizeF paper = printer().pageLayout().fullRect(QPageLayout::Inch).size();
     const LabelsPage opened = stock::labelsPage(m_ctx.store, printer().printerName(), m_ctx.values.startLabel,
                                                 printjob::labelsOnSheet(request, paper.width(), paper.height()));
@@ -336,6 +348,9 @@ void frmMain::mnuFilePrintPreview_Click()
         m_ctx.platform.message("Nothing available to preview");
         return;
     }
+    // The page shown is the product's paper; the preview lays out its labels.
+    printjob::Request request = printjob::request(*activeDocument(), m_ctx.values);
+    onRememberedProduct(m_ctx, printer(), request);
     // The preview exists at most once; it asks for the active label each time it draws.
     auto* preview = findChild<frmPreview*>("frmPreview", Qt::FindDirectChildrenOnly);
     if (!preview)

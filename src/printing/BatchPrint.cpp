@@ -10,6 +10,8 @@
 #include <langinfo.h>
 
 #include "PdfOutput.h"
+#include "StockCatalogue.h"
+#include "StockPrint.h"
 #include "app/Settings.h"
 #include "document/LabelDocument.h"
 #include "document/TextMeasure.h"
@@ -109,7 +111,7 @@ QString paperNames()
 
 int printPdf(const QString& labelFile, const QString& pdfOut, int copies, const SettingsStore& store,
              const AppPaths& paths, QString* reason, bool allowMissingPictures, const stock::Placement& placement,
-             const QPageSize& paper)
+             const QPageSize& paper, const catalogue::Product* product)
 {
     ProgramValues app;
     app.decimalSeparator = Module1::decimalSeparatorFromLocale();
@@ -157,14 +159,49 @@ int printPdf(const QString& labelFile, const QString& pdfOut, int copies, const 
         return 3;
     }
 
-    const QPageLayout layout(paper.isValid() ? paper : defaultPaper(), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
+    QPageLayout layout(paper.isValid() ? paper : defaultPaper(), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
+    printjob::Request request = printjob::request(doc, app, copies, placement);
+    if (product) {
+        const LabelSpec& label = request.content.label;
+        const QString larger = catalogue::labelLargerMessage(*product, label.LabelWidth, label.LabelHeight);
+        if (!larger.isEmpty())
+            platform.message("warning: " + larger);
+        layout = catalogue::paperLayout(*product);
+        catalogue::applyTo(*product, request);
+    }
     // A start past the sheet's last label is told by the print job (exit 4).
-    switch (pdfout::printPdf(printjob::request(doc, app, copies, placement), platform, layout, 1200, pdfOut, reason)) {
+    switch (pdfout::printPdf(request, platform, layout, 1200, pdfOut, reason)) {
     case pdfout::Result::Written: return 0;
     case pdfout::Result::PrintFailed: return 4; // told on stderr already
     case pdfout::Result::WriteFailed: *reason = pdfout::writeFailedMessage(pdfOut, *reason); return 4;
     }
     return 4;
+}
+
+const catalogue::Product* stockNamed(const catalogue::Catalogue& c, const QString& name, QString* reason)
+{
+    const catalogue::Product* p = c.find(name);
+    if (!p) {
+        const QStringList close = c.closeMatches(name);
+        *reason = "the catalogue has no label sheet \"" + name + "\"" +
+                  (close.isEmpty() ? QString(" (--list-stock TEXT lists those it has)")
+                                   : "; close to it: " + close.join(", "));
+        return nullptr;
+    }
+    const QString refused = p->refusal();
+    if (!refused.isEmpty()) {
+        *reason = refused;
+        return nullptr;
+    }
+    return p;
+}
+
+QString stockList(const catalogue::Catalogue& c, const QString& text)
+{
+    QString out;
+    for (const catalogue::Product* p : c.search(text))
+        out += catalogue::caption(*p) + '\n';
+    return out;
 }
 
 } // namespace batch

@@ -9,6 +9,16 @@ struct AppPaths;
 
 #include "Stock.h"
 
+namespace catalogue {
+struct Catalogue;
+struct Product;
+} // namespace catalogue
+
+namespace catalogue {
+struct Catalogue;
+struct Product;
+} // namespace catalogue
+
 namespace batch {
 
 // The default printer's paper where there is one, else the locale's
@@ -27,8 +37,19 @@ QString paperNames();
 // holds one line telling why, or is empty when that was already said on stderr.
 // A picture that cannot be loaded fails the job unless allowMissingPictures.
 // A start past the last label of the sheet fails, and no PDF is written.
+// On a product of the catalogue the sheet is the product's: its paper (over
+// `paper`), its margins and steps, exactly its labels; a label larger than the
+// product's is warned about on stderr before printing.
 int printPdf(const QString& labelFile, const QString& pdfOut, int copies, const SettingsStore& store,
              const AppPaths& paths, QString* reason, bool allowMissingPictures = false,
-             const stock::Placement& placement = {}, const QPageSize& paper = {});
+             const stock::Placement& placement = {}, const QPageSize& paper = {},
+             const catalogue::Product* product = nullptr);
+
+// The product "--stock NAME" names (maker and code, case-insensitive); nullptr
+// with *reason telling why for a name the catalogue does not have (with up to
+// five close matches) or a product the program cannot print on.
+const catalogue::Product* stockNamed(const catalogue::Catalogue& c, const QString& name, QString* reason);
+// "--list-stock [TEXT]": the products matching the text, one caption a line.
+QString stockList(const catalogue::Catalogue& c, const QString& text);
 
 } // namespace batch

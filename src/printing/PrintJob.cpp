@@ -36,6 +36,8 @@ sheet::Params sheetParams(const Request& request, double usableWidth, double usa
     p.SW = usableWidth;
     p.SH = usableHeight;
     p.cutmarks = label.Cutmarks;
+    p.across = request.across;
+    p.down = request.down;
     return p;
 }
 
@@ -88,8 +90,11 @@ QString unreachableMessage(const sheet::Params& params, const QRectF& printable)
         std::sort(v->begin(), v->end());
         v->erase(std::unique(v->begin(), v->end()), v->end());
     }
-    // A thousandth of an inch is well inside any printer's accuracy.
-    constexpr double slack = 0.001;
+    // Half a hundredth of an inch: well inside any printer's accuracy, and
+    // what Qt's table of paper sizes rounds to (A4 is 8.27 x 11.69 in there,
+    // so a sheet whose labels run to the paper's edge would otherwise lose
+    // its last row to the rounding).
+    constexpr double slack = 0.005;
     auto outside = [](const std::vector<double>& starts, double size, double lo, double hi) {
         std::vector<int> n;
         for (size_t i = 0; i < starts.size(); ++i)

@@ -28,6 +28,8 @@ struct Request {
     stock::Placement placement;
     // Inches between columns and rows.
     double columnSpace = 0, rowSpace = 0;
+    // A product's sheet: exactly this many labels across and down (0: as many as fit).
+    int across = 0, down = 0;
 };
 
 // A request for the document's label: spacing follows the current label

@@ -180,6 +180,15 @@ Extent extent(const Params& p)
     const double x0 = p.leftMargin, y0 = p.topMargin;
     if (!std::isfinite(x0) || !std::isfinite(y0) || !std::isfinite(reachX) || !std::isfinite(reachY))
         return out;
+    if (p.exact()) {
+        out.startX = x0;
+        out.startY = y0;
+        out.columns = p.across;
+        out.rows = p.down;
+        out.labels = double(p.across) * p.down;
+        out.ok = true;
+        return out;
+    }
     out.startX = firstFrom(x0, stepX, -reachX, &out.skippedColumns);
     out.startY = firstFrom(y0, stepY, -reachY, &out.skippedRows);
     out.columns = countUpTo(out.startX, stepX, p.SW);
@@ -212,15 +221,19 @@ Plan plan(const Params& p)
         return out;
     bool firstCol = pl.skippedColumns == 0;
     long long fitRows = 0;
-    for (double X = at(pl.startX); X <= p.SW; X = at(X + stepX), ++owners.col) {
+    // An exact sheet visits one position past its last column and row, for the closing marks.
+    const bool exact = p.exact();
+    auto moreColumns = [&](double X) { return exact ? owners.col <= p.across : X <= p.SW; };
+    auto moreRows = [&](double Y) { return exact ? owners.row <= p.down : Y <= p.SH; };
+    for (double X = at(pl.startX); moreColumns(X); X = at(X + stepX), ++owners.col) {
         owners.row = 0;
         bool firstRow = pl.skippedRows == 0;
-        for (double Y = at(pl.startY); Y <= p.SH; Y = at(Y + stepY)) {
+        for (double Y = at(pl.startY); moreRows(Y); Y = at(Y + stepY)) {
             const double rowY = Y;
-            const bool fitsX = fitsWithin(X, p.W, p.SW);
+            const bool fitsX = exact ? owners.col < p.across : fitsWithin(X, p.W, p.SW);
             if (!fitsX)
                 X = at(X - p.C);
-            const bool fitsY = fitsWithin(Y, p.H, p.SH);
+            const bool fitsY = exact ? owners.row < p.down : fitsWithin(Y, p.H, p.SH);
             if (!fitsY)
                 Y = at(Y - p.R);
             if (owners.col == 0 && fitsY)

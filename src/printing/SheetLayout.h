@@ -34,6 +34,11 @@ struct Params {
     // visits them (down each column, then the next column). Their backgrounds,
     // items and the cut marks that mark only their corners and edges are left out.
     long long skipLabels = 0;
+    // A sheet bought with its labels cut: exactly this many labels across and
+    // down, from the margins at the steps, whether or not the paper would hold
+    // another column or row. 0 (either): as many as fit on the paper.
+    int across = 0, down = 0;
+    bool exact() const { return across > 0 && down > 0; }
 };
 
 // More labels than any real sheet holds: such a layout comes from a mistyped

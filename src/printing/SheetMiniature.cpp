@@ -22,6 +22,8 @@ Drawing draw(const Input& in)
     p.SH = in.paperHeight;
     p.cutmarks = in.cutmarks;
     p.wholePositions = true;
+    p.across = in.across;
+    p.down = in.down;
     // Cut marks keep their size on screen whatever the paper: 50 twips before
     // the point and 60 beyond it in the miniature.
     p.markBefore = 50 * Scale;

@@ -23,6 +23,8 @@ struct Input {
     double rowSpace = 0, columnSpace = 0;   // inches
     int16_t cutmarks = 2;
     double paperWidth = 12240, paperHeight = 15840; // twips
+    // A product's sheet: exactly this many labels across and down (0: as many as fit).
+    int across = 0, down = 0;
 };
 
 struct Drawing {

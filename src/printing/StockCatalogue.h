@@ -5,6 +5,7 @@
 // Lengths are kept in inches, measured from the paper's top-left edge.
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 class SettingsStore;
@@ -25,6 +26,7 @@ struct Product {
     double cornerRadius = 0;
     int layouts = 0;              // more than one: labels in several groups, refused
     int across = 0, down = 0;     // of the first (only) layout
+    int labels = 0;               // on one sheet, every layout counted
     double left = 0, top = 0;     // first label's top-left corner on the paper
     double stepX = 0, stepY = 0;  // from one label's corner to the next one's
     QString source;               // the file it was read from
@@ -34,7 +36,8 @@ struct Product {
     double rowSpace() const { return stepY - height; }
     bool landscape() const { return paperWidth > paperHeight; }
     // Why the program cannot print on it (CD labels, several layouts, a
-    // layout with no label); empty when it can.
+    // layout with no label, labels more than a millimetre off the paper);
+    // empty when it can.
     QString refusal() const;
     // Round and elliptical labels print as rectangles with an oval frame.
     bool wantsOvalFrame() const { return shape == Shape::Round || shape == Shape::Ellipse; }
@@ -46,6 +49,9 @@ QString caption(const Product& p);
 struct Catalogue {
     std::vector<Product> products; // sorted by maker, then code
     QStringList warnings;          // one line per unreadable file or entry, naming the path
+    // What search() looks in, one lower-case line a product; built on the first
+    // search after products change, so each keystroke only compares text.
+    mutable std::vector<QString> haystacks;
 
     // Every *-templates.xml (and paper-sizes.xml) in the folders; a folder
     // that is missing is passed over quietly, a file that cannot be read is a
@@ -59,7 +65,15 @@ struct Catalogue {
     const Product* find(const QString& makerAndCode) const;
     // Up to `most` names close to one that was not found, closest first.
     QStringList closeMatches(const QString& makerAndCode, int most = 5) const;
+
+    // The catalogue of standardFolders(dataDir), read on the first call (the
+    // picker's first opening, a print on a chosen product) and kept after it.
+    static const Catalogue& standard(const QString& dataDir);
 };
+
+// A length of the sheet database in inches: "210mm", "8.5in", "12pt", "1cm",
+// or a bare number of points; nothing for anything else.
+std::optional<double> parseLength(const QString& text);
 
 // The program's own catalogue in its data folder, then the shared database
 // where the system keeps it.

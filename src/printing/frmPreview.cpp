@@ -30,6 +30,7 @@
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
 #include "app/Units.h"
+#include "StockPrint.h"
 
 // One page picture: shows the image the print job drew.
 class frmPreview::PageImage : public QWidget {
@@ -472,6 +473,8 @@ void frmPreview::renderPage()
 printjob::Request frmPreview::request(const LabelDocument& doc, bool onPrinter)
 {
     printjob::Request r = printjob::request(doc, m_ctx.values);
+    if (const catalogue::Product* p = catalogue::rememberedFor(r, m_ctx.store, m_ctx.paths.dataDir))
+        catalogue::applyTo(*p, r);
     if (onPrinter)
         r.placement = stock::adjustmentFor(m_ctx.store, m_printer.printerName());
     const int start = m_ctx.values.startLabel;
@@ -514,6 +517,8 @@ void frmPreview::mnuFileSave_Click()
     const QPageLayout layout = m_printer.pageLayout();
     QString why;
     printjob::Request sheet = printjob::request(*doc, m_ctx.values);
+    if (const catalogue::Product* p = catalogue::rememberedFor(sheet, m_ctx.store, m_ctx.paths.dataDir))
+        catalogue::applyTo(*p, sheet);
     sheet.placement.start = m_shownStart;
     if (!pdfexport::writeSheets(sheet, m_ctx.platform, r->path, layout.pageSize(), layout.orientation(), &why))
         m_ctx.platform.message("The sheet could not be saved to \"" + r->path + "\": " + why +

@@ -205,12 +205,26 @@ private slots:
             {{"--copies", "zero"}, "--copies takes a whole number from 1 to 999, not \"zero\""},
             {{"--paper", "Foolscap"},
              "--paper takes one of A3, A4, A5, A6, B5, Letter, Legal, Executive, Tabloid, not \"Foolscap\""},
+            {{"--stock"}, "--stock needs a value"},
+            {{"--stock", "Avery L7165", "--paper", "A4"},
+             "--stock and --paper do not go together: a label sheet has its own paper"},
         };
         for (const auto& [args, why] : bad) {
             c = CommandLine::parse(QStringList{"--print-pdf", "x.pdf", "a.ckm"} + args);
             QCOMPARE(c.mode, CommandLine::Error);
             QCOMPARE(c.error, why);
         }
+
+        c = CommandLine::parse({"--print-pdf", "x.pdf", "--stock", " Avery   L7165 ", "a.ckm"});
+        QCOMPARE(c.mode, CommandLine::PrintPdf);
+        QCOMPARE(c.stock, QString("Avery L7165"));
+        c = CommandLine::parse({"--list-stock", "wine", " bottle"});
+        QCOMPARE(c.mode, CommandLine::ListStock);
+        QCOMPARE(c.stockText, QString("wine bottle"));
+        QCOMPARE(CommandLine::parse({"--list-stock"}).mode, CommandLine::ListStock);
+        c = CommandLine::parse({"--list-stock", "--copies"});
+        QCOMPARE(c.mode, CommandLine::Error);
+        QCOMPARE(c.error, QString("--list-stock takes only the words to look for, not --copies"));
 
         QCOMPARE(SingleInstance::forHandOff("a b.ckm", "/home/u/labels"), QString("/home/u/labels/a b.ckm"));
         QCOMPARE(SingleInstance::forHandOff("../x.ckm", "/home/u/labels"), QString("/home/u/x.ckm"));

@@ -67,6 +67,13 @@ private slots:
         QVERIFY(QFile::link(env.path("Ale.ckm"), env.path("link.pdf")));
         QVERIFY(QFile::link(env.path(""), env.path("same")));
         QVERIFY(write(env.path("bad.ckm"), "not a label"));
+        // A sheet the catalogue shows but the program refuses, where the
+        // program looks for the user's own sheet database.
+        QVERIFY(QDir().mkpath(home + "/.local/share/libglabels-3.0/templates"));
+        QVERIFY(write(home + "/.local/share/libglabels-3.0/templates/test-templates.xml",
+                      "<Glabels-templates><Template brand=\"Testco\" part=\"CD-1\" size=\"A4\">"
+                      "<Label-cd radius=\"58mm\"><Layout nx=\"1\" ny=\"2\" x0=\"4cm\" y0=\"2cm\" dy=\"13cm\"/>"
+                      "</Label-cd></Template></Glabels-templates>"));
         QVERIFY(write(env.path("evil\x1b[31m.ckm"), squareLabel(1440, "\x1b]0;owned\x07\x1b[2J\r\nfake.bmp\x9b")));
     }
 
@@ -151,6 +158,12 @@ private slots:
         // a start the sheet does not hold is known once the label is loaded.
         QTest::newRow("start beyond the sheet") << QStringList{"$T/x.pdf", "--start", "5", "$T/Ale.ckm"} << 4
             << QStringList{"corkcrafter: Nothing was printed: cannot start at label 5: the sheet holds 4 labels."};
+        QTest::newRow("unknown sheet") << QStringList{"$T/x.pdf", "--stock", "Corkcrafter BL-A5", "$T/Ale.ckm"} << 2
+            << QStringList{"corkcrafter: the catalogue has no label sheet \"Corkcrafter BL-A5\"; close to it: "
+                           "Corkcrafter BL-A4, Corkcrafter WL-A4, Corkcrafter BL-LTR, Corkcrafter WL-LTR"};
+        QTest::newRow("refused sheet") << QStringList{"$T/x.pdf", "--stock", "testco cd-1", "$T/Ale.ckm"} << 2
+            << QStringList{"corkcrafter: Testco CD-1 is a sheet of CD labels: Corkcrafter prints rectangular labels "
+                           "and cannot print around a CD's hole."};
         QTest::newRow("bad value") << QStringList{"$T/x.pdf", "$T/Ale.ckm", "--start", "0"} << 2
             << QStringList{"corkcrafter: --start takes the number of the first label to print, a whole number from 1, "
                            "not \"0\"",
@@ -170,6 +183,34 @@ private slots:
         QCOMPARE(r.lines().join('\n'), err.join('\n'));
         QVERIFY(!QFileInfo::exists(env.path("x.pdf")));
         QCOMPARE(readAll(env.path("Ale.ckm")), label);
+    }
+
+    // A sheet of the catalogue by name: its paper, a warning for a label larger
+    // than its labels; and the list of the catalogue's sheets.
+    void stockSheets()
+    {
+        const Run list = batch({"--list-stock", "corkcrafter", "WINE"}, home);
+        QCOMPARE(list.code, 0);
+        QCOMPARE(list.out, QString("Corkcrafter WL-A4 — 127 x 101.6 mm, 1 x 2 on A4\n"
+                                   "Corkcrafter WL-LTR — 5 x 4 in, 1 x 2 on US Letter\n"));
+        const QString pdf = env.path("stock.pdf");
+        // The beer label on the beer sheets, on their own paper whatever --paper's default.
+        for (const auto& [name, points] : {std::pair{"corkcrafter bl-a4", QSizeF(595, 842)},
+                                           std::pair{"Corkcrafter BL-LTR", QSizeF(612, 792)}}) {
+            const Run r = batch({"--print-pdf", pdf, "--stock", name, env.path("Ale.ckm")}, home, "en_US.UTF-8");
+            QCOMPARE(r.code, 0);
+            QCOMPARE(r.lines(), QStringList());
+            QCOMPARE(pagePoints(pdf), points);
+        }
+        QVERIFY(write(env.path("big.ckm"), squareLabel(6480)));
+        const Run big = batch({"--print-pdf", pdf, "--stock", "Corkcrafter WL-LTR", env.path("big.ckm")}, home);
+        QCOMPARE(big.code, 0);
+        QCOMPARE(big.lines(), QStringList({"corkcrafter: warning: the label (4.500 x 4.500 in) is larger than the "
+                                           "labels of Corkcrafter WL-LTR (5.000 x 4.000 in): it is cut off at its own "
+                                           "edges and runs over onto the labels next to it"}));
+        QCOMPARE(batch({"--print-pdf", pdf, "--stock", "Corkcrafter WL-LTR", "--paper", "A4", env.path("Ale.ckm")}, home)
+                     .code,
+                 2);
     }
 
     // The usage on --help (the options' own errors are in tst_commandline).

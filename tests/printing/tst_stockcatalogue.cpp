@@ -1,0 +1,519 @@
+// The catalogue of label sheets: reading the sheet database's XML, searching
+// it, and printing exactly a product's labels where it has them.
+#include <QtTest>
+
+#include "app/LabelSizes.h"
+#include "printing/PrintJob.h"
+#include "printing/SheetLayout.h"
+#include "printing/StockCatalogue.h"
+#include "printing/StockPrint.h"
+#include "support/RecordingSurface.h"
+#include "support/TestEnv.h"
+
+using catalogue::Catalogue;
+using catalogue::Product;
+using catalogue::Shape;
+
+namespace {
+
+constexpr double Mm = 1 / 25.4;
+
+bool write(const QString& path, const QByteArray& data)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
+}
+
+QByteArray templates(const QByteArray& body)
+{
+    return "<?xml version=\"1.0\"?>\n<Glabels-templates>\n" + body + "</Glabels-templates>\n";
+}
+
+QStringList names(const std::vector<const Product*>& found)
+{
+    QStringList n;
+    for (const Product* p : found)
+        n << p->name();
+    return n;
+}
+
+// A small database in every form the shared one uses.
+const QByteArray Papers = R"(<?xml version="1.0"?>
+<Glabels-paper-sizes>
+  <Paper-size id="A4" _name="A4" width="210mm" height="297mm"/>
+  <Paper-size id="US-Letter" _name="US Letter" width="8.5in" height="11in"/>
+  <Paper-size id="A5" _name="A5" width="148mm" height="210mm"/>
+</Glabels-paper-sizes>
+)";
+
+const QByteArray Sheets = templates(R"(
+  <Template brand="Avery" part="L7165" size="A4" _description="Parcel labels">
+    <Meta category="label"/>
+    <Label-rectangle id="0" width="99.1mm" height="67.7mm" round="2mm" x_waste="0" y_waste="0">
+      <Markup-margin size="5pt"/>
+      <Layout nx="2" ny="4" x0="4.65mm" y0="13.1mm" dx="101.6mm" dy="67.7mm"/>
+    </Label-rectangle>
+  </Template>
+  <Template brand="Avery" part="J8165" equiv="L7165"/>
+  <Template brand="Avery" part="J8165W" equiv="L7165" _description="Weatherproof labels"/>
+  <Template brand="Avery" part="J8165X" equiv="J8165"/>
+  <Template brand="Avery" part="X1" equiv="NOPE"/>
+  <Template brand="Acme" part="R-15" size="US-Letter" description="Round wine bottle labels">
+    <Label-round id="0" radius="0.75in">
+      <Layout nx="4" ny="5" x0="0.5in" y0="0.75in" dx="2in" dy="2in"/>
+    </Label-round>
+  </Template>
+  <Template brand="Acme" part="E-2" size="A5" _description="Oval labels">
+    <Label-ellipse id="0" width="144" height="72">
+      <Layout nx="1" ny="3" x0="36" y0="36" dx="99" dy="108"/>
+    </Label-ellipse>
+  </Template>
+  <Template brand="Acme" part="CD-1" size="A4" _description="CD labels">
+    <Label-cd id="0" radius="58.5mm" hole="8.5mm">
+      <Layout nx="1" ny="2" x0="46.5mm" y0="21.5mm" dy="137mm"/>
+    </Label-cd>
+  </Template>
+  <Template brand="Acme" part="MIX" size="US-Letter" _description="Mixed labels">
+    <Label-rectangle id="0" width="1in" height="0.5in" round="in">
+      <Layout nx="2" ny="3" x0="0.5in" y0="0.5in" dx="1.5in" dy="1in"/>
+      <Layout nx="1" ny="4" x0="5in" y0="0.5in" dx="1in" dy="0.75in"/>
+    </Label-rectangle>
+  </Template>
+  <Template brand="Acme" part="ROLL" size="Other" width="4in" height="2in" _description="Bottle neck labels">
+    <Label-rectangle id="0" width="1.5in" height="1in">
+      <Layout nx="2" ny="1" x0="0.25in" y0="0.5in" dx="2in" dy="5in"/>
+    </Label-rectangle>
+  </Template>
+  <Template brand="Acme" part="BAD" size="A4" _description="Broken">
+    <Label-rectangle id="0" width="wide" height="1in">
+      <Layout nx="1" ny="1" x0="0" y0="0"/>
+    </Label-rectangle>
+  </Template>
+  <Template brand="Acme" part="LONG" size="A5" _description="Rows past the paper">
+    <Label-rectangle id="0" width="2in" height="3in">
+      <Layout nx="2" ny="3" x0="0.5in" y0="0.5in" dx="2.5in" dy="3in"/>
+    </Label-rectangle>
+  </Template>
+)");
+
+// Breaks off in its second template: the first still counts.
+const QByteArray Broken = "<?xml version=\"1.0\"?>\n<Glabels-templates>\n"
+                          "  <Template brand=\"Zeta\" part=\"Z1\" size=\"A4\" _description=\"Whole\">\n"
+                          "    <Label-rectangle id=\"0\" width=\"1in\" height=\"1in\">\n"
+                          "      <Layout nx=\"1\" ny=\"1\" x0=\"1in\" y0=\"1in\"/>\n"
+                          "    </Label-rectangle>\n  </Template>\n"
+                          "  <Template brand=\"Zeta\" part=\"Z2\" size=\"A4\">\n"
+                          "    <Label-rectangle id=\"0\" width=\"1in\" <oops>\n";
+
+} // namespace
+
+class tst_StockCatalogue : public QObject {
+    Q_OBJECT
+    QTemporaryDir tmp;
+    Catalogue small;
+
+    const Product& named(const QString& name) const
+    {
+        const Product* p = small.find(name);
+        if (!p)
+            qFatal("no product %s", qPrintable(name));
+        return *p;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(write(tmp.filePath("db/paper-sizes.xml"), Papers));
+        QVERIFY(write(tmp.filePath("db/test-templates.xml"), Sheets));
+        QVERIFY(write(tmp.filePath("db/zeta-templates.xml"), Broken));
+        QVERIFY(write(tmp.filePath("db/notes.xml"), "not a template file at all"));
+        small = Catalogue::load({tmp.filePath("missing"), tmp.filePath("db")});
+    }
+
+    void lengths_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("inches"); // negative: not a length
+        QTest::newRow("mm") << "210mm" << 210 * Mm;
+        QTest::newRow("in") << "8.5in" << 8.5;
+        QTest::newRow("pt") << "36pt" << 0.5;
+        QTest::newRow("points, no unit") << "9" << 0.125;
+        QTest::newRow("cm") << "2.54cm" << 1.0;
+        QTest::newRow("blanks") << " 3.175 mm " << 0.125;
+        QTest::newRow("word") << "wide" << -1.0;
+        QTest::newRow("unit only") << "mm" << -1.0;
+        QTest::newRow("empty") << "" << -1.0;
+    }
+    void lengths()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, inches);
+        const auto got = catalogue::parseLength(text);
+        QCOMPARE(got.has_value(), inches >= 0);
+        if (got)
+            QVERIFY2(std::abs(*got - inches) < 1e-12, qPrintable(QString::number(*got, 'g', 17)));
+    }
+
+    void readsEveryForm()
+    {
+        // Every product but the broken entry, the alias of a part that does
+        // not exist and the template the broken file lost.
+        QCOMPARE(names(small.search("")), QStringList({"Acme CD-1", "Acme E-2", "Acme LONG", "Acme MIX", "Acme R-15", "Acme ROLL",
+                                                        "Avery J8165", "Avery J8165W", "Avery J8165X", "Avery L7165", "Zeta Z1"}));
+        const Product& l = named("Avery L7165");
+        QCOMPARE(l.shape, Shape::Rectangle);
+        QCOMPARE(l.paperId, "A4");
+        QCOMPARE(l.paperName, "A4");
+        QCOMPARE(l.paperWidth, 210 * Mm);
+        QCOMPARE(l.paperHeight, 297 * Mm);
+        QCOMPARE(l.width, 99.1 * Mm);
+        QCOMPARE(l.height, 67.7 * Mm);
+        QCOMPARE(l.cornerRadius, 2 * Mm);
+        QCOMPARE(l.left, 4.65 * Mm);
+        QCOMPARE(l.top, 13.1 * Mm);
+        QCOMPARE(l.stepX, 101.6 * Mm);
+        QCOMPARE(l.stepY, 67.7 * Mm);
+        QCOMPARE(QList<int>({l.layouts, l.across, l.down, l.labels}), QList<int>({1, 2, 4, 8}));
+        QCOMPARE(l.source, tmp.filePath("db/test-templates.xml"));
+        QVERIFY(l.aliasOf.isEmpty());
+        QCOMPARE(l.refusal(), "");
+
+        // An alias has its original's geometry, and its description when it has none.
+        const Product& j = named("Avery J8165");
+        QCOMPARE(j.aliasOf, "Avery L7165");
+        QCOMPARE(j.description, "Parcel labels");
+        QCOMPARE(QList<double>({j.width, j.height, j.left, j.top, j.stepX, j.stepY}),
+                 QList<double>({l.width, l.height, l.left, l.top, l.stepX, l.stepY}));
+        QCOMPARE(named("Avery J8165W").description, "Weatherproof labels");
+        // An alias of an alias reaches the geometry.
+        QCOMPARE(named("Avery J8165X").aliasOf, "Avery L7165");
+        QCOMPARE(named("Avery J8165X").stepX, l.stepX);
+
+        const Product& r = named("Acme R-15");
+        QCOMPARE(r.shape, Shape::Round);
+        QCOMPARE(QList<double>({r.width, r.height, r.left, r.stepX}), QList<double>({1.5, 1.5, 0.5, 2.0}));
+        QCOMPARE(r.description, "Round wine bottle labels");
+        QVERIFY(r.wantsOvalFrame());
+
+        // Unitless lengths are points; a single column has no gap to the next.
+        const Product& e = named("Acme E-2");
+        QCOMPARE(e.shape, Shape::Ellipse);
+        QCOMPARE(QList<double>({e.width, e.height, e.left, e.top, e.stepX, e.stepY}),
+                 QList<double>({2.0, 1.0, 0.5, 0.5, 2.0, 1.5}));
+        QCOMPARE(e.paperName, "A5");
+        QCOMPARE(e.columnSpace(), 0.0);
+        QCOMPARE(e.rowSpace(), 0.5);
+
+        const Product& roll = named("Acme ROLL");
+        QCOMPARE(roll.paperId, "Other");
+        QCOMPARE(QList<double>({roll.paperWidth, roll.paperHeight, roll.stepY}), QList<double>({4.0, 2.0, 1.0}));
+        QCOMPARE(roll.paperName, "101.6 x 50.8 mm");
+        QVERIFY(roll.landscape());
+
+        const Product& mix = named("Acme MIX");
+        QCOMPARE(QList<int>({mix.layouts, mix.across, mix.down, mix.labels}), QList<int>({2, 2, 3, 10}));
+        QCOMPARE(named("Zeta Z1").description, "Whole");
+    }
+
+    void warnsAndGoesOn()
+    {
+        const QString db = tmp.filePath("db/");
+        const QStringList& w = small.warnings;
+        QCOMPARE(w.size(), 3);
+        // While reading, in file order; the aliases once every file is read.
+        QCOMPARE(w[0], db + "test-templates.xml:41: Acme BAD: its label has no usable size or layout, so it is passed over");
+        QVERIFY2(w[1].startsWith(db + "zeta-templates.xml:9: "), qPrintable(w[1]));
+        QCOMPARE(w[2], db + "test-templates.xml:14: Avery X1 is the same as Avery NOPE, which the catalogue does not have");
+
+        // Nothing at all: no products, no complaint about folders that are not there.
+        const Catalogue none = Catalogue::load({tmp.filePath("missing")});
+        QVERIFY(none.products.empty());
+        QVERIFY(none.warnings.isEmpty());
+        // A file that is not XML at all names itself and its line.
+        QVERIFY(write(tmp.filePath("junk/a-templates.xml"), "\n\nnot xml"));
+        const Catalogue junk = Catalogue::load({tmp.filePath("junk"), tmp.filePath("db")});
+        QVERIFY2(junk.warnings.first().startsWith(tmp.filePath("junk/a-templates.xml:3: ")), qPrintable(junk.warnings.first()));
+        QCOMPARE(junk.products.size(), small.products.size());
+    }
+
+    void refusals()
+    {
+        QCOMPARE(named("Acme CD-1").refusal(),
+                 "Acme CD-1 is a sheet of CD labels: Corkcrafter prints rectangular labels and cannot print around a "
+                 "CD's hole.");
+        QCOMPARE(named("Acme MIX").refusal(),
+                 "Acme MIX has its labels in 2 groups of different spacing: Corkcrafter prints one grid of labels a "
+                 "sheet.");
+        // 0.5 + 3 x 3 inches down an A5 sheet of 8.27 inches: 1.2 inches too far.
+        QCOMPARE(named("Acme LONG").refusal(),
+                 "Acme LONG puts labels up to 31.3 mm beyond the edge of its paper (A5): its entry in the catalogue "
+                 "cannot be right, so it is not printed on.");
+        QCOMPARE(named("Acme R-15").refusal(), "");
+        Product none;
+        none.maker = "Acme";
+        none.code = "NONE";
+        QCOMPARE(none.refusal(), "Acme NONE has no layout of labels to print.");
+    }
+
+    void search_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("found");
+        QTest::newRow("maker, any case") << "ZETA" << QStringList{"Zeta Z1"};
+        QTest::newRow("maker and code") << "avery l7165" << QStringList{"Avery L7165"};
+        QTest::newRow("part of a code") << "8165" << QStringList{"Avery J8165", "Avery J8165W", "Avery J8165X"};
+        QTest::newRow("description") << "wine" << QStringList{"Acme R-15"};
+        QTest::newRow("every word, any order") << "labels   parcel avery"
+                                               << QStringList{"Avery J8165", "Avery J8165X", "Avery L7165"};
+        QTest::newRow("a word nowhere") << "avery wine" << QStringList{};
+    }
+    void search()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, found);
+        QCOMPARE(names(small.search(text)), found);
+    }
+
+    void findAndCloseMatches()
+    {
+        QCOMPARE(small.find("  avery   l7165 ")->code, "L7165");
+        QCOMPARE(small.find("AVERY J8165W")->code, "J8165W");
+        QVERIFY(!small.find("Avery L716"));
+        QVERIFY(!small.find("L7165"));
+        // Closest first (two digits swapped are one slip); a name that shares
+        // only the maker is not close.
+        QCOMPARE(small.closeMatches("Avery L7156"), QStringList({"Avery L7165", "Avery J8165"}));
+        QCOMPARE(small.closeMatches("Avery J8156"),
+                 QStringList({"Avery J8165", "Avery J8165W", "Avery J8165X", "Avery L7165"}));
+        QCOMPARE(small.closeMatches("Avery J8156", 1), QStringList({"Avery J8165"}));
+        QCOMPARE(small.closeMatches("l7165"), QStringList({"Avery L7165"}));
+        QCOMPARE(small.closeMatches("acme r15"), QStringList({"Acme R-15"}));
+        QCOMPARE(small.closeMatches("Brother QL-700"), QStringList());
+    }
+
+    void captions_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("ISO paper: mm") << "Avery L7165" << "Avery L7165 — 99.1 x 67.7 mm, 2 x 4 on A4";
+        QTest::newRow("US paper: inches") << "Acme R-15" << "Acme R-15 — 1.5 in round, 4 x 5 on US Letter";
+        QTest::newRow("oval") << "Acme E-2" << "Acme E-2 — 50.8 x 25.4 mm oval, 1 x 3 on A5";
+        QTest::newRow("CD") << "Acme CD-1" << "Acme CD-1 — 117 mm CD, 1 x 2 on A4";
+        QTest::newRow("several layouts") << "Acme MIX" << "Acme MIX — 1 x 0.5 in, 10 labels in 2 groups on US Letter";
+        QTest::newRow("own paper") << "Acme ROLL" << "Acme ROLL — 38.1 x 25.4 mm, 2 x 1 on 101.6 x 50.8 mm";
+    }
+    void captions()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QCOMPARE(catalogue::caption(named(name)), caption);
+    }
+
+    void foldersAndRememberedProduct()
+    {
+        const QStringList f = catalogue::standardFolders("/opt/cork/share");
+        QCOMPARE(f.first(), "/opt/cork/share/stock");
+        QCOMPARE(f.count("/usr/share/libglabels-3.0/templates"), 1);
+
+        MemorySettingsStore store;
+        QCOMPARE(catalogue::rememberedProduct(store), "");
+        catalogue::rememberProduct(store, " Avery L7165 ");
+        QCOMPARE(store.read("Settings", "Stock Product", ""), "Avery L7165");
+        QCOMPARE(catalogue::rememberedProduct(store), "Avery L7165");
+    }
+
+    // The program's own sheets load without warnings, are found by "wine" and
+    // "beer bottle", are cut to its two label sizes and lie on their paper.
+    void ownCatalogue()
+    {
+        const Catalogue own = Catalogue::load({QStringLiteral(CORKCRAFTER_SOURCE_DATA_DIR) + "/stock"});
+        QCOMPARE(own.warnings, QStringList());
+        QCOMPARE(names(own.search("wine")), QStringList({"Corkcrafter WL-A4", "Corkcrafter WL-LTR"}));
+        QCOMPARE(names(own.search("beer bottle")), QStringList({"Corkcrafter BL-A4", "Corkcrafter BL-LTR"}));
+        for (const Product& p : own.products) {
+            const auto& size = p.code.startsWith("WL") ? labelsizes::Wine : labelsizes::Beer;
+            QCOMPARE(p.width, size.width);
+            QCOMPARE(p.height, size.height);
+            QCOMPARE(p.refusal(), "");
+            QVERIFY2(p.left + (p.across - 1) * p.stepX + p.width <= p.paperWidth - p.left + 1e-9 &&
+                         p.top + (p.down - 1) * p.stepY + p.height <= p.paperHeight,
+                     qPrintable(p.name()));
+        }
+    }
+
+    // A product's sheet holds exactly its labels, where it has them, from the
+    // paper's corner, even where another column would fit; 0 keeps "as many as fit".
+    void planWithCounts_data()
+    {
+        QTest::addColumn<int>("across");
+        QTest::addColumn<int>("down");
+        QTest::addColumn<double>("paperWidth");
+        QTest::addColumn<long long>("skip");
+        QTest::addColumn<QList<QRectF>>("labels");
+        const double W = 2, H = 1;
+        auto at = [&](double x, double y) { return QRectF(x, y, W, H); };
+        // Margins 0.5, 0.25; spacing 0.25 across, 0.5 down.
+        QTest::newRow("2 x 2, paper holds three columns")
+            << 2 << 2 << 8.5 << 0LL << QList<QRectF>{at(0.5, 0.25), at(0.5, 1.75), at(2.75, 0.25), at(2.75, 1.75)};
+        QTest::newRow("3 x 1, the third over the paper's edge")
+            << 3 << 1 << 6.0 << 0LL << QList<QRectF>{at(0.5, 0.25), at(2.75, 0.25), at(5.0, 0.25)};
+        QTest::newRow("2 x 2 from the third")
+            << 2 << 2 << 8.5 << 2LL << QList<QRectF>{at(2.75, 0.25), at(2.75, 1.75)};
+        QTest::newRow("as many as fit") << 0 << 0 << 4.0 << 0LL
+                                        << QList<QRectF>{at(0.5, 0.25), at(0.5, 1.75), at(0.5, 3.25)};
+    }
+    void planWithCounts()
+    {
+        QFETCH(int, across);
+        QFETCH(int, down);
+        QFETCH(double, paperWidth);
+        QFETCH(long long, skip);
+        QFETCH(QList<QRectF>, labels);
+        sheet::Params p;
+        p.W = 2;
+        p.H = 1;
+        p.leftMargin = 0.5;
+        p.topMargin = 0.25;
+        p.C = 0.25;
+        p.R = 0.5;
+        p.SW = paperWidth;
+        p.SH = 4.5;
+        p.across = across;
+        p.down = down;
+        p.skipLabels = skip;
+        const sheet::Plan plan = sheet::plan(p);
+        QCOMPARE(QList<QRectF>(plan.labels.begin(), plan.labels.end()), labels);
+        QCOMPARE(plan.empty.size(), size_t(skip));
+        if (across == 0)
+            return;
+        QCOMPARE(sheet::countLabels(p), (long long)across * down);
+        // The closing marks sit at the last label's far corner, not at the paper's edge.
+        p.cutmarks = 1;
+        p.skipLabels = 0;
+        const sheet::Plan marked = sheet::plan(p);
+        const QRectF last = marked.labels.back();
+        QVERIFY(std::any_of(marked.marks.begin(), marked.marks.end(),
+                            [&](const QLineF& m) { return m.p1() == last.bottomRight() - QPointF(0.1, 0); }));
+    }
+
+    // The printer's edge is named once, by column and row, and labels past the
+    // product's count are never counted in.
+    void unreachableWithCounts()
+    {
+        sheet::Params p;
+        p.W = 2;
+        p.H = 1;
+        p.leftMargin = 0.5;
+        p.topMargin = 0.1;
+        p.C = 0.25;
+        p.SW = 8.5;
+        p.SH = 11;
+        p.across = 3;
+        p.down = 2;
+        const QRectF printable(0.25, 0.25, 6.5, 10.5);
+        QCOMPARE(printjob::unreachableMessage(p, printable),
+                 "The printer cannot reach the whole of column 3 and row 1 of the sheet: what lies in its unprintable "
+                 "border will be missing on the paper.");
+        p.across = 2;
+        p.topMargin = 0.5;
+        QCOMPARE(printjob::unreachableMessage(p, printable), "");
+    }
+
+    // A product turns a request into its sheet: the label keeps its size, the
+    // steps and counts are the product's, and it is known again only while the
+    // label's layout matches it to the thousandth of an inch.
+    void requestOnProduct()
+    {
+        const Product& l = named("Avery L7165");
+        printjob::Request r;
+        r.content.label.LabelWidth = 3.5;
+        r.content.label.LabelHeight = 2.5;
+        catalogue::applyTo(l, r);
+        QCOMPARE(QList<double>({r.content.label.LeftMargin, r.content.label.TopMargin, r.columnSpace + 3.5,
+                                r.rowSpace + 2.5}),
+                 QList<double>({l.left, l.top, l.stepX, l.stepY}));
+        QCOMPARE(QList<int>({r.across, r.down}), QList<int>({2, 4}));
+        const sheet::Plan plan = sheet::plan(printjob::sheetParams(r, l.paperWidth, l.paperHeight));
+        QCOMPARE(plan.labels.size(), size_t(8));
+        QVERIFY(std::abs(plan.labels.back().x() - (l.left + l.stepX)) < 1e-12);
+        QVERIFY(std::abs(plan.labels.back().y() - (l.top + 3 * l.stepY)) < 1e-12);
+
+        LabelSpec spec;
+        spec.LabelWidth = 3.902;
+        spec.LabelHeight = 2.665;
+        spec.LeftMargin = 0.183;
+        spec.TopMargin = 0.516;
+        QVERIFY(catalogue::layoutMatches(l, spec, 0.098, 0));
+        spec.TopMargin = 0.518;
+        QVERIFY(!catalogue::layoutMatches(l, spec, 0.098, 0));
+        spec.TopMargin = 0.516;
+        QVERIFY(!catalogue::layoutMatches(l, spec, 0.1, 0));
+
+        QCOMPARE(catalogue::labelLargerMessage(l, 3.9, 2.666), "");
+        QCOMPARE(catalogue::labelLargerMessage(l, 4, 2),
+                 "the label (4.000 x 2.000 in) is larger than the labels of Avery L7165 (3.902 x 2.665 in): it is "
+                 "cut off at its own edges and runs over onto the labels next to it");
+
+        QCOMPARE(catalogue::paperLayout(l).pageSize().id(), QPageSize::A4);
+        QCOMPARE(catalogue::paperLayout(l).orientation(), QPageLayout::Portrait);
+        QCOMPARE(catalogue::paperLayout(named("Acme R-15")).pageSize().id(), QPageSize::Letter);
+        const QPageLayout roll = catalogue::paperLayout(named("Acme ROLL"));
+        QCOMPARE(roll.orientation(), QPageLayout::Landscape);
+        QCOMPARE(roll.fullRect(QPageLayout::Inch).size(), QSizeF(4, 2));
+    }
+
+    // A product chosen by name prints from a partly used sheet's start, moved
+    // by the printer's adjustment: exactly the product's remaining labels.
+    void productWithStartAndAdjustment()
+    {
+        const Catalogue own = Catalogue::load({QStringLiteral(CORKCRAFTER_SOURCE_DATA_DIR) + "/stock"});
+        const Product* p = own.find("corkcrafter bl-ltr");
+        QVERIFY(p);
+        printjob::Request r;
+        // Far smaller than the product's 3 x 3.75: the paper would hold a third row.
+        r.content.label.LabelWidth = 1;
+        r.content.label.LabelHeight = 1;
+        r.content.label.Cutmarks = 0;
+        r.placement.start = 3;
+        r.placement.right = 0.1;
+        r.placement.down = -0.05;
+        catalogue::applyTo(*p, r);
+        RecordingSurface surface;
+        surface.printer = true;
+        surface.sw = 8.5;
+        surface.sh = 11;
+        ScriptedPlatform platform;
+        QVERIFY(printjob::printLabels(r, surface, platform));
+        QList<QPointF> at;
+        for (const auto& c : surface.only("label"))
+            at << QPointF(c.args[0], c.args[1]);
+        // The second column's two labels only, at the product's places, moved.
+        QCOMPARE(at, QList<QPointF>({{1 + 3.5 + 0.1, 1.5 - 0.05}, {1 + 3.5 + 0.1, 1.5 + 4.25 - 0.05}}));
+        QCOMPARE(platform.texts(), QStringList());
+    }
+
+    // The print remembers the product while the label is laid out for it.
+    void rememberedProductWhileTheLayoutMatches()
+    {
+        TestEnv env;
+        printjob::Request r;
+        LabelSpec& label = r.content.label;
+        label.LabelWidth = 5;
+        label.LabelHeight = 4;
+        label.LeftMargin = 1.75;
+        label.TopMargin = 1.25;
+        r.rowSpace = 0.5;
+        const QString data = env.ctx.paths.dataDir;
+        QVERIFY(!catalogue::rememberedFor(r, env.store, data));
+        catalogue::rememberProduct(env.store, "corkcrafter wl-ltr");
+        const Product* p = catalogue::rememberedFor(r, env.store, data);
+        QVERIFY(p);
+        QCOMPARE(p->name(), "Corkcrafter WL-LTR");
+        label.LeftMargin = 1.752;
+        QVERIFY(!catalogue::rememberedFor(r, env.store, data));
+    }
+};
+
+QTEST_MAIN(tst_StockCatalogue)
+#include "tst_stockcatalogue.moc"
