@@ -11,6 +11,7 @@
 #include <QPalette>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <map>
 
 using catalogue::Product;
@@ -125,7 +126,7 @@ StockPicker::StockPicker(QStringList folders, QWidget* parent)
     m_list->setAllColumnsShowFocus(true);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_list->setMinimumHeight(130);
+    m_list->setMinimumSize(720, 130);
     m_list->installEventFilter(this);
     m_caption = new QLabel("Custom sheet", this);
     m_caption->setObjectName("lblStock");
@@ -154,8 +155,8 @@ const catalogue::Catalogue& StockPicker::stock()
         search(m_search->text());
         // Sized once, for the whole catalogue: typing does not make the columns jump.
         for (int c = 0; c < m_model->columnCount(); ++c)
-            if (c != 1)
-                m_list->resizeColumnToContents(c);
+            m_list->resizeColumnToContents(c);
+        m_list->setColumnWidth(1, std::min(m_list->columnWidth(1), 150));
         if (catalogueLoaded)
             catalogueLoaded();
     }
@@ -173,8 +174,8 @@ void StockPicker::search(const QString& text)
     if (!m_catalogue)
         return;
     m_model->show(m_catalogue->search(text));
-    // The best match is ready for Enter.
-    if (!m_model->rows.empty())
+    // The best match is ready for Enter once something is typed.
+    if (!m_model->rows.empty() && !text.trimmed().isEmpty())
         m_list->setCurrentIndex(m_model->index(0, 0));
 }
 
