@@ -202,10 +202,11 @@ bool StockPicker::eventFilter(QObject* o, QEvent* e)
     const int key = static_cast<QKeyEvent*>(e)->key();
     const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
     if (o == m_search) {
-        // Enter after typing chooses the best match instead of closing the
-        // dialog; with nothing typed it is the dialog's OK as ever.
-        if (enter && !m_search->text().trimmed().isEmpty() && currentProduct()) {
-            choose(m_list->currentIndex().row());
+        // Enter after typing chooses the best match (if any) instead of
+        // closing the dialog; with nothing typed it is the dialog's OK as ever.
+        if (enter && !m_search->text().trimmed().isEmpty()) {
+            if (currentProduct())
+                choose(m_list->currentIndex().row());
             return true;
         }
         // Down goes on to the list, onto the best match.

@@ -47,6 +47,12 @@ const char* const Fixture = R"(<?xml version="1.0"?>
       <Layout nx="3" ny="4" x0="0.5in" y0="0.5in" dx="2.5in" dy="2.5in"/>
     </Label-round>
   </Template>
+  <Template brand="Cork Test" part="M1" size="A4" _description="Bottle and neck labels">
+    <Label-rectangle id="0" width="90mm" height="60mm" round="0mm">
+      <Layout nx="2" ny="2" x0="10mm" y0="10mm" dx="95mm" dy="65mm"/>
+      <Layout nx="2" ny="4" x0="10mm" y0="150mm" dx="95mm" dy="30mm"/>
+    </Label-rectangle>
+  </Template>
   <Template brand="Cork Test" part="CD1" size="US-Letter" _description="Disc labels">
     <Label-cd id="0" radius="2.3125in" hole="0.8125in">
       <Layout nx="1" ny="2" x0="2in" y0="0.5in" dx="0in" dy="5.5in"/>
@@ -176,13 +182,21 @@ private slots:
         QCOMPARE(printer->pageLayout().orientation(), QPageLayout::Landscape);
         QVERIFY(dlg->isVisible()); // Enter chose; it did not close the dialog
 
-        pick("cork cd1");
-        const catalogue::Product* cd = dlg->stockPicker()->stock().find("Cork Test CD1");
-        QVERIFY(cd && !cd->refusal().isEmpty());
-        QCOMPARE(env->platform.texts(), QStringList({cd->refusal()}));
-        QCOMPARE(sheetBoxes(), QStringList({"5.0", "3.5", "0.5", "0.25", "0.5", "0.5"}));
-        QCOMPARE(printer->pageLayout().orientation(), QPageLayout::Landscape);
-        QCOMPARE(dlg->stockProduct(), QString("Cork Test W3"));
+        // CD labels and several layouts on a sheet: the reason, and nothing changes.
+        for (const QString code : {"CD1", "M1"}) {
+            env->platform.shown.clear();
+            pick("cork " + code);
+            const catalogue::Product* p = dlg->stockPicker()->stock().find("Cork Test " + code);
+            QVERIFY(p && !p->refusal().isEmpty());
+            QCOMPARE(env->platform.texts(), QStringList({p->refusal()}));
+            QCOMPARE(sheetBoxes(), QStringList({"5.0", "3.5", "0.5", "0.25", "0.5", "0.5"}));
+            QCOMPARE(printer->pageLayout().orientation(), QPageLayout::Landscape);
+            QCOMPARE(dlg->stockProduct(), QString("Cork Test W3"));
+        }
+        // Enter with no match chooses nothing and leaves the dialog open.
+        pick("no such sheet");
+        QVERIFY(dlg->isVisible() && dlg->stockPicker()->listed().empty());
+        QCOMPARE(caption(), catalogue::caption(*dlg->stockPicker()->stock().find("Cork Test W3")));
     }
 
     void roundStockAsksForTheOvalFrame_data()
