@@ -20,6 +20,7 @@
 
 #include "app/AppContext.h"
 #include "app/Units.h"
+#include "StockPicker.h"
 
 namespace {
 
@@ -194,7 +195,8 @@ void frmOptions::watchEdits()
                 m_edited[i] = true;
         };
         for (QLineEdit* e : page->findChildren<QLineEdit*>())
-            connect(e, &QLineEdit::textEdited, this, mark);
+            if (e->objectName() != "txtStockSearch") // looking for a sheet changes nothing yet
+                connect(e, &QLineEdit::textEdited, this, mark);
         for (QComboBox* c : page->findChildren<QComboBox*>())
             connect(c, &QComboBox::activated, this, mark);
         for (QAbstractButton* b : page->findChildren<QAbstractButton*>())
@@ -285,9 +287,12 @@ void frmOptions::buildLabelPage(QWidget* page)
     right->addStretch();
     right->addWidget(test);
     right->addWidget(setup);
-    auto* row = new QHBoxLayout(page);
+    auto* row = new QHBoxLayout;
     row->addLayout(left, 1);
     row->addLayout(right);
+    auto* column = new QVBoxLayout(page);
+    column->addLayout(row);
+    column->addWidget(buildStockPicker(page), 1);
     m_page->setPageTwips(miniature::pageSize(12240, 15840));
 }
 

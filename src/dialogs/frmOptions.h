@@ -8,6 +8,7 @@
 //   frmOptions.cpp         controls and their layout
 //   frmOptions_Pages.cpp   load, the numeric boxes, the border, grid and locations pages, apply
 //   frmOptions_Sheet.cpp   the sheet miniature, label type, orientation, printer set-up and test page
+//   frmOptions_Stock.cpp   the label sheet chosen by maker and product code (StockPicker)
 #include <QDialog>
 #include <QLabel>
 #include <QList>
@@ -24,7 +25,11 @@ class QPushButton;
 class QRadioButton;
 class QTabWidget;
 class LabelDocument;
+class StockPicker;
 struct AppContext;
+namespace catalogue {
+struct Product;
+}
 
 // The sheet miniature `Page`: the paper at one sixth, drawn in twips.
 class SheetPicture : public QWidget {
@@ -85,9 +90,11 @@ public:
     // orientation the first page shows and sets.
     frmOptions(AppContext& ctx, LabelDocument* doc, QPrinter& printer, QWidget* parent);
 
-    // Shows the dialog modally on the given page; the caller then reads the
-    // program-wide settings-changed flag.
-    static void showOptions(AppContext& ctx, LabelDocument* doc, QPrinter& printer, QWidget* parent, int tab = 0);
+    // Shows the dialog modally on the given page (with stockSearch, on the
+    // label page with the keyboard in the stock search); the caller then
+    // reads the program-wide settings-changed flag.
+    static void showOptions(AppContext& ctx, LabelDocument* doc, QPrinter& printer, QWidget* parent, int tab = 0,
+                            bool stockSearch = false);
 
     void Form_Load();
 
@@ -111,6 +118,14 @@ public:
     void txtLeftMargin_LostFocus() { leaveBox(options::Box::LeftMargin); }
     void txtRowSpace_LostFocus() { leaveBox(options::Box::RowSpace); }
     void txtColumnSpace_LostFocus() { leaveBox(options::Box::ColumnSpace); }
+    // Stock, on the label specs page: choosing a product fills the page from
+    // it (or says why it cannot be printed on).
+    static const QString CustomSheetCaption;
+    void chooseStock(const catalogue::Product& p);
+    void focusStockSearch();
+    StockPicker* stockPicker() const { return m_stock; }
+    // The product the page still describes; empty once a box differs from it.
+    QString stockProduct() const;
     // Border page.
     void chkBorder_Click();
     void picBorderColor_Click();
@@ -158,6 +173,10 @@ private:
     void showPage(double widthInches, double heightInches);
     void showPageFromBoxes();
     void drawMiniature(double widthTwips, double heightTwips);
+    StockPicker* buildStockPicker(QWidget* page);
+    const catalogue::Product* stockMatch() const;
+    void showStockCaption();
+    void applyStock();
 
     void applyLabelSpecs();
     void applyBorder();
@@ -192,4 +211,7 @@ private:
     QLabel* m_lblColor = nullptr;
     GridPicture* m_picPage = nullptr;
     QLineEdit* m_txtDir[5] = {};
+    StockPicker* m_stock = nullptr;
+    QString m_stockProduct; // chosen, or remembered from the last time
+    bool m_stockOval = false; // the oval frame was accepted for it
 };

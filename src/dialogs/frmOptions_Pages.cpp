@@ -16,10 +16,12 @@
 #include "frmOptions.h"
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
+#include "printing/StockCatalogue.h"
 
 using options::Box;
 
-void frmOptions::showOptions(AppContext& ctx, LabelDocument* doc, QPrinter& printer, QWidget* parent, int tab)
+void frmOptions::showOptions(AppContext& ctx, LabelDocument* doc, QPrinter& printer, QWidget* parent, int tab,
+                             bool stockSearch)
 {
     // Whatever Apply and OK change on the label is one step.
     std::optional<LabelDocument::Step> step;
@@ -28,6 +30,8 @@ void frmOptions::showOptions(AppContext& ctx, LabelDocument* doc, QPrinter& prin
     frmOptions dlg(ctx, doc, printer, parent);
     dlg.selectTab(tab);
     dlg.Form_Load();
+    if (stockSearch)
+        dlg.focusStockSearch();
     dlg.exec();
 }
 
@@ -51,6 +55,8 @@ void frmOptions::Form_Load()
     put(Box::RowSpace, fromDoc ? m_doc->getRowSpace() : v.rowSpace, fromDoc);
     put(Box::ColumnSpace, fromDoc ? m_doc->getColumnSpace() : v.columnSpace, fromDoc);
     m_cutmarks = fromDoc ? m_doc->getCutmarks() : v.cutmarks;
+    m_stockProduct = catalogue::rememberedProduct(m_ctx.store);
+    m_stockOval = false;
 
     if (m_labelType >= 0 && m_labelType <= 2) {
         m_optLabelType[m_labelType]->setChecked(true);
@@ -276,6 +282,7 @@ void frmOptions::applyLabelSpecs()
         m_doc->setCutmarks(v.cutmarks);
     }
     setPrinterOrientation(m_optOrientation[1]->isChecked() ? 1 : 2);
+    applyStock();
 }
 
 void frmOptions::applyBorder()

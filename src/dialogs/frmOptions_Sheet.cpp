@@ -46,6 +46,7 @@ void frmOptions::showPage(double widthInches, double heightInches)
     const double pw = paperWidthTwips(), ph = paperHeightTwips();
     m_page->setPageTwips(miniature::pageSize(pw, ph));
     m_lblPaperSize->setText(miniature::paperSizeCaption(pw, ph));
+    showStockCaption();
     double w = 0, h = 0;
     if (!miniature::labelTwips(widthInches, heightInches, w, h))
         return;

@@ -58,7 +58,8 @@ public:
     void mnuFileSave_Click(int index);
     void mnuFileSaveAll_Click();
     void mnuFileClose_Click();
-    void mnuFileLabelSize_Click(int index);
+    // stockSearch: the options open with the keyboard in the stock search (the toolbar's Select).
+    void mnuFileLabelSize_Click(int index, bool stockSearch = false);
     void mnuFileMRU_Click(int index);
     void mnuFilePageSetup_Click();
     void mnuFilePrintPreview_Click();

@@ -162,7 +162,8 @@ const ButtonEntry MainButtons[] = {
     {nullptr},
     {"Delete", nullptr, "mnuEditDelete"},
     {nullptr},
-    {"Select", "Select Label Size", "mnuFileLabelSize2"},
+    // The label properties, ready to look up the label sheet by its product code.
+    {"Select", "Select Label Size", nullptr, [](frmMain& m) { m.mnuFileLabelSize_Click(2, true); }},
     {nullptr},
     {"Horizontal Center", "Horizontal Alignment", nullptr, [](frmMain& m) { m.horizontalAlign_Click(2); }},
     {"Vertical Center", "Vertical Alignment", nullptr, [](frmMain& m) { m.verticalAlign_Click(2); }},
@@ -221,7 +222,7 @@ const QStringList VAlignMenu{"Top Align", "Vertical Center", "Bottom Align"};
 Command commandForKey(const QString& key)
 {
     using Table = std::span<const ButtonEntry>;
-    for (Table table : {Table(TextButtons), Table(AlignKeys)})
+    for (Table table : {Table(TextButtons), Table(AlignKeys), Table(MainButtons)})
         for (const ButtonEntry& e : table)
             if (e.key && key == QLatin1String(e.key))
                 return e.command;

@@ -195,7 +195,7 @@ void frmMain::mnuFileClose_Click()
         sub->close();
 }
 
-void frmMain::mnuFileLabelSize_Click(int index)
+void frmMain::mnuFileLabelSize_Click(int index, bool stockSearch)
 {
     ProgramValues& v = m_ctx.values;
     frmDocument* doc = activeDocument();
@@ -213,7 +213,7 @@ void frmMain::mnuFileLabelSize_Click(int index)
             doc->setLabelDimensions(preset->type, preset->height, preset->width);
         }
     } else if (doc) {
-        frmOptions::showOptions(m_ctx, doc, printer(), this);
+        frmOptions::showOptions(m_ctx, doc, printer(), this, 0, stockSearch);
         if (!v.settingsChanged)
             return;
         showLabelTypeMenu(doc->getLabelType());

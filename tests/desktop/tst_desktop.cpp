@@ -18,6 +18,7 @@
 #include <QToolBar>
 
 #include "app/Startup.h"
+#include "dialogs/StockPicker.h"
 #include "dialogs/frmOptions.h"
 #include "printing/frmPreview.h"
 #include "support/MainWindowFixture.h"
@@ -340,6 +341,32 @@ private slots:
             qobject_cast<frmOptions*>(o)->cmdCancel_Click();
         }, true);
         f.m.action("mnuFileLabelSize2")->trigger();
+        QVERIFY(shot);
+    }
+
+    // The toolbar's Select with "wine" typed into the stock search and a
+    // sheet chosen: the manual's picture of the picker.
+    void stockPickerOnScreen()
+    {
+        MainWithLabel f;
+        QVERIFY(framed(&f.m));
+        f.m.printer().setPageSize(QPageSize(QPageSize::Letter));
+        f.m.printer().setPageOrientation(QPageLayout::Portrait);
+        bool shot = false;
+        whenModalShown([&](QWidget* o) {
+            auto* options = qobject_cast<frmOptions*>(o);
+            QTest::keyClicks(QApplication::focusWidget(), "wine");
+            // Down into the list, on to the best-known wine label sheet where it is listed.
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+            const auto listed = options->stockPicker()->listed();
+            for (size_t i = 0; i < listed.size() && listed[i]->name() != "Online Labels OL475"; ++i)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QTest::qWait(300);
+            shot = screenshot(o, "CORK_STOCK_SCREENSHOT");
+            options->cmdCancel_Click();
+        }, true);
+        f.m.findChild<QAction*>("tbSelect")->trigger();
         QVERIFY(shot);
     }
 

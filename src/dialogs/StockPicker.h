@@ -1,0 +1,61 @@
+#pragma once
+// "Stock": finding the label sheet a user bought by its maker, product code or
+// description, as they type. The catalogue is read the first time a picker is
+// shown and kept for the rest of the run; the dialog decides what choosing a
+// product does.
+#include <QGroupBox>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "printing/StockCatalogue.h"
+
+class QLabel;
+class QLineEdit;
+class QTreeView;
+class StockModel;
+
+class StockPicker : public QGroupBox {
+    Q_OBJECT
+public:
+    // folders: where the template files are, as catalogue::standardFolders.
+    StockPicker(QStringList folders, QWidget* parent);
+    ~StockPicker() override;
+
+    // The catalogue of the folders, read once per run (reading it now if the
+    // picker has not been shown yet).
+    const catalogue::Catalogue& stock();
+    bool loaded() const { return m_catalogue != nullptr; }
+
+    void search(const QString& text);
+    // The products listed, in order.
+    std::vector<const catalogue::Product*> listed() const;
+    const catalogue::Product* currentProduct() const;
+    // Chooses the product listed on that row, as Enter or a double click does.
+    void choose(int row);
+
+    void setCaption(const QString& text);
+    QLineEdit* searchBox() const { return m_search; }
+    QTreeView* list() const { return m_list; }
+    QLabel* captionLabel() const { return m_caption; }
+
+    // A product was chosen.
+    std::function<void(const catalogue::Product&)> chosen;
+    // The catalogue has just been read.
+    std::function<void()> catalogueLoaded;
+
+    // How long the last reading of a catalogue took, milliseconds.
+    static qint64 lastLoadMilliseconds();
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    QStringList m_folders;
+    const catalogue::Catalogue* m_catalogue = nullptr;
+    QLineEdit* m_search = nullptr;
+    QTreeView* m_list = nullptr;
+    QLabel* m_caption = nullptr;
+    StockModel* m_model = nullptr;
+};
