@@ -15,6 +15,9 @@ struct CommandLine {
     int start = 1;                     // batch: first label position used on the first sheet
     double offsetRight = 0, offsetDown = 0; // batch: inches everything is moved
     QString paper;                     // batch: --paper, empty for the default paper
+    QString dataFile;                  // batch: --data, the CSV the fields are filled from
+    long long numberFrom = 1;          // batch: --number-from, ${n} of the first label
+    QString date;                      // batch: --date as given (YYYY-MM-DD), empty for today
     QString error;      // for Error: one line telling what is wrong
 
     static CommandLine parse(const QStringList& args); // args without the program name

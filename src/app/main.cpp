@@ -45,8 +45,12 @@ int main(int argc, char** argv)
         placement.start = cl.start;
         placement.right = cl.offsetRight;
         placement.down = cl.offsetDown;
+        batch::FieldOptions fields;
+        fields.dataFile = cl.dataFile;
+        fields.numberFrom = cl.numberFrom;
+        fields.date = QDate::fromString(cl.date, "yyyy-MM-dd");
         const int rc = batch::printPdf(cl.labelFile, cl.pdfOut, cl.copies, store, AppPaths::standard(), &reason,
-                                       cl.allowMissingPictures, placement, batch::paperNamed(cl.paper));
+                                       cl.allowMissingPictures, placement, batch::paperNamed(cl.paper), fields);
         if (rc != 0 && !reason.isEmpty())
             std::fprintf(stderr, "corkcrafter: %s\n", qPrintable(ConsolePlatform::printable(reason)));
         return rc;

@@ -55,6 +55,36 @@ QPageSize fromMillimetres(int w, int h)
     return QPageSize(QSizeF(w, h), QPageSize::Millimeter);
 }
 
+// The data and numbering the request's labels are filled from; an exit code
+// and the reason when the data cannot be read or a field cannot be filled:
+// nobody is there to say print anyway.
+int fillFields(printjob::Request& request, const FieldOptions& options, QString* reason)
+{
+    request.merge.numberFrom = options.numberFrom;
+    request.merge.date = options.date;
+    if (!options.dataFile.isEmpty()) {
+        if (!Module1::fileExists(options.dataFile)) {
+            *reason = "Data file \"" + options.dataFile + "\" Not Found";
+            return 2;
+        }
+        auto table = std::make_shared<csv::Table>();
+        if (!csv::read(options.dataFile, *table, reason))
+            return 3;
+        request.merge.data = std::move(table);
+    }
+    const merge::Run run(request.content, request.merge);
+    const QString problems = fields::problemsMessage(run.problems());
+    if (!problems.isEmpty()) {
+        *reason = problems + " Nothing was printed.";
+        return 3;
+    }
+    if (run.hasData() && run.dataLabels() == 0) {
+        *reason = options.dataFile + ": " + printjob::NoDataLabelsMessage;
+        return 3;
+    }
+    return 0;
+}
+
 } // namespace
 
 QPageSize localePaper(const QString& localeName)
@@ -109,7 +139,7 @@ QString paperNames()
 
 int printPdf(const QString& labelFile, const QString& pdfOut, int copies, const SettingsStore& store,
              const AppPaths& paths, QString* reason, bool allowMissingPictures, const stock::Placement& placement,
-             const QPageSize& paper)
+             const QPageSize& paper, const FieldOptions& fieldOptions)
 {
     ProgramValues app;
     app.decimalSeparator = Module1::decimalSeparatorFromLocale();
@@ -157,9 +187,12 @@ int printPdf(const QString& labelFile, const QString& pdfOut, int copies, const 
         return 3;
     }
 
+    printjob::Request request = printjob::request(doc, app, copies, placement);
+    if (const int refused = fillFields(request, fieldOptions, reason))
+        return refused;
     const QPageLayout layout(paper.isValid() ? paper : defaultPaper(), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
     // A start past the sheet's last label is told by the print job (exit 4).
-    switch (pdfout::printPdf(printjob::request(doc, app, copies, placement), platform, layout, 1200, pdfOut, reason)) {
+    switch (pdfout::printPdf(request, platform, layout, 1200, pdfOut, reason)) {
     case pdfout::Result::Written: return 0;
     case pdfout::Result::PrintFailed: return 4; // told on stderr already
     case pdfout::Result::WriteFailed: *reason = pdfout::writeFailedMessage(pdfOut, *reason); return 4;

@@ -205,12 +205,26 @@ private slots:
             {{"--copies", "zero"}, "--copies takes a whole number from 1 to 999, not \"zero\""},
             {{"--paper", "Foolscap"},
              "--paper takes one of A3, A4, A5, A6, B5, Letter, Legal, Executive, Tabloid, not \"Foolscap\""},
+            {{"--data"}, "--data needs a value"},
+            {{"--number-from", "-1"}, "--number-from takes a whole number from 0 to 999999999, not \"-1\""},
+            {{"--number-from", "1e3"}, "--number-from takes a whole number from 0 to 999999999, not \"1e3\""},
+            {{"--date", "2024-02-30"}, "--date takes a date written YYYY-MM-DD, not \"2024-02-30\""},
+            {{"--date", "5/6/2024"}, "--date takes a date written YYYY-MM-DD, not \"5/6/2024\""},
+            {{"--data", "d.csv", "--copies", "2"},
+             "--copies cannot be used with --data: the data's rows (and their copies column) say how many labels print"},
         };
         for (const auto& [args, why] : bad) {
             c = CommandLine::parse(QStringList{"--print-pdf", "x.pdf", "a.ckm"} + args);
             QCOMPARE(c.mode, CommandLine::Error);
             QCOMPARE(c.error, why);
         }
+
+        c = CommandLine::parse({"--print-pdf", "x.pdf", "--data", "d.csv", "--number-from", "0", "--date",
+                                "2024-05-17", "a.ckm"});
+        QCOMPARE(c.mode, CommandLine::PrintPdf);
+        QCOMPARE(c.dataFile, QString("d.csv"));
+        QCOMPARE(c.numberFrom, 0LL);
+        QCOMPARE(c.date, QString("2024-05-17"));
 
         QCOMPARE(SingleInstance::forHandOff("a b.ckm", "/home/u/labels"), QString("/home/u/labels/a b.ckm"));
         QCOMPARE(SingleInstance::forHandOff("../x.ckm", "/home/u/labels"), QString("/home/u/x.ckm"));

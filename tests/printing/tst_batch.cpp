@@ -67,6 +67,11 @@ private slots:
         QVERIFY(QFile::link(env.path("Ale.ckm"), env.path("link.pdf")));
         QVERIFY(QFile::link(env.path(""), env.path("same")));
         QVERIFY(write(env.path("bad.ckm"), "not a label"));
+        QVERIFY(d.createNewText("${Colour} ${n:x}", 0));
+        QVERIFY(d.SaveLabelToFile(env.path("fields.ckm")));
+        QVERIFY(write(env.path("ragged.csv"), "Name;copies\n\"A\nB\";1\nC\n"));
+        QVERIFY(write(env.path("rows.csv"), "Name,copies\nA,1\n"));
+        QVERIFY(write(env.path("none.csv"), "Name,copies\nA,0\n"));
         QVERIFY(write(env.path("evil\x1b[31m.ckm"), squareLabel(1440, "\x1b]0;owned\x07\x1b[2J\r\nfake.bmp\x9b")));
     }
 
@@ -151,6 +156,18 @@ private slots:
         // a start the sheet does not hold is known once the label is loaded.
         QTest::newRow("start beyond the sheet") << QStringList{"$T/x.pdf", "--start", "5", "$T/Ale.ckm"} << 4
             << QStringList{"corkcrafter: Nothing was printed: cannot start at label 5: the sheet holds 4 labels."};
+        // Data that is not a list of labels, and fields that cannot be filled.
+        QTest::newRow("no data file") << QStringList{"$T/x.pdf", "--data", "$T/no.csv", "$T/Ale.ckm"} << 2
+                                      << QStringList{"corkcrafter: Data file \"$T/no.csv\" Not Found"};
+        QTest::newRow("ragged data") << QStringList{"$T/x.pdf", "--data", "$T/ragged.csv", "$T/Ale.ckm"} << 3
+            << QStringList{"corkcrafter: $T/ragged.csv: line 4: 1 value where the first row names 2 columns"};
+        QTest::newRow("no labels in the data") << QStringList{"$T/x.pdf", "--data", "$T/none.csv", "$T/Ale.ckm"} << 3
+            << QStringList{"corkcrafter: $T/none.csv: Nothing was printed: every row of the data asks for 0 copies."};
+        QTest::newRow("fields that cannot be filled")
+            << QStringList{"$T/x.pdf", "--data", "$T/rows.csv", "$T/fields.ckm"} << 3
+            << QStringList{"corkcrafter: These fields of the label's texts cannot be filled in: ${Colour}: the data "
+                           "has no column of that name; ${n:x}: a number takes a zero and a width, such as ${n:03}. "
+                           "Nothing was printed."};
         QTest::newRow("bad value") << QStringList{"$T/x.pdf", "$T/Ale.ckm", "--start", "0"} << 2
             << QStringList{"corkcrafter: --start takes the number of the first label to print, a whole number from 1, "
                            "not \"0\"",
