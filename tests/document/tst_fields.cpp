@@ -4,6 +4,8 @@
 
 #include "document/CsvReader.h"
 #include "document/Fields.h"
+#include "platform/SettingsStore.h"
+#include "printing/LabelData.h"
 
 namespace {
 
@@ -181,6 +183,31 @@ private slots:
         QVERIFY(h.resize(csv::MaxFileBytes + 1));
         QVERIFY(!csv::read(huge, t, &why));
         QCOMPARE(why, huge + ": the file is 64.0 MiB, too large for a list of labels (at most 64 MiB)");
+    }
+
+    // The data file of a label lives in the settings, keyed by the label's
+    // path (slashes and all, in the INI file as in memory); never for a label
+    // that has no file yet.
+    void dataRememberedPerLabel()
+    {
+        const QString ini = tmp.filePath("settings.ini");
+        const QString label = tmp.filePath("labels/Club Ale.ckm"), other = tmp.filePath("labels/Stout.ckm");
+        {
+            IniSettingsStore store(ini);
+            labeldata::remember(store, label, tmp.filePath("club.csv"));
+            labeldata::remember(store, other, tmp.filePath("stout.csv"));
+            labeldata::remember(store, other, {});
+            labeldata::remember(store, "", tmp.filePath("x.csv"));
+        }
+        IniSettingsStore store(ini);
+        QCOMPARE(labeldata::remembered(store, label), tmp.filePath("club.csv"));
+        QCOMPARE(labeldata::remembered(store, other), QString());
+        QCOMPARE(labeldata::remembered(store, ""), QString());
+        QVERIFY(!labeldata::keyOf(label).contains('/'));
+
+        QString why;
+        QVERIFY(!labeldata::load(tmp.filePath("club.csv"), &why));
+        QCOMPARE(why, "Data file \"" + tmp.filePath("club.csv") + "\" Not Found");
     }
 };
 
