@@ -2,11 +2,15 @@
 // copies, the fields that cannot be filled, and the batch end to end with the
 // PDF's text read back.
 #include <QtTest>
+#include <QPrinter>
 
 #include "PdfTools.h"
 #include "document/LabelDocument.h"
 #include "printing/DataMerge.h"
 #include "printing/PrintJob.h"
+#include "platform/SettingsStore.h"
+#include "printing/LabelData.h"
+#include "support/MainWindowFixture.h"
 #include "support/RecordingSurface.h"
 #include "support/TestEnv.h"
 
@@ -269,7 +273,61 @@ private slots:
         found.sort();
         QCOMPARE(found, (QStringList{"[98|17 May 2024|X]", "[99|17 May 2024|Y]"}));
     }
+
+    // File > Data... picks the rows a saved label prints; the print command
+    // prints one label a row. Unreadable data is told and changes nothing.
+    void dataChosenInTheWindow()
+    {
+        MainWithLabel w(false);
+        ScriptedPlatform& p = w.env.platform;
+        w.action("mnuFileData")->trigger();
+        QCOMPARE(p.shown.last().text,
+                 QString("Save the label first: the data file it prints from is remembered with the label file."));
+        QVERIFY(p.fileRequests.isEmpty());
+
+        LabelDocument& doc = *w.doc();
+        QVERIFY(doc.createNewText("<${n}|${Name}>", 0));
+        doc.setTextFontSize("8");
+        const QString label = w.env.path("club.ckm"), good = w.env.path("club.csv"), bad = w.env.path("bad.csv");
+        QVERIFY(doc.SaveLabelToFile(label));
+        doc.saveFileName = label;
+        for (const auto& [path, bytes] : {std::pair{good, QByteArray("Name\nA\nB\nC\n")}, {bad, QByteArray("Name\n\"A\n")}}) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+        }
+        p.openAnswers = {FileDialogResult{bad, "bad.csv", w.env.path("")}};
+        w.action("mnuFileData")->trigger();
+        QCOMPARE(p.fileRequests.last().title, QString("Data for club.ckm"));
+        QCOMPARE(p.shown.last().text, bad + ": line 2: the quote that starts a value there is never closed\n"
+                                            "The label prints as before.");
+        QCOMPARE(labeldata::remembered(w.env.store, label), QString());
+        p.openAnswers = {FileDialogResult{good, "club.csv", w.env.path("")}};
+        w.action("mnuFileData")->trigger();
+        QCOMPARE(labeldata::remembered(w.env.store, label), good);
+
+        QPrinter& printer = w.m.printer();
+        if (printer.outputFormat() != QPrinter::PdfFormat)
+            QSKIP("a printer is installed here: the print would go to it");
+        const QString pdf = w.env.path("club.pdf");
+        const qsizetype said = p.shown.size();
+        p.printAnswers = {1};
+        p.printerAnswers.push_back([pdf](QPrinter& printer) { printer.setOutputFileName(pdf); });
+        w.action("mnuFilePrint")->trigger();
+        QCOMPARE(p.shown.size(), said);
+        QStringList found;
+        for (auto it = QRegularExpression("<\\d\\|\\w>").globalMatch(pdftools::run("pdftotext", {pdf, "-"})); it.hasNext();)
+            found << it.next().captured();
+        found.sort();
+        QCOMPARE(found, (QStringList{"<1|A>", "<2|B>", "<3|C>"}));
+
+        // The data gone: told, and no print dialog.
+        QVERIFY(QFile::remove(good));
+        const int dialogs = p.printDialogs;
+        w.action("mnuFilePrint")->trigger();
+        QCOMPARE(p.shown.last().text, "Data file \"" + good + "\" Not Found\nNothing was printed.");
+        QCOMPARE(p.printDialogs, dialogs);
+    }
 };
 
-QTEST_GUILESS_MAIN(tst_DataMerge)
+QTEST_MAIN(tst_DataMerge)
 #include "tst_datamerge.moc"
