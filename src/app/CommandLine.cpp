@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include <QDate>
+
 #include "printing/BatchPrint.h"
 #include "printing/Stock.h"
 
@@ -75,6 +77,31 @@ CommandLine CommandLine::parse(const QStringList& args)
                     c.error = "--paper takes one of " + batch::paperNames() + ", not \"" + c.paper + "\"";
                     return c;
                 }
+            } else if (a == "--data" || a == "--number-from" || a == "--date") {
+                if (i + 1 >= args.size()) {
+                    c.mode = Error;
+                    c.error = a + " needs a value";
+                    return c;
+                }
+                const QString v = args.at(++i);
+                if (a == "--data") {
+                    c.dataFile = v;
+                } else if (a == "--number-from") {
+                    bool ok = false;
+                    c.numberFrom = v.toLongLong(&ok);
+                    if (!ok || c.numberFrom < 0 || c.numberFrom > 999999999) {
+                        c.mode = Error;
+                        c.error = "--number-from takes a whole number from 0 to 999999999, not \"" + v + "\"";
+                        return c;
+                    }
+                } else {
+                    if (!QDate::fromString(v, "yyyy-MM-dd").isValid()) {
+                        c.mode = Error;
+                        c.error = "--date takes a date written YYYY-MM-DD, not \"" + v + "\"";
+                        return c;
+                    }
+                    c.date = v;
+                }
             } else if (a == "--print-pdf" || a == "--copies") {
                 if (i + 1 >= args.size()) {
                     c.mode = Error;
@@ -111,6 +138,10 @@ CommandLine CommandLine::parse(const QStringList& args)
         } else if (!c.stock.isEmpty() && !c.paper.isEmpty()) {
             c.mode = Error;
             c.error = "--stock and --paper do not go together: a label sheet has its own paper";
+        } else if (!c.dataFile.isEmpty() && args.contains("--copies")) {
+            c.mode = Error;
+            c.error = "--copies cannot be used with --data: the data's rows (and their copies column) say how "
+                      "many labels print";
         }
         return c;
     }
@@ -137,7 +168,7 @@ QString CommandLine::usage()
         "       corkcrafter [--new-instance] 'LABEL DESCRIPTION'\n"
         "       corkcrafter --print-pdf OUT.pdf [--copies N] [--start N] [--offset X,Y]\n"
         "                   [--paper NAME | --stock 'MAKER CODE'] [--allow-missing-pictures]\n"
-        "                   LABEL.ckm\n"
+        "                   [--data FILE.csv] [--number-from N] [--date YYYY-MM-DD] LABEL.ckm\n"
         "       corkcrafter --list-stock [TEXT]\n"
         "\n"
         "Corkcrafter designs bottle labels and prints sheets of them.\n"
@@ -168,6 +199,11 @@ QString CommandLine::usage()
         "                        print even when a picture of the label cannot be\n"
         "                        loaded (it is left out); without it such a label\n"
         "                        fails and no PDF is written\n"
+        "  --data FILE.csv       fill the fields of the label's texts from this table:\n"
+        "                        one label per row, or as many as its \"copies\"\n"
+        "                        column says, on as many sheets as they need\n"
+        "  --number-from N       the running number ${n} of the first label (default 1)\n"
+        "  --date YYYY-MM-DD     the date ${date} shows (default today)\n"
         "  --help                show this help and exit\n"
         "  --version             show the version and exit\n"
         "\n"
@@ -185,5 +221,12 @@ QString CommandLine::usage()
         "  part with the same letter goes below the one before it. Quote the whole\n"
         "  description for the shell, for example:\n"
         "\n"
-        "      corkcrafter '\\T 24\"Pale Ale\" \\C 14\"Brewed in May\" \\B 10\"Home Brew\"'\n");
+        "      corkcrafter '\\T 24\"Pale Ale\" \\C 14\"Brewed in May\" \\B 10\"Home Brew\"'\n"
+        "\n"
+        "Fields\n"
+        "  A label's texts may hold fields that every label fills in for itself:\n"
+        "  ${n} its running number (${n:03} zero-padded to 3 digits), ${total} the\n"
+        "  labels printed, ${sheet} its sheet, ${date} or ${date:d MMMM yyyy} the date,\n"
+        "  and ${Name} the value of the data's column Name; $${ writes ${. A field\n"
+        "  that cannot be filled stops the print (exit 3) with one line naming it.\n");
 }

@@ -17,6 +17,9 @@ struct CommandLine {
     QString paper;                     // batch: --paper, empty for the default paper
     QString stock;                     // batch: --stock, the product's maker and code
     QString stockText;                 // --list-stock: the words to look for, empty for all
+    QString dataFile;                  // batch: --data, the CSV the fields are filled from
+    long long numberFrom = 1;          // batch: --number-from, ${n} of the first label
+    QString date;                      // batch: --date as given (YYYY-MM-DD), empty for today
     QString error;      // for Error: one line telling what is wrong
 
     static CommandLine parse(const QStringList& args); // args without the program name

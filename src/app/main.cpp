@@ -64,6 +64,10 @@ int main(int argc, char** argv)
         placement.start = cl.start;
         placement.right = cl.offsetRight;
         placement.down = cl.offsetDown;
+        batch::FieldOptions fields;
+        fields.dataFile = cl.dataFile;
+        fields.numberFrom = cl.numberFrom;
+        fields.date = QDate::fromString(cl.date, "yyyy-MM-dd");
         const catalogue::Product* product = nullptr;
         if (!cl.stock.isEmpty()) {
             product = batch::stockNamed(commandLineCatalogue(), cl.stock, &reason);
@@ -73,7 +77,7 @@ int main(int argc, char** argv)
             }
         }
         const int rc = batch::printPdf(cl.labelFile, cl.pdfOut, cl.copies, store, AppPaths::standard(), &reason,
-                                       cl.allowMissingPictures, placement, batch::paperNamed(cl.paper), product);
+                                       cl.allowMissingPictures, placement, batch::paperNamed(cl.paper), product, fields);
         if (rc != 0 && !reason.isEmpty())
             std::fprintf(stderr, "corkcrafter: %s\n", qPrintable(ConsolePlatform::printable(reason)));
         return rc;

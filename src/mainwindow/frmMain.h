@@ -9,6 +9,7 @@
 //   frmMain_Format.cpp   text, picture, label and border commands, the combo boxes, view toggles
 //   frmMain_Edit.cpp     edit commands: delete, clipboard, stacking, alignment
 //   frmMain_Window.cpp   window arrangement and list, help and about
+//   frmMain_Data.cpp     the data file a label prints its rows from
 #include <QMainWindow>
 #include <QMap>
 #include <QPointer>
@@ -31,7 +32,11 @@ class QToolButton;
 class QPrinter;
 class frmDocument;
 class SingleInstance;
+class LabelDocument;
 struct AppContext;
+namespace merge {
+struct Source;
+}
 
 class frmMain : public QMainWindow, public DocumentHost {
     Q_OBJECT
@@ -64,6 +69,7 @@ public:
     void mnuFilePageSetup_Click();
     void mnuFilePrintPreview_Click();
     void mnuFilePrint_Click();
+    void mnuFileData_Click();
     void mnuFileExit_Click();
     void saveDocument(frmDocument* doc, int index);
     void handOffCommandLine(const QString& text);
@@ -191,6 +197,9 @@ protected:
     void moveEvent(QMoveEvent* e) override;
 
 private:
+    // The label's remembered data into the print's source; false (the user
+    // told) when it cannot be read.
+    bool dataForPrint(const LabelDocument& doc, merge::Source& source);
     // The client width that shows every toolbar button without an extension arrow.
     int widthForToolbars() const;
     void buildMenus();

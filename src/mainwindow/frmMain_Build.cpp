@@ -58,6 +58,7 @@ const MenuDef Menus[] = {
         {"mnuFileLabelSize1", "Default &Wine Label", nullptr, [](frmMain& m) { m.mnuFileLabelSize_Click(1); }, Checkable},
         {"mnuFileLabelSize2", "&Label Properties/Options...", nullptr, [](frmMain& m) { m.mnuFileLabelSize_Click(2); }},
         {"mnuFileBar2"},
+        {"mnuFileData", "&Data...", nullptr, [](frmMain& m) { m.mnuFileData_Click(); }},
         {"mnuFilePageSetup", "Page Set&up...", nullptr, [](frmMain& m) { m.mnuFilePageSetup_Click(); }},
         {"mnuFilePrintPreview", "Print Pre&view", nullptr, [](frmMain& m) { m.mnuFilePrintPreview_Click(); }},
         {"mnuFilePrint", "&Print...", "Ctrl+P", [](frmMain& m) { m.mnuFilePrint_Click(); }},

@@ -325,6 +325,8 @@ void frmMain::mnuFilePrint_Click()
     if (!doc)
         return;
     printjob::Request request = printjob::request(*doc, m_ctx.values);
+    if (!dataForPrint(*doc, request.merge))
+        return;
     onRememberedProduct(m_ctx, printer(), request);
     const QSizeF paper = printer().pageLayout().fullRect(QPageLayout::Inch).size();
     const LabelsPage opened = stock::labelsPage(m_ctx.store, printer().printerName(), m_ctx.values.startLabel,

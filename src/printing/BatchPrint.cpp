@@ -57,6 +57,36 @@ QPageSize fromMillimetres(int w, int h)
     return QPageSize(QSizeF(w, h), QPageSize::Millimeter);
 }
 
+// The data and numbering the request's labels are filled from; an exit code
+// and the reason when the data cannot be read or a field cannot be filled:
+// nobody is there to say print anyway.
+int fillFields(printjob::Request& request, const FieldOptions& options, QString* reason)
+{
+    request.merge.numberFrom = options.numberFrom;
+    request.merge.date = options.date;
+    if (!options.dataFile.isEmpty()) {
+        if (!Module1::fileExists(options.dataFile)) {
+            *reason = "Data file \"" + options.dataFile + "\" Not Found";
+            return 2;
+        }
+        auto table = std::make_shared<csv::Table>();
+        if (!csv::read(options.dataFile, *table, reason))
+            return 3;
+        request.merge.data = std::move(table);
+    }
+    const merge::Run run(request.content, request.merge);
+    const QString problems = fields::problemsMessage(run.problems());
+    if (!problems.isEmpty()) {
+        *reason = problems + " Nothing was printed.";
+        return 3;
+    }
+    if (run.hasData() && run.dataLabels() == 0) {
+        *reason = options.dataFile + ": " + printjob::NoDataLabelsMessage;
+        return 3;
+    }
+    return 0;
+}
+
 } // namespace
 
 QPageSize localePaper(const QString& localeName)
@@ -111,7 +141,7 @@ QString paperNames()
 
 int printPdf(const QString& labelFile, const QString& pdfOut, int copies, const SettingsStore& store,
              const AppPaths& paths, QString* reason, bool allowMissingPictures, const stock::Placement& placement,
-             const QPageSize& paper, const catalogue::Product* product)
+             const QPageSize& paper, const catalogue::Product* product, const FieldOptions& fieldOptions)
 {
     ProgramValues app;
     app.decimalSeparator = Module1::decimalSeparatorFromLocale();
@@ -161,6 +191,8 @@ int printPdf(const QString& labelFile, const QString& pdfOut, int copies, const 
 
     QPageLayout layout(paper.isValid() ? paper : defaultPaper(), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
     printjob::Request request = printjob::request(doc, app, copies, placement);
+    if (const int refused = fillFields(request, fieldOptions, reason))
+        return refused;
     if (product) {
         const LabelSpec& label = request.content.label;
         const QString larger = catalogue::labelLargerMessage(*product, label.LabelWidth, label.LabelHeight);

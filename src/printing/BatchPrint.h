@@ -5,6 +5,7 @@
 class SettingsStore;
 struct AppPaths;
 
+#include <QDate>
 #include <QPageSize>
 
 #include "Stock.h"
@@ -32,6 +33,14 @@ QPageSize paperNamed(const QString& name);
 // The names paperNamed knows, for the usage text and messages.
 QString paperNames();
 
+// What the label's fields are filled from: a CSV file (empty for none), the
+// first running number and the date (invalid: today).
+struct FieldOptions {
+    QString dataFile;
+    long long numberFrom = 1;
+    QDate date;
+};
+
 // Loads the label as File > Open does (settings, template, messages on stderr)
 // and prints the sheets. Returns the process exit code; on failure *reason
 // holds one line telling why, or is empty when that was already said on stderr.
@@ -39,11 +48,13 @@ QString paperNames();
 // A start past the last label of the sheet fails, and no PDF is written.
 // On a product of the catalogue the sheet is the product's: its paper (over
 // `paper`), its margins and steps, exactly its labels; a label larger than the
-// product's is warned about on stderr before printing.
+// product's is warned about on stderr before printing. A data file that is
+// not a list of labels (exit 3, the reason names the file and line) and fields
+// that cannot be filled (exit 3, the reason lists them) fail too.
 int printPdf(const QString& labelFile, const QString& pdfOut, int copies, const SettingsStore& store,
              const AppPaths& paths, QString* reason, bool allowMissingPictures = false,
              const stock::Placement& placement = {}, const QPageSize& paper = {},
-             const catalogue::Product* product = nullptr);
+             const catalogue::Product* product = nullptr, const FieldOptions& fieldOptions = {});
 
 // The product "--stock NAME" names (maker and code, case-insensitive); nullptr
 // with *reason telling why for a name the catalogue does not have (with up to

@@ -123,6 +123,65 @@ void drawSheet(const sheet::Plan& plan, const LabelContent& content, DrawingSurf
               [&](const QLineF& m) { surface.line(m.x1(), m.y1(), m.x2(), m.y2(), SysColorAppWorkspace); });
 }
 
+void drawSheet(const sheet::Plan& plan, size_t count, const std::function<LabelContent(size_t)>& content,
+               DrawingSurface& surface)
+{
+    surface.setDrawWidth(1);
+    surface.setForeColor(SysColorAppWorkspace);
+    auto mark = [&](const QLineF& m) { surface.line(m.x1(), m.y1(), m.x2(), m.y2(), SysColorAppWorkspace); };
+    size_t m = 0;
+    for (size_t i = 0; i < std::min(count, plan.labels.size()); ++i) {
+        for (; m < plan.marksBefore[i]; ++m)
+            mark(plan.marks[m]);
+        surface.drawLabel(content(i), plan.labels[i].x(), plan.labels[i].y());
+    }
+    for (; m < plan.marks.size(); ++m)
+        mark(plan.marks[m]);
+}
+
+namespace {
+
+// The labels of a print whose labels differ, sheet after sheet: as many as the
+// data makes, else the copies' sheets full; numbered on across the sheets.
+void drawRun(merge::Run& run, const sheet::Plan& first, const sheet::Plan& full, int copies, DrawingSurface& surface)
+{
+    const long long onFirst = (long long)first.labels.size(), onSheet = (long long)full.labels.size();
+    const long long total = run.hasData() ? run.dataLabels() : onFirst + (copies - 1) * onSheet;
+    run.setTotal(total);
+    long long done = 0;
+    for (long long sheet = 1;; ++sheet) {
+        const sheet::Plan& plan = sheet == 1 ? first : full;
+        const long long here = std::min<long long>((long long)plan.labels.size(), total - done);
+        drawSheet(plan, size_t(here), [&](size_t i) { return run.label(done + (long long)i, sheet); }, surface);
+        done += here;
+        // A sheet that holds no label (only on a preview) ends the run.
+        if (done >= total || onSheet == 0)
+            break;
+        surface.newPage();
+    }
+}
+
+// On paper: a run that makes no label is refused, and fields that cannot be
+// filled print (marked) only when the user says so. The preview shows them.
+bool runMayPrint(const merge::Run& run, DrawingSurface& surface, Platform& platform)
+{
+    if (!surface.isPrinter())
+        return true;
+    bool ok = true;
+    if (run.hasData() && run.dataLabels() == 0) {
+        platform.message(NoDataLabelsMessage, MsgIcon::Exclamation);
+        ok = false;
+    } else if (const QString problems = fields::problemsMessage(run.problems()); !problems.isEmpty()) {
+        ok = platform.messageBox(problems + "\n\nPrint anyway, with these fields marked on the labels?",
+                                 MsgButtons::YesNo, MsgIcon::Exclamation, ProgramTitle) == MsgAnswer::Yes;
+    }
+    if (!ok)
+        surface.abortDoc();
+    return ok;
+}
+
+} // namespace
+
 bool printLabels(const Request& request, DrawingSurface& target, Platform& platform, const StatusFn& status)
 {
     const stock::Placement& placement = request.placement;
@@ -175,7 +234,15 @@ bool printLabels(const Request& request, DrawingSurface& target, Platform& platf
         }
         p.skipLabels = placement.start - 1;
         const sheet::Plan first = placement.start != 1 ? sheet::plan(p) : full;
-        for (int copy = 1; copy <= request.copies; ++copy) {
+        merge::Run run(request.content, request.merge);
+        if (run.active()) {
+            if (!runMayPrint(run, surface, platform)) {
+                say("");
+                return false;
+            }
+            drawRun(run, first, full, request.copies, surface);
+        }
+        for (int copy = 1; !run.active() && copy <= request.copies; ++copy) {
             // Only the first sheet is partly used.
             drawSheet(copy == 1 ? first : full, request.content, surface);
             if (copy < request.copies)

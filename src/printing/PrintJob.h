@@ -4,6 +4,7 @@
 #include <QString>
 #include <functional>
 
+#include "DataMerge.h"
 #include "SheetLayout.h"
 #include "Stock.h"
 #include "document/LabelContent.h"
@@ -30,6 +31,10 @@ struct Request {
     double columnSpace = 0, rowSpace = 0;
     // A product's sheet: exactly this many labels across and down (0: as many as fit).
     int across = 0, down = 0;
+    // Where the fields of the label's texts are filled from. With data the
+    // rows say how many labels print (copies is not used) and the sheets
+    // follow; else `copies` sheets, each label numbered in turn.
+    merge::Source merge;
 };
 
 // A request for the document's label: spacing follows the current label
@@ -62,6 +67,15 @@ using StatusFn = std::function<void(const QString&)>;
 
 // Draws one sheet's plan: labels and cut marks in their order.
 void drawSheet(const sheet::Plan& plan, const LabelContent& content, DrawingSurface& surface);
+
+// Told when a print with data would make no label at all.
+inline const QString NoDataLabelsMessage =
+    QStringLiteral("Nothing was printed: every row of the data asks for 0 copies.");
+
+// Draws the first `count` labels of a sheet's plan, label i's content from
+// `content(i)`, and all its cut marks.
+void drawSheet(const sheet::Plan& plan, size_t count, const std::function<LabelContent(size_t)>& content,
+               DrawingSurface& surface);
 
 // Returns false when the job ended on an error (the user has been told).
 // The first sheet starts at the placement's start; every sheet is moved by the

@@ -208,6 +208,13 @@ private slots:
             {{"--stock"}, "--stock needs a value"},
             {{"--stock", "Avery L7165", "--paper", "A4"},
              "--stock and --paper do not go together: a label sheet has its own paper"},
+            {{"--data"}, "--data needs a value"},
+            {{"--number-from", "-1"}, "--number-from takes a whole number from 0 to 999999999, not \"-1\""},
+            {{"--number-from", "1e3"}, "--number-from takes a whole number from 0 to 999999999, not \"1e3\""},
+            {{"--date", "2024-02-30"}, "--date takes a date written YYYY-MM-DD, not \"2024-02-30\""},
+            {{"--date", "5/6/2024"}, "--date takes a date written YYYY-MM-DD, not \"5/6/2024\""},
+            {{"--data", "d.csv", "--copies", "2"},
+             "--copies cannot be used with --data: the data's rows (and their copies column) say how many labels print"},
         };
         for (const auto& [args, why] : bad) {
             c = CommandLine::parse(QStringList{"--print-pdf", "x.pdf", "a.ckm"} + args);
@@ -225,6 +232,12 @@ private slots:
         c = CommandLine::parse({"--list-stock", "--copies"});
         QCOMPARE(c.mode, CommandLine::Error);
         QCOMPARE(c.error, QString("--list-stock takes only the words to look for, not --copies"));
+        c = CommandLine::parse({"--print-pdf", "x.pdf", "--data", "d.csv", "--number-from", "0", "--date",
+                                "2024-05-17", "a.ckm"});
+        QCOMPARE(c.mode, CommandLine::PrintPdf);
+        QCOMPARE(c.dataFile, QString("d.csv"));
+        QCOMPARE(c.numberFrom, 0LL);
+        QCOMPARE(c.date, QString("2024-05-17"));
 
         QCOMPARE(SingleInstance::forHandOff("a b.ckm", "/home/u/labels"), QString("/home/u/labels/a b.ckm"));
         QCOMPARE(SingleInstance::forHandOff("../x.ckm", "/home/u/labels"), QString("/home/u/x.ckm"));

@@ -74,6 +74,11 @@ private slots:
                       "<Glabels-templates><Template brand=\"Testco\" part=\"CD-1\" size=\"A4\">"
                       "<Label-cd radius=\"58mm\"><Layout nx=\"1\" ny=\"2\" x0=\"4cm\" y0=\"2cm\" dy=\"13cm\"/>"
                       "</Label-cd></Template></Glabels-templates>"));
+        QVERIFY(d.createNewText("${Colour} ${n:x}", 0));
+        QVERIFY(d.SaveLabelToFile(env.path("fields.ckm")));
+        QVERIFY(write(env.path("ragged.csv"), "Name;copies\n\"A\nB\";1\nC\n"));
+        QVERIFY(write(env.path("rows.csv"), "Name,copies\nA,1\n"));
+        QVERIFY(write(env.path("none.csv"), "Name,copies\nA,0\n"));
         QVERIFY(write(env.path("evil\x1b[31m.ckm"), squareLabel(1440, "\x1b]0;owned\x07\x1b[2J\r\nfake.bmp\x9b")));
     }
 
@@ -164,6 +169,18 @@ private slots:
         QTest::newRow("refused sheet") << QStringList{"$T/x.pdf", "--stock", "testco cd-1", "$T/Ale.ckm"} << 2
             << QStringList{"corkcrafter: Testco CD-1 is a sheet of CD labels: Corkcrafter prints rectangular labels "
                            "and cannot print around a CD's hole."};
+        // Data that is not a list of labels, and fields that cannot be filled.
+        QTest::newRow("no data file") << QStringList{"$T/x.pdf", "--data", "$T/no.csv", "$T/Ale.ckm"} << 2
+                                      << QStringList{"corkcrafter: Data file \"$T/no.csv\" Not Found"};
+        QTest::newRow("ragged data") << QStringList{"$T/x.pdf", "--data", "$T/ragged.csv", "$T/Ale.ckm"} << 3
+            << QStringList{"corkcrafter: $T/ragged.csv: line 4: 1 value where the first row names 2 columns"};
+        QTest::newRow("no labels in the data") << QStringList{"$T/x.pdf", "--data", "$T/none.csv", "$T/Ale.ckm"} << 3
+            << QStringList{"corkcrafter: $T/none.csv: Nothing was printed: every row of the data asks for 0 copies."};
+        QTest::newRow("fields that cannot be filled")
+            << QStringList{"$T/x.pdf", "--data", "$T/rows.csv", "$T/fields.ckm"} << 3
+            << QStringList{"corkcrafter: These fields of the label's texts cannot be filled in: ${Colour}: the data "
+                           "has no column of that name; ${n:x}: a number takes a zero and a width, such as ${n:03}. "
+                           "Nothing was printed."};
         QTest::newRow("bad value") << QStringList{"$T/x.pdf", "$T/Ale.ckm", "--start", "0"} << 2
             << QStringList{"corkcrafter: --start takes the number of the first label to print, a whole number from 1, "
                            "not \"0\"",

@@ -1,0 +1,52 @@
+// File > Data...: the data file whose rows a label prints, one label a row
+// (or as many as its copies column says), remembered next to the label in
+// the settings.
+#include "app/AppContext.h"
+#include "app/Module1.h"
+#include "document/frmDocument.h"
+#include "frmMain.h"
+#include "platform/Platform.h"
+#include "platform/SettingsStore.h"
+#include "printing/DataMerge.h"
+#include "printing/LabelData.h"
+
+void frmMain::mnuFileData_Click()
+{
+    frmDocument* doc = activeDocument();
+    if (!doc)
+        return;
+    // The choice is kept by the label file's name: a label without one has none to keep it by.
+    if (!Module1::fileExists(doc->saveFileName)) {
+        m_ctx.platform.message("Save the label first: the data file it prints from is remembered with the label file.",
+                               MsgIcon::Information);
+        return;
+    }
+    const QString earlier = labeldata::remembered(m_ctx.store, doc->saveFileName);
+    FileDialogRequest req;
+    req.title = "Data for " + Module1::pathFileName(doc->saveFileName);
+    req.filter = "CSV Files (*.csv)|*.csv|All Files (*.*)|*.*";
+    req.filterIndex = 1;
+    req.initialDir = Module1::pathFolder(earlier.isEmpty() ? doc->saveFileName : earlier);
+    req.mustExist = true;
+    const auto r = m_ctx.platform.openFile(req);
+    if (!r || r->path.isEmpty())
+        return;
+    QString why;
+    if (!labeldata::load(r->path, &why)) {
+        m_ctx.platform.message(why + "\nThe label prints as before.", MsgIcon::Exclamation);
+        return;
+    }
+    labeldata::remember(m_ctx.store, doc->saveFileName, r->path);
+}
+
+bool frmMain::dataForPrint(const LabelDocument& doc, merge::Source& source)
+{
+    const QString path = labeldata::remembered(m_ctx.store, doc.saveFileName);
+    if (path.isEmpty())
+        return true;
+    QString why;
+    source.data = labeldata::load(path, &why);
+    if (!source.data)
+        m_ctx.platform.message(why + "\nNothing was printed.", MsgIcon::Exclamation);
+    return bool(source.data);
+}

@@ -1,0 +1,215 @@
+// Fields in a label's texts and the CSV data they are filled from.
+#include <QtTest>
+#include <numeric>
+
+#include "document/CsvReader.h"
+#include "document/Fields.h"
+#include "platform/SettingsStore.h"
+#include "printing/LabelData.h"
+
+namespace {
+
+// Rows as "a|b/c|d".
+QString joined(const std::vector<QStringList>& rows)
+{
+    QStringList out;
+    for (const QStringList& r : rows)
+        out << r.join('|');
+    return out.join('/');
+}
+
+} // namespace
+
+class tst_Fields : public QObject {
+    Q_OBJECT
+    QTemporaryDir tmp;
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+    // One label's values: number 17 of 300 on sheet 3, 17 May 2024, the row
+    // Merlot / 2021 / 9 a.m. of the columns Name, Vintage, Time:start.
+    void fill_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("withData");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QStringList>("problems");
+        const QStringList none;
+        QTest::newRow("plain") << "Pale Ale" << true << "Pale Ale" << none;
+        QTest::newRow("numbers") << "Bottle ${n} of ${total}" << false << "Bottle 17 of 300" << none;
+        QTest::newRow("padded") << "${n:03}|${n:01}|${sheet:02}|${total:05}" << false << "017|17|03|00300" << none;
+        QTest::newRow("date") << "${date}" << false << "2024-05-17" << none;
+        QTest::newRow("date format") << "${date:d MMMM yyyy}, ${date:dd.MM.yy}" << false << "17 May 2024, 17.05.24"
+                                     << none;
+        QTest::newRow("columns") << "${Name} ${ Vintage }" << true << "Merlot 2021" << none;
+        QTest::newRow("column ignoring case") << "${NAME}" << true << "Merlot" << none;
+        QTest::newRow("column with a colon") << "${Time:start}" << true << "9 a.m." << none;
+        QTest::newRow("escape") << "$${n} costs $5 $" << false << "${n} costs $5 $" << none;
+        QTest::newRow("unknown column") << "A ${Colour} wine" << true << "A ⟦unknown: Colour⟧ wine"
+                                        << QStringList{"${Colour}: the data has no column of that name"};
+        QTest::newRow("no data") << "${Name}" << false << "⟦unknown: Name⟧"
+                                 << QStringList{"${Name}: there is no data to take it from"};
+        // Built-in names are written in lower case; another spelling is a column.
+        QTest::newRow("N is no number") << "${N}" << false << "⟦unknown: N⟧"
+                                        << QStringList{"${N}: there is no data to take it from"};
+        QTest::newRow("unclosed") << "Lot ${n" << false << "Lot ⟦malformed: ${n⟧"
+                                  << QStringList{"${n: the field is not closed with }"};
+        QTest::newRow("unclosed before a field") << "${a ${n}" << false << "⟦malformed: ${a ⟧17"
+                                                 << QStringList{"${a : the field is not closed with }"};
+        QTest::newRow("no name") << "${}" << false << "⟦malformed: ${}⟧" << QStringList{"${}: the field has no name"};
+        QTest::newRow("width without zero") << "${n:3}" << false << "⟦malformed: ${n:3}⟧"
+            << QStringList{"${n:3}: a number takes a zero and a width, such as ${n:03}"};
+        QTest::newRow("format on a column") << "${Name:03}" << true << "⟦malformed: ${Name:03}⟧"
+                                            << QStringList{"${Name:03}: a data column takes no format"};
+        QTest::newRow("the same problem once") << "${x}${x}" << true << "⟦unknown: x⟧⟦unknown: x⟧"
+                                               << QStringList{"${x}: the data has no column of that name"};
+    }
+    void fill()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, withData);
+        const QStringList columns = {"Name", "Vintage", "Time:start"}, row = {"Merlot", "2021", "9 a.m."};
+        const fields::Text text(typed, withData ? columns : QStringList());
+        fields::Values v;
+        v.number = 17;
+        v.total = 300;
+        v.sheet = 3;
+        v.date = QDate(2024, 5, 17);
+        v.row = withData ? &row : nullptr;
+        QTEST(text.fill(v), "shown");
+        QTEST(text.problems(), "problems");
+        QCOMPARE(text.plain(), !typed.contains("${"));
+        QCOMPARE(fields::mayHaveFields(typed), !text.plain());
+    }
+
+    void problemsInOneMessage()
+    {
+        QCOMPARE(fields::problemsMessage({}), QString());
+        QCOMPARE(fields::problemsMessage({"${a}: x", "${b}: y", "${a}: x"}),
+                 QString("These fields of the label's texts cannot be filled in: ${a}: x; ${b}: y."));
+    }
+
+    // Each CSV: its columns, rows (a|b/c|d) and copies, or the message naming the line.
+    void csv_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("copiesColumn");
+        QTest::addColumn<QString>("columns");
+        QTest::addColumn<QString>("rows");
+        QTest::addColumn<QString>("copies");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("comma, CR LF") << QByteArray("Name,Vintage\r\nMerlot,2021\r\nSyrah,2019\r\n") << ""
+                                      << "Name|Vintage" << "Merlot|2021/Syrah|2019" << "" << "";
+        QTest::newRow("semicolon") << QByteArray("Name;Price\nA;1,50\n") << "" << "Name|Price" << "A|1,50" << "" << "";
+        QTest::newRow("tab") << QByteArray("Name\tNote\nA\tx, y; z") << "" << "Name|Note" << "A|x, y; z" << "" << "";
+        QTest::newRow("quotes") << QByteArray("Name,Note\n\"Smith, J\",\"He said \"\"hi\"\"\"\n") << ""
+                                << "Name|Note" << "Smith, J|He said \"hi\"" << "" << "";
+        QTest::newRow("line break in quotes") << QByteArray("a,b\n\"x\",\"two\nlines\"\n1,2\n") << ""
+                                              << "a|b" << "x|two\r\nlines/1|2" << "" << "";
+        QTest::newRow("CR only, blank lines, empty last value") << QByteArray("a,b\r\r1,\r\r") << "" << "a|b" << "1|"
+                                                                << "" << "";
+        QTest::newRow("UTF-8 with its mark") << QByteArray("\xEF\xBB\xBFName\nM\xC3\xBCller \xE2\x82\xAC") << ""
+                                             << "Name" << "Müller €" << "" << "";
+        QTest::newRow("Windows-1252") << QByteArray("Name\nM\xFCller \x80") << "" << "Name" << "Müller €" << "" << "";
+        QTest::newRow("copies") << QByteArray("Name,Copies\nA,2\nB,0\nC, 3 \n") << "" << "Name|Copies"
+                                << "A|2/B|0/C| 3 " << "2,0,3" << "";
+        QTest::newRow("named copies column") << QByteArray("Name,Qty,copies\nA,4,1\n") << "qty" << "Name|Qty|copies"
+                                             << "A|4|1" << "4" << "";
+        QTest::newRow("no such copies column") << QByteArray("Name,copies\nA,1\n") << "Qty" << "" << "" << ""
+            << "the first row has no column \"Qty\" for the number of copies";
+        for (const char* n : {"2.5", "-1", "10001", "", "two"})
+            QTest::newRow(qPrintable(QString("copies \"%1\"").arg(n)))
+                << QByteArray("Name,copies\nA,1\n\nB,") + n + "\n" << "" << "" << "" << ""
+                << QString("line 4: the number of copies \"%1\" is not a whole number from 0 to 10000").arg(n);
+        QTest::newRow("short row") << QByteArray("a,b\n1,2\n\"x\ny\"\n") << "" << "" << "" << ""
+                                   << "line 3: 1 value where the first row names 2 columns";
+        QTest::newRow("long row") << QByteArray("a\n1,2,3\n") << "" << "" << "" << ""
+                                  << "line 2: 3 values where the first row names 1 column";
+        QTest::newRow("unterminated quote") << QByteArray("a,b\n1,2\n3,\"open\n4,5\n") << "" << "" << "" << ""
+                                            << "line 3: the quote that starts a value there is never closed";
+        QTest::newRow("text after a quote") << QByteArray("a,b\n\"x\"y,2\n") << "" << "" << "" << ""
+            << "line 2: a quoted value must be followed by a separator or the end of the line";
+        QTest::newRow("empty") << QByteArray() << "" << "" << "" << "" << "the file is empty";
+        QTest::newRow("blank lines only") << QByteArray("\r\n\n") << "" << "" << "" << "" << "the file is empty";
+        QTest::newRow("header only") << QByteArray("Name,copies\r\n") << "" << "" << "" << ""
+                                     << "the file names its columns but has no rows";
+    }
+    void csv()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, copiesColumn);
+        QFETCH(QString, error);
+        csv::Table t;
+        QString why = "earlier";
+        QCOMPARE(csv::parse(bytes, t, &why, copiesColumn), error.isEmpty());
+        QCOMPARE(why, error);
+        if (!error.isEmpty())
+            return;
+        QTEST(t.columns.join('|'), "columns");
+        QTEST(joined(t.rows), "rows");
+        QStringList copies;
+        for (int c : t.copies)
+            copies << QString::number(c);
+        QTEST(copies.join(','), "copies");
+        QCOMPARE(t.labels(), t.copies.empty() ? (long long)t.rows.size() : std::accumulate(t.copies.begin(), t.copies.end(), 0LL));
+    }
+
+    // Files: the message names the file; a file too big for a list of labels
+    // is refused by its size, before a byte of it is read.
+    void csvFiles()
+    {
+        csv::Table t;
+        QString why;
+        const QString missing = tmp.filePath("none.csv");
+        QVERIFY(!csv::read(missing, t, &why));
+        QCOMPARE(why, "Data file \"" + missing + "\" Not Found");
+
+        const QString ragged = tmp.filePath("ragged.csv");
+        QFile f(ragged);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("a;b\n1;2\n3\n") > 0);
+        f.close();
+        QVERIFY(!csv::read(ragged, t, &why));
+        QCOMPARE(why, ragged + ": line 3: 1 value where the first row names 2 columns");
+
+        // Sparse: 2 GiB on paper, nothing on disk.
+        const QString huge = tmp.filePath("huge.csv");
+        QFile h(huge);
+        QVERIFY(h.open(QIODevice::WriteOnly) && h.resize(2LL * 1024 * 1024 * 1024));
+        h.close();
+        QVERIFY(!csv::read(huge, t, &why));
+        QCOMPARE(why, huge + ": the file is 2048.0 MiB, too large for a list of labels (at most 64 MiB)");
+        QVERIFY(t.rows.empty() && t.columns.isEmpty());
+        QVERIFY(h.resize(csv::MaxFileBytes + 1));
+        QVERIFY(!csv::read(huge, t, &why));
+        QCOMPARE(why, huge + ": the file is 64.0 MiB, too large for a list of labels (at most 64 MiB)");
+    }
+
+    // The data file of a label lives in the settings, keyed by the label's
+    // path (slashes and all, in the INI file as in memory); never for a label
+    // that has no file yet.
+    void dataRememberedPerLabel()
+    {
+        const QString ini = tmp.filePath("settings.ini");
+        const QString label = tmp.filePath("labels/Club Ale.ckm"), other = tmp.filePath("labels/Stout.ckm");
+        {
+            IniSettingsStore store(ini);
+            labeldata::remember(store, label, tmp.filePath("club.csv"));
+            labeldata::remember(store, other, tmp.filePath("stout.csv"));
+            labeldata::remember(store, other, {});
+            labeldata::remember(store, "", tmp.filePath("x.csv"));
+        }
+        IniSettingsStore store(ini);
+        QCOMPARE(labeldata::remembered(store, label), tmp.filePath("club.csv"));
+        QCOMPARE(labeldata::remembered(store, other), QString());
+        QCOMPARE(labeldata::remembered(store, ""), QString());
+        QVERIFY(!labeldata::keyOf(label).contains('/'));
+
+        QString why;
+        QVERIFY(!labeldata::load(tmp.filePath("club.csv"), &why));
+        QCOMPARE(why, "Data file \"" + tmp.filePath("club.csv") + "\" Not Found");
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_Fields)
+#include "tst_fields.moc"

@@ -1,0 +1,333 @@
+// A print whose labels differ: numbering across sheets, data rows and their
+// copies, the fields that cannot be filled, and the batch end to end with the
+// PDF's text read back.
+#include <QtTest>
+#include <QPrinter>
+
+#include "PdfTools.h"
+#include "document/LabelDocument.h"
+#include "printing/DataMerge.h"
+#include "printing/PrintJob.h"
+#include "platform/SettingsStore.h"
+#include "printing/LabelData.h"
+#include "support/MainWindowFixture.h"
+#include "support/RecordingSurface.h"
+#include "support/TestEnv.h"
+
+namespace {
+
+// Each label drawn as its texts ("a+b"), labels apart by blanks, sheets by " | ".
+struct TextsSurface : RecordingSurface {
+    QString log;
+    std::vector<ItemPtr> lastItems; // the topmost item of every label, in turn
+    void drawLabel(const LabelContent& c, double x, double y) override
+    {
+        QStringList texts;
+        for (const ItemPtr& p : c.items)
+            if (const auto* t = std::get_if<TextItem>(p.get()))
+                texts << t->text;
+        log += (log.isEmpty() || log.endsWith(' ') ? "" : " ") + texts.join('+');
+        lastItems.push_back(c.items.back());
+        RecordingSurface::drawLabel(c, x, y);
+    }
+    void newPage() override
+    {
+        log += " |";
+        RecordingSurface::newPage();
+    }
+};
+
+// A 4 x 5 inch label (four to a Letter sheet) with these texts.
+LabelContent labelWith(const QStringList& texts)
+{
+    LabelContent c;
+    c.label.LabelType = labelcode::Custom;
+    c.label.LabelWidth = 4;
+    c.label.LabelHeight = 5;
+    c.label.Cutmarks = labelcode::NoCutMarks;
+    for (const QString& s : texts) {
+        TextItem t;
+        t.index = ++c.textCounter;
+        t.text = s;
+        t.left = 1000;
+        t.top = 300.0 * t.index;
+        t.width = s.size() * 100 + 60;
+        t.height = 260;
+        c.add(t);
+    }
+    return c;
+}
+
+std::shared_ptr<const csv::Table> table(const QByteArray& bytes)
+{
+    auto t = std::make_shared<csv::Table>();
+    QString why;
+    if (!bytes.isEmpty() && !csv::parse(bytes, *t, &why))
+        qWarning("%s", qPrintable(why));
+    return bytes.isEmpty() ? nullptr : t;
+}
+
+} // namespace
+
+class tst_DataMerge : public QObject {
+    Q_OBJECT
+    TestEnv env;
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+    // Four labels a sheet; the first sheet partly used from `start`.
+    void numberedAcrossSheets_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("copies");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<qlonglong>("from");
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QString>("labels");
+        const QByteArray rows = "Name,copies\nA,2\nB,0\nC,3\n";
+        QTest::newRow("sheets from position 3") << "${n:02}/${total}s${sheet}" << 2 << 3 << 1LL << QByteArray()
+                                                << "01/6s1 02/6s1 | 03/6s2 04/6s2 05/6s2 06/6s2";
+        QTest::newRow("from 99") << "${n}" << 1 << 1 << 99LL << QByteArray() << "99 100 101 102";
+        QTest::newRow("rows and their copies") << "${Name}${n}/${total}s${sheet}" << 1 << 1 << 1LL << rows
+                                               << "A1/5s1 A2/5s1 C3/5s1 C4/5s1 | C5/5s2";
+        QTest::newRow("rows from position 4") << "${Name}${n}s${sheet}" << 1 << 4 << 1LL << rows
+                                              << "A1s1 | A2s2 C3s2 C4s2 C5s2";
+        // With data the rows say how many labels print, not the copies.
+        QTest::newRow("a label a row") << "${Name}" << 3 << 1 << 1LL << QByteArray("Name\nX\nY\n") << "X Y";
+        QTest::newRow("data and no field") << "Plain" << 1 << 1 << 1LL << QByteArray("Name\nX\nY\n") << "Plain Plain";
+        QTest::newRow("escape only") << "$${n}" << 1 << 1 << 1LL << QByteArray() << "${n} ${n} ${n} ${n}";
+    }
+    void numberedAcrossSheets()
+    {
+        QFETCH(QString, text);
+        printjob::Request r;
+        r.content = labelWith({text, "Shared"});
+        QFETCH(int, copies);
+        r.copies = copies;
+        QFETCH(int, start);
+        r.placement.start = start;
+        QFETCH(qlonglong, from);
+        r.merge.numberFrom = from;
+        QFETCH(QByteArray, data);
+        r.merge.data = table(data);
+        r.merge.measurer = &env.fixed;
+        TextsSurface s;
+        QVERIFY(printjob::printLabels(r, s, env.platform));
+        QTEST(s.log.replace("+Shared", ""), "labels");
+        // The text without a field is the document's own item on every label.
+        QCOMPARE(s.count("label"), int(s.lastItems.size()));
+        for (const ItemPtr& p : s.lastItems)
+            QCOMPARE(p.get(), r.content.items.back().get());
+        QVERIFY(env.platform.shown.isEmpty());
+    }
+
+    // A filled text's box fits it, held where its alignment holds it; a line
+    // that would run off the label is wrapped as autofit wraps.
+    void filledTextsFitTheirBox()
+    {
+        LabelContent c = labelWith({"${Name}", "${Name}", "${Name}", "${Long}"}); // 760 twips wide each
+        auto align = [&](int index, int16_t a) { c.edit<TextItem>(index)->alignment = a; };
+        align(1, labelcode::AlignLeft);
+        align(2, labelcode::AlignRight);
+        merge::Source src;
+        src.data = table("Name,Long\nMerlot,aaaa bbbb cccc dddd eeee ffff gggg hhhh iiii jjjj kkkk llll\n");
+        src.measurer = &env.fixed;
+        merge::Run run(c, src);
+        const LabelContent one = run.label(0, 1);
+        auto box = [&](int index) {
+            const TextItem* t = one.get<TextItem>(index);
+            return QString("%1 %2,%3 %4x%5").arg(t->text).arg(t->left).arg(t->top).arg(t->width).arg(t->height);
+        };
+        QCOMPARE(box(1), QString("Merlot 1000,300 660x260"));
+        QCOMPARE(box(2), QString("Merlot 1100,600 660x260"));
+        QCOMPARE(box(3), QString("Merlot 1050,900 660x260"));
+        // 5960 twips on a 5760-twip label: lines up to three quarters of its width.
+        QCOMPARE(box(4), QString("aaaa bbbb cccc dddd eeee ffff gggg hhhh\r\niiii jjjj kkkk llll 0,1200 3960x460"));
+        // The document's items are untouched.
+        QCOMPARE(c.get<TextItem>(4)->text, QString("${Long}"));
+        QCOMPARE(run.rowOf(0), 0LL);
+        QCOMPARE(run.rowOf(1), -1LL);
+    }
+
+    // On paper, fields that cannot be filled are listed once and print only
+    // when the user says so (marked); the preview shows them marked unasked.
+    // Data whose rows ask for no label prints nothing.
+    void problemsBeforePrinting()
+    {
+        printjob::Request r;
+        r.content = labelWith({"${Colour} ${n:x}", "${Colour}"});
+        r.merge.data = table("Name\nA\n");
+        r.merge.measurer = &env.fixed;
+        const QString listed = "These fields of the label's texts cannot be filled in: ${Colour}: the data has no "
+                               "column of that name; ${n:x}: a number takes a zero and a width, such as ${n:03}."
+                               "\n\nPrint anyway, with these fields marked on the labels?";
+        for (const MsgAnswer answer : {MsgAnswer::No, MsgAnswer::Yes}) {
+            env.platform.shown.clear();
+            env.platform.answers = {answer};
+            TextsSurface paper;
+            paper.printer = true;
+            QCOMPARE(printjob::printLabels(r, paper, env.platform), answer == MsgAnswer::Yes);
+            QCOMPARE(env.platform.shown.size(), 1);
+            QCOMPARE(env.platform.shown.first().text, listed);
+            QCOMPARE(env.platform.shown.first().buttons, MsgButtons::YesNo);
+            QCOMPARE(paper.count("abortDoc"), answer == MsgAnswer::No ? 1 : 0);
+            QCOMPARE(paper.log, answer == MsgAnswer::No ? QString() : "⟦unknown: Colour⟧ ⟦malformed: ${n:x}⟧+⟦unknown: Colour⟧");
+        }
+        env.platform.shown.clear();
+        TextsSurface preview;
+        QVERIFY(printjob::printLabels(r, preview, env.platform));
+        QVERIFY(env.platform.shown.isEmpty());
+        QCOMPARE(preview.count("label"), 1);
+
+        r.content = labelWith({"${Name}"});
+        r.merge.data = table("Name,copies\nA,0\nB,0\n");
+        TextsSurface paper;
+        paper.printer = true;
+        QVERIFY(!printjob::printLabels(r, paper, env.platform));
+        QCOMPARE(env.platform.shown.last().text, printjob::NoDataLabelsMessage);
+        QCOMPARE(paper.count("label"), 0);
+    }
+
+    // The batch end to end: 300 rows, each on as many labels as its copies
+    // say, from the fifth position of the first sheet. Every label's text read
+    // back from the PDF: numbers 001..N without a gap or a repeat, each with
+    // its row, in order sheet after sheet, every sheet but the last full.
+    void batchPrintsEveryRowItsCopies()
+    {
+        LabelDocument d(env.values, env.platform, env.fixed);
+        d.setLabelDimensions(labelcode::Custom, 1.0, 2.0);
+        d.resizeLabel();
+        d.setCutmarks(labelcode::NoCutMarks);
+        d.setLeftMargin(0.25);
+        d.setTopMargin(0.5);
+        d.border().visible = false;
+        QVERIFY(d.createNewText("<${n:03}|${Name}|${sheet}|${total}>", 0));
+        d.setTextFontSize("8");
+        d.setTextPosition(100, 100);
+        const QString label = env.path("numbered.ckm");
+        QVERIFY(d.SaveLabelToFile(label));
+        QByteArray csv = "Name;Note;Copies\r\n";
+        QStringList expected; // the row of each label number
+        for (int i = 1; i <= 300; ++i) {
+            const int copies = (i * 7) % 4;
+            const QString name = QString("R%1").arg(i, 3, 10, QChar('0'));
+            csv += QString("%1;\"a; \"\"quoted\"\" note\";%2\r\n").arg(name).arg(copies).toUtf8();
+            for (int c = 0; c < copies; ++c)
+                expected << name;
+        }
+        QFile f(env.path("rows.csv"));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(csv) == csv.size());
+        f.close();
+
+        const QString pdf = env.path("rows.pdf");
+        const pdftools::Run run = pdftools::batch(
+            {"--print-pdf", pdf, "--data", env.path("rows.csv"), "--start", "5", label}, env.path("home"));
+        QVERIFY2(run.code == 0, qPrintable(run.err));
+        const int pages = pdftools::pages(pdf);
+        const qsizetype n = expected.size();
+        const QRegularExpression token("<(\\d{3})\\|(R\\d{3})\\|(\\d+)\\|(\\d+)>");
+        QList<int> perPage;
+        int next = 1;
+        for (int page = 1; page <= pages; ++page) {
+            const QString text = pdftools::run("pdftotext", {"-f", QString::number(page), "-l", QString::number(page), pdf, "-"});
+            QList<int> numbers;
+            for (auto it = token.globalMatch(text); it.hasNext();) {
+                const QRegularExpressionMatch m = it.next();
+                const int number = m.captured(1).toInt();
+                QVERIFY2(number >= 1 && number <= n, qPrintable(m.captured()));
+                QCOMPARE(m.captured(2), expected.at(number - 1));
+                QCOMPARE(m.captured(3).toInt(), page);
+                QCOMPARE(m.captured(4).toInt(), int(n));
+                numbers << number;
+            }
+            std::sort(numbers.begin(), numbers.end());
+            for (int number : numbers)
+                QCOMPARE(number, next++);
+            perPage << int(numbers.size());
+        }
+        QCOMPARE(next - 1, int(n));
+        // Sheet 1 lacks the four positions skipped; the last holds the rest.
+        QVERIFY2(pages >= 3, qPrintable(QString::number(pages)));
+        const int full = perPage.at(1);
+        QCOMPARE(perPage.first(), full - 4);
+        for (int p = 1; p < pages - 1; ++p)
+            QCOMPARE(perPage.at(p), full);
+        QVERIFY(perPage.last() >= 1 && perPage.last() <= full);
+
+        // Numbered from 98, dated, a label a row.
+        QVERIFY(d.createNewText("[${n}|${date:d MMM yyyy}|${Name}]", 0));
+        d.setTextFontSize("8");
+        d.setTextPosition(100, 800);
+        QVERIFY(d.SaveLabelToFile(label));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("Name\nX\nY\n") > 0);
+        f.close();
+        const pdftools::Run dated = pdftools::batch({"--print-pdf", pdf, "--data", env.path("rows.csv"), "--number-from",
+                                                     "98", "--date", "2024-05-17", label},
+                                                    env.path("home"));
+        QVERIFY2(dated.code == 0, qPrintable(dated.err));
+        const QString text = pdftools::run("pdftotext", {pdf, "-"});
+        QStringList found;
+        for (auto it = QRegularExpression("\\[[^\\]]*\\]").globalMatch(text); it.hasNext();)
+            found << it.next().captured();
+        found.sort();
+        QCOMPARE(found, (QStringList{"[98|17 May 2024|X]", "[99|17 May 2024|Y]"}));
+    }
+
+    // File > Data... picks the rows a saved label prints; the print command
+    // prints one label a row. Unreadable data is told and changes nothing.
+    void dataChosenInTheWindow()
+    {
+        MainWithLabel w(false);
+        ScriptedPlatform& p = w.env.platform;
+        w.action("mnuFileData")->trigger();
+        QCOMPARE(p.shown.last().text,
+                 QString("Save the label first: the data file it prints from is remembered with the label file."));
+        QVERIFY(p.fileRequests.isEmpty());
+
+        LabelDocument& doc = *w.doc();
+        QVERIFY(doc.createNewText("<${n}|${Name}>", 0));
+        doc.setTextFontSize("8");
+        const QString label = w.env.path("club.ckm"), good = w.env.path("club.csv"), bad = w.env.path("bad.csv");
+        QVERIFY(doc.SaveLabelToFile(label));
+        doc.saveFileName = label;
+        for (const auto& [path, bytes] : {std::pair{good, QByteArray("Name\nA\nB\nC\n")}, {bad, QByteArray("Name\n\"A\n")}}) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+        }
+        p.openAnswers = {FileDialogResult{bad, "bad.csv", w.env.path("")}};
+        w.action("mnuFileData")->trigger();
+        QCOMPARE(p.fileRequests.last().title, QString("Data for club.ckm"));
+        QCOMPARE(p.shown.last().text, bad + ": line 2: the quote that starts a value there is never closed\n"
+                                            "The label prints as before.");
+        QCOMPARE(labeldata::remembered(w.env.store, label), QString());
+        p.openAnswers = {FileDialogResult{good, "club.csv", w.env.path("")}};
+        w.action("mnuFileData")->trigger();
+        QCOMPARE(labeldata::remembered(w.env.store, label), good);
+
+        QPrinter& printer = w.m.printer();
+        if (printer.outputFormat() != QPrinter::PdfFormat)
+            QSKIP("a printer is installed here: the print would go to it");
+        const QString pdf = w.env.path("club.pdf");
+        const qsizetype said = p.shown.size();
+        p.printAnswers = {1};
+        p.printerAnswers.push_back([pdf](QPrinter& printer) { printer.setOutputFileName(pdf); });
+        w.action("mnuFilePrint")->trigger();
+        QCOMPARE(p.shown.size(), said);
+        QStringList found;
+        for (auto it = QRegularExpression("<\\d\\|\\w>").globalMatch(pdftools::run("pdftotext", {pdf, "-"})); it.hasNext();)
+            found << it.next().captured();
+        found.sort();
+        QCOMPARE(found, (QStringList{"<1|A>", "<2|B>", "<3|C>"}));
+
+        // The data gone: told, and no print dialog.
+        QVERIFY(QFile::remove(good));
+        const int dialogs = p.printDialogs;
+        w.action("mnuFilePrint")->trigger();
+        QCOMPARE(p.shown.last().text, "Data file \"" + good + "\" Not Found\nNothing was printed.");
+        QCOMPARE(p.printDialogs, dialogs);
+    }
+};
+
+QTEST_MAIN(tst_DataMerge)
+#include "tst_datamerge.moc"
