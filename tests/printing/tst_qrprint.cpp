@@ -24,21 +24,57 @@
 namespace {
 
 // The texts of every QR code on every page of the PDF, rasterised at 300 dpi.
+// The decoder is given one code at a time: the dark places of the page are
+// grouped in cells of a tenth of an inch, and each group of touching cells is
+// cut out with a margin (a cut mark is a group too, and decodes to nothing).
 QStringList decodedTexts(const QString& pdf)
 {
     QStringList texts;
 #ifdef CORK_HAVE_ZXING
+    constexpr int Cell = 30;
     for (int page = 1, n = pdftools::pages(pdf); page <= n; ++page) {
         const QImage img = pdftools::rasterise(pdf, 300, page).convertToFormat(QImage::Format_Grayscale8);
-        ZXing::DecodeHints hints;
-        hints.setFormats(ZXing::BarcodeFormat::QRCode);
-        hints.setTryHarder(true);
-        hints.setMaxNumberOfSymbols(255);
-        const ZXing::ImageView view(img.constBits(), img.width(), img.height(), ZXing::ImageFormat::Lum,
-                                    int(img.bytesPerLine()));
-        for (const ZXing::Result& r : ZXing::ReadBarcodes(view, hints))
+        const int cw = (img.width() + Cell - 1) / Cell, ch = (img.height() + Cell - 1) / Cell;
+        std::vector<int> group(size_t(cw * ch), 0);
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                if (img.constScanLine(y)[x] < 128)
+                    group[size_t(y / Cell * cw + x / Cell)] = -1;
+        int groups = 0;
+        std::vector<QRect> boxes;
+        for (int c = 0; c < cw * ch; ++c) {
+            if (group[size_t(c)] != -1)
+                continue;
+            QRect box;
+            std::vector<int> todo{c};
+            group[size_t(c)] = ++groups;
+            while (!todo.empty()) {
+                const int at = todo.back();
+                todo.pop_back();
+                box |= QRect(at % cw, at / cw, 1, 1);
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx) {
+                        const int x = at % cw + dx, y = at / cw + dy;
+                        if (x >= 0 && y >= 0 && x < cw && y < ch && group[size_t(y * cw + x)] == -1) {
+                            group[size_t(y * cw + x)] = groups;
+                            todo.push_back(y * cw + x);
+                        }
+                    }
+            }
+            boxes.push_back(box);
+        }
+        for (const QRect& b : boxes) {
+            const QImage cut = img.copy(QRect(b.x() * Cell, b.y() * Cell, b.width() * Cell, b.height() * Cell)
+                                            .adjusted(-Cell, -Cell, Cell, Cell) & img.rect());
+            ZXing::DecodeHints hints;
+            hints.setFormats(ZXing::BarcodeFormat::QRCode);
+            hints.setTryHarder(true);
+            const ZXing::ImageView view(cut.constBits(), cut.width(), cut.height(), ZXing::ImageFormat::Lum,
+                                        int(cut.bytesPerLine()));
+            const ZXing::Result r = ZXing::ReadBarcode(view, hints);
             if (r.isValid())
                 texts << QString::fromStdString(r.text());
+        }
     }
 #else
     Q_UNUSED(pdf);
@@ -54,7 +90,8 @@ void saveLabel(TestEnv& env, const QString& file, const QList<std::pair<QString,
     // Two codes side by side need a wider label.
     d.setLabelDimensions(labelcode::Custom, 2, codes.size() > 1 ? 3.5 : 2);
     d.resizeLabel();
-    double left = 150;
+    d.setBorderVisible(false);
+    double left = 200;
     for (const auto& [data, level] : codes) {
         QVERIFY(d.createNewQr(data, level));
         setBox(*d.editActive(), QRectF(left, 700, 1300, 1300));
