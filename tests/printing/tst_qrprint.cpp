@@ -130,6 +130,9 @@ private slots:
         const QrItem made = *w.doc()->activeQr();
         QCOMPARE(made.data, QString("https://brew.example/ipa"));
         QCOMPARE(made.level, 'H');
+        // The item commands follow the selected code.
+        for (const char* name : {"mnuEditDelete", "mnuViewBringForward", "mnuViewSendBack"})
+            QVERIFY2(w.action(name)->isEnabled(), name);
 
         input::whenModal<frmQrInput>([](frmQrInput* dlg) {
             QCOMPARE(dlg->txtQrData()->text(), QString("https://brew.example/ipa"));
