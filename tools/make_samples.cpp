@@ -173,6 +173,9 @@ int main(int argc, char** argv)
                              {"Brewed by the Miller family", "Liberation Sans", "11", false, true, 0x333333, 1320},
                              {"Batch 7  \xc2\xb7  5.2% ABV", "Liberation Sans", "12", true, false, 0, 4300},
                              {"Bottled December 2026", "Liberation Sans", "9", false, false, 0x333333, 4620}});
+        // A recipe link beside the picture.
+        d.createNewQr("https://brew.example/r/pale-ale", 'L');
+        setBox(*d.editActive(), QRectF(3250, 1900, 650, 650));
         if (!save(d, dir + "/Pale Ale.ckm"))
             return 1;
     }
@@ -195,6 +198,8 @@ int main(int argc, char** argv)
                              {"Cabernet Sauvignon", "Liberation Serif", "14", false, false, 0x333333, 1450},
                              {"Vintage 2025", "Liberation Sans", "12", true, false, 0, 4700},
                              {"75 cl  \xc2\xb7  13% vol", "Liberation Sans", "10", false, false, 0x333333, 5020}});
+        d.createNewQr("https://brew.example/r/cabernet", 'L');
+        setBox(*d.editActive(), QRectF(4900, 2500, 700, 700));
         if (!save(d, dir + "/Chateau du Jardin.ckm"))
             return 1;
     }

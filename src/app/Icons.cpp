@@ -30,6 +30,7 @@ const QMap<QString, QString>& themeNames()
         {"Vertical Center", "align-vertical-center"},
         {"Bottom Align", "align-vertical-bottom"},
         {"Add Image", "insert-image"},
+        {"Add QR Code", "view-barcode-qr"},
         {"Aspect Ratio", "zoom-fit-best"},
         {"Bring Forward", "object-order-raise"},
         {"Send Back", "object-order-lower"},

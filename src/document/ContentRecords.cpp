@@ -1,5 +1,6 @@
 #include "ContentRecords.h"
 
+#include "QrCode.h"
 #include "TextMeasure.h"
 #include "app/Units.h"
 #include "platform/Platform.h"
@@ -26,7 +27,8 @@ HeaderRecord header(const LabelContent& c, int16_t surfaceW, int16_t surfaceH)
     h.backColor = int32_t(c.backColor);
     h.rowSpace = float(c.label.RowSpace);
     h.columnSpace = float(c.label.ColumnSpace);
-    h.graphicCount = int16_t(c.count<GraphicItem>());
+    // QR codes are picture records too.
+    h.graphicCount = int16_t(c.count<GraphicItem>() + c.count<QrItem>());
     int textCount = 0;
     for (const ItemPtr& p : c.items)
         if (const auto* t = std::get_if<TextItem>(p.get()); t && !t->text.isEmpty())
@@ -46,6 +48,29 @@ GraphicRecord record(const GraphicItem& g, const QString& storedPath, bool keepA
     gr.height = CInt(g.height);
     gr.itemAspect = fromBool(g.tag.startsWith('1'));
     return gr;
+}
+
+GraphicRecord record(const QrItem& q, bool keepAspect)
+{
+    GraphicRecord gr;
+    gr.path = toCodePage(qrcode::storedName(q));
+    gr.documentAspect = fromBool(keepAspect);
+    gr.left = CInt(q.left);
+    gr.top = CInt(q.top);
+    gr.width = CInt(q.size);
+    gr.height = CInt(q.size);
+    return gr;
+}
+
+std::optional<QrItem> qrItem(const GraphicRecord& r)
+{
+    auto q = qrcode::fromStoredName(fromCodePage(r.path).trimmed());
+    if (q) {
+        q->left = r.left;
+        q->top = r.top;
+        q->size = r.width;
+    }
+    return q;
 }
 
 TextRecord record(const TextItem& t, QByteArray* bytes)
@@ -72,11 +97,15 @@ QByteArray encode(const LabelContent& c, int16_t surfaceW, int16_t surfaceH, con
 {
     QByteArray out = CKM_Header::encode(header(c, surfaceW, surfaceH));
     // Pictures in their ranks, then texts in their stacking order, so
-    // reopening stacks them the same way: the order of the list itself.
+    // reopening stacks them the same way: the order of the list itself. QR
+    // codes are picture records among the pictures.
     size_t rank = 0;
-    for (const ItemPtr& p : c.items)
+    for (const ItemPtr& p : c.items) {
         if (const auto* g = std::get_if<GraphicItem>(p.get()))
             out += CKM_Header::encode(record(*g, storedPaths.at(rank++), c.keepAspect));
+        else if (const auto* q = std::get_if<QrItem>(p.get()))
+            out += CKM_Header::encode(record(*q, c.keepAspect));
+    }
     for (const ItemPtr& p : c.items) {
         const auto* t = std::get_if<TextItem>(p.get());
         if (!t || t->text.isEmpty())

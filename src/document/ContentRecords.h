@@ -4,6 +4,7 @@
 // file's order (header, pictures by rank, texts back to front).
 #include <QByteArray>
 #include <QSizeF>
+#include <optional>
 #include <vector>
 
 #include "CkmFormat.h"
@@ -16,6 +17,10 @@ namespace records {
 
 CKM_Header::HeaderRecord header(const LabelContent& c, int16_t surfaceW, int16_t surfaceH);
 CKM_Header::GraphicRecord record(const GraphicItem& g, const QString& storedPath, bool keepAspect);
+// A QR code as the picture record that stands for it (see QrCode.h).
+CKM_Header::GraphicRecord record(const QrItem& q, bool keepAspect);
+// The QR code a picture record stands for, if it stands for one.
+std::optional<QrItem> qrItem(const CKM_Header::GraphicRecord& r);
 // The record of a text, and the text's bytes that follow it.
 CKM_Header::TextRecord record(const TextItem& t, QByteArray* bytes);
 

@@ -38,4 +38,6 @@ public:
     virtual void saveDocument(frmDocument& doc) = 0;
     virtual void editText(frmDocument& doc) = 0;
     virtual void editActivePicture(frmDocument& doc) = 0;
+    // Double-click on a QR code: its data and level.
+    virtual void editQrCode(frmDocument&) {}
 };

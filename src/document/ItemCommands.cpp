@@ -103,6 +103,11 @@ void LabelDocument::resizeSelected(int16_t width, int16_t height)
         g->width = width;
         g->height = height;
         repaint();
+    } else if (auto* q = m_active.kind == kindOf<QrItem> ? m_content.edit<QrItem>(m_active.index) : nullptr) {
+        q->left += 200;
+        q->top += 200;
+        q->size = width;
+        repaint();
     }
 }
 

@@ -96,7 +96,7 @@ bool LabelContent::operator==(const LabelContent& o) const
 {
     if (!(label == o.label && frame == o.frame && frameStyle == o.frameStyle && backColor == o.backColor &&
           keepAspect == o.keepAspect && textCounter == o.textCounter && graphicCounter == o.graphicCounter &&
-          lastGraphic == o.lastGraphic && items.size() == o.items.size()))
+          lastGraphic == o.lastGraphic && qrCounter == o.qrCounter && items.size() == o.items.size()))
         return false;
     for (size_t i = 0; i < items.size(); ++i)
         if (items[i] != o.items[i] && !(*items[i] == *o.items[i]))

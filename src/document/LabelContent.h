@@ -21,7 +21,7 @@
 // One item on the label. A new kind is one more alternative here (see
 // docs/architecture.md); code that does not care about the kind visits it
 // through the overloads below.
-using LabelItem = std::variant<GraphicItem, TextItem>;
+using LabelItem = std::variant<GraphicItem, TextItem, QrItem>;
 
 namespace detail {
 template <class T, class... Ts> constexpr int kindIn(const std::variant<Ts...>*)
@@ -59,19 +59,35 @@ template <class T> void setBox(T& i, const QRectF& r)
     i.height = r.height();
 }
 template <class T> bool shown(const T& i) { return i.visible; }
+// A QR code is placed by its corner and one side.
+inline QRectF bounds(const QrItem& i) { return QRectF(i.left, i.top, i.size, i.size); }
+inline void setBox(QrItem& i, const QRectF& r)
+{
+    i.left = r.left();
+    i.top = r.top();
+    i.size = std::max(r.width(), r.height());
+}
+// Whether a resize always keeps the item square.
+template <class T> bool alwaysSquare(const T&) { return false; }
+inline bool alwaysSquare(const QrItem&) { return true; }
 // Which side of the frame a kind stacks on: 0 under it, 1 over it. Items of a
 // lower layer always lie behind those of a higher one.
 inline int layerOf(const GraphicItem&) { return 0; }
 inline int layerOf(const TextItem&) { return 1; }
+// Stored as a picture record, so it stacks among the pictures.
+inline int layerOf(const QrItem&) { return 0; }
 // Whether a drag moves the item with the pointer (else only its outline
 // follows until the drop), and whether handles resize it.
 inline bool movesLive(const GraphicItem&) { return true; }
 inline bool movesLive(const TextItem&) { return false; }
+inline bool movesLive(const QrItem&) { return true; }
 inline bool resizable(const GraphicItem&) { return true; }
 inline bool resizable(const TextItem&) { return false; }
+inline bool resizable(const QrItem&) { return true; }
 // What the delete question calls it.
 inline QString kindName(const GraphicItem&) { return "graphic"; }
 inline QString kindName(const TextItem&) { return "text"; }
+inline QString kindName(const QrItem&) { return "QR code"; }
 
 inline QRectF bounds(const LabelItem& v) { return std::visit([](const auto& i) { return bounds(i); }, v); }
 inline void moveTo(LabelItem& v, const QPointF& p) { std::visit([&](auto& i) { moveTo(i, p); }, v); }
@@ -80,6 +96,7 @@ inline bool shown(const LabelItem& v) { return std::visit([](const auto& i) { re
 inline int layerOf(const LabelItem& v) { return std::visit([](const auto& i) { return layerOf(i); }, v); }
 inline bool movesLive(const LabelItem& v) { return std::visit([](const auto& i) { return movesLive(i); }, v); }
 inline bool resizable(const LabelItem& v) { return std::visit([](const auto& i) { return resizable(i); }, v); }
+inline bool alwaysSquare(const LabelItem& v) { return std::visit([](const auto& i) { return alwaysSquare(i); }, v); }
 inline ItemId idOf(const LabelItem& v)
 {
     return {int(v.index()), std::visit([](const auto& i) { return i.index; }, v)};
@@ -138,8 +155,8 @@ struct LabelContent {
     bool keepAspect = false; // stored with every picture
     // Indices are never reused, also after a delete: the history and the
     // commands name items by them.
-    int16_t textCounter = 0, graphicCounter = 0, lastGraphic = 0;
-    // Back to front: pictures, then (the frame, then) texts.
+    int16_t textCounter = 0, graphicCounter = 0, lastGraphic = 0, qrCounter = 0;
+    // Back to front: pictures and QR codes, then (the frame, then) texts.
     std::vector<ItemPtr> items;
 
     // The label in twips, and the frame inset in it.

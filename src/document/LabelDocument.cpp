@@ -162,6 +162,8 @@ void LabelDocument::select(ItemId id)
         const double nw = g->natural.width();
         m_activeAspect = nw > 0 ? g->natural.height() / nw : 1.0;
     }
+    if (item && alwaysSquare(*item))
+        m_activeAspect = 1.0;
     repaint();
 }
 

@@ -163,6 +163,17 @@ public:
     int lastGraphicIndex() const { return m_content.lastGraphic; }
     double activeAspect() const { return m_activeAspect; }
 
+    // --- QR codes ------------------------------------------------------------
+    // A new QR code, centred and as large as the frame comfortably holds (at
+    // most an inch); refused with a message when its data cannot be kept.
+    bool createNewQr(const QString& data, char level, ColorValue color = 0);
+    // The active QR code's data and level (one step); false when refused.
+    bool setActiveQr(const QString& data, char level);
+    const QrItem* activeQr() const { return m_content.get<QrItem>(m_active.kind == kindOf<QrItem> ? m_active.index : 0); }
+    ItemsOf<QrItem> qrCodes() const { return m_content.all<QrItem>(); }
+    // The code alone as a picture (for the clipboard).
+    QImage qrPicture(const QrItem& q) const;
+
     // --- item commands -----------------------------------------------------
     void deleteSelectedObject(bool verifyFlag = true);
     void bringForwardActive();

@@ -7,6 +7,7 @@
 #include "CkmFormat.h"
 #include "ContentRecords.h"
 #include "LabelDocument.h"
+#include "QrCode.h"
 #include "TextMeasure.h"
 #include "app/Units.h"
 #include "platform/Platform.h"
@@ -114,6 +115,13 @@ bool LabelDocument::SaveLabelToFile(const QString& fileName, QString* error)
                                 .arg(n));
         }
     }
+
+    // A QR code's data is the name of its picture record, which keeps at most
+    // 128 bytes: refused, never cut.
+    for (const ItemPtr& p : m_content.items)
+        if (const auto* q = std::get_if<QrItem>(p.get()))
+            if (const QString why = qrcode::dataRefusal(q->data); !why.isEmpty())
+                return failWith("the QR code \"" + q->data.left(30) + "\" cannot be saved. " + why);
 
     SelectNothing();
 
@@ -302,6 +310,13 @@ void LabelDocument::LoadFile(const QString& fileName)
         const QString p = fromCodePage(gr.path).trimmed();
         if (p.isEmpty())
             continue;
+        if (auto q = records::qrItem(gr)) {
+            if (c.qrCounter >= MaxItemIndex)
+                continue;
+            q->index = ++c.qrCounter;
+            c.add(std::move(*q));
+            continue;
+        }
         const QString found = findPicture(p, labelFolder, m_app.graphicsFolder);
         const PictureData pic = found.isEmpty() ? PictureData{} : m_platform.loadPicture(found);
         if (found.isEmpty() || !pic.ok()) {

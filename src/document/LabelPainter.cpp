@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "LabelContent.h"
+#include "QrCode.h"
 #include "TextMeasure.h"
 #include "app/Colors.h"
 #include "app/Units.h"
@@ -63,6 +64,62 @@ private:
                               std::abs(onDevice.height()) > g.picture.height() + 0.5;
         m_p.setRenderHint(QPainter::SmoothPixmapTransform, enlarged);
         m_p.drawImage(box, g.picture);
+    }
+
+    // The code's dark modules as squares in the item's colour over the
+    // label's background, the quiet zone inside the box: one path of
+    // rectangles (a row's run of dark modules is one), so it stays sharp at
+    // any size and adjacent modules show no seams.
+    void paintItem(const QrItem& q)
+    {
+        const QRectF box = bounds(q);
+        m_p.fillRect(box, color(m_c.backColor));
+        const qrcode::Matrix m = qrcode::encode(q.data, q.level);
+        if (!m.ok()) {
+            unencodable(q, box);
+            return;
+        }
+        const double module = box.width() / (m.width + 2 * qrcode::QuietZone);
+        const QPointF origin = box.topLeft() + QPointF(module, module) * qrcode::QuietZone;
+        QPainterPath path;
+        path.setFillRule(Qt::WindingFill);
+        for (int y = 0; y < m.width; ++y)
+            for (int x = 0; x < m.width;) {
+                if (!m.at(x, y)) {
+                    ++x;
+                    continue;
+                }
+                int end = x;
+                while (end < m.width && m.at(end, y))
+                    ++end;
+                path.addRect(QRectF(origin.x() + x * module, origin.y() + y * module, (end - x) * module, module));
+                x = end;
+            }
+        m_p.save();
+        m_p.setRenderHint(QPainter::Antialiasing, false);
+        m_p.fillPath(path, color(q.color));
+        m_p.restore();
+    }
+
+    // A code that cannot be made is never drawn in part: its box is crossed
+    // out and says why.
+    void unencodable(const QrItem& q, const QRectF& box)
+    {
+        m_p.save();
+        QPen pen(color(q.color));
+        pen.setWidthF(std::max(box.width() / 60, 1.0));
+        m_p.setPen(pen);
+        m_p.setBrush(Qt::NoBrush);
+        m_p.drawRect(box);
+        m_p.drawLine(box.topLeft(), box.bottomRight());
+        m_p.drawLine(box.topRight(), box.bottomLeft());
+        const QRectF note = box.adjusted(0, box.height() * 0.38, 0, -box.height() * 0.38);
+        m_p.fillRect(note, color(m_c.backColor));
+        QFont f("DejaVu Sans");
+        f.setPixelSize(std::max(1, int(note.height() / 2.6)));
+        m_p.setFont(f);
+        m_p.drawText(note, Qt::AlignCenter, "QR code:\ndata too long");
+        m_p.restore();
     }
 
     void frame()

@@ -86,3 +86,15 @@ struct GraphicItem {
     QString refPath() const { return refTag.mid(1); }
     bool operator==(const GraphicItem&) const = default;
 };
+
+// A QR code: its data (fields are filled in when it prints), drawn as dark
+// squares in its colour inside a square box that holds the quiet zone too.
+struct QrItem {
+    QString data;
+    double left = 0, top = 0, size = 0; // the box is always square
+    ColorValue color = 0;
+    char level = 'M'; // error correction: 'L', 'M', 'Q' or 'H'
+    bool visible = true;
+    int index = 0; // among the QR codes, never reused
+    bool operator==(const QrItem&) const = default;
+};

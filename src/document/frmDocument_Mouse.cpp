@@ -13,6 +13,7 @@ constexpr int LeftButton = 1;
 template <class T> void editInHost(DocumentHost&, frmDocument&, const T&) {}
 void editInHost(DocumentHost& host, frmDocument& doc, const TextItem&) { host.editText(doc); }
 void editInHost(DocumentHost& host, frmDocument& doc, const GraphicItem&) { host.editActivePicture(doc); }
+void editInHost(DocumentHost& host, frmDocument& doc, const QrItem&) { host.editQrCode(doc); }
 } // namespace
 
 void frmDocument::picLabelView_MouseDown(const QPointF& p, int button, bool alone)

@@ -122,8 +122,8 @@ QRectF LabelEditor::dragOver(const QPointF& p, bool onSurface, bool keepAspect)
         resize::Drag d;
         d.handle = m_handle;
         d.pointer = p;
-        d.keepAspect = keepAspect;
-        d.ratio = m_ratio;
+        d.keepAspect = keepAspect || alwaysSquare(*active);
+        d.ratio = alwaysSquare(*active) ? 1.0 : m_ratio;
         d.start = m_start;
         d.grab = m_grab;
         const QRectF box = bounds(*active);

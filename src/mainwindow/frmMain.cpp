@@ -201,7 +201,7 @@ void frmMain::selectionChanged(frmDocument* doc)
     if (doc != activeDocument())
         return;
     const bool pic = doc->activeItemSelected(), text = doc->activeTextItemSelected();
-    const bool any = pic || text;
+    const bool any = bool(doc->activeId()); // a QR code too
     action("mnuEditDelete")->setEnabled(any);
     action("mnuViewBringForward")->setEnabled(any);
     action("mnuViewSendBack")->setEnabled(any);

@@ -100,6 +100,8 @@ public:
     // --- formatting and view (frmMain_Format.cpp)
     void mnuGraphicEdit_Click();
     void mnuGraphicNew_Click();
+    void mnuGraphicInsertQr_Click();
+    void editQrCode(frmDocument* doc);
     void mnuGraphicAspectRatio_Click();
     void mnuLabelBorderVisible_Click();
     void mnuLabelBorderColor_Click();
@@ -159,6 +161,7 @@ public:
     void saveDocument(frmDocument& doc) override { saveDocument(&doc, 0); }
     void editText(frmDocument& doc) override { editText(&doc); }
     void editActivePicture(frmDocument& doc) override { editPicture(&doc); }
+    void editQrCode(frmDocument& doc) override { editQrCode(&doc); }
 
     // Controls, found by tests and tools by their names too. A toolbar button
     // that repeats a menu command is that menu item's action.

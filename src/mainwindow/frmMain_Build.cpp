@@ -100,6 +100,7 @@ const MenuDef Menus[] = {
     }},
     {"mnuGraphic", "&Graphic", {
         {"mnuGraphicNew", "&New Graphic", nullptr, [](frmMain& m) { m.mnuGraphicNew_Click(); }},
+        {"mnuGraphicInsertQr", "Insert &QR Code...", nullptr, [](frmMain& m) { m.mnuGraphicInsertQr_Click(); }},
         {"mnuGraphicBar0"},
         {"mnuGraphicAspectRatio", "Maintain &Aspect Ratio", nullptr, [](frmMain& m) { m.mnuGraphicAspectRatio_Click(); }, Checkable},
         {"mnuGraphicBar1"},
@@ -170,6 +171,7 @@ const ButtonEntry MainButtons[] = {
     {"Vertical Center", "Vertical Alignment", nullptr, [](frmMain& m) { m.verticalAlign_Click(2); }},
     {nullptr},
     {"Add Image", nullptr, "mnuGraphicNew"},
+    {"Add QR Code", "Insert QR Code", "mnuGraphicInsertQr"},
     {"Aspect Ratio", "Maintain Aspect Ratio", "mnuGraphicAspectRatio"},
     {"Bring Forward", nullptr, "mnuViewBringForward"},
     {"Send Back", nullptr, "mnuViewSendBack"},

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/Units.h"
+#include "document/QrCode.h"
 #include "document/TextMeasure.h"
 
 namespace merge {
@@ -22,6 +23,11 @@ Run::Run(const LabelContent& content, const Source& source)
             fields::Text text(t->text, columns);
             if (!text.plain())
                 m_texts.push_back({i, std::move(text)});
+        } else if (const auto* q = std::get_if<QrItem>(m_content.items[i].get());
+                   q && fields::mayHaveFields(q->data)) {
+            fields::Text data(q->data, columns);
+            if (!data.plain())
+                m_qrs.push_back({i, std::move(data)});
         }
     if (source.data) {
         m_ends.reserve(source.data->rows.size());
@@ -29,7 +35,7 @@ Run::Run(const LabelContent& content, const Source& source)
         for (size_t r = 0; r < source.data->rows.size(); ++r)
             m_ends.push_back(sum += source.data->rowCopies(r));
     }
-    m_active = !m_texts.empty() || hasData();
+    m_active = !m_texts.empty() || !m_qrs.empty() || hasData();
 }
 
 Run::~Run() = default;
@@ -39,6 +45,8 @@ QStringList Run::problems() const
     QStringList all;
     for (const FieldText& t : m_texts)
         all << t.text.problems();
+    for (const FieldText& q : m_qrs)
+        all << q.text.problems();
     return all;
 }
 
@@ -50,11 +58,8 @@ long long Run::rowOf(long long index) const
     return it == m_ends.end() ? -1 : it - m_ends.begin();
 }
 
-LabelContent Run::label(long long index, long long sheet) const
+fields::Values Run::values(long long index, long long sheet) const
 {
-    LabelContent c = m_content;
-    if (m_texts.empty())
-        return c;
     fields::Values v;
     v.number = m_source.numberFrom + index;
     v.total = m_total;
@@ -63,6 +68,36 @@ LabelContent Run::label(long long index, long long sheet) const
     const long long row = rowOf(index);
     if (row >= 0)
         v.row = &m_source.data->rows[size_t(row)];
+    return v;
+}
+
+QString Run::qrProblem(long long index, long long sheet) const
+{
+    const fields::Values v = values(index, sheet);
+    for (const ItemPtr& p : m_content.items) {
+        const auto* q = std::get_if<QrItem>(p.get());
+        if (!q)
+            continue;
+        const size_t at = size_t(&p - m_content.items.data());
+        const auto own = std::find_if(m_qrs.begin(), m_qrs.end(), [at](const FieldText& f) { return f.position == at; });
+        const QString problem = qrcode::encodeProblem(own == m_qrs.end() ? q->data : own->text.fill(v), q->level);
+        if (!problem.isEmpty())
+            return problem;
+    }
+    return {};
+}
+
+LabelContent Run::label(long long index, long long sheet) const
+{
+    LabelContent c = m_content;
+    if (m_texts.empty() && m_qrs.empty())
+        return c;
+    const fields::Values v = values(index, sheet);
+    for (const FieldText& q : m_qrs) {
+        QrItem own = std::get<QrItem>(*m_content.items[q.position]);
+        own.data = q.text.fill(v);
+        c.items[q.position] = std::make_shared<const LabelItem>(std::move(own));
+    }
     for (const FieldText& t : m_texts) {
         const auto& typed = std::get<TextItem>(*m_content.items[t.position]);
         c.items[t.position] = std::make_shared<const LabelItem>(filled(typed, t.text.fill(v)));

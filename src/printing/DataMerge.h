@@ -47,6 +47,10 @@ public:
     LabelContent label(long long index, long long sheet) const;
     // The data row label `index` prints; -1 without data.
     long long rowOf(long long index) const;
+    // Why a QR code of label `index` cannot be made; empty when all can.
+    QString qrProblem(long long index, long long sheet) const;
+    // Whether a QR code's data holds a field (each label has its own code).
+    bool qrFields() const { return !m_qrs.empty(); }
 
 private:
     struct FieldText {
@@ -54,12 +58,14 @@ private:
         fields::Text text;
     };
     TextItem filled(const TextItem& typed, const QString& text) const;
+    fields::Values values(long long index, long long sheet) const;
 
     LabelContent m_content;
     Source m_source;
     std::unique_ptr<TextMeasurer> m_ownMeasurer;
     const TextMeasurer* m_measurer;
     std::vector<FieldText> m_texts;
+    std::vector<FieldText> m_qrs; // QR codes whose data holds a field
     std::vector<long long> m_ends; // labels made by the rows up to and including each
     QDate m_date;
     long long m_total = 0;

@@ -161,6 +161,26 @@ void drawRun(merge::Run& run, const sheet::Plan& first, const sheet::Plan& full,
     }
 }
 
+// Why some label's QR code cannot be made, naming the first such label; empty
+// when every code can. Paper never gets half a code (the view and the preview
+// show such a code crossed out).
+QString unencodableMessage(merge::Run& run, const sheet::Plan& first, const sheet::Plan& full, int copies)
+{
+    const long long onFirst = (long long)first.labels.size(), onSheet = (long long)full.labels.size();
+    const long long total = !run.qrFields() ? std::min(1LL, onFirst)
+                            : run.hasData() ? run.dataLabels()
+                                            : onFirst + (copies - 1) * onSheet;
+    run.setTotal(total);
+    for (long long i = 0; i < total; ++i) {
+        const long long sheet = i < onFirst || onSheet == 0 ? 1 : 2 + (i - onFirst) / onSheet;
+        const QString problem = run.qrProblem(i, sheet);
+        if (!problem.isEmpty())
+            return run.qrFields() ? QString("The QR code of label %1 cannot be made: %2. Nothing was printed.").arg(i + 1).arg(problem)
+                                  : QString("A QR code cannot be made: %1. Nothing was printed.").arg(problem);
+    }
+    return {};
+}
+
 // On paper: a run that makes no label is refused, and fields that cannot be
 // filled print (marked) only when the user says so. The preview shows them.
 bool runMayPrint(const merge::Run& run, DrawingSurface& surface, Platform& platform)
@@ -235,11 +255,19 @@ bool printLabels(const Request& request, DrawingSurface& target, Platform& platf
         p.skipLabels = placement.start - 1;
         const sheet::Plan first = placement.start != 1 ? sheet::plan(p) : full;
         merge::Run run(request.content, request.merge);
-        if (run.active()) {
-            if (!runMayPrint(run, surface, platform)) {
+        if (run.active() && !runMayPrint(run, surface, platform)) {
+            say("");
+            return false;
+        }
+        if (surface.isPrinter()) {
+            if (const QString bad = unencodableMessage(run, first, full, request.copies); !bad.isEmpty()) {
+                surface.abortDoc();
+                platform.message(bad, MsgIcon::Exclamation);
                 say("");
                 return false;
             }
+        }
+        if (run.active()) {
             drawRun(run, first, full, request.copies, surface);
         }
         for (int copy = 1; !run.active() && copy <= request.copies; ++copy) {

@@ -187,6 +187,13 @@ private slots:
             m.action("mnuViewShowGuides")->trigger();
             QTest::qWait(300);
             QVERIFY(screenshot(&m, "CORK_MAIN_SCREENSHOT"));
+            // The beer label's QR code selected, for the picture of QR codes.
+            if (auto* beer = qobject_cast<frmDocument*>(subs.first()->widget())) {
+                beer->select({kindOf<QrItem>, 1});
+                QTest::qWait(300);
+                QVERIFY(screenshot(&m, "CORK_QR_SCREENSHOT"));
+                beer->SelectNothing();
+            }
             m.action("mnuViewShowGuides")->trigger();
             m.action("mnuWindowTileHorizontal")->trigger();
             QTest::qWait(300);

@@ -1,0 +1,227 @@
+// QR codes from the menu to the paper: Insert QR Code... and the double click
+// through the real dialog, and printed PDFs read back with a real decoder
+// (zxing), every label's code giving that label's own text.
+#include <QtTest>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+
+#ifdef CORK_HAVE_ZXING
+#define ZX_USE_UTF8
+#include <ZXing/ReadBarcode.h>
+#endif
+
+#include "dialogs/frmQrInput.h"
+#include "document/LabelView.h"
+#include "document/QrCode.h"
+#include "printing/PdfTools.h"
+#include "support/DocumentFixture.h"
+#include "support/MainWindowFixture.h"
+#include "support/UserInput.h"
+
+namespace {
+
+// The texts of every QR code on every page of the PDF, rasterised at 300 dpi.
+// The decoder is given one code at a time: the dark places of the page are
+// grouped in cells of a tenth of an inch, and each group of touching cells is
+// cut out with a margin (a cut mark is a group too, and decodes to nothing).
+QStringList decodedTexts(const QString& pdf)
+{
+    QStringList texts;
+#ifdef CORK_HAVE_ZXING
+    constexpr int Cell = 30;
+    for (int page = 1, n = pdftools::pages(pdf); page <= n; ++page) {
+        const QImage img = pdftools::rasterise(pdf, 300, page).convertToFormat(QImage::Format_Grayscale8);
+        const int cw = (img.width() + Cell - 1) / Cell, ch = (img.height() + Cell - 1) / Cell;
+        std::vector<int> group(size_t(cw * ch), 0);
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                if (img.constScanLine(y)[x] < 128)
+                    group[size_t(y / Cell * cw + x / Cell)] = -1;
+        int groups = 0;
+        std::vector<QRect> boxes;
+        for (int c = 0; c < cw * ch; ++c) {
+            if (group[size_t(c)] != -1)
+                continue;
+            QRect box;
+            std::vector<int> todo{c};
+            group[size_t(c)] = ++groups;
+            while (!todo.empty()) {
+                const int at = todo.back();
+                todo.pop_back();
+                box |= QRect(at % cw, at / cw, 1, 1);
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx) {
+                        const int x = at % cw + dx, y = at / cw + dy;
+                        if (x >= 0 && y >= 0 && x < cw && y < ch && group[size_t(y * cw + x)] == -1) {
+                            group[size_t(y * cw + x)] = groups;
+                            todo.push_back(y * cw + x);
+                        }
+                    }
+            }
+            boxes.push_back(box);
+        }
+        for (const QRect& b : boxes) {
+            const QImage cut = img.copy(QRect(b.x() * Cell, b.y() * Cell, b.width() * Cell, b.height() * Cell)
+                                            .adjusted(-Cell, -Cell, Cell, Cell) & img.rect());
+            ZXing::DecodeHints hints;
+            hints.setFormats(ZXing::BarcodeFormat::QRCode);
+            hints.setTryHarder(true);
+            const ZXing::ImageView view(cut.constBits(), cut.width(), cut.height(), ZXing::ImageFormat::Lum,
+                                        int(cut.bytesPerLine()));
+            const ZXing::Result r = ZXing::ReadBarcode(view, hints);
+            if (r.isValid())
+                texts << QString::fromStdString(r.text());
+        }
+    }
+#else
+    Q_UNUSED(pdf);
+#endif
+    texts.sort();
+    return texts;
+}
+
+// A 2 x 2 inch label with these codes side by side, saved at `file`.
+void saveLabel(TestEnv& env, const QString& file, const QList<std::pair<QString, char>>& codes)
+{
+    LabelDocument d(env.values, env.platform, env.fixed);
+    // Two codes side by side need a wider label.
+    d.setLabelDimensions(labelcode::Custom, 2, codes.size() > 1 ? 3.5 : 2);
+    d.resizeLabel();
+    d.setBorderVisible(false);
+    double left = 200;
+    for (const auto& [data, level] : codes) {
+        QVERIFY(d.createNewQr(data, level));
+        setBox(*d.editActive(), QRectF(left, 700, 1300, 1300));
+        left += 1400;
+    }
+    QVERIFY(d.SaveLabelToFile(file));
+}
+
+} // namespace
+
+class tst_QrPrint : public QObject {
+    Q_OBJECT
+private slots:
+    // The command asks for the data and the level in its dialog (data a label
+    // file cannot keep keeps the dialog open); a double click edits the code.
+    void insertedAndEditedThroughTheDialog()
+    {
+        MainWithLabel w;
+        QAction* insert = w.action("mnuGraphicInsertQr");
+        QVERIFY(insert);
+        QCOMPARE(insert->text(), QString("Insert &QR Code..."));
+        QCOMPARE(w.m.button("Add QR Code"), insert);
+        input::whenModal<frmQrInput>([](frmQrInput* dlg) {
+            QTest::keyClicks(dlg->txtQrData(), QString(qrcode::MaxStoredData + 1, 'a'));
+            QTest::mouseClick(dlg->findChild<QPushButton*>("OKButton"), Qt::LeftButton);
+            QVERIFY(dlg->isVisible()); // refused, still open
+            dlg->txtQrData()->clear();
+            QTest::keyClicks(dlg->txtQrData(), "https://brew.example/ipa  ");
+            dlg->cboQrLevel()->setCurrentIndex(3);
+            QTest::mouseClick(dlg->findChild<QPushButton*>("OKButton"), Qt::LeftButton);
+        });
+        insert->trigger();
+        QCOMPARE(w.env.platform.texts().size(), 1);
+        QVERIFY(w.env.platform.texts()[0].startsWith("The QR code's data is 115 characters long"));
+        QCOMPARE(w.doc()->qrCodes().size(), size_t(1));
+        const QrItem made = *w.doc()->activeQr();
+        QCOMPARE(made.data, QString("https://brew.example/ipa"));
+        QCOMPARE(made.level, 'H');
+        // The item commands follow the selected code.
+        for (const char* name : {"mnuEditDelete", "mnuViewBringForward", "mnuViewSendBack"})
+            QVERIFY2(w.action(name)->isEnabled(), name);
+
+        input::whenModal<frmQrInput>([](frmQrInput* dlg) {
+            QCOMPARE(dlg->txtQrData()->text(), QString("https://brew.example/ipa"));
+            QCOMPARE(dlg->cboQrLevel()->currentIndex(), 3);
+            dlg->txtQrData()->selectAll();
+            QTest::keyClicks(dlg->txtQrData(), "https://brew.example/stout/${n}");
+            dlg->cboQrLevel()->setCurrentIndex(0);
+            QTest::mouseClick(dlg->findChild<QPushButton*>("OKButton"), Qt::LeftButton);
+        });
+        LabelView* view = w.doc()->findChild<LabelView*>("picLabelView");
+        QVERIFY(view);
+        QTest::mouseDClick(view, Qt::LeftButton, {}, input::px(view, bounds(made).center()));
+        QCOMPARE(w.doc()->activeQr()->data, QString("https://brew.example/stout/${n}"));
+        QCOMPARE(w.doc()->activeQr()->level, 'L');
+        QCOMPARE(w.action("mnuEditUndo")->text(), QString("&Undo Edit QR Code"));
+    }
+
+    // The real program prints the codes into a PDF; read back at 300 dpi every
+    // label's code gives that label's text: two codes on one label, and a
+    // merged print of 50 labels from data rows.
+    void printedCodesDecode_data()
+    {
+        QTest::addColumn<QStringList>("codes"); // data, one per code (level H for the second)
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<QStringList>("expected"); // each text once (a full sheet repeats them)
+        QTest::newRow("two codes on one label")
+            << QStringList{"https://brew.example/recipes/pale-ale", "Bottled 2024-05-01, batch 7"} << QByteArray()
+            << QStringList{"Bottled 2024-05-01, batch 7", "https://brew.example/recipes/pale-ale"};
+        QByteArray csv = "Batch,Style\n";
+        QStringList fifty;
+        for (int i = 1; i <= 50; ++i) {
+            const QString style = i % 3 ? "ipa" : "stout";
+            csv += QString("B%1,%2\n").arg(i).arg(style).toUtf8();
+            fifty << QString("https://brew.example/log/B%1?style=%2&n=%3").arg(i).arg(style).arg(i, 3, 10, QChar('0'));
+        }
+        fifty.sort();
+        QTest::newRow("50 labels from data") << QStringList{"https://brew.example/log/${Batch}?style=${Style}&n=${n:03}"}
+                                             << csv << fifty;
+    }
+    void printedCodesDecode()
+    {
+#ifndef CORK_HAVE_ZXING
+        QSKIP("the zxing decoder (libzxing-dev) is not installed: scripts/deps --test installs it");
+#endif
+        QFETCH(QStringList, codes);
+        QFETCH(QByteArray, csv);
+        QFETCH(QStringList, expected);
+        TestEnv env;
+        QList<std::pair<QString, char>> levels;
+        for (int i = 0; i < codes.size(); ++i)
+            levels.append({codes[i], i == 1 ? 'H' : 'M'});
+        const QString label = env.path("codes.ckm"), pdf = env.path("codes.pdf");
+        saveLabel(env, label, levels);
+        QStringList args{"--print-pdf", pdf, label};
+        if (!csv.isEmpty()) {
+            QFile f(env.path("rows.csv"));
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(csv) == csv.size());
+            f.close();
+            args = QStringList{"--data", env.path("rows.csv")} + args;
+        }
+        const pdftools::Run r = pdftools::batch(args, env.path("home"));
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        QStringList got = decodedTexts(pdf);
+        if (csv.isEmpty()) { // a full sheet of the same label: each code as often as the labels
+            QVERIFY(!got.isEmpty() && got.count(expected[0]) == got.size() / 2);
+            got.removeDuplicates();
+        }
+        QCOMPARE(got, expected);
+    }
+
+    // A row whose data no QR code can hold: nothing is written, the batch
+    // names the label and exits non-zero.
+    void undecodableDataPrintsNothing()
+    {
+        TestEnv env;
+        const QString label = env.path("long.ckm"), pdf = env.path("long.pdf");
+        saveLabel(env, label, {{"${Note}", 'H'}});
+        QFile f(env.path("rows.csv"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("Note\nshort\n" + QByteArray(1400, 'y') + "\n");
+        f.close();
+        const pdftools::Run r = pdftools::batch({"--data", env.path("rows.csv"), "--print-pdf", pdf, label}, env.path("home"));
+        QCOMPARE(r.code, 4);
+        QVERIFY2(r.lines().join('\n').contains("The QR code of label 2 cannot be made: 1400 bytes of data are too many "
+                                               "for a QR code at level H. Nothing was printed."),
+                 qPrintable(r.err));
+        QVERIFY(!QFileInfo::exists(pdf));
+    }
+};
+
+QTEST_MAIN(tst_QrPrint)
+#include "tst_qrprint.moc"
