@@ -139,7 +139,11 @@ const catalogue::Catalogue& StockPicker::stock()
         // Sized once, for the whole catalogue: typing does not make the columns jump.
         for (int c = 0; c < m_model->columnCount(); ++c)
             m_list->resizeColumnToContents(c);
-        m_list->setColumnWidth(1, std::min(m_list->columnWidth(1), 150));
+        // The description takes what the others leave, so every column shows
+        // whole without a sideways scroll (the tooltip has the whole caption).
+        m_list->header()->setStretchLastSection(false);
+        m_list->header()->setMinimumSectionSize(60);
+        m_list->header()->setSectionResizeMode(1, QHeaderView::Stretch);
         if (catalogueLoaded)
             catalogueLoaded();
     }
