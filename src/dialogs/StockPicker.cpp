@@ -3,7 +3,6 @@
 
 #include <QAbstractTableModel>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -12,31 +11,12 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <map>
+#include <set>
 
 using catalogue::Product;
 using catalogue::Shape;
 
 namespace {
-
-qint64 g_lastLoad = 0;
-
-// One catalogue per run: reading the shared database takes a noticeable
-// moment, and it does not change while the program runs.
-const catalogue::Catalogue& catalogueOf(const QStringList& folders)
-{
-    static std::map<QString, std::unique_ptr<const catalogue::Catalogue>> kept;
-    auto& c = kept[folders.join('\n')];
-    if (!c) {
-        QElapsedTimer t;
-        t.start();
-        c = std::make_unique<const catalogue::Catalogue>(catalogue::Catalogue::load(folders));
-        g_lastLoad = t.elapsed();
-        for (const QString& w : c->warnings)
-            qWarning("Label sheets: %s", qPrintable(w));
-    }
-    return *c;
-}
 
 QString number(double v, int decimals)
 {
@@ -108,8 +88,8 @@ public:
     }
 };
 
-StockPicker::StockPicker(QStringList folders, QWidget* parent)
-    : QGroupBox("Stock", parent), m_folders(std::move(folders))
+StockPicker::StockPicker(QString dataDir, QWidget* parent)
+    : QGroupBox("Stock", parent), m_dataDir(std::move(dataDir))
 {
     setObjectName("fraStock");
     m_search = new QLineEdit(this);
@@ -142,21 +122,28 @@ StockPicker::StockPicker(QStringList folders, QWidget* parent)
 
 StockPicker::~StockPicker() = default;
 
-qint64 StockPicker::lastLoadMilliseconds() { return g_lastLoad; }
-
 const catalogue::Catalogue& StockPicker::stock()
 {
     if (!m_catalogue) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        m_catalogue = &catalogueOf(m_folders);
+        m_catalogue = &catalogue::Catalogue::standard(m_dataDir);
         QApplication::restoreOverrideCursor();
+        // Told once a run, however often the dialog opens.
+        static std::set<const catalogue::Catalogue*> told;
+        if (told.insert(m_catalogue).second)
+            for (const QString& w : m_catalogue->warnings)
+                qWarning("Label sheets: %s", qPrintable(w));
         if (!m_catalogue->warnings.isEmpty())
             m_list->setToolTip(m_catalogue->warnings.join('\n'));
         search(m_search->text());
         // Sized once, for the whole catalogue: typing does not make the columns jump.
         for (int c = 0; c < m_model->columnCount(); ++c)
             m_list->resizeColumnToContents(c);
-        m_list->setColumnWidth(1, std::min(m_list->columnWidth(1), 150));
+        // The description takes what the others leave, so every column shows
+        // whole without a sideways scroll (the tooltip has the whole caption).
+        m_list->header()->setStretchLastSection(false);
+        m_list->header()->setMinimumSectionSize(60);
+        m_list->header()->setSectionResizeMode(1, QHeaderView::Stretch);
         if (catalogueLoaded)
             catalogueLoaded();
     }

@@ -1,8 +1,8 @@
 #pragma once
 // "Stock": finding the label sheet a user bought by its maker, product code or
-// description, as they type. The catalogue is read the first time a picker is
-// shown and kept for the rest of the run; the dialog decides what choosing a
-// product does.
+// description, as they type. The catalogue is the program's one
+// (Catalogue::standard), read the first time a picker is shown or a print
+// needs it; the dialog decides what choosing a product does.
 #include <QGroupBox>
 #include <functional>
 #include <memory>
@@ -18,12 +18,12 @@ class StockModel;
 class StockPicker : public QGroupBox {
     Q_OBJECT
 public:
-    // folders: where the template files are, as catalogue::standardFolders.
-    StockPicker(QStringList folders, QWidget* parent);
+    // dataDir: the program's data folder (AppPaths::dataDir).
+    StockPicker(QString dataDir, QWidget* parent);
     ~StockPicker() override;
 
-    // The catalogue of the folders, read once per run (reading it now if the
-    // picker has not been shown yet).
+    // The catalogue of the data folder, read once per run (reading it now if
+    // neither a picker nor a print has needed it yet).
     const catalogue::Catalogue& stock();
     bool loaded() const { return m_catalogue != nullptr; }
 
@@ -44,15 +44,12 @@ public:
     // The catalogue has just been read.
     std::function<void()> catalogueLoaded;
 
-    // How long the last reading of a catalogue took, milliseconds.
-    static qint64 lastLoadMilliseconds();
-
 protected:
     void showEvent(QShowEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
-    QStringList m_folders;
+    QString m_dataDir;
     const catalogue::Catalogue* m_catalogue = nullptr;
     QLineEdit* m_search = nullptr;
     QTreeView* m_list = nullptr;

@@ -13,6 +13,7 @@
 #include "platform/SettingsStore.h"
 #include "printing/PainterSurface.h"
 #include "printing/Stock.h"
+#include "printing/StockCatalogue.h"
 #include "printing/PrintJob.h"
 #include "printing/TestPage.h"
 
@@ -67,6 +68,11 @@ void frmOptions::drawMiniature(double widthTwips, double heightTwips)
     in.cutmarks = m_cutmarks;
     in.paperWidth = paperWidthTwips();
     in.paperHeight = paperHeightTwips();
+    // A product's sheet prints exactly its labels, and so it is shown.
+    if (const catalogue::Product* p = stockMatch()) {
+        in.across = p->across;
+        in.down = p->down;
+    }
     m_page->setDrawing(miniature::draw(in));
 }
 

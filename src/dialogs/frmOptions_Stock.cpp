@@ -42,9 +42,9 @@ const QString frmOptions::CustomSheetCaption = "Custom sheet";
 
 StockPicker* frmOptions::buildStockPicker(QWidget* page)
 {
-    m_stock = new StockPicker(catalogue::standardFolders(m_ctx.paths.dataDir), page);
+    m_stock = new StockPicker(m_ctx.paths.dataDir, page);
     m_stock->chosen = [this](const Product& p) { chooseStock(p); };
-    m_stock->catalogueLoaded = [this] { showStockCaption(); };
+    m_stock->catalogueLoaded = [this] { showPageFromBoxes(); };
     return m_stock;
 }
 

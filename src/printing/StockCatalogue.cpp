@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <memory>
 
 #include "app/Settings.h"
@@ -474,8 +475,13 @@ QStringList Catalogue::closeMatches(const QString& makerAndCode, int most) const
 
 const Catalogue& Catalogue::standard(const QString& dataDir)
 {
-    static const Catalogue loaded = load(standardFolders(dataDir));
-    return loaded;
+    // One a data folder: the program has one, a test may point at its own.
+    // Kept for the whole run, so a reference stays good.
+    static std::map<QString, std::unique_ptr<const Catalogue>> kept;
+    auto& c = kept[QDir::cleanPath(dataDir)];
+    if (!c)
+        c = std::make_unique<const Catalogue>(load(standardFolders(dataDir)));
+    return *c;
 }
 
 QStringList standardFolders(const QString& dataDir)

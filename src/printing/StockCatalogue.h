@@ -66,8 +66,9 @@ struct Catalogue {
     // Up to `most` names close to one that was not found, closest first.
     QStringList closeMatches(const QString& makerAndCode, int most = 5) const;
 
-    // The catalogue of standardFolders(dataDir), read on the first call (the
-    // picker's first opening, a print on a chosen product) and kept after it.
+    // The catalogue of standardFolders(dataDir), read on the first call for
+    // that folder (the picker's first opening, a print on a chosen product)
+    // and kept for the rest of the run.
     static const Catalogue& standard(const QString& dataDir);
 };
 

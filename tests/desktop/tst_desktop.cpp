@@ -363,10 +363,11 @@ private slots:
         whenModalShown([&](QWidget* o) {
             auto* options = qobject_cast<frmOptions*>(o);
             QTest::keyClicks(QApplication::focusWidget(), "wine");
-            // Down into the list, on to the best-known wine label sheet where it is listed.
+            // Down into the list, on to the program's own wine sheet for Letter
+            // (listed among the shared database's wine sheets where it is installed).
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
             const auto listed = options->stockPicker()->listed();
-            for (size_t i = 0; i < listed.size() && listed[i]->name() != "Online Labels OL475"; ++i)
+            for (size_t i = 0; i < listed.size() && listed[i]->name() != "Corkcrafter WL-LTR"; ++i)
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
             QTest::qWait(300);

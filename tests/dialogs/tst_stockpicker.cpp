@@ -13,6 +13,9 @@
 #include <QTreeView>
 
 #include "dialogs/StockPicker.h"
+#include "printing/PdfTools.h"
+#include "printing/SheetSvg.h"
+#include "printing/frmPreview.h"
 #include "dialogs/frmOptions.h"
 #include "document/LabelDocument.h"
 #include "support/MainWindowFixture.h"
@@ -40,6 +43,11 @@ const char* const Fixture = R"(<?xml version="1.0"?>
   <Template brand="Cork Test" part="B1" size="US-Letter" _description="Beer bottle labels">
     <Label-rectangle id="0" width="3.75in" height="3in" round="0in">
       <Layout nx="2" ny="3" x0="0.5in" y0="1in" dx="3.75in" dy="3in"/>
+    </Label-rectangle>
+  </Template>
+  <Template brand="Cork Test" part="N1" size="US-Letter" _description="Neck labels">
+    <Label-rectangle id="0" width="2in" height="1in" round="0in">
+      <Layout nx="2" ny="3" x0="0.5in" y0="0.5in" dx="2.5in" dy="1.5in"/>
     </Label-rectangle>
   </Template>
   <Template brand="Cork Test" part="R1" size="US-Letter" _description="Bottle neck rounds">
@@ -140,6 +148,8 @@ private slots:
     {
         open();
         QVERIFY(listed().contains("Cork Test B1")); // everything before a word is typed
+        // The program's one catalogue, as printing reads it.
+        QCOMPARE(&dlg->stockPicker()->stock(), &catalogue::Catalogue::standard(env->ctx.paths.dataDir));
         QTest::mouseClick(search(), Qt::LeftButton);
         QTest::keyClicks(search(), "wine");
         const QStringList wine = listed();
@@ -197,6 +207,20 @@ private slots:
         pick("no such sheet");
         QVERIFY(dlg->isVisible() && dlg->stockPicker()->listed().empty());
         QCOMPARE(caption(), catalogue::caption(*dlg->stockPicker()->stock().find("Cork Test W3")));
+
+        // The miniature shows the product's labels, though Letter holds 3 x 7 of
+        // them, from the dialog's opening on; as many as fit once it is a custom sheet.
+        auto miniatureLabels = [this] { return dlg->page()->drawing().labels.size(); };
+        pick("cork n1");
+        QCOMPARE(miniatureLabels(), size_t(2 * 3));
+        dlg->findChild<QPushButton*>("cmdOK")->click();
+        open();
+        QCOMPARE(caption(), catalogue::caption(*dlg->stockPicker()->stock().find("Cork Test N1")));
+        QCOMPARE(miniatureLabels(), size_t(2 * 3));
+        QTest::mouseClick(edit("txtTopMargin"), Qt::LeftButton);
+        QTest::keyClick(edit("txtTopMargin"), Qt::Key_End);
+        QTest::keyClicks(edit("txtTopMargin"), "1");
+        QCOMPARE(miniatureLabels(), size_t(3 * 7));
     }
 
     void roundStockAsksForTheOvalFrame_data()
@@ -277,6 +301,88 @@ private slots:
         QCOMPARE(focus.size(), 2);
         QCOMPARE(focus[0], QString("Label Specs:txtStockSearch"));
         QVERIFY(focus[1].startsWith("Label Specs:") && focus[1] != focus[0]);
+    }
+
+    // The whole way: "wine" typed in the options dialog, one of the program's
+    // own wine sheets chosen, OK; the preview and the printed PDF hold the
+    // product's labels at its positions on its paper, on a partly used sheet
+    // and with the printer's adjustment too.
+    void wineSheetPrintsOnTheProduct()
+    {
+        MainWithLabel f;
+        QPrinter& printer = f.m.printer();
+        if (printer.outputFormat() != QPrinter::PdfFormat)
+            QSKIP("a printer is installed here: the print would go to it");
+        f.env.values.cutmarks = 0;
+        f.doc()->setBorderVisible(false);
+        f.doc()->setBackColor(sheetsvg::Red);
+        input::whenModal<frmOptions>([](frmOptions* o) {
+            QLineEdit* search = o->findChild<QLineEdit*>("txtStockSearch");
+            QTRY_COMPARE(QApplication::focusWidget(), search);
+            QTest::keyClicks(search, "wine");
+            QTreeView* list = o->findChild<QTreeView*>("lstStock");
+            int row = 0;
+            for (const catalogue::Product* p : o->stockPicker()->listed()) {
+                if (p->name() == "Corkcrafter WL-A4")
+                    break;
+                ++row;
+            }
+            QVERIFY(row < int(o->stockPicker()->listed().size()));
+            const QModelIndex i = list->model()->index(row, 0);
+            list->scrollTo(i);
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(i).center());
+            QTest::keyClick(list, Qt::Key_Return);
+            QCOMPARE(o->stockProduct(), QString("Corkcrafter WL-A4"));
+            QTest::mouseClick(o->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+        });
+        f.m.findChild<QAction*>("tbSelect")->trigger();
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        const catalogue::Product* p = catalogue::Catalogue::standard(f.env.ctx.paths.dataDir).find("Corkcrafter WL-A4");
+        QVERIFY(p && p->across == 1 && p->down == 2);
+        QCOMPARE(catalogue::rememberedProduct(f.env.store), p->name());
+
+        // The preview: the product's paper with a label at each position.
+        f.action("mnuFilePrintPreview")->trigger();
+        auto* preview = f.m.findChild<frmPreview*>("frmPreview");
+        QVERIFY(preview);
+        const QImage page = preview->pageImage(1);
+        const double dpi = page.width() / p->paperWidth;
+        QVERIFY(std::abs(page.height() / dpi - p->paperHeight) < 0.02);
+        qsizetype red = 0;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                red += page.pixel(x, y) == qRgb(255, 0, 0);
+        const double labelPixels = p->width * p->height * dpi * dpi;
+        QVERIFY2(std::abs(red / labelPixels - 2) < 0.05, qPrintable(QString::number(red / labelPixels)));
+        for (int j = 0; j < p->down; ++j)
+            QCOMPARE(page.pixel(int((p->left + p->width / 2) * dpi), int((p->top + j * p->stepY + p->height / 2) * dpi)),
+                     qRgb(255, 0, 0));
+        preview->close();
+
+        // Printed: a whole sheet, then one from its second label with the printer's adjustment.
+        ScriptedPlatform& platform = f.env.platform;
+        struct Run {
+            int start;
+            QPointF move;
+        };
+        for (const Run run : {Run{1, {}}, Run{2, {0.1, -0.05}}}) {
+            const QString pdf = f.env.path(QString("sheet%1.pdf").arg(run.start)), svg = pdf + ".svg";
+            platform.printAnswers = {1};
+            platform.printerAnswers = {[pdf](QPrinter& pr) { pr.setOutputFileName(pdf); }};
+            platform.labelsAnswers = {[run](QPrinter&, LabelsPage& l) {
+                l.start = run.start;
+                l.right = run.move.x();
+                l.down = run.move.y();
+            }};
+            f.action("mnuFilePrint")->trigger();
+            QCOMPARE(platform.labelsPages.last().lastStart, 2); // the product's labels
+            QCOMPARE(pdftools::pages(pdf), 1);
+            pdftools::run("pdftocairo", {"-svg", "-f", "1", "-l", "1", pdf, svg});
+            QSizeF paper;
+            const std::vector<QRectF> labels = sheetsvg::redRectangles(svg, &paper);
+            const QString why = sheetsvg::compare(*p, labels, paper, run.start - 1, run.move);
+            QVERIFY2(why.isEmpty(), qPrintable(why));
+        }
     }
 };
 
