@@ -9,6 +9,7 @@
 #include "platform/SettingsStore.h"
 #include "printing/DataMerge.h"
 #include "printing/LabelData.h"
+#include "printing/frmPreview.h"
 
 void frmMain::mnuFileData_Click()
 {
@@ -27,8 +28,10 @@ void frmMain::mnuFileData_Click()
             Module1::pathFileName(doc->saveFileName) + " prints a label for each row of \"" + earlier +
                 "\".\n\nYes: choose another data file.\nNo: forget it; the label prints as before.\nCancel: keep it.",
             MsgButtons::YesNoCancel, MsgIcon::Question, "Data");
-        if (a == MsgAnswer::No)
+        if (a == MsgAnswer::No) {
             labeldata::remember(m_ctx.store, doc->saveFileName, {});
+            dataChanged();
+        }
         if (a != MsgAnswer::Yes)
             return;
     }
@@ -47,6 +50,14 @@ void frmMain::mnuFileData_Click()
         return;
     }
     labeldata::remember(m_ctx.store, doc->saveFileName, r->path);
+    dataChanged();
+}
+
+// An open preview shows the labels the data makes now, from the first sheet.
+void frmMain::dataChanged()
+{
+    if (auto* preview = findChild<frmPreview*>("frmPreview", Qt::FindDirectChildrenOnly))
+        preview->printReport(1, false);
 }
 
 bool frmMain::dataForPrint(const LabelDocument& doc, merge::Source& source)

@@ -495,6 +495,8 @@ void frmPreview::showRunSize(const printjob::Extent& e)
         return QLocale().toString(n) + " " + one + (n == 1 ? "" : "s");
     };
     m_lblRunSize->setText(m_activeDocument() ? count(e.labels, "label") + " on " + count(e.sheets, "sheet") : QString());
+    // The toolbar of a small preview window hides its end: the title keeps the count in sight.
+    setWindowTitle(m_lblRunSize->text().isEmpty() ? QString("Print Preview") : "Print Preview - " + m_lblRunSize->text());
 }
 
 bool frmPreview::withData(const LabelDocument& doc, printjob::Request& r, const QString& outcome, bool drawing)

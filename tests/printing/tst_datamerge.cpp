@@ -357,6 +357,7 @@ private slots:
         auto* preview = w.m.findChild<frmPreview*>("frmPreview");
         QVERIFY(preview);
         QCOMPARE(preview->lblRunSize()->text(), QString("%1 labels on 3 sheets").arg(2 * perSheet + 1));
+        QCOMPARE(preview->windowTitle(), "Print Preview - " + preview->lblRunSize()->text());
         QCOMPARE(pdftools::pages(pdf), 3);
         QList<QImage> shown;
         for (int sheet = 1; sheet <= 3; ++sheet) {
@@ -402,6 +403,8 @@ private slots:
             p.answers = {a};
             w.action("mnuFileData")->trigger();
             QCOMPARE(labeldata::remembered(w.env.store, label), a == MsgAnswer::No ? QString() : good);
+            // The open preview follows: without data one sheet, the field marked.
+            QCOMPARE(preview->pageCount(), a == MsgAnswer::No ? 1 : 3);
         }
         QCOMPARE(p.fileRequests.size(), chosen);
         QVERIFY(p.shown.last().text.startsWith("club.ckm prints a label for each row of \"" + good));
