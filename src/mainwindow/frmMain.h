@@ -203,6 +203,7 @@ private:
     // The label's remembered data into the print's source; false (the user
     // told) when it cannot be read.
     bool dataForPrint(const LabelDocument& doc, merge::Source& source);
+    void dataChanged();
     // The client width that shows every toolbar button without an extension arrow.
     int widthForToolbars() const;
     void buildMenus();

@@ -9,6 +9,7 @@
 #include "platform/SettingsStore.h"
 #include "printing/DataMerge.h"
 #include "printing/LabelData.h"
+#include "printing/frmPreview.h"
 
 void frmMain::mnuFileData_Click()
 {
@@ -22,6 +23,18 @@ void frmMain::mnuFileData_Click()
         return;
     }
     const QString earlier = labeldata::remembered(m_ctx.store, doc->saveFileName);
+    if (!earlier.isEmpty()) {
+        const MsgAnswer a = m_ctx.platform.messageBox(
+            Module1::pathFileName(doc->saveFileName) + " prints a label for each row of \"" + earlier +
+                "\".\n\nYes: choose another data file.\nNo: forget it; the label prints as before.\nCancel: keep it.",
+            MsgButtons::YesNoCancel, MsgIcon::Question, "Data");
+        if (a == MsgAnswer::No) {
+            labeldata::remember(m_ctx.store, doc->saveFileName, {});
+            dataChanged();
+        }
+        if (a != MsgAnswer::Yes)
+            return;
+    }
     FileDialogRequest req;
     req.title = "Data for " + Module1::pathFileName(doc->saveFileName);
     req.filter = "CSV Files (*.csv)|*.csv|All Files (*.*)|*.*";
@@ -37,16 +50,21 @@ void frmMain::mnuFileData_Click()
         return;
     }
     labeldata::remember(m_ctx.store, doc->saveFileName, r->path);
+    dataChanged();
+}
+
+// An open preview shows the labels the data makes now, from the first sheet.
+void frmMain::dataChanged()
+{
+    if (auto* preview = findChild<frmPreview*>("frmPreview", Qt::FindDirectChildrenOnly))
+        preview->printReport(1, false);
 }
 
 bool frmMain::dataForPrint(const LabelDocument& doc, merge::Source& source)
 {
-    const QString path = labeldata::remembered(m_ctx.store, doc.saveFileName);
-    if (path.isEmpty())
-        return true;
     QString why;
-    source.data = labeldata::load(path, &why);
-    if (!source.data)
-        m_ctx.platform.message(why + "\nNothing was printed.", MsgIcon::Exclamation);
-    return bool(source.data);
+    if (labeldata::forPrint(m_ctx.store, doc.saveFileName, source, &why))
+        return true;
+    m_ctx.platform.message(why + "\nNothing was printed.", MsgIcon::Exclamation);
+    return false;
 }

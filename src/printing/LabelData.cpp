@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include "DataMerge.h"
 #include "platform/SettingsStore.h"
 
 namespace labeldata {
@@ -29,6 +30,15 @@ std::shared_ptr<const csv::Table> load(const QString& dataPath, QString* error)
     if (!csv::read(dataPath, *table, error))
         return nullptr;
     return table;
+}
+
+bool forPrint(const SettingsStore& store, const QString& labelPath, merge::Source& source, QString* error)
+{
+    const QString path = remembered(store, labelPath);
+    if (path.isEmpty())
+        return true;
+    source.data = load(path, error);
+    return bool(source.data);
 }
 
 } // namespace labeldata

@@ -7,6 +7,10 @@
 
 #include "document/CsvReader.h"
 
+namespace merge {
+struct Source;
+}
+
 class SettingsStore;
 
 namespace labeldata {
@@ -24,5 +28,10 @@ void remember(SettingsStore& store, const QString& labelPath, const QString& dat
 
 // The table for a print; null with *error (naming the file and line) when it cannot be read.
 std::shared_ptr<const csv::Table> load(const QString& dataPath, QString* error);
+
+// The print command's and the preview's one way to the label's data: the
+// table remembered for the label goes into source.data (none remembered:
+// nothing changes). False, with *error, when it cannot be read.
+bool forPrint(const SettingsStore& store, const QString& labelPath, merge::Source& source, QString* error);
 
 } // namespace labeldata

@@ -141,23 +141,38 @@ void drawSheet(const sheet::Plan& plan, size_t count, const std::function<LabelC
 
 namespace {
 
+// The labels and sheets of a run, given what its first and its later sheets hold.
+Extent runExtent(const merge::Run& run, long long onFirst, long long onSheet, int copies)
+{
+    if (!run.hasData())
+        return {onFirst + (copies - 1) * onSheet, copies};
+    const long long labels = run.dataLabels();
+    if (labels <= onFirst || onSheet <= 0)
+        return {labels, 1};
+    return {labels, 1 + (labels - onFirst + onSheet - 1) / onSheet};
+}
+
 // The labels of a print whose labels differ, sheet after sheet: as many as the
 // data makes, else the copies' sheets full; numbered on across the sheets.
-void drawRun(merge::Run& run, const sheet::Plan& first, const sheet::Plan& full, int copies, DrawingSurface& surface)
+// With `only` just that sheet is drawn (a preview's page).
+void drawRun(merge::Run& run, const sheet::Plan& first, const sheet::Plan& full, int copies, long long only,
+             DrawingSurface& surface)
 {
     const long long onFirst = (long long)first.labels.size(), onSheet = (long long)full.labels.size();
-    const long long total = run.hasData() ? run.dataLabels() : onFirst + (copies - 1) * onSheet;
+    const long long total = runExtent(run, onFirst, onSheet, copies).labels;
     run.setTotal(total);
     long long done = 0;
     for (long long sheet = 1;; ++sheet) {
         const sheet::Plan& plan = sheet == 1 ? first : full;
         const long long here = std::min<long long>((long long)plan.labels.size(), total - done);
-        drawSheet(plan, size_t(here), [&](size_t i) { return run.label(done + (long long)i, sheet); }, surface);
+        if (only == 0 || only == sheet)
+            drawSheet(plan, size_t(here), [&](size_t i) { return run.label(done + (long long)i, sheet); }, surface);
         done += here;
         // A sheet that holds no label (only on a preview) ends the run.
-        if (done >= total || onSheet == 0)
+        if (done >= total || onSheet == 0 || (only != 0 && sheet >= only))
             break;
-        surface.newPage();
+        if (only == 0)
+            surface.newPage();
     }
 }
 
@@ -201,6 +216,13 @@ bool runMayPrint(const merge::Run& run, DrawingSurface& surface, Platform& platf
 }
 
 } // namespace
+
+Extent extent(const Request& request, double usableWidth, double usableHeight)
+{
+    const long long onSheet = std::max(0LL, sheet::countLabels(sheetParams(request, usableWidth, usableHeight)));
+    const long long onFirst = std::max(0LL, onSheet - std::max(0, request.placement.start - 1));
+    return runExtent(merge::Run(request.content, request.merge), onFirst, onSheet, request.copies);
+}
 
 bool printLabels(const Request& request, DrawingSurface& target, Platform& platform, const StatusFn& status)
 {
@@ -268,12 +290,14 @@ bool printLabels(const Request& request, DrawingSurface& target, Platform& platf
             }
         }
         if (run.active()) {
-            drawRun(run, first, full, request.copies, surface);
+            drawRun(run, first, full, request.copies, request.onlySheet, surface);
         }
         for (int copy = 1; !run.active() && copy <= request.copies; ++copy) {
+            if (request.onlySheet != 0 && copy != request.onlySheet)
+                continue;
             // Only the first sheet is partly used.
             drawSheet(copy == 1 ? first : full, request.content, surface);
-            if (copy < request.copies)
+            if (copy < request.copies && request.onlySheet == 0)
                 surface.newPage();
         }
         say("Writing to Print Queue");

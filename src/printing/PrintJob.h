@@ -35,7 +35,19 @@ struct Request {
     // rows say how many labels print (copies is not used) and the sheets
     // follow; else `copies` sheets, each label numbered in turn.
     merge::Source merge;
+    // Draws only this sheet (from 1), as a preview shows one at a time: the
+    // labels before it are counted, not made. 0: every sheet.
+    long long onlySheet = 0;
 };
+
+// What a print makes: its labels and the sheets they take.
+struct Extent {
+    long long labels = 0;
+    long long sheets = 0;
+};
+// The print's labels and sheets on a surface of this usable size, in inches:
+// with data as many as its rows make, else the copies' sheets.
+Extent extent(const Request& request, double usableWidth, double usableHeight);
 
 // A request for the document's label: spacing follows the current label
 // settings, not the document's copies.

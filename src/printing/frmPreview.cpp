@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QLabel>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QLineEdit>
@@ -16,6 +17,7 @@
 #include <QScrollBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <climits>
 #include <cmath>
 
 #include "PainterSurface.h"
@@ -31,6 +33,7 @@
 #include "platform/SettingsStore.h"
 #include "app/Units.h"
 #include "StockPrint.h"
+#include "LabelData.h"
 
 // One page picture: shows the image the print job drew.
 class frmPreview::PageImage : public QWidget {
@@ -208,8 +211,12 @@ void frmPreview::buildToolbar()
     m_txtPageNum->setObjectName("txtPageNum");
     m_txtPageNum->setReadOnly(true);
     m_txtPageNum->setFocusPolicy(Qt::NoFocus);
-    m_txtPageNum->setMaximumWidth(fontMetrics().horizontalAdvance("Page 99 of 99") + 16);
+    m_txtPageNum->setMaximumWidth(fontMetrics().horizontalAdvance("Page 9999 of 9999") + 16);
     tb->addWidget(m_txtPageNum);
+    m_lblRunSize = new QLabel(tb);
+    m_lblRunSize->setObjectName("lblRunSize");
+    m_lblRunSize->setContentsMargins(8, 0, 8, 0);
+    tb->addWidget(m_lblRunSize);
 }
 
 void frmPreview::tbToolbar_ButtonClick(const QString& key)
@@ -348,7 +355,7 @@ void frmPreview::cboViewSize_Click(int listIndex)
     placePage(z.pageWidth, z.pageHeight);
     int16_t one = 1;
     setScrollValues(one);
-    const PageImage* page = m_pages.value(m_currentPage - 1, m_pages.first());
+    const PageImage* page = m_pages.first();
     const preview::PageSetup ps = preview::pageSetup(page->width() * k, page->height() * k, units::twipsToInches(paper.width()),
                                                      units::twipsToInches(paper.height()));
     placePage(ps.width, ps.height);
@@ -359,7 +366,7 @@ void frmPreview::cboViewSize_Click(int listIndex)
 void frmPreview::placePage(double widthTwips, double heightTwips)
 {
     const double k = twipsPerPixel();
-    PageImage* page = m_pages.value(m_currentPage - 1, m_pages.first());
+    PageImage* page = m_pages.first();
     page->setGeometry(int(std::lround(m_pageLeft / k)), int(std::lround(m_pageTop / k)),
                       std::max(1, int(std::lround(widthTwips / k))), std::max(1, int(std::lround(heightTwips / k))));
 }
@@ -367,7 +374,7 @@ void frmPreview::placePage(double widthTwips, double heightTwips)
 void frmPreview::setScrollValues(int16_t& PageCount)
 {
     const double k = twipsPerPixel();
-    const QWidget* page = m_pages.value(m_currentPage - 1, m_pages.first());
+    const QWidget* page = m_pages.first();
     const preview::ScrollBars s = preview::scrollValues(page->width() * k, page->height() * k, m_viewPort->width() * k,
                                                         m_viewPort->height() * k, PageCount);
     auto apply = [](QScrollBar* bar, const preview::ScrollBar& b) {
@@ -387,13 +394,13 @@ void frmPreview::setScrollValues(int16_t& PageCount)
 
 void frmPreview::HScrollBar_Change(int value)
 {
-    QWidget* page = m_pages.value(m_currentPage - 1, m_pages.first());
+    QWidget* page = m_pages.first();
     page->move(int(std::lround(-value / twipsPerPixel())), page->y());
 }
 
 void frmPreview::VScrollBar_Change(int value)
 {
-    QWidget* page = m_pages.value(m_currentPage - 1, m_pages.first());
+    QWidget* page = m_pages.first();
     page->move(page->x(), int(std::lround(-value / twipsPerPixel())));
 }
 
@@ -407,8 +414,8 @@ void frmPreview::printReport(int16_t ReportNum, bool printToPrinter)
 {
     if (ReportNum == 0 && m_reportNum == 0)
         return;
-    m_pageCount = m_currentPage = 1;
     if (ReportNum == 0) {
+        // A new zoom or size: the same sheet, drawn anew.
         m_printing = false;
         renderPage();
         return;
@@ -417,10 +424,12 @@ void frmPreview::printReport(int16_t ReportNum, bool printToPrinter)
     if (printToPrinter) {
         m_printing = true;
         LabelDocument* doc = m_activeDocument();
-        if (doc) {
-            // One sheet, whatever copy count the print dialog was last given.
+        printjob::Request r = doc ? request(*doc, true) : printjob::Request{};
+        if (doc && withData(*doc, r, "Nothing was printed.", false)) {
+            // One sheet, whatever copy count the print dialog was last given;
+            // with data the sheets its rows make, as the print command prints.
             m_printer.setCopyCount(1);
-            pdfout::printOn(m_printer, request(*doc, true), m_ctx.platform, m_status);
+            pdfout::printOn(m_printer, r, m_ctx.platform, m_status);
             // The partly used sheet is used up: the next sheet is a whole one.
             if (m_ctx.values.startLabel != 1) {
                 m_ctx.values.startLabel = 1;
@@ -430,14 +439,13 @@ void frmPreview::printReport(int16_t ReportNum, bool printToPrinter)
         m_printing = false;
         return;
     }
+    m_pageCount = m_currentPage = 1;
     Form_Resize();
     while (m_pages.size() > 1)
         delete m_pages.takeLast();
     m_pages.first()->show();
     m_hScroll->setValue(m_hScroll->minimum());
     m_vScroll->setValue(m_vScroll->minimum());
-    m_txtPageNum->setText("Pg 1 of 1");
-    enableNavigation(false, false);
     m_printing = false;
     renderPage();
 }
@@ -447,7 +455,7 @@ void frmPreview::printReport(int16_t ReportNum, bool printToPrinter)
 // as on the printer, drawn by the same job the printer runs.
 void frmPreview::renderPage()
 {
-    PageImage* page = m_pages.value(m_currentPage - 1, m_pages.first());
+    PageImage* page = m_pages.first();
     const qreal dpr = page->devicePixelRatioF();
     QImage img(QSize(int(std::lround(page->width() * dpr)), int(std::lround(page->height() * dpr))),
                QImage::Format_ARGB32_Premultiplied);
@@ -457,13 +465,58 @@ void frmPreview::renderPage()
     img.setDotsPerMeterX(dpm);
     img.setDotsPerMeterY(dpm);
     img.fill(Qt::white);
+    printjob::Extent made{0, 1};
     if (LabelDocument* doc = m_activeDocument()) {
         const QSizeF paper = m_printer.pageLayout().fullRect(QPageLayout::Inch).size();
         PainterSurface surface(img, paper.width(), paper.height());
-        printjob::printLabels(request(*doc, false), surface, m_ctx.platform, m_status);
+        printjob::Request r = request(*doc, false);
+        withData(*doc, r, "The preview shows the label without its data.", true);
+        // The sheet on screen, of as many as the print makes.
+        made = printjob::extent(r, surface.scaleWidth(), surface.scaleHeight());
+        m_pageCount = int(std::clamp<long long>(made.sheets, 1, INT_MAX));
+        m_currentPage = std::clamp(m_currentPage, 1, m_pageCount);
+        r.onlySheet = m_currentPage;
+        m_shown = r;
+        printjob::printLabels(r, surface, m_ctx.platform, m_status);
+    } else {
+        m_pageCount = m_currentPage = 1;
+        m_shown = {};
     }
+    showRunSize(made);
     page->image = img;
     page->update();
+}
+
+void frmPreview::showRunSize(const printjob::Extent& e)
+{
+    m_txtPageNum->setText(preview::pageIndicator(m_currentPage, m_pageCount));
+    enableNavigation(m_currentPage > 1, m_currentPage < m_pageCount);
+    auto count = [](long long n, const char* one) {
+        return QLocale().toString(n) + " " + one + (n == 1 ? "" : "s");
+    };
+    m_lblRunSize->setText(m_activeDocument() ? count(e.labels, "label") + " on " + count(e.sheets, "sheet") : QString());
+    // The toolbar of a small preview window hides its end: the title keeps the count in sight.
+    setWindowTitle(m_lblRunSize->text().isEmpty() ? QString("Print Preview") : "Print Preview - " + m_lblRunSize->text());
+}
+
+bool frmPreview::withData(const LabelDocument& doc, printjob::Request& r, const QString& outcome, bool drawing)
+{
+    QString why;
+    if (labeldata::forPrint(m_ctx.store, doc.saveFileName, r.merge, &why)) {
+        if (drawing)
+            m_toldData.clear();
+        return true;
+    }
+    // Every zoom and every page draws anew: a drawing tells a problem once,
+    // a command every time.
+    if (drawing) {
+        if (why == m_toldData)
+            return false;
+        m_toldData = why;
+    }
+    Platform::OwnedBy own(m_ctx.platform, this);
+    m_ctx.platform.message(why + "\n" + outcome, MsgIcon::Exclamation);
+    return false;
 }
 
 // One sheet from the start last chosen in the print dialog, while the sheet
@@ -520,6 +573,8 @@ void frmPreview::mnuFileSave_Click()
     if (const catalogue::Product* p = catalogue::rememberedFor(sheet, m_ctx.store, m_ctx.paths.dataDir))
         catalogue::applyTo(*p, sheet);
     sheet.placement.start = m_shownStart;
+    if (!withData(*doc, sheet, "Nothing was saved.", false))
+        return;
     if (!pdfexport::writeSheets(sheet, m_ctx.platform, r->path, layout.pageSize(), layout.orientation(), &why))
         m_ctx.platform.message("The sheet could not be saved to \"" + r->path + "\": " + why +
                                    "\nAny earlier version of the file is unchanged.",
@@ -534,19 +589,12 @@ void frmPreview::mnuViewPrevious_Click() { showPage(m_currentPage - 1); }
 
 void frmPreview::showPage(int n)
 {
-    if (n < 1 || n > m_pages.size() || n == m_currentPage)
+    if (n < 1 || n > m_pageCount || n == m_currentPage)
         return;
-    PageImage* shown = m_pages.value(m_currentPage - 1);
-    m_currentPage = int16_t(n);
-    PageImage* page = m_pages.value(n - 1);
+    m_currentPage = n;
     m_hScroll->setValue(m_hScroll->minimum());
     m_vScroll->setValue(m_vScroll->minimum());
-    const double k = twipsPerPixel();
-    page->move(int(std::lround(m_pageLeft / k)), int(std::lround(m_pageTop / k)));
-    page->show();
-    shown->hide();
-    enableNavigation(n > 1, n < m_pages.size());
-    m_txtPageNum->setText(preview::pageIndicator(n, m_pageCount));
+    renderPage();
 }
 
 void frmPreview::mnuHelpContents_Click()

@@ -13,6 +13,7 @@ class DrawingSurface;
 
 class QAction;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPrinter;
 class QScrollBar;
@@ -38,8 +39,10 @@ public:
     void mnuFileClose_Click();
     void mnuViewPrevious_Click();
     void mnuViewNext_Click();
-    // Shows page n (from 1) of those drawn; nothing for a page there is not.
+    // Shows sheet n (from 1) of those the print makes; nothing for one there is not.
     void showPage(int n);
+    int currentPage() const { return m_currentPage; }
+    int pageCount() const { return m_pageCount; }
     void mnuHelpContents_Click();
     void mnuHelpIndex_Click();
     void tbToolbar_ButtonClick(const QString& key);
@@ -53,6 +56,10 @@ public:
     QAction* button(const QString& key) const { return m_buttons.value(key); }
     QComboBox* cboViewSize() const { return m_cboViewSize; }
     QLineEdit* txtPageNum() const { return m_txtPageNum; }
+    // "12 labels on 3 sheets": what the print makes.
+    QLabel* lblRunSize() const { return m_lblRunSize; }
+    // The request the sheet on screen is drawn with (its data, its onlySheet).
+    const printjob::Request& shownRequest() const { return m_shown; }
     QScrollBar* HScrollBar() const { return m_hScroll; }
     QScrollBar* VScrollBar() const { return m_vScroll; }
     QWidget* picViewPort() const { return m_viewPort; }
@@ -81,6 +88,10 @@ private:
     void layoutViewPort();
     void renderPage();
     printjob::Request request(const LabelDocument& doc, bool onPrinter);
+    // Adds the label's data to r; false when it cannot be read (the user is
+    // told, with `outcome` saying what becomes of it; a drawing tells once).
+    bool withData(const LabelDocument& doc, printjob::Request& r, const QString& outcome, bool drawing);
+    void showRunSize(const printjob::Extent& e);
     int m_shownStart = 1; // the first label of the sheet on screen
     void placePage(double widthTwips, double heightTwips);
     void enableNavigation(bool previous, bool next);
@@ -95,6 +106,9 @@ private:
     QMap<QString, QAction*> m_buttons;
     QComboBox* m_cboViewSize = nullptr;
     QLineEdit* m_txtPageNum = nullptr;
+    QLabel* m_lblRunSize = nullptr;
+    printjob::Request m_shown;
+    QString m_toldData; // the last data problem told while drawing: told once
     QWidget* m_viewPort = nullptr;
     QScrollBar* m_hScroll = nullptr;
     QScrollBar* m_vScroll = nullptr;
@@ -102,7 +116,7 @@ private:
 
     int16_t m_reportNum = 0;
     bool m_printing = false;
-    int16_t m_pageCount = 1, m_currentPage = 1;
+    int m_pageCount = 1, m_currentPage = 1;
     int16_t m_pageLeft = 250, m_pageTop = 250;
     int16_t m_pageHeight = 0;
     int16_t m_viewMode = 0;

@@ -2,6 +2,9 @@
 // copies, the fields that cannot be filled, and the batch end to end with the
 // PDF's text read back.
 #include <QtTest>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPageLayout>
 #include <QPrinter>
 
 #include "PdfTools.h"
@@ -10,6 +13,7 @@
 #include "printing/PrintJob.h"
 #include "platform/SettingsStore.h"
 #include "printing/LabelData.h"
+#include "printing/frmPreview.h"
 #include "support/MainWindowFixture.h"
 #include "support/RecordingSurface.h"
 #include "support/TestEnv.h"
@@ -36,6 +40,18 @@ struct TextsSurface : RecordingSurface {
         RecordingSurface::newPage();
     }
 };
+
+// The "<...>" label texts of a PDF's page (0: every page), in order of reading.
+QStringList pdfLabels(const QString& pdf, int page = 0)
+{
+    QStringList args;
+    if (page > 0)
+        args << "-f" << QString::number(page) << "-l" << QString::number(page);
+    QStringList found;
+    for (auto it = QRegularExpression("<[^>]*>").globalMatch(pdftools::run("pdftotext", args << pdf << "-")); it.hasNext();)
+        found << it.next().captured();
+    return found;
+}
 
 // A 4 x 5 inch label (four to a Letter sheet) with these texts.
 LabelContent labelWith(const QStringList& texts)
@@ -308,17 +324,93 @@ private slots:
         QPrinter& printer = w.m.printer();
         if (printer.outputFormat() != QPrinter::PdfFormat)
             QSKIP("a printer is installed here: the print would go to it");
+        // On margin-less Letter, as the batch prints.
+        auto print = [&](const QString& pdf) {
+            p.printAnswers = {1};
+            p.printerAnswers.push_back([pdf](QPrinter& printer) {
+                printer.setPageSize(QPageSize(QPageSize::Letter));
+                printer.setPageMargins(QMarginsF(0, 0, 0, 0));
+                printer.setOutputFileName(pdf);
+            });
+            w.action("mnuFilePrint")->trigger();
+        };
         const QString pdf = w.env.path("club.pdf");
         const qsizetype said = p.shown.size();
-        p.printAnswers = {1};
-        p.printerAnswers.push_back([pdf](QPrinter& printer) { printer.setOutputFileName(pdf); });
-        w.action("mnuFilePrint")->trigger();
+        print(pdf);
         QCOMPARE(p.shown.size(), said);
-        QStringList found;
-        for (auto it = QRegularExpression("<\\d\\|\\w>").globalMatch(pdftools::run("pdftotext", {pdf, "-"})); it.hasNext();)
-            found << it.next().captured();
+        QStringList found = pdfLabels(pdf);
         found.sort();
         QCOMPARE(found, (QStringList{"<1|A>", "<2|B>", "<3|C>"}));
+
+        // Rows for three sheets, the last holding one label. The preview pages
+        // through the sheets the print makes, each as the PDF has it; its Save
+        // to File, the print command and the batch give the same pages.
+        const long long perSheet = printjob::labelsOnSheet(doc, 8.5, 11);
+        QByteArray rows = "Name\n";
+        for (long long i = 1; i <= 2 * perSheet + 1; ++i)
+            rows += "R" + QByteArray::number(i) + "\n";
+        QFile f(good);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(rows) == rows.size());
+        f.close();
+        print(pdf);
+        w.action("mnuFilePrintPreview")->trigger();
+        auto* preview = w.m.findChild<frmPreview*>("frmPreview");
+        QVERIFY(preview);
+        QCOMPARE(preview->lblRunSize()->text(), QString("%1 labels on 3 sheets").arg(2 * perSheet + 1));
+        QCOMPARE(preview->windowTitle(), "Print Preview - " + preview->lblRunSize()->text());
+        QCOMPARE(pdftools::pages(pdf), 3);
+        QList<QImage> shown;
+        for (int sheet = 1; sheet <= 3; ++sheet) {
+            QCOMPARE(preview->txtPageNum()->text(), QString("Page %1 of 3").arg(sheet));
+            QCOMPARE(preview->action("mnuViewPrevious")->isEnabled(), sheet > 1);
+            QCOMPARE(preview->action("mnuViewNext")->isEnabled(), sheet < 3);
+            TextsSurface drawn;
+            const QSizeF paper = printer.pageLayout().fullRect(QPageLayout::Inch).size();
+            drawn.sw = paper.width();
+            drawn.sh = paper.height();
+            QVERIFY(printjob::printLabels(preview->shownRequest(), drawn, p));
+            QStringList onPaper = pdfLabels(pdf, sheet), onScreen = drawn.log.split(' ');
+            onPaper.sort();
+            onScreen.sort();
+            QCOMPARE(onScreen, onPaper);
+            QCOMPARE(onScreen.size(), int(sheet < 3 ? perSheet : 1));
+            shown << preview->pageImage(1);
+            preview->action("mnuViewNext")->trigger();
+        }
+        QCOMPARE(preview->currentPage(), 3);
+        QVERIFY(shown[0] != shown[1] && shown[1] != shown[2]);
+        preview->action("mnuViewPrevious")->trigger();
+        QCOMPARE(preview->txtPageNum()->text(), QString("Page 2 of 3"));
+        QCOMPARE(preview->pageImage(1), shown[1]);
+
+        const QString saved = w.env.path("saved.pdf"), batched = w.env.path("batch.pdf");
+        p.saveAnswers = {FileDialogResult{saved, "saved.pdf", w.env.path("")}};
+        preview->action("mnuFileSave")->trigger();
+        const pdftools::Run batch =
+            pdftools::batch({"--print-pdf", batched, "--paper", "Letter", "--data", good, label}, w.env.path("home"));
+        QVERIFY2(batch.code == 0, qPrintable(batch.err));
+        for (const QString& other : {saved, batched}) {
+            QCOMPARE(pdftools::pages(other), 3);
+            for (int sheet = 1; sheet <= 3; ++sheet)
+                QCOMPARE(pdftools::run("pdftotext", {"-f", QString::number(sheet), "-l", QString::number(sheet), other, "-"}),
+                         pdftools::run("pdftotext", {"-f", QString::number(sheet), "-l", QString::number(sheet), pdf, "-"}));
+        }
+        QCOMPARE(p.shown.size(), said);
+
+        // Data... again: Cancel keeps the data, No forgets it; neither opens a chooser.
+        const qsizetype chosen = p.fileRequests.size();
+        for (const MsgAnswer a : {MsgAnswer::Cancel, MsgAnswer::No}) {
+            p.answers = {a};
+            w.action("mnuFileData")->trigger();
+            QCOMPARE(labeldata::remembered(w.env.store, label), a == MsgAnswer::No ? QString() : good);
+            // The open preview follows: without data one sheet, the field marked.
+            QCOMPARE(preview->pageCount(), a == MsgAnswer::No ? 1 : 3);
+        }
+        QCOMPARE(p.fileRequests.size(), chosen);
+        QVERIFY(p.shown.last().text.startsWith("club.ckm prints a label for each row of \"" + good));
+        p.openAnswers = {FileDialogResult{good, "club.csv", w.env.path("")}};
+        w.action("mnuFileData")->trigger();
+        QCOMPARE(labeldata::remembered(w.env.store, label), good);
 
         // The data gone: told, and no print dialog.
         QVERIFY(QFile::remove(good));
