@@ -266,7 +266,12 @@ private:
     GraphicItem* addGraphic(const struct PictureData& pic, const QString& path);
     void applyCurrentTextFormat(TextItem& item);
     void fitTextBox(TextItem& item);
+    // Tells the listeners what looks different since they were last told
+    // (changedAreas, and the boxes of the items selected and no longer
+    // selected), and about a new selection.
     void repaint();
+    // The same, with the whole label (what no content records: the guides).
+    void repaintAll();
     // The active item to the front or the back of its own layer (one step).
     void restack(const QString& name, bool front);
 
@@ -281,6 +286,7 @@ private:
             f(*o);
     }
     ItemId m_shownActive; // the selection the listeners were last told of
+    LabelContent m_shown; // the content they were last told of (items shared)
 
     LabelContent m_content;
     int m_surfaceW = 0, m_surfaceH = 0;
