@@ -202,6 +202,11 @@ public:
     // written (the previous file is then left as it was).
     bool SaveLabelToFile(const QString& fileName, QString* error = nullptr);
     void LoadFile(const QString& fileName);
+    // A label that is only printed (the batch mode) keeps the pictures it
+    // loads at no more than `dpi` pixels an inch of their boxes, as they are
+    // printed: the memory of a print is then bounded by its pictures at print
+    // resolution, not at their files' (one full picture at a time while loading).
+    void holdPicturesForPrint(double dpi) { m_pictureDpiLimit = dpi; }
     // The characters of the texts that a label file cannot keep (each once):
     // saving would write them as '?'.
     QStringList textCharactersNotKept() const;
@@ -323,6 +328,7 @@ private:
     QUndoStack m_history;
     int m_stepDepth = 0;
     bool m_recording = true; // false while a file is read
+    double m_pictureDpiLimit = 0;
     std::shared_ptr<const LabelContent> m_stepBefore;
     QString m_stepName, m_stepKey;
 };

@@ -9,6 +9,17 @@
 
 namespace pictures {
 
+void reduceForPrint(GraphicItem& g, double dpi)
+{
+    if (g.vector || g.picture.isNull() || dpi <= 0)
+        return;
+    // The size the painter asks for on paper, so it draws this picture itself.
+    const auto side = [dpi](double twips) { return std::max(1, int(std::ceil(std::abs(twips) / 1440 * dpi - 0.01))); };
+    const QSize size(side(g.width), side(g.height));
+    if (size.width() < g.picture.width() || size.height() < g.picture.height())
+        g.picture = ScaledCache().picture(g, size);
+}
+
 qint64 ScaledCache::sourceKey(const GraphicItem& g)
 {
     return g.vector ? qint64(reinterpret_cast<quintptr>(g.vector.get())) : g.picture.cacheKey();

@@ -18,6 +18,16 @@ struct GraphicItem;
 
 namespace pictures {
 
+// On paper a picture is drawn from at most this many pixels per inch of its
+// printed size (never more than it has): finer than a printer shows pictures,
+// and a photograph's PDF stays the size of the photograph or smaller.
+constexpr double PrintedDpi = 600;
+
+// The item's raster picture reduced to at most `dpi` pixels an inch of its box
+// (a metafile's drawing is left as it is): what a document that is only
+// printed needs to keep.
+void reduceForPrint(GraphicItem& g, double dpi);
+
 // No picture is drawn from more pixels than this (a metafile rendered for a
 // device): 16 million, 64 MB.
 constexpr double MaxRenderedPixels = 16.0 * 1024 * 1024;

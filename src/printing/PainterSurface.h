@@ -12,10 +12,7 @@ class QPrinter;
 
 class PainterSurface : public DrawingSurface {
 public:
-    // On paper a picture is drawn from at most this many pixels per inch of its
-    // printed size (never more than it has): finer than a printer shows
-    // pictures, and a photograph's PDF stays the size of the photograph.
-    static constexpr double PrintedPictureDpi = 600;
+    static constexpr double PrintedPictureDpi = pictures::PrintedDpi;
 
     // Draws on a printer or PDF writer. The origin is the paper's corner, not
     // the printable area's: label stock is measured from the paper's edges, and

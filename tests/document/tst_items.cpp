@@ -294,6 +294,16 @@ private slots:
         QCOMPARE(cache.picture(big, QSize(800, 400)).cacheKey(), big.picture.cacheKey()); // never enlarged
         cache.keepOnly({});
         QCOMPARE(cache.count(), 0);
+
+        // A label that is only printed keeps its pictures at 600 pixels an inch of their boxes.
+        QVERIFY(big.picture.save(env.path("big.png")));
+        QVERIFY(d.createNewGraphic(env.path("big.png")));
+        d.activeGraphic()->width = 720, d.activeGraphic()->height = 360; // 0.5 x 0.25 inch
+        QVERIFY(d.SaveLabelToFile(env.path("big.ckm")));
+        LabelDocument printed(env.values, env.platform, env.fixed);
+        printed.holdPicturesForPrint(pictures::PrintedDpi);
+        printed.LoadFile(env.path("big.ckm"));
+        QCOMPARE(printed.graphics().at(2).picture.size(), QSize(300, 150));
     }
 
     void editorReloadsEveryItemOfTheFile()
