@@ -78,7 +78,9 @@ private:
     {
         if (!m_o.pictures || g.picture.isNull())
             return g.picture;
-        double w = std::abs(onDevice.width()), h = std::abs(onDevice.height());
+        // Device pixels: a high-density screen or page image has more than its logical ones.
+        const double dpr = m_p.device() ? m_p.device()->devicePixelRatio() : 1.0;
+        double w = std::abs(onDevice.width()) * dpr, h = std::abs(onDevice.height()) * dpr;
         if (m_o.pictureDpi > 0) {
             w = std::min(w, std::abs(box.width()) / units::TwipsPerInch * m_o.pictureDpi);
             h = std::min(h, std::abs(box.height()) / units::TwipsPerInch * m_o.pictureDpi);
