@@ -30,14 +30,23 @@ const QImage* ScaledCache::find(qint64 key, QSize size)
     const auto it = m_entries.find({key, size.width(), size.height()});
     if (it == m_entries.end())
         return nullptr;
+    // A drawing gone since: its address may be another one's now.
+    if (it->second.drawing && it->second.vector.expired()) {
+        m_bytes -= it->second.image.sizeInBytes();
+        m_entries.erase(it);
+        return nullptr;
+    }
     it->second.used = ++m_clock;
     return &it->second.image;
 }
 
-QImage ScaledCache::keep(qint64 key, QSize size, QImage image)
+QImage ScaledCache::keep(qint64 key, QSize size, QImage image, std::weak_ptr<const QByteArray> vector)
 {
     const Key k{key, size.width(), size.height()};
-    m_entries[k] = {image, ++m_clock};
+    if (const auto old = m_entries.find(k); old != m_entries.end())
+        m_bytes -= old->second.image.sizeInBytes();
+    const bool drawing = !vector.expired();
+    m_entries[k] = {image, ++m_clock, std::move(vector), drawing};
     m_bytes += image.sizeInBytes();
     // Least recently used first, never the one just made.
     while (m_budget > 0 && m_bytes > m_budget && m_entries.size() > 1) {
@@ -69,7 +78,7 @@ QImage ScaledCache::picture(const GraphicItem& g, QSize size)
         QPainter p(&img);
         renderer.render(&p, QRectF(QPointF(0, 0), QSizeF(size)));
         p.end();
-        return keep(key, size, img);
+        return keep(key, size, img, g.vector);
     }
     const QImage& source = g.picture;
     size = size.boundedTo(source.size());
@@ -85,6 +94,8 @@ QImage ScaledCache::picture(const GraphicItem& g, QSize size)
         if (size.width() <= step.width() && size.height() <= step.height()) {
             const QImage* kept = find(key, step);
             from = kept ? *kept : keep(key, step, fastest(source.scaled(step, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+            if (from.size() == size)
+                return from;
         }
     }
     QImage scaled = fastest(from.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));

@@ -68,9 +68,13 @@ private:
     struct Entry {
         QImage image;
         quint64 used;
+        // A metafile's drawing is known by its address: held weakly, so that
+        // no other drawing can take that address while the copy is kept.
+        std::weak_ptr<const QByteArray> vector;
+        bool drawing = false;
     };
     const QImage* find(qint64 key, QSize size);
-    QImage keep(qint64 key, QSize size, QImage image);
+    QImage keep(qint64 key, QSize size, QImage image, std::weak_ptr<const QByteArray> vector = {});
 
     std::unordered_map<Key, Entry, KeyHash> m_entries;
     qint64 m_bytes = 0;
