@@ -114,9 +114,10 @@ CommandLine CommandLine::parse(const QStringList& args)
                 } else {
                     bool ok = false;
                     c.copies = v.toInt(&ok);
-                    if (!ok || c.copies < 1 || c.copies > 999) {
+                    // A cap against a runaway job (a typo of a few more digits).
+                    if (!ok || c.copies < 1 || c.copies > MaxCopies) {
                         c.mode = Error;
-                        c.error = "--copies takes a whole number from 1 to 999, not \"" + v + "\"";
+                        c.error = "--copies takes a whole number from 1 to 9999, not \"" + v + "\"";
                         return c;
                     }
                 }
@@ -180,7 +181,7 @@ QString CommandLine::usage()
         "                        description) in its window, and this one ends\n"
         "  --print-pdf OUT.pdf   print sheets of LABEL.ckm to a PDF file and exit;\n"
         "                        needs no display\n"
-        "  --copies N            number of sheets to print (default 1)\n"
+        "  --copies N            number of sheets to print, 1 to 9999 (default 1)\n"
         "  --start N             leave the first N-1 labels of the first sheet empty,\n"
         "                        counted down each column (a partly used sheet)\n"
         "  --offset X,Y          move everything X inches right and Y inches down\n"

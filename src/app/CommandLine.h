@@ -10,6 +10,7 @@ struct CommandLine {
     QString pdfOut;     // --print-pdf target
     QString labelFile;  // label to print in batch mode
     int copies = 1;
+    static constexpr int MaxCopies = 9999; // sheets a batch print makes at most
     bool allowMissingPictures = false; // batch: print even when a picture cannot be loaded
     bool newInstance = false;  // start a copy of its own instead of handing over to a running one
     int start = 1;                     // batch: first label position used on the first sheet

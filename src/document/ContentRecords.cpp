@@ -1,5 +1,6 @@
 #include "ContentRecords.h"
 
+#include "PictureCache.h"
 #include "QrCode.h"
 #include "TextMeasure.h"
 #include "app/Units.h"
@@ -137,7 +138,8 @@ void readHeader(LabelContent& c, const HeaderRecord& h)
 GraphicItem item(const GraphicRecord& r, const PictureData& pic, const QString& path)
 {
     GraphicItem g;
-    g.picture = pic.image;
+    g.picture = pictures::fastest(pic.image);
+    g.vector = pic.vector;
     g.natural = pic.naturalTwips;
     g.refTag = "0" + path;
     g.tag = QString(r.itemAspect != 0 ? "1" : "0") + path;

@@ -37,7 +37,7 @@ void LabelDocument::showGuides(bool visible)
         m_hGuideY = m_surfaceH / 2.0;
     }
     m_guidesVisible = visible;
-    repaint();
+    repaintAll();
 }
 
 void LabelDocument::setGuidePositions(double x, double y)

@@ -1,5 +1,8 @@
 #include "LabelContent.h"
 
+#include <unordered_set>
+
+#include "LabelPainter.h"
 #include "app/Units.h"
 
 QRectF LabelContent::surface() const
@@ -102,4 +105,64 @@ bool LabelContent::operator==(const LabelContent& o) const
         if (items[i] != o.items[i] && !(*items[i] == *o.items[i]))
             return false;
     return true;
+}
+
+QRectF frameArea(const LabelContent& c)
+{
+    if (!c.frame.visible)
+        return {};
+    const double half = std::max<double>(0, c.frame.width) * labelpaint::TwipsPerFramePixel / 2;
+    return c.frameRect().normalized().adjusted(-half, -half, half, half);
+}
+
+std::vector<QRectF> changedAreas(const LabelContent& before, const LabelContent& after)
+{
+    if (before.surface() != after.surface() || before.backColor != after.backColor)
+        return {before.surface() | after.surface()};
+    std::vector<QRectF> areas;
+    if (!(before.frame == after.frame))
+        if (const QRectF f = frameArea(before) | frameArea(after); !f.isNull())
+            areas.push_back(f);
+    const auto box = [](const ItemPtr& p) { return bounds(*p).normalized(); };
+    const auto& a = before.items;
+    const auto& b = after.items;
+    // Most changes keep every item in its place: compare place by place.
+    if (a.size() == b.size()) {
+        bool samePlaces = true;
+        std::vector<QRectF> boxes;
+        for (size_t i = 0; i < a.size() && samePlaces; ++i) {
+            if (a[i] == b[i])
+                continue;
+            // An item changed in its place: the same kind and index on both sides.
+            samePlaces = idOf(*a[i]) == idOf(*b[i]);
+            boxes.push_back(box(a[i]));
+            boxes.push_back(box(b[i]));
+        }
+        if (samePlaces) {
+            areas.insert(areas.end(), boxes.begin(), boxes.end());
+            return areas;
+        }
+    }
+    // Items added, removed or restacked.
+    const std::unordered_set<const LabelItem*> inA = [&] {
+        std::unordered_set<const LabelItem*> s;
+        for (const ItemPtr& p : a)
+            s.insert(p.get());
+        return s;
+    }();
+    std::unordered_set<const LabelItem*> inB;
+    for (const ItemPtr& p : b)
+        inB.insert(p.get());
+    std::vector<const ItemPtr*> commonA, commonB;
+    for (const ItemPtr& p : a)
+        (inB.count(p.get()) ? commonA.push_back(&p) : areas.push_back(box(p)));
+    for (const ItemPtr& p : b)
+        (inA.count(p.get()) ? commonB.push_back(&p) : areas.push_back(box(p)));
+    // Items both hold in another order: where the order differs they cover each other otherwise.
+    for (size_t i = 0; i < commonA.size() && i < commonB.size(); ++i)
+        if (commonA[i]->get() != commonB[i]->get()) {
+            areas.push_back(box(*commonA[i]));
+            areas.push_back(box(*commonB[i]));
+        }
+    return areas;
 }

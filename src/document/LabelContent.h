@@ -210,3 +210,12 @@ struct LabelContent {
     // Equal content; shared items compare by their pointer first.
     bool operator==(const LabelContent& o) const;
 };
+
+// The parts of the label (twips) that look different in `after` than in
+// `before`: the boxes of the items only one of them holds (items compare by
+// pointer, so an item changed since is a new one) and of the items restacked,
+// the frame's box when the frame changed, the whole label when its size or
+// background changed. Empty when the two look the same.
+std::vector<QRectF> changedAreas(const LabelContent& before, const LabelContent& after);
+// The box a frame is painted in (its pen included); null when it is hidden.
+QRectF frameArea(const LabelContent& c);

@@ -136,12 +136,34 @@ void LabelDocument::showChanged()
     notify([&](DocumentObserver& o) { o.changedShown(changed); });
 }
 
+void LabelDocument::repaintAll()
+{
+    notify([](DocumentObserver& o) { o.areaChanged(QRectF()); });
+    repaint();
+}
+
 void LabelDocument::repaint()
 {
     if (m_observers.empty())
         return;
-    notify([](DocumentObserver& o) { o.areaChanged(QRectF()); });
-    if (m_active != m_shownActive) {
+    // Only what changed: on a label of a thousand items a repaint of all of
+    // them takes tens of milliseconds, one of a box well under one.
+    std::vector<QRectF> areas = changedAreas(m_shown, m_content);
+    const bool newSelection = m_active != m_shownActive;
+    if (newSelection) {
+        // The selection line and handles go with the box they were drawn around.
+        if (const LabelItem* was = m_shown.item(m_shownActive))
+            areas.push_back(bounds(*was).normalized());
+        if (const LabelItem* is = m_content.item(m_active))
+            areas.push_back(bounds(*is).normalized());
+    }
+    // Kept (sharing the items) until the next notice: an item edited since
+    // then is copied first, so it is told apart by its pointer.
+    m_shown = m_content;
+    for (const QRectF& r : areas)
+        if (!r.isEmpty())
+            notify([&](DocumentObserver& o) { o.areaChanged(r); });
+    if (newSelection) {
         m_shownActive = m_active;
         notify([](DocumentObserver& o) { o.selectionChanged(); });
     }

@@ -213,6 +213,11 @@ public:
     // written (the previous file is then left as it was).
     bool SaveLabelToFile(const QString& fileName, QString* error = nullptr);
     void LoadFile(const QString& fileName);
+    // A label that is only printed (the batch mode) keeps the pictures it
+    // loads at no more than `dpi` pixels an inch of their boxes, as they are
+    // printed: the memory of a print is then bounded by its pictures at print
+    // resolution, not at their files' (one full picture at a time while loading).
+    void holdPicturesForPrint(double dpi) { m_pictureDpiLimit = dpi; }
     // The characters of the texts that a label file cannot keep (each once):
     // saving would write them as '?'.
     QStringList textCharactersNotKept() const;
@@ -277,7 +282,12 @@ private:
     GraphicItem* addGraphic(const struct PictureData& pic, const QString& path);
     void applyCurrentTextFormat(TextItem& item);
     void fitTextBox(TextItem& item);
+    // Tells the listeners what looks different since they were last told
+    // (changedAreas, and the boxes of the items selected and no longer
+    // selected), and about a new selection.
     void repaint();
+    // The same, with the whole label (what no content records: the guides).
+    void repaintAll();
     // The active item to the front or the back of its own layer (one step).
     void restack(const QString& name, bool front);
 
@@ -292,6 +302,7 @@ private:
             f(*o);
     }
     ItemId m_shownActive; // the selection the listeners were last told of
+    LabelContent m_shown; // the content they were last told of (items shared)
 
     LabelContent m_content;
     int m_surfaceW = 0, m_surfaceH = 0;
@@ -328,6 +339,7 @@ private:
     QUndoStack m_history;
     int m_stepDepth = 0;
     bool m_recording = true; // false while a file is read
+    double m_pictureDpiLimit = 0;
     std::shared_ptr<const LabelContent> m_stepBefore;
     QString m_stepName, m_stepKey;
 };

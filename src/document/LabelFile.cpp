@@ -7,6 +7,7 @@
 #include "CkmFormat.h"
 #include "ContentRecords.h"
 #include "LabelDocument.h"
+#include "PictureCache.h"
 #include "QrCode.h"
 #include "TextMeasure.h"
 #include "app/Units.h"
@@ -329,6 +330,8 @@ void LabelDocument::LoadFile(const QString& fileName)
             continue;
         }
         GraphicItem g = records::item(gr, pic, found);
+        if (m_pictureDpiLimit > 0)
+            pictures::reduceForPrint(g, m_pictureDpiLimit);
         g.index = ++c.graphicCounter;
         c.lastGraphic = int16_t(g.index);
         c.add(std::move(g));

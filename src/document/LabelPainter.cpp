@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "LabelContent.h"
+#include "PictureCache.h"
 #include "QrCode.h"
 #include "TextMeasure.h"
 #include "app/Colors.h"
@@ -56,14 +57,40 @@ private:
     void paintItem(const GraphicItem& g)
     {
         const QRectF box = bounds(g);
-        // A picture spread over more device pixels than it has is smoothed (on
-        // paper it would show its pixels as blocks); one drawn smaller is
-        // sampled, which is much cheaper while a picture is dragged on screen.
         const QRectF onDevice = m_p.combinedTransform().mapRect(box);
-        const bool enlarged = std::abs(onDevice.width()) > g.picture.width() + 0.5 ||
-                              std::abs(onDevice.height()) > g.picture.height() + 0.5;
+        const QImage picture = pictureFor(g, box, onDevice);
+        // A picture spread over more device pixels than it has is smoothed (on
+        // paper it would show its pixels as blocks); one drawn at its size or
+        // smaller is sampled.
+        const bool enlarged = std::abs(onDevice.width()) > picture.width() + 0.5 ||
+                              std::abs(onDevice.height()) > picture.height() + 0.5;
+        m_p.save();
         m_p.setRenderHint(QPainter::SmoothPixmapTransform, enlarged);
-        m_p.drawImage(box, g.picture);
+        // A PDF carries a photograph as a JPEG, every other picture losslessly
+        // (re-encoded flat-coloured art would change its colours).
+        m_p.setRenderHint(QPainter::LosslessImageRendering, !pictures::isPhotograph(g.picture));
+        m_p.drawImage(box, picture);
+        m_p.restore();
+    }
+
+    // The picture as drawn: its copy at the device pixels the box covers (at
+    // most pictureDpi), made once per picture and size by the cache.
+    QImage pictureFor(const GraphicItem& g, const QRectF& box, const QRectF& onDevice) const
+    {
+        if (!m_o.pictures || g.picture.isNull())
+            return g.picture;
+        // Device pixels: a high-density screen or page image has more than its logical ones.
+        const double dpr = m_p.device() ? m_p.device()->devicePixelRatio() : 1.0;
+        double w = std::abs(onDevice.width()) * dpr, h = std::abs(onDevice.height()) * dpr;
+        if (m_o.pictureDpi > 0) {
+            w = std::min(w, std::abs(box.width()) / units::TwipsPerInch * m_o.pictureDpi);
+            h = std::min(h, std::abs(box.height()) / units::TwipsPerInch * m_o.pictureDpi);
+        }
+        const QSize size(std::max(1, int(std::ceil(w - 0.01))), std::max(1, int(std::ceil(h - 0.01))));
+        if (!g.vector && size.width() >= g.picture.width() && size.height() >= g.picture.height())
+            return g.picture;
+        const QImage copy = m_o.pictures->picture(g, size);
+        return copy.isNull() ? g.picture : copy;
     }
 
     // The code's dark modules as squares in the item's colour over the

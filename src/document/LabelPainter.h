@@ -12,6 +12,9 @@
 struct LabelContent;
 class QPainter;
 class QPalette;
+namespace pictures {
+class ScaledCache;
+}
 
 namespace labelpaint {
 
@@ -35,6 +38,13 @@ struct Options {
     // Drawn over the background and under the items, in the same coordinates
     // (the view's grid dots).
     std::function<void(QPainter&)> underlay;
+    // Where the pictures' copies at the size they are drawn at come from (made
+    // once per picture and size); null: pictures are drawn from their full
+    // size (and metafiles from their rendering at natural size).
+    pictures::ScaledCache* pictures = nullptr;
+    // No picture is drawn from more pixels per inch of the label than this
+    // (paper: more than a printer shows is only a larger file); 0: the device's.
+    double pictureDpi = 0;
 };
 
 void paint(QPainter& p, const LabelContent& content, const Options& options = {});

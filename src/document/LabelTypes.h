@@ -5,6 +5,7 @@
 #include <QSizeF>
 #include <QString>
 #include <cstdint>
+#include <memory>
 
 #include "app/Module1.h"
 
@@ -75,6 +76,9 @@ struct TextItem {
 
 struct GraphicItem {
     QImage picture;
+    // A metafile's drawing (SVG), rendered at the size it is drawn at; null
+    // for a raster picture. `picture` is then its rendering at natural size (bounded).
+    std::shared_ptr<const QByteArray> vector;
     QSizeF natural;    // natural size, twips (the companion holder's size)
     QString tag;       // "0"/"1" aspect flag + file path
     QString refTag;    // companion's tag: "0" + path given at creation, never changed

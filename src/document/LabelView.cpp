@@ -73,6 +73,14 @@ void LabelView::paintEvent(QPaintEvent* e)
         p.fillRect(e->rect(), colors::forScreen(m_doc.backColor(), palette()));
 
     labelpaint::Options o;
+    o.pictures = &m_pictures;
+    if (m_pictures.count() > 0) {
+        std::unordered_set<qint64> shown;
+        for (const ItemPtr& item : m_doc.content().items)
+            if (const auto* g = std::get_if<GraphicItem>(item.get()))
+                shown.insert(pictures::ScaledCache::sourceKey(*g));
+        m_pictures.keepOnly(shown);
+    }
     const QPalette pal = palette();
     o.palette = &pal;
     o.textDpi = units::TwipsPerInch / k;

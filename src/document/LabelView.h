@@ -2,6 +2,8 @@
 // The label surface (picLabelView): draws the label at true size from the model.
 #include <QWidget>
 
+#include "PictureCache.h"
+
 class LabelDocument;
 class LabelEditor;
 class QLabel;
@@ -53,4 +55,7 @@ private:
     bool m_grid = false;
     int m_lastDots = 0;
     qint64 m_paintedArea = 0;
+    // The pictures at the size they are shown at (a picture's copies are
+    // dropped once no item shows it): a repaint never rescales a large picture.
+    pictures::ScaledCache m_pictures{64 * 1024 * 1024, 2048};
 };

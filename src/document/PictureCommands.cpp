@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "LabelDocument.h"
+#include "PictureCache.h"
 #include "platform/Platform.h"
 
 // ---------------------------------------------------------------- pictures
@@ -47,7 +48,9 @@ GraphicItem* LabelDocument::addGraphic(const PictureData& pic, const QString& pa
 
     GraphicItem g;
     g.index = n;
-    g.picture = pic.image;
+    // Converted once here, drawn many times.
+    g.picture = pictures::fastest(pic.image);
+    g.vector = pic.vector;
     g.natural = pic.naturalTwips;
     g.refTag = "0" + path;
     g.tag = "0" + path;
@@ -97,7 +100,8 @@ void LabelDocument::refreshGraphic(const QString& fileName)
             const auto reload = [&](LabelContent& c) {
                 c.editAll<GraphicItem>([&](GraphicItem& g) {
                     if (g.refPath() == fileName) {
-                        g.picture = pic.image;
+                        g.picture = pictures::fastest(pic.image);
+                        g.vector = pic.vector;
                         g.natural = pic.naturalTwips;
                     }
                 });

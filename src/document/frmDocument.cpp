@@ -15,6 +15,9 @@
 namespace {
 // Room around the label inside the window, twips: 120 on every side.
 constexpr int Gap = 120;
+// Room around a changed box for what is drawn outside it: a text's glyphs, the
+// selection line and the handles (30 to 40 twips out).
+constexpr double Spill = 120;
 } // namespace
 
 frmDocument::frmDocument(AppContext& ctx, DocumentHost* host, QWidget* parent)
@@ -191,10 +194,12 @@ void frmDocument::setCaption(const QString& c)
 
 void frmDocument::areaChanged(const QRectF& twips)
 {
+    // An empty area is the whole label; the view's repaints are otherwise
+    // only the changed parts.
     if (twips.isEmpty())
         m_view->update();
     else
-        m_view->updateTwips(twips);
+        m_view->updateTwips(twips.adjusted(-Spill, -Spill, Spill, Spill));
 }
 
 void frmDocument::selectionChanged()

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "app/ProgramTitle.h"
@@ -49,9 +50,17 @@ struct FileDialogResult {
 };
 
 struct PictureData {
+    PictureData() = default;
+    PictureData(QImage image, QSizeF naturalTwips, QString error, std::shared_ptr<const QByteArray> vector = {})
+        : image(std::move(image)), naturalTwips(naturalTwips), error(std::move(error)), vector(std::move(vector))
+    {
+    }
     QImage image;
     QSizeF naturalTwips; // natural size of the picture in twips
     QString error;       // empty when the picture loaded
+    // A metafile's drawing (SVG), to be rendered at the size it is drawn at;
+    // `image` is then a rendering of it at its natural size (bounded).
+    std::shared_ptr<const QByteArray> vector;
     bool ok() const { return error.isEmpty() && !image.isNull(); }
 };
 

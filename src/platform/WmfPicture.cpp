@@ -66,6 +66,17 @@ PictureData loadWmfPicture(const QString& path)
         d.error = "Not a Windows metafile (enhanced metafiles are not supported)";
         return d;
     }
+    // A placeable header names its frame and units a inch: an empty frame or
+    // no units is no size at all.
+    const auto* b = reinterpret_cast<const uchar*>(data.constData());
+    if (b[0] == 0xD7 && data.size() >= 22) {
+        const auto s16 = [b](int at) { return int16_t(b[at] | (b[at + 1] << 8)); };
+        const int left = s16(6), top = s16(8), right = s16(10), bottom = s16(12), inch = uint16_t(s16(14));
+        if (right == left || bottom == top || inch == 0) {
+            d.error = "The metafile's header is damaged";
+            return d;
+        }
+    }
 
     wmfAPI* api = nullptr;
     wmfAPI_Options options;
@@ -118,7 +129,10 @@ PictureData loadWmfPicture(const QString& path)
         d.error = "The metafile could not be drawn";
         return d;
     }
-    // Rendered at screen resolution (15 twips a pixel), transparent outside the drawing.
+    // The drawing is what the label paints, at the size it is drawn at.
+    d.vector = std::make_shared<const QByteArray>(svgData);
+    // Beside it, a picture at screen resolution (15 twips a pixel, bounded),
+    // transparent outside the drawing.
     QImage img(int(pxW), int(pxH), QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);

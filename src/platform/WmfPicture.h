@@ -4,11 +4,14 @@
 
 #include "Platform.h"
 
-// Windows metafiles, rendered at their natural size through libwmf.
+// Windows metafiles, read through libwmf as a drawing (SVG) that is rendered
+// at the size it is drawn at: the screen's, the printer's (see PictureCache).
 bool looksLikeWmf(const QString& path);
 
-// No metafile is drawn into more pixels than this (256 MB at 4 bytes a pixel).
-constexpr double MaxMetafilePixels = 256.0 * 1024 * 1024 / 4;
+// The picture kept beside the drawing (its natural size at 96 dpi, for the
+// clipboard and a bitmap copy) has at most this many pixels (16 MB): a tiny
+// file's frame may claim tens of thousands of pixels a side.
+constexpr double MaxMetafilePixels = 4.0 * 1024 * 1024;
 // The picture a metafile of this natural size (twips) is rendered into.
 QSize metafileRenderSize(double twipsW, double twipsH);
 PictureData loadWmfPicture(const QString& path);

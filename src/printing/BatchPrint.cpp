@@ -14,6 +14,7 @@
 #include "StockPrint.h"
 #include "app/Settings.h"
 #include "document/LabelDocument.h"
+#include "document/PictureCache.h"
 #include "document/TextMeasure.h"
 #include "platform/ConsolePlatform.h"
 #include "platform/SafeFile.h"
@@ -162,6 +163,7 @@ int printPdf(const QString& labelFile, const QString& pdfOut, int copies, const 
     }
 
     LabelDocument doc(app, platform, measurer);
+    doc.holdPicturesForPrint(pictures::PrintedDpi);
     doc.saveFileName = doc.saveTitle = "Label 1";
     if (!app.templateFile.isEmpty()) {
         app.templateLoading = true;

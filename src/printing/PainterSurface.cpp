@@ -8,6 +8,7 @@
 #include "app/Units.h"
 #include "document/LabelContent.h"
 #include "document/LabelPainter.h"
+#include "document/PictureCache.h"
 #include "document/TextMeasure.h"
 
 PainterSurface::PainterSurface(QPagedPaintDevice& printer) : m_printer(&printer)
@@ -110,7 +111,12 @@ void PainterSurface::drawLabel(const LabelContent& label, double x, double y)
     m_painter.save();
     m_painter.translate(dev(x, y));
     m_painter.scale(1 / units::twipsPerPixel(m_dpiX), 1 / units::twipsPerPixel(m_dpiY));
-    labelpaint::paint(m_painter, label);
+    labelpaint::Options o;
+    // Every label of the job draws the same copy of a picture: made once, and
+    // embedded once in a PDF (its engine knows an image by its cache key).
+    o.pictures = &m_pictures;
+    o.pictureDpi = m_printer ? PrintedPictureDpi : 0;
+    labelpaint::paint(m_painter, label, o);
     m_painter.restore();
 }
 

@@ -5,12 +5,15 @@
 #include <memory>
 
 #include "DrawingSurface.h"
+#include "document/PictureCache.h"
 
 class QPagedPaintDevice;
 class QPrinter;
 
 class PainterSurface : public DrawingSurface {
 public:
+    static constexpr double PrintedPictureDpi = pictures::PrintedDpi;
+
     // Draws on a printer or PDF writer. The origin is the paper's corner, not
     // the printable area's: label stock is measured from the paper's edges, and
     // every output (printer, preview, PDF, test page) must put a label in the
@@ -65,6 +68,8 @@ private:
     double m_drawWidth = 1;
     ColorValue m_fore = 0;
     QFont m_font;
+    // The pictures' copies at the size they are printed at, for the whole job.
+    pictures::ScaledCache m_pictures;
     bool m_ended = false;
     bool m_ok = true;
 };

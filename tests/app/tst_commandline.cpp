@@ -202,7 +202,8 @@ private slots:
         // Batch options that are wrong: the job is never started.
         const QList<QPair<QStringList, QString>> bad = {
             {{"--start"}, "--start needs a value"},
-            {{"--copies", "zero"}, "--copies takes a whole number from 1 to 999, not \"zero\""},
+            {{"--copies", "zero"}, "--copies takes a whole number from 1 to 9999, not \"zero\""},
+            {{"--copies", "10000"}, "--copies takes a whole number from 1 to 9999, not \"10000\""},
             {{"--paper", "Foolscap"},
              "--paper takes one of A3, A4, A5, A6, B5, Letter, Legal, Executive, Tabloid, not \"Foolscap\""},
             {{"--stock"}, "--stock needs a value"},
@@ -221,6 +222,10 @@ private slots:
             QCOMPARE(c.mode, CommandLine::Error);
             QCOMPARE(c.error, why);
         }
+        // A print of a thousand sheets and more is one run.
+        c = CommandLine::parse({"--print-pdf", "x.pdf", "--copies", "9999", "a.ckm"});
+        QCOMPARE(c.mode, CommandLine::PrintPdf);
+        QCOMPARE(c.copies, 9999);
 
         c = CommandLine::parse({"--print-pdf", "x.pdf", "--stock", " Avery   L7165 ", "a.ckm"});
         QCOMPARE(c.mode, CommandLine::PrintPdf);

@@ -11,6 +11,7 @@
 #include "document/LabelDocument.h"
 #include "document/frmDocument.h"
 #include "mainwindow/frmMain.h"
+#include "document/PictureCache.h"
 #include "platform/WmfPicture.h"
 #include "support/DocumentFixture.h"
 #include "support/MainWindowFixture.h"
@@ -229,13 +230,80 @@ private slots:
         QVERIFY(writeFile(env.path("bad.wmf"), QByteArray("\xD7\xCD\xC6\x9A", 4) + QByteArray(30, '\0')));
         QVERIFY(!loadPictureFile(env.path("bad.wmf")).ok());
 
-        // A tiny file whose frame claims 20,000 x 20,000 pixels: drawn into at
-        // most 256 MB, natural size untouched.
+        // A header without units or with an empty frame is no picture.
+        QVERIFY(writeFile(env.path("nounits.wmf"), makeWmf(2880, 1440, 0)));
+        QCOMPARE(loadPictureFile(env.path("nounits.wmf")).error, QString("The metafile's header is damaged"));
+        QVERIFY(writeFile(env.path("flat.wmf"), makeWmf(2880, 0, 1440)));
+        QVERIFY(!loadPictureFile(env.path("flat.wmf")).ok());
+
+        // A tiny file whose frame claims 20,000 x 20,000 pixels: its natural size
+        // untouched, the picture kept beside the drawing at most 16 MB, and
+        // drawn at the size it is drawn at (a 600 x 300 pixel box: 600 x 300, all red).
         QVERIFY(writeFile(env.path("huge.wmf"), makeWmf(20000, 20000, 96)));
         const PictureData huge = loadPictureFile(env.path("huge.wmf"));
         QVERIFY2(huge.ok(), qPrintable(huge.error));
         QCOMPARE(huge.naturalTwips, QSizeF(300000, 300000));
-        QVERIFY(huge.image.sizeInBytes() <= 256 * 1024 * 1024);
+        QVERIFY(huge.image.sizeInBytes() <= 16 * 1024 * 1024);
+        QVERIFY(huge.vector);
+        GraphicItem g;
+        g.picture = huge.image;
+        g.vector = huge.vector;
+        pictures::ScaledCache cache;
+        const QImage drawn = cache.picture(g, QSize(600, 300));
+        QCOMPARE(drawn.size(), QSize(600, 300));
+        QCOMPARE(drawn.pixelColor(300, 150), QColor(Qt::red));
+        QCOMPARE(cache.picture(g, QSize(600, 300)).cacheKey(), drawn.cacheKey()); // made once
+        // However large a box asks for it, never more than 16 million pixels.
+        QVERIFY(cache.picture(g, QSize(20000, 20000)).sizeInBytes() <= 64 * 1024 * 1024);
+    }
+
+    // Pictures are held as RGB32 (opaque) or premultiplied ARGB32, converted
+    // once where they are loaded, colours exact; a JPEG is known as a photograph.
+    // Copies for a size are made once and dropped with their picture.
+    void picturesHeldInTheFormatThatDrawsFastest()
+    {
+        TestEnv env;
+        QImage redBlue(2, 1, QImage::Format_ARGB32);
+        redBlue.setPixel(0, 0, qRgb(255, 0, 0));
+        redBlue.setPixel(1, 0, qRgb(0, 0, 255));
+        QVERIFY(redBlue.save(env.path("rb.png")) && redBlue.save(env.path("rb.jpg"), "JPEG", 100));
+        QImage glass = redBlue;
+        glass.setPixel(1, 0, qRgba(0, 0, 255, 128));
+        QVERIFY(glass.save(env.path("glass.png")));
+
+        const PictureData png = loadPictureFile(env.path("rb.png"));
+        QCOMPARE(png.image.format(), QImage::Format_RGB32);
+        QCOMPARE(png.image.pixel(0, 0), qRgb(255, 0, 0));
+        QCOMPARE(png.image.pixel(1, 0), qRgb(0, 0, 255));
+        QVERIFY(!pictures::isPhotograph(png.image));
+        QCOMPARE(loadPictureFile(env.path("glass.png")).image.format(), QImage::Format_ARGB32_Premultiplied);
+        QVERIFY(pictures::isPhotograph(loadPictureFile(env.path("rb.jpg")).image));
+        // Pictures that come another way (clipboard, a test's platform) are converted by the document.
+        env.platform.clipboard = redBlue;
+        LabelDocument d(env.values, env.platform, env.fixed);
+        QVERIFY(d.createNewGraphic("?1"));
+        QCOMPARE(d.activeGraphic()->picture.format(), QImage::Format_RGB32);
+
+        GraphicItem big;
+        big.picture = pictures::fastest(QImage(400, 200, QImage::Format_ARGB32));
+        big.picture.fill(Qt::green);
+        pictures::ScaledCache cache;
+        const QImage small = cache.picture(big, QSize(40, 20));
+        QCOMPARE(small.size(), QSize(40, 20));
+        QCOMPARE(cache.picture(big, QSize(40, 20)).cacheKey(), small.cacheKey());
+        QCOMPARE(cache.picture(big, QSize(800, 400)).cacheKey(), big.picture.cacheKey()); // never enlarged
+        cache.keepOnly({});
+        QCOMPARE(cache.count(), 0);
+
+        // A label that is only printed keeps its pictures at 600 pixels an inch of their boxes.
+        QVERIFY(big.picture.save(env.path("big.png")));
+        QVERIFY(d.createNewGraphic(env.path("big.png")));
+        d.activeGraphic()->width = 720, d.activeGraphic()->height = 360; // 0.5 x 0.25 inch
+        QVERIFY(d.SaveLabelToFile(env.path("big.ckm")));
+        LabelDocument printed(env.values, env.platform, env.fixed);
+        printed.holdPicturesForPrint(pictures::PrintedDpi);
+        printed.LoadFile(env.path("big.ckm"));
+        QCOMPARE(printed.graphics().at(2).picture.size(), QSize(300, 150));
     }
 
     void editorReloadsEveryItemOfTheFile()

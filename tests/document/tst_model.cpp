@@ -126,12 +126,18 @@ private slots:
         // Undone back to the saved label it is unchanged again: tst_undo::closeAsksExactlyWhenTheLabelDiffersFromItsFile.
     }
 
-    // Every listener hears what changed; the frame's operations are steps of their own.
-    void listenersAndFrameSteps()
+    // Every listener hears what changed, and exactly where (twips): the boxes an
+    // item had and has, the frame's box, the whole label for a background; the
+    // frame's operations are steps of their own.
+    void listenersHearTheChangedArea()
     {
         struct Listener : DocumentObserver {
             QStringList heard;
-            void areaChanged(const QRectF& r) override { heard << (r.isEmpty() ? "all" : "part"); }
+            void areaChanged(const QRectF& r) override
+            {
+                heard << (r.isEmpty() ? QString("all")
+                                      : QString("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()));
+            }
             void selectionChanged() override { heard << "selection"; }
             void restored() override { heard << "restored"; }
         } one, two;
@@ -139,24 +145,51 @@ private slots:
         LabelDocument d(env.values, env.platform, env.fixed);
         d.addObserver(&one);
         d.addObserver(&two);
+        const auto at = [](const QRectF& r) { return QString("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()); };
         QVERIFY(d.createNewText("Ale", 0));
-        QCOMPARE(one.heard, QStringList({"all", "selection"}));
+        const QRectF box = bounds(*d.activeItem());
+        // The new item, and the selection drawn around it.
+        QCOMPARE(one.heard, QStringList({at(box), at(box), "selection"}));
+        one.heard.clear();
         d.nudge(15, 0); // the same selection: no news of it
-        d.setBorderVisible(false);
-        d.setBorderColor(0xFF);
+        const QRectF moved = box.translated(15, 0);
+        QCOMPARE(one.heard, QStringList({at(box), at(moved)}));
+        one.heard.clear();
+        // A width-12 frame is 180 twips thick around its line 360 twips in; a width-30 one 450.
+        const QRectF label = d.content().surface();
         d.setBorderWidth(3);
         d.setBorderWidth(30); // typed on: one step
-        QCOMPARE(d.history().count(), 5);
+        QCOMPARE(one.heard, QStringList({at(label.adjusted(270, 270, -270, -270)), at(label.adjusted(135, 135, -135, -135))}));
+        one.heard.clear();
+        d.setBorderVisible(false);
+        QCOMPARE(one.heard, QStringList({at(label.adjusted(135, 135, -135, -135))}));
+        d.setBorderColor(0xFF); // a hidden frame looks the same in any colour
+        one.heard.clear();
+        d.setBackColor(0xFF00);
+        QCOMPARE(one.heard, QStringList({at(label)}));
+        QCOMPARE(d.history().count(), 6);
+
         d.removeObserver(&two);
         one.heard.clear();
-        d.undoStep();
-        QCOMPARE(one.heard, QStringList({"all", "selection", "restored", "all"}));
+        d.undoStep(); // the background: the selection goes, the whole label comes back
+        QCOMPARE(one.heard, QStringList({at(moved), "selection", "restored", at(label)}));
         QCOMPARE(two.heard.count("restored"), 0);
-        QCOMPARE(d.border().width, int16_t(12));
         d.undoStep();
         QCOMPARE(d.border().color, ColorValue(0));
         d.undoStep();
         QVERIFY(d.border().visible);
+        d.undoStep();
+        QCOMPARE(d.border().width, int16_t(12));
+        one.heard.clear();
+        d.undoStep(); // the move: only the item's two boxes
+        QCOMPARE(one.heard, QStringList({"restored", at(moved), at(box)}));
+        one.heard.clear();
+        d.redoStep();
+        QCOMPARE(one.heard, QStringList({"restored", at(box), at(moved)}));
+        // The guides are no content: showing them repaints everything.
+        one.heard.clear();
+        d.showGuides(true);
+        QCOMPARE(one.heard, QStringList({"all"}));
     }
 
     void creationCounterLimit()

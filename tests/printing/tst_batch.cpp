@@ -10,6 +10,7 @@
 #include "PdfTools.h"
 #include "app/CommandLine.h"
 #include "support/TestEnv.h"
+#include "support/Wmf.h"
 
 using namespace pdftools;
 
@@ -82,7 +83,10 @@ private slots:
         QVERIFY(write(env.path("evil\x1b[31m.ckm"), squareLabel(1440, "\x1b]0;owned\x07\x1b[2J\r\nfake.bmp\x9b")));
     }
 
-    void picturesPrintLosslessOncePerDocument()
+    // Flat-coloured art is embedded losslessly, a photograph from a JPEG file as
+    // a JPEG at no more than 600 pixels an inch of its printed size; each once
+    // per document, whatever the labels and sheets.
+    void picturesPrintOncePerDocumentAtPrintSize()
     {
         // Two small striped bitmaps: red|blue and green|yellow, two pixels each.
         QImage rb(2, 1, QImage::Format_RGB32), gy(2, 1, QImage::Format_RGB32);
@@ -93,13 +97,23 @@ private slots:
         const QString rbPath = env.values.graphicsFolder + "/redblue.bmp";
         const QString gyPath = env.values.graphicsFolder + "/greenyellow.bmp";
         QVERIFY(rb.save(rbPath, "BMP") && gy.save(gyPath, "BMP"));
+        // A grainy 2400 x 1200 photograph.
+        QImage photo(2400, 1200, QImage::Format_RGB32);
+        quint32 seed = 1;
+        for (int y = 0; y < photo.height(); ++y)
+            for (int x = 0; x < photo.width(); ++x) {
+                seed = seed * 1664525u + 1013904223u;
+                photo.setPixel(x, y, qRgb((x / 10 + int(seed >> 28)) % 256, (y / 5 + int(seed >> 27)) % 256, int(seed >> 24)));
+            }
+        const QString photoPath = env.values.graphicsFolder + "/photo.jpg";
+        QVERIFY(photo.save(photoPath, "JPEG", 90));
 
         LabelDocument d(env.values, env.platform, env.fixed);
         d.border().visible = false;
         d.setBackColor(0xFFFFFF);
         d.setLeftMargin(0.5);
         d.setTopMargin(0.5);
-        for (const auto& [path, top] : {std::pair{rbPath, 1440}, std::pair{gyPath, 2880}}) {
+        for (const auto& [path, top] : {std::pair{rbPath, 1440}, std::pair{gyPath, 2880}, std::pair{photoPath, 0}}) {
             QVERIFY(d.createNewGraphic(path));
             GraphicItem* g = d.activeGraphic();
             g->left = 1440, g->top = top, g->width = 1440, g->height = 720; // 1 x 0.5 inch
@@ -117,14 +131,22 @@ private slots:
         // page num type width height color comp bpc enc interp object ID ...
         for (const QString& line : run("pdfimages", {"-list", pdf}).split('\n').mid(2)) {
             const QStringList f = line.simplified().split(' ');
-            if (f.size() >= 11) {
+            if (f.size() >= 11 && f[2] == "image") {
                 ++images;
-                QVERIFY2(f[8] != "jpeg", "picture re-encoded as JPEG");
                 objects << f[10].toInt();
+                if (f[3].toInt() > 2) { // the photograph
+                    QCOMPARE(f[8], QString("jpeg"));
+                    QCOMPARE(QSize(f[3].toInt(), f[4].toInt()), QSize(600, 300));
+                } else {
+                    QVERIFY2(f[8] != "jpeg", "picture re-encoded as JPEG");
+                }
             }
         }
-        QVERIFY(images >= 2 * 2 * 2); // 2 pictures, at least 2 labels a sheet, 2 sheets
-        QCOMPARE(objects.size(), 2);
+        QVERIFY(images >= 3 * 2 * 2); // 3 pictures, at least 2 labels a sheet, 2 sheets
+        QCOMPARE(objects.size(), 3);
+        // Two sheets of labels with the photograph: smaller than the photograph.
+        QVERIFY2(QFileInfo(pdf).size() < QFileInfo(photoPath).size(),
+                 qPrintable(QString("%1 bytes").arg(QFileInfo(pdf).size())));
 
         // The first label's pictures, 0.5 inch margin + 1 inch: the stripes keep their colours.
         const QImage page = rasterise(pdf, 100);
@@ -133,6 +155,33 @@ private slots:
                                                      {{175, 275}, qRgb(0, 255, 0)}, {{225, 275}, qRgb(255, 255, 0)}};
         for (const auto& [p, c] : want)
             QVERIFY2(nearColour(page.pixel(p), c), qPrintable(QColor(page.pixel(p)).name()));
+    }
+
+    // A metafile of a hundred bytes whose frame claims 20,000 x 20,000 pixels is drawn at
+    // the size it is printed at: the whole job stays far below the gigabyte
+    // that rendering its claim would take.
+    void hostileMetafilePrintsSmall()
+    {
+        if (!QFileInfo("/usr/bin/time").isExecutable())
+            QSKIP("needs /usr/bin/time to measure the job's memory (scripts/deps --test installs it)");
+        const QString wmf = env.values.graphicsFolder + "/claims.wmf";
+        QVERIFY(writeFile(wmf, makeWmf(20000, 20000, 96)));
+        LabelDocument d(env.values, env.platform, env.fixed);
+        QVERIFY(d.createNewGraphic(wmf));
+        const QString label = env.path("claims.ckm");
+        QVERIFY(d.SaveLabelToFile(label));
+        const QString pdf = env.path("claims.pdf"), rss = env.path("claims.rss");
+        const Run r = batch({"--print-pdf", pdf, label}, home, "C", {}, {"/usr/bin/time", "-f", "%M", "-o", rss});
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        const int peakKiB = QString::fromLatin1(readAll(rss)).trimmed().split('\n').last().toInt();
+        QVERIFY2(peakKiB > 0 && peakKiB < 150 * 1024, qPrintable(QString("peak %1 KiB").arg(peakKiB)));
+        // Fitted into the frame, 3240 twips (2.25 in) a side: rendered 600 pixels an inch, once.
+        QStringList images;
+        for (const QString& line : run("pdfimages", {"-list", pdf}).split('\n').mid(2))
+            if (const QStringList f = line.simplified().split(' '); f.size() >= 11 && f[2] == "image")
+                images << f[3] + "x" + f[4] + " " + f[10];
+        QCOMPARE(QSet<QString>(images.begin(), images.end()).size(), 1);
+        QCOMPARE(images.first().section(' ', 0, 0), QString("1350x1350"));
     }
 
     // Each refused job: its exit code, its reason on stderr exactly, no PDF
