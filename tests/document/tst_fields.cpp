@@ -156,7 +156,7 @@ private slots:
     }
 
     // Files: the message names the file; a file too big for a list of labels
-    // is refused by its size, before a byte of it is read.
+    // is refused by its size, before a byte of it is read (it is sparse: nothing on disk).
     void csvFiles()
     {
         csv::Table t;
@@ -172,17 +172,13 @@ private slots:
         QVERIFY(!csv::read(ragged, t, &why));
         QCOMPARE(why, ragged + ": line 3: 1 value where the first row names 2 columns");
 
-        // Sparse: 2 GiB on paper, nothing on disk.
         const QString huge = tmp.filePath("huge.csv");
         QFile h(huge);
-        QVERIFY(h.open(QIODevice::WriteOnly) && h.resize(2LL * 1024 * 1024 * 1024));
+        QVERIFY(h.open(QIODevice::WriteOnly) && h.resize(csv::MaxFileBytes + 1));
         h.close();
         QVERIFY(!csv::read(huge, t, &why));
-        QCOMPARE(why, huge + ": the file is 2048.0 MiB, too large for a list of labels (at most 64 MiB)");
-        QVERIFY(t.rows.empty() && t.columns.isEmpty());
-        QVERIFY(h.resize(csv::MaxFileBytes + 1));
-        QVERIFY(!csv::read(huge, t, &why));
         QCOMPARE(why, huge + ": the file is 64.0 MiB, too large for a list of labels (at most 64 MiB)");
+        QVERIFY(t.rows.empty() && t.columns.isEmpty());
     }
 
     // The data file of a label lives in the settings, keyed by the label's
@@ -204,10 +200,6 @@ private slots:
         QCOMPARE(labeldata::remembered(store, other), QString());
         QCOMPARE(labeldata::remembered(store, ""), QString());
         QVERIFY(!labeldata::keyOf(label).contains('/'));
-
-        QString why;
-        QVERIFY(!labeldata::load(tmp.filePath("club.csv"), &why));
-        QCOMPARE(why, "Data file \"" + tmp.filePath("club.csv") + "\" Not Found");
     }
 };
 

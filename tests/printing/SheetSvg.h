@@ -55,6 +55,8 @@ inline std::vector<QRectF> redRectangles(const QString& svgPath, QSizeF* paper)
         if (!xml.isStartElement())
             continue;
         const auto a = xml.attributes();
+        const bool red = !inDefs && a.value("style").toString().remove(' ').contains(RedFill);
+        const auto inInches = [](const QRectF& r) { return QRectF(r.topLeft() / 72, r.size() / 72); };
         if (xml.name() == QLatin1String("svg")) {
             *paper = QSizeF(a.value("width").toString().remove("pt").toDouble() / 72,
                             a.value("height").toString().remove("pt").toDouble() / 72);
@@ -62,8 +64,7 @@ inline std::vector<QRectF> redRectangles(const QString& svgPath, QSizeF* paper)
             inDefs = true;
         } else if (xml.name() == QLatin1String("g")) {
             groups.push_back(matrixOf(a.value("transform").toString()) * groups.back());
-        } else if (xml.name() == QLatin1String("path") && !inDefs &&
-                   a.value("style").toString().remove(' ').contains(RedFill)) {
+        } else if (red && xml.name() == QLatin1String("path")) {
             const QTransform t = matrixOf(a.value("transform").toString()) * groups.back();
             QList<double> v;
             for (auto it = number.globalMatch(a.value("d").toString()); it.hasNext();)
@@ -71,14 +72,12 @@ inline std::vector<QRectF> redRectangles(const QString& svgPath, QSizeF* paper)
             QPolygonF poly;
             for (int i = 0; i + 1 < v.size(); i += 2)
                 poly << t.map(QPointF(v[i], v[i + 1]));
-            const QRectF r = poly.boundingRect();
-            out.emplace_back(r.x() / 72, r.y() / 72, r.width() / 72, r.height() / 72);
-        } else if (xml.name() == QLatin1String("rect") && !inDefs &&
-                   a.value("style").toString().remove(' ').contains(RedFill)) {
+            out.push_back(inInches(poly.boundingRect()));
+        } else if (red && xml.name() == QLatin1String("rect")) {
             // A label that covers the whole page comes back as the page's own rectangle.
-            const QRectF r = groups.back().mapRect(QRectF(a.value("x").toDouble(), a.value("y").toDouble(),
-                                                          a.value("width").toDouble(), a.value("height").toDouble()));
-            out.emplace_back(r.x() / 72, r.y() / 72, r.width() / 72, r.height() / 72);
+            out.push_back(inInches(groups.back().mapRect(QRectF(a.value("x").toDouble(), a.value("y").toDouble(),
+                                                                a.value("width").toDouble(),
+                                                                a.value("height").toDouble()))));
         }
     }
     return out;
