@@ -5,16 +5,18 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "app/AppContext.h"
+#include "app/Colors.h"
 #include "app/ProgramTitle.h"
 #include "document/QrCode.h"
 #include "platform/Platform.h"
 
-frmQrInput::frmQrInput(AppContext& ctx, QWidget* parent, const QString& data, char level)
-    : QDialog(parent), m_ctx(ctx)
+frmQrInput::frmQrInput(AppContext& ctx, QWidget* parent, const QString& data, char level, ColorValue color)
+    : QDialog(parent), m_ctx(ctx), m_color(color)
 {
     setObjectName("frmQrInput");
     setWindowTitle("QR Code");
@@ -38,6 +40,14 @@ frmQrInput::frmQrInput(AppContext& ctx, QWidget* parent, const QString& data, ch
     auto* levelLabel = new QLabel("&Error correction:", this);
     levelLabel->setBuddy(m_level);
     form->addRow(levelLabel, m_level);
+    m_colorButton = new QPushButton(this);
+    m_colorButton->setObjectName("cmdQrColor");
+    m_colorButton->setToolTip("The colour of the code's dark squares");
+    showColor();
+    connect(m_colorButton, &QPushButton::clicked, this, &frmQrInput::cmdQrColor_Click);
+    auto* colorLabel = new QLabel("&Color:", this);
+    colorLabel->setBuddy(m_colorButton);
+    form->addRow(colorLabel, m_colorButton);
     auto* hint = new QLabel(QString("Up to %1 characters. Fields such as ${n} or ${Column} give every printed "
                                     "label its own code.")
                                 .arg(qrcode::MaxStoredData),
@@ -65,13 +75,35 @@ void frmQrInput::OKButton_Click()
         m_data->setFocus();
         return;
     }
-    m_answer = Answer{data, char(m_level->currentData().toChar().unicode())};
+    m_answer = Answer{data, char(m_level->currentData().toChar().unicode()), m_color};
     accept();
 }
 
-std::optional<frmQrInput::Answer> frmQrInput::ask(AppContext& ctx, QWidget* parent, const QString& data, char level)
+void frmQrInput::cmdQrColor_Click()
 {
-    frmQrInput dlg(ctx, parent, data, level);
+    if (const auto c = m_ctx.platform.chooseColor("QR Code Color", m_color)) {
+        m_color = *c;
+        showColor();
+    }
+}
+
+// The swatch shows the colour as the code is printed in it.
+void frmQrInput::showColor()
+{
+    QPixmap swatch(40, 16);
+    swatch.fill(colors::forPrint(m_color));
+    QPainter p(&swatch);
+    p.setPen(palette().color(QPalette::WindowText));
+    p.drawRect(swatch.rect().adjusted(0, 0, -1, -1));
+    p.end();
+    m_colorButton->setIcon(QIcon(swatch));
+    m_colorButton->setIconSize(swatch.size());
+}
+
+std::optional<frmQrInput::Answer> frmQrInput::ask(AppContext& ctx, QWidget* parent, const QString& data, char level,
+                                                  ColorValue color)
+{
+    frmQrInput dlg(ctx, parent, data, level, color);
     dlg.exec();
     return dlg.m_answer;
 }

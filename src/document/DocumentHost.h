@@ -20,6 +20,9 @@ public:
     virtual bool snapToGrid() const = 0;
     virtual bool guidesShown() const = 0;
     virtual bool maintainAspectRatio() const = 0;
+    // View > Show Field Values: the label view shows label 1 of the print
+    // (fields filled) rather than the fields as typed.
+    virtual bool fieldValuesShown() const { return true; }
     virtual TextFormat currentTextFormat() const = 0;
 
     // --- notifications ---------------------------------------------------

@@ -167,6 +167,7 @@ void LabelDocument::repaint()
         m_shownActive = m_active;
         notify([](DocumentObserver& o) { o.selectionChanged(); });
     }
+    notify([](DocumentObserver& o) { o.contentShown(); });
     // The panels follow whatever changed: a selection cleared, a picture
     // reloaded at another size, a step undone.
     refreshStatus();

@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "LabelContent.h"
@@ -36,6 +37,9 @@ public:
     virtual void labelTypeShown(int16_t) {}
     // The changed flag was set or cleared.
     virtual void changedShown(bool) {}
+    // Every area of a change has been told: what shows the content some other
+    // way (filled fields) compares what it showed with content() now.
+    virtual void contentShown() {}
 };
 
 class LabelDocument {
@@ -167,8 +171,9 @@ public:
     // A new QR code, centred and as large as the frame comfortably holds (at
     // most an inch); refused with a message when its data cannot be kept.
     bool createNewQr(const QString& data, char level, ColorValue color = 0);
-    // The active QR code's data and level (one step); false when refused.
-    bool setActiveQr(const QString& data, char level);
+    // The active QR code's data, level and (given one) colour: one step;
+    // false when refused.
+    bool setActiveQr(const QString& data, char level, std::optional<ColorValue> color = std::nullopt);
     const QrItem* activeQr() const { return m_content.get<QrItem>(m_active.kind == kindOf<QrItem> ? m_active.index : 0); }
     ItemsOf<QrItem> qrCodes() const { return m_content.all<QrItem>(); }
     // The code alone as a picture (for the clipboard).

@@ -62,8 +62,14 @@ qint64 LabelView::takePaintedArea()
     return a;
 }
 
+const LabelContent& LabelView::shownContent() const
+{
+    return m_content ? m_content() : m_doc.content();
+}
+
 void LabelView::paintEvent(QPaintEvent* e)
 {
+    const LabelContent& shown = shownContent();
     QPainter p(this);
     const double k = twipsPerPixel();
     for (const QRect& r : e->region())
@@ -75,11 +81,11 @@ void LabelView::paintEvent(QPaintEvent* e)
     labelpaint::Options o;
     o.pictures = &m_pictures;
     if (m_pictures.count() > 0) {
-        std::unordered_set<qint64> shown;
-        for (const ItemPtr& item : m_doc.content().items)
+        std::unordered_set<qint64> used;
+        for (const ItemPtr& item : shown.items)
             if (const auto* g = std::get_if<GraphicItem>(item.get()))
-                shown.insert(pictures::ScaledCache::sourceKey(*g));
-        m_pictures.keepOnly(shown);
+                used.insert(pictures::ScaledCache::sourceKey(*g));
+        m_pictures.keepOnly(used);
     }
     const QPalette pal = palette();
     o.palette = &pal;
@@ -115,11 +121,11 @@ void LabelView::paintEvent(QPaintEvent* e)
 
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(1 / k, 1 / k); // draw in twips from here on
-    labelpaint::paint(p, m_doc.content(), o);
-    paintMarks(p);
+    labelpaint::paint(p, shown, o);
+    paintMarks(p, shown);
 }
 
-void LabelView::paintMarks(QPainter& p)
+void LabelView::paintMarks(QPainter& p, const LabelContent& shown)
 {
     // Outline of the label.
     const double k = twipsPerPixel();
@@ -129,8 +135,9 @@ void LabelView::paintMarks(QPainter& p)
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(0, 0, m_doc.surfaceWidth() - k, m_doc.surfaceHeight() - k));
 
-    // The active item: a single dark line around its box.
-    if (const LabelItem* active = m_doc.activeItem()) {
+    // The active item: a single dark line around its box as painted (a
+    // filled text's box is fitted to its values).
+    if (const LabelItem* active = shown.item(m_doc.activeId())) {
         const QRectF sel = bounds(*active);
         QPen line(Qt::black);
         line.setCosmetic(true);

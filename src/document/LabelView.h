@@ -1,10 +1,12 @@
 #pragma once
 // The label surface (picLabelView): draws the label at true size from the model.
 #include <QWidget>
+#include <functional>
 
 #include "PictureCache.h"
 
 class LabelDocument;
+struct LabelContent;
 class LabelEditor;
 class QLabel;
 
@@ -23,6 +25,9 @@ public:
 
     // The editor whose selection marks, handles and drag outline are drawn.
     void setEditor(const LabelEditor* e) { m_editor = e; }
+    // What is painted (the document's content when none is set): the items
+    // of a label whose fields are shown filled.
+    void setContentSource(std::function<const LabelContent&()> f) { m_content = std::move(f); }
     // Repaints the part of the surface a change touched (twips).
     void updateTwips(const QRectF& r);
     QLabel* lblGuide() const { return m_lblGuide; }
@@ -47,10 +52,12 @@ protected:
     void keyPressEvent(QKeyEvent*) override;
 
 private:
-    void paintMarks(QPainter& p);
+    void paintMarks(QPainter& p, const LabelContent& shown);
+    const LabelContent& shownContent() const;
 
     LabelDocument& m_doc;
     const LabelEditor* m_editor = nullptr;
+    std::function<const LabelContent&()> m_content;
     QLabel* m_lblGuide;
     bool m_grid = false;
     int m_lastDots = 0;

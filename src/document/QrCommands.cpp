@@ -37,7 +37,7 @@ bool LabelDocument::createNewQr(const QString& data, char level, ColorValue colo
     return true;
 }
 
-bool LabelDocument::setActiveQr(const QString& data, char level)
+bool LabelDocument::setActiveQr(const QString& data, char level, std::optional<ColorValue> color)
 {
     Step step(*this, "Edit QR Code");
     if (const QString why = qrcode::dataRefusal(data); !why.isEmpty()) {
@@ -51,6 +51,8 @@ bool LabelDocument::setActiveQr(const QString& data, char level)
     q->data = data;
     if (qrcode::levelOf(QString(QChar(level))))
         q->level = level;
+    if (color)
+        q->color = *color;
     setChanged();
     repaint();
     return true;

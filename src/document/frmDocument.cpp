@@ -11,6 +11,8 @@
 #include "LabelView.h"
 #include "app/AppContext.h"
 #include "platform/Platform.h"
+#include "printing/DataMerge.h"
+#include "printing/LabelData.h"
 
 namespace {
 // Room around the label inside the window, twips: 120 on every side.
@@ -21,7 +23,8 @@ constexpr double Spill = 120;
 } // namespace
 
 frmDocument::frmDocument(AppContext& ctx, DocumentHost* host, QWidget* parent)
-    : QWidget(parent), LabelDocument(ctx.values, ctx.platform, ctx.measurer), m_ctx(ctx), m_host(host)
+    : QWidget(parent), LabelDocument(ctx.values, ctx.platform, ctx.measurer), m_ctx(ctx), m_host(host),
+      m_firstLabel(ctx.measurer)
 {
     setObjectName("frmDocument");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -64,6 +67,7 @@ frmDocument::frmDocument(AppContext& ctx, DocumentHost* host, QWidget* parent)
     connect(m_view, &LabelView::mouseMoved, this, &frmDocument::picLabelView_MouseMove);
     connect(m_view, &LabelView::mouseReleased, this, &frmDocument::picLabelView_MouseUp);
     connect(m_view, &LabelView::doubleClicked, this, &frmDocument::picLabelView_DblClick);
+    m_view->setContentSource([this]() -> const LabelContent& { return shownContent(); });
 
     resizeLabel();
 }
@@ -200,6 +204,71 @@ void frmDocument::areaChanged(const QRectF& twips)
         m_view->update();
     else
         m_view->updateTwips(twips.adjusted(-Spill, -Spill, Spill, Spill));
+}
+
+const LabelContent& frmDocument::shownContent()
+{
+    if (!fieldValuesShown())
+        return content();
+    if (!m_dataRead || m_dataFor != saveFileName) {
+        // Read once per data file and label name (Save As names another
+        // label, which has data of its own or none). Data that cannot be read
+        // leaves label 1 numbered only: the print says why when it is asked for.
+        merge::Source source;
+        QString why;
+        labeldata::forPrint(m_ctx.store, saveFileName, source, &why);
+        m_firstLabel.setData(source.data);
+        m_dataFor = saveFileName;
+        m_dataRead = true;
+    }
+    return m_firstLabel.of(content());
+}
+
+void frmDocument::keepPainted(const LabelContent& shown)
+{
+    m_paintedFilled = &shown != &content();
+    m_painted = m_paintedFilled ? shown : LabelContent{};
+    m_paintedActive = activeId();
+}
+
+void frmDocument::fieldsShownChanged()
+{
+    m_dataRead = false;
+    keepPainted(shownContent());
+    m_view->update();
+}
+
+void frmDocument::contentShown()
+{
+    const LabelContent& now = shownContent();
+    const bool filled = &now != &content();
+    if (!filled && !m_paintedFilled)
+        return; // the typed content is shown: the document told every area
+    if (!m_paintedFilled) {
+        m_view->update(); // the first field typed
+    } else {
+        // A filled text's box is fitted to its values: the boxes it was and
+        // is painted in, and the selection line around them.
+        std::vector<QRectF> areas = changedAreas(m_painted, now);
+        if (activeId() != m_paintedActive) {
+            if (const LabelItem* was = m_painted.item(m_paintedActive))
+                areas.push_back(bounds(*was).normalized());
+            if (const LabelItem* is = now.item(activeId()))
+                areas.push_back(bounds(*is).normalized());
+        }
+        for (const QRectF& r : areas)
+            if (!r.isEmpty())
+                areaChanged(r);
+    }
+    keepPainted(now);
+}
+
+void frmDocument::captionChanged(const QString& c)
+{
+    setCaption(c);
+    // Saved under another name: that label's data, if it has any.
+    if (m_dataRead && m_dataFor != saveFileName)
+        fieldsShownChanged();
 }
 
 void frmDocument::selectionChanged()

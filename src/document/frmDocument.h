@@ -8,6 +8,7 @@
 #include "LabelDocument.h"
 #include "ViewGeometry.h"
 #include "editing/LabelEditor.h"
+#include "printing/FirstLabel.h"
 
 class QLabel;
 class QScrollBar;
@@ -44,6 +45,16 @@ public:
 
     TextFormat currentTextFormat() const override;
 
+    // What the view paints: while field values are shown and the label holds
+    // fields, label 1 of its print (filled from its remembered data, else
+    // numbered only); else the content as typed. Hit tests, dragging and
+    // editing work on the typed items; the selection line goes around the
+    // item as painted.
+    const LabelContent& shownContent();
+    // The label's data file was chosen or forgotten, or field values were
+    // shown or hidden: the view is painted again.
+    void fieldsShownChanged();
+
     // The mouse on the label: selection, dragging, guides.
     LabelEditor& editor() { return m_editor; }
     void picLabelView_MouseDown(const QPointF& twips, int button, bool alone);
@@ -59,9 +70,10 @@ public:
     void activeTextShown(const TextItem& t) override;
     void statusPanels(const QString& file, const QString& x, const QString& y) override;
     void borderStyleShown(const QString& style) override;
-    void captionChanged(const QString& c) override { setCaption(c); }
+    void captionChanged(const QString& c) override;
     void labelTypeShown(int16_t type) override;
     void changedShown(bool changed) override { setWindowModified(changed); }
+    void contentShown() override;
 
 signals:
     void windowActivated(frmDocument*);
@@ -75,6 +87,9 @@ private:
     void placeSurface();
     void showGuideReadout();
     void hoverCursor(const QPointF& twips);
+    bool fieldValuesShown() const { return !m_host || m_host->fieldValuesShown(); }
+    // What the view now shows, to compare the next change with.
+    void keepPainted(const LabelContent& shown);
 
     AppContext& m_ctx;
     DocumentHost* m_host;
@@ -92,4 +107,11 @@ private:
     bool m_closeAsked = false;
     LabelEditor m_editor{*this};
     bool m_surfacePressed = false; // a left press on the empty surface, for the click
+    merge::FirstLabel m_firstLabel;
+    QString m_dataFor; // the label file whose data m_firstLabel holds
+    bool m_dataRead = false;
+    // The filled content last shown (empty while the typed one is) and its selection.
+    LabelContent m_painted;
+    bool m_paintedFilled = false;
+    ItemId m_paintedActive;
 };

@@ -117,6 +117,7 @@ public:
     void mnuViewSnapToGrid_Click();
     void mnuViewShowGuides_Click();
     void mnuViewDefineGrid_Click();
+    void mnuViewFieldValues_Click();
     void editText(frmDocument* doc);
     void editPicture(frmDocument* doc);
     void drawGrid();
@@ -152,6 +153,7 @@ public:
     bool snapToGrid() const override;
     bool guidesShown() const override;
     bool maintainAspectRatio() const override;
+    bool fieldValuesShown() const override;
     TextFormat currentTextFormat() const override;
     void enableItemCommands(frmDocument& doc) override;
     void textFormatShown(frmDocument& doc, const TextItem& item) override;
@@ -203,7 +205,7 @@ private:
     // The label's remembered data into the print's source; false (the user
     // told) when it cannot be read.
     bool dataForPrint(const LabelDocument& doc, merge::Source& source);
-    void dataChanged();
+    void dataChanged(frmDocument& doc);
     // The client width that shows every toolbar button without an extension arrow.
     int widthForToolbars() const;
     void buildMenus();

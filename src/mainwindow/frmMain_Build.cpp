@@ -88,6 +88,7 @@ const MenuDef Menus[] = {
         {"mnuViewShowGrid", "&Show Grid", nullptr, [](frmMain& m) { m.mnuViewShowGrid_Click(); }, Checkable},
         {"mnuViewSnapToGrid", "Snap To &Grid", nullptr, [](frmMain& m) { m.mnuViewSnapToGrid_Click(); }, Checkable},
         {"mnuViewShowGuides", "Sho&w Guides", nullptr, [](frmMain& m) { m.mnuViewShowGuides_Click(); }, Checkable},
+        {"mnuViewFieldValues", "Show Field &Values", nullptr, [](frmMain& m) { m.mnuViewFieldValues_Click(); }, Checkable | Checked},
         {"mnuViewBar1"},
         {"mnuViewBringForward", "Bring &Forward", nullptr, [](frmMain& m) { m.mnuViewBringForward_Click(); }, Disabled},
         {"mnuViewSendBack", "Send &Back", nullptr, [](frmMain& m) { m.mnuViewSendBack_Click(); }, Disabled},

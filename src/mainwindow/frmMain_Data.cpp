@@ -1,6 +1,8 @@
 // File > Data...: the data file whose rows a label prints, one label a row
 // (or as many as its copies column says), remembered next to the label in
 // the settings.
+#include <QAction>
+
 #include "app/AppContext.h"
 #include "app/Module1.h"
 #include "document/frmDocument.h"
@@ -30,7 +32,7 @@ void frmMain::mnuFileData_Click()
             MsgButtons::YesNoCancel, MsgIcon::Question, "Data");
         if (a == MsgAnswer::No) {
             labeldata::remember(m_ctx.store, doc->saveFileName, {});
-            dataChanged();
+            dataChanged(*doc);
         }
         if (a != MsgAnswer::Yes)
             return;
@@ -50,12 +52,14 @@ void frmMain::mnuFileData_Click()
         return;
     }
     labeldata::remember(m_ctx.store, doc->saveFileName, r->path);
-    dataChanged();
+    dataChanged(*doc);
 }
 
-// An open preview shows the labels the data makes now, from the first sheet.
-void frmMain::dataChanged()
+// The label view shows the first row's values; an open preview shows the
+// labels the data makes now, from the first sheet.
+void frmMain::dataChanged(frmDocument& doc)
 {
+    doc.fieldsShownChanged();
     if (auto* preview = findChild<frmPreview*>("frmPreview", Qt::FindDirectChildrenOnly))
         preview->printReport(1, false);
 }
@@ -67,4 +71,17 @@ bool frmMain::dataForPrint(const LabelDocument& doc, merge::Source& source)
         return true;
     m_ctx.platform.message(why + "\nNothing was printed.", MsgIcon::Exclamation);
     return false;
+}
+
+bool frmMain::fieldValuesShown() const
+{
+    const QAction* a = action("mnuViewFieldValues");
+    return !a || a->isChecked();
+}
+
+// Every label view shows its fields filled (label 1 of its print) or as typed.
+void frmMain::mnuViewFieldValues_Click()
+{
+    for (frmDocument* d : documents())
+        d->fieldsShownChanged();
 }

@@ -12,7 +12,7 @@ void frmMain::mnuGraphicInsertQr_Click()
     if (!activeDocument())
         LoadNewDoc();
     if (frmDocument* d = activeDocument())
-        d->createNewQr(answer->data, answer->level);
+        d->createNewQr(answer->data, answer->level, answer->color);
 }
 
 void frmMain::editQrCode(frmDocument* doc)
@@ -20,7 +20,7 @@ void frmMain::editQrCode(frmDocument* doc)
     const QrItem* q = doc->activeQr();
     if (!q)
         return;
-    if (const auto answer = frmQrInput::ask(m_ctx, this, q->data, q->level))
-        doc->setActiveQr(answer->data, answer->level);
+    if (const auto answer = frmQrInput::ask(m_ctx, this, q->data, q->level, q->color))
+        doc->setActiveQr(answer->data, answer->level, answer->color);
     doc->refreshStatus();
 }

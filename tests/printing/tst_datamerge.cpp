@@ -5,10 +5,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPageLayout>
+#include <QPlainTextEdit>
 #include <QPrinter>
+#include <QPushButton>
 
 #include "PdfTools.h"
+#include "dialogs/frmTextInput.h"
 #include "document/LabelDocument.h"
+#include "document/LabelView.h"
 #include "printing/DataMerge.h"
 #include "printing/PrintJob.h"
 #include "platform/SettingsStore.h"
@@ -17,6 +21,7 @@
 #include "support/MainWindowFixture.h"
 #include "support/RecordingSurface.h"
 #include "support/TestEnv.h"
+#include "support/UserInput.h"
 
 namespace {
 
@@ -418,6 +423,99 @@ private slots:
         w.action("mnuFilePrint")->trigger();
         QCOMPARE(p.shown.last().text, "Data file \"" + good + "\" Not Found\nNothing was printed.");
         QCOMPARE(p.printDialogs, dialogs);
+    }
+
+    // The label view paints label 1 of the print (the data's first row, or
+    // numbering only) while clicks, the selection and editing work on the
+    // typed text; View > Show Field Values shows the fields as typed.
+    void theViewShowsTheFirstRecord()
+    {
+        MainWithLabel w;
+        ScriptedPlatform& p = w.env.platform;
+        frmDocument& doc = *w.doc();
+        LabelView* view = doc.picLabelView();
+        for (const auto& [text, top] : {std::pair{QString("<${n}.${Name}>"), 1500}, {QString("Plain"), 2700}}) {
+            QVERIFY(doc.createNewText(text, 0));
+            doc.setTextAlignment(labelcode::AlignLeft);
+            doc.setTextFontSize("8");
+            doc.setTextPosition(900, top);
+        }
+        const QString label = w.env.path("club.ckm"), data = w.env.path("club.csv");
+        QVERIFY(doc.SaveLabelToFile(label));
+        doc.saveFileName = label;
+        const QByteArray rows = "Name\nChateau Margaux 2019\nB\n";
+        QFile f(data);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(rows) == rows.size());
+        f.close();
+        auto shownText = [&](int index) { return std::get<TextItem>(*doc.shownContent().items[size_t(index)]).text; };
+        QCOMPARE(shownText(0), QString("<1.⟦unknown: Name⟧>"));
+        p.openAnswers = {FileDialogResult{data, "club.csv", w.env.path("")}};
+        w.action("mnuFileData")->trigger();
+        QCOMPARE(shownText(0), QString("<1.Chateau Margaux 2019>"));
+        QCOMPARE(doc.shownContent().items[1], doc.content().items[1]); // a text without fields is the document's
+
+        // Painted: ink right of the typed box, inside the filled one (over the grid's dots).
+        const TextItem typed = doc.texts().at(1);
+        const QRectF drawn = bounds(*doc.shownContent().items[0]);
+        QVERIFY2(drawn.width() > typed.width + 400, qPrintable(QString::number(drawn.width() - typed.width)));
+        const QRect beyond(input::px(view, {typed.left + typed.width + 60, typed.top}),
+                           input::px(view, {drawn.right() - 60, drawn.bottom()}));
+        auto inkBeyond = [&] {
+            const QImage img = view->grab().toImage();
+            int dark = 0;
+            for (int y = beyond.top(); y < beyond.bottom(); ++y)
+                for (int x = beyond.left(); x < beyond.right(); ++x)
+                    dark += qGray(img.pixel(x, y)) < 128;
+            return dark;
+        };
+        const int filledInk = inkBeyond();
+        QAction* toggle = w.action("mnuViewFieldValues");
+        QVERIFY(toggle->isChecked());
+        QCOMPARE(toggle->text(), QString("Show Field &Values"));
+        toggle->trigger();
+        QCOMPARE(shownText(0), QString("<${n}.${Name}>"));
+        QVERIFY2(filledInk > inkBeyond() + 20, qPrintable(QString::number(filledInk)));
+        toggle->trigger();
+        QCOMPARE(shownText(0), QString("<1.Chateau Margaux 2019>"));
+
+        // A click on the painted text selects it; a double click edits the typed text.
+        doc.SelectNothing();
+        input::click(view, QPointF(typed.left + 200, typed.top + typed.height / 2));
+        QVERIFY(doc.activeId() == (ItemId{kindOf<TextItem>, 1}));
+        const ItemPtr filledBefore = doc.shownContent().items[0];
+        doc.selectText(2);
+        doc.setTextText("Plainer");
+        QCOMPARE(doc.shownContent().items[0], filledBefore); // unchanged: not repainted
+        // Edited through the dialog, typed; the pixels repainted are the typed
+        // boxes, and with the values shown the boxes they were and are painted in.
+        auto edit = [&] {
+            view->repaint();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+            QCoreApplication::processEvents();
+            view->takePaintedArea();
+            input::whenModal<frmTextInput>([](frmTextInput* dlg) {
+                QCOMPARE(dlg->txtInput()->toPlainText(), QString("<${n}.${Name}>"));
+                dlg->txtInput()->setPlainText("${Name}!");
+                QTest::mouseClick(dlg->findChild<QPushButton*>("OKButton"), Qt::LeftButton);
+            });
+            QTest::mouseDClick(view, Qt::LeftButton, {}, input::px(view, {typed.left + 200, typed.top + 100}));
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+            QCoreApplication::processEvents();
+            return view->takePaintedArea();
+        };
+        edit();
+        QCOMPARE(doc.texts().at(1).text, QString("${Name}!"));
+        QCOMPARE(shownText(0), QString("Chateau Margaux 2019!"));
+        // Changed again: the box it is painted in is painted again, not only the typed one.
+        const QRectF before = bounds(*doc.shownContent().items[0]);
+        view->repaint();
+        view->takePaintedArea();
+        doc.setTextText("${Name}?");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+        QCoreApplication::processEvents();
+        const QSize filledPx = view->pixelSizeFor(int(before.width()), int(before.height()) + 240);
+        const qint64 painted = view->takePaintedArea();
+        QVERIFY2(painted >= qint64(filledPx.width()) * filledPx.height(), qPrintable(QString::number(painted)));
     }
 };
 

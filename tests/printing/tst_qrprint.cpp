@@ -13,6 +13,7 @@
 #include <ZXing/ReadBarcode.h>
 #endif
 
+#include "app/Colors.h"
 #include "dialogs/frmQrInput.h"
 #include "document/LabelView.h"
 #include "document/QrCode.h"
@@ -121,22 +122,31 @@ private slots:
             dlg->txtQrData()->clear();
             QTest::keyClicks(dlg->txtQrData(), "https://brew.example/ipa  ");
             dlg->cboQrLevel()->setCurrentIndex(3);
+            QCOMPARE(dlg->color(), ColorValue(0));
+            QTest::mouseClick(dlg->cmdQrColor(), Qt::LeftButton); // cancelled: still black
+            QTest::mouseClick(dlg->cmdQrColor(), Qt::LeftButton);
             QTest::mouseClick(dlg->findChild<QPushButton*>("OKButton"), Qt::LeftButton);
         });
+        const ColorValue wine = colors::rgb(0x72, 0x2F, 0x37);
+        w.env.platform.colorAnswers = {std::nullopt, wine};
         insert->trigger();
+        QCOMPARE(w.env.platform.colorTitles, QStringList({"QR Code Color", "QR Code Color"}));
         QCOMPARE(w.env.platform.texts().size(), 1);
         QVERIFY(w.env.platform.texts()[0].startsWith("The QR code's data is 115 characters long"));
         QCOMPARE(w.doc()->qrCodes().size(), size_t(1));
         const QrItem made = *w.doc()->activeQr();
         QCOMPARE(made.data, QString("https://brew.example/ipa"));
         QCOMPARE(made.level, 'H');
+        QCOMPARE(made.color, wine);
+        QCOMPARE(w.action("mnuEditUndo")->text(), QString("&Undo New QR Code"));
         // The item commands follow the selected code.
         for (const char* name : {"mnuEditDelete", "mnuViewBringForward", "mnuViewSendBack"})
             QVERIFY2(w.action(name)->isEnabled(), name);
 
-        input::whenModal<frmQrInput>([](frmQrInput* dlg) {
+        input::whenModal<frmQrInput>([wine](frmQrInput* dlg) {
             QCOMPARE(dlg->txtQrData()->text(), QString("https://brew.example/ipa"));
             QCOMPARE(dlg->cboQrLevel()->currentIndex(), 3);
+            QCOMPARE(dlg->color(), wine);
             dlg->txtQrData()->selectAll();
             QTest::keyClicks(dlg->txtQrData(), "https://brew.example/stout/${n}");
             dlg->cboQrLevel()->setCurrentIndex(0);
@@ -148,6 +158,22 @@ private slots:
         QCOMPARE(w.doc()->activeQr()->data, QString("https://brew.example/stout/${n}"));
         QCOMPARE(w.doc()->activeQr()->level, 'L');
         QCOMPARE(w.action("mnuEditUndo")->text(), QString("&Undo Edit QR Code"));
+        QCOMPARE(w.doc()->activeQr()->color, wine); // kept by the edit
+
+        // A new colour is part of the edit's one step.
+        const ColorValue green = colors::rgb(0, 0x80, 0);
+        w.env.platform.colorAnswers = {green};
+        input::whenModal<frmQrInput>([](frmQrInput* dlg) {
+            QTest::mouseClick(dlg->cmdQrColor(), Qt::LeftButton);
+            QTest::mouseClick(dlg->findChild<QPushButton*>("OKButton"), Qt::LeftButton);
+        });
+        QTest::mouseDClick(view, Qt::LeftButton, {}, input::px(view, bounds(made).center()));
+        QCOMPARE(w.doc()->activeQr()->color, green);
+        const QString bytes = qrcode::storedName(*w.doc()->activeQr());
+        QVERIFY2(bytes.startsWith("<qr:L #008000>"), qPrintable(bytes));
+        w.action("mnuEditUndo")->trigger();
+        QCOMPARE(w.doc()->qrCodes().at(made.index).color, wine);
+        QCOMPARE(w.doc()->qrCodes().at(made.index).data, QString("https://brew.example/stout/${n}"));
     }
 
     // The real program prints the codes into a PDF; read back at 300 dpi every
