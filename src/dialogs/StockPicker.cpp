@@ -112,7 +112,9 @@ StockPicker::StockPicker(QString dataDir, QWidget* parent)
     m_caption->setObjectName("lblStock");
     m_caption->setTextInteractionFlags(Qt::TextSelectableByMouse);
     connect(m_search, &QLineEdit::textChanged, this, [this](const QString& t) { search(t); });
-    connect(m_list, &QTreeView::doubleClicked, this, [this](const QModelIndex& i) { choose(i.row()); });
+    // A click is choosing, as the user sees it; the second click of a double
+    // click chooses what the first one did.
+    connect(m_list, &QTreeView::clicked, this, [this](const QModelIndex& i) { choose(i.row()); });
 
     auto* v = new QVBoxLayout(this);
     v->addWidget(m_search);
@@ -178,6 +180,26 @@ void StockPicker::choose(int row)
 {
     if (row >= 0 && row < int(m_model->rows.size()) && chosen)
         chosen(*m_model->rows[size_t(row)]);
+}
+
+const Product* StockPicker::highlighted() const
+{
+    const QModelIndexList rows = m_list->selectionModel()->selectedRows();
+    if (rows.isEmpty() || rows.first().row() >= int(m_model->rows.size()))
+        return nullptr;
+    return m_model->rows[size_t(rows.first().row())];
+}
+
+void StockPicker::highlight(const Product* p)
+{
+    const auto at = std::find(m_model->rows.begin(), m_model->rows.end(), p);
+    if (!p || at == m_model->rows.end()) {
+        m_list->selectionModel()->clear();
+        return;
+    }
+    const QModelIndex i = m_model->index(int(at - m_model->rows.begin()), 0);
+    m_list->selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_list->scrollTo(i);
 }
 
 void StockPicker::setCaption(const QString& text) { m_caption->setText(text); }

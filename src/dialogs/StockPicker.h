@@ -31,8 +31,13 @@ public:
     // The products listed, in order.
     std::vector<const catalogue::Product*> listed() const;
     const catalogue::Product* currentProduct() const;
-    // Chooses the product listed on that row, as Enter or a double click does.
+    // Chooses the product listed on that row, as a click or Enter does.
     void choose(int row);
+    // The product of the highlighted row; nullptr when none is.
+    const catalogue::Product* highlighted() const;
+    // Highlights the product's row when it is listed, else no row: the dialog
+    // keeps the highlight on the sheet its page describes.
+    void highlight(const catalogue::Product* p);
 
     void setCaption(const QString& text);
     QLineEdit* searchBox() const { return m_search; }

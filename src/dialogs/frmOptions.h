@@ -27,6 +27,7 @@ class QTabWidget;
 class LabelDocument;
 class StockPicker;
 struct AppContext;
+struct LabelSpec;
 namespace catalogue {
 struct Product;
 }
@@ -176,6 +177,9 @@ private:
     StockPicker* buildStockPicker(QWidget* page);
     const catalogue::Product* stockMatch() const;
     void showStockCaption();
+    void usePaperOf(const catalogue::Product& p, bool tellMissing);
+    void takeRememberedPaper(const LabelSpec& label, double columnSpace, double rowSpace);
+    bool takeHighlightedStock();
     void applyStock();
 
     void applyLabelSpecs();

@@ -64,6 +64,14 @@ void frmOptions::Form_Load()
     }
     if (m_cutmarks >= 0 && m_cutmarks <= 3)
         m_optCutmarks[m_cutmarks]->setChecked(true);
+    LabelSpec layout;
+    layout.LabelType = m_labelType;
+    layout.LabelWidth = fromDoc ? m_doc->getLabelWidth() : v.labelWidth;
+    layout.LabelHeight = fromDoc ? m_doc->getLabelHeight() : v.labelHeight;
+    layout.TopMargin = fromDoc ? m_doc->getTopMargin() : v.topMargin;
+    layout.LeftMargin = fromDoc ? m_doc->getLeftMargin() : v.leftMargin;
+    takeRememberedPaper(layout, fromDoc ? m_doc->getColumnSpace() : v.columnSpace,
+                        fromDoc ? m_doc->getRowSpace() : v.rowSpace);
     m_optOrientation[printerOrientation()]->setChecked(true);
     showPageFromBoxes();
 
@@ -212,6 +220,8 @@ void frmOptions::cmdChgDir_Click(int index)
 
 void frmOptions::cmdApply_Click()
 {
+    if (selectedTabKey() == "Label Specs" && !takeHighlightedStock())
+        return;
     // Enter (the default button) and the Alt keys press a button without the
     // box losing the focus: its value is checked here so that nothing out of
     // range is committed.
@@ -228,6 +238,9 @@ void frmOptions::cmdApply_Click()
 
 void frmOptions::cmdOK_Click()
 {
+    // A highlighted sheet that cannot be printed on keeps the dialog open on its reason.
+    if (!takeHighlightedStock())
+        return;
     cmdApply_Click();
     // What was typed on the other pages is kept too, in tab order.
     for (int i = 0; i < m_tabs->count(); ++i)

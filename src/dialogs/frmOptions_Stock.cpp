@@ -13,9 +13,11 @@
 #include "app/LabelSizes.h"
 #include "app/Settings.h"
 #include "document/LabelDocument.h"
+#include "document/LabelTypes.h"
 #include "frmOptions.h"
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
+#include "printing/StockPrint.h"
 #include "StockPicker.h"
 
 using catalogue::Product;
@@ -43,7 +45,14 @@ const QString frmOptions::CustomSheetCaption = "Custom sheet";
 StockPicker* frmOptions::buildStockPicker(QWidget* page)
 {
     m_stock = new StockPicker(m_ctx.paths.dataDir, page);
-    m_stock->chosen = [this](const Product& p) { chooseStock(p); };
+    m_stock->chosen = [this](const Product& p) {
+        // The sheet the page already describes is chosen already: a double
+        // click, or Enter after a click, neither asks nor fills again.
+        if (&p == stockMatch())
+            showStockCaption();
+        else
+            chooseStock(p);
+    };
     m_stock->catalogueLoaded = [this] { showPageFromBoxes(); };
     return m_stock;
 }
@@ -59,6 +68,7 @@ void frmOptions::chooseStock(const Product& p)
     Platform& platform = m_ctx.platform;
     if (const QString why = p.refusal(); !why.isEmpty()) {
         platform.message(why, MsgIcon::Exclamation);
+        showStockCaption(); // the highlight goes back to the sheet in use
         return;
     }
     if (p.wantsOvalFrame()) {
@@ -73,13 +83,7 @@ void frmOptions::chooseStock(const Product& p)
     }
 
     // The paper first: the boxes are checked against it.
-    const double shortSide = std::min(p.paperWidth, p.paperHeight), longSide = std::max(p.paperWidth, p.paperHeight);
-    const QPageSize paperSize(QSizeF(shortSide, longSide), QPageSize::Inch, p.paperName, QPageSize::FuzzyMatch);
-    if (!m_printer.setPageSize(paperSize))
-        platform.message(QString("The printer has no %1 paper. Choose the paper in Printer Setup before printing.")
-                             .arg(p.paperName),
-                         MsgIcon::Exclamation);
-    setPrinterOrientation(p.landscape() ? 2 : 1);
+    usePaperOf(p, true);
 
     if (m_labelType != labelsizes::CustomType) {
         m_optLabelType[labelsizes::CustomType]->setChecked(true);
@@ -94,6 +98,41 @@ void frmOptions::chooseStock(const Product& p)
         box(b)->setText(options::formatInches(inches, m_sep));
     m_edited[TabKeys.indexOf("Label Specs")] = true;
     showPageFromBoxes();
+}
+
+void frmOptions::usePaperOf(const Product& p, bool tellMissing)
+{
+    const double shortSide = std::min(p.paperWidth, p.paperHeight), longSide = std::max(p.paperWidth, p.paperHeight);
+    const QPageSize paperSize(QSizeF(shortSide, longSide), QPageSize::Inch, p.paperName, QPageSize::FuzzyMatch);
+    if (!m_printer.setPageSize(paperSize) && tellMissing)
+        m_ctx.platform.message(
+            QString("The printer has no %1 paper. Choose the paper in Printer Setup before printing.").arg(p.paperName),
+            MsgIcon::Exclamation);
+    setPrinterOrientation(p.landscape() ? 2 : 1);
+}
+
+void frmOptions::takeRememberedPaper(const LabelSpec& label, double columnSpace, double rowSpace)
+{
+    // The printer comes up on its own default paper after a start; the page
+    // shows the paper the label prints on, as printing and the preview do
+    // while the label is still laid out for the remembered product.
+    if (m_stockProduct.isEmpty() || label.LabelType != labelsizes::CustomType)
+        return;
+    const Product* p = catalogue::Catalogue::standard(m_ctx.paths.dataDir).find(m_stockProduct);
+    if (p && p->refusal().isEmpty() && catalogue::layoutMatches(*p, label, columnSpace, rowSpace))
+        usePaperOf(*p, false);
+}
+
+bool frmOptions::takeHighlightedStock()
+{
+    // The row highlighted when the page is applied is the sheet applied:
+    // moving through the list with the keys only looks, so that no question
+    // or refusal comes up at every row passed over.
+    const Product* p = m_stock ? m_stock->highlighted() : nullptr;
+    if (!p || p == stockMatch())
+        return true;
+    chooseStock(*p);
+    return p->refusal().isEmpty();
 }
 
 const Product* frmOptions::stockMatch() const
@@ -127,6 +166,7 @@ void frmOptions::showStockCaption()
         return;
     const Product* p = stockMatch();
     m_stock->setCaption(p ? catalogue::caption(*p) : CustomSheetCaption);
+    m_stock->highlight(p);
 }
 
 void frmOptions::applyStock()

@@ -83,6 +83,37 @@ class tst_StockPicker : public QObject, OptionsFixture {
             names << p->name();
         return names;
     }
+    QTreeView* list() { return dlg->findChild<QTreeView*>("lstStock"); }
+    QString highlighted()
+    {
+        const catalogue::Product* p = dlg->stockPicker()->highlighted();
+        return p ? p->name() : QString();
+    }
+    // The middle of the product's row, scrolled into view.
+    QPoint rowAt(const QString& name)
+    {
+        const int row = int(listed().indexOf(name));
+        const QModelIndex i = list()->model()->index(row, 0);
+        list()->scrollTo(i);
+        return list()->visualRect(i).center();
+    }
+    // A person's double click: press, release, press (the double click) and release.
+    void doubleClick(const QPoint& at)
+    {
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, at);
+        QTest::mousePress(list()->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(list()->viewport(), Qt::LeftButton, {}, at);
+    }
+    // Moves the list's highlight with the arrow keys onto the product.
+    void arrowTo(const QString& name)
+    {
+        list()->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(list(), Qt::Key_Home);
+        for (int i = 0; i < 10 && highlighted() != name; ++i)
+            QTest::keyClick(list(), Qt::Key_Down);
+        QCOMPARE(highlighted(), name);
+    }
     // Types over the search box and chooses the best match with Enter.
     void pick(const QString& text)
     {
@@ -165,6 +196,103 @@ private slots:
         QCOMPARE(miniatureLabels(), size_t(3 * 7));
     }
 
+    // A click chooses, as a double click does, once; the arrow keys only look,
+    // and OK applies the row they highlight. A sheet that cannot be printed on
+    // is refused either way and gives the highlight back to the sheet in use.
+    void clickChoosesAndOkAppliesTheHighlight()
+    {
+        env->platform.answers.push_back(MsgAnswer::No);
+        open();
+        typeInto(search(), "cork test");
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, rowAt("Cork Test N1"));
+        QCOMPARE(sheetBoxes(), QStringList({"2.0", "1.0", "0.5", "0.5", "0.5", "0.5"}));
+        QCOMPARE(dlg->stockProduct(), QString("Cork Test N1"));
+        QCOMPARE(highlighted(), QString("Cork Test N1"));
+        QVERIFY(dlg->pageEdited(0));
+
+        doubleClick(rowAt("Cork Test R1"));
+        QCOMPARE(env->platform.shown.size(), 1); // the oval frame asked about once
+        QCOMPARE(dlg->stockProduct(), QString("Cork Test R1"));
+        QCOMPARE(sheetBoxes(), QStringList({"2.0", "2.0", "0.5", "0.5", "0.5", "0.5"}));
+
+        const catalogue::Product* cd = dlg->stockPicker()->stock().find("Cork Test CD1");
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, rowAt("Cork Test CD1"));
+        QCOMPARE(env->platform.texts().mid(1), QStringList({cd->refusal()}));
+        QCOMPARE(highlighted(), QString("Cork Test R1"));
+        QCOMPARE(sheetBoxes(), QStringList({"2.0", "2.0", "0.5", "0.5", "0.5", "0.5"}));
+
+        arrowTo("Cork Test CD1");
+        QCOMPARE(env->platform.shown.size(), 2);
+        QTest::mouseClick(dlg->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+        QVERIFY(dlg->isVisible()); // on the reason, the sheet in use highlighted again
+        QCOMPARE(env->platform.texts().mid(2), QStringList({cd->refusal()}));
+        QCOMPARE(highlighted(), QString("Cork Test R1"));
+
+        arrowTo("Cork Test W2");
+        QCOMPARE(dlg->stockProduct(), QString("Cork Test R1"));
+        QCOMPARE(caption(), catalogue::caption(*dlg->stockPicker()->stock().find("Cork Test R1")));
+        QTest::mouseClick(dlg->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+        QVERIFY(!dlg->isVisible());
+        QCOMPARE(env->platform.shown.size(), 3);
+        QCOMPARE(catalogue::rememberedProduct(env->store), QString("Cork Test W2"));
+        QCOMPARE(doc->getLabelWidth(), 99.1 / 25.4);
+        QCOMPARE(printer->pageLayout().pageSize().id(), QPageSize::A4);
+    }
+
+    // After a start the printer has its own default paper; the dialog shows
+    // the remembered product's paper while the label is laid out for it, the
+    // miniature's labels on it, and leaves the printer alone once it is not.
+    void rememberedProductsPaperOnOpening_data()
+    {
+        QTest::addColumn<QString>("product");
+        QTest::addColumn<bool>("withDocument");
+        QTest::addColumn<int>("paper");
+        QTest::addColumn<bool>("landscape");
+        QTest::newRow("A4 sheet, label") << "Cork Test W2" << true << int(QPageSize::A4) << false;
+        QTest::newRow("landscape Letter, new labels") << "Cork Test W3" << false << int(QPageSize::Letter) << true;
+    }
+    void rememberedProductsPaperOnOpening()
+    {
+        QFETCH(QString, product);
+        QFETCH(bool, withDocument);
+        QFETCH(int, paper);
+        QFETCH(bool, landscape);
+        auto restart = [this, withDocument] {
+            printer->setPageSize(QPageSize(QPageSize::Letter));
+            printer->setPageOrientation(QPageLayout::Portrait);
+            OptionsFixture::open(withDocument);
+        };
+        OptionsFixture::open(withDocument);
+        pick(product);
+        dlg->findChild<QPushButton*>("cmdOK")->click();
+
+        restart();
+        QCOMPARE(int(printer->pageLayout().pageSize().id()), paper);
+        QCOMPARE(printer->pageLayout().orientation(), landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+        const QSizeF full = printer->pageLayout().fullRect(QPageLayout::Point).size() * 20;
+        QCOMPARE(dlg->lblPaperSize()->text(), miniature::paperSizeCaption(full.width(), full.height()));
+        QVERIFY(dlg->findChild<QRadioButton*>(landscape ? "optOrientation2" : "optOrientation1")->isChecked());
+        const catalogue::Product* p = dlg->stockPicker()->stock().find(product);
+        QCOMPARE(caption(), catalogue::caption(*p));
+        const auto& labels = dlg->page()->drawing().labels;
+        QCOMPARE(labels.size(), size_t(p->across * p->down));
+        const QRectF sheet(QPointF(), dlg->page()->pageTwips());
+        for (const QRectF& r : labels)
+            QVERIFY2(sheet.contains(r), qPrintable(QString("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height())));
+
+        // The label laid out otherwise since (another document, say).
+        dlg->findChild<QPushButton*>("cmdCancel")->click();
+        if (withDocument)
+            doc->setTopMargin(1);
+        else
+            env->values.topMargin = 1;
+        restart();
+        QCOMPARE(catalogue::rememberedProduct(env->store), product);
+        QCOMPARE(printer->pageLayout().pageSize().id(), QPageSize::Letter);
+        QCOMPARE(printer->pageLayout().orientation(), QPageLayout::Portrait);
+        QCOMPARE(caption(), frmOptions::CustomSheetCaption);
+    }
+
     void roundStockAsksForTheOvalFrame_data()
     {
         QTest::addColumn<bool>("yes");
@@ -204,6 +332,7 @@ private slots:
 
         open();
         QCOMPARE(caption(), QString("Cork Test W2 — 99.1 x 67.7 mm, 2 x 4 on A4"));
+        QCOMPARE(highlighted(), QString("Cork Test W2"));
         QTest::mouseClick(edit("txtTopMargin"), Qt::LeftButton);
         QTest::keyClick(edit("txtTopMargin"), Qt::Key_End);
         QTest::keyClick(edit("txtTopMargin"), Qt::Key_Backspace);
@@ -214,6 +343,7 @@ private slots:
         QTest::keyClicks(edit("txtTopMargin"), "7");
         input::tabAway();
         QCOMPARE(caption(), frmOptions::CustomSheetCaption);
+        QCOMPARE(highlighted(), QString()); // Apply must not choose the product again
         dlg->findChild<QPushButton*>("cmdApply")->click();
         QCOMPARE(catalogue::rememberedProduct(env->store), QString());
         QCOMPARE(doc->getTopMargin(), 0.517);
