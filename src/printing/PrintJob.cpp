@@ -25,6 +25,18 @@ Request request(const LabelDocument& doc, const ProgramValues& settings, int cop
     return r;
 }
 
+Request request(const std::vector<Request::Design>& designs, const ProgramValues& settings, int copies)
+{
+    Request r;
+    if (!designs.empty())
+        r.content = designs.front().content;
+    r.designs = designs;
+    r.copies = copies;
+    r.columnSpace = settings.columnSpace;
+    r.rowSpace = settings.rowSpace;
+    return r;
+}
+
 sheet::Params sheetParams(const Request& request, double usableWidth, double usableHeight)
 {
     const LabelSpec& label = request.sheetContent().label;

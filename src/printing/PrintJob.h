@@ -76,6 +76,9 @@ Extent extent(const Request& request, double usableWidth, double usableHeight);
 Request request(const LabelDocument& doc, const ProgramValues& settings, int copies = 1,
                 const stock::Placement& placement = {});
 
+// A request for several designs printed together, spaced as request() spaces one.
+Request request(const std::vector<Request::Design>& designs, const ProgramValues& settings, int copies = 1);
+
 // Told instead of printing a sheet that would hold more labels than any real one.
 QString sheetTooBigMessage(const sheet::Plan& plan);
 
