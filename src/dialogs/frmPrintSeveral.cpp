@@ -90,14 +90,13 @@ void frmPrintSeveral::cmdAddFile_Click()
     QFile f(r->path);
     const bool readable = f.open(QIODevice::ReadOnly) && CKM_Header::parse(f, true).failure == CKM_Header::ParsedLabel::None;
     f.close();
-    auto doc = std::make_shared<LabelDocument>(m_ctx.values, m_ctx.platform, m_ctx.measurer);
-    doc->saveFileName = r->path;
-    doc->saveTitle = r->fileTitle;
-    doc->LoadFile(r->path);
-    if (!readable)
-        return;
-    m_files.push_back(doc);
-    addRow({doc->content(), r->fileTitle}, 1);
+    // The content is a value of its own: it outlives the document it was read by.
+    LabelDocument doc(m_ctx.values, m_ctx.platform, m_ctx.measurer);
+    doc.saveFileName = r->path;
+    doc.saveTitle = r->fileTitle;
+    doc.LoadFile(r->path);
+    if (readable)
+        addRow({doc.content(), r->fileTitle}, 1);
 }
 
 void frmPrintSeveral::finish(bool preview)
@@ -115,7 +114,6 @@ void frmPrintSeveral::finish(bool preview)
         return;
     }
     a.preview = preview;
-    a.files = m_files;
     m_answer = std::move(a);
     accept();
 }

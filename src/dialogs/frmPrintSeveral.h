@@ -3,13 +3,11 @@
 // disk, each with how many labels of it print; the sheets fill in the order
 // of the list, one label after another.
 #include <QDialog>
-#include <memory>
 #include <optional>
 #include <vector>
 
 #include "printing/PrintJob.h"
 
-class LabelDocument;
 class QPushButton;
 class QSpinBox;
 class QTableWidget;
@@ -26,8 +24,6 @@ public:
     struct Answer {
         std::vector<printjob::Request::Design> designs; // those with a count, in order
         bool preview = false;                             // Preview rather than Print
-        // The label files added from disk: their items live as long as these.
-        std::vector<std::shared_ptr<LabelDocument>> files;
     };
     frmPrintSeveral(AppContext& ctx, QWidget* parent, const std::vector<Offered>& open);
     ~frmPrintSeveral() override;
@@ -50,6 +46,5 @@ private:
     AppContext& m_ctx;
     QTableWidget* m_list;
     std::vector<Offered> m_labels;
-    std::vector<std::shared_ptr<LabelDocument>> m_files;
     std::optional<Answer> m_answer;
 };

@@ -356,11 +356,12 @@ void frmMain::mnuFilePrintSeveral_Click()
     const auto answer = frmPrintSeveral::ask(m_ctx, this, open);
     if (!answer)
         return;
-    printjob::Request request = printjob::request(answer->designs, m_ctx.values);
-    if (answer->preview)
+    if (answer->preview) {
         showPreview(answer->designs);
-    else
-        printThroughDialog(request);
+        return;
+    }
+    printjob::Request request = printjob::request(answer->designs, m_ctx.values);
+    printThroughDialog(request);
 }
 
 void frmMain::mnuFilePageSetup_Click() { m_ctx.platform.pageSetupDialog(printer()); }

@@ -184,6 +184,8 @@ private slots:
             << "corkcrafter: printing several label files, each needs its number of labels, as in \"$T/Stout.ckm=4\"";
         QTest::newRow("zero") << QStringList{"Pale.ckm=0"} << 2
             << "corkcrafter: a label file's number of labels (FILE=N) is a whole number from 1 to 99999, not \"0\"";
+        QTest::newRow("data") << QStringList{"--data", "rows.csv", "Pale.ckm=4", "Stout.ckm=4"} << 2
+            << "corkcrafter: --data fills the fields of one label file; it cannot be used with several";
         // A name with "=" but no number after it is a file name.
         QTest::newRow("= in a name") << QStringList{"a=b.ckm"} << 2 << "corkcrafter: File \"$T/a=b.ckm\" Not Found";
     }
@@ -193,7 +195,8 @@ private slots:
         QFETCH(QString, err);
         const QString pdf = env.path("refused.pdf");
         for (QString& l : labels)
-            l = env.path(l);
+            if (!l.startsWith("--"))
+                l = env.path(l);
         const Run r = batch(QStringList{"--print-pdf", pdf} + labels, home);
         QTEST(r.code, "code");
         QCOMPARE(r.lines().value(0), err.replace("$T/", env.path("")));
