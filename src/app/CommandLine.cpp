@@ -2,6 +2,8 @@
 
 #include <QDate>
 
+#include <algorithm>
+
 #include "printing/BatchPrint.h"
 #include "printing/Stock.h"
 
@@ -125,15 +127,42 @@ CommandLine CommandLine::parse(const QStringList& args)
                 c.mode = Error;
                 c.error = "unknown option " + a;
                 return c;
-            } else if (c.labelFile.isEmpty()) {
-                c.labelFile = a;
             } else {
-                c.mode = Error;
-                c.error = "only one label file can be printed at a time";
-                return c;
+                // "FILE=N" only where N is a whole number: other names with "=" stay names.
+                const qsizetype eq = a.lastIndexOf('=');
+                const QString n = eq >= 0 ? a.mid(eq + 1) : QString();
+                const bool counted = !n.isEmpty() && std::all_of(n.begin(), n.end(), [](QChar ch) {
+                    return ch >= '0' && ch <= '9';
+                });
+                Design d{counted ? a.left(eq) : a, 0};
+                if (counted) {
+                    bool ok = false;
+                    d.count = n.toLongLong(&ok);
+                    if (!ok || d.count < 1 || d.count > MaxDesignLabels) {
+                        c.mode = Error;
+                        c.error = "a label file's number of labels (FILE=N) is a whole number from 1 to 99999, not \"" +
+                                  n + "\"";
+                        return c;
+                    }
+                }
+                if (c.labelFile.isEmpty())
+                    c.labelFile = d.file;
+                c.designs << d;
             }
         }
-        if (c.labelFile.isEmpty()) {
+        const bool several = c.designs.size() > 1 || (c.designs.size() == 1 && c.designs.front().count > 0);
+        for (const Design& d : std::as_const(c.designs))
+            if (several && d.count == 0) {
+                c.mode = Error;
+                c.error = "printing several label files, each needs its number of labels, as in \"" + d.file + "=4\"";
+                return c;
+            }
+        if (!several)
+            c.designs.clear();
+        if (several && !c.dataFile.isEmpty()) {
+            c.mode = Error;
+            c.error = "--data fills the fields of one label file; it cannot be used with several";
+        } else if (c.labelFile.isEmpty()) {
             c.mode = Error;
             c.error = "--print-pdf needs a label file to print";
         } else if (!c.stock.isEmpty() && !c.paper.isEmpty()) {
@@ -170,6 +199,7 @@ QString CommandLine::usage()
         "       corkcrafter --print-pdf OUT.pdf [--copies N] [--start N] [--offset X,Y]\n"
         "                   [--paper NAME | --stock 'MAKER CODE'] [--allow-missing-pictures]\n"
         "                   [--data FILE.csv] [--number-from N] [--date YYYY-MM-DD] LABEL.ckm\n"
+        "       corkcrafter --print-pdf OUT.pdf [OPTIONS] LABEL.ckm=N [LABEL2.ckm=N ...]\n"
         "       corkcrafter --list-stock [TEXT]\n"
         "\n"
         "Corkcrafter designs bottle labels and prints sheets of them.\n"
@@ -181,7 +211,12 @@ QString CommandLine::usage()
         "                        description) in its window, and this one ends\n"
         "  --print-pdf OUT.pdf   print sheets of LABEL.ckm to a PDF file and exit;\n"
         "                        needs no display\n"
-        "  --copies N            number of sheets to print, 1 to 9999 (default 1)\n"
+        "  LABEL.ckm=N           print N labels of this file, then those of the next\n"
+        "                        one, filling the sheets in turn (1 to 99999 each);\n"
+        "                        the files must have the same label size, and the\n"
+        "                        first one's margins and cut marks make the sheet\n"
+        "  --copies N            number of sheets to print, 1 to 9999 (default 1);\n"
+        "                        with LABEL.ckm=N, how often the whole list prints\n"
         "  --start N             leave the first N-1 labels of the first sheet empty,\n"
         "                        counted down each column (a partly used sheet)\n"
         "  --offset X,Y          move everything X inches right and Y inches down\n"

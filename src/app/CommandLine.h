@@ -1,6 +1,7 @@
 #pragma once
 // What the program was asked to do on its command line.
 #include <QString>
+#include <QList>
 #include <QStringList>
 
 struct CommandLine {
@@ -8,7 +9,15 @@ struct CommandLine {
     Mode mode = Gui;
     QString handOff;    // the command-line text handed to the main window (file or label description)
     QString pdfOut;     // --print-pdf target
-    QString labelFile;  // label to print in batch mode
+    QString labelFile;  // label to print in batch mode (the first of several)
+    // batch: several label files printed together ("FILE=N": N labels of it);
+    // empty for one file filling its sheets.
+    struct Design {
+        QString file;
+        long long count = 0;
+    };
+    QList<Design> designs;
+    static constexpr long long MaxDesignLabels = 99999; // labels of one file in a print of several
     int copies = 1;
     static constexpr int MaxCopies = 9999; // sheets a batch print makes at most
     bool allowMissingPictures = false; // batch: print even when a picture cannot be loaded

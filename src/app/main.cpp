@@ -76,8 +76,16 @@ int main(int argc, char** argv)
                 return 2;
             }
         }
-        const int rc = batch::printPdf(cl.labelFile, cl.pdfOut, cl.copies, store, AppPaths::standard(), &reason,
-                                       cl.allowMissingPictures, placement, batch::paperNamed(cl.paper), product, fields);
+        std::vector<batch::Design> designs;
+        for (const CommandLine::Design& d : cl.designs)
+            designs.push_back({d.file, d.count});
+        const int rc = designs.empty()
+                           ? batch::printPdf(cl.labelFile, cl.pdfOut, cl.copies, store, AppPaths::standard(), &reason,
+                                             cl.allowMissingPictures, placement, batch::paperNamed(cl.paper), product,
+                                             fields)
+                           : batch::printDesignsPdf(designs, cl.pdfOut, cl.copies, store, AppPaths::standard(),
+                                                    &reason, cl.allowMissingPictures, placement,
+                                                    batch::paperNamed(cl.paper), product, fields);
         if (rc != 0 && !reason.isEmpty())
             std::fprintf(stderr, "corkcrafter: %s\n", qPrintable(ConsolePlatform::printable(reason)));
         return rc;

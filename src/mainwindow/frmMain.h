@@ -18,6 +18,7 @@
 #include "RecentFiles.h"
 #include "document/DocumentHost.h"
 #include "document/LabelTypes.h"
+#include "printing/PrintJob.h"
 
 class QAction;
 class QActionGroup;
@@ -69,6 +70,12 @@ public:
     void mnuFilePageSetup_Click();
     void mnuFilePrintPreview_Click();
     void mnuFilePrint_Click();
+    // Several labels of one size on the same sheets, printed or previewed.
+    void mnuFilePrintSeveral_Click();
+    // The print dialog (copies, start, adjustment), then the print.
+    void printThroughDialog(printjob::Request& request);
+    // Opens the preview (or brings it up) on the active label, or on these labels together.
+    void showPreview(const std::vector<printjob::Request::Design>& designs);
     void mnuFileData_Click();
     void mnuFileExit_Click();
     void saveDocument(frmDocument* doc, int index);

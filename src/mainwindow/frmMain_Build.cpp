@@ -62,6 +62,7 @@ const MenuDef Menus[] = {
         {"mnuFilePageSetup", "Page Set&up...", nullptr, [](frmMain& m) { m.mnuFilePageSetup_Click(); }},
         {"mnuFilePrintPreview", "Print Pre&view", nullptr, [](frmMain& m) { m.mnuFilePrintPreview_Click(); }},
         {"mnuFilePrint", "&Print...", "Ctrl+P", [](frmMain& m) { m.mnuFilePrint_Click(); }},
+        {"mnuFilePrintSeveral", "Print S&everal Labels...", nullptr, [](frmMain& m) { m.mnuFilePrintSeveral_Click(); }},
         {"mnuFileBar4"},
         {"mnuFileMRU0", "", nullptr, [](frmMain& m) { m.mnuFileMRU_Click(0); }, Hidden},
         {"mnuFileMRU1", "", nullptr, [](frmMain& m) { m.mnuFileMRU_Click(1); }, Hidden},

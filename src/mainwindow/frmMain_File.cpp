@@ -27,6 +27,7 @@
 #include "printing/PrintJob.h"
 #include "printing/StockPrint.h"
 #include "printing/frmPreview.h"
+#include "dialogs/frmPrintSeveral.h"
 
 namespace {
 const char* LabelFilter = "Corkcrafter Files (*.ckm)|*.ckm|All Files (*.*)|*.*";
@@ -327,6 +328,11 @@ void frmMain::mnuFilePrint_Click()
     printjob::Request request = printjob::request(*doc, m_ctx.values);
     if (!dataForPrint(*doc, request.merge))
         return;
+    printThroughDialog(request);
+}
+
+void frmMain::printThroughDialog(printjob::Request& request)
+{
     onRememberedProduct(m_ctx, printer(), request);
     const QSizeF paper = printer().pageLayout().fullRect(QPageLayout::Inch).size();
     const LabelsPage opened = stock::labelsPage(m_ctx.store, printer().printerName(), m_ctx.values.startLabel,
@@ -342,6 +348,22 @@ void frmMain::mnuFilePrint_Click()
     m_ctx.values.startLabel = 1;
 }
 
+void frmMain::mnuFilePrintSeveral_Click()
+{
+    std::vector<frmPrintSeveral::Offered> open;
+    for (frmDocument* d : documents())
+        open.push_back({d->content(), d->saveTitle});
+    const auto answer = frmPrintSeveral::ask(m_ctx, this, open);
+    if (!answer)
+        return;
+    if (answer->preview) {
+        showPreview(answer->designs);
+        return;
+    }
+    printjob::Request request = printjob::request(answer->designs, m_ctx.values);
+    printThroughDialog(request);
+}
+
 void frmMain::mnuFilePageSetup_Click() { m_ctx.platform.pageSetupDialog(printer()); }
 
 void frmMain::mnuFilePrintPreview_Click()
@@ -350,8 +372,14 @@ void frmMain::mnuFilePrintPreview_Click()
         m_ctx.platform.message("Nothing available to preview");
         return;
     }
+    showPreview({});
+}
+
+void frmMain::showPreview(const std::vector<printjob::Request::Design>& designs)
+{
     // The page shown is the product's paper; the preview lays out its labels.
-    printjob::Request request = printjob::request(*activeDocument(), m_ctx.values);
+    printjob::Request request = designs.empty() ? printjob::request(*activeDocument(), m_ctx.values)
+                                                : printjob::request(designs, m_ctx.values);
     onRememberedProduct(m_ctx, printer(), request);
     // The preview exists at most once; it asks for the active label each time it draws.
     auto* preview = findChild<frmPreview*>("frmPreview", Qt::FindDirectChildrenOnly);
@@ -359,6 +387,7 @@ void frmMain::mnuFilePrintPreview_Click()
         preview = new frmPreview(
             m_ctx, printer(), [this]() -> LabelDocument* { return activeDocument(); },
             [this](const QString& s) { setStatusText(s); }, this);
+    preview->showDesigns(designs);
     preview->printReport(1, false);
     preview->show();
     preview->raise();

@@ -140,17 +140,13 @@ QString paperNames()
     return names.join(", ");
 }
 
-int printPdf(const QString& labelFile, const QString& pdfOut, int copies, const SettingsStore& store,
-             const AppPaths& paths, QString* reason, bool allowMissingPictures, const stock::Placement& placement,
-             const QPageSize& paper, const catalogue::Product* product, const FieldOptions& fieldOptions)
-{
-    ProgramValues app;
-    app.decimalSeparator = Module1::decimalSeparatorFromLocale();
-    settings::readAll(store, paths, app);
-    // Batch mode makes nothing but its PDF: no working folders are created.
-    ConsolePlatform platform;
-    QtTextMeasurer measurer;
+namespace {
 
+// Loads the label as File > Open does, after the template: 0 when it loaded,
+// else the exit code (and the reason, or nothing when stderr has it already).
+int loadLabel(LabelDocument& doc, ProgramValues& app, ConsolePlatform& platform, const QString& labelFile,
+              const QString& pdfOut, bool allowMissingPictures, QString* reason)
+{
     if (!Module1::fileExists(labelFile)) {
         *reason = "File \"" + labelFile + "\" Not Found";
         return 2;
@@ -161,8 +157,6 @@ int printPdf(const QString& labelFile, const QString& pdfOut, int copies, const 
                   "\"; choose another name for the PDF";
         return 2;
     }
-
-    LabelDocument doc(app, platform, measurer);
     doc.holdPicturesForPrint(pictures::PrintedDpi);
     doc.saveFileName = doc.saveTitle = "Label 1";
     if (!app.templateFile.isEmpty()) {
@@ -190,13 +184,16 @@ int printPdf(const QString& labelFile, const QString& pdfOut, int copies, const 
                       .arg(missing == 1 ? QString("one") : QString::number(missing));
         return 3;
     }
+    return 0;
+}
 
+// Prints the request to the PDF on the paper or the product's sheet.
+int writePdf(printjob::Request& request, ConsolePlatform& platform, const QString& pdfOut, const QPageSize& paper,
+             const catalogue::Product* product, QString* reason)
+{
     QPageLayout layout(paper.isValid() ? paper : defaultPaper(), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
-    printjob::Request request = printjob::request(doc, app, copies, placement);
-    if (const int refused = fillFields(request, fieldOptions, reason))
-        return refused;
     if (product) {
-        const LabelSpec& label = request.content.label;
+        const LabelSpec& label = request.sheetContent().label;
         const QString larger = catalogue::labelLargerMessage(*product, label.LabelWidth, label.LabelHeight);
         if (!larger.isEmpty())
             platform.message("warning: " + larger);
@@ -210,6 +207,65 @@ int printPdf(const QString& labelFile, const QString& pdfOut, int copies, const 
     case pdfout::Result::WriteFailed: *reason = pdfout::writeFailedMessage(pdfOut, *reason); return 4;
     }
     return 4;
+}
+
+} // namespace
+
+int printPdf(const QString& labelFile, const QString& pdfOut, int copies, const SettingsStore& store,
+             const AppPaths& paths, QString* reason, bool allowMissingPictures, const stock::Placement& placement,
+             const QPageSize& paper, const catalogue::Product* product, const FieldOptions& fieldOptions)
+{
+    ProgramValues app;
+    app.decimalSeparator = Module1::decimalSeparatorFromLocale();
+    settings::readAll(store, paths, app);
+    // Batch mode makes nothing but its PDF: no working folders are created.
+    ConsolePlatform platform;
+    QtTextMeasurer measurer;
+    LabelDocument doc(app, platform, measurer);
+    if (const int failed = loadLabel(doc, app, platform, labelFile, pdfOut, allowMissingPictures, reason))
+        return failed;
+    printjob::Request request = printjob::request(doc, app, copies, placement);
+    if (const int refused = fillFields(request, fieldOptions, reason))
+        return refused;
+    return writePdf(request, platform, pdfOut, paper, product, reason);
+}
+
+int printDesignsPdf(const std::vector<Design>& designs, const QString& pdfOut, int copies, const SettingsStore& store,
+                    const AppPaths& paths, QString* reason, bool allowMissingPictures,
+                    const stock::Placement& placement, const QPageSize& paper, const catalogue::Product* product,
+                    const FieldOptions& fieldOptions)
+{
+    ProgramValues app;
+    app.decimalSeparator = Module1::decimalSeparatorFromLocale();
+    settings::readAll(store, paths, app);
+    ConsolePlatform platform;
+    QtTextMeasurer measurer;
+    // Every label is read before anything prints: one that cannot be read
+    // writes no PDF at all.
+    std::vector<std::unique_ptr<LabelDocument>> docs;
+    printjob::Request request;
+    for (const Design& d : designs) {
+        docs.push_back(std::make_unique<LabelDocument>(app, platform, measurer));
+        if (const int failed = loadLabel(*docs.back(), app, platform, d.file, pdfOut, allowMissingPictures, reason))
+            return failed;
+        if (request.designs.empty())
+            request = printjob::request(*docs.back(), app, copies, placement);
+        request.designs.push_back({docs.back()->content(), d.count, d.file});
+    }
+    if (const QString mismatch = printjob::designsMismatch(request.designs); !mismatch.isEmpty()) {
+        *reason = mismatch;
+        return 3;
+    }
+    request.merge.numberFrom = fieldOptions.numberFrom;
+    request.merge.date = fieldOptions.date;
+    for (const printjob::Request::Design& d : request.designs) {
+        const QString problems = fields::problemsMessage(merge::Run(d.content, request.merge).problems());
+        if (!problems.isEmpty()) {
+            *reason = d.name + ": " + problems + " Nothing was printed.";
+            return 3;
+        }
+    }
+    return writePdf(request, platform, pdfOut, paper, product, reason);
 }
 
 const catalogue::Product* stockNamed(const catalogue::Catalogue& c, const QString& name, QString* reason)

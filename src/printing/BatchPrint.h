@@ -7,6 +7,7 @@ struct AppPaths;
 
 #include <QDate>
 #include <QPageSize>
+#include <vector>
 
 #include "Stock.h"
 
@@ -55,6 +56,21 @@ int printPdf(const QString& labelFile, const QString& pdfOut, int copies, const 
              const AppPaths& paths, QString* reason, bool allowMissingPictures = false,
              const stock::Placement& placement = {}, const QPageSize& paper = {},
              const catalogue::Product* product = nullptr, const FieldOptions& fieldOptions = {});
+
+// One label file of a print of several, and how many of its labels print.
+struct Design {
+    QString file;
+    long long count = 0;
+};
+// As printPdf, for several label files of one size, each its count of labels,
+// one after another filling the sheets; copies repeat the whole list. Every
+// file is read before anything prints: one that cannot be read, or whose size
+// is not the first's (exit 3, both sizes named), writes no PDF. Only the
+// numbering and the date of fieldOptions are used (no data file).
+int printDesignsPdf(const std::vector<Design>& designs, const QString& pdfOut, int copies, const SettingsStore& store,
+                    const AppPaths& paths, QString* reason, bool allowMissingPictures = false,
+                    const stock::Placement& placement = {}, const QPageSize& paper = {},
+                    const catalogue::Product* product = nullptr, const FieldOptions& fieldOptions = {});
 
 // The product "--stock NAME" names (maker and code, case-insensitive); nullptr
 // with *reason telling why for a name the catalogue does not have (with up to

@@ -1,5 +1,7 @@
 #include "PreviewGeometry.h"
 
+#include <algorithm>
+
 #include <cmath>
 
 #include "app/Units.h"
@@ -140,6 +142,15 @@ PageSetup pageSetup(double picW, double picH, double paperW, double paperH)
     s.topLeft = QPointF(0, 0);
     s.bottomRight = QPointF(paperW, paperH);
     return s;
+}
+
+QSizeF firstSize(double paperW, double paperH, double availW, double availH, double chromeW, double chromeH)
+{
+    const double extraW = 2 * Margin + chromeW, extraH = 2 * Margin + chromeH;
+    double scale = 1;
+    if (paperW > 0 && paperH > 0)
+        scale = std::clamp(std::min((0.8 * availW - extraW) / paperW, (0.8 * availH - extraH) / paperH), 0.0, 1.0);
+    return QSizeF(std::max<double>(MinWidth, paperW * scale + extraW), std::max<double>(MinHeight, paperH * scale + extraH));
 }
 
 } // namespace preview

@@ -3,6 +3,7 @@
 // and size in the viewport, its inch coordinates and the scroll bars. Sizes on
 // screen are twips; paper is in inches (or twips where the printer says so).
 #include <QPointF>
+#include <QSizeF>
 #include <QString>
 #include <cstdint>
 
@@ -48,6 +49,13 @@ struct Zoom {
 // a percentage equal to the remembered one is Unchanged.
 Zoom zoom(int listIndex, const QString& text, int16_t remembered, int16_t viewMode, double viewportW,
           double viewportH, double paperW, double paperH);
+
+// The window's first size in twips, before one is remembered: the whole page
+// of paperW x paperH twips as large as fits (at most at full size) in 80% of
+// the screen's available availW x availH twips, with the margins round it,
+// `chromeW` beside it (the scroll bar) and `chromeH` above it (menus, toolbar,
+// status); never below the smallest window.
+QSizeF firstSize(double paperW, double paperH, double availW, double availH, double chromeW, double chromeH);
 
 // The inch coordinates of a page picture of picW x picH twips showing paper
 // of paperW x paperH inches whose printable area starts at (offX, offY).

@@ -1,6 +1,8 @@
 #include "PrintJob.h"
 
 #include <algorithm>
+#include <cmath>
+#include <memory>
 #include <vector>
 
 #include "DrawingSurface.h"
@@ -23,9 +25,21 @@ Request request(const LabelDocument& doc, const ProgramValues& settings, int cop
     return r;
 }
 
+Request request(const std::vector<Request::Design>& designs, const ProgramValues& settings, int copies)
+{
+    Request r;
+    if (!designs.empty())
+        r.content = designs.front().content;
+    r.designs = designs;
+    r.copies = copies;
+    r.columnSpace = settings.columnSpace;
+    r.rowSpace = settings.rowSpace;
+    return r;
+}
+
 sheet::Params sheetParams(const Request& request, double usableWidth, double usableHeight)
 {
-    const LabelSpec& label = request.content.label;
+    const LabelSpec& label = request.sheetContent().label;
     sheet::Params p;
     p.W = label.LabelWidth;
     p.H = label.LabelHeight;
@@ -141,32 +155,37 @@ void drawSheet(const sheet::Plan& plan, size_t count, const std::function<LabelC
 
 namespace {
 
-// The labels and sheets of a run, given what its first and its later sheets hold.
-Extent runExtent(const merge::Run& run, long long onFirst, long long onSheet, int copies)
+// The sheets `labels` labels take, given what the first and the later sheets hold.
+Extent labelsExtent(long long labels, long long onFirst, long long onSheet)
 {
-    if (!run.hasData())
-        return {onFirst + (copies - 1) * onSheet, copies};
-    const long long labels = run.dataLabels();
     if (labels <= onFirst || onSheet <= 0)
         return {labels, 1};
     return {labels, 1 + (labels - onFirst + onSheet - 1) / onSheet};
 }
 
-// The labels of a print whose labels differ, sheet after sheet: as many as the
-// data makes, else the copies' sheets full; numbered on across the sheets.
-// With `only` just that sheet is drawn (a preview's page).
-void drawRun(merge::Run& run, const sheet::Plan& first, const sheet::Plan& full, int copies, long long only,
-             DrawingSurface& surface)
+// The labels and sheets of a run, given what its first and its later sheets hold.
+Extent runExtent(const merge::Run& run, long long onFirst, long long onSheet, int copies)
 {
-    const long long onFirst = (long long)first.labels.size(), onSheet = (long long)full.labels.size();
-    const long long total = runExtent(run, onFirst, onSheet, copies).labels;
-    run.setTotal(total);
+    if (!run.hasData())
+        return {onFirst + (copies - 1) * onSheet, copies};
+    return labelsExtent(run.dataLabels(), onFirst, onSheet);
+}
+
+using LabelFn = std::function<LabelContent(long long index, long long sheet)>;
+
+// The labels of a print whose labels differ, sheet after sheet, `total` of
+// them, label i's content from `label`; numbered on across the sheets. With
+// `only` just that sheet is drawn (a preview's page).
+void drawRun(long long total, const LabelFn& label, const sheet::Plan& first, const sheet::Plan& full,
+             long long only, DrawingSurface& surface)
+{
+    const long long onSheet = (long long)full.labels.size();
     long long done = 0;
     for (long long sheet = 1;; ++sheet) {
         const sheet::Plan& plan = sheet == 1 ? first : full;
         const long long here = std::min<long long>((long long)plan.labels.size(), total - done);
         if (only == 0 || only == sheet)
-            drawSheet(plan, size_t(here), [&](size_t i) { return run.label(done + (long long)i, sheet); }, surface);
+            drawSheet(plan, size_t(here), [&](size_t i) { return label(done + (long long)i, sheet); }, surface);
         done += here;
         // A sheet that holds no label (only on a preview) ends the run.
         if (done >= total || onSheet == 0 || (only != 0 && sheet >= only))
@@ -174,6 +193,12 @@ void drawRun(merge::Run& run, const sheet::Plan& first, const sheet::Plan& full,
         if (only == 0)
             surface.newPage();
     }
+}
+
+// The sheet label `index` (from 0) prints on.
+long long sheetOf(long long index, long long onFirst, long long onSheet)
+{
+    return index < onFirst || onSheet == 0 ? 1 : 2 + (index - onFirst) / onSheet;
 }
 
 // Why some label's QR code cannot be made, naming the first such label; empty
@@ -187,8 +212,7 @@ QString unencodableMessage(merge::Run& run, const sheet::Plan& first, const shee
                                             : onFirst + (copies - 1) * onSheet;
     run.setTotal(total);
     for (long long i = 0; i < total; ++i) {
-        const long long sheet = i < onFirst || onSheet == 0 ? 1 : 2 + (i - onFirst) / onSheet;
-        const QString problem = run.qrProblem(i, sheet);
+        const QString problem = run.qrProblem(i, sheetOf(i, onFirst, onSheet));
         if (!problem.isEmpty())
             return run.qrFields() ? QString("The QR code of label %1 cannot be made: %2. Nothing was printed.").arg(i + 1).arg(problem)
                                   : QString("A QR code cannot be made: %1. Nothing was printed.").arg(problem);
@@ -196,17 +220,74 @@ QString unencodableMessage(merge::Run& run, const sheet::Plan& first, const shee
     return {};
 }
 
+// The labels of several designs: each design's own run (its fields), label i
+// drawn from the design at its place in the list, the list over again for
+// every copy. The runs share the numbering: ${n} is the print's count.
+class Designs {
+public:
+    explicit Designs(const Request& request)
+    {
+        merge::Source source = request.merge;
+        source.data = nullptr;
+        long long sum = 0;
+        for (const Request::Design& d : request.designs) {
+            m_runs.push_back(std::make_unique<merge::Run>(d.content, source));
+            m_ends.push_back(sum += std::max(0LL, d.count));
+        }
+        m_total = sum * std::max(0, request.copies);
+        for (auto& run : m_runs)
+            run->setTotal(m_total);
+    }
+    long long total() const { return m_total; }
+    LabelContent label(long long index, long long sheet) const { return run(index).label(index, sheet); }
+    QStringList problems() const
+    {
+        QStringList all;
+        for (const auto& run : m_runs)
+            all << run->problems();
+        return all;
+    }
+    // As unencodableMessage: every label of a design whose codes differ, the
+    // first of each other design.
+    QString unencodableMessage(long long onFirst, long long onSheet) const
+    {
+        const long long once = m_ends.empty() ? 0 : m_ends.back();
+        for (long long i = 0; i < m_total; ++i) {
+            const size_t k = design(i);
+            const bool firstOfDesign = i < once && i == (k == 0 ? 0 : m_ends[k - 1]);
+            if (!m_runs[k]->qrFields() && !firstOfDesign)
+                continue;
+            const QString problem = m_runs[k]->qrProblem(i, sheetOf(i, onFirst, onSheet));
+            if (!problem.isEmpty())
+                return QString("The QR code of label %1 cannot be made: %2. Nothing was printed.").arg(i + 1).arg(problem);
+        }
+        return {};
+    }
+
+private:
+    size_t design(long long index) const
+    {
+        const long long at = index % m_ends.back();
+        return size_t(std::upper_bound(m_ends.begin(), m_ends.end(), at) - m_ends.begin());
+    }
+    const merge::Run& run(long long index) const { return *m_runs[design(index)]; }
+
+    std::vector<std::unique_ptr<merge::Run>> m_runs;
+    std::vector<long long> m_ends; // labels of the list up to and including each design
+    long long m_total = 0;
+};
+
 // On paper: a run that makes no label is refused, and fields that cannot be
 // filled print (marked) only when the user says so. The preview shows them.
-bool runMayPrint(const merge::Run& run, DrawingSurface& surface, Platform& platform)
+bool runMayPrint(const QString& empty, const QStringList& fieldProblems, DrawingSurface& surface, Platform& platform)
 {
     if (!surface.isPrinter())
         return true;
     bool ok = true;
-    if (run.hasData() && run.dataLabels() == 0) {
-        platform.message(NoDataLabelsMessage, MsgIcon::Exclamation);
+    if (!empty.isEmpty()) {
+        platform.message(empty, MsgIcon::Exclamation);
         ok = false;
-    } else if (const QString problems = fields::problemsMessage(run.problems()); !problems.isEmpty()) {
+    } else if (const QString problems = fields::problemsMessage(fieldProblems); !problems.isEmpty()) {
         ok = platform.messageBox(problems + "\n\nPrint anyway, with these fields marked on the labels?",
                                  MsgButtons::YesNo, MsgIcon::Exclamation, ProgramTitle) == MsgAnswer::Yes;
     }
@@ -217,10 +298,30 @@ bool runMayPrint(const merge::Run& run, DrawingSurface& surface, Platform& platf
 
 } // namespace
 
+QString designsMismatch(const std::vector<Request::Design>& designs)
+{
+    if (designs.empty())
+        return {};
+    const Request::Design& first = designs.front();
+    auto size = [](const LabelSpec& l) {
+        return QString("%1 x %2 in").arg(l.LabelWidth, 0, 'f', 3).arg(l.LabelHeight, 0, 'f', 3);
+    };
+    // Sizes are typed with three decimals: closer than that they are the same.
+    constexpr double same = 0.0005;
+    for (const Request::Design& d : designs)
+        if (std::abs(d.content.label.LabelWidth - first.content.label.LabelWidth) > same ||
+            std::abs(d.content.label.LabelHeight - first.content.label.LabelHeight) > same)
+            return "\"" + d.name + "\" is " + size(d.content.label) + ", not the " + size(first.content.label) +
+                   " of \"" + first.name + "\": labels printed together must be the same size. Nothing was printed.";
+    return {};
+}
+
 Extent extent(const Request& request, double usableWidth, double usableHeight)
 {
     const long long onSheet = std::max(0LL, sheet::countLabels(sheetParams(request, usableWidth, usableHeight)));
     const long long onFirst = std::max(0LL, onSheet - std::max(0, request.placement.start - 1));
+    if (!request.designs.empty())
+        return labelsExtent(Designs(request).total(), onFirst, onSheet);
     return runExtent(merge::Run(request.content, request.merge), onFirst, onSheet, request.copies);
 }
 
@@ -276,8 +377,35 @@ bool printLabels(const Request& request, DrawingSurface& target, Platform& platf
         }
         p.skipLabels = placement.start - 1;
         const sheet::Plan first = placement.start != 1 ? sheet::plan(p) : full;
+        if (!request.designs.empty()) {
+            const QString mismatch = designsMismatch(request.designs);
+            const Designs designs(request);
+            QString refused = !mismatch.isEmpty() ? mismatch : designs.total() == 0 ? NoDesignLabelsMessage : QString();
+            if (refused.isEmpty() && surface.isPrinter())
+                refused = designs.unencodableMessage((long long)first.labels.size(), fits);
+            if (!refused.isEmpty()) {
+                if (surface.isPrinter())
+                    surface.abortDoc();
+                platform.message(refused, MsgIcon::Exclamation);
+                say("");
+                return false;
+            }
+            if (!runMayPrint({}, designs.problems(), surface, platform)) {
+                say("");
+                return false;
+            }
+            drawRun(designs.total(), [&](long long i, long long s) { return designs.label(i, s); }, first, full,
+                    request.onlySheet, surface);
+            say("Writing to Print Queue");
+            if (surface.isPrinter())
+                surface.endDoc();
+            say("");
+            return true;
+        }
         merge::Run run(request.content, request.merge);
-        if (run.active() && !runMayPrint(run, surface, platform)) {
+        if (run.active() &&
+            !runMayPrint(run.hasData() && run.dataLabels() == 0 ? NoDataLabelsMessage : QString(), run.problems(),
+                         surface, platform)) {
             say("");
             return false;
         }
@@ -290,7 +418,11 @@ bool printLabels(const Request& request, DrawingSurface& target, Platform& platf
             }
         }
         if (run.active()) {
-            drawRun(run, first, full, request.copies, request.onlySheet, surface);
+            const long long total =
+                runExtent(run, (long long)first.labels.size(), fits, request.copies).labels;
+            run.setTotal(total);
+            drawRun(total, [&](long long i, long long s) { return run.label(i, s); }, first, full, request.onlySheet,
+                    surface);
         }
         for (int copy = 1; !run.active() && copy <= request.copies; ++copy) {
             if (request.onlySheet != 0 && copy != request.onlySheet)

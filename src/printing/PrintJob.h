@@ -3,6 +3,7 @@
 #include <QRectF>
 #include <QString>
 #include <functional>
+#include <vector>
 
 #include "DataMerge.h"
 #include "SheetLayout.h"
@@ -38,7 +39,28 @@ struct Request {
     // Draws only this sheet (from 1), as a preview shows one at a time: the
     // labels before it are counted, not made. 0: every sheet.
     long long onlySheet = 0;
+
+    // A print of several designs of one size, each its count of labels, one
+    // after another filling the sheets (empty: `content` at every position).
+    // The first design's sheet (margins, cut marks) is the print's; `content`
+    // is not used. `copies` repeats the whole list, running on across the
+    // sheets, and the fields number on across it all; data (`merge.data`) is
+    // not used: only the numbering and the date are.
+    struct Design {
+        LabelContent content;
+        long long count = 0;
+        QString name; // for messages: the label's file or window title
+    };
+    std::vector<Design> designs;
+    // The label whose size, margins and cut marks make the sheet.
+    const LabelContent& sheetContent() const { return designs.empty() ? content : designs.front().content; }
 };
+
+// Why these designs cannot print together (the first one whose size is not the
+// first's, both sizes named); empty when they can.
+QString designsMismatch(const std::vector<Request::Design>& designs);
+// Told for a list of designs that asks for no label.
+inline const QString NoDesignLabelsMessage = QStringLiteral("Nothing was printed: no label was asked for.");
 
 // What a print makes: its labels and the sheets they take.
 struct Extent {
@@ -53,6 +75,9 @@ Extent extent(const Request& request, double usableWidth, double usableHeight);
 // settings, not the document's copies.
 Request request(const LabelDocument& doc, const ProgramValues& settings, int copies = 1,
                 const stock::Placement& placement = {});
+
+// A request for several designs printed together, spaced as request() spaces one.
+Request request(const std::vector<Request::Design>& designs, const ProgramValues& settings, int copies = 1);
 
 // Told instead of printing a sheet that would hold more labels than any real one.
 QString sheetTooBigMessage(const sheet::Plan& plan);

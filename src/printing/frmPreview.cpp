@@ -1,4 +1,5 @@
 #include "frmPreview.h"
+#include "frmPreview_Page.h"
 
 #include "PdfOutput.h"
 
@@ -34,23 +35,6 @@
 #include "app/Units.h"
 #include "StockPrint.h"
 #include "LabelData.h"
-
-// One page picture: shows the image the print job drew.
-class frmPreview::PageImage : public QWidget {
-public:
-    explicit PageImage(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
-    QImage image;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter p(this);
-        if (image.isNull())
-            p.fillRect(rect(), Qt::white);
-        else
-            p.drawImage(QPoint(0, 0), image);
-    }
-};
 
 namespace {
 
@@ -249,14 +233,24 @@ void frmPreview::Form_Load()
     const SettingsStore& s = m_ctx.store;
     const int state = int(readNumber(s, "WindowState", 0));
     if (state != 1) {
+        const QScreen* primary = QGuiApplication::primaryScreen();
+        // Never placed before: the whole page at a size that fits the screen.
+        QSizeF first(preview::MinWidth, preview::MinHeight);
+        if (primary && s.read("Preview", "MainWidth", QString()).isEmpty()) {
+            const QSize avail = primary->availableGeometry().size();
+            int chromeH = menuBar()->sizeHint().height() + m_hScroll->sizeHint().height();
+            for (const QToolBar* bar : findChildren<QToolBar*>())
+                chromeH += bar->sizeHint().height();
+            first = preview::firstSize(paper.width(), paper.height(), avail.width() * k, avail.height() * k,
+                                       m_vScroll->sizeHint().width() * k, std::max(chromeH, 0) * k);
+        }
         const QRect stored = placement::fromTwips(readNumber(s, "MainLeft", 1000), readNumber(s, "MainTop", 1000),
-                                                  readNumber(s, "MainWidth", preview::MinWidth),
-                                                  readNumber(s, "MainHeight", preview::MinHeight), k);
+                                                  readNumber(s, "MainWidth", first.width()),
+                                                  readNumber(s, "MainHeight", first.height()), k);
         if (state != 2) {
             QList<QRect> screens;
             for (const QScreen* sc : QGuiApplication::screens())
                 screens << sc->availableGeometry();
-            const QScreen* primary = QGuiApplication::primaryScreen();
             const QRect place = placement::ontoScreens(stored, screens, primary ? primary->availableGeometry() : QRect());
             move(place.topLeft());
             resize(place.size().expandedTo(minimumSize()));
@@ -410,46 +404,6 @@ void frmPreview::enableNavigation(bool previous, bool next)
     m_actions.value("mnuViewNext")->setEnabled(next);
 }
 
-void frmPreview::printReport(int16_t ReportNum, bool printToPrinter)
-{
-    if (ReportNum == 0 && m_reportNum == 0)
-        return;
-    if (ReportNum == 0) {
-        // A new zoom or size: the same sheet, drawn anew.
-        m_printing = false;
-        renderPage();
-        return;
-    }
-    m_reportNum = ReportNum;
-    if (printToPrinter) {
-        m_printing = true;
-        LabelDocument* doc = m_activeDocument();
-        printjob::Request r = doc ? request(*doc, true) : printjob::Request{};
-        if (doc && withData(*doc, r, "Nothing was printed.", false)) {
-            // One sheet, whatever copy count the print dialog was last given;
-            // with data the sheets its rows make, as the print command prints.
-            m_printer.setCopyCount(1);
-            pdfout::printOn(m_printer, r, m_ctx.platform, m_status);
-            // The partly used sheet is used up: the next sheet is a whole one.
-            if (m_ctx.values.startLabel != 1) {
-                m_ctx.values.startLabel = 1;
-                renderPage();
-            }
-        }
-        m_printing = false;
-        return;
-    }
-    m_pageCount = m_currentPage = 1;
-    Form_Resize();
-    while (m_pages.size() > 1)
-        delete m_pages.takeLast();
-    m_pages.first()->show();
-    m_hScroll->setValue(m_hScroll->minimum());
-    m_vScroll->setValue(m_vScroll->minimum());
-    m_printing = false;
-    renderPage();
-}
-
 // The page picture: an image of the printer's whole sheet of paper at the
 // zoom's scale (sharp on high-density screens), origin at the paper's corner
 // as on the printer, drawn by the same job the printer runs.
@@ -466,11 +420,12 @@ void frmPreview::renderPage()
     img.setDotsPerMeterY(dpm);
     img.fill(Qt::white);
     printjob::Extent made{0, 1};
-    if (LabelDocument* doc = m_activeDocument()) {
+    if (showsLabels()) {
+        LabelDocument* doc = shownDocument();
         const QSizeF paper = m_printer.pageLayout().fullRect(QPageLayout::Inch).size();
         PainterSurface surface(img, paper.width(), paper.height());
-        printjob::Request r = request(*doc, false);
-        withData(*doc, r, "The preview shows the label without its data.", true);
+        printjob::Request r = request(doc, false);
+        withData(doc, r, "The preview shows the label without its data.", true);
         // The sheet on screen, of as many as the print makes.
         made = printjob::extent(r, surface.scaleWidth(), surface.scaleHeight());
         m_pageCount = int(std::clamp<long long>(made.sheets, 1, INT_MAX));
@@ -485,100 +440,6 @@ void frmPreview::renderPage()
     showRunSize(made);
     page->image = img;
     page->update();
-}
-
-void frmPreview::showRunSize(const printjob::Extent& e)
-{
-    m_txtPageNum->setText(preview::pageIndicator(m_currentPage, m_pageCount));
-    enableNavigation(m_currentPage > 1, m_currentPage < m_pageCount);
-    auto count = [](long long n, const char* one) {
-        return QLocale().toString(n) + " " + one + (n == 1 ? "" : "s");
-    };
-    m_lblRunSize->setText(m_activeDocument() ? count(e.labels, "label") + " on " + count(e.sheets, "sheet") : QString());
-    // The toolbar of a small preview window hides its end: the title keeps the count in sight.
-    setWindowTitle(m_lblRunSize->text().isEmpty() ? QString("Print Preview") : "Print Preview - " + m_lblRunSize->text());
-}
-
-bool frmPreview::withData(const LabelDocument& doc, printjob::Request& r, const QString& outcome, bool drawing)
-{
-    QString why;
-    if (labeldata::forPrint(m_ctx.store, doc.saveFileName, r.merge, &why)) {
-        if (drawing)
-            m_toldData.clear();
-        return true;
-    }
-    // Every zoom and every page draws anew: a drawing tells a problem once,
-    // a command every time.
-    if (drawing) {
-        if (why == m_toldData)
-            return false;
-        m_toldData = why;
-    }
-    Platform::OwnedBy own(m_ctx.platform, this);
-    m_ctx.platform.message(why + "\n" + outcome, MsgIcon::Exclamation);
-    return false;
-}
-
-// One sheet from the start last chosen in the print dialog, while the sheet
-// still holds it; on the printer also the printer's adjustment (the page on
-// screen shows where the labels belong on the paper, which the adjustment
-// makes the printer hit).
-printjob::Request frmPreview::request(const LabelDocument& doc, bool onPrinter)
-{
-    printjob::Request r = printjob::request(doc, m_ctx.values);
-    if (const catalogue::Product* p = catalogue::rememberedFor(r, m_ctx.store, m_ctx.paths.dataDir))
-        catalogue::applyTo(*p, r);
-    if (onPrinter)
-        r.placement = stock::adjustmentFor(m_ctx.store, m_printer.printerName());
-    const int start = m_ctx.values.startLabel;
-    const QSizeF paper = m_printer.pageLayout().fullRect(QPageLayout::Inch).size();
-    if (stock::startBeyondSheet(start, printjob::labelsOnSheet(r, paper.width(), paper.height())).isEmpty())
-        r.placement.start = start;
-    if (!onPrinter)
-        m_shownStart = r.placement.start;
-    return r;
-}
-
-// Messages and choosers of the preview's own commands belong to the preview:
-// they come up over it, and the keyboard comes back to it afterwards.
-void frmPreview::mnuFilePrint_Click()
-{
-    Platform::OwnedBy own(m_ctx.platform, this);
-    printReport(m_reportNum, true);
-}
-
-void frmPreview::mnuFileSave_Click()
-{
-    Platform::OwnedBy own(m_ctx.platform, this);
-    LabelDocument* doc = m_activeDocument();
-    if (!doc)
-        return;
-    FileDialogRequest req;
-    req.title = "Save to File";
-    req.filter = "PDF Files (*.pdf)|*.pdf";
-    req.filterIndex = 1;
-    req.defaultExt = "pdf";
-    req.overwritePrompt = true;
-    req.initialDir = m_ctx.store.read("Open", "File Path", m_ctx.values.labelFolder);
-    QString base = Module1::pathFileName(doc->saveTitle);
-    if (base.right(4).toLower() == ".ckm")
-        base.chop(4);
-    req.fileName = base + ".pdf";
-    const auto r = m_ctx.platform.saveFile(req);
-    if (!r || r->path.isEmpty())
-        return;
-    const QPageLayout layout = m_printer.pageLayout();
-    QString why;
-    printjob::Request sheet = printjob::request(*doc, m_ctx.values);
-    if (const catalogue::Product* p = catalogue::rememberedFor(sheet, m_ctx.store, m_ctx.paths.dataDir))
-        catalogue::applyTo(*p, sheet);
-    sheet.placement.start = m_shownStart;
-    if (!withData(*doc, sheet, "Nothing was saved.", false))
-        return;
-    if (!pdfexport::writeSheets(sheet, m_ctx.platform, r->path, layout.pageSize(), layout.orientation(), &why))
-        m_ctx.platform.message("The sheet could not be saved to \"" + r->path + "\": " + why +
-                                   "\nAny earlier version of the file is unchanged.",
-                               MsgIcon::Exclamation);
 }
 
 void frmPreview::mnuFileClose_Click() { close(); }

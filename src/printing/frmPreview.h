@@ -32,6 +32,10 @@ public:
     ~frmPreview() override;
 
     void printReport(int16_t ReportNum, bool printToPrinter);
+    // Shows, prints and saves these labels together instead of the active
+    // label; none: the active label again.
+    void showDesigns(std::vector<printjob::Request::Design> designs);
+    const std::vector<printjob::Request::Design>& designs() const { return m_designs; }
     void setScrollValues(int16_t& PageCount);
 
     void mnuFilePrint_Click();
@@ -87,10 +91,17 @@ private:
     void Form_Unload();
     void layoutViewPort();
     void renderPage();
-    printjob::Request request(const LabelDocument& doc, bool onPrinter);
+    // The label shown: several together, else the active one (null: none).
+    LabelDocument* shownDocument() const;
+    bool showsLabels() const { return !m_designs.empty() || m_activeDocument(); }
+    // The print of the label or labels shown on the sheet of the remembered product.
+    printjob::Request baseRequest(const LabelDocument* doc) const;
+    printjob::Request request(const LabelDocument* doc, bool onPrinter);
     // Adds the label's data to r; false when it cannot be read (the user is
     // told, with `outcome` saying what becomes of it; a drawing tells once).
-    bool withData(const LabelDocument& doc, printjob::Request& r, const QString& outcome, bool drawing);
+    // Labels shown together have no data.
+    bool withData(const LabelDocument* doc, printjob::Request& r, const QString& outcome, bool drawing);
+    std::vector<printjob::Request::Design> m_designs;
     void showRunSize(const printjob::Extent& e);
     int m_shownStart = 1; // the first label of the sheet on screen
     void placePage(double widthTwips, double heightTwips);

@@ -134,6 +134,18 @@ private slots:
             QCOMPARE(p.bottomRight, QPointF(8.5, 11));
         }
     }
+
+    // The first window: Letter on a 1920 x 1080 screen (28800 x 16200 twips
+    // available) at the height that fits in 80% of it, 500 twips of margin
+    // and 300 of scroll bar beside, 1200 of menus and toolbar above; at
+    // most full size on a huge screen; the smallest window on a tiny one.
+    void firstSizeShowsTheWholePage()
+    {
+        const double h = 0.8 * 16200 - 500 - 1200, scale = h / LetterH;
+        QCOMPARE(firstSize(LetterW, LetterH, 28800, 16200, 300, 1200), QSizeF(LetterW * scale + 800, 0.8 * 16200));
+        QCOMPARE(firstSize(LetterW, LetterH, 100000, 100000, 300, 1200), QSizeF(LetterW + 800, LetterH + 1700));
+        QCOMPARE(firstSize(LetterW, LetterH, 3000, 3000, 300, 1200), QSizeF(MinWidth, MinHeight));
+    }
 };
 
 QTEST_GUILESS_MAIN(tst_PreviewGeom)

@@ -1,0 +1,208 @@
+// Several label designs printed together by the batch mode: each design's
+// texts where a sheet of it alone has them, in the order asked, numbered on
+// across the print, read back from the PDF with poppler.
+#include <QtTest>
+#include <QPainter>
+
+#include "app/CommandLine.h"
+#include "document/LabelDocument.h"
+#include "PdfTools.h"
+#include "support/TestEnv.h"
+
+using namespace pdftools;
+
+namespace {
+
+// A word of a PDF page and its top-left corner, in points.
+struct Word {
+    QString text;
+    QPointF at;
+};
+
+// The words of a page, in the order the sheet is walked: down each column,
+// then the next column (one word a label, so the corners order the labels;
+// the columns are 180 points apart).
+QList<Word> words(const QString& pdf, int page)
+{
+    const QString html = run("pdftotext", {"-bbox", "-f", QString::number(page), "-l", QString::number(page), pdf, "-"});
+    QList<Word> out;
+    static const QRegularExpression word(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)</word>)re");
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        out.push_back({m.captured(3), QPointF(m.captured(1).toDouble(), m.captured(2).toDouble())});
+    }
+    std::sort(out.begin(), out.end(), [](const Word& a, const Word& b) {
+        return std::pair(int(a.at.x() / 90), a.at.y()) < std::pair(int(b.at.x() / 90), b.at.y());
+    });
+    return out;
+}
+
+QStringList texts(const QList<Word>& w)
+{
+    QStringList t;
+    for (const Word& x : w)
+        t << x.text;
+    return t;
+}
+
+} // namespace
+
+class tst_MixedSheet : public QObject {
+    Q_OBJECT
+    TestEnv env;
+    QString home = env.path("home");
+
+    // A square label `inches` wide holding "NAME-${n}", twelve to a Letter
+    // sheet at this size (3 across, 4 down from a quarter-inch margin), with
+    // cut marks so that a sheet's marks can be compared.
+    QString label(const QString& name, double inches = 2.5)
+    {
+        LabelDocument d(env.values, env.platform, env.fixed);
+        d.setLabelDimensions(labelcode::Custom, inches, inches);
+        d.resizeLabel();
+        d.border().visible = false;
+        d.setBackColor(0xFFFFFF);
+        d.setLeftMargin(0.25);
+        d.setTopMargin(0.25);
+        d.setCutmarks(labelcode::InsideOutside);
+        if (!d.createNewText(name + "-${n}", 0))
+            return {};
+        d.setTextFontSize("10");
+        d.setTextAlignment(labelcode::AlignLeft); // its left edge stays where it is, whatever the number
+        d.setTextPosition(200, 300);
+        const QString path = env.path(name + ".ckm");
+        return d.SaveLabelToFile(path) ? path : QString();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        for (const char* tool : {"pdftotext", "pdftoppm"})
+            if (QStandardPaths::findExecutable(tool).isEmpty())
+                QFAIL("poppler-utils are missing: run scripts/test, which installs them");
+        for (const char* name : {"Pale", "Stout", "Porter"})
+            QVERIFY(!label(name).isEmpty());
+        QVERIFY(!label("Small", 2).isEmpty());
+    }
+
+    // 3 designs x 4 on a 12-label sheet: the labels of a sheet of one design
+    // alone, each design's in the order asked, numbered 1 to 12 across them;
+    // everything but the texts (the cut marks) is the full sheet's.
+    void designsTakeTheSingleSheetsPositions()
+    {
+        const QString single = env.path("single.pdf"), mixed = env.path("mixed.pdf");
+        QCOMPARE(batch({"--print-pdf", single, env.path("Pale.ckm")}, home).code, 0);
+        const Run r = batch({"--print-pdf", mixed, env.path("Pale.ckm=4"), env.path("Stout.ckm") + "=4",
+                             env.path("Porter.ckm") + "=4"},
+                            home);
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.lines(), QStringList());
+        QCOMPARE(pages(mixed), 1);
+        const QList<Word> one = words(single, 1), several = words(mixed, 1);
+        QCOMPARE(one.size(), 12);
+        QStringList want;
+        for (int n = 1; n <= 12; ++n)
+            want << QString("%1-%2").arg(n <= 4 ? "Pale" : n <= 8 ? "Stout" : "Porter").arg(n);
+        QCOMPARE(texts(several), want);
+        for (int i = 0; i < 12; ++i) {
+            // The designs' texts start at the same place of their label.
+            QCOMPARE(qRound(several[i].at.x() * 100), qRound(one[i].at.x() * 100));
+            QCOMPARE(qRound(several[i].at.y() * 100), qRound(one[i].at.y() * 100));
+        }
+        // With the texts blanked out the two pages are the same picture: the
+        // same cut marks, nothing else drawn.
+        QImage a = rasterise(single, 72), b = rasterise(mixed, 72);
+        QCOMPARE(a.size(), b.size());
+        for (QImage* img : {&a, &b}) {
+            QPainter p(img);
+            for (const Word& w : one)
+                p.fillRect(QRectF(w.at - QPointF(2, 2), QSizeF(80, 18)), Qt::white);
+        }
+        int differ = 0, ink = 0;
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x) {
+                differ += a.pixel(x, y) != b.pixel(x, y);
+                ink += qGray(a.pixel(x, y)) < 250;
+            }
+        QCOMPARE(differ, 0);
+        QVERIFY(ink > 100); // the marks are there at all
+    }
+
+    // 3 x 50 labels over 13 sheets of 12: each label once, in order, the
+    // designs' counts exact; --copies 2 prints the whole list again after it
+    // on the same run of sheets; --start leaves the first positions empty.
+    void manyLabelsSpreadOverSheets_data()
+    {
+        QTest::addColumn<QStringList>("extra");
+        QTest::addColumn<int>("copies");
+        QTest::addColumn<int>("skipped");
+        QTest::addColumn<int>("sheets");
+        QTest::newRow("3 x 50") << QStringList() << 1 << 0 << 13;
+        QTest::newRow("twice") << QStringList{"--copies", "2"} << 2 << 0 << 25;
+        QTest::newRow("from label 5") << QStringList{"--start", "5"} << 1 << 4 << 13;
+        QTest::newRow("from label 8") << QStringList{"--start", "8"} << 1 << 7 << 14;
+    }
+    void manyLabelsSpreadOverSheets()
+    {
+        QFETCH(QStringList, extra);
+        QFETCH(int, copies);
+        QFETCH(int, skipped);
+        QFETCH(int, sheets);
+        const QString pdf = env.path("many.pdf");
+        const Run r = batch(QStringList{"--print-pdf", pdf} + extra +
+                                QStringList{env.path("Pale.ckm=50"), env.path("Stout.ckm=50"), env.path("Porter.ckm=50")},
+                            home);
+        QCOMPARE(r.code, 0);
+        QCOMPARE(pages(pdf), sheets);
+        QStringList all;
+        for (int page = 1; page <= sheets; ++page) {
+            const QStringList here = texts(words(pdf, page));
+            QCOMPARE(here.size(), page == 1 ? std::min(12 - skipped, 150 * copies)
+                                  : page < sheets ? 12 : 150 * copies - (all.size()));
+            all << here;
+        }
+        QStringList want;
+        for (int n = 1; n <= 150 * copies; ++n) {
+            const int within = (n - 1) % 150;
+            want << QString("%1-%2").arg(within < 50 ? "Pale" : within < 100 ? "Stout" : "Porter").arg(n);
+        }
+        QCOMPARE(all, want);
+    }
+
+    // Refused prints: one line telling why, its exit code, no PDF.
+    void refusals_data()
+    {
+        QTest::addColumn<QStringList>("labels");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("another size") << QStringList{"Pale.ckm=4", "Small.ckm=4"} << 3
+            << "corkcrafter: \"$T/Small.ckm\" is 2.000 x 2.000 in, not the 2.500 x 2.500 in of \"$T/Pale.ckm\": labels "
+               "printed together must be the same size. Nothing was printed.";
+        QTest::newRow("unreadable") << QStringList{"Pale.ckm=4", "Lager.ckm=4"} << 2
+                                    << "corkcrafter: File \"$T/Lager.ckm\" Not Found";
+        QTest::newRow("no count") << QStringList{"Pale.ckm=4", "Stout.ckm"} << 2
+            << "corkcrafter: printing several label files, each needs its number of labels, as in \"$T/Stout.ckm=4\"";
+        QTest::newRow("zero") << QStringList{"Pale.ckm=0"} << 2
+            << "corkcrafter: a label file's number of labels (FILE=N) is a whole number from 1 to 99999, not \"0\"";
+        QTest::newRow("data") << QStringList{"--data", "rows.csv", "Pale.ckm=4", "Stout.ckm=4"} << 2
+            << "corkcrafter: --data fills the fields of one label file; it cannot be used with several";
+        // A name with "=" but no number after it is a file name.
+        QTest::newRow("= in a name") << QStringList{"a=b.ckm"} << 2 << "corkcrafter: File \"$T/a=b.ckm\" Not Found";
+    }
+    void refusals()
+    {
+        QFETCH(QStringList, labels);
+        QFETCH(QString, err);
+        const QString pdf = env.path("refused.pdf");
+        for (QString& l : labels)
+            if (!l.startsWith("--"))
+                l = env.path(l);
+        const Run r = batch(QStringList{"--print-pdf", pdf} + labels, home);
+        QTEST(r.code, "code");
+        QCOMPARE(r.lines().value(0), err.replace("$T/", env.path("")));
+        QVERIFY(!QFileInfo::exists(pdf));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_MixedSheet)
+#include "tst_mixedsheet.moc"
