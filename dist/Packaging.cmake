@@ -19,6 +19,7 @@ install(FILES "${DIST_OUT}/corkcrafter.1.gz" DESTINATION ${CMAKE_INSTALL_MANDIR}
 install(FILES dist/linux/org.example.corkcrafter.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES dist/debian/copyright "${DIST_OUT}/changelog.Debian.gz"
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/corkcrafter)
+install(FILES dist/debian/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME corkcrafter)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME corkcrafter)
