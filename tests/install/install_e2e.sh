@@ -25,7 +25,8 @@ for f in bin/corkcrafter \
          share/icons/hicolor/scalable/apps/corkcrafter.svg share/icons/hicolor/48x48/apps/corkcrafter.png \
          share/icons/hicolor/256x256/apps/corkcrafter.png share/icons/hicolor/16x16/apps/corkcrafter.png \
          share/icons/hicolor/scalable/mimetypes/application-x-corkcrafter-label.svg \
-         share/man/man1/corkcrafter.1; do
+         share/man/man1/corkcrafter.1.gz share/metainfo/org.example.corkcrafter.metainfo.xml \
+         share/doc/corkcrafter/copyright share/doc/corkcrafter/changelog.Debian.gz; do
   [ -s "$root/$f" ] || fail "$f was not installed"
 done
 [ -x "$root/bin/corkcrafter" ] || fail "the program is not executable"
@@ -35,7 +36,7 @@ file "$share/icons/hicolor/48x48/apps/corkcrafter.png" | grep -q "48 x 48" || fa
 desktop-file-validate "$share/applications/corkcrafter.desktop" || fail "desktop-file-validate"
 grep -q '^Exec=corkcrafter %f$' "$share/applications/corkcrafter.desktop" || fail "Exec line"
 grep -q '^MimeType=application/x-corkcrafter-label;$' "$share/applications/corkcrafter.desktop" || fail "MimeType line"
-man -l "$share/man/man1/corkcrafter.1" >"$tmp/man.txt" 2>"$tmp/man.err" || fail "man page does not format"
+man -l "$share/man/man1/corkcrafter.1.gz" >"$tmp/man.txt" 2>"$tmp/man.err" || fail "man page does not format"
 grep -q "LABEL DESCRIPTION" "$tmp/man.txt" || fail "man page lacks the label description"
 [ -s "$tmp/man.err" ] && { cat "$tmp/man.err"; fail "man page warnings"; }
 
