@@ -58,6 +58,11 @@ QRect ontoScreens(const QRect& window, const QList<QRect>& screens, const QRect&
     return r;
 }
 
+bool placesWindows(const QString& platformName)
+{
+    return !platformName.startsWith("wayland");
+}
+
 QList<QRect> tiles(const QRect& area, int count, bool horizontal)
 {
     QList<QRect> out;

@@ -3,6 +3,7 @@
 // is off every screen, in which case it is pulled onto the primary screen.
 #include <QList>
 #include <QRect>
+#include <QString>
 
 class QScreen;
 
@@ -23,6 +24,11 @@ bool reachable(const QRect& window, const QList<QRect>& screens);
 // The window unchanged when reachable; otherwise no larger than the primary
 // screen's available area and moved into it by the shortest way.
 QRect ontoScreens(const QRect& window, const QList<QRect>& screens, const QRect& primary);
+
+// Whether a program may put its top-level windows where it likes on this Qt
+// platform. Wayland leaves that to the compositor and reports every window at
+// 0,0: there the size alone is restored and no place is written back.
+bool placesWindows(const QString& platformName);
 
 // Tiling count windows over an area: horizontal stacks them one above another,
 // each the full width; vertical puts them side by side, each the full height.

@@ -28,14 +28,39 @@ const catalogue::Catalogue& commandLineCatalogue()
     return c;
 }
 
+// Where the windows can go: an explicit platform (QT_QPA_PLATFORM or Qt's
+// -platform option) is taken as given; otherwise an X or a Wayland display
+// must be named, or Qt aborts inside QApplication with a core dump.
+bool displayAvailable(int argc, char** argv)
+{
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return true;
+    for (int i = 1; i < argc; ++i)
+        if (qstrcmp(argv[i], "-platform") == 0 || qstrcmp(argv[i], "--platform") == 0)
+            return true;
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_SOCKET");
+}
+
+// The arguments meant for the program: Qt's own "-platform NAME" is Qt's.
+QStringList programArguments(int argc, char** argv)
+{
+    QStringList args;
+    for (int i = 1; i < argc; ++i) {
+        if ((qstrcmp(argv[i], "-platform") == 0 || qstrcmp(argv[i], "--platform") == 0) && i + 1 < argc) {
+            ++i;
+            continue;
+        }
+        args << QString::fromLocal8Bit(argv[i]);
+    }
+    return args;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    QStringList args;
-    for (int i = 1; i < argc; ++i)
-        args << QString::fromLocal8Bit(argv[i]);
-    const CommandLine cl = CommandLine::parse(args);
+    const CommandLine cl = CommandLine::parse(programArguments(argc, argv));
 
     switch (cl.mode) {
     case CommandLine::Help:
@@ -92,6 +117,13 @@ int main(int argc, char** argv)
     }
     case CommandLine::Gui:
         break;
+    }
+
+    if (!displayAvailable(argc, argv)) {
+        std::fputs("corkcrafter: no display found: start it in a desktop session (X11 or Wayland), "
+                   "or use --print-pdf for batch printing\n",
+                   stderr);
+        return 1;
     }
 
     QApplication app(argc, argv);

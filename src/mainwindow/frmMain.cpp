@@ -113,7 +113,8 @@ void frmMain::Form_Load()
             stored.setWidth(std::min(stored.width(), primary->availableGeometry().width()));
     }
     const QRect place = placement::ontoScreens(stored, screens, primary ? primary->availableGeometry() : QRect());
-    move(place.topLeft());
+    if (placement::placesWindows(QGuiApplication::platformName()))
+        move(place.topLeft());
     resize(place.size());
     // Maximised as it was left, with the stored place to come back to.
     if (v.mainMaximized)
@@ -352,9 +353,12 @@ void frmMain::writeCloseSettings()
     using namespace settings;
     SettingsStore& s = m_ctx.store;
     const double k = placement::twipsPerPixel(QGuiApplication::primaryScreen());
+    const bool placed = placement::placesWindows(QGuiApplication::platformName());
     auto writePlace = [&](QPoint frameCorner, QSize client) {
-        writeNumber(s, keys::MainLeft, std::round(frameCorner.x() * k));
-        writeNumber(s, keys::MainTop, std::round(frameCorner.y() * k));
+        if (placed) {
+            writeNumber(s, keys::MainLeft, std::round(frameCorner.x() * k));
+            writeNumber(s, keys::MainTop, std::round(frameCorner.y() * k));
+        }
         writeNumber(s, keys::MainHeight, std::round(client.height() * k));
         writeNumber(s, keys::MainWidth, std::round(client.width() * k));
     };

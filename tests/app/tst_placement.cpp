@@ -38,6 +38,11 @@ private slots:
         QCOMPARE(placement::ontoScreens(QRect(-590, 100, 600, 500), screens, left), QRect(0, 100, 600, 500));
         // Larger than the primary screen: shrunk to it.
         QCOMPARE(placement::ontoScreens(QRect(-5000, 0, 4000, 3000), screens, left), left);
+        // Only where the platform lets a program place its windows at all.
+        for (const char* p : {"xcb", "offscreen", "windows"})
+            QVERIFY2(placement::placesWindows(p), p);
+        for (const char* p : {"wayland", "wayland-egl"})
+            QVERIFY2(!placement::placesWindows(p), p);
     }
 
     void tiles()

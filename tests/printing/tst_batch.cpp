@@ -251,6 +251,32 @@ private slots:
         QCOMPARE(readAll(env.path("Ale.ckm")), label);
     }
 
+    // With no X and no Wayland display and no platform named, the windowed
+    // start ends with one line instead of Qt's abort; the modes that need no
+    // window still work there.
+    void noDisplayTellsWhy()
+    {
+        const QStringList bare{"env", "-u", "QT_QPA_PLATFORM", "-u", "WAYLAND_DISPLAY", "-u", "WAYLAND_SOCKET"};
+        const QString message = "corkcrafter: no display found: start it in a desktop session (X11 or Wayland), "
+                                "or use --print-pdf for batch printing";
+        for (const QStringList& args : {QStringList{}, QStringList{"--new-instance", env.path("Ale.ckm")}}) {
+            const Run r = batch(args, home, "C", {}, bare);
+            QCOMPARE(r.code, 1);
+            QCOMPARE(r.lines(), QStringList{message});
+        }
+        const QString pdf = env.path("nodisplay.pdf");
+        const Run printed = batch({"--print-pdf", pdf, env.path("Ale.ckm")}, home, "C", {}, bare);
+        QCOMPARE(printed.code, 0);
+        QCOMPARE(pages(pdf), 1);
+        QFile::remove(pdf);
+        QCOMPARE(batch({"--version"}, home, "C", {}, bare).code, 0);
+        // Qt's -platform option is Qt's, not one of the program's.
+        const Run qtOption = batch({"-platform", "offscreen", "--print-pdf", pdf, env.path("Ale.ckm")}, home, "C", {}, bare);
+        QCOMPARE(qtOption.lines(), QStringList());
+        QCOMPARE(qtOption.code, 0);
+        QCOMPARE(pages(pdf), 1);
+    }
+
     // A sheet of the catalogue by name: its paper, a warning for a label larger
     // than its labels; and the list of the catalogue's sheets.
     void stockSheets()
