@@ -36,6 +36,8 @@ const QMap<QString, QString>& themeNames()
         {"Send Back", "object-order-lower"},
         {"Rotate Left", "object-rotate-left"},
         {"Rotate Right", "object-rotate-right"},
+        {"Rotate Text Left", "object-rotate-left"},
+        {"Rotate Text Right", "object-rotate-right"},
         {"Mirror", "object-flip-horizontal"},
         {"Add Text", "insert-text"},
         {"Text Color", "format-text-color"},

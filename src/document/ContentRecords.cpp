@@ -90,7 +90,7 @@ TextRecord record(const TextItem& t, QByteArray* bytes)
     tr.bold = fromBool(t.font.bold);
     tr.italic = fromBool(t.font.italic);
     tr.underline = fromBool(t.font.underline);
-    tr.rotation = 0;
+    tr.rotation = t.rotation;
     return tr;
 }
 

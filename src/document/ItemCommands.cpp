@@ -53,9 +53,10 @@ void LabelDocument::horizontalAlign(int mode)
     using namespace labelcode;
     if (!item || mode < FarEdge || mode > NearEdge)
         return;
-    const QRectF b = bounds(*item);
-    const double w = mode == FarEdge ? b.width() : mode == Centre ? b.width() / 2 : 0;
-    moveTo(*item, QPointF(m_vGuideX - w, b.top()));
+    // The edge the eye sees meets the guide: a turned text's drawn box, its own box moved as far.
+    const QRectF b = bounds(*item), s = drawnBounds(*item);
+    const double w = mode == FarEdge ? s.width() : mode == Centre ? s.width() / 2 : 0;
+    moveTo(*item, QPointF(m_vGuideX - w + (b.left() - s.left()), b.top()));
     repaint();
 }
 
@@ -66,9 +67,9 @@ void LabelDocument::verticalAlign(int mode)
     using namespace labelcode;
     if (!item || mode < FarEdge || mode > NearEdge)
         return;
-    const QRectF b = bounds(*item);
-    const double h = mode == FarEdge ? 0 : mode == Centre ? b.height() / 2 : b.height();
-    moveTo(*item, QPointF(b.left(), m_hGuideY - h));
+    const QRectF b = bounds(*item), s = drawnBounds(*item);
+    const double h = mode == FarEdge ? 0 : mode == Centre ? s.height() / 2 : s.height();
+    moveTo(*item, QPointF(b.left(), m_hGuideY - h + (b.top() - s.top())));
     repaint();
 }
 
@@ -111,8 +112,16 @@ void LabelDocument::resizeSelected(int16_t width, int16_t height)
     }
 }
 
-void LabelDocument::rotateObject(int16_t)
+void LabelDocument::rotateObject(int16_t degrees)
 {
+    if (activeTextItemSelected()) {
+        Step step(*this, "Rotate");
+        if (TextItem* t = activeText()) {
+            t->rotation = int16_t((turnOf(*t) + degrees % 360 + 360) % 360);
+            repaint();
+        }
+        return;
+    }
     m_platform.message("Add rotateObject Code");
     repaint();
 }

@@ -10,6 +10,35 @@ QRectF LabelContent::surface() const
     return QRectF(0, 0, units::inchesToTwips(label.LabelWidth), units::inchesToTwips(label.LabelHeight));
 }
 
+int turnOf(const TextItem& t) { return ((t.rotation % 360) + 360) % 360; }
+
+QTransform turnAboutCentre(const TextItem& t)
+{
+    const QPointF c = bounds(t).center();
+    QTransform m;
+    m.translate(c.x(), c.y());
+    // Twips grow downwards, so a turn the eye sees counter-clockwise is a negative angle.
+    m.rotate(-turnOf(t));
+    m.translate(-c.x(), -c.y());
+    return m;
+}
+
+QRectF drawnBounds(const TextItem& t)
+{
+    const QRectF box = bounds(t);
+    switch (turnOf(t)) {
+    case 0:
+    case 180: return box;
+    case 90:
+    case 270: {
+        // Exact quarter turns, free of the sine's rounding.
+        const QPointF c = box.center();
+        return QRectF(c.x() - box.height() / 2, c.y() - box.width() / 2, box.height(), box.width());
+    }
+    default: return turnAboutCentre(t).mapRect(box);
+    }
+}
+
 QRectF LabelContent::frameRect() const { return surface().adjusted(360, 360, -360, -360); }
 
 int LabelContent::find(ItemId id) const
@@ -123,7 +152,7 @@ std::vector<QRectF> changedAreas(const LabelContent& before, const LabelContent&
     if (!(before.frame == after.frame))
         if (const QRectF f = frameArea(before) | frameArea(after); !f.isNull())
             areas.push_back(f);
-    const auto box = [](const ItemPtr& p) { return bounds(*p).normalized(); };
+    const auto box = [](const ItemPtr& p) { return drawnBounds(*p).normalized(); };
     const auto& a = before.items;
     const auto& b = after.items;
     // Most changes keep every item in its place: compare place by place.

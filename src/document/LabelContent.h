@@ -9,6 +9,7 @@
 // The stacking order is the one a label file keeps: all pictures (the first
 // is rank 0), then the frame, then all texts.
 #include <QRectF>
+#include <QTransform>
 #include <algorithm>
 #include <memory>
 #include <stdexcept>
@@ -67,6 +68,16 @@ inline void setBox(QrItem& i, const QRectF& r)
     i.top = r.top();
     i.size = std::max(r.width(), r.height());
 }
+// The box an item covers when drawn: its own box, except for a rotated text,
+// which covers the bounding box of its box turned about the box's centre.
+// The box itself (`bounds`) stays what moves, aligns, snaps and is saved;
+// this one is what is hit, marked and repainted.
+template <class T> QRectF drawnBounds(const T& i) { return bounds(i); }
+QRectF drawnBounds(const TextItem& t);
+// A text's rotation in whole degrees from 0 to 359, counter-clockwise as the
+// label is seen; and the turn about its box's centre that draws it so.
+int turnOf(const TextItem& t);
+QTransform turnAboutCentre(const TextItem& t);
 // Whether a resize always keeps the item square.
 template <class T> bool alwaysSquare(const T&) { return false; }
 inline bool alwaysSquare(const QrItem&) { return true; }
@@ -90,6 +101,7 @@ inline QString kindName(const TextItem&) { return "text"; }
 inline QString kindName(const QrItem&) { return "QR code"; }
 
 inline QRectF bounds(const LabelItem& v) { return std::visit([](const auto& i) { return bounds(i); }, v); }
+inline QRectF drawnBounds(const LabelItem& v) { return std::visit([](const auto& i) { return drawnBounds(i); }, v); }
 inline void moveTo(LabelItem& v, const QPointF& p) { std::visit([&](auto& i) { moveTo(i, p); }, v); }
 inline void setBox(LabelItem& v, const QRectF& r) { std::visit([&](auto& i) { setBox(i, r); }, v); }
 inline bool shown(const LabelItem& v) { return std::visit([](const auto& i) { return shown(i); }, v); }

@@ -153,9 +153,9 @@ void LabelDocument::repaint()
     if (newSelection) {
         // The selection line and handles go with the box they were drawn around.
         if (const LabelItem* was = m_shown.item(m_shownActive))
-            areas.push_back(bounds(*was).normalized());
+            areas.push_back(drawnBounds(*was).normalized());
         if (const LabelItem* is = m_content.item(m_active))
-            areas.push_back(bounds(*is).normalized());
+            areas.push_back(drawnBounds(*is).normalized());
     }
     // Kept (sharing the items) until the next notice: an item edited since
     // then is copied first, so it is told apart by its pointer.

@@ -145,6 +145,8 @@ public:
     int16_t getTextHeight() const;
     QString getTextText() const;
     void setTextText(const QString& s);
+    // The dialog's answer: a new text and its rotation, one step.
+    void setTextText(const QString& s, int16_t rotation);
     void setTextAlignment(int16_t a);
     void setTextPosition(double left, double top);
     TextItem* activeText();
@@ -192,7 +194,8 @@ public:
     // where it was, as a pasted copy lands); texts are left alone.
     void moveSelected(int16_t left, int16_t top);
     void resizeSelected(int16_t width, int16_t height);
-    // Pictures are not rotated or mirrored; the commands only say so.
+    // Turns the selected text by `degrees` counter-clockwise (kept from 0 to
+    // 359). Pictures are not rotated or mirrored; the commands only say so.
     void rotateObject(int16_t degrees);
     void mirrorObject();
 

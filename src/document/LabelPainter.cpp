@@ -44,7 +44,7 @@ public:
             if (i == int(m_c.items.size()))
                 break;
             const LabelItem& item = *m_c.items[size_t(i)];
-            if (shown(item) && visible(bounds(item)))
+            if (shown(item) && visible(drawnBounds(item)))
                 std::visit([this](const auto& it) { paintItem(it); }, item);
         }
         m_p.restore();
@@ -179,9 +179,13 @@ private:
     void paintItem(const TextItem& t)
     {
         const QRectF box = bounds(t);
+        m_p.save();
+        // Laid out in its own box, then turned with its background about the
+        // box's centre; the label's clip stays as it was set.
+        if (turnOf(t) != 0)
+            m_p.setTransform(turnAboutCentre(t), true);
         if (t.backStyle == 1)
             m_p.fillRect(box, color(t.backColor));
-        m_p.save();
         // Lines are placed in pixels of the measuring resolution, the font
         // sized so that it has its measured pixel size there on any device.
         const double k = units::twipsPerPixel(m_textDpi);

@@ -138,7 +138,7 @@ void LabelView::paintMarks(QPainter& p, const LabelContent& shown)
     // The active item: a single dark line around its box as painted (a
     // filled text's box is fitted to its values).
     if (const LabelItem* active = shown.item(m_doc.activeId())) {
-        const QRectF sel = bounds(*active);
+        const QRectF sel = drawnBounds(*active);
         QPen line(Qt::black);
         line.setCosmetic(true);
         p.setPen(line);

@@ -31,7 +31,8 @@ void LabelDocument::applyCurrentTextFormat(TextItem& item)
     item.font.underline = f.underline;
     item.foreColor = m_app.textColor;
     item.alignment = f.alignment;
-    item.rotation = m_app.dialogRotation;
+    // The rotation is the item's own, never part of the current format: a
+    // style button pressed on a turned text leaves it turned.
 
     if (m_app.dialogAutofit) {
         const FontSpec font = item.font;
@@ -172,11 +173,18 @@ QString LabelDocument::getTextText() const
 
 void LabelDocument::setTextText(const QString& s)
 {
+    if (const TextItem* t = m_content.get<TextItem>(activeTextIndex()))
+        setTextText(s, t->rotation);
+}
+
+void LabelDocument::setTextText(const QString& s, int16_t rotation)
+{
     Step step(*this, "Edit Text");
     if (TextItem* t = activeText()) {
         if (refuseTooLong(m_platform, s))
             return;
         t->text = s;
+        t->rotation = rotation;
         applyCurrentTextFormat(*t);
         repaint();
     }

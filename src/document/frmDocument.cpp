@@ -252,9 +252,9 @@ void frmDocument::contentShown()
         std::vector<QRectF> areas = changedAreas(m_painted, now);
         if (activeId() != m_paintedActive) {
             if (const LabelItem* was = m_painted.item(m_paintedActive))
-                areas.push_back(bounds(*was).normalized());
+                areas.push_back(drawnBounds(*was).normalized());
             if (const LabelItem* is = now.item(activeId()))
-                areas.push_back(bounds(*is).normalized());
+                areas.push_back(drawnBounds(*is).normalized());
         }
         for (const QRectF& r : areas)
             if (!r.isEmpty())

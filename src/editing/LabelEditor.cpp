@@ -15,6 +15,15 @@ bool covers(const QRectF& r, const QPointF& p)
 {
     return p.x() >= r.left() && p.x() < r.right() && p.y() >= r.top() && p.y() < r.bottom();
 }
+
+// An item is hit where it is drawn: a text turned by other than a quarter
+// turn only inside its turned box, not in the corners of the box around it.
+bool covers(const LabelItem& item, const QPointF& p)
+{
+    if (const auto* t = std::get_if<TextItem>(&item); t && turnOf(*t) % 90 != 0)
+        return covers(bounds(*t), turnAboutCentre(*t).inverted().map(p));
+    return covers(drawnBounds(item), p);
+}
 } // namespace
 
 Hit LabelEditor::hitTest(const QPointF& p) const
@@ -25,9 +34,9 @@ Hit LabelEditor::hitTest(const QPointF& p) const
                 return {Hit::Handle, {}, i, p - (*r)[i].topLeft()};
     const auto& items = m_doc.content().items;
     for (auto it = items.rbegin(); it != items.rend(); ++it) {
-        const QRectF box = bounds(**it);
-        if (shown(**it) && covers(box, p))
-            return {Hit::Item, idOf(**it), 0, p - box.topLeft()};
+        // The grab is kept from the item's own box, which is what a drag moves.
+        if (shown(**it) && covers(**it, p))
+            return {Hit::Item, idOf(**it), 0, p - bounds(**it).topLeft()};
     }
     return {Hit::Surface, {}, 0, p};
 }
@@ -48,7 +57,8 @@ QRectF LabelEditor::activeBox() const
 
 QRectF LabelEditor::markedBox() const
 {
-    const QRectF b = activeBox();
+    const LabelItem* item = m_doc.activeItem();
+    const QRectF b = item ? drawnBounds(*item) : QRectF();
     return b.isNull() ? b : b.normalized().adjusted(-Margin, -Margin, Margin, Margin);
 }
 
@@ -104,7 +114,8 @@ QRectF LabelEditor::dragOver(const QPointF& p, bool onSurface, bool keepAspect)
     if (dragged && !movesLive(*dragged)) {
         // It moves on the drop; until then only its outline follows.
         dirty = m_outline;
-        m_outline = QRectF(p - m_grab, bounds(*dragged).size());
+        const QRectF drawn = drawnBounds(*dragged);
+        m_outline = QRectF(p - m_grab + (drawn.topLeft() - bounds(*dragged).topLeft()), drawn.size());
         dirty |= m_outline;
     }
     if (!onSurface)

@@ -208,6 +208,12 @@ void frmMain::selectionChanged(frmDocument* doc)
     action("mnuViewSendBack")->setEnabled(any);
     action("mnuTextEdit")->setEnabled(text);
     action("mnuGraphicEdit")->setEnabled(pic);
+    // Only a text turns; on a picture the commands stay off. The menu's
+    // entries are hidden (and so never run); the text toolbar's buttons show.
+    action("mnuGraphicRotateLeft")->setEnabled(text);
+    action("mnuGraphicRotateRight")->setEnabled(text);
+    button("Rotate Text Left")->setEnabled(text);
+    button("Rotate Text Right")->setEnabled(text);
     button("Delete")->setEnabled(any);
     button("Bring Forward")->setEnabled(any);
     button("Send Back")->setEnabled(any);

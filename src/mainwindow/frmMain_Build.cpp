@@ -198,6 +198,10 @@ const ButtonEntry TextButtons[] = {
     {"Align Left", nullptr, nullptr, [](frmMain& m) { m.textAlignment_Click(0); }, Checkable},
     {"Center", nullptr, nullptr, [](frmMain& m) { m.textAlignment_Click(2); }, Checkable},
     {"Align Right", nullptr, nullptr, [](frmMain& m) { m.textAlignment_Click(1); }, Checkable},
+    {nullptr},
+    // The hidden picture commands' text half, a quarter turn each way.
+    {"Rotate Text Left", nullptr, nullptr, [](frmMain& m) { m.mnuGraphicRotate_Click(90); }, Disabled},
+    {"Rotate Text Right", nullptr, nullptr, [](frmMain& m) { m.mnuGraphicRotate_Click(270); }, Disabled},
 };
 
 const ButtonEntry BorderButtons[] = {
@@ -348,6 +352,7 @@ void frmMain::buildToolbars()
             if (!e->menuItem) {
                 a->setObjectName("tb" + id);
                 a->setCheckable(e->flags & Checkable);
+                a->setEnabled(!(e->flags & Disabled));
                 connect(a, &QAction::triggered, this, [this, a] { tbToolbar_ButtonClick(a->data().toString()); });
             }
             a->setIcon(toolbarIcon(key));

@@ -52,10 +52,7 @@ void frmMain::editText(frmDocument* doc)
     v.dialogRotation = t->rotation;
     frmTextInput::ask(m_ctx, this);
     if (!v.dialogText.isEmpty()) {
-        LabelDocument::Step step(*doc, "Edit Text");
-        doc->setTextText(v.dialogText);
-        if (TextItem* again = doc->activeText())
-            again->rotation = v.dialogRotation;
+        doc->setTextText(v.dialogText, v.dialogRotation);
     }
     doc->refreshStatus();
 }

@@ -127,6 +127,36 @@ private slots:
         QCOMPARE(doc->getTextText(), QString("Pale Ale"));
         QCOMPARE(doc->activeText()->rotation, int16_t(270));
 
+        // A new angle alone is one step; the rotate commands turn the text a
+        // quarter each way, one step each, and undo as they came.
+        const int steps = doc->history().count(), index = doc->activeTextIndex();
+        const auto rotation = [&] { return doc->texts().at(index).rotation; };
+        whenModal<frmTextInput>([](frmTextInput* dlg) {
+            dlg->cboRotation()->setCurrentText("45");
+            dlg->findChild<QPushButton*>("OKButton")->click();
+        });
+        main.action("mnuTextEdit")->trigger();
+        QCOMPARE(rotation(), int16_t(45));
+        QCOMPARE(doc->history().count(), steps + 1);
+        // The text toolbar's buttons (the Graphic menu's entries stay hidden).
+        QVERIFY(main.button("Rotate Text Left")->isEnabled());
+        main.button("Rotate Text Left")->trigger();
+        QCOMPARE(rotation(), int16_t(135));
+        main.button("Rotate Text Right")->trigger();
+        main.button("Rotate Text Right")->trigger();
+        QCOMPARE(rotation(), int16_t(315));
+        QCOMPARE(doc->history().count(), steps + 4);
+        main.action("mnuEditUndo")->trigger();
+        main.action("mnuEditUndo")->trigger();
+        QCOMPARE(rotation(), int16_t(135));
+        main.action("mnuEditUndo")->trigger();
+        QCOMPARE(rotation(), int16_t(45));
+        main.action("mnuEditUndo")->trigger();
+        QCOMPARE(rotation(), int16_t(270));
+        QCOMPARE(doc->texts().at(index).text, QString("Pale Ale"));
+        doc->SelectNothing();
+        QVERIFY(!main.button("Rotate Text Left")->isEnabled() && !main.button("Rotate Text Right")->isEnabled());
+
         // Reopened: autofit starts unchecked again. Characters a label file
         // cannot keep are named under the text and underlined in it.
         whenModal<frmTextInput>([](frmTextInput* dlg) {

@@ -137,6 +137,7 @@ private slots:
         d.activeText()->font.name = QString(33, 'F'); // cut to the field's 32
         QVERIFY(d.createNewText("2026\r\nReserve", 0));
         d.setTextAlignment(1);
+        d.setTextText("2026\r\nReserve", -90); // turned clockwise, kept as typed
         const QString first = env.ctx.paths.workBase + "/Labels/Wine.ckm";
         QVERIFY(d.SaveLabelToFile(first));
         const QByteArray a = fileBytes(first);
@@ -152,6 +153,8 @@ private slots:
         // The same bytes again imply every field; only what the first save changed is checked.
         QCOMPARE(e.textAt(1)->font.size, 11.0);
         QCOMPARE(e.textAt(1)->font.name, QString(32, 'F'));
+        QCOMPARE(e.textAt(1)->rotation, int16_t(0));
+        QCOMPARE(e.textAt(2)->rotation, int16_t(-90));
         QVERIFY(!e.isChanged() && !e.getIsBlankForm());
         QVERIFY(e.SaveLabelToFile(first));
         QCOMPARE(fileBytes(first).toHex(), a.toHex());

@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "document/LabelDocument.h"
+#include "editing/LabelEditor.h"
 #include "support/DocumentFixture.h"
 
 class tst_Model : public QObject {
@@ -190,6 +191,66 @@ private slots:
         one.heard.clear();
         d.showGuides(true);
         QCOMPARE(one.heard, QStringList({"all"}));
+    }
+
+    // A turned text keeps its own box (moved, aligned and saved in exact
+    // twips) and is hit, marked and repainted where it is drawn.
+    void rotatedTextIsHitWhereItIsDrawn()
+    {
+        TestEnv env;
+        LabelDocument d(env.values, env.platform, env.fixed);
+        d.setLabelDimensions(3, 3, 3);
+        d.resizeLabel();
+        QVERIFY(d.createNewText("Pale Ale Reserve", 0));
+        d.setTextPosition(1000, 2000);
+        const QRectF box = bounds(*d.activeItem());
+        QVERIFY(box.width() > box.height() + 200);
+        const QRectF turned(box.center().x() - box.height() / 2, box.center().y() - box.width() / 2, box.height(),
+                            box.width());
+        std::vector<QRectF> heard;
+        struct Listener : DocumentObserver {
+            std::vector<QRectF>& heard;
+            explicit Listener(std::vector<QRectF>& h) : heard(h) {}
+            void areaChanged(const QRectF& r) override { heard.push_back(r); }
+        } listener(heard);
+        d.addObserver(&listener);
+        const int steps = d.history().count();
+        d.rotateObject(270);
+        d.rotateObject(180); // a quarter turn counter-clockwise, 90
+        QCOMPARE(d.activeText()->rotation, int16_t(90));
+        QCOMPARE(bounds(*d.activeItem()), box);
+        QCOMPARE(drawnBounds(*d.activeItem()), turned);
+        QVERIFY(std::find(heard.begin(), heard.end(), turned) != heard.end()); // repainted where it now is
+        QCOMPARE(d.history().count(), steps + 2);
+        env.values.dialogRotation = 0; // the last dialog's angle is no format: a restyle keeps the turn
+        d.showActiveText();
+        QCOMPARE(d.activeText()->rotation, int16_t(90));
+
+        LabelEditor e(d);
+        const QPointF inTurnOnly(box.center().x(), turned.top() + 10), inBoxOnly(box.left() + 10, box.center().y());
+        QCOMPARE(e.hitTest(inTurnOnly).kind, Hit::Item);
+        QCOMPARE(e.hitTest(inBoxOnly).kind, Hit::Surface);
+        // Dragged from there: its outline is the turned box; the drop moves the box by the exact twips.
+        QCOMPARE(e.press(inTurnOnly, 1, true), LabelEditor::Press::Drag);
+        e.dragOver(inTurnOnly + QPointF(250, 15), true, false);
+        QCOMPARE(e.dragOutline(), turned.translated(250, 15));
+        e.drop(inTurnOnly + QPointF(250, 15), true, false, 0, 0);
+        QCOMPARE(bounds(*d.activeItem()), box.translated(250, 15));
+        d.nudge(-250, -15);
+        QCOMPARE(bounds(*d.activeItem()), box);
+
+        // Turned by other angles: only the turned box is hit, not the corners around it.
+        d.setTextText("Pale Ale Reserve", 45);
+        const QRectF around = drawnBounds(*d.activeItem());
+        QVERIFY(around.contains(box.center()) && around.width() > box.height() && around.height() > box.height());
+        QCOMPARE(e.hitTest(box.center()).kind, Hit::Item);
+        QCOMPARE(e.hitTest(around.topLeft() + QPointF(20, 20)).kind, Hit::Surface);
+        // Aligned by the edges the eye sees.
+        d.setGuidePositions(500, 600);
+        d.horizontalAlign(labelcode::NearEdge);
+        d.verticalAlign(labelcode::FarEdge);
+        QCOMPARE(drawnBounds(*d.activeItem()).topLeft(), QPointF(500, 600));
+        d.removeObserver(&listener);
     }
 
     void creationCounterLimit()

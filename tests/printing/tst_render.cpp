@@ -210,6 +210,50 @@ private slots:
         }
     }
 
+    // Turned a quarter counter-clockwise about its box's centre, with its
+    // background: the ink stands upright in the turned box, the first line on
+    // the left reading upwards, the short second line at its right foot.
+    void rotatedText()
+    {
+        TestEnv env(true);
+        LabelDocument d(env.values, env.platform, env.real);
+        smallLabel(d);
+        d.border().visible = false;
+        QVERIFY(d.createNewText("WWWW\r\nW", 90));
+        d.setTextAlignment(0);
+        const TextItem laid = *d.activeText(); // the turned box in the label's middle
+        d.setTextPosition(1440 - laid.width / 2, 1080 - laid.height / 2);
+        d.activeText()->backStyle = 1;
+        d.activeText()->backColor = 0x00FFFF; // yellow
+        const TextItem t = *d.activeText();
+        const QRectF turned = drawnBounds(t);
+        QVERIFY(t.width > t.height + 300 && d.content().surface().contains(drawnBounds(t)));
+        QCOMPARE(turned, QRectF(t.left + (t.width - t.height) / 2, t.top - (t.width - t.height) / 2, t.height, t.width));
+        const Paper p(d, 192);
+        QRect ink;
+        for (int y = 0; y < p.img.height(); ++y)
+            for (int x = 0; x < p.img.width(); ++x)
+                if (p.inkPx(x, y))
+                    ink |= QRect(x, y, 1, 1);
+        const QRectF inkTwips(ink.x() * 1440 / 192.0, ink.y() * 1440 / 192.0, ink.width() * 1440 / 192.0,
+                              ink.height() * 1440 / 192.0);
+        QVERIFY2(turned.adjusted(-16, -16, 16, 16).contains(inkTwips), qPrintable(QString("ink %1,%2 %3x%4")
+                     .arg(inkTwips.x()).arg(inkTwips.y()).arg(inkTwips.width()).arg(inkTwips.height())));
+        QVERIFY(inkTwips.height() > turned.height() / 2 && inkTwips.height() > 2 * inkTwips.width());
+        // The right third holds only the short line, low down.
+        const QPoint a = p.px(turned.left() + turned.width() * 2 / 3, turned.top());
+        const QPoint b = p.px(turned.right(), turned.bottom());
+        int top = INT_MAX;
+        for (int y = a.y(); y < b.y(); ++y)
+            for (int x = a.x(); x < b.x(); ++x)
+                if (p.inkPx(x, y))
+                    top = std::min(top, y);
+        QVERIFY(top != INT_MAX && top > (a.y() + b.y()) / 2);
+        // The background turned too: yellow above the box's middle, white at its ends.
+        QCOMPARE(p.at(turned.center().x(), turned.top() + 20), QColor(Qt::yellow));
+        QCOMPARE(p.at(t.left + 20, t.top + t.height / 2), QColor(Qt::white));
+    }
+
     // What hangs over the label's edge is cut off there, also on a sheet.
     void eachLabelClippedToItself()
     {
