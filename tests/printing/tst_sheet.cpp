@@ -28,10 +28,10 @@ QString text(const std::vector<Drawn>& v)
 // Written out by hand from the mark rules: "L x,y" a label, "E x,y" an empty
 // position, "+x,y" a cross, "-x,y" a top line, "|x,y" a side line, each mark
 // 0.1 in beyond its point or the label's edge.
-std::vector<Drawn> expected(const QString& spec, double W, double H, char wanted)
+std::vector<Drawn> expected(const QString& layout, double W, double H, char wanted)
 {
     std::vector<Drawn> v;
-    for (const QString& t : spec.split(' ', Qt::SkipEmptyParts)) {
+    for (const QString& t : layout.split(' ', Qt::SkipEmptyParts)) {
         const QStringList xy = t.mid(1).split(',');
         const double x = xy.at(0).toDouble(), y = xy.at(1).toDouble(), m = 0.1;
         const char k = t.at(0).toLatin1();

@@ -402,16 +402,16 @@ private slots:
                  QList<double>({l.left, l.top, l.stepX, l.stepY}));
         QCOMPARE(QList<int>({r.across, r.down}), QList<int>({2, 4}));
 
-        LabelSpec spec;
-        spec.LabelWidth = 3.902;
-        spec.LabelHeight = 2.665;
-        spec.LeftMargin = 0.183;
-        spec.TopMargin = 0.516;
-        QVERIFY(catalogue::layoutMatches(l, spec, 0.098, 0));
-        spec.TopMargin = 0.518;
-        QVERIFY(!catalogue::layoutMatches(l, spec, 0.098, 0));
-        spec.TopMargin = 0.516;
-        QVERIFY(!catalogue::layoutMatches(l, spec, 0.1, 0));
+        LabelSpec label;
+        label.LabelWidth = 3.902;
+        label.LabelHeight = 2.665;
+        label.LeftMargin = 0.183;
+        label.TopMargin = 0.516;
+        QVERIFY(catalogue::layoutMatches(l, label, 0.098, 0));
+        label.TopMargin = 0.518;
+        QVERIFY(!catalogue::layoutMatches(l, label, 0.098, 0));
+        label.TopMargin = 0.516;
+        QVERIFY(!catalogue::layoutMatches(l, label, 0.1, 0));
 
         QCOMPARE(catalogue::labelLargerMessage(l, 3.9, 2.666), "");
         QCOMPARE(catalogue::labelLargerMessage(l, 4, 2),
