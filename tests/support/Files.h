@@ -12,7 +12,7 @@ inline bool writeFile(const QString& path, const QByteArray& data)
     return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
 }
 
-inline QByteArray readFile(const QString& path)
+inline QByteArray fileBytes(const QString& path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
