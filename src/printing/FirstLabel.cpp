@@ -17,16 +17,11 @@ const LabelContent& FirstLabel::of(const LabelContent& typed)
         refill(typed);
     if (!m_fields)
         return typed;
-    // Everything but the items is the document's as it is now.
-    m_filled.label = typed.label;
-    m_filled.frame = typed.frame;
-    m_filled.frameStyle = typed.frameStyle;
-    m_filled.backColor = typed.backColor;
-    m_filled.keepAspect = typed.keepAspect;
-    m_filled.textCounter = typed.textCounter;
-    m_filled.graphicCounter = typed.graphicCounter;
-    m_filled.lastGraphic = typed.lastGraphic;
-    m_filled.qrCounter = typed.qrCounter;
+    // Everything but the items is the document's as it is now: the whole
+    // content is taken, so a field it gains later is not left behind.
+    std::vector<ItemPtr> items = std::move(m_filled.items);
+    m_filled = typed;
+    m_filled.items = std::move(items);
     return m_filled;
 }
 

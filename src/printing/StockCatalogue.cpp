@@ -57,32 +57,34 @@ public:
 
     void readPapers(QHash<QString, Paper>& papers)
     {
-        QFile file(m_path);
-        if (!open(file))
-            return;
-        QXmlStreamReader xml(&file);
-        while (!xml.atEnd()) {
-            xml.readNext();
-            if (!xml.isStartElement() || xml.name() != QLatin1String("Paper-size"))
-                continue;
+        readEach(QLatin1String("Paper-size"), [&](QXmlStreamReader& xml) {
             const auto a = xml.attributes();
             const QString id = a.value("id").toString();
             const auto w = parseLength(a.value("width").toString());
             const auto h = parseLength(a.value("height").toString());
             if (id.isEmpty() || !w || !h || *w <= 0 || *h <= 0) {
                 warn(xml.lineNumber(), "a paper size without an id, width or height is passed over");
-                continue;
+                return;
             }
             QString name = a.value("_name").toString();
             if (name.isEmpty())
                 name = a.value("name").toString();
             papers.insert(id, {name.isEmpty() ? id : name, *w, *h});
-        }
-        if (xml.hasError())
-            warn(xml.lineNumber(), xml.errorString());
+        });
     }
 
     void readTemplates(std::vector<Entry>& out)
+    {
+        readEach(QLatin1String("Template"), [&](QXmlStreamReader& xml) {
+            Entry e;
+            if (readTemplate(xml, e))
+                out.push_back(e);
+        });
+    }
+
+private:
+    // Hands every <element> of the file to `each`; a file that breaks off is told once.
+    template <class F> void readEach(QLatin1String element, F each)
     {
         QFile file(m_path);
         if (!open(file))
@@ -90,17 +92,13 @@ public:
         QXmlStreamReader xml(&file);
         while (!xml.atEnd()) {
             xml.readNext();
-            if (xml.isStartElement() && xml.name() == QLatin1String("Template")) {
-                Entry e;
-                if (readTemplate(xml, e))
-                    out.push_back(e);
-            }
+            if (xml.isStartElement() && xml.name() == element)
+                each(xml);
         }
         if (xml.hasError())
             warn(xml.lineNumber(), xml.errorString());
     }
 
-private:
     // One <Template>: the reader is left after its end element. False when it
     // is passed over (told as a warning, unless the file itself broke off).
     bool readTemplate(QXmlStreamReader& xml, Entry& e)

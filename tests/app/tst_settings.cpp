@@ -18,7 +18,7 @@ QString valueOf(const ProgramValues& v, const QString& key)
         {"Main/Left", n(v.mainLeft)}, {"Settings/Label Type", n(v.labelType)},
         {"Settings/Label Width", n(v.labelWidth)}, {"Settings/Cutmarks", n(v.cutmarks)},
         {"Settings/Border Color", n(v.borderColor)}, {"Settings/Border", b(v.borderVisible)},
-        {"Settings/Border Style", v.borderStyle}, {"Settings/Label Folder", v.labelFolder}};
+        {"Settings/Label Folder", v.labelFolder}};
     return read.value(key, "no such key");
 }
 } // namespace
@@ -48,7 +48,6 @@ private slots:
         row("Settings/Label Type", "0", {"1", "2"}, {"5", "-1", "abc"}); // a type the program never writes
         // Numbers read as booleans, and case does not matter.
         row("Settings/Border", "true", {"0>false", "FALSE>false", "-1>true"}, {"maybe"});
-        row("Settings/Border Style", "Rounded", {"Oval"}, {});
         row("Settings/Label Folder", "<base>/Labels", {"/srv/labels"}, {});
     }
     void eachKey()

@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include "app/Tips.h"
+#include "support/Files.h"
 
 class tst_Tips : public QObject {
     Q_OBJECT
@@ -10,10 +11,7 @@ class tst_Tips : public QObject {
     QString write(const QByteArray& bytes)
     {
         const QString p = dir.filePath("TipOfDay.fil");
-        QFile f(p);
-        f.open(QIODevice::WriteOnly);
-        f.write(bytes);
-        return p;
+        return writeFile(p, bytes) ? p : QString();
     }
 
 private slots:
@@ -41,9 +39,7 @@ private slots:
         QVERIFY(t.size() >= 20);
         for (const QString& tip : t)
             QVERIFY2(tip.trimmed().size() > 20, qPrintable(tip));
-        QFile raw(QStringLiteral(CORKCRAFTER_SOURCE_DATA_DIR "/TipOfDay.fil"));
-        QVERIFY(raw.open(QIODevice::ReadOnly));
-        const QByteArray bytes = raw.readAll();
+        const QByteArray bytes = fileBytes(QStringLiteral(CORKCRAFTER_SOURCE_DATA_DIR "/TipOfDay.fil"));
         QCOMPARE(bytes.count("\r\n"), t.size());
         QCOMPARE(bytes.count('\n'), t.size());
     }

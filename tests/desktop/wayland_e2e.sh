@@ -3,40 +3,28 @@
 # no X display at all, and checks that it comes up natively, stays up with a
 # label open, says nothing about the platform on stderr, and ends on SIGTERM.
 # weston is stopped by its PID afterwards.
-# Exit 77 tells ctest the test was skipped, with the reason on stdout.
 set -u
 PROGRAM="$1"
 LABEL="$2"
-skip() { echo "SKIPPED: $*"; exit 77; }
-fail() { echo "FAILED: $*"; exit 1; }
+# shellcheck source=tests/desktop/e2e_env.sh
+. "$(dirname "$0")/e2e_env.sh"
 
 command -v weston >/dev/null 2>&1 || skip "weston is not installed (scripts/deps --test installs it)"
 PLUGINS=$(qtpaths6 --query QT_INSTALL_PLUGINS 2>/dev/null || qmake6 -query QT_INSTALL_PLUGINS 2>/dev/null)
 ls "$PLUGINS"/platforms/libqwayland-*.so >/dev/null 2>&1 ||
   skip "Qt's Wayland platform plugin is not installed (qt6-wayland)"
 
-T=$(mktemp -d /tmp/corkwl.XXXXXX)
-cleanup() {
-  for pid in ${APP_PID:-} ${W_PID:-}; do
-    kill "$pid" 2>/dev/null
-    for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-    kill -9 "$pid" 2>/dev/null
-  done
-  rm -rf "$T"
-}
-trap cleanup EXIT
+e2e_start corkwl APP_PID W_PID
 
 export XDG_RUNTIME_DIR="$T/run"
 mkdir -m 0700 "$XDG_RUNTIME_DIR"
-HOME="$T/home"; mkdir -p "$HOME"; export HOME
 export XDG_CONFIG_HOME="$HOME/.config"
 unset DISPLAY WAYLAND_SOCKET
 SOCKET="wayland-cork-$$"
 
 weston --backend=headless-backend.so --socket="$SOCKET" --idle-time=0 --no-config >"$T/weston.log" 2>&1 &
 W_PID=$!
-for _ in $(seq 300); do [ -S "$XDG_RUNTIME_DIR/$SOCKET" ] && break; kill -0 "$W_PID" 2>/dev/null || break; sleep 0.1; done
-[ -S "$XDG_RUNTIME_DIR/$SOCKET" ] || skip "weston did not start: $(tail -n 3 "$T/weston.log" | tr '\n' ' ')"
+wait_for "$W_PID" test -S "$XDG_RUNTIME_DIR/$SOCKET" || skip "weston did not start: $(tail -n 3 "$T/weston.log" | tr '\n' ' ')"
 
 cp "$LABEL" "$T/label.ckm"
 QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY="$SOCKET" "$PROGRAM" --new-instance "$T/label.ckm" \

@@ -17,6 +17,7 @@
 #include "dialogs/frmSplash.h"
 #include "dialogs/frmTip.h"
 #include "mainwindow/frmMain.h"
+#include "support/Files.h"
 #include "support/TestEnv.h"
 
 namespace {
@@ -63,9 +64,7 @@ class tst_Dialogs : public QObject {
     void tipsFile(const QByteArray& bytes)
     {
         env->ctx.paths.dataDir = data().path();
-        QFile f(data().filePath("TipOfDay.fil"));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
+        QVERIFY(writeFile(data().filePath("TipOfDay.fil"), bytes));
     }
 
 private slots:
@@ -170,11 +169,8 @@ private slots:
             QCOMPARE(env->platform.texts(), QStringList{"System Information Is Unavailable At This Time"});
             QVERIFY(env->platform.started.isEmpty());
             // One is installed: it is started, with no shell and no arguments.
-            QFile fake(bin.filePath("hardinfo"));
-            QVERIFY(fake.open(QIODevice::WriteOnly));
-            fake.write("#!/bin/sh\nexit 0\n");
-            fake.close();
-            fake.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QVERIFY(writeFile(bin.filePath("hardinfo"), "#!/bin/sh\nexit 0\n"));
+            QFile(bin.filePath("hardinfo")).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
             click(sys);
             QCOMPARE(env->platform.started.size(), 1);
             QCOMPARE(env->platform.started[0].program, bin.filePath("hardinfo"));
@@ -268,10 +264,7 @@ private slots:
         QVERIFY2(open(), qPrintable(env->platform.texts().join('|')));
         for (const QByteArray& damage : {QByteArray(5000, 'x'), QByteArray("SQLite format 3")}) {
             delete frmHelp::instance();
-            QFile f(collection);
-            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            f.write(damage);
-            f.close();
+            QVERIFY(writeFile(collection, damage));
             QVERIFY2(open(), qPrintable(env->platform.texts().join('|')));
             QVERIFY(env->platform.shown.isEmpty());
             QCOMPARE(frmHelp::instance()->browser()->documentTitle(), QString("Corkcrafter Help"));
@@ -287,10 +280,7 @@ private slots:
 
         // A help file that is no help file is told as such.
         const QString bad = data().filePath("Corkcrafter2.qch");
-        QFile b(bad);
-        QVERIFY(b.open(QIODevice::WriteOnly));
-        b.write("not a help file");
-        b.close();
+        QVERIFY(writeFile(bad, "not a help file"));
         QVERIFY(!frmHelp::display(env->platform, bad, HelpCommand::DisplayTopic, 0));
         QCOMPARE(env->platform.texts(), QStringList{"The help file \"" + bad + "\" could not be opened: it is not a help file"});
     }

@@ -6,6 +6,7 @@
 #include "document/Fields.h"
 #include "platform/SettingsStore.h"
 #include "printing/LabelData.h"
+#include "support/Files.h"
 
 namespace {
 
@@ -166,9 +167,7 @@ private slots:
         QCOMPARE(why, "Data file \"" + missing + "\" Not Found");
 
         const QString ragged = tmp.filePath("ragged.csv");
-        QFile f(ragged);
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("a;b\n1;2\n3\n") > 0);
-        f.close();
+        QVERIFY(writeFile(ragged, "a;b\n1;2\n3\n"));
         QVERIFY(!csv::read(ragged, t, &why));
         QCOMPARE(why, ragged + ": line 3: 1 value where the first row names 2 columns");
 

@@ -239,9 +239,7 @@ private slots:
         QCOMPARE(other.texts().size(), size_t(3));
         // Damaged files too: what was there before cannot come back.
         other.createNewText("Mild", 0);
-        QFile f(env.path("bad.ckm"));
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("nonsense") == 8);
-        f.close();
+        QVERIFY(writeFile(env.path("bad.ckm"), "nonsense"));
         other.LoadFile(env.path("bad.ckm"));
         QCOMPARE(other.history().count(), 0);
         // Loading is no step and leaves recording on.

@@ -14,11 +14,6 @@
 using namespace CKM_Header;
 
 namespace {
-bool write(const QString& path, const QByteArray& data)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
-}
 QByteArray hex(const char* h) { return QByteArray::fromHex(h); }
 // Runs fn in a child process whose files cannot grow past `limit` bytes (as on
 // a full disk); returns what fn wrote to its pipe.
@@ -205,7 +200,7 @@ private slots:
             g.width = g.height = 100;
             file += encode(g);
         }
-        QVERIFY(write(labels + "/x.ckm", file));
+        QVERIFY(writeFile(labels + "/x.ckm", file));
         LabelDocument d(env.values, env.platform, env.fixed);
         d.LoadFile(labels + "/x.ckm");
         QCOMPARE(int(d.graphics().size()), 2);
@@ -247,7 +242,7 @@ private slots:
         QVERIFY(picture(far + "/away.bmp", Qt::blue));
         env.platform.clipboard = solid(Qt::yellow);
         // Pixels go to numbered bitmaps after the label's name, past those taken.
-        QVERIFY(write(env.values.graphicsFolder + "/Ale 0000.bmp", "taken"));
+        QVERIFY(writeFile(env.values.graphicsFolder + "/Ale 0000.bmp", "taken"));
 
         LabelDocument d(env.values, env.platform, env.fixed);
         QVERIFY(d.createNewGraphic(deep + "/pics/hop.bmp"));
@@ -289,7 +284,7 @@ private slots:
 
         // Nowhere to write the pixels: nothing is saved, and the reason is given.
         env.values.graphicsFolder = env.path("no/such/folder");
-        QVERIFY(write(env.path("far.ckm"), "previous label"));
+        QVERIFY(writeFile(env.path("far.ckm"), "previous label"));
         LabelDocument f(env.values, env.platform, env.fixed);
         QVERIFY(f.createNewGraphic(far + "/away.bmp"));
         QVERIFY(!f.SaveLabelToFile(env.path("far.ckm"), &why));
@@ -339,7 +334,7 @@ private slots:
 
         // A text that became longer still is not saved cut: nothing is written.
         const QString target = env.values.labelFolder + "/Ale.ckm";
-        QVERIFY(write(target, "previous label"));
+        QVERIFY(writeFile(target, "previous label"));
         env.platform.clipboard = solid(Qt::red);
         QVERIFY(d.createNewGraphic("?1"));
         d.textAt(1)->text = tooLong;
@@ -356,7 +351,7 @@ private slots:
     {
         TestEnv env;
         const QString target = env.values.labelFolder + "/Ale.ckm";
-        QVERIFY(write(target, "previous label"));
+        QVERIFY(writeFile(target, "previous label"));
         env.platform.clipboard = solid(Qt::red);
         // A label of 81 + 68 + 3 bytes where only 40 fit.
         const QByteArray got = withFileSizeLimit(40, [&] {
@@ -410,7 +405,7 @@ private slots:
         auto load = [&](const QByteArray& bytes) {
             env.platform.shown.clear();
             auto d = std::make_unique<LabelDocument>(env.values, env.platform, env.fixed);
-            write(env.path("bad.ckm"), bytes);
+            writeFile(env.path("bad.ckm"), bytes);
             d->LoadFile(env.path("bad.ckm"));
             return d;
         };
@@ -526,7 +521,7 @@ private slots:
         QCOMPARE(d.getCutmarks(), env.values.cutmarks); // never stored
 
         // A bad template header: no message, and the window is no longer blank.
-        QVERIFY(write(env.path("bad.ckm"), "XYZ"));
+        QVERIFY(writeFile(env.path("bad.ckm"), "XYZ"));
         env.values.templateLoading = true;
         LabelDocument e(env.values, env.platform, env.fixed);
         env.platform.shown.clear();

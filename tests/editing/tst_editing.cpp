@@ -124,21 +124,13 @@ private slots:
 
     void clipboardDescriptor()
     {
-        QCOMPARE(clipdesc::encode(1440, 720, "C:\\pics\\hop.bmp"), QString("CKMGraphic-  1440   720C:\\pics\\hop.bmp"));
+        // Fields wider than their columns (a picture's usual descriptor, and one
+        // with fields that are no numbers, are tst_clipboard's copy and paste).
         QCOMPARE(clipdesc::encode(1234.5, 12345.75, ""), QString("CKMGraphic-1234.5345.75"));
-
-        auto d = clipdesc::decode("CKMGraphic-  1440   720C:\\pics\\hop.bmp");
-        QVERIFY(d);
-        QCOMPARE(*d->width, 1440);
-        QCOMPARE(*d->height, 720);
-        QCOMPARE(d->path, QString("C:\\pics\\hop.bmp"));
-        d = clipdesc::decode("CKMGraphic-1234.5345.75");
+        auto d = clipdesc::decode("CKMGraphic-1234.5345.75");
         QCOMPARE(*d->width, 1234);
         QCOMPARE(*d->height, 345);
         QCOMPARE(d->path, QString());
-        d = clipdesc::decode("CKMGraphic-  abcd 99999/tmp/x.png");
-        QVERIFY(d && !d->width && !d->height);
-        QCOMPARE(d->path, QString("/tmp/x.png"));
         QVERIFY(!clipdesc::decode("ckmgraphic-  1440   720"));
         QVERIFY(!clipdesc::decode("A label: CKMGraphic-  1440   720"));
 

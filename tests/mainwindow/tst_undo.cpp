@@ -6,17 +6,13 @@
 #include <QMenu>
 
 #include "dialogs/frmOptions.h"
+#include "support/Files.h"
 #include "support/MainWindowFixture.h"
 #include "support/UserInput.h"
 
 using namespace input;
 
 namespace {
-QByteArray fileBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 } // namespace
 
 class tst_Undo : public QObject {

@@ -16,18 +16,6 @@ using namespace pdftools;
 
 namespace {
 
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool write(const QString& path, const QByteArray& data)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
-}
-
 // A label file of one square label `twips` wide, with a picture at `picture` when given.
 QByteArray squareLabel(int twips, const QByteArray& picture = {})
 {
@@ -67,20 +55,20 @@ private slots:
         QVERIFY(d.SaveLabelToFile(env.path("Ale.ckm")));
         QVERIFY(QFile::link(env.path("Ale.ckm"), env.path("link.pdf")));
         QVERIFY(QFile::link(env.path(""), env.path("same")));
-        QVERIFY(write(env.path("bad.ckm"), "not a label"));
+        QVERIFY(writeFile(env.path("bad.ckm"), "not a label"));
         // A sheet the catalogue shows but the program refuses, where the
         // program looks for the user's own sheet database.
         QVERIFY(QDir().mkpath(home + "/.local/share/libglabels-3.0/templates"));
-        QVERIFY(write(home + "/.local/share/libglabels-3.0/templates/test-templates.xml",
+        QVERIFY(writeFile(home + "/.local/share/libglabels-3.0/templates/test-templates.xml",
                       "<Glabels-templates><Template brand=\"Testco\" part=\"CD-1\" size=\"A4\">"
                       "<Label-cd radius=\"58mm\"><Layout nx=\"1\" ny=\"2\" x0=\"4cm\" y0=\"2cm\" dy=\"13cm\"/>"
                       "</Label-cd></Template></Glabels-templates>"));
         QVERIFY(d.createNewText("${Colour} ${n:x}", 0));
         QVERIFY(d.SaveLabelToFile(env.path("fields.ckm")));
-        QVERIFY(write(env.path("ragged.csv"), "Name;copies\n\"A\nB\";1\nC\n"));
-        QVERIFY(write(env.path("rows.csv"), "Name,copies\nA,1\n"));
-        QVERIFY(write(env.path("none.csv"), "Name,copies\nA,0\n"));
-        QVERIFY(write(env.path("evil\x1b[31m.ckm"), squareLabel(1440, "\x1b]0;owned\x07\x1b[2J\r\nfake.bmp\x9b")));
+        QVERIFY(writeFile(env.path("ragged.csv"), "Name;copies\n\"A\nB\";1\nC\n"));
+        QVERIFY(writeFile(env.path("rows.csv"), "Name,copies\nA,1\n"));
+        QVERIFY(writeFile(env.path("none.csv"), "Name,copies\nA,0\n"));
+        QVERIFY(writeFile(env.path("evil\x1b[31m.ckm"), squareLabel(1440, "\x1b]0;owned\x07\x1b[2J\r\nfake.bmp\x9b")));
     }
 
     // Flat-coloured art is embedded losslessly, a photograph from a JPEG file as
@@ -173,7 +161,7 @@ private slots:
         const QString pdf = env.path("claims.pdf"), rss = env.path("claims.rss");
         const Run r = batch({"--print-pdf", pdf, label}, home, "C", {}, {"/usr/bin/time", "-f", "%M", "-o", rss});
         QVERIFY2(r.code == 0, qPrintable(r.err));
-        const int peakKiB = QString::fromLatin1(readAll(rss)).trimmed().split('\n').last().toInt();
+        const int peakKiB = QString::fromLatin1(fileBytes(rss)).trimmed().split('\n').last().toInt();
         QVERIFY2(peakKiB > 0 && peakKiB < 150 * 1024, qPrintable(QString("peak %1 KiB").arg(peakKiB)));
         // Fitted into the frame, 3240 twips (2.25 in) a side: rendered 600 pixels an inch, once.
         QStringList images;
@@ -239,7 +227,7 @@ private slots:
     {
         QFETCH(QStringList, args);
         QFETCH(QStringList, err);
-        const QByteArray label = readAll(env.path("Ale.ckm"));
+        const QByteArray label = fileBytes(env.path("Ale.ckm"));
         for (QString& a : args)
             a = at(a);
         const Run r = batch(QStringList{"--print-pdf"} + args, home);
@@ -248,7 +236,7 @@ private slots:
             l = at(l);
         QCOMPARE(r.lines().join('\n'), err.join('\n'));
         QVERIFY(!QFileInfo::exists(env.path("x.pdf")));
-        QCOMPARE(readAll(env.path("Ale.ckm")), label);
+        QCOMPARE(fileBytes(env.path("Ale.ckm")), label);
     }
 
     // With no X and no Wayland display and no platform named, the windowed
@@ -294,7 +282,7 @@ private slots:
             QCOMPARE(r.lines(), QStringList());
             QCOMPARE(pagePoints(pdf), points);
         }
-        QVERIFY(write(env.path("big.ckm"), squareLabel(6480)));
+        QVERIFY(writeFile(env.path("big.ckm"), squareLabel(6480)));
         const Run big = batch({"--print-pdf", pdf, "--stock", "Corkcrafter WL-LTR", env.path("big.ckm")}, home);
         QCOMPARE(big.code, 0);
         QCOMPARE(big.lines(), QStringList({"corkcrafter: warning: the label (4.500 x 4.500 in) is larger than the "
@@ -373,13 +361,13 @@ private slots:
     {
         const QString pdf = env.path("out/x.pdf");
         QDir().mkpath(env.path("out"));
-        QVERIFY(write(pdf, "earlier pdf"));
+        QVERIFY(writeFile(pdf, "earlier pdf"));
         // Files may not grow past 4 KB, as on a disk that is nearly full.
         const Run r = batch({"--print-pdf", pdf, CORK_SAMPLES "/Pale Ale.ckm"}, home, "C", {},
                             {"bash", "-c", "ulimit -f 4 && trap '' XFSZ && exec \"$0\" \"$@\""});
         QCOMPARE(r.lines(), QStringList{"corkcrafter: The PDF could not be written to \"" + pdf + "\": File too large"});
         QVERIFY(r.code != 0);
-        QCOMPARE(readAll(pdf), QByteArray("earlier pdf"));
+        QCOMPARE(fileBytes(pdf), QByteArray("earlier pdf"));
         QCOMPARE(QDir(env.path("out")).entryList(QDir::Files | QDir::Hidden), QStringList{"x.pdf"});
     }
 
@@ -393,7 +381,7 @@ private slots:
         LabelDocument d(env.values, env.platform, env.fixed);
         QVERIFY(d.createNewGraphic(work + "/rose.bmp"));
         QVERIFY(d.SaveLabelToFile(work + "/label.ckm"));
-        QVERIFY(readAll(work + "/label.ckm").contains(".\\rose.bmp"));
+        QVERIFY(fileBytes(work + "/label.ckm").contains(".\\rose.bmp"));
 
         // Started in the label's folder with a bare file name: the picture is found.
         Run r = batch({"--print-pdf", "out.pdf", "label.ckm"}, home, "C", work);

@@ -41,14 +41,6 @@ class tst_Preview : public QObject {
         QTest::keyClick(e, Qt::Key_Return);
     }
 
-    void usePdfPrinter(const QString& pdf, const QPageSize& paper = QPageSize(QPageSize::Letter))
-    {
-        QPrinter& pr = main->printer();
-        pr.setOutputFormat(QPrinter::PdfFormat);
-        pr.setOutputFileName(pdf);
-        pr.setPageLayout(QPageLayout(paper, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-    }
-
     void openSample()
     {
         main->openLabel(CORK_SAMPLES "/Pale Ale.ckm");
@@ -69,7 +61,7 @@ private slots:
         f = std::make_unique<MainWithLabel>(true, QSize(1100, 800));
         env = &f->env;
         main = &f->m;
-        usePdfPrinter(env->path("printer.pdf"));
+        usePdfPrinter(*main, env->path("printer.pdf"));
     }
     void cleanup() { f.reset(); }
 
@@ -191,7 +183,7 @@ private slots:
     void printsOneSheet()
     {
         const QString pdf = env->path("printed.pdf");
-        usePdfPrinter(pdf);
+        usePdfPrinter(*main, pdf);
         // The main print command was last given three copies.
         env->platform.printAnswers = {3};
         main->action("mnuFilePrint")->trigger();

@@ -49,14 +49,6 @@ class tst_PrintSeveral : public QObject {
     frmMain* main = nullptr;
     QString stout, porter, pale, wine;
 
-    void usePdfPrinter(const QString& pdf)
-    {
-        QPrinter& pr = main->printer();
-        pr.setOutputFormat(QPrinter::PdfFormat);
-        pr.setOutputFileName(pdf);
-        pr.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-    }
-
     // Stout, Porter and a new label are open; Pale is added from disk.
     // Counts: Stout 2, Porter 1, Pale 3; then `finish` is clicked.
     void chooseAndClick(const char* finish)
@@ -89,7 +81,7 @@ private slots:
         f = std::make_unique<MainWithLabel>(true, QSize(1100, 800));
         env = &f->env;
         main = &f->m;
-        usePdfPrinter(env->path("printer.pdf"));
+        usePdfPrinter(*main, env->path("printer.pdf"));
         stout = savedLabel(*env, "Stout.ckm", "Stout");
         porter = savedLabel(*env, "Porter.ckm", "Porter");
         pale = savedLabel(*env, "Pale.ckm", "Pale");

@@ -7,7 +7,9 @@
 #include "printing/SheetLayout.h"
 #include "printing/StockCatalogue.h"
 #include "printing/StockPrint.h"
+#include "support/Files.h"
 #include "support/RecordingSurface.h"
+#include "support/StockXml.h"
 #include "support/TestEnv.h"
 
 using catalogue::Catalogue;
@@ -17,18 +19,6 @@ using catalogue::Shape;
 namespace {
 
 constexpr double Mm = 1 / 25.4;
-
-bool write(const QString& path, const QByteArray& data)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
-}
-
-QByteArray templates(const QByteArray& body)
-{
-    return "<?xml version=\"1.0\"?>\n<Glabels-templates>\n" + body + "</Glabels-templates>\n";
-}
 
 QStringList names(const std::vector<const Product*>& found)
 {
@@ -47,7 +37,7 @@ const QByteArray Papers = R"(<?xml version="1.0"?>
 </Glabels-paper-sizes>
 )";
 
-const QByteArray Sheets = templates(R"(
+const QByteArray Sheets = stockxml::templates(R"(
   <Template brand="Avery" part="L7165" size="A4" _description="Parcel labels">
     <Meta category="label"/>
     <Label-rectangle id="0" width="99.1mm" height="67.7mm" round="2mm" x_waste="0" y_waste="0">
@@ -59,43 +49,26 @@ const QByteArray Sheets = templates(R"(
   <Template brand="Avery" part="J8165W" equiv="L7165" _description="Weatherproof labels"/>
   <Template brand="Avery" part="J8165X" equiv="J8165"/>
   <Template brand="Avery" part="X1" equiv="NOPE"/>
-  <Template brand="Acme" part="R-15" size="US-Letter" description="Round wine bottle labels">
-    <Label-round id="0" radius="0.75in">
-      <Layout nx="4" ny="5" x0="0.5in" y0="0.75in" dx="2in" dy="2in"/>
-    </Label-round>
-  </Template>
-  <Template brand="Acme" part="E-2" size="A5" _description="Oval labels">
-    <Label-ellipse id="0" width="144" height="72">
-      <Layout nx="1" ny="3" x0="36" y0="36" dx="99" dy="108"/>
-    </Label-ellipse>
-  </Template>
-  <Template brand="Acme" part="CD-1" size="A4" _description="CD labels">
-    <Label-cd id="0" radius="58.5mm" hole="8.5mm">
-      <Layout nx="1" ny="2" x0="46.5mm" y0="21.5mm" dy="137mm"/>
-    </Label-cd>
-  </Template>
-  <Template brand="Acme" part="MIX" size="US-Letter" _description="Mixed labels">
-    <Label-rectangle id="0" width="1in" height="0.5in" round="in">
-      <Layout nx="2" ny="3" x0="0.5in" y0="0.5in" dx="1.5in" dy="1in"/>
-      <Layout nx="1" ny="4" x0="5in" y0="0.5in" dx="1in" dy="0.75in"/>
-    </Label-rectangle>
-  </Template>
-  <Template brand="Acme" part="ROLL" size="Other" width="4in" height="2in" _description="Bottle neck labels">
-    <Label-rectangle id="0" width="1.5in" height="1in">
-      <Layout nx="2" ny="1" x0="0.25in" y0="0.5in" dx="2in" dy="5in"/>
-    </Label-rectangle>
-  </Template>
-  <Template brand="Acme" part="BAD" size="A4" _description="Broken">
-    <Label-rectangle id="0" width="wide" height="1in">
-      <Layout nx="1" ny="1" x0="0" y0="0"/>
-    </Label-rectangle>
-  </Template>
-  <Template brand="Acme" part="LONG" size="A5" _description="Rows past the paper">
-    <Label-rectangle id="0" width="2in" height="3in">
-      <Layout nx="2" ny="3" x0="0.5in" y0="0.5in" dx="2.5in" dy="3in"/>
-    </Label-rectangle>
-  </Template>
-)");
+)" + stockxml::sheet(R"(brand="Acme" part="R-15" size="US-Letter" description="Round wine bottle labels")",
+                     R"(round radius="0.75in")", {R"(nx="4" ny="5" x0="0.5in" y0="0.75in" dx="2in" dy="2in")"}) +
+    stockxml::sheet(R"(brand="Acme" part="E-2" size="A5" _description="Oval labels")",
+                    R"(ellipse width="144" height="72")", {R"(nx="1" ny="3" x0="36" y0="36" dx="99" dy="108")"}) +
+    stockxml::sheet(R"(brand="Acme" part="CD-1" size="A4" _description="CD labels")",
+                    R"(cd radius="58.5mm" hole="8.5mm")", {R"(nx="1" ny="2" x0="46.5mm" y0="21.5mm" dy="137mm")"}) +
+    stockxml::sheet(R"(brand="Acme" part="MIX" size="US-Letter" _description="Mixed labels")",
+                    R"(rectangle width="1in" height="0.5in" round="in")",
+                    {R"(nx="2" ny="3" x0="0.5in" y0="0.5in" dx="1.5in" dy="1in")",
+                     R"(nx="1" ny="4" x0="5in" y0="0.5in" dx="1in" dy="0.75in")"}) +
+    stockxml::sheet(R"(brand="Acme" part="ROLL" size="Other" width="4in" height="2in")"
+                    R"( _description="Bottle neck labels")",
+                    R"(rectangle width="1.5in" height="1in")",
+                    {R"(nx="2" ny="1" x0="0.25in" y0="0.5in" dx="2in" dy="5in")"}) +
+    stockxml::sheet(R"(brand="Acme" part="BAD" size="A4" _description="Broken")",
+                    R"(rectangle width="wide" height="1in")",
+                    {R"(nx="1" ny="1" x0="0" y0="0")"}) +
+    stockxml::sheet(R"(brand="Acme" part="LONG" size="A5" _description="Rows past the paper")",
+                    R"(rectangle width="2in" height="3in")",
+                    {R"(nx="2" ny="3" x0="0.5in" y0="0.5in" dx="2.5in" dy="3in")"}));
 
 // Breaks off in its second template: the first still counts.
 const QByteArray Broken = "<?xml version=\"1.0\"?>\n<Glabels-templates>\n"
@@ -142,10 +115,10 @@ class tst_StockCatalogue : public QObject {
 private slots:
     void initTestCase()
     {
-        QVERIFY(write(tmp.filePath("db/paper-sizes.xml"), Papers));
-        QVERIFY(write(tmp.filePath("db/test-templates.xml"), Sheets));
-        QVERIFY(write(tmp.filePath("db/zeta-templates.xml"), Broken));
-        QVERIFY(write(tmp.filePath("db/notes.xml"), "not a template file at all"));
+        QVERIFY(writeFile(tmp.filePath("db/paper-sizes.xml"), Papers));
+        QVERIFY(writeFile(tmp.filePath("db/test-templates.xml"), Sheets));
+        QVERIFY(writeFile(tmp.filePath("db/zeta-templates.xml"), Broken));
+        QVERIFY(writeFile(tmp.filePath("db/notes.xml"), "not a template file at all"));
         small = Catalogue::load({tmp.filePath("missing"), tmp.filePath("db")});
     }
 
@@ -231,7 +204,7 @@ private slots:
         QVERIFY(none.products.empty());
         QVERIFY(none.warnings.isEmpty());
         // A file that is not XML at all names itself and its line.
-        QVERIFY(write(tmp.filePath("junk/a-templates.xml"), "\n\nnot xml"));
+        QVERIFY(writeFile(tmp.filePath("junk/a-templates.xml"), "\n\nnot xml"));
         const Catalogue junk = Catalogue::load({tmp.filePath("junk"), tmp.filePath("db")});
         QVERIFY2(junk.warnings.first().startsWith(tmp.filePath("junk/a-templates.xml:3: ")), qPrintable(junk.warnings.first()));
         QCOMPARE(junk.products.size(), small.products.size());

@@ -9,6 +9,7 @@
 #include "printing/BatchPrint.h"
 #include "printing/StockCatalogue.h"
 #include "printing/SheetSvg.h"
+#include "support/Files.h"
 #include "support/TestEnv.h"
 
 using catalogue::Product;
@@ -45,10 +46,7 @@ private slots:
             h.borderVisible = 0;
             h.backColor = Red;
             const QString label = env.path("label.ckm"), pdf = env.path("sheet.pdf"), svg = env.path("sheet.svg");
-            QFile f(label);
-            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            f.write(CKM_Header::encode(h));
-            f.close();
+            QVERIFY(writeFile(label, CKM_Header::encode(h)));
             QString reason;
             const int rc = batch::printPdf(label, pdf, 1, env.store, env.ctx.paths, &reason, false, {}, {}, &p);
             if (rc != 0) {

@@ -1,9 +1,9 @@
 #pragma once
 // What the label model tests share: plain pictures, pictures the scripted
-// platform hands out for a path, and the bytes of a file.
-#include <QFile>
+// platform hands out for a path (and the file helpers).
 #include <QImage>
 
+#include "support/Files.h"
 #include "support/TestEnv.h"
 
 inline QImage solid(QColor c, int w = 8, int h = 8)
@@ -19,10 +19,4 @@ inline QImage offerPicture(TestEnv& env, const QString& path, QSizeF twips, QCol
     const QImage img = solid(c, w, h);
     env.platform.pictures[path] = PictureData{img, twips, {}};
     return img;
-}
-
-inline QByteArray fileBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }

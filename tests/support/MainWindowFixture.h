@@ -3,10 +3,12 @@
 // window tests start. What its labels still hold unsaved is forgotten at the
 // end, so no question holds the next test up.
 #include <QMdiSubWindow>
+#include <QPrinter>
 
 #include "document/frmDocument.h"
 #include "mainwindow/frmMain.h"
 #include "platform/Platform.h"
+#include "support/Files.h"
 #include "support/TestEnv.h"
 
 inline void forgetChanges(frmMain& m)
@@ -31,6 +33,15 @@ struct MainWithLabel {
     QAction* action(const char* name) const { return m.action(name); }
 };
 
+// The window's printer writes a PDF file, on paper without margins, upright.
+inline void usePdfPrinter(frmMain& m, const QString& pdf, const QPageSize& paper = QPageSize(QPageSize::Letter))
+{
+    QPrinter& pr = m.printer();
+    pr.setOutputFormat(QPrinter::PdfFormat);
+    pr.setOutputFileName(pdf);
+    pr.setPageLayout(QPageLayout(paper, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+}
+
 inline QMdiSubWindow* subWindowOf(frmDocument* d) { return qobject_cast<QMdiSubWindow*>(d->parentWidget()); }
 
 // A picture editor that runs until the returned marker file appears (or gives
@@ -38,12 +49,10 @@ inline QMdiSubWindow* subWindowOf(frmDocument* d) { return qobject_cast<QMdiSubW
 inline QString waitingEditor(TestEnv& env)
 {
     const QString marker = env.path("closed"), editor = env.path("editor.sh");
-    QFile script(editor);
-    if (!script.open(QIODevice::WriteOnly))
+    const QString script = QString("#!/bin/sh\nfor i in $(seq 200); do [ -e '%1' ] && exit 0; sleep 0.05; done\n");
+    if (!writeFile(editor, script.arg(marker).toUtf8()))
         return QString();
-    script.write(QString("#!/bin/sh\nfor i in $(seq 200); do [ -e '%1' ] && exit 0; sleep 0.05; done\n").arg(marker).toUtf8());
-    script.close();
-    script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile(editor).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     env.values.graphicsEditor = '"' + editor + '"'; // a command line: the folder may have a blank
     return marker;
 }

@@ -9,6 +9,7 @@
 #include "dialogs/frmOptions.h"
 #include "document/LabelDocument.h"
 #include "support/TestEnv.h"
+#include "support/UserInput.h"
 
 struct OptionsFixture {
     std::unique_ptr<TestEnv> env;
@@ -56,15 +57,5 @@ struct OptionsFixture {
             t << edit(b)->text();
         return t;
     }
-    // Clicks into a box, selects all it holds and types over it.
-    static void typeInto(QLineEdit* box, const QString& text)
-    {
-        QTest::mouseClick(box, Qt::LeftButton);
-        QTRY_VERIFY(box->hasFocus());
-        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-        if (text.isEmpty())
-            QTest::keyClick(box, Qt::Key_Delete);
-        else
-            QTest::keyClicks(box, text);
-    }
+    static void typeInto(QWidget* box, const QString& text) { input::typeInto(box, text); }
 };

@@ -35,10 +35,12 @@ inline void key(Qt::Key k, Qt::KeyboardModifiers mods = {})
     QTest::keyClick(QApplication::focusWidget(), k, mods);
 }
 
-// Clicks into the box, selects what it shows and types over it.
-inline void typeInto(QComboBox* box, const QString& text)
+// Clicks into the box (a line edit or an editable combo box), selects what it
+// shows and types over it.
+inline void typeInto(QWidget* box, const QString& text)
 {
-    QTest::mouseClick(box->lineEdit(), Qt::LeftButton);
+    auto* combo = qobject_cast<QComboBox*>(box);
+    QTest::mouseClick(combo ? combo->lineEdit() : box, Qt::LeftButton);
     QTRY_VERIFY(box->hasFocus());
     key(Qt::Key_A, Qt::ControlModifier);
     if (text.isEmpty())

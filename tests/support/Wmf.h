@@ -2,9 +2,10 @@
 // Writes a small placeable Windows metafile: a filled rectangle over the
 // whole picture, so a test can check its natural size and its colours.
 #include <QByteArray>
-#include <QFile>
 #include <QString>
 #include <QtEndian>
+
+#include "support/Files.h"
 
 inline QByteArray makeWmf(int16_t widthUnits, int16_t heightUnits, int16_t unitsPerInch)
 {
@@ -47,10 +48,4 @@ inline QByteArray makeWmf(int16_t widthUnits, int16_t heightUnits, int16_t units
     w16(0);
     b += recs;
     return b;
-}
-
-inline bool writeFile(const QString& path, const QByteArray& data)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
 }
