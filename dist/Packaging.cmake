@@ -74,6 +74,9 @@ printer or to PDF, also from the command line and filled from CSV data.")
 # engine opens its index through Qt's SQLite driver.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-image-formats-plugins, libqt6sql6-sqlite")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "glabels-data, qt6-wayland, cups")
+# Labels name Windows' fonts (Arial, Times New Roman) or the Liberation fonts
+# drawn to their measures; without these fontconfig puts wider fonts in their
+# place and texts no longer fit where they were laid out.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "glabels-data, qt6-wayland, cups, fonts-liberation2")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
