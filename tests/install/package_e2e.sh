@@ -33,7 +33,7 @@ for d in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6svg6 li
   grep -Fxq "$d" <<<"$depends" || fail "Depends lacks $d: $(field Depends)"
 done
 recommends="$(names Recommends)"
-for r in glabels-data qt6-wayland cups; do
+for r in glabels-data qt6-wayland cups fonts-liberation2; do
   grep -Fxq "$r" <<<"$recommends" || fail "Recommends lacks $r: $(field Recommends)"
 done
 
@@ -51,6 +51,8 @@ grep -q '^\./usr/share/man/man1/corkcrafter\.1$' "$tmp/contents" && fail "the ma
 dpkg-deb -x "$deb" "$tmp/root"
 bin="$tmp/root/usr/bin/corkcrafter"
 readelf -S "$bin" | grep -q '\.symtab' && fail "the program is not stripped"
+zcat "$tmp/root/usr/share/man/man1/corkcrafter.1.gz" | head -n 1 \
+  | grep -Eq '^\.TH CORKCRAFTER 1 "[0-9]{4}-[0-9]{2}-[0-9]{2}" "Corkcrafter 2\.15"' || fail "the man page names no date and version"
 readelf -d "$bin" | grep -Eq 'RPATH|RUNPATH' && fail "the program carries a run path"
 QT_QPA_PLATFORM=offscreen "$bin" --version | grep -q "^corkcrafter 2.15" || fail "packaged program --version"
 grep -q 'License: GPL-3.0-or-later' "$tmp/root/usr/share/doc/corkcrafter/copyright" || fail "copyright names no GPL-3.0-or-later"
