@@ -247,8 +247,8 @@ void frmDocument::fieldsShownChanged()
 
 void frmDocument::contentShown()
 {
-    announceSelection(); // the selected text may have been edited
     const LabelContent& now = shownContent();
+    announceSelection(now); // the selected text may have been edited
     const bool filled = &now != &content();
     if (!filled && !m_paintedFilled)
         return; // the typed content is shown: the document told every area
@@ -281,7 +281,7 @@ void frmDocument::captionChanged(const QString& c)
 
 void frmDocument::selectionChanged()
 {
-    announceSelection();
+    announceSelection(shownContent());
     if (m_host)
         m_host->enableItemCommands(*this);
 }
@@ -365,9 +365,9 @@ bool frmDocument::eventFilter(QObject* watched, QEvent* e)
     return false;
 }
 
-void frmDocument::announceSelection()
+void frmDocument::announceSelection(const LabelContent& shown)
 {
-    const QString said = keyselect::spoken(shownContent().item(activeId()));
+    const QString said = keyselect::spoken(shown.item(activeId()));
     if (m_view->accessibleName() == said)
         return;
     // Qt tells a screen reader (QAccessible::NameChanged), which reads the focused view's name again.

@@ -89,8 +89,9 @@ private:
     void placeSurface();
     void showGuideReadout();
     void hoverCursor(const QPointF& twips);
-    // The view's accessible name says what is selected; a screen reader is told when it changes.
-    void announceSelection();
+    // The view's accessible name says what is selected, as shown; a screen
+    // reader is told when it changes.
+    void announceSelection(const LabelContent& shown);
     bool fieldValuesShown() const { return !m_host || m_host->fieldValuesShown(); }
     // What the view now shows, to compare the next change with.
     void keepPainted(const LabelContent& shown);
