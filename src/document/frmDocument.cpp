@@ -1,6 +1,7 @@
 #include "frmDocument.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <cmath>
 #include <QLabel>
 #include <QMdiSubWindow>
@@ -10,6 +11,7 @@
 
 #include "LabelView.h"
 #include "app/AppContext.h"
+#include "editing/KeySelection.h"
 #include "platform/Platform.h"
 #include "printing/DataMerge.h"
 #include "printing/LabelData.h"
@@ -68,6 +70,11 @@ frmDocument::frmDocument(AppContext& ctx, DocumentHost* host, QWidget* parent)
     connect(m_view, &LabelView::mouseReleased, this, &frmDocument::picLabelView_MouseUp);
     connect(m_view, &LabelView::doubleClicked, this, &frmDocument::picLabelView_DblClick);
     m_view->setContentSource([this]() -> const LabelContent& { return shownContent(); });
+    // Reached with Tab like any control, so the keyboard alone can select items.
+    m_view->setFocusPolicy(Qt::StrongFocus);
+    m_view->installEventFilter(this);
+    m_view->setAccessibleDescription(tr("Label. Tab and Shift+Tab select the next and previous item, Escape selects none."));
+    m_view->setAccessibleName(keyselect::spoken(nullptr));
 
     resizeLabel();
 }
@@ -241,6 +248,7 @@ void frmDocument::fieldsShownChanged()
 void frmDocument::contentShown()
 {
     const LabelContent& now = shownContent();
+    announceSelection(now); // the selected text may have been edited
     const bool filled = &now != &content();
     if (!filled && !m_paintedFilled)
         return; // the typed content is shown: the document told every area
@@ -273,6 +281,7 @@ void frmDocument::captionChanged(const QString& c)
 
 void frmDocument::selectionChanged()
 {
+    announceSelection(shownContent());
     if (m_host)
         m_host->enableItemCommands(*this);
 }
@@ -337,4 +346,30 @@ void frmDocument::closeEvent(QCloseEvent* e)
         return;
     }
     e->accept();
+}
+
+bool frmDocument::eventFilter(QObject* watched, QEvent* e)
+{
+    if (watched != m_view || e->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, e);
+    // Taken before the view's own handling, which would move the focus on with Tab.
+    const auto* k = static_cast<QKeyEvent*>(e);
+    if (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    if (k->key() == Qt::Key_Backtab || (k->key() == Qt::Key_Tab && (k->modifiers() & Qt::ShiftModifier)))
+        return m_editor.selectNext(false);
+    if (k->key() == Qt::Key_Tab)
+        return m_editor.selectNext(true);
+    if (k->key() == Qt::Key_Escape)
+        return m_editor.selectNone();
+    return false;
+}
+
+void frmDocument::announceSelection(const LabelContent& shown)
+{
+    const QString said = keyselect::spoken(shown.item(activeId()));
+    if (m_view->accessibleName() == said)
+        return;
+    // Qt tells a screen reader (QAccessible::NameChanged), which reads the focused view's name again.
+    m_view->setAccessibleName(said);
 }

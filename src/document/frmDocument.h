@@ -80,6 +80,8 @@ signals:
 
 protected:
     void settleEditing() override;
+    // Tab, Shift+Tab and Escape on the label view select with the keyboard.
+    bool eventFilter(QObject* watched, QEvent* e) override;
     void resizeEvent(QResizeEvent*) override;
     void closeEvent(QCloseEvent*) override;
 
@@ -87,6 +89,9 @@ private:
     void placeSurface();
     void showGuideReadout();
     void hoverCursor(const QPointF& twips);
+    // The view's accessible name says what is selected, as shown; a screen
+    // reader is told when it changes.
+    void announceSelection(const LabelContent& shown);
     bool fieldValuesShown() const { return !m_host || m_host->fieldValuesShown(); }
     // What the view now shows, to compare the next change with.
     void keepPainted(const LabelContent& shown);

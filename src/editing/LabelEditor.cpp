@@ -1,5 +1,6 @@
 #include "LabelEditor.h"
 
+#include "KeySelection.h"
 #include "ResizeRules.h"
 #include "Snap.h"
 #include "document/LabelDocument.h"
@@ -258,4 +259,24 @@ bool LabelEditor::surfaceClick()
         m_doc.refreshStatus();
     }
     return clear;
+}
+
+bool LabelEditor::selectNext(bool forward)
+{
+    const ItemId next = keyselect::next(m_doc.content(), m_doc.activeId(), forward);
+    if (!next)
+        return false;
+    if (!m_dragging && m_guide == guides::Grab::None)
+        m_doc.select(next);
+    return true;
+}
+
+bool LabelEditor::selectNone()
+{
+    if (m_dragging || m_guide != guides::Grab::None)
+        return true;
+    if (!m_doc.activeId())
+        return false;
+    m_doc.SelectNothing();
+    return true;
 }

@@ -66,6 +66,16 @@ public:
     // grabbed a guide. Returns true when it cleared.
     bool surfaceClick();
 
+    // --- keys ------------------------------------------------------------------
+    // Tab (forward) and Shift+Tab: the next or previous item in stacking order
+    // becomes the selection. False when no item is shown, so the key can move
+    // the focus on. While the mouse drags an item or a guide the key is taken
+    // and changes nothing: the drop acts on the item the drag carries.
+    bool selectNext(bool forward);
+    // Escape: nothing selected. False when nothing was (the key goes on to
+    // the window); a drag under way goes on with its item, as for Tab.
+    bool selectNone();
+
 private:
     QRectF activeBox() const;
     QRectF markedBox() const; // the active box with its handles and frame line

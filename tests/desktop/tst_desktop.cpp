@@ -264,6 +264,39 @@ private slots:
         QTest::mouseRelease(view, Qt::LeftButton, {}, to);
     }
 
+    // The wine label with a line turned up each side, the left one selected
+    // with Shift+Tab: the picture of vertical text. The turned texts stand
+    // inside the oval, clear of the grapes and the QR code.
+    void verticalTextOnScreen()
+    {
+        MainWithLabel f(true, QSize(860, 640));
+        QVERIFY(framed(&f.m));
+        frmDocument* d = f.doc();
+        d->LoadFile(CORK_SAMPLES "/Chateau du Jardin.ckm");
+        QCOMPARE(QSize(d->surfaceWidth(), d->surfaceHeight()), QSize(7200, 5760));
+        for (const auto& [text, turn, x] : {std::tuple{"Estate bottled \u00b7 Grand vin", 270, 6150.0},
+                                             std::tuple{"Grand vin \u00b7 Estate bottled", 90, 1300.0}}) {
+            QVERIFY(d->createNewText(QString::fromUtf8(text), int16_t(turn)));
+            d->setTextFontName("Liberation Serif");
+            d->setTextFontSize("13");
+            d->setTextColor(0x2b1f7a);
+            const TextItem t = *d->activeText();
+            d->setTextPosition(x - t.width / 2, 2880 - t.height / 2);
+            const QRectF drawn = drawnBounds(*d->activeText());
+            QVERIFY(drawn.height() > 3 * drawn.width() && QRectF(800, 900, 5600, 4000).contains(drawn));
+            for (const auto& q : d->qrCodes())
+                QVERIFY(!drawn.intersects(bounds(q.second)));
+        }
+        d->SelectNothing();
+        LabelView* view = d->picLabelView();
+        view->setFocus();
+        QTRY_VERIFY(view->hasFocus());
+        QTest::keyClick(view, Qt::Key_Backtab, Qt::ShiftModifier); // the front-most: the left line
+        QCOMPARE(turnOf(*d->activeText()), 90);
+        QTest::qWait(300);
+        QVERIFY(screenshot(&f.m, "CORK_VERTICAL_SCREENSHOT"));
+    }
+
     // The preview at its stored place; its range message comes
     // up over the preview, the main window stays behind it, and after the
     // message the typing goes on in the preview. Without xdotool only the

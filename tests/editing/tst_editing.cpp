@@ -4,6 +4,7 @@
 #include "document/ClipboardDescriptor.h"
 #include "editing/Guides.h"
 #include "editing/Handles.h"
+#include "editing/KeySelection.h"
 #include "editing/ResizeRules.h"
 #include "editing/Snap.h"
 
@@ -120,6 +121,50 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::German));
         QCOMPARE(*guides::readoutText(1, Grab::Vertical, {720, 0}, label), QString("0,50"));
         QLocale::setDefault(QLocale::c());
+    }
+
+    // Tab and Shift+Tab go through the shown items back to front and round
+    // again; from no item (or one gone) Tab starts at the back, Shift+Tab at the front.
+    void tabOrder_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<bool>("forward");
+        QTest::addColumn<QString>("to");
+        // Stacked g1, q1, g2 (hidden), t1, t2; t1 added first, so lower.
+        QTest::newRow("none, Tab") << "" << true << "g1";
+        QTest::newRow("none, Shift+Tab") << "" << false << "t2";
+        QTest::newRow("picture to QR code") << "g1" << true << "q1";
+        QTest::newRow("past the hidden picture") << "q1" << true << "t1";
+        QTest::newRow("back past the hidden picture") << "t1" << false << "q1";
+        QTest::newRow("front wraps to the back") << "t2" << true << "g1";
+        QTest::newRow("back wraps to the front") << "g1" << false << "t2";
+        QTest::newRow("from the hidden one") << "g2" << true << "t1";
+        QTest::newRow("from one gone") << "t9" << true << "g1";
+    }
+    void tabOrder()
+    {
+        QFETCH(QString, from);
+        QFETCH(bool, forward);
+        QFETCH(QString, to);
+        auto id = [](const QString& n) -> ItemId {
+            if (n.isEmpty())
+                return {};
+            const int kind = n[0] == 'g' ? kindOf<GraphicItem> : n[0] == 'q' ? kindOf<QrItem> : kindOf<TextItem>;
+            return {kind, n.mid(1).toInt()};
+        };
+        LabelContent c;
+        c.add(TextItem{.text = "Merlot", .index = 1});
+        c.add(TextItem{.text = "2024", .index = 2});
+        c.add(GraphicItem{.index = 1});
+        c.add(QrItem{.index = 1});
+        c.add(GraphicItem{.visible = false, .index = 2});
+        QCOMPARE(keyselect::next(c, id(from), forward), id(to));
+
+        // Nothing to go to: no items, or none shown.
+        QCOMPARE(keyselect::next(LabelContent{}, id(from), forward), ItemId{});
+        LabelContent hidden;
+        hidden.add(GraphicItem{.visible = false, .index = 2});
+        QCOMPARE(keyselect::next(hidden, id(from), forward), ItemId{});
     }
 
     void clipboardDescriptor()

@@ -2,6 +2,7 @@
 // keys typed into the formatting boxes followed by a real change of focus,
 // clicks on the label, printing with scripted dialogs.
 #include <QtTest>
+#include <QAccessible>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
@@ -257,6 +258,74 @@ private slots:
         // The label has the keyboard now (what the keys then do is checked in
         // keysGoToTheLabelAfterDialogs and in tst_undo).
         QVERIFY(view->hasFocus());
+    }
+
+    // Tab and Shift+Tab step through the items in stacking order and round
+    // again, Escape selects none; the toolbar follows, the label keeps the
+    // keyboard, and a screen reader is told the item's kind and text.
+    void tabShiftTabAndEscapeSelect()
+    {
+        frmDocument* d = doc();
+        QVERIFY(d->createNewText("Pale Ale", 0));
+        d->setTextPosition(100, 100);
+        QVERIFY(d->createNewText("Batch 7\r\nJune", 0));
+        d->setTextPosition(100, 700);
+        QVERIFY(d->createNewGraphic(pictureFile(env(), "hops.png")));
+        QVERIFY(d->createNewQr("https://example.org/ale", 'M'));
+        setBox(*d->editActive(), QRectF(3000, 100, 600, 600)); // the picture's middle left free
+        d->SelectNothing();
+        LabelView* view = d->picLabelView();
+        view->setFocus();
+        QTRY_VERIFY(view->hasFocus());
+        // What a screen reader reads of the label (headless, no reader hears the change events).
+        auto name = [&] { return QAccessible::queryAccessibleInterface(view)->text(QAccessible::Name); };
+        QCOMPARE(name(), QString("No item selected"));
+
+        // Back to front: the picture, the QR code, then the texts; round again.
+        const QStringList order{"Picture: hops.png", "QR code: https://example.org/ale", "Text: Pale Ale",
+                                "Text: Batch 7 June"};
+        for (int i = 0; i < 5; ++i) {
+            QTest::keyClick(view, Qt::Key_Tab);
+            QCOMPARE(name(), order[i % 4]);
+            QCOMPARE(action("mnuGraphicEdit")->isEnabled(), i % 4 == 0);
+            QCOMPARE(action("mnuTextEdit")->isEnabled(), i % 4 >= 2);
+            QVERIFY(action("mnuEditDelete")->isEnabled() && view->hasFocus());
+        }
+        QVERIFY(d->activeItemSelected());
+        // Shift+Tab as X sends it and as a plain shifted Tab: back, round the other way.
+        QTest::keyClick(view, Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(name(), order[3]);
+        QCOMPARE(main().cboFontSize()->currentText(), QString("18")); // the boxes follow the text
+        QTest::keyClick(view, Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(name(), order[2]);
+        // An edited text is told again.
+        d->setTextText("Pale Ale 2026");
+        QCOMPARE(name(), QString("Text: Pale Ale 2026"));
+
+        // Escape: nothing selected; a second one changes nothing.
+        QTest::keyClick(view, Qt::Key_Escape);
+        QVERIFY(!d->activeId() && !action("mnuEditDelete")->isEnabled());
+        QCOMPARE(name(), QString("No item selected"));
+        QTest::keyClick(view, Qt::Key_Escape);
+        QVERIFY(!d->activeId() && view->hasFocus());
+
+        // While a picture is dragged Tab and Escape leave it selected; the drop moves it.
+        const GraphicItem g = *d->graphicAt(1);
+        const QPoint from = px(view, bounds(g).center());
+        drag(view, from, QPoint(4, 0), 4, false);
+        QTest::keyClick(view, Qt::Key_Tab);
+        QTest::keyClick(view, Qt::Key_Escape);
+        QCOMPARE(d->activeGraphicIndex(), 1);
+        QTest::mouseRelease(view, Qt::LeftButton, {}, from + QPoint(16, 0));
+        QVERIFY(d->graphicAt(1)->left > g.left);
+
+        // From the formatting boxes Tab reaches the label like any control.
+        d->SelectNothing();
+        main().cboFontSize()->setFocus();
+        QTRY_VERIFY(main().cboFontSize()->hasFocus());
+        for (int i = 0; i < 12 && !view->hasFocus(); ++i)
+            key(Qt::Key_Tab);
+        QVERIFY(view->hasFocus() && !d->activeId());
     }
 
     void clipboardCommands()

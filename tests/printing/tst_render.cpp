@@ -1,11 +1,15 @@
 // The label as it comes out on paper: rendered through the surface the
 // printer, the preview and PDF files draw on, checked pixel by pixel.
 #include <QtTest>
+#include <QPageLayout>
+#include <QPageSize>
 
 #include "document/LabelDocument.h"
 #include "document/LabelPainter.h"
 #include "document/TextMeasure.h"
 #include "printing/PainterSurface.h"
+#include "printing/PdfOutput.h"
+#include "printing/PrintJob.h"
 #include "support/TestEnv.h"
 
 namespace {
@@ -252,6 +256,53 @@ private slots:
         // The background turned too: yellow above the box's middle, white at its ends.
         QCOMPARE(p.at(turned.center().x(), turned.top() + 20), QColor(Qt::yellow));
         QCOMPARE(p.at(t.left + 20, t.top + t.height / 2), QColor(Qt::white));
+
+        // Through a file onto paper, a flat word beside it: opened again with
+        // its angle and printed to PDF, the words read back stand where the
+        // boxes say, the turned ones taller than wide, the flat one lying.
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("pdftotext is missing (poppler-utils, installed by scripts/deps)");
+        QVERIFY(d.createNewText("Vintage", 0));
+        d.setTextFontSize("10");
+        d.setTextPosition(60, 1080 - d.activeText()->height / 2);
+        const QRectF flat = bounds(*d.activeText());
+        QVERIFY(!flat.intersects(turned));
+        QVERIFY(d.SaveLabelToFile(env.path("turned.ckm")));
+        LabelDocument e(env.values, env.platform, env.real);
+        e.LoadFile(env.path("turned.ckm"));
+        QCOMPARE(e.textAt(t.index)->rotation, int16_t(90));
+        const QString pdf = env.path("turned.pdf");
+        const QPageLayout letter(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF());
+        QString why;
+        QCOMPARE(pdfout::printPdf(printjob::request(e, env.values), env.platform, letter, 1200, pdf, &why),
+                 pdfout::Result::Written);
+        // The words of the first label, at the page's corner (points to twips).
+        QProcess text;
+        text.start("pdftotext", {"-bbox", "-f", "1", "-l", "1", pdf, "-"});
+        QVERIFY(text.waitForFinished(60000));
+        const QString html = QString::fromUtf8(text.readAllStandardOutput());
+        QMap<QString, QRectF> word; // in twips
+        const QRegularExpression re(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">(\w+)</word>)re");
+        for (auto it = re.globalMatch(html); it.hasNext();) {
+            const auto m = it.next();
+            const QRectF b(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()) * 20,
+                           QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()) * 20);
+            if (d.content().surface().contains(b.center()))
+                word[m.captured(5)] = b;
+        }
+        QCOMPARE(word.keys(), QStringList({"Vintage", "W", "WWWW"}));
+        auto says = [&](const QString& w, const QRectF& box) {
+            const QRectF b = word[w];
+            return QString("%1 at %2,%3 %4x%5, box %6,%7 %8x%9").arg(w).arg(b.x()).arg(b.y()).arg(b.width())
+                .arg(b.height()).arg(box.x()).arg(box.y()).arg(box.width()).arg(box.height()).toUtf8();
+        };
+        const QRectF upright = word["WWWW"] | word["W"];
+        QVERIFY2(word["WWWW"].height() > 2 * word["WWWW"].width(), says("WWWW", turned).constData());
+        QVERIFY2(turned.adjusted(-60, -60, 60, 60).contains(upright), says("WWWW", turned).constData());
+        QVERIFY2(QLineF(upright.center(), turned.center()).length() < 120, says("WWWW", turned).constData());
+        QVERIFY2(word["W"].left() > word["WWWW"].right() && word["W"].bottom() > upright.center().y(), says("W", turned).constData());
+        QVERIFY2(word["Vintage"].width() > 2 * word["Vintage"].height(), says("Vintage", flat).constData());
+        QVERIFY2(QLineF(word["Vintage"].center(), flat.center()).length() < 120, says("Vintage", flat).constData());
     }
 
     // What hangs over the label's edge is cut off there, also on a sheet.
