@@ -92,7 +92,8 @@ private slots:
         }
     }
 
-    // The title's "*" follows unsaved changes; questions and lists show the plain name.
+    // The title's "*" follows the difference from the file, steps undone and redone
+    // included; questions and lists show the plain name.
     void labelWindowsMarkUnsavedChanges()
     {
         MainWithLabel fixture;
@@ -126,7 +127,10 @@ private slots:
         QCOMPARE(sub->windowTitle(), QString("marked.ckm[*]"));
 
         m.action("mnuEditUndo")->trigger(); // the border back: changed again
-        QVERIFY(sub->isWindowModified());
+        QVERIFY(d->isChanged() && sub->isWindowModified());
+        m.action("mnuEditRedo")->trigger(); // the saved label again: unchanged
+        QVERIFY(!d->isChanged() && !sub->isWindowModified());
+        m.action("mnuEditUndo")->trigger();
         env.platform.answers = {MsgAnswer::Cancel};
         QVERIFY(!sub->close());
         QCOMPARE(env.platform.texts().last(), QString("'marked.ckm' has Changed, Save the Changes?"));

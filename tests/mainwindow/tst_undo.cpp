@@ -223,31 +223,6 @@ private slots:
         QCOMPARE(redo()->text(), QString("&Redo Move"));
     }
 
-    // Changed means differing from the file, steps undone included (closing: tst_shell).
-    void closeAsksExactlyWhenTheLabelDiffersFromItsFile()
-    {
-        frmDocument* d = doc();
-        QVERIFY(d->createNewGraphic("/pics/hops.png"));
-        QVERIFY(d->SaveLabelToFile(f->env.path("asks.ckm")));
-        QVERIFY(!d->isChanged() && !d->isWindowModified());
-        QTest::mouseClick(view(), Qt::LeftButton, {}, centreOf(*d->graphicAt(1)));
-        QTest::keyClick(view(), Qt::Key_Left);
-        QVERIFY(d->isChanged() && d->isWindowModified());
-
-        // Back to the saved label: unchanged; away from it again: changed.
-        undo()->trigger();
-        QVERIFY(!d->isChanged() && !d->isWindowModified());
-        redo()->trigger();
-        QVERIFY(d->isChanged() && d->isWindowModified());
-        undo()->trigger();
-
-        // Unchanged: Close asks nothing.
-        f->env.platform.shown.clear();
-        action("mnuFileClose")->trigger();
-        QTRY_VERIFY(!doc());
-        QVERIFY(f->env.platform.shown.isEmpty());
-    }
-
     void arrowKeysMergeAndThePopUpMenuUndoes()
     {
         frmDocument* d = doc();
