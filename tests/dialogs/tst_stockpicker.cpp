@@ -176,6 +176,7 @@ private slots:
     // gives the highlight back.
     void clickChoosesAndOkAppliesTheHighlight()
     {
+        doc->setBorderStyle("Square");
         env->platform.answers.push_back(MsgAnswer::No);
         open();
         typeInto(search(), "cork test");
@@ -212,6 +213,9 @@ private slots:
         QCOMPARE(catalogue::rememberedProduct(env->store), QString("Cork Test W2"));
         QCOMPARE(doc->getLabelWidth(), 99.1 / 25.4);
         QCOMPARE(printer->pageLayout().pageSize().id(), QPageSize::A4);
+        // The oval frame refused for R1: the frame and the settings as they were.
+        QCOMPARE(doc->valBorderStyle, QString("Square"));
+        QCOMPARE(env->store.read("Settings", "Border Style", "-"), QString("-"));
     }
 
     // The remembered product's paper comes back while the label is still laid out for it.
@@ -266,18 +270,12 @@ private slots:
         QCOMPARE(caption(), frmOptions::CustomSheetCaption);
     }
 
-    void roundStockAsksForTheOvalFrame_data()
-    {
-        QTest::addColumn<bool>("yes");
-        QTest::newRow("yes") << true;
-        QTest::newRow("no") << false;
-    }
+    // Answered No: clickChoosesAndOkAppliesTheHighlight.
     void roundStockAsksForTheOvalFrame()
     {
-        QFETCH(bool, yes);
         doc->setBorderStyle("Square");
         env->values.borderStyle = "Rounded";
-        env->platform.answers.push_back(yes ? MsgAnswer::Yes : MsgAnswer::No);
+        env->platform.answers.push_back(MsgAnswer::Yes);
         open();
         pick("cork r1");
         QCOMPARE(env->platform.shown.size(), 1);
@@ -285,9 +283,9 @@ private slots:
         QVERIFY(env->platform.shown[0].text.contains("Cork Test R1") &&
                 env->platform.shown[0].text.contains("oval"));
         dlg->findChild<QPushButton*>("cmdOK")->click();
-        QCOMPARE(doc->valBorderStyle, QString(yes ? "Oval" : "Square"));
-        QCOMPARE(env->values.borderStyle, QString(yes ? "Oval" : "Rounded"));
-        QCOMPARE(env->store.read("Settings", "Border Style", "-"), QString(yes ? "Oval" : "-"));
+        QCOMPARE(doc->valBorderStyle, QString("Oval"));
+        QCOMPARE(env->values.borderStyle, QString("Oval"));
+        QCOMPARE(env->store.read("Settings", "Border Style", "-"), QString("Oval"));
     }
 
     // OK gives the label the product's exact lengths; it is shown until a box differs.
