@@ -1,7 +1,5 @@
-// The options dialog's rules without a window: reading and formatting the
-// numbers, the limits of every box with their messages and reset values, the
-// keys a numeric box lets through, the label type choices and the grid dots
-// (the template question's text is checked in the dialog, tst_optionsdialog).
+// The options dialog's rules without a window: the numbers, the limits of every
+// box, the keys a numeric box lets through and the grid dots.
 #include <QtTest>
 
 #include "app/OptionsRules.h"
@@ -30,8 +28,7 @@ private slots:
         QCOMPARE(formatInches(3.75, ','), QString("3,75"));
     }
 
-    // Leaving a box checks its limits (upper first, inclusive) on the
-    // thousandths it keeps, and rewrites its text; the message says why.
+    // Limits checked (upper first, inclusive) on the thousandths a box keeps.
     void leavingABox_data()
     {
         QTest::addColumn<Box>("box");
@@ -110,14 +107,6 @@ private slots:
         // Everything else, including the minus sign and letters.
         for (const char* t : {"a", "-", " ", "e", "\u00e9", "\u4e00", "12"})
             QCOMPARE(numericKey(t, Box::CustomHeight, '.'), int16_t(0));
-    }
-
-    void labelTypesAndTheTemplateQuestion()
-    {
-        const TypeChoice beer = labelTypeChoice(0, '.'), wine = labelTypeChoice(1, ','), custom = labelTypeChoice(2, '.');
-        QVERIFY(beer.fillsSize && !beer.sizeEditable && wine.fillsSize && !wine.sizeEditable);
-        QCOMPARE(beer.height + " x " + beer.width + " " + wine.height + " x " + wine.width, QString("3.75 x 3.0 4,0 x 5,0"));
-        QVERIFY(!custom.fillsSize && custom.sizeEditable);
     }
 
     void gridDotsAtEveryStep()

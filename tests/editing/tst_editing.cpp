@@ -23,8 +23,6 @@ private slots:
             QCOMPARE(h[i].left(), lefts[i]);
             QCOMPARE(h[i].size(), QSizeF(80, 80));
         }
-        // Where a resize measures from (the box's corner or edge middle) shows in
-        // tst_dragging::resizeFromEachHandle, the pointer shapes there on hover.
     }
 
     void snapGoesDownToTheGrid()
@@ -123,8 +121,7 @@ private slots:
         QLocale::setDefault(QLocale::c());
     }
 
-    // Tab and Shift+Tab go through the shown items back to front and round
-    // again; from no item (or one gone) Tab starts at the back, Shift+Tab at the front.
+    // Back to front and round again; from no item Tab starts at the back.
     void tabOrder_data()
     {
         QTest::addColumn<QString>("from");
@@ -169,8 +166,7 @@ private slots:
 
     void clipboardDescriptor()
     {
-        // Fields wider than their columns (a picture's usual descriptor, and one
-        // with fields that are no numbers, are tst_clipboard's copy and paste).
+        // Fields wider than their columns (the usual ones: tst_clipboard).
         QCOMPARE(clipdesc::encode(1234.5, 12345.75, ""), QString("CKMGraphic-1234.5345.75"));
         auto d = clipdesc::decode("CKMGraphic-1234.5345.75");
         QCOMPARE(*d->width, 1234);
