@@ -338,6 +338,7 @@ void frmMain::printThroughDialog(printjob::Request& request)
     const LabelsPage opened = stock::labelsPage(m_ctx.store, printer().printerName(), m_ctx.values.startLabel,
                                                 printjob::labelsOnSheet(request, paper.width(), paper.height()));
     LabelsPage page = opened;
+    page.unit = m_ctx.values.unit;
     const auto copies = m_ctx.platform.printDialog(printer(), &page);
     if (!copies)
         return;
