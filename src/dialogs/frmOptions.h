@@ -173,6 +173,9 @@ private:
     double boxValue(options::Box b) const;
     // Inches as a length box shows them in the chosen unit.
     QString lengthText(double inches) const;
+    // Shows inches in a length box; while the box still shows them, its
+    // value is exactly these inches (millimetres are shown rounded).
+    void showLength(options::Box b, double inches);
     options::Paper paper() const;
     double paperWidthTwips() const;
     double paperHeightTwips() const;
@@ -208,6 +211,8 @@ private:
 
     QTabWidget* m_tabs = nullptr;
     QLineEdit* m_boxes[8] = {};
+    QString m_lengthShown[8];
+    double m_lengthInches[8] = {};
     QRadioButton* m_optLabelType[3] = {};
     QRadioButton* m_optOrientation[3] = {}; // indices 1 and 2
     QRadioButton* m_optCutmarks[4] = {};

@@ -45,7 +45,10 @@ void frmOptions::Form_Load()
     m_cboUnits->setCurrentIndex(m_unit == lengths::Unit::Millimetres ? 1 : 0);
     auto put = [this](Box b, double inches, bool formatted) {
         const bool asTyped = !formatted && m_unit == lengths::Unit::Inches;
-        box(b)->setText(asTyped ? Module1::numberToText(inches) : lengthText(inches));
+        if (asTyped)
+            box(b)->setText(Module1::numberToText(inches));
+        else
+            showLength(b, inches);
     };
     const bool fromDoc = m_doc != nullptr;
     m_labelType = fromDoc ? m_doc->getLabelType() : v.labelType;
@@ -135,7 +138,8 @@ bool frmOptions::eventFilter(QObject* o, QEvent* e)
 double frmOptions::boxValue(Box b) const
 {
     if (options::holdsInches(b) && m_unit == lengths::Unit::Millimetres)
-        return options::boxInches(box(b)->text(), m_unit, m_sep);
+        return box(b)->text() == m_lengthShown[int(b)] ? m_lengthInches[int(b)]
+                                                       : options::boxInches(box(b)->text(), m_unit, m_sep);
     return options::leadingNumber(box(b)->text(), m_sep);
 }
 
@@ -143,6 +147,13 @@ QString frmOptions::lengthText(double inches) const
 {
     return m_unit == lengths::Unit::Inches ? options::formatInches(inches, m_sep)
                                            : lengths::formatInches(inches, m_unit, m_sep);
+}
+
+void frmOptions::showLength(Box b, double inches)
+{
+    m_lengthShown[int(b)] = lengthText(inches);
+    m_lengthInches[int(b)] = inches;
+    box(b)->setText(m_lengthShown[int(b)]);
 }
 
 void frmOptions::cboUnits_Click()
@@ -158,7 +169,7 @@ void frmOptions::cboUnits_Click()
     m_loading = true; // the values stay what they were: the miniature need not follow
     for (int i = 0; i < 8; ++i)
         if (options::holdsInches(Box(i)) && !box(Box(i))->text().isEmpty())
-            box(Box(i))->setText(lengthText(inches[i]));
+            showLength(Box(i), inches[i]);
     m_loading = wasLoading;
     showPageFromBoxes();
 }
@@ -312,7 +323,9 @@ void frmOptions::applyLabelSpecs()
             settings::writeText(s, key, box(b)->text());
         else if (!box(b)->text().isEmpty())
             settings::writeNumber(s, key, boxValue(b));
-    settings::writeText(s, keys::Units, lengths::unitKey(m_unit));
+    // Written once chosen: until then the unit follows the system's.
+    if (m_unit != v.unit)
+        settings::writeText(s, keys::Units, lengths::unitKey(m_unit));
     v.unit = m_unit;
     settings::writeWhole(s, keys::Cutmarks, m_cutmarks);
 

@@ -83,8 +83,13 @@ void frmOptions::optLabelType_Click(int index)
     m_labelType = int16_t(index);
     const options::TypeChoice c = options::labelTypeChoice(m_labelType, m_sep);
     if (const labelsizes::Preset* p = c.fillsSize ? labelsizes::forType(m_labelType) : nullptr) {
-        box(Box::CustomHeight)->setText(m_unit == lengths::Unit::Inches ? c.height : lengthText(p->height));
-        box(Box::CustomWidth)->setText(m_unit == lengths::Unit::Inches ? c.width : lengthText(p->width));
+        if (m_unit == lengths::Unit::Inches) {
+            box(Box::CustomHeight)->setText(c.height);
+            box(Box::CustomWidth)->setText(c.width);
+        } else {
+            showLength(Box::CustomHeight, p->height);
+            showLength(Box::CustomWidth, p->width);
+        }
     }
     box(Box::CustomHeight)->setEnabled(c.sizeEditable);
     box(Box::CustomWidth)->setEnabled(c.sizeEditable);

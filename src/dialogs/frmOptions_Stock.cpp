@@ -95,7 +95,7 @@ void frmOptions::chooseStock(const Product& p)
                                              {Box::RowSpace, s.rowSpace},   {Box::ColumnSpace, s.columnSpace}};
     m_stockProduct = p.name();
     for (const auto& [b, inches] : values)
-        box(b)->setText(lengthText(inches));
+        showLength(b, inches);
     m_edited[TabKeys.indexOf("Label Specs")] = true;
     showPageFromBoxes();
 }
