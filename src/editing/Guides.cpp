@@ -20,7 +20,8 @@ QPointF readoutPosition(const QPointF& p, const QSizeF& s)
                    p.y() > s.height() - 600 ? p.y() - 300 : p.y() + 120);
 }
 
-std::optional<QString> readoutText(int16_t reference, Grab guide, const QPointF& p, const QSizeF& label)
+std::optional<QString> readoutText(int16_t reference, Grab guide, const QPointF& p, const QSizeF& label,
+                                   lengths::Unit unit)
 {
     const bool vertical = guide == Grab::Vertical;
     double twips = 0;
@@ -32,7 +33,9 @@ std::optional<QString> readoutText(int16_t reference, Grab guide, const QPointF&
     }
     if (guide == Grab::None)
         return std::nullopt;
-    QString text = QLocale().toString(units::twipsToInches(twips), 'f', 2);
+    // A tenth of a millimetre is finer than the pointer on a screen.
+    QString text = unit == lengths::Unit::Millimetres ? QLocale().toString(units::twipsToMillimetres(twips), 'f', 1)
+                                                      : QLocale().toString(units::twipsToInches(twips), 'f', 2);
     // "-0.00" reads oddly for a guide a hair left of the centre.
     if (text.startsWith(QLocale().negativeSign()) && QLocale().toDouble(text) == 0)
         text.remove(0, QLocale().negativeSign().size());

@@ -1,11 +1,13 @@
 #pragma once
 // The two alignment guides: grabbing one with the mouse, and the small
-// read-out that shows a dragged guide's position in inches.
+// read-out that shows a dragged guide's position in the user's unit.
 #include <QPointF>
 #include <QSizeF>
 #include <QString>
 #include <cstdint>
 #include <optional>
+
+#include "app/Lengths.h"
 
 namespace guides {
 
@@ -22,9 +24,10 @@ QPointF readoutPosition(const QPointF& pointer, const QSizeF& surface);
 // Guide reference of the "Guide Setting" key.
 enum Reference : int16_t { FromCenter = 0, FromUpperLeft = 1, FromLowerLeft = 2 };
 
-// The read-out text ("0.00" inches) for the guide at a pointer position on a
-// label of the given size (twips); nothing for an unknown reference, which
-// keeps the read-out's previous text.
-std::optional<QString> readoutText(int16_t reference, Grab guide, const QPointF& pointer, const QSizeF& label);
+// The read-out text ("0.00" inches, "0.0" millimetres) for the guide at a
+// pointer position on a label of the given size (twips); nothing for an
+// unknown reference, which keeps the read-out's previous text.
+std::optional<QString> readoutText(int16_t reference, Grab guide, const QPointF& pointer, const QSizeF& label,
+                                   lengths::Unit unit = lengths::Unit::Inches);
 
 } // namespace guides

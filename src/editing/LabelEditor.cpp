@@ -227,7 +227,7 @@ void LabelEditor::placeReadout(const QPointF& p)
 {
     const QSizeF surface(m_doc.surfaceWidth(), m_doc.surfaceHeight());
     m_readoutPos = guides::readoutPosition(p, surface);
-    if (const auto text = guides::readoutText(m_doc.app().guideSetting, m_guide, p, surface))
+    if (const auto text = guides::readoutText(m_doc.app().guideSetting, m_guide, p, surface, m_doc.app().unit))
         m_readoutText = *text;
 }
 

@@ -32,6 +32,7 @@ class QToolBar;
 class QToolButton;
 class QPrinter;
 class frmDocument;
+class PositionPanel;
 class SingleInstance;
 class LabelDocument;
 struct AppContext;
@@ -125,6 +126,9 @@ public:
     void mnuViewShowGuides_Click();
     void mnuViewDefineGrid_Click();
     void mnuViewFieldValues_Click();
+    // Shows or hides the "Position and Size" panel.
+    void mnuViewPosition_Click();
+    PositionPanel* positionPanel() const { return m_positionPanel; }
     void editText(frmDocument* doc);
     void editPicture(frmDocument* doc);
     void drawGrid();
@@ -240,6 +244,7 @@ private:
     QComboBox* m_cboBorderWidth = nullptr;
     QComboBox* m_cboBorderStyle = nullptr;
     QLabel* m_statusPanel = nullptr;
+    PositionPanel* m_positionPanel = nullptr;
     QLabel* m_datePanel = nullptr;
     QLabel* m_timePanel = nullptr;
     QLineEdit* m_txtCmdLine = nullptr;

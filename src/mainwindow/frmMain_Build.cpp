@@ -84,6 +84,7 @@ const MenuDef Menus[] = {
     {"mnuView", "&View", {
         {"mnuViewToolbar", "&Toolbar", nullptr, [](frmMain& m) { m.mnuViewToolbar_Click(); }, Checkable | Checked},
         {"mnuViewStatusBar", "Status &Bar", nullptr, [](frmMain& m) { m.mnuViewStatusBar_Click(); }, Checkable | Checked},
+        {"mnuViewPosition", QT_TRANSLATE_NOOP("frmMain", "&Position and Size"), nullptr, [](frmMain& m) { m.mnuViewPosition_Click(); }, Checkable},
         {"mnuViewBar0"},
         {"mnuViewDefineGrid", "&Define Grid", nullptr, [](frmMain& m) { m.mnuViewDefineGrid_Click(); }},
         {"mnuViewShowGrid", "&Show Grid", nullptr, [](frmMain& m) { m.mnuViewShowGrid_Click(); }, Checkable},

@@ -91,6 +91,34 @@ private slots:
             QCOMPARE(check(Box::CustomWidth, -1, Paper{-2, -2}).message, QString("Width Cannot Exceed the Paper Width"));
     }
 
+    // In millimetres the boxes show hundredths of a millimetre, and a limit
+    // given in inches is told in millimetres; the others keep their words.
+    void leavingABoxInMillimetres()
+    {
+        const Paper letter{8.5, 11};
+        const struct {
+            Box box;
+            const char* typed;
+            const char* text;
+            const char* message;
+        } rows[] = {
+            {Box::CustomWidth, "76.2", "76.2", ""},
+            {Box::CustomWidth, "10.004", "10", ""},
+            {Box::CustomWidth, "0.004", "50.8", "Width Must be Greater than 0 mm"},
+            {Box::CustomWidth, "216", "196.85", "Width Cannot Exceed the Paper Width"},
+            {Box::TopMargin, "-12.7", "0", "Top Margin Must be Greater than -12.7 mm"},
+            {Box::TopMargin, "-12.69", "-12.69", ""},
+            {Box::RowSpace, "-0.01", "0", "Row Spacing May Not Be Less than 0 mm"},
+            {Box::GridWidth, "501", "120", "Maximum Grid Width is 500, Reset to Default"},
+        };
+        for (const auto& r : rows) {
+            const LeaveResult got = leaveBox(r.box, r.typed, letter, '.', lengths::Unit::Millimetres);
+            QCOMPARE(got.text, QString(r.text));
+            QCOMPARE(got.message, QString(r.message));
+        }
+        QCOMPARE(boxInches("25.4", lengths::Unit::Millimetres, '.'), 1.0);
+    }
+
     void numericKeys()
     {
         for (Box b : {Box::CustomWidth, Box::GridWidth}) { // digits and backspace everywhere

@@ -253,6 +253,24 @@ private slots:
         QTest::mouseRelease(view, Qt::LeftButton, {}, to);
     }
 
+    // The "Position and Size" panel beside the ale label, in millimetres,
+    // showing the picture selected with the mouse.
+    void positionPanelOnScreen()
+    {
+        MainWithLabel f(true, QSize(1060, 760));
+        QVERIFY(framed(&f.m));
+        f.env.values.unit = lengths::Unit::Millimetres;
+        f.m.action("mnuViewPosition")->trigger();
+        frmDocument* d = f.doc();
+        d->LoadFile(CORK_SAMPLES "/Pale Ale.ckm");
+        QVERIFY(!d->graphics().empty());
+        const GraphicItem& g = d->graphics().begin()->second;
+        input::click(d->picLabelView(), QPointF(g.left + g.width / 3, g.top + g.height / 3));
+        QVERIFY(d->activeItemSelected());
+        QTest::qWait(300);
+        QVERIFY(screenshot(&f.m, "CORK_PANEL_SCREENSHOT"));
+    }
+
     // The wine label with a line turned up each side, the left one selected
     // with Shift+Tab: the picture of vertical text. The turned texts stand
     // inside the oval, clear of the grapes and the QR code.

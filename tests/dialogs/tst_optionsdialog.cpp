@@ -195,6 +195,34 @@ private slots:
         QCOMPARE(doc->getTopMargin(), 0.5);
     }
 
+    // Millimetres chosen on the first page: the boxes are rewritten, a limit
+    // is told in millimetres, and Apply keeps inches, a box left alone to
+    // the value it had.
+    void lengthsInMillimetres()
+    {
+        doc->setLabelDimensions(2, 2.5, 3.0);
+        doc->setLeftMargin(0.235);
+        open();
+        QCOMPARE(texts({"txtCustomWidth", "txtLeftMargin"}), QStringList({"3.0", "0.235"}));
+        auto* units = child<QComboBox>("cboUnits");
+        units->setFocus();
+        QTest::keyClick(units, Qt::Key_Down);
+        QCOMPARE(dlg->unit(), lengths::Unit::Millimetres);
+        QCOMPARE(texts({"txtCustomWidth", "txtCustomHeight", "txtLeftMargin"}), QStringList({"76.2", "63.5", "5.97"}));
+        typeInto(edit("txtCustomWidth"), "0");
+        tabAway();
+        QCOMPARE(env->platform.texts(), QStringList{"Width Must be Greater than 0 mm"});
+        QCOMPARE(edit("txtCustomWidth")->text(), QString("50.8"));
+        typeInto(edit("txtRowSpace"), "10");
+        tabAway();
+        click("cmdApply");
+        QCOMPARE(doc->getLeftMargin(), 0.235);
+        QCOMPARE(doc->getRowSpace(), 10 / 25.4);
+        QCOMPARE(env->values.unit, lengths::Unit::Millimetres);
+        QCOMPARE(env->store.read("Settings", "Units", ""), QString("millimetres"));
+        QCOMPARE(env->store.read("Settings", "Label LeftMargin", ""), QString("0.235"));
+    }
+
     void labelTypesAndTheTemplateQuestion()
     {
         env->values.templateFile = "Stout.ckm";

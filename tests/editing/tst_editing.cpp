@@ -115,6 +115,8 @@ private slots:
         QCOMPARE(*guides::readoutText(1, Grab::Horizontal, {0, 1800}, label), QString("1.25"));
         QCOMPARE(*guides::readoutText(2, Grab::Vertical, {2880, 0}, label), QString("2.00"));
         QVERIFY(!guides::readoutText(3, Grab::Vertical, {0, 0}, label));
+        // In millimetres, to the tenth.
+        QCOMPARE(*guides::readoutText(0, Grab::Vertical, {1440, 0}, label, lengths::Unit::Millimetres), QString("-12.7"));
         // A decimal comma where the locale writes one.
         QLocale::setDefault(QLocale(QLocale::German));
         QCOMPARE(*guides::readoutText(1, Grab::Vertical, {720, 0}, label), QString("0,50"));
