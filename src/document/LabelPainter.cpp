@@ -58,6 +58,8 @@ private:
     {
         const QRectF box = bounds(g);
         const QRectF onDevice = m_p.combinedTransform().mapRect(box);
+        if (m_o.pixelCopies && m_o.pictures && drawCopied(g, box, onDevice))
+            return;
         const QImage picture = pictureFor(g, box, onDevice);
         // A picture spread over more device pixels than it has is smoothed (on
         // paper it would show its pixels as blocks); one drawn at its size or
@@ -71,6 +73,34 @@ private:
         m_p.setRenderHint(QPainter::LosslessImageRendering, !pictures::isPhotograph(g.picture));
         m_p.drawImage(box, picture);
         m_p.restore();
+    }
+
+    // The picture copied 1:1 from a copy at the whole device pixels its box
+    // covers. False where that cannot be done (a turned painter, a mirrored
+    // box, a copy beyond MaxRenderedPixels): the picture is drawn scaled.
+    bool drawCopied(const GraphicItem& g, const QRectF& box, const QRectF& onDevice)
+    {
+        if (g.picture.isNull() || box.width() <= 0 || box.height() <= 0 ||
+            m_p.combinedTransform().type() > QTransform::TxScale || m_p.combinedTransform().m11() <= 0 ||
+            m_p.combinedTransform().m22() <= 0)
+            return false;
+        const double dpr = m_p.device() ? m_p.device()->devicePixelRatio() : 1.0;
+        const QRect px(QPoint(int(std::lround(onDevice.left() * dpr)), int(std::lround(onDevice.top() * dpr))),
+                       QPoint(int(std::lround(onDevice.right() * dpr)) - 1, int(std::lround(onDevice.bottom() * dpr)) - 1));
+        if (px.isEmpty() || double(px.width()) * px.height() > pictures::MaxRenderedPixels)
+            return false;
+        QImage copy = m_o.pictures->picture(g, px.size(), true);
+        if (copy.size() != px.size())
+            return false;
+        // Drawn into the box's whole device pixels, one copied pixel to each.
+        const QRectF target =
+            m_p.combinedTransform().inverted().mapRect(QRectF(QPointF(px.topLeft()) / dpr, QSizeF(px.size()) / dpr));
+        m_p.save();
+        m_p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        m_p.setRenderHint(QPainter::Antialiasing, false);
+        m_p.drawImage(target, copy);
+        m_p.restore();
+        return true;
     }
 
     // The picture as drawn: its copy at the device pixels the box covers (at

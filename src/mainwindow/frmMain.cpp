@@ -47,6 +47,7 @@ frmMain::frmMain(AppContext& ctx) : m_ctx(ctx)
         if (doc)
             documentActivated(doc);
         followActiveHistory();
+        showZoom();
     });
     // Undo and Redo follow the history of whichever document is active.
     connect(&m_histories, &QUndoGroup::canUndoChanged, this, &frmMain::refreshUndoMenu);
