@@ -58,7 +58,7 @@ private:
     {
         const QRectF box = bounds(g);
         const QRectF onDevice = m_p.combinedTransform().mapRect(box);
-        if (m_o.pixelCopies && m_o.pictures && drawCopied(g, box, onDevice))
+        if (m_o.pixelCopies && m_o.pictures && drawCopied(g, box))
             return;
         const QImage picture = pictureFor(g, box, onDevice);
         // A picture spread over more device pixels than it has is smoothed (on
@@ -77,28 +77,30 @@ private:
 
     // The picture copied 1:1 from a copy at the whole device pixels its box
     // covers. False where that cannot be done (a turned painter, a mirrored
-    // box, a copy beyond MaxRenderedPixels): the picture is drawn scaled.
-    bool drawCopied(const GraphicItem& g, const QRectF& box, const QRectF& onDevice)
+    // box, a copy beyond MaxCopiedPixels): the picture is drawn scaled.
+    static constexpr double MaxCopiedPixels = 256.0 * 1024;
+    bool drawCopied(const GraphicItem& g, const QRectF& box)
     {
-        if (g.picture.isNull() || box.width() <= 0 || box.height() <= 0 ||
-            m_p.combinedTransform().type() > QTransform::TxScale || m_p.combinedTransform().m11() <= 0 ||
-            m_p.combinedTransform().m22() <= 0)
+        // The device's own pixels: the painter's transform with the screen's pixel ratio.
+        const QTransform device = m_p.deviceTransform();
+        if (g.picture.isNull() || box.width() <= 0 || box.height() <= 0 || device.type() > QTransform::TxScale ||
+            device.m11() <= 0 || device.m22() <= 0)
             return false;
-        const double dpr = m_p.device() ? m_p.device()->devicePixelRatio() : 1.0;
-        const QRect px(QPoint(int(std::lround(onDevice.left() * dpr)), int(std::lround(onDevice.top() * dpr))),
-                       QPoint(int(std::lround(onDevice.right() * dpr)) - 1, int(std::lround(onDevice.bottom() * dpr)) - 1));
-        if (px.isEmpty() || double(px.width()) * px.height() > pictures::MaxRenderedPixels)
+        const QRectF on = device.mapRect(box);
+        const QPoint from(int(std::lround(on.left())), int(std::lround(on.top())));
+        const QSize size(int(std::lround(on.right())) - from.x(), int(std::lround(on.bottom())) - from.y());
+        // A larger copy costs more to make than drawing the picture scaled into the
+        // few pixels a repaint needs, and many of them would crowd each other
+        // out of the cache.
+        if (size.isEmpty() || double(size.width()) * size.height() > MaxCopiedPixels)
             return false;
-        QImage copy = m_o.pictures->picture(g, px.size(), true);
-        if (copy.size() != px.size())
+        const QImage copy = m_o.pictures->picture(g, size, true);
+        if (copy.size() != size)
             return false;
-        // Drawn into the box's whole device pixels, one copied pixel to each.
-        const QRectF target =
-            m_p.combinedTransform().inverted().mapRect(QRectF(QPointF(px.topLeft()) / dpr, QSizeF(px.size()) / dpr));
+        // One copied pixel to each device pixel: the painter only translates.
         m_p.save();
-        m_p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        m_p.setRenderHint(QPainter::Antialiasing, false);
-        m_p.drawImage(target, copy);
+        m_p.setWorldTransform(QTransform::fromTranslate(from.x(), from.y()) * device.inverted() * m_p.worldTransform());
+        m_p.drawImage(QPointF(0, 0), copy);
         m_p.restore();
         return true;
     }
