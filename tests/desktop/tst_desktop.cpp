@@ -264,8 +264,7 @@ private slots:
         QTest::mouseRelease(view, Qt::LeftButton, {}, to);
     }
 
-    // The beer label at 200 % with its picture selected: the picture of zoomed
-    // editing. The handles are the handle colour on screen at this zoom too.
+    // The beer label at 200 % with its picture selected: the picture of zoomed editing.
     void zoomedEditingOnScreen()
     {
         MainWithLabel f(true, QSize(1000, 800));
@@ -281,9 +280,6 @@ private slots:
         input::click(view, QPointF(g.left + g.width / 3, g.top + g.height / 3));
         QVERIFY(d->activeItemSelected());
         QTest::qWait(200);
-        const QImage shot = view->grab().toImage();
-        for (const QRectF& h : *d->editor().resizers())
-            QCOMPARE(QColor(shot.pixel(input::px(view, h.center()))), QColor(0, 0, 192));
         QVERIFY(screenshot(&f.m, "CORK_ZOOM_SCREENSHOT"));
     }
 
