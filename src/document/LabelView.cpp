@@ -101,7 +101,9 @@ void LabelView::paintEvent(QPaintEvent* e)
     // Lines break where they did when their boxes were measured: at the
     // screen's own resolution, whatever the zoom.
     o.textDpi = units::TwipsPerInch / trueTwipsPerPixel();
-    o.pixelCopies = true;
+    // Zoomed, pictures are copied from copies at their size on screen; at true
+    // size the view draws them as paper does, pixel for pixel the same.
+    o.pixelCopies = viewgeom::zoomPercent(m_zoom) != 100;
     const QRectF area(QPointF(e->rect().topLeft()) * k, QSizeF(e->rect().size()) * k);
     o.area = area.adjusted(-Overdraw, -Overdraw, Overdraw, Overdraw);
     // Grid: black single dots, ends included, under the items; only those in the repainted part.
