@@ -50,6 +50,7 @@ frmMain::frmMain(AppContext& ctx) : m_ctx(ctx)
         else
             m_positionPanel->follow(nullptr);
         followActiveHistory();
+        showZoom();
     });
     // Undo and Redo follow the history of whichever document is active.
     connect(&m_histories, &QUndoGroup::canUndoChanged, this, &frmMain::refreshUndoMenu);

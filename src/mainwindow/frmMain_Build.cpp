@@ -91,6 +91,11 @@ const MenuDef Menus[] = {
         {"mnuViewSnapToGrid", "Snap To &Grid", nullptr, [](frmMain& m) { m.mnuViewSnapToGrid_Click(); }, Checkable},
         {"mnuViewShowGuides", "Sho&w Guides", nullptr, [](frmMain& m) { m.mnuViewShowGuides_Click(); }, Checkable},
         {"mnuViewFieldValues", "Show Field &Values", nullptr, [](frmMain& m) { m.mnuViewFieldValues_Click(); }, Checkable | Checked},
+        {"mnuViewBarZoom"},
+        {"mnuViewZoomIn", QT_TRANSLATE_NOOP("frmMain", "Zoom &In"), "Ctrl++|Ctrl+=", [](frmMain& m) { m.mnuViewZoom_Click(1); }, Disabled},
+        {"mnuViewZoomOut", QT_TRANSLATE_NOOP("frmMain", "Zoom &Out"), "Ctrl+-", [](frmMain& m) { m.mnuViewZoom_Click(-1); }, Disabled},
+        {"mnuViewActualSize", QT_TRANSLATE_NOOP("frmMain", "&Actual Size"), "Ctrl+0", [](frmMain& m) { m.mnuViewZoom_Click(0); }, Disabled},
+        {"mnuViewFitLabel", QT_TRANSLATE_NOOP("frmMain", "Fit &Label"), nullptr, [](frmMain& m) { m.mnuViewFitLabel_Click(); }, Disabled},
         {"mnuViewBar1"},
         {"mnuViewBringForward", "Bring &Forward", nullptr, [](frmMain& m) { m.mnuViewBringForward_Click(); }, Disabled},
         {"mnuViewSendBack", "Send &Back", nullptr, [](frmMain& m) { m.mnuViewSendBack_Click(); }, Disabled},
@@ -274,7 +279,7 @@ void frmMain::buildMenus()
         menu->setObjectName(def.name);
         menu->menuAction()->setObjectName(def.name);
         for (const MenuEntry& e : def.entries) {
-            QAction* a = e.caption ? menu->addAction(e.caption) : menu->addSeparator();
+            QAction* a = e.caption ? menu->addAction(tr(e.caption)) : menu->addSeparator();
             a->setObjectName(e.name);
             if (e.shortcut) {
                 QList<QKeySequence> keys;
@@ -400,7 +405,10 @@ void frmMain::buildStatusBar()
     m_datePanel->setObjectName("Date");
     m_timePanel = new QLabel(sb);
     m_timePanel->setObjectName("Time");
+    m_zoomPanel = new QLabel(sb);
+    m_zoomPanel->setObjectName("lblZoom");
     sb->addWidget(m_statusPanel, 1);
+    sb->addPermanentWidget(m_zoomPanel);
     sb->addPermanentWidget(m_datePanel);
     sb->addPermanentWidget(m_timePanel);
     m_clock = new QTimer(this);

@@ -271,6 +271,25 @@ private slots:
         QVERIFY(screenshot(&f.m, "CORK_PANEL_SCREENSHOT"));
     }
 
+    // The beer label at 200 % with its picture selected: the picture of zoomed editing.
+    void zoomedEditingOnScreen()
+    {
+        MainWithLabel f(true, QSize(1000, 800));
+        QVERIFY(framed(&f.m));
+        frmDocument* d = f.doc();
+        d->LoadFile(CORK_SAMPLES "/Pale Ale.ckm");
+        QVERIFY(!d->graphics().empty());
+        for (int i = 0; i < 3; ++i)
+            f.m.action("mnuViewZoomIn")->trigger();
+        QCOMPARE(f.m.findChild<QLabel*>("lblZoom")->text(), QString("200 %"));
+        LabelView* view = d->picLabelView();
+        const GraphicItem& g = d->graphics().begin()->second;
+        input::click(view, QPointF(g.left + g.width / 3, g.top + g.height / 3));
+        QVERIFY(d->activeItemSelected());
+        QTest::qWait(200);
+        QVERIFY(screenshot(&f.m, "CORK_ZOOM_SCREENSHOT"));
+    }
+
     // The wine label with a line turned up each side, the left one selected
     // with Shift+Tab: the picture of vertical text. The turned texts stand
     // inside the oval, clear of the grapes and the QR code.
