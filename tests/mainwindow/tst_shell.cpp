@@ -1,10 +1,8 @@
 // The windows around the work: first start, label windows, status panels, picture chooser.
 #include <QtTest>
 #include <QApplication>
-#include <QFileDialog>
 #include <QImageReader>
 #include <QLineEdit>
-#include <QListView>
 #include <QMenu>
 #include <QScopeGuard>
 #include <QScrollBar>
@@ -150,10 +148,9 @@ private slots:
         img.fill(QColor(200, 30, 30));
         const QString pics = env.path("pics");
         QVERIFY(QDir().mkpath(pics));
-        const QString png = pics + "/wide.png", jpeg = pics + "/photo.jpeg", text = pics + "/notes.txt";
+        const QString png = pics + "/wide.png", jpeg = pics + "/photo.jpeg";
         QVERIFY(img.save(png));
         QVERIFY(img.save(jpeg, "JPEG"));
-        QFile(text).open(QIODevice::WriteOnly);
 
         env.platform.openAnswers = {ScriptedPlatform::chosen(png), ScriptedPlatform::chosen(jpeg)};
         m.action("mnuGraphicNew")->trigger();
@@ -182,25 +179,6 @@ private slots:
         m.action("mnuGraphicNew")->trigger();
         QCOMPARE(m.activeDocument()->graphics().begin()->second.picture.size(), QSize(40, 20));
 
-        // The real chooser with that filter lists the PNG and the .jpeg.
-        QtPlatform qt;
-        qt.setParentWidget(&m);
-        FileDialogRequest shown = req;
-        shown.initialDir = pics;
-        QStringList listed;
-        QTimer::singleShot(0, this, [&] {
-            QFileDialog* dlg = nullptr;
-            QTRY_VERIFY((dlg = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())));
-            const auto leave = qScopeGuard([dlg] { dlg->reject(); });
-            auto* view = dlg->findChild<QListView*>("listView");
-            QVERIFY(view);
-            QTRY_VERIFY(view->model()->rowCount(view->rootIndex()) >= 2);
-            for (int r = 0; r < view->model()->rowCount(view->rootIndex()); ++r)
-                listed << view->model()->index(r, 0, view->rootIndex()).data().toString();
-        });
-        QVERIFY(!qt.openFile(shown));
-        listed.sort();
-        QCOMPARE(listed, QStringList({"photo.jpeg", "wide.png"}));
     }
 };
 
