@@ -179,6 +179,12 @@ private slots:
         m.action("mnuGraphicNew")->trigger();
         QCOMPARE(m.activeDocument()->graphics().begin()->second.picture.size(), QSize(40, 20));
 
+        // The real chooser gets the filter as Qt writes it, the first one chosen.
+        QString chosen;
+        QCOMPARE(QtPlatform::qtFilter("Pictures|*.png;*.jpeg|All Files (*.*)|*.*", 1, &chosen),
+                 QString("Pictures (*.png *.jpeg);;All Files (*.*)"));
+        QCOMPARE(chosen, QString("Pictures (*.png *.jpeg)"));
+
     }
 };
 
