@@ -75,12 +75,14 @@ private slots:
                     if (o && o->isVisible())
                         o->cmdCancel_Click();
                 });
+                QCOMPARE(o->selectedTabKey(), QString("Label Specs"));
                 o->optLabelType_Click(2);
                 o->box(options::Box::CustomWidth)->setText(width);
                 o->box(options::Box::CustomHeight)->setText(height);
                 o->cmdOK_Click();
             });
             f.action("mnuFileLabelSize2")->trigger();
+            QVERIFY(!f.action("mnuFileLabelSize0")->isChecked());
             frmDocument* d = f.doc();
             const QString size = QString("%1 x %2").arg(width, height);
             QCOMPARE(QSizeF(d->getLabelWidth(), d->getLabelHeight()), QSizeF(QString(width).toDouble(), QString(height).toDouble()));
