@@ -9,8 +9,6 @@
 #include <QTreeView>
 
 #include "dialogs/StockPicker.h"
-#include "printing/PdfTools.h"
-#include "printing/SheetSvg.h"
 #include "support/MainWindowFixture.h"
 #include "support/Files.h"
 #include "support/OptionsFixture.h"
@@ -318,14 +316,11 @@ private slots:
         QCOMPARE(doc->getLabelWidth(), 3.902); // as the box shows it now
     }
 
-    // A wine sheet chosen and printed: the PDF's labels at the product's places
-    // (the preview's sheet plan: tst_cups, tst_preview).
+    // A wine sheet chosen and printed from its second label (the places on the PDF:
+    // tst_stocksheets; starts and adjustments: tst_stock).
     void wineSheetPrintsOnTheProduct()
     {
         MainWithLabel f;
-        f.env.values.cutmarks = 0;
-        f.doc()->setBorderVisible(false);
-        f.doc()->setBackColor(sheetsvg::Red);
         // The toolbar's Select opens the label page ready to search.
         input::whenModal<frmOptions>([](frmOptions* o) {
             QLineEdit* search = o->findChild<QLineEdit*>("txtStockSearch");
@@ -341,26 +336,16 @@ private slots:
         QVERIFY(p && p->across == 1 && p->down == 2);
         QCOMPARE(catalogue::rememberedProduct(f.env.store), p->name());
 
-        // From the second label with an adjustment (every whole sheet: tst_stocksheets).
         if (f.m.printer().outputFormat() != QPrinter::PdfFormat)
             QSKIP("a printer is installed here: the print would go to it");
         ScriptedPlatform& platform = f.env.platform;
-        const QString pdf = f.env.path("sheet.pdf"), svg = pdf + ".svg";
+        const QString pdf = f.env.path("sheet.pdf");
         platform.printAnswers = {1};
         platform.printerAnswers = {[pdf](QPrinter& pr) { pr.setOutputFileName(pdf); }};
-        platform.labelsAnswers = {[](QPrinter&, LabelsPage& l) {
-            l.start = 2;
-            l.right = 0.1;
-            l.down = -0.05;
-        }};
+        platform.labelsAnswers = {[](QPrinter&, LabelsPage& l) { l.start = 2; }};
         f.action("mnuFilePrint")->trigger();
         QCOMPARE(platform.labelsPages.last().lastStart, 2); // the product's labels
-        QCOMPARE(pdftools::pages(pdf), 1);
-        pdftools::run("pdftocairo", {"-svg", "-f", "1", "-l", "1", pdf, svg});
-        QSizeF paper;
-        const std::vector<QRectF> labels = sheetsvg::redRectangles(svg, &paper);
-        const QString why = sheetsvg::compare(*p, labels, paper, 1, {0.1, -0.05});
-        QVERIFY2(why.isEmpty(), qPrintable(why));
+        QVERIFY(QFileInfo(pdf).size() > 0);
     }
 };
 

@@ -37,62 +37,45 @@ private slots:
         QCOMPARE(snap::toGrid(std::nan(""), 120), int16_t(0));
     }
 
-    void resizeOverTheSurface()
+    // Both rule sets at a ratio of 0.5; over an item the box has moved on from a 400 x 200 start.
+    void resizeRules_data()
     {
-        const QRectF box(1000, 1000, 400, 200);
-        resize::Drag d;
-        d.handle = 4;
-        d.pointer = {1600, 5000};
-        d.ratio = 0.5;
-        QCOMPARE(*resize::overSurface(box, d), QRectF(1000, 1000, 600, 200)); // height unchanged
-        d.keepAspect = true;
-        QCOMPARE(*resize::overSurface(box, d), QRectF(1000, 1000, 600, 200)); // previous width 400 × 0.5
-        d.handle = 0;
-        d.pointer = {900, 950};
-        QCOMPARE(*resize::overSurface(box, d), QRectF(900, 950, 500, 200));
-        d.keepAspect = false;
-        QCOMPARE(*resize::overSurface(box, d), QRectF(900, 950, 500, 250));
-        d.handle = 6;
-        d.keepAspect = true;
-        d.pointer = {0, 1300};
-        QCOMPARE(*resize::overSurface(box, d), QRectF(1000, 1000, 600, 300)); // width from height
-        // Handle 0 dragged past the right edge: a negative width is refused.
-        d.handle = 0;
-        d.keepAspect = false;
-        d.pointer = {1500, 1000};
-        QVERIFY(!resize::overSurface(box, d));
-        d.handle = 9;
-        QVERIFY(!resize::overSurface(box, d));
+        QTest::addColumn<bool>("overItem");
+        QTest::addColumn<int>("handle");
+        QTest::addColumn<bool>("keepAspect");
+        QTest::addColumn<QPointF>("grab");
+        QTest::addColumn<QPointF>("pointer");
+        QTest::addColumn<QRectF>("expected"); // null: refused
+        auto row = [](const char* name, bool item, int handle, bool keep, QPointF grab, QPointF pointer, QRectF expected) {
+            QTest::newRow(name) << item << handle << keep << grab << pointer << expected;
+        };
+        row("surface 4: height unchanged", false, 4, false, {}, {1600, 5000}, {1000, 1000, 600, 200});
+        row("surface 4 kept: previous width 400 x 0.5", false, 4, true, {}, {1600, 5000}, {1000, 1000, 600, 200});
+        row("surface 0", false, 0, false, {}, {900, 950}, {900, 950, 500, 250});
+        row("surface 0 kept", false, 0, true, {}, {900, 950}, {900, 950, 500, 200});
+        row("surface 6 kept: width from height", false, 6, true, {}, {0, 1300}, {1000, 1000, 600, 300});
+        row("surface 0 past the right edge", false, 0, false, {}, {1500, 1000}, {});
+        row("surface, no such handle", false, 9, false, {}, {1500, 1000}, {});
+        row("item 4: the current height stays", true, 4, false, {1390, 1100}, {1590, 9999}, {1000, 1000, 600, 210});
+        row("item 4 kept: the new width x 0.5", true, 4, true, {1390, 1100}, {1590, 9999}, {1000, 1000, 600, 300});
+        row("item 3: the start height", true, 3, false, {970, 1100}, {870, 0}, {870, 1000, 500, 200});
+        row("item 3 kept", true, 3, true, {970, 1100}, {870, 0}, {870, 1000, 500, 250});
+        row("item 7", true, 7, false, {1390, 1200}, {1490, 1300}, {1000, 1000, 500, 300});
+        row("item 7 kept", true, 7, true, {1390, 1200}, {1490, 1300}, {1000, 1000, 600, 300});
+        row("item 7 above the top edge", true, 7, true, {1390, 1200}, {1490, 800}, {});
     }
-
-    void resizeOverAnItem()
+    void resizeRules()
     {
-        const QRectF box(1000, 1000, 450, 210); // moved on since the start
-        resize::Drag d;
-        d.start = {400, 200};
-        d.grab = {1390, 1100};
-        d.ratio = 0.5;
-        d.handle = 4;
-        d.pointer = {1590, 9999};
-        QCOMPARE(*resize::overItem(box, d), QRectF(1000, 1000, 600, 210)); // the current height stays
-        d.keepAspect = true;
-        QCOMPARE(*resize::overItem(box, d), QRectF(1000, 1000, 600, 300)); // the new width × 0.5
-        d.handle = 3;
-        d.keepAspect = false;
-        d.grab = {970, 1100};
-        d.pointer = {870, 0};
-        QCOMPARE(*resize::overItem(box, d), QRectF(870, 1000, 500, 200)); // the start height
-        d.keepAspect = true;
-        QCOMPARE(*resize::overItem(box, d), QRectF(870, 1000, 500, 250));
-        d.handle = 7;
-        d.keepAspect = false;
-        d.grab = {1390, 1200};
-        d.pointer = {1490, 1300};
-        QCOMPARE(*resize::overItem(box, d), QRectF(1000, 1000, 500, 300));
-        d.keepAspect = true;
-        QCOMPARE(*resize::overItem(box, d), QRectF(1000, 1000, 600, 300));
-        d.pointer = {1490, 800}; // above the top edge
-        QVERIFY(!resize::overItem(box, d));
+        QFETCH(bool, overItem);
+        QFETCH(int, handle);
+        QFETCH(bool, keepAspect);
+        QFETCH(QPointF, grab);
+        QFETCH(QPointF, pointer);
+        QFETCH(QRectF, expected);
+        const resize::Drag d{handle, pointer, keepAspect, 0.5, QSizeF(400, 200), grab};
+        const auto box = overItem ? resize::overItem(QRectF(1000, 1000, 450, 210), d)
+                                  : resize::overSurface(QRectF(1000, 1000, 400, 200), d);
+        QCOMPARE(box.value_or(QRectF()), expected);
     }
 
     void guideGrabAndReadOut()

@@ -57,9 +57,7 @@ class tst_Batch : public QObject {
 private slots:
     void initTestCase()
     {
-        for (const char* tool : {"pdftoppm", "pdfinfo", "pdfimages"})
-            if (QStandardPaths::findExecutable(tool).isEmpty())
-                QFAIL("poppler-utils are missing: run scripts/test, which installs them");
+        QVERIFY2(pdftools::installed(), pdftools::Missing);
         // The labels the failures are made of.
         LabelDocument d(env.values, env.platform, env.fixed);
         QVERIFY(d.SaveLabelToFile(env.path("Ale.ckm")));

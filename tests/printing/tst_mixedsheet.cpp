@@ -71,9 +71,7 @@ class tst_MixedSheet : public QObject {
 private slots:
     void initTestCase()
     {
-        for (const char* tool : {"pdftotext", "pdftoppm"})
-            if (QStandardPaths::findExecutable(tool).isEmpty())
-                QFAIL("poppler-utils are missing: run scripts/test, which installs them");
+        QVERIFY2(pdftools::installed(), pdftools::Missing);
         for (const char* name : {"Pale", "Stout", "Porter"})
             QVERIFY(!label(name).isEmpty());
         QVERIFY(!label("Small", 2).isEmpty());

@@ -43,9 +43,7 @@ class tst_Preview : public QObject {
 private slots:
     void initTestCase()
     {
-        for (const char* tool : {"pdftoppm", "pdfinfo", "pdftotext"})
-            if (QStandardPaths::findExecutable(tool).isEmpty())
-                QFAIL("poppler-utils are missing: run scripts/test, which installs them");
+        QVERIFY2(pdftools::installed(), pdftools::Missing);
     }
 
     void init()

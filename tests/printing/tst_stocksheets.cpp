@@ -5,6 +5,7 @@
 #include "app/Settings.h"
 #include "document/CkmFormat.h"
 #include "printing/BatchPrint.h"
+#include "printing/PdfTools.h"
 #include "printing/StockCatalogue.h"
 #include "printing/SheetSvg.h"
 #include "support/Files.h"
@@ -26,8 +27,7 @@ private slots:
     {
         if (!QDir(Database).exists())
             QSKIP("the sheet database is not installed (package glabels-data): no /usr/share/libglabels-3.0/templates");
-        if (QStandardPaths::findExecutable("pdftocairo").isEmpty())
-            QFAIL("poppler-utils are missing: run scripts/test, which installs them");
+        QVERIFY2(pdftools::installed(), pdftools::Missing);
         const catalogue::Catalogue c = catalogue::Catalogue::load({Database});
         TestEnv env;
         // Nothing but the labels on the paper.
