@@ -219,12 +219,8 @@ void LabelView::mouseDoubleClickEvent(QMouseEvent* e)
 
 void LabelView::wheelEvent(QWheelEvent* e)
 {
-    if (!(e->modifiers() & Qt::ControlModifier)) {
-        e->ignore();
-        return;
-    }
     e->accept();
-    emit zoomWheel(e->position(), e->angleDelta().y());
+    emit wheelTurned(e->position(), e->angleDelta(), e->modifiers());
 }
 
 void LabelView::keyPressEvent(QKeyEvent* e)

@@ -53,8 +53,9 @@ signals:
     void mouseMoved(QPointF twips, bool inside);
     void mouseReleased(QPointF twips, int button, bool inside);
     void doubleClicked(QPointF twips);
-    // Ctrl with the wheel turned by `angle` (eighths of a degree) at `at`, pixels of the view.
-    void zoomWheel(QPointF at, int angle);
+    // The wheel turned by `angle` (eighths of a degree) at `at`, pixels of the
+    // view: with Ctrl it zooms, otherwise it scrolls.
+    void wheelTurned(QPointF at, QPoint angle, Qt::KeyboardModifiers modifiers);
 
 protected:
     void paintEvent(QPaintEvent*) override;

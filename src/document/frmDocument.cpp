@@ -67,8 +67,9 @@ frmDocument::frmDocument(AppContext& ctx, DocumentHost* host, QWidget* parent)
     connect(m_view, &LabelView::mouseMoved, this, &frmDocument::picLabelView_MouseMove);
     connect(m_view, &LabelView::mouseReleased, this, &frmDocument::picLabelView_MouseUp);
     connect(m_view, &LabelView::doubleClicked, this, &frmDocument::picLabelView_DblClick);
-    connect(m_view, &LabelView::zoomWheel, this,
-            [this](QPointF at, int angle) { wheelZoom(m_view->mapTo(this, at), angle); });
+    connect(m_view, &LabelView::wheelTurned, this, [this](QPointF at, QPoint angle, Qt::KeyboardModifiers mods) {
+        wheelTurned(m_view->mapTo(this, at), angle, mods);
+    });
     m_view->setContentSource([this]() -> const LabelContent& { return shownContent(); });
     // Reached with Tab like any control, so the keyboard alone can select items.
     m_view->setFocusPolicy(Qt::StrongFocus);

@@ -109,6 +109,8 @@ private:
     void applyZoom(double zoom);
     // Ctrl+wheel at a point of this window.
     void wheelZoom(const QPointF& at, int angle);
+    // Ctrl zooms about `at`; the wheel alone scrolls (Shift: across). False when nothing moved.
+    bool wheelTurned(const QPointF& at, QPoint angle, Qt::KeyboardModifiers modifiers);
     // Room for the whole window in the main window's area (null size: no limit).
     QSize roomForWindow() const;
     void showGuideReadout();

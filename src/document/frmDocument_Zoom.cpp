@@ -1,6 +1,7 @@
 // Zooming the label view: the window's part (its size, scroll bars and the
 // pointer); the view converts pixels and twips at its zoom, the editor keeps
 // its handles and guides a size on screen.
+#include <QApplication>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -38,8 +39,15 @@ void frmDocument::fitWindowToLabel()
     if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
         if (sub->isMaximized() || sub->isMinimized())
             return;
-        if (const QSize room = roomForWindow(); room.isValid())
+        if (const QSize room = roomForWindow(); room.isValid()) {
+            // A bar for one direction takes its room from the other: widen the
+            // window for it rather than show both bars over a label that fits across.
+            if (want.height() > room.height())
+                want.rwidth() += m_vScroll->sizeHint().width();
+            if (want.width() > room.width())
+                want.rheight() += m_hScroll->sizeHint().height();
             want = want.boundedTo(room);
+        }
         const QMargins frame = sub->contentsMargins();
         sub->resize(want.width() + frame.left() + frame.right(), want.height() + frame.top() + frame.bottom());
     } else {
@@ -96,12 +104,22 @@ void frmDocument::zoomToFit()
 
 void frmDocument::wheelEvent(QWheelEvent* e)
 {
-    if (!(e->modifiers() & Qt::ControlModifier)) {
-        e->ignore();
-        return;
+    e->setAccepted(wheelTurned(e->position(), e->angleDelta(), e->modifiers()));
+}
+
+bool frmDocument::wheelTurned(const QPointF& at, QPoint angle, Qt::KeyboardModifiers modifiers)
+{
+    if (modifiers & Qt::ControlModifier) {
+        wheelZoom(at, angle.y());
+        return true;
     }
-    e->accept();
-    wheelZoom(e->position(), e->angleDelta().y());
+    // Shift turns the wheel's scrolling across, as in other programs.
+    QScrollBar* bar = (modifiers & Qt::ShiftModifier) ? m_hScroll : m_vScroll;
+    const int notches = (angle.y() + angle.x()) / Notch;
+    if (bar->isHidden() || notches == 0)
+        return false;
+    bar->setValue(bar->value() - notches * QApplication::wheelScrollLines() * fontMetrics().height());
+    return true;
 }
 
 void frmDocument::wheelZoom(const QPointF& at, int angle)

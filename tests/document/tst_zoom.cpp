@@ -2,6 +2,7 @@
 // offscreen: one pixel is 15 twips at 100 %, 7.5 at 200 %).
 #include <QLabel>
 #include <QMdiArea>
+#include <QScrollBar>
 #include <QWheelEvent>
 #include <QtTest>
 
@@ -74,6 +75,12 @@ private slots:
         for (int i = 0; i < 13; ++i)
             f.action("mnuViewZoomIn")->trigger();
         QCOMPARE(lblZoom->text(), QString("800 %"));
+        // Without Ctrl the wheel scrolls the label, a few lines a notch.
+        QScrollBar* bar = d->VScroll();
+        const int top = bar->value();
+        QWheelEvent down(at, global, {}, {0, -120}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(v, &down);
+        QCOMPARE(bar->value(), top + QApplication::wheelScrollLines() * d->fontMetrics().height());
 
         // Each window keeps its zoom; the commands act on the active one.
         f.m.LoadNewDoc();
