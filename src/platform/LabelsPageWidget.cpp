@@ -9,7 +9,7 @@
 LabelsPageWidget::LabelsPageWidget(const LabelsPage& page, QWidget* parent) : QWidget(parent)
 {
     setObjectName("Labels");
-    setWindowTitle("Labels");
+    setWindowTitle(tr("Labels"));
     auto* outer = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     outer->addLayout(form);
@@ -17,21 +17,21 @@ LabelsPageWidget::LabelsPageWidget(const LabelsPage& page, QWidget* parent) : QW
     m_start->setObjectName("txtStartLabel");
     m_start->setRange(1, std::max(1, page.lastStart));
     m_start->setValue(page.start);
-    form->addRow("Start at label:", m_start);
+    form->addRow(tr("Start at label:"), m_start);
     auto inches = [this](const char* name, double value) {
         auto* box = new QDoubleSpinBox(this);
         box->setObjectName(name);
         box->setDecimals(2);
         box->setRange(-0.5, 0.5);
         box->setSingleStep(0.01);
-        box->setSuffix(" in");
+        box->setSuffix(tr(" in"));
         box->setValue(value);
         return box;
     };
     m_right = inches("txtMoveRight", page.right);
     m_down = inches("txtMoveDown", page.down);
-    form->addRow("Move right:", m_right);
-    form->addRow("Move down:", m_down);
+    form->addRow(tr("Move right:"), m_right);
+    form->addRow(tr("Move down:"), m_down);
     // A wrapped label inside a form row is given the height of one short line
     // by the print dialog's tab, cutting the explanation off: it stands below
     // the form instead, never lower than its wrapped text needs.
