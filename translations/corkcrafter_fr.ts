@@ -673,7 +673,7 @@ Réinstaller Corkcrafter le remet en place.</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation>&amp;Affichage</translation>
+        <translation>Affic&amp;hage</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
@@ -761,7 +761,7 @@ Réinstaller Corkcrafter le remet en place.</translation>
     </message>
     <message>
         <source>&amp;Label</source>
-        <translation>É&amp;tiquette</translation>
+        <translation>Éti&amp;quette</translation>
     </message>
     <message>
         <source>Border &amp;Visible</source>
@@ -1427,7 +1427,7 @@ Annuler : le garder.</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation>&amp;Affichage</translation>
+        <translation>Affic&amp;hage</translation>
     </message>
     <message>
         <source>&amp;Previous Page</source>
