@@ -130,6 +130,37 @@
         <source>Move down:</source>
         <translation>Nach unten verschieben:</translation>
     </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+</context>
+<context>
+    <name>Lengths</name>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>in</translation>
+    </message>
+    <message>
+        <source>Type a length in millimetres, such as 12.5</source>
+        <translation>Geben Sie eine Länge in Millimetern ein, etwa 12,5</translation>
+    </message>
+    <message>
+        <source>Type a length in inches, such as 0.5</source>
+        <translation>Geben Sie eine Länge in Zoll ein, etwa 0,5</translation>
+    </message>
+    <message>
+        <source>The length must be between -%1 and %1 %2</source>
+        <translation>Die Länge muss zwischen -%1 und %1 %2 liegen</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>Zoll</translation>
+    </message>
 </context>
 <context>
     <name>Module1</name>
@@ -140,6 +171,33 @@
     <message>
         <source>Run Error</source>
         <translation>Startfehler</translation>
+    </message>
+</context>
+<context>
+    <name>PositionPanel</name>
+    <message>
+        <source>Position and Size</source>
+        <translation>Position und Größe</translation>
+    </message>
+    <message>
+        <source>&amp;X:</source>
+        <translation>&amp;X:</translation>
+    </message>
+    <message>
+        <source>&amp;Y:</source>
+        <translation>&amp;Y:</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Breite:</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>&amp;Höhe:</translation>
+    </message>
+    <message>
+        <source>The width and height must be greater than 0</source>
+        <translation>Breite und Höhe müssen größer als 0 sein</translation>
     </message>
 </context>
 <context>
@@ -697,11 +755,11 @@ Eine erneute Installation von Corkcrafter stellt sie wieder her.</translation>
     </message>
     <message>
         <source>Sho&amp;w Guides</source>
-        <translation>&amp;Hilfslinien anzeigen</translation>
+        <translation>Hi&amp;lfslinien anzeigen</translation>
     </message>
     <message>
         <source>Show Field &amp;Values</source>
-        <translation>Feld&amp;werte anzeigen</translation>
+        <translation>Fel&amp;dwerte anzeigen</translation>
     </message>
     <message>
         <source>Bring &amp;Forward</source>
@@ -1155,6 +1213,30 @@ Abbrechen: sie behalten.</translation>
         <source>Nothing was printed.</source>
         <translation>Es wurde nichts gedruckt.</translation>
     </message>
+    <message>
+        <source>&amp;Position and Size</source>
+        <translation>&amp;Position und Größe</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Originalgröße</translation>
+    </message>
+    <message>
+        <source>Fit &amp;Label</source>
+        <translation>&amp;Etikett einpassen</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
 </context>
 <context>
     <name>frmOptions</name>
@@ -1389,6 +1471,22 @@ Abbrechen: sie behalten.</translation>
     <message>
         <source>The printer has no %1 paper. Choose the paper in Printer Setup before printing.</source>
         <translation>Der Drucker hat kein Papier im Format %1. Wählen Sie das Papier vor dem Drucken in der Druckereinrichtung.</translation>
+    </message>
+    <message>
+        <source>Inches</source>
+        <translation>Zoll</translation>
+    </message>
+    <message>
+        <source>Millimetres</source>
+        <translation>Millimeter</translation>
+    </message>
+    <message>
+        <source>&amp;Units:</source>
+        <translation>&amp;Einheiten:</translation>
+    </message>
+    <message>
+        <source>%1 x %2 mm</source>
+        <translation>%1 x %2 mm</translation>
     </message>
 </context>
 <context>
@@ -1757,6 +1855,30 @@ Eine frühere Fassung der Datei bleibt unverändert.</translation>
     <message>
         <source>Deactivate Template file: &apos;%1&apos;?</source>
         <translation>Vorlagendatei „%1“ deaktivieren?</translation>
+    </message>
+    <message>
+        <source>Width Must be Greater than 0 mm</source>
+        <translation>Die Breite muss größer als 0 mm sein</translation>
+    </message>
+    <message>
+        <source>Height Must be Greater than 0 mm</source>
+        <translation>Die Höhe muss größer als 0 mm sein</translation>
+    </message>
+    <message>
+        <source>Top Margin Must be Greater than -12.7 mm</source>
+        <translation>Der obere Rand muss größer als -12,7 mm sein</translation>
+    </message>
+    <message>
+        <source>Left Margin Must be Greater than -12.7 mm</source>
+        <translation>Der linke Rand muss größer als -12,7 mm sein</translation>
+    </message>
+    <message>
+        <source>Row Spacing May Not Be Less than 0 mm</source>
+        <translation>Der Zeilenabstand darf nicht kleiner als 0 mm sein</translation>
+    </message>
+    <message>
+        <source>Column Spacing May Not Be Less than 0 mm</source>
+        <translation>Der Spaltenabstand darf nicht kleiner als 0 mm sein</translation>
     </message>
 </context>
 <context>

@@ -130,6 +130,37 @@
         <source>Move down:</source>
         <translation>Décaler vers le bas :</translation>
     </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+</context>
+<context>
+    <name>Lengths</name>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>in</translation>
+    </message>
+    <message>
+        <source>Type a length in millimetres, such as 12.5</source>
+        <translation>Saisissez une longueur en millimètres, par exemple 12,5</translation>
+    </message>
+    <message>
+        <source>Type a length in inches, such as 0.5</source>
+        <translation>Saisissez une longueur en pouces, par exemple 0,5</translation>
+    </message>
+    <message>
+        <source>The length must be between -%1 and %1 %2</source>
+        <translation>La longueur doit être comprise entre -%1 et %1 %2</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>pouces</translation>
+    </message>
 </context>
 <context>
     <name>Module1</name>
@@ -140,6 +171,33 @@
     <message>
         <source>Run Error</source>
         <translation>Erreur de lancement</translation>
+    </message>
+</context>
+<context>
+    <name>PositionPanel</name>
+    <message>
+        <source>Position and Size</source>
+        <translation>Position et taille</translation>
+    </message>
+    <message>
+        <source>&amp;X:</source>
+        <translation>&amp;X :</translation>
+    </message>
+    <message>
+        <source>&amp;Y:</source>
+        <translation>&amp;Y :</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Largeur :</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>&amp;Hauteur :</translation>
+    </message>
+    <message>
+        <source>The width and height must be greater than 0</source>
+        <translation>La largeur et la hauteur doivent être supérieures à 0</translation>
     </message>
 </context>
 <context>
@@ -1155,6 +1213,30 @@ Annuler : le garder.</translation>
         <source>Nothing was printed.</source>
         <translation>Rien n&apos;a été imprimé.</translation>
     </message>
+    <message>
+        <source>&amp;Position and Size</source>
+        <translation>&amp;Position et taille</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Zoom avant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Zoom arri&amp;ère</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>Taille ré&amp;elle</translation>
+    </message>
+    <message>
+        <source>Fit &amp;Label</source>
+        <translation>A&amp;juster l&apos;étiquette</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
 </context>
 <context>
     <name>frmOptions</name>
@@ -1389,6 +1471,22 @@ Annuler : le garder.</translation>
     <message>
         <source>The printer has no %1 paper. Choose the paper in Printer Setup before printing.</source>
         <translation>L&apos;imprimante n&apos;a pas de papier %1. Choisissez le papier dans la configuration de l&apos;imprimante avant d&apos;imprimer.</translation>
+    </message>
+    <message>
+        <source>Inches</source>
+        <translation>Pouces</translation>
+    </message>
+    <message>
+        <source>Millimetres</source>
+        <translation>Millimètres</translation>
+    </message>
+    <message>
+        <source>&amp;Units:</source>
+        <translation>&amp;Unités :</translation>
+    </message>
+    <message>
+        <source>%1 x %2 mm</source>
+        <translation>%1 x %2 mm</translation>
     </message>
 </context>
 <context>
@@ -1757,6 +1855,30 @@ Une version antérieure du fichier reste inchangée.</translation>
     <message>
         <source>Deactivate Template file: &apos;%1&apos;?</source>
         <translation>Désactiver le fichier modèle « %1 » ?</translation>
+    </message>
+    <message>
+        <source>Width Must be Greater than 0 mm</source>
+        <translation>La largeur doit être supérieure à 0 mm</translation>
+    </message>
+    <message>
+        <source>Height Must be Greater than 0 mm</source>
+        <translation>La hauteur doit être supérieure à 0 mm</translation>
+    </message>
+    <message>
+        <source>Top Margin Must be Greater than -12.7 mm</source>
+        <translation>La marge haute doit être supérieure à -12,7 mm</translation>
+    </message>
+    <message>
+        <source>Left Margin Must be Greater than -12.7 mm</source>
+        <translation>La marge gauche doit être supérieure à -12,7 mm</translation>
+    </message>
+    <message>
+        <source>Row Spacing May Not Be Less than 0 mm</source>
+        <translation>L&apos;espacement des rangées ne peut pas être inférieur à 0 mm</translation>
+    </message>
+    <message>
+        <source>Column Spacing May Not Be Less than 0 mm</source>
+        <translation>L&apos;espacement des colonnes ne peut pas être inférieur à 0 mm</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "LabelSizes.h"
+#include "Lengths.h"
 
 // Colours are 32-bit: RGB with red in the low byte, or a system colour
 // reference with the top bit set.
@@ -47,6 +48,9 @@ struct ProgramValues {
     int16_t gridHeight = 120, gridWidth = 120;
     bool showGrid = true, snapToGrid = true, showGuides = false;
     int16_t guideSetting = 0;
+    // What lengths are shown and typed in (the guide read-out, the options,
+    // the print dialog, the position panel).
+    lengths::Unit unit = lengths::Unit::Inches;
 
     QString labelFolder, graphicsFolder, templateFolder, templateFile, graphicsEditor;
 

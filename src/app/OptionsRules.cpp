@@ -5,6 +5,7 @@
 
 #include "LabelSizes.h"
 #include "Module1.h"
+#include "Units.h"
 
 namespace options {
 
@@ -124,9 +125,44 @@ Verdict check(Box box, double v, const Paper& paper)
     return {};
 }
 
-LeaveResult leaveBox(Box box, const QString& text, const Paper& paper, QChar decimalSeparator)
+QString inMillimetres(const QString& message)
+{
+    static const char* const limits[][2] = {
+        {"Width Must be Greater than 0.0", QT_TRANSLATE_NOOP("options", "Width Must be Greater than 0 mm")},
+        {"Height Must be Greater than 0.0", QT_TRANSLATE_NOOP("options", "Height Must be Greater than 0 mm")},
+        {"Top Margin Must be Greater than -0.5", QT_TRANSLATE_NOOP("options", "Top Margin Must be Greater than -12.7 mm")},
+        {"Left Margin Must be Greater than -0.5",
+         QT_TRANSLATE_NOOP("options", "Left Margin Must be Greater than -12.7 mm")},
+        {"Row Spacing May Not Be Less than 0.0", QT_TRANSLATE_NOOP("options", "Row Spacing May Not Be Less than 0 mm")},
+        {"Column Spacing May Not Be Less than 0.0",
+         QT_TRANSLATE_NOOP("options", "Column Spacing May Not Be Less than 0 mm")},
+    };
+    for (const auto& [inches, mm] : limits)
+        if (message == inches || message == QCoreApplication::translate("options", inches))
+            return QCoreApplication::translate("options", mm);
+    return message;
+}
+
+double boxInches(const QString& text, lengths::Unit unit, QChar decimalSeparator)
+{
+    const double v = leadingNumber(text, decimalSeparator);
+    return unit == lengths::Unit::Millimetres ? units::millimetresToInches(v) : keptInches(v);
+}
+
+LeaveResult leaveBox(Box box, const QString& text, const Paper& paper, QChar decimalSeparator, lengths::Unit unit)
 {
     LeaveResult r{text, {}};
+    const bool mm = holdsInches(box) && unit == lengths::Unit::Millimetres;
+    if (mm) {
+        // Millimetres are checked as they read to the hundredth, in inches.
+        const double v = units::millimetresToInches(
+            leadingNumber(lengths::formatInches(boxInches(text, unit, decimalSeparator), unit, decimalSeparator),
+                          decimalSeparator));
+        const Verdict verdict = check(box, v, paper);
+        r.message = verdict.ok ? QString() : inMillimetres(verdict.message);
+        r.text = lengths::formatInches(verdict.ok ? v : verdict.resetTo, unit, decimalSeparator);
+        return r;
+    }
     double v = leadingNumber(text, decimalSeparator);
     // An inch box keeps hundredths, and Apply reads what it shows: the limits
     // are checked on that, so 0.001 (kept as "0.0", a label of no size) is

@@ -7,9 +7,12 @@
 #include <QString>
 #include <cstdint>
 
+#include "Lengths.h"
+
 namespace options {
 
-// The eight numeric boxes; the first six hold inches, the grid boxes twips.
+// The eight numeric boxes; the first six hold lengths (shown in the user's
+// unit, kept in inches), the grid boxes twips.
 enum class Box { CustomWidth, CustomHeight, TopMargin, LeftMargin, RowSpace, ColumnSpace, GridWidth, GridHeight };
 
 bool holdsInches(Box box);
@@ -41,15 +44,24 @@ struct Verdict {
 
 // The limits of one box. Upper limits are inclusive and checked first.
 Verdict check(Box box, double value, const Paper& paper);
+// A limit's message for a user working in millimetres: a limit given in
+// inches is given in millimetres instead ("-0.5" becomes "-12.7 mm").
+QString inMillimetres(const QString& message);
+
+// The inches a length box's text stands for: "0.0##" inches are kept to the
+// thousandth; millimetres as typed.
+double boxInches(const QString& text, lengths::Unit unit, QChar decimalSeparator);
 
 // What leaving a box does to its text: a value that reads as zero becomes
-// "0", a value out of its limits is reset (message says why), and an inch box
-// is rewritten "0.0##". The grid boxes keep their text when it passes.
+// "0", a value out of its limits is reset (message says why), and a length
+// box is rewritten in its unit ("0.0##" inches, millimetres to the
+// hundredth). The grid boxes keep their text when it passes.
 struct LeaveResult {
     QString text;
     QString message; // empty when the value passed
 };
-LeaveResult leaveBox(Box box, const QString& text, const Paper& paper, QChar decimalSeparator);
+LeaveResult leaveBox(Box box, const QString& text, const Paper& paper, QChar decimalSeparator,
+                     lengths::Unit unit = lengths::Unit::Inches);
 
 // Whether a typed character may enter a numeric box: its key code when it
 // may, 0 when it is refused (the caller beeps). Decimals only in inch boxes,

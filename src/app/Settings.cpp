@@ -117,6 +117,7 @@ void readAll(const SettingsStore& s, const AppPaths& paths, ProgramValues& v)
     v.snapToGrid = readBool(s, keys::SnapToGrid);
     v.showGuides = readBool(s, keys::ShowGuides);
     v.guideSetting = readInt16(s, keys::GuideSetting);
+    v.unit = lengths::unitFromKey(readText(s, keys::Units), lengths::defaultUnit(QLocale()));
     v.aspectRatio = readBool(s, keys::AspectRatio);
 
     v.labelFolder = readText(s, keys::LabelFolder, paths.workBase + "/Labels");

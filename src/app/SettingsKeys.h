@@ -47,6 +47,8 @@ inline constexpr Key MainTop{"Main", "Top", 1000, -MaxWindowTwips, MaxWindowTwip
 inline constexpr Key MainWidth{"Main", "Width", 6900, 0, MaxWindowTwips, Bound::Exclusive};
 inline constexpr Key MainHeight{"Main", "Height", 8900, 0, MaxWindowTwips, Bound::Exclusive};
 inline constexpr Key WindowState{"Main", "Window State", 0};
+// The "Position and Size" panel: shown (1) or not.
+inline constexpr Key PositionPanel{"Main", "Position Panel", 0};
 inline constexpr Key ShowTips{"Main", "Show Tips at Startup", 1}; // 1 or 0
 inline constexpr Key CurrentTip{"Main", "Current Tip", 0};
 // Where the choosers start: New Picture's, and Open's and Save As's.
@@ -85,6 +87,9 @@ inline constexpr Key GraphicsFolder{"Settings", "Graphics Folder"};
 inline constexpr Key TemplateFolder{"Settings", "Template Folder"};
 inline constexpr Key TemplateFile{"Settings", "Template File"};
 inline constexpr Key GraphicsEditor{"Settings", "Graphics Editor"};
+// The unit lengths are shown and typed in: "inches" or "millimetres"; its
+// default follows the system's measurement system (Lengths.h).
+inline constexpr Key Units{"Settings", "Units"};
 // The label sheet last chosen from the catalogue, by maker and code ("Avery L7165").
 inline constexpr Key StockProduct{"Settings", "Stock Product"};
 

@@ -39,6 +39,13 @@ inline int32_t CLng(double v)
 inline int inchesToTwips(double inches) { return CLng(inches * TwipsPerInch); }
 inline double twipsToInches(double twips) { return twips / TwipsPerInch; }
 
+// An inch is exactly 25.4 mm, so 1 mm is 1440 / 25.4 (about 56.69) twips.
+constexpr double MillimetresPerInch = 25.4;
+inline double twipsToMillimetres(double twips) { return twips * MillimetresPerInch / TwipsPerInch; }
+inline double millimetresToTwips(double mm) { return mm * TwipsPerInch / MillimetresPerInch; }
+inline double inchesToMillimetres(double inches) { return inches * MillimetresPerInch; }
+inline double millimetresToInches(double mm) { return mm / MillimetresPerInch; }
+
 // Twips one pixel covers on a device of this logical resolution (dots per
 // inch). A device reporting no resolution is taken for a common 96 dpi screen
 // rather than dividing by 0.

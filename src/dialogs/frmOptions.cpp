@@ -132,7 +132,8 @@ void ColorSwatch::mousePressEvent(QMouseEvent* e)
 const QStringList frmOptions::TabKeys = {"Label Specs", "Border", "Grid", "Locations"};
 
 frmOptions::frmOptions(AppContext& ctx, LabelDocument* doc, QPrinter& printer, QWidget* parent)
-    : QDialog(parent), m_ctx(ctx), m_doc(doc), m_printer(printer), m_sep(ctx.values.decimalSeparator)
+    : QDialog(parent), m_ctx(ctx), m_doc(doc), m_printer(printer), m_sep(ctx.values.decimalSeparator),
+      m_unit(ctx.values.unit)
 {
     setObjectName("frmOptions");
     setWindowTitle(tr("Options"));
@@ -278,7 +279,21 @@ void frmOptions::buildLabelPage(QWidget* page)
 
     m_page = new SheetPicture(page);
 
+    // Lengths are typed in inches or millimetres; the label keeps them in inches.
+    m_cboUnits = new QComboBox(page);
+    m_cboUnits->setObjectName("cboUnits");
+    m_cboUnits->addItem(tr("Inches"), lengths::unitKey(lengths::Unit::Inches));
+    m_cboUnits->addItem(tr("Millimetres"), lengths::unitKey(lengths::Unit::Millimetres));
+    connect(m_cboUnits, &QComboBox::activated, this, [this] { cboUnits_Click(); });
+    auto* unitsLabel = new QLabel(tr("&Units:"), page);
+    unitsLabel->setBuddy(m_cboUnits);
+    auto* unitsRow = new QHBoxLayout;
+    unitsRow->addWidget(unitsLabel);
+    unitsRow->addWidget(m_cboUnits);
+    unitsRow->addStretch();
+
     auto* left = new QVBoxLayout;
+    left->addLayout(unitsRow);
     left->addWidget(typeFrame);
     left->addWidget(paperFrame);
     left->addWidget(cutFrame);

@@ -108,6 +108,10 @@ public:
     void nextTab(int direction);
 
     // Label specs page.
+    // The unit the length boxes show: their texts are rewritten in it.
+    void cboUnits_Click();
+    lengths::Unit unit() const { return m_unit; }
+    QComboBox* cboUnits() const { return m_cboUnits; }
     void optLabelType_Click(int index);
     void optOrientation_Click(int index);
     void optCutmarks_Click(int index);
@@ -165,7 +169,13 @@ private:
     void applyPage(const QString& key);
 
     void leaveBox(options::Box b);
+    // A length box's value in inches (whatever unit it shows), a grid box's in twips.
     double boxValue(options::Box b) const;
+    // Inches as a length box shows them in the chosen unit.
+    QString lengthText(double inches) const;
+    // Shows inches in a length box; while the box still shows them, its
+    // value is exactly these inches (millimetres are shown rounded).
+    void showLength(options::Box b, double inches);
     options::Paper paper() const;
     double paperWidthTwips() const;
     double paperHeightTwips() const;
@@ -191,6 +201,7 @@ private:
     LabelDocument* m_doc;
     QPrinter& m_printer;
     QChar m_sep;
+    lengths::Unit m_unit;
 
     int16_t m_labelType = 0;
     int16_t m_cutmarks = 2;
@@ -200,11 +211,14 @@ private:
 
     QTabWidget* m_tabs = nullptr;
     QLineEdit* m_boxes[8] = {};
+    QString m_lengthShown[8];
+    double m_lengthInches[8] = {};
     QRadioButton* m_optLabelType[3] = {};
     QRadioButton* m_optOrientation[3] = {}; // indices 1 and 2
     QRadioButton* m_optCutmarks[4] = {};
     QRadioButton* m_optGuide[3] = {};
     QLabel* m_lblPaperSize = nullptr;
+    QComboBox* m_cboUnits = nullptr;
     SheetPicture* m_page = nullptr;
     QCheckBox* m_chkBorder = nullptr;
     QComboBox* m_cboBorderStyle = nullptr;

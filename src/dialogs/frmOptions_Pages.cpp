@@ -41,8 +41,14 @@ void frmOptions::Form_Load()
     m_loading = true;
     v.settingsChanged = false;
 
+    m_unit = v.unit;
+    m_cboUnits->setCurrentIndex(m_unit == lengths::Unit::Millimetres ? 1 : 0);
     auto put = [this](Box b, double inches, bool formatted) {
-        box(b)->setText(formatted ? options::formatInches(inches, m_sep) : Module1::numberToText(inches));
+        const bool asTyped = !formatted && m_unit == lengths::Unit::Inches;
+        if (asTyped)
+            box(b)->setText(Module1::numberToText(inches));
+        else
+            showLength(b, inches);
     };
     const bool fromDoc = m_doc != nullptr;
     m_labelType = fromDoc ? m_doc->getLabelType() : v.labelType;
@@ -129,11 +135,48 @@ bool frmOptions::eventFilter(QObject* o, QEvent* e)
     return QDialog::eventFilter(o, e);
 }
 
-double frmOptions::boxValue(Box b) const { return options::leadingNumber(box(b)->text(), m_sep); }
+double frmOptions::boxValue(Box b) const
+{
+    if (options::holdsInches(b) && m_unit == lengths::Unit::Millimetres)
+        return box(b)->text() == m_lengthShown[int(b)] ? m_lengthInches[int(b)]
+                                                       : options::boxInches(box(b)->text(), m_unit, m_sep);
+    return options::leadingNumber(box(b)->text(), m_sep);
+}
+
+QString frmOptions::lengthText(double inches) const
+{
+    return m_unit == lengths::Unit::Inches ? options::formatInches(inches, m_sep)
+                                           : lengths::formatInches(inches, m_unit, m_sep);
+}
+
+void frmOptions::showLength(Box b, double inches)
+{
+    m_lengthShown[int(b)] = lengthText(inches);
+    m_lengthInches[int(b)] = inches;
+    box(b)->setText(m_lengthShown[int(b)]);
+}
+
+void frmOptions::cboUnits_Click()
+{
+    const auto chosen = lengths::unitFromKey(m_cboUnits->currentData().toString(), m_unit);
+    if (chosen == m_unit)
+        return;
+    double inches[8] = {};
+    for (int i = 0; i < 8; ++i)
+        inches[i] = boxValue(Box(i));
+    m_unit = chosen;
+    const bool wasLoading = m_loading;
+    m_loading = true; // the values stay what they were: the miniature need not follow
+    for (int i = 0; i < 8; ++i)
+        if (options::holdsInches(Box(i)) && !box(Box(i))->text().isEmpty())
+            showLength(Box(i), inches[i]);
+    m_loading = wasLoading;
+    showPageFromBoxes();
+}
 
 void frmOptions::leaveBox(Box b)
 {
-    const options::LeaveResult r = options::leaveBox(b, box(b)->text(), paper(), m_sep);
+    const options::LeaveResult r = options::leaveBox(b, box(b)->text(), paper(), m_sep, m_unit);
     if (!r.message.isEmpty())
         m_ctx.platform.message(r.message);
     if (box(b)->text() != r.text)
@@ -275,8 +318,16 @@ void frmOptions::applyLabelSpecs()
         {keys::RowSpace, Box::RowSpace},        {keys::ColumnSpace, Box::ColumnSpace},
     };
     settings::writeWhole(s, keys::LabelType, m_labelType);
+    // The settings keep inches: millimetres are written as the inches they are.
     for (const auto& [key, b] : boxes)
-        settings::writeText(s, key, box(b)->text());
+        if (m_unit == lengths::Unit::Inches)
+            settings::writeText(s, key, box(b)->text());
+        else if (!box(b)->text().isEmpty())
+            settings::writeNumber(s, key, boxValue(b));
+    // Written once chosen: until then the unit follows the system's.
+    if (m_unit != v.unit)
+        settings::writeText(s, keys::Units, lengths::unitKey(m_unit));
+    v.unit = m_unit;
     settings::writeWhole(s, keys::Cutmarks, m_cutmarks);
 
     v.labelType = m_labelType;

@@ -46,7 +46,9 @@ void frmOptions::showPage(double widthInches, double heightInches)
     m_optOrientation[printerOrientation()]->setChecked(true);
     const double pw = paperWidthTwips(), ph = paperHeightTwips();
     m_page->setPageTwips(miniature::pageSize(pw, ph));
-    m_lblPaperSize->setText(miniature::paperSizeCaption(pw, ph));
+    m_lblPaperSize->setText(m_unit == lengths::Unit::Inches
+                                ? miniature::paperSizeCaption(pw, ph)
+                                : tr("%1 x %2 mm").arg(lengths::format(pw, m_unit, m_sep), lengths::format(ph, m_unit, m_sep)));
     showStockCaption();
     double w = 0, h = 0;
     if (!miniature::labelTwips(widthInches, heightInches, w, h))
@@ -80,9 +82,14 @@ void frmOptions::optLabelType_Click(int index)
 {
     m_labelType = int16_t(index);
     const options::TypeChoice c = options::labelTypeChoice(m_labelType, m_sep);
-    if (c.fillsSize) {
-        box(Box::CustomHeight)->setText(c.height);
-        box(Box::CustomWidth)->setText(c.width);
+    if (const labelsizes::Preset* p = c.fillsSize ? labelsizes::forType(m_labelType) : nullptr) {
+        if (m_unit == lengths::Unit::Inches) {
+            box(Box::CustomHeight)->setText(c.height);
+            box(Box::CustomWidth)->setText(c.width);
+        } else {
+            showLength(Box::CustomHeight, p->height);
+            showLength(Box::CustomWidth, p->width);
+        }
     }
     box(Box::CustomHeight)->setEnabled(c.sizeEditable);
     box(Box::CustomWidth)->setEnabled(c.sizeEditable);

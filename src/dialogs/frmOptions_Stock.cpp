@@ -98,7 +98,7 @@ void frmOptions::chooseStock(const Product& p)
                                              {Box::RowSpace, s.rowSpace},   {Box::ColumnSpace, s.columnSpace}};
     m_stockProduct = p.name();
     for (const auto& [b, inches] : values)
-        box(b)->setText(options::formatInches(inches, m_sep));
+        showLength(b, inches);
     m_edited[TabKeys.indexOf("Label Specs")] = true;
     showPageFromBoxes();
 }
@@ -145,14 +145,14 @@ const Product* frmOptions::stockMatch() const
     const Product* p = m_stock->stock().find(m_stockProduct);
     if (!p || !p->refusal().isEmpty() || printerOrientation() != (p->landscape() ? 2 : 1))
         return nullptr;
-    // The boxes show thousandths of an inch: they still describe the product
-    // when each shows its value to the thousandth.
+    // The boxes show thousandths of an inch (hundredths of a millimetre): they
+    // still describe the product when each shows its value as the product's.
     const Sheet s = sheetOf(*p);
     const std::pair<Box, double> values[] = {{Box::CustomWidth, s.width},   {Box::CustomHeight, s.height},
                                              {Box::TopMargin, s.top},       {Box::LeftMargin, s.left},
                                              {Box::RowSpace, s.rowSpace},   {Box::ColumnSpace, s.columnSpace}};
     for (const auto& [b, inches] : values)
-        if (options::formatInches(boxValue(b), '.') != options::formatInches(inches, '.'))
+        if (lengthText(boxValue(b)) != lengthText(inches))
             return nullptr;
     return p;
 }

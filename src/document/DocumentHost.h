@@ -33,6 +33,8 @@ public:
     virtual void textFormatShown(frmDocument& doc, const TextItem& item) = 0;
     virtual void borderStyleShown(frmDocument& doc, const QString& style) = 0;
     virtual void labelTypeShown(frmDocument& doc, int16_t type) = 0;
+    // The document's zoom changed: the host shows it.
+    virtual void zoomShown(frmDocument&) {}
 
     // --- requests --------------------------------------------------------
     virtual void popupEditMenu(frmDocument& doc, const QPoint& globalPos) = 0;

@@ -98,6 +98,21 @@ void LabelDocument::moveSelected(int16_t left, int16_t top)
     }
 }
 
+void LabelDocument::placeActive(const QRectF& box)
+{
+    const LabelItem* now = activeItem();
+    if (!now)
+        return;
+    const bool resized = resizable(*now) && bounds(*now).size() != box.size();
+    Step step(*this, resized ? QT_TRANSLATE_NOOP("Undo", "Resize") : QT_TRANSLATE_NOOP("Undo", "Move"));
+    LabelItem* item = m_content.edit(m_active);
+    if (resized)
+        setBox(*item, box);
+    else
+        moveTo(*item, box.topLeft());
+    repaint();
+}
+
 void LabelDocument::resizeSelected(int16_t width, int16_t height)
 {
     Step step(*this, QT_TRANSLATE_NOOP("Undo", "Resize"));

@@ -197,6 +197,9 @@ public:
     // where it was, as a pasted copy lands); texts are left alone.
     void moveSelected(int16_t left, int16_t top);
     void resizeSelected(int16_t width, int16_t height);
+    // The active item's box as typed (twips), one step like a drag: a text
+    // only moves (its box fits its text); a QR code stays square.
+    void placeActive(const QRectF& box);
     // Turns the selected text by `degrees` counter-clockwise (kept from 0 to
     // 359). Pictures are not rotated or mirrored; the commands only say so.
     void rotateObject(int16_t degrees);

@@ -58,6 +58,8 @@ private:
     {
         const QRectF box = bounds(g);
         const QRectF onDevice = m_p.combinedTransform().mapRect(box);
+        if (m_o.pixelCopies && m_o.pictures && drawCopied(g, box))
+            return;
         const QImage picture = pictureFor(g, box, onDevice);
         // A picture spread over more device pixels than it has is smoothed (on
         // paper it would show its pixels as blocks); one drawn at its size or
@@ -71,6 +73,36 @@ private:
         m_p.setRenderHint(QPainter::LosslessImageRendering, !pictures::isPhotograph(g.picture));
         m_p.drawImage(box, picture);
         m_p.restore();
+    }
+
+    // The picture copied 1:1 from a copy at the whole device pixels its box
+    // covers. False where that cannot be done (a turned painter, a mirrored
+    // box, a copy beyond MaxCopiedPixels): the picture is drawn scaled.
+    static constexpr double MaxCopiedPixels = 256.0 * 1024;
+    bool drawCopied(const GraphicItem& g, const QRectF& box)
+    {
+        // The device's own pixels: the painter's transform with the screen's pixel ratio.
+        const QTransform device = m_p.deviceTransform();
+        if (g.picture.isNull() || box.width() <= 0 || box.height() <= 0 || device.type() > QTransform::TxScale ||
+            device.m11() <= 0 || device.m22() <= 0)
+            return false;
+        const QRectF on = device.mapRect(box);
+        const QPoint from(int(std::lround(on.left())), int(std::lround(on.top())));
+        const QSize size(int(std::lround(on.right())) - from.x(), int(std::lround(on.bottom())) - from.y());
+        // A larger copy costs more to make than drawing the picture scaled into the
+        // few pixels a repaint needs, and many of them would crowd each other
+        // out of the cache.
+        if (size.isEmpty() || double(size.width()) * size.height() > MaxCopiedPixels)
+            return false;
+        const QImage copy = m_o.pictures->picture(g, size, true);
+        if (copy.size() != size)
+            return false;
+        // One copied pixel to each device pixel: the painter only translates.
+        m_p.save();
+        m_p.setWorldTransform(QTransform::fromTranslate(from.x(), from.y()) * device.inverted() * m_p.worldTransform());
+        m_p.drawImage(QPointF(0, 0), copy);
+        m_p.restore();
+        return true;
     }
 
     // The picture as drawn: its copy at the device pixels the box covers (at

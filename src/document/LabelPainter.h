@@ -45,6 +45,11 @@ struct Options {
     // No picture is drawn from more pixels per inch of the label than this
     // (paper: more than a printer shows is only a larger file); 0: the device's.
     double pictureDpi = 0;
+    // Pictures are copied pixel for pixel from a copy made at the device
+    // pixels their box covers, enlarged too (the screen): a zoomed label is
+    // not smoothed anew at every repaint. Only where the painter is not
+    // turned; elsewhere, and on paper, they are drawn scaled.
+    bool pixelCopies = false;
 };
 
 void paint(QPainter& p, const LabelContent& content, const Options& options = {});

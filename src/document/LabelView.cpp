@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QWheelEvent>
 #include <algorithm>
 
 #include "LabelDocument.h"
@@ -39,7 +40,15 @@ LabelView::LabelView(LabelDocument& doc, QWidget* parent) : QWidget(parent), m_d
     m_lblGuide->hide();
 }
 
-double LabelView::twipsPerPixel() const { return units::twipsPerPixel(logicalDpiX()); }
+double LabelView::trueTwipsPerPixel() const { return units::twipsPerPixel(logicalDpiX()); }
+
+double LabelView::twipsPerPixel() const { return trueTwipsPerPixel() / m_zoom; }
+
+void LabelView::setZoom(double zoom)
+{
+    m_zoom = viewgeom::clampZoom(zoom);
+    update();
+}
 
 QSize LabelView::pixelSizeFor(int twipsW, int twipsH) const
 {
@@ -89,7 +98,12 @@ void LabelView::paintEvent(QPaintEvent* e)
     }
     const QPalette pal = palette();
     o.palette = &pal;
-    o.textDpi = units::TwipsPerInch / k;
+    // Lines break where they did when their boxes were measured: at the
+    // screen's own resolution, whatever the zoom.
+    o.textDpi = units::TwipsPerInch / trueTwipsPerPixel();
+    // Zoomed, pictures are copied from copies at their size on screen; at true
+    // size the view draws them as paper does, pixel for pixel the same.
+    o.pixelCopies = viewgeom::zoomPercent(m_zoom) != 100;
     const QRectF area(QPointF(e->rect().topLeft()) * k, QSizeF(e->rect().size()) * k);
     o.area = area.adjusted(-Overdraw, -Overdraw, Overdraw, Overdraw);
     // Grid: black single dots, ends included, under the items; only those in the repainted part.
@@ -201,6 +215,16 @@ void LabelView::mouseDoubleClickEvent(QMouseEvent* e)
 {
     if (e->button() == Qt::LeftButton)
         emit doubleClicked(toTwips(e->position()));
+}
+
+void LabelView::wheelEvent(QWheelEvent* e)
+{
+    if (!(e->modifiers() & Qt::ControlModifier)) {
+        e->ignore();
+        return;
+    }
+    e->accept();
+    emit zoomWheel(e->position(), e->angleDelta().y());
 }
 
 void LabelView::keyPressEvent(QKeyEvent* e)

@@ -1,5 +1,7 @@
 #pragma once
-// The label surface (picLabelView): draws the label at true size from the model.
+// The label surface (picLabelView): draws the label from the model at its
+// zoom. It is the one place where screen pixels and twips convert: everything
+// behind it (the editor's rules, the document) works in twips at any zoom.
 #include <QWidget>
 #include <functional>
 
@@ -15,9 +17,18 @@ class LabelView : public QWidget {
 public:
     LabelView(LabelDocument& doc, QWidget* parent);
 
+    // Twips one pixel of the view covers at its zoom.
     double twipsPerPixel() const;
+    // The same at true size (100 %).
+    double trueTwipsPerPixel() const;
     QPointF toTwips(const QPointF& px) const { return px * twipsPerPixel(); }
+    QPointF toPixels(const QPointF& twips) const { return twips / twipsPerPixel(); }
+    double toPixels(double twips) const { return twips / twipsPerPixel(); }
     QSize pixelSizeFor(int twipsW, int twipsH) const;
+
+    // 1 = true size. Resizing the view for it is its window's part.
+    double zoom() const { return m_zoom; }
+    void setZoom(double zoom);
 
     void setGridShown(bool v) { m_grid = v; update(); }
     bool gridShown() const { return m_grid; }
@@ -42,6 +53,8 @@ signals:
     void mouseMoved(QPointF twips, bool inside);
     void mouseReleased(QPointF twips, int button, bool inside);
     void doubleClicked(QPointF twips);
+    // Ctrl with the wheel turned by `angle` (eighths of a degree) at `at`, pixels of the view.
+    void zoomWheel(QPointF at, int angle);
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -50,6 +63,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent*) override;
     void mouseDoubleClickEvent(QMouseEvent*) override;
     void keyPressEvent(QKeyEvent*) override;
+    void wheelEvent(QWheelEvent*) override;
 
 private:
     void paintMarks(QPainter& p, const LabelContent& shown);
@@ -59,6 +73,7 @@ private:
     const LabelEditor* m_editor = nullptr;
     std::function<const LabelContent&()> m_content;
     QLabel* m_lblGuide;
+    double m_zoom = 1;
     bool m_grid = false;
     int m_lastDots = 0;
     qint64 m_paintedArea = 0;

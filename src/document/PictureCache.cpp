@@ -58,7 +58,7 @@ QImage ScaledCache::keep(qint64 key, QSize size, QImage image, std::weak_ptr<con
     return image;
 }
 
-QImage ScaledCache::picture(const GraphicItem& g, QSize size)
+QImage ScaledCache::picture(const GraphicItem& g, QSize size, bool enlarge)
 {
     if (size.isEmpty())
         return {};
@@ -81,7 +81,8 @@ QImage ScaledCache::picture(const GraphicItem& g, QSize size)
         return keep(key, size, img, g.vector);
     }
     const QImage& source = g.picture;
-    size = size.boundedTo(source.size());
+    if (!enlarge)
+        size = size.boundedTo(source.size());
     if (size == source.size())
         return source;
     if (const QImage* hit = find(key, size))
@@ -89,7 +90,8 @@ QImage ScaledCache::picture(const GraphicItem& g, QSize size)
     QImage from = source;
     // A picture many times larger than wanted is scaled in two steps, the
     // first one kept: a picture resized live is then never scaled from its full size again.
-    if (m_stepSide > 0 && std::max(source.width(), source.height()) > 2 * m_stepSide) {
+    if (m_stepSide > 0 && std::max(source.width(), source.height()) > 2 * m_stepSide &&
+        size.width() <= source.width() && size.height() <= source.height()) {
         const QSize step = source.size().scaled(m_stepSide, m_stepSide, Qt::KeepAspectRatio);
         if (size.width() <= step.width() && size.height() <= step.height()) {
             const QImage* kept = find(key, step);

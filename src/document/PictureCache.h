@@ -43,8 +43,9 @@ public:
 
     // The item's picture `size` pixels large: a raster picture smoothly scaled
     // down (never up: a size it has or exceeds gives the picture itself), a
-    // metafile rendered at that size, at most MaxRenderedPixels.
-    QImage picture(const GraphicItem& g, QSize size);
+    // metafile rendered at that size, at most MaxRenderedPixels. `enlarge`:
+    // a raster picture is smoothly scaled up to a larger size as well.
+    QImage picture(const GraphicItem& g, QSize size, bool enlarge = false);
     // Drops the copies of pictures that are not among `keys` (sourceKey).
     void keepOnly(const std::unordered_set<qint64>& keys);
     int count() const { return int(m_entries.size()); }

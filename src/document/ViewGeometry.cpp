@@ -1,6 +1,8 @@
 #include "ViewGeometry.h"
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 
 #include "app/Units.h"
 
@@ -60,6 +62,50 @@ std::vector<int> gridPositions(int length, int step, int from, int to)
     for (; x <= last; x += step)
         p.push_back(int(x));
     return p;
+}
+
+namespace {
+constexpr std::array<double, 13> Steps{0.25, 1 / 3.0, 0.5, 2 / 3.0, 0.75, 1, 1.25, 1.5, 2, 3, 4, 6, 8};
+// Steps compare by the percentage shown, so 33 % counts as the 1/3 step.
+bool same(double a, double b) { return zoomPercent(a) == zoomPercent(b); }
+} // namespace
+
+double clampZoom(double zoom)
+{
+    if (!std::isfinite(zoom))
+        return 1;
+    return std::clamp(zoom, MinZoom, MaxZoom);
+}
+
+double zoomIn(double zoom)
+{
+    for (double s : Steps)
+        if (s > zoom && !same(s, zoom))
+            return s;
+    return MaxZoom;
+}
+
+double zoomOut(double zoom)
+{
+    for (auto it = Steps.rbegin(); it != Steps.rend(); ++it)
+        if (*it < zoom && !same(*it, zoom))
+            return *it;
+    return MinZoom;
+}
+
+double fitZoom(double roomW, double roomH, double needW, double needH)
+{
+    if (needW <= 0 || needH <= 0)
+        return 1;
+    const double fit = std::min(roomW / needW, roomH / needH);
+    return clampZoom(std::floor(fit * 100 + 1e-9) / 100);
+}
+
+int zoomPercent(double zoom) { return int(std::lround(zoom * 100)); }
+
+int scrollToKeep(double gap, double pointer, double labelPx, int max)
+{
+    return std::clamp(int(std::lround(gap + labelPx - pointer)), 0, std::max(0, max));
 }
 
 } // namespace viewgeom

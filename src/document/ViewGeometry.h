@@ -1,5 +1,5 @@
 #pragma once
-// Scroll-bar and grid arithmetic of the label view, in twips.
+// Scroll-bar, grid and zoom arithmetic of the label view, in twips.
 #include <limits>
 #include <vector>
 
@@ -33,5 +33,23 @@ ScrollLayout setScrollBars(const ScrollInput& in);
 // Grid dot positions along one axis: 0, step, 2*step ... up to and including
 // length, only those from `from` to `to` (the part on the screen).
 std::vector<int> gridPositions(int length, int step, int from = 0, int to = std::numeric_limits<int>::max());
+
+// Zoom: the label's size on screen against its true size (1 = 100 %).
+inline constexpr double MinZoom = 0.25, MaxZoom = 8.0;
+double clampZoom(double zoom);
+// The next step of the zoom ladder (25 % ... 800 %) above or below `zoom`;
+// a zoom between steps (a fitted one) goes to the neighbouring step.
+double zoomIn(double zoom);
+double zoomOut(double zoom);
+// The zoom, in whole percent, at which `need` (pixels at 100 %) fits into
+// `room` (pixels), within the zoom range.
+double fitZoom(double roomW, double roomH, double needW, double needH);
+// The percentage shown for a zoom ("200" for 2).
+int zoomPercent(double zoom);
+// The scroll value along one axis that keeps a label point under the pointer
+// after zooming: the label starts at `gap` pixels in the window, the pointer
+// is at `pointer` pixels in it, and `labelPx` is the point's distance from
+// the label's edge in pixels at the new zoom. Clamped to 0 ... max.
+int scrollToKeep(double gap, double pointer, double labelPx, int max);
 
 } // namespace viewgeom

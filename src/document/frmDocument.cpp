@@ -17,8 +17,6 @@
 #include "printing/LabelData.h"
 
 namespace {
-// Room around the label inside the window, twips: 120 on every side.
-constexpr int Gap = 120;
 // Room around a changed box for what is drawn outside it: a text's glyphs, the
 // selection line and the handles (30 to 40 twips out).
 constexpr double Spill = 120;
@@ -69,12 +67,15 @@ frmDocument::frmDocument(AppContext& ctx, DocumentHost* host, QWidget* parent)
     connect(m_view, &LabelView::mouseMoved, this, &frmDocument::picLabelView_MouseMove);
     connect(m_view, &LabelView::mouseReleased, this, &frmDocument::picLabelView_MouseUp);
     connect(m_view, &LabelView::doubleClicked, this, &frmDocument::picLabelView_DblClick);
+    connect(m_view, &LabelView::zoomWheel, this,
+            [this](QPointF at, int angle) { wheelZoom(m_view->mapTo(this, at), angle); });
     m_view->setContentSource([this]() -> const LabelContent& { return shownContent(); });
     // Reached with Tab like any control, so the keyboard alone can select items.
     m_view->setFocusPolicy(Qt::StrongFocus);
     m_view->installEventFilter(this);
     m_view->setAccessibleDescription(tr("Label. Tab and Shift+Tab select the next and previous item, Escape selects none."));
     m_view->setAccessibleName(keyselect::spoken(nullptr));
+    m_editor.setScreen(m_view->twipsPerPixel(), m_view->zoom());
 
     resizeLabel();
 }
@@ -104,15 +105,7 @@ QSize frmDocument::windowSizeFor() const
 void frmDocument::labelResized()
 {
     m_view->resize(m_view->pixelSizeFor(surfaceWidth(), surfaceHeight()));
-    const QSize want = windowSizeFor();
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
-        if (!sub->isMaximized() && !sub->isMinimized()) {
-            const QMargins frame = sub->contentsMargins();
-            sub->resize(want.width() + frame.left() + frame.right(), want.height() + frame.top() + frame.bottom());
-        }
-    } else {
-        resize(want);
-    }
+    fitWindowToLabel();
     if (m_host && m_host->gridShown()) {
         setGridShown(true);
         showGuides(m_host->guidesShown());
@@ -207,10 +200,12 @@ void frmDocument::areaChanged(const QRectF& twips)
 {
     // An empty area is the whole label; the view's repaints are otherwise
     // only the changed parts.
+    // Handles larger on screen than in twips (a label zoomed out) stick out further.
+    const double spill = Spill * m_editor.handleSize() / handles::Size;
     if (twips.isEmpty())
         m_view->update();
     else
-        m_view->updateTwips(twips.adjusted(-Spill, -Spill, Spill, Spill));
+        m_view->updateTwips(twips.adjusted(-spill, -spill, spill, spill));
 }
 
 const LabelContent& frmDocument::shownContent()

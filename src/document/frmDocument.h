@@ -1,5 +1,5 @@
 #pragma once
-// The document window: one label shown at true size in a child window of the
+// The document window: one label shown at its zoom in a child window of the
 // main window. It is the label document (the model's operations are its own)
 // and mirrors the model in its controls.
 #include <QWidget>
@@ -29,8 +29,23 @@ public:
     QStatusBar* stbStatus() const { return m_status; }
     QString statusPanel(const QString& key) const;
 
-    // Window size for the label: the label plus its margins and the status bar.
+    // Window size for the label at its zoom: the label plus its margins and the status bar.
     QSize windowSizeFor() const;
+    // Sizes the window for the label, at most as large as the room the main
+    // window's area leaves it (the scroll bars show the rest).
+    void fitWindowToLabel();
+
+    // Zoom (1 = true size), this window's own. The window is sized for the
+    // label at the new zoom; zooming about a point of this window (the
+    // pointer) keeps the window as it is and scrolls so that the label point
+    // under it stays there.
+    double zoom() const;
+    void setZoom(double zoom);
+    void zoomAbout(double zoom, const QPointF& at);
+    void zoomIn();
+    void zoomOut();
+    // The zoom at which the whole label fits into the room the window has.
+    void zoomToFit();
     void setScrollBars();
     viewgeom::ScrollLayout lastScrollLayout() const { return m_lastScroll; }
     void setGridShown(bool shown);
@@ -83,10 +98,19 @@ protected:
     // Tab, Shift+Tab and Escape on the label view select with the keyboard.
     bool eventFilter(QObject* watched, QEvent* e) override;
     void resizeEvent(QResizeEvent*) override;
+    // Ctrl+wheel zooms about the pointer.
+    void wheelEvent(QWheelEvent*) override;
     void closeEvent(QCloseEvent*) override;
 
 private:
+    // Room around the label inside the window, twips: 120 on every side.
+    static constexpr int Gap = 120;
     void placeSurface();
+    void applyZoom(double zoom);
+    // Ctrl+wheel at a point of this window.
+    void wheelZoom(const QPointF& at, int angle);
+    // Room for the whole window in the main window's area (null size: no limit).
+    QSize roomForWindow() const;
     void showGuideReadout();
     void hoverCursor(const QPointF& twips);
     // The view's accessible name says what is selected, as shown; a screen
@@ -111,6 +135,7 @@ private:
     QString m_caption;
     bool m_closeAsked = false;
     LabelEditor m_editor{*this};
+    int m_wheel = 0; // wheel turn not yet a zoom step (eighths of a degree)
     bool m_surfacePressed = false; // a left press on the empty surface, for the click
     merge::FirstLabel m_firstLabel;
     QString m_dataFor; // the label file whose data m_firstLabel holds

@@ -26,7 +26,7 @@ void frmDocument::picLabelView_MouseDown(const QPointF& p, int button, bool alon
     case LabelEditor::Press::PopupMenu:
         m_surfacePressed = false;
         if (m_host)
-            m_host->popupEditMenu(*this, m_view->mapToGlobal((p / m_view->twipsPerPixel()).toPoint()));
+            m_host->popupEditMenu(*this, m_view->mapToGlobal(m_view->toPixels(p).toPoint()));
         break;
     case LabelEditor::Press::Guide:
         m_view->setCursor(m_editor.guideHeld() == guides::Grab::Vertical ? Qt::SizeHorCursor : Qt::SizeVerCursor);
@@ -99,7 +99,7 @@ void frmDocument::showGuideReadout()
     QLabel* l = m_view->lblGuide();
     l->setText(m_editor.readoutText());
     l->adjustSize();
-    l->move((m_editor.readoutPos() / m_view->twipsPerPixel()).toPoint());
+    l->move(m_view->toPixels(m_editor.readoutPos()).toPoint());
     l->show();
     l->raise();
 }

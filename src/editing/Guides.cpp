@@ -2,25 +2,30 @@
 #include "app/Units.h"
 
 #include <QLocale>
+#include <algorithm>
 
 namespace guides {
 
-Grab grabAt(const QPointF& p, double x1, double y1)
+Grab grabAt(const QPointF& p, double x1, double y1, double reach)
 {
-    if (x1 - 40 < p.x() && p.x() < x1 + 40)
+    if (x1 - reach < p.x() && p.x() < x1 + reach)
         return Grab::Vertical;
-    if (y1 - 40 < p.y() && p.y() < y1 + 40)
+    if (y1 - reach < p.y() && p.y() < y1 + reach)
         return Grab::Horizontal;
     return Grab::None;
 }
 
-QPointF readoutPosition(const QPointF& p, const QSizeF& s)
+double reachOnScreen(double twipsPerPixel) { return std::max(40.0, 2.5 * twipsPerPixel); }
+
+QPointF readoutPosition(const QPointF& p, const QSizeF& s, double zoom)
 {
-    return QPointF(p.x() > s.width() - 600 ? p.x() - 500 : p.x() + 120,
-                   p.y() > s.height() - 600 ? p.y() - 300 : p.y() + 120);
+    const double z = zoom > 0 ? 1 / zoom : 1;
+    return QPointF(p.x() > s.width() - 600 * z ? p.x() - 500 * z : p.x() + 120 * z,
+                   p.y() > s.height() - 600 * z ? p.y() - 300 * z : p.y() + 120 * z);
 }
 
-std::optional<QString> readoutText(int16_t reference, Grab guide, const QPointF& p, const QSizeF& label)
+std::optional<QString> readoutText(int16_t reference, Grab guide, const QPointF& p, const QSizeF& label,
+                                   lengths::Unit unit)
 {
     const bool vertical = guide == Grab::Vertical;
     double twips = 0;
@@ -32,7 +37,9 @@ std::optional<QString> readoutText(int16_t reference, Grab guide, const QPointF&
     }
     if (guide == Grab::None)
         return std::nullopt;
-    QString text = QLocale().toString(units::twipsToInches(twips), 'f', 2);
+    // A tenth of a millimetre is finer than the pointer on a screen.
+    QString text = unit == lengths::Unit::Millimetres ? QLocale().toString(units::twipsToMillimetres(twips), 'f', 1)
+                                                      : QLocale().toString(units::twipsToInches(twips), 'f', 2);
     // "-0.00" reads oddly for a guide a hair left of the centre.
     if (text.startsWith(QLocale().negativeSign()) && QLocale().toDouble(text) == 0)
         text.remove(0, QLocale().negativeSign().size());

@@ -1,16 +1,21 @@
 #include "Handles.h"
 
+#include <algorithm>
+
 namespace handles {
 
-std::array<QRectF, Count> placeHandles(const QRectF& b)
+double sizeOnScreen(double twipsPerPixel) { return std::max(Size, MinPixels * twipsPerPixel); }
+
+std::array<QRectF, Count> placeHandles(const QRectF& b, double size)
 {
-    const double top[3] = {b.top() - 30, b.top() + b.height() / 2 - 40, b.top() + b.height() - 40};
-    const double left[3] = {b.left() - 30, b.left() + b.width() / 2 - 40, b.left() + b.width() - 50};
+    const double f = size / Size;
+    const double top[3] = {b.top() - 30 * f, b.top() + b.height() / 2 - 40 * f, b.top() + b.height() - 40 * f};
+    const double left[3] = {b.left() - 30 * f, b.left() + b.width() / 2 - 40 * f, b.left() + b.width() - 50 * f};
     // (column, row) of each handle index.
     static constexpr int at[Count][2] = {{0, 0}, {1, 0}, {2, 0}, {0, 1}, {2, 1}, {0, 2}, {1, 2}, {2, 2}};
     std::array<QRectF, Count> r;
     for (int i = 0; i < Count; ++i)
-        r[i] = QRectF(left[at[i][0]], top[at[i][1]], Size, Size);
+        r[i] = QRectF(left[at[i][0]], top[at[i][1]], size, size);
     return r;
 }
 

@@ -47,7 +47,7 @@ std::optional<std::array<QRectF, handles::Count>> LabelEditor::resizers() const
     const LabelItem* item = m_doc.activeItem();
     if (!item || !resizable(*item))
         return std::nullopt;
-    return handles::placeHandles(bounds(*item));
+    return handles::placeHandles(bounds(*item), handleSize());
 }
 
 QRectF LabelEditor::activeBox() const
@@ -60,7 +60,9 @@ QRectF LabelEditor::markedBox() const
 {
     const LabelItem* item = m_doc.activeItem();
     const QRectF b = item ? drawnBounds(*item) : QRectF();
-    return b.isNull() ? b : b.normalized().adjusted(-Margin, -Margin, Margin, Margin);
+    // Handles larger than their size in twips stick out further.
+    const double m = Margin * handleSize() / handles::Size;
+    return b.isNull() ? b : b.normalized().adjusted(-m, -m, m, m);
 }
 
 LabelEditor::Press LabelEditor::press(const QPointF& p, int button, bool alone)
@@ -96,7 +98,7 @@ LabelEditor::Press LabelEditor::press(const QPointF& p, int button, bool alone)
     }
     m_guide = guides::Grab::None;
     if (button == LeftButton && m_doc.guidesVisible()) {
-        m_guide = guides::grabAt(p, m_doc.vGuideX(), m_doc.hGuideY());
+        m_guide = guides::grabAt(p, m_doc.vGuideX(), m_doc.hGuideY(), guides::reachOnScreen(m_twipsPerPixel));
         if (m_guide != guides::Grab::None) {
             m_suppressClick = true;
             placeReadout(p);
@@ -226,8 +228,8 @@ QRectF LabelEditor::dropHere(const QPointF& p, bool onSurface, bool snap, int gr
 void LabelEditor::placeReadout(const QPointF& p)
 {
     const QSizeF surface(m_doc.surfaceWidth(), m_doc.surfaceHeight());
-    m_readoutPos = guides::readoutPosition(p, surface);
-    if (const auto text = guides::readoutText(m_doc.app().guideSetting, m_guide, p, surface))
+    m_readoutPos = guides::readoutPosition(p, surface, m_zoom);
+    if (const auto text = guides::readoutText(m_doc.app().guideSetting, m_guide, p, surface, m_doc.app().unit))
         m_readoutText = *text;
 }
 

@@ -29,6 +29,17 @@ class LabelEditor {
 public:
     explicit LabelEditor(LabelDocument& doc) : m_doc(doc) {}
 
+    // The view the label is edited on: the twips one of its pixels covers
+    // and its zoom. Handles and the guides' reach keep a size on screen
+    // (0: sizes in twips only, as on a view at true size).
+    void setScreen(double twipsPerPixel, double zoom)
+    {
+        m_twipsPerPixel = twipsPerPixel;
+        m_zoom = zoom;
+    }
+    // The side of a handle, twips.
+    double handleSize() const { return handles::sizeOnScreen(m_twipsPerPixel); }
+
     Hit hitTest(const QPointF& p) const;
     // The handles around the active picture; nothing while no picture is active.
     std::optional<std::array<QRectF, handles::Count>> resizers() const;
@@ -86,6 +97,8 @@ private:
     void closeStep();
 
     LabelDocument& m_doc;
+    double m_twipsPerPixel = 0;
+    double m_zoom = 1;
     // Scratch values of a press and the drag that follows it.
     QPointF m_grab;
     QPointF m_pressedAt; // where the pointer pressed the item being dragged

@@ -39,6 +39,20 @@ std::optional<QRectF> overSurface(const QRectF& b, const Drag& d)
     return accepted(l, t, w, h);
 }
 
+std::optional<QRectF> typedBox(const QRectF& before, const QRectF& typed, bool keepAspect, double ratio)
+{
+    double w = typed.width(), h = typed.height();
+    if (keepAspect && ratio > 0) {
+        if (w != before.width())
+            h = w * ratio;
+        else if (h != before.height())
+            w = h / ratio;
+    }
+    if (w <= 0 || h <= 0)
+        return std::nullopt;
+    return QRectF(typed.left(), typed.top(), w, h);
+}
+
 std::optional<QRectF> overItem(const QRectF& b, const Drag& d)
 {
     const double L = b.left(), T = b.top(), H = b.height();

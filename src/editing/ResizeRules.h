@@ -23,4 +23,10 @@ struct Drag {
 std::optional<QRectF> overSurface(const QRectF& box, const Drag& d);
 std::optional<QRectF> overItem(const QRectF& box, const Drag& d);
 
+// A box typed into the position panel. With the aspect kept (ratio: natural
+// height ÷ width), a typed width sets the height, else a typed height sets the
+// width; the corner stays where it was typed. Nothing for a width or height
+// of zero or less.
+std::optional<QRectF> typedBox(const QRectF& before, const QRectF& typed, bool keepAspect, double ratio);
+
 } // namespace resize

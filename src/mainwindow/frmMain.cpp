@@ -25,6 +25,7 @@
 #include "app/Settings.h"
 #include "app/WindowPlacement.h"
 #include "dialogs/frmTip.h"
+#include "PositionPanel.h"
 #include "document/LabelView.h"
 #include "document/frmDocument.h"
 #include "platform/Platform.h"
@@ -46,7 +47,10 @@ frmMain::frmMain(AppContext& ctx) : m_ctx(ctx)
         m_previous = doc;
         if (doc)
             documentActivated(doc);
+        else
+            m_positionPanel->follow(nullptr);
         followActiveHistory();
+        showZoom();
     });
     // Undo and Redo follow the history of whichever document is active.
     connect(&m_histories, &QUndoGroup::canUndoChanged, this, &frmMain::refreshUndoMenu);
@@ -57,6 +61,12 @@ frmMain::frmMain(AppContext& ctx) : m_ctx(ctx)
     buildMenus();
     buildToolbars();
     buildStatusBar();
+    m_positionPanel = new PositionPanel(ctx, *this, this);
+    addDockWidget(Qt::RightDockWidgetArea, m_positionPanel);
+    m_positionPanel->hide();
+    // Closed with its own button, the panel's menu item follows.
+    connect(m_positionPanel->toggleViewAction(), &QAction::toggled, this,
+            [this](bool shown) { action("mnuViewPosition")->setChecked(shown); });
 
     m_txtCmdLine = new QLineEdit(this);
     m_txtCmdLine->setObjectName("txtCmdLine");
@@ -127,6 +137,9 @@ void frmMain::Form_Load()
     action("mnuViewSnapToGrid")->setChecked(v.snapToGrid);
     action("mnuViewShowGuides")->setChecked(v.showGuides);
     showAspectRatio(v.aspectRatio);
+    const bool panelShown = settings::readBool(m_ctx.store, settings::keys::PositionPanel);
+    action("mnuViewPosition")->setChecked(panelShown);
+    m_positionPanel->setVisible(panelShown);
     // Made quietly (a first start makes all three): one line says so.
     const QString created = settings::createdFoldersText(settings::checkFolders(v, m_ctx.paths, true));
     if (!created.isEmpty())
@@ -194,6 +207,7 @@ void frmMain::documentActivated(frmDocument* doc)
     showAspectRatio(doc->valMaintainAspectRatioFlag);
     drawGrid();
     selectionChanged(doc);
+    m_positionPanel->follow(doc);
     doc->update();
 }
 
@@ -381,6 +395,7 @@ void frmMain::writeCloseSettings()
     writeBool(s, keys::ShowGrid, action("mnuViewShowGrid")->isChecked());
     writeBool(s, keys::ShowGuides, action("mnuViewShowGuides")->isChecked());
     writeWhole(s, keys::GuideSetting, m_ctx.values.guideSetting);
+    writeBool(s, keys::PositionPanel, action("mnuViewPosition")->isChecked());
     m_recent.saveRecentFiles(s);
     settings::reportWriteFailure(s, m_ctx.platform);
     m_ctx.values.applicationClosing = true;

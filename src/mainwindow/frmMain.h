@@ -32,6 +32,7 @@ class QToolBar;
 class QToolButton;
 class QPrinter;
 class frmDocument;
+class PositionPanel;
 class SingleInstance;
 class LabelDocument;
 struct AppContext;
@@ -125,6 +126,12 @@ public:
     void mnuViewShowGuides_Click();
     void mnuViewDefineGrid_Click();
     void mnuViewFieldValues_Click();
+    // Shows or hides the "Position and Size" panel.
+    void mnuViewPosition_Click();
+    PositionPanel* positionPanel() const { return m_positionPanel; }
+    // Zoom of the active document's label view.
+    void mnuViewZoom_Click(int step); // +1 in, -1 out, 0 actual size
+    void mnuViewFitLabel_Click();
     void editText(frmDocument* doc);
     void editPicture(frmDocument* doc);
     void drawGrid();
@@ -166,6 +173,7 @@ public:
     void textFormatShown(frmDocument& doc, const TextItem& item) override;
     void borderStyleShown(frmDocument& doc, const QString& style) override;
     void labelTypeShown(frmDocument& doc, int16_t type) override;
+    void zoomShown(frmDocument& doc) override;
     void popupEditMenu(frmDocument& doc, const QPoint& globalPos) override;
     void saveDocument(frmDocument& doc) override { saveDocument(&doc, 0); }
     void editText(frmDocument& doc) override { editText(&doc); }
@@ -182,6 +190,7 @@ public:
     QComboBox* cboBorderWidth() const { return m_cboBorderWidth; }
     QComboBox* cboBorderStyle() const { return m_cboBorderStyle; }
     QLabel* statusPanel() const { return m_statusPanel; }
+    QLabel* zoomPanel() const { return m_zoomPanel; }
     QLineEdit* txtCmdLine() const { return m_txtCmdLine; }
     QAction* mnuViewShowGrid() const { return action("mnuViewShowGrid"); }
     QAction* mruItem(int i) const;
@@ -225,6 +234,8 @@ private:
     void tileWindows(bool horizontal);
     void copyToClipboard(bool cut);
     void documentActivated(frmDocument* doc);
+    // The zoom commands and the zoom panel follow the active document (off and empty with none).
+    void showZoom();
     void followActiveHistory();
     // The label was put back from its history: the controls show what it is now.
     void documentRestored(frmDocument* doc);
@@ -240,8 +251,10 @@ private:
     QComboBox* m_cboBorderWidth = nullptr;
     QComboBox* m_cboBorderStyle = nullptr;
     QLabel* m_statusPanel = nullptr;
+    PositionPanel* m_positionPanel = nullptr;
     QLabel* m_datePanel = nullptr;
     QLabel* m_timePanel = nullptr;
+    QLabel* m_zoomPanel = nullptr;
     QLineEdit* m_txtCmdLine = nullptr;
     QTimer* m_timTipOfTheDay = nullptr;
     QTimer* m_clock = nullptr;

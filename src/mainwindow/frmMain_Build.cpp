@@ -84,12 +84,18 @@ const MenuDef Menus[] = {
     {"mnuView", QT_TRANSLATE_NOOP("frmMain", "&View"), {
         {"mnuViewToolbar", QT_TRANSLATE_NOOP("frmMain", "&Toolbar"), nullptr, [](frmMain& m) { m.mnuViewToolbar_Click(); }, Checkable | Checked},
         {"mnuViewStatusBar", QT_TRANSLATE_NOOP("frmMain", "Status &Bar"), nullptr, [](frmMain& m) { m.mnuViewStatusBar_Click(); }, Checkable | Checked},
+        {"mnuViewPosition", QT_TRANSLATE_NOOP("frmMain", "&Position and Size"), nullptr, [](frmMain& m) { m.mnuViewPosition_Click(); }, Checkable},
         {"mnuViewBar0"},
         {"mnuViewDefineGrid", QT_TRANSLATE_NOOP("frmMain", "&Define Grid"), nullptr, [](frmMain& m) { m.mnuViewDefineGrid_Click(); }},
         {"mnuViewShowGrid", QT_TRANSLATE_NOOP("frmMain", "&Show Grid"), nullptr, [](frmMain& m) { m.mnuViewShowGrid_Click(); }, Checkable},
         {"mnuViewSnapToGrid", QT_TRANSLATE_NOOP("frmMain", "Snap To &Grid"), nullptr, [](frmMain& m) { m.mnuViewSnapToGrid_Click(); }, Checkable},
         {"mnuViewShowGuides", QT_TRANSLATE_NOOP("frmMain", "Sho&w Guides"), nullptr, [](frmMain& m) { m.mnuViewShowGuides_Click(); }, Checkable},
         {"mnuViewFieldValues", QT_TRANSLATE_NOOP("frmMain", "Show Field &Values"), nullptr, [](frmMain& m) { m.mnuViewFieldValues_Click(); }, Checkable | Checked},
+        {"mnuViewBarZoom"},
+        {"mnuViewZoomIn", QT_TRANSLATE_NOOP("frmMain", "Zoom &In"), "Ctrl++|Ctrl+=", [](frmMain& m) { m.mnuViewZoom_Click(1); }, Disabled},
+        {"mnuViewZoomOut", QT_TRANSLATE_NOOP("frmMain", "Zoom &Out"), "Ctrl+-", [](frmMain& m) { m.mnuViewZoom_Click(-1); }, Disabled},
+        {"mnuViewActualSize", QT_TRANSLATE_NOOP("frmMain", "&Actual Size"), "Ctrl+0", [](frmMain& m) { m.mnuViewZoom_Click(0); }, Disabled},
+        {"mnuViewFitLabel", QT_TRANSLATE_NOOP("frmMain", "Fit &Label"), nullptr, [](frmMain& m) { m.mnuViewFitLabel_Click(); }, Disabled},
         {"mnuViewBar1"},
         {"mnuViewBringForward", QT_TRANSLATE_NOOP("frmMain", "Bring &Forward"), nullptr, [](frmMain& m) { m.mnuViewBringForward_Click(); }, Disabled},
         {"mnuViewSendBack", QT_TRANSLATE_NOOP("frmMain", "Send &Back"), nullptr, [](frmMain& m) { m.mnuViewSendBack_Click(); }, Disabled},
@@ -399,7 +405,10 @@ void frmMain::buildStatusBar()
     m_datePanel->setObjectName("Date");
     m_timePanel = new QLabel(sb);
     m_timePanel->setObjectName("Time");
+    m_zoomPanel = new QLabel(sb);
+    m_zoomPanel->setObjectName("lblZoom");
     sb->addWidget(m_statusPanel, 1);
+    sb->addPermanentWidget(m_zoomPanel);
     sb->addPermanentWidget(m_datePanel);
     sb->addPermanentWidget(m_timePanel);
     m_clock = new QTimer(this);

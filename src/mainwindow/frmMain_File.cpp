@@ -21,6 +21,7 @@
 #include "dialogs/frmOptions.h"
 #include "document/frmDocument.h"
 #include "frmMain.h"
+#include "PositionPanel.h"
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
 #include "printing/PdfOutput.h"
@@ -216,6 +217,7 @@ void frmMain::mnuFileLabelSize_Click(int index, bool stockSearch)
         }
     } else if (doc) {
         frmOptions::showOptions(m_ctx, doc, printer(), this, 0, stockSearch);
+        m_positionPanel->refresh(); // the unit may be another now
         if (!v.settingsChanged)
             return;
         showLabelTypeMenu(doc->getLabelType());
@@ -339,6 +341,7 @@ void frmMain::printThroughDialog(printjob::Request& request)
     const LabelsPage opened = stock::labelsPage(m_ctx.store, printer().printerName(), m_ctx.values.startLabel,
                                                 printjob::labelsOnSheet(request, paper.width(), paper.height()));
     LabelsPage page = opened;
+    page.unit = m_ctx.values.unit;
     const auto copies = m_ctx.platform.printDialog(printer(), &page);
     if (!copies)
         return;

@@ -16,6 +16,7 @@
 #include "document/LabelView.h"
 #include "document/frmDocument.h"
 #include "frmMain.h"
+#include "PositionPanel.h"
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
 
@@ -304,4 +305,7 @@ void frmMain::mnuViewDefineGrid_Click()
     frmOptions::showOptions(m_ctx, activeDocument(), printer(), this, frmOptions::TabKeys.indexOf("Grid"));
     if (m_ctx.values.settingsChanged)
         drawGrid();
+    m_positionPanel->refresh(); // the unit may be another now
 }
+
+void frmMain::mnuViewPosition_Click() { m_positionPanel->setVisible(action("mnuViewPosition")->isChecked()); }

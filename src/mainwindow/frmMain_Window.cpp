@@ -1,5 +1,7 @@
-// The Window menu (arrangement and the list of open labels) and the Help menu.
+// The Window menu (arrangement and the list of open labels), the zoom of the
+// View menu and the Help menu.
 #include <QAction>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -10,6 +12,7 @@
 #include "app/WindowPlacement.h"
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmTip.h"
+#include "document/ViewGeometry.h"
 #include "document/frmDocument.h"
 #include "frmMain.h"
 #include "platform/Platform.h"
@@ -81,3 +84,36 @@ void frmMain::mnuHelpOtherSoftware_Click()
 }
 
 void frmMain::mnuHelpAbout_Click() { frmAbout::showAbout(m_ctx, this); }
+
+void frmMain::mnuViewZoom_Click(int step)
+{
+    frmDocument* d = activeDocument();
+    if (!d)
+        return;
+    if (step > 0)
+        d->zoomIn();
+    else if (step < 0)
+        d->zoomOut();
+    else
+        d->setZoom(1);
+}
+
+void frmMain::mnuViewFitLabel_Click()
+{
+    if (frmDocument* d = activeDocument())
+        d->zoomToFit();
+}
+
+void frmMain::zoomShown(frmDocument& doc)
+{
+    if (&doc == activeDocument())
+        showZoom();
+}
+
+void frmMain::showZoom()
+{
+    const frmDocument* d = activeDocument();
+    for (const char* name : {"mnuViewZoomIn", "mnuViewZoomOut", "mnuViewActualSize", "mnuViewFitLabel"})
+        action(name)->setEnabled(d);
+    m_zoomPanel->setText(d ? tr("%1 %").arg(viewgeom::zoomPercent(d->zoom())) : QString());
+}

@@ -6,6 +6,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "app/Units.h"
+
 LabelsPageWidget::LabelsPageWidget(const LabelsPage& page, QWidget* parent) : QWidget(parent)
 {
     setObjectName("Labels");
@@ -18,18 +20,21 @@ LabelsPageWidget::LabelsPageWidget(const LabelsPage& page, QWidget* parent) : QW
     m_start->setRange(1, std::max(1, page.lastStart));
     m_start->setValue(page.start);
     form->addRow(tr("Start at label:"), m_start);
-    auto inches = [this](const char* name, double value) {
+    // The adjustment is kept in hundredths of an inch: in millimetres a step
+    // is a quarter of one (0.01 in = 0.254 mm).
+    m_mm = page.unit == lengths::Unit::Millimetres;
+    auto length = [this](const char* name, double inches) {
         auto* box = new QDoubleSpinBox(this);
         box->setObjectName(name);
         box->setDecimals(2);
-        box->setRange(-0.5, 0.5);
-        box->setSingleStep(0.01);
-        box->setSuffix(tr(" in"));
-        box->setValue(value);
+        box->setRange(shown(-0.5), shown(0.5));
+        box->setSingleStep(m_mm ? 0.25 : 0.01);
+        box->setSuffix(m_mm ? tr(" mm") : tr(" in"));
+        box->setValue(shown(inches));
         return box;
     };
-    m_right = inches("txtMoveRight", page.right);
-    m_down = inches("txtMoveDown", page.down);
+    m_right = length("txtMoveRight", page.right);
+    m_down = length("txtMoveDown", page.down);
     form->addRow(tr("Move right:"), m_right);
     form->addRow(tr("Move down:"), m_down);
     // A wrapped label inside a form row is given the height of one short line
@@ -51,14 +56,17 @@ void LabelsPageWidget::showPrinter(const LabelsPage& page, const QString& name, 
     if (!page.adjustmentFor || name.isEmpty())
         return;
     const auto [right, down] = page.adjustmentFor(name);
-    m_right->setValue(right);
-    m_down->setValue(down);
+    m_right->setValue(shown(right));
+    m_down->setValue(shown(down));
     *shownFor = name;
 }
 
 void LabelsPageWidget::readInto(LabelsPage& page) const
 {
     page.start = m_start->value();
-    page.right = m_right->value();
-    page.down = m_down->value();
+    page.right = inches(m_right->value());
+    page.down = inches(m_down->value());
 }
+
+double LabelsPageWidget::shown(double inches) const { return m_mm ? units::inchesToMillimetres(inches) : inches; }
+double LabelsPageWidget::inches(double shown) const { return m_mm ? units::millimetresToInches(shown) : shown; }

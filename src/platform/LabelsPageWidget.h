@@ -18,6 +18,11 @@ public:
     void readInto(LabelsPage& page) const;
 
 private:
+    // The adjustment in the unit the page shows, and back in inches.
+    double shown(double inches) const;
+    double inches(double shown) const;
+
+    bool m_mm = false;
     QSpinBox* m_start;
     QDoubleSpinBox *m_right, *m_down;
 };

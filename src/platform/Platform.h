@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/Lengths.h"
 #include "app/ProgramTitle.h"
 
 class QPrinter;
@@ -70,7 +71,8 @@ struct PictureData {
 struct LabelsPage {
     int start = 1;            // "Start at label:"
     int lastStart = 1;        // the labels on the sheet
-    double right = 0, down = 0; // "Move right:", "Move down:"
+    double right = 0, down = 0; // "Move right:", "Move down:", inches
+    lengths::Unit unit = lengths::Unit::Inches; // what the page shows them in
     QString shownFor;         // the printer whose adjustment the page shows
     QString help;             // how to find the adjustment
     // The remembered adjustment of another printer chosen in the dialog (right, down).

@@ -1,7 +1,5 @@
-// The options dialog's rules without a window: reading and formatting the
-// numbers, the limits of every box with their messages and reset values, the
-// keys a numeric box lets through, the label type choices and the grid dots
-// (the template question's text is checked in the dialog, tst_optionsdialog).
+// The options dialog's rules without a window: the numbers, the limits of every
+// box, the keys a numeric box lets through and the grid dots.
 #include <QtTest>
 
 #include "app/OptionsRules.h"
@@ -30,8 +28,7 @@ private slots:
         QCOMPARE(formatInches(3.75, ','), QString("3,75"));
     }
 
-    // Leaving a box checks its limits (upper first, inclusive) on the
-    // thousandths it keeps, and rewrites its text; the message says why.
+    // Limits checked (upper first, inclusive) on the thousandths a box keeps.
     void leavingABox_data()
     {
         QTest::addColumn<Box>("box");
@@ -94,6 +91,34 @@ private slots:
             QCOMPARE(check(Box::CustomWidth, -1, Paper{-2, -2}).message, QString("Width Cannot Exceed the Paper Width"));
     }
 
+    // In millimetres the boxes show hundredths of a millimetre, and a limit
+    // given in inches is told in millimetres; the others keep their words.
+    void leavingABoxInMillimetres()
+    {
+        const Paper letter{8.5, 11};
+        const struct {
+            Box box;
+            const char* typed;
+            const char* text;
+            const char* message;
+        } rows[] = {
+            {Box::CustomWidth, "76.2", "76.2", ""},
+            {Box::CustomWidth, "10.004", "10", ""},
+            {Box::CustomWidth, "0.004", "50.8", "Width Must be Greater than 0 mm"},
+            {Box::CustomWidth, "216", "196.85", "Width Cannot Exceed the Paper Width"},
+            {Box::TopMargin, "-12.7", "0", "Top Margin Must be Greater than -12.7 mm"},
+            {Box::TopMargin, "-12.69", "-12.69", ""},
+            {Box::RowSpace, "-0.01", "0", "Row Spacing May Not Be Less than 0 mm"},
+            {Box::GridWidth, "501", "120", "Maximum Grid Width is 500, Reset to Default"},
+        };
+        for (const auto& r : rows) {
+            const LeaveResult got = leaveBox(r.box, r.typed, letter, '.', lengths::Unit::Millimetres);
+            QCOMPARE(got.text, QString(r.text));
+            QCOMPARE(got.message, QString(r.message));
+        }
+        QCOMPARE(boxInches("25.4", lengths::Unit::Millimetres, '.'), 1.0);
+    }
+
     void numericKeys()
     {
         for (Box b : {Box::CustomWidth, Box::GridWidth}) { // digits and backspace everywhere
@@ -110,14 +135,6 @@ private slots:
         // Everything else, including the minus sign and letters.
         for (const char* t : {"a", "-", " ", "e", "\u00e9", "\u4e00", "12"})
             QCOMPARE(numericKey(t, Box::CustomHeight, '.'), int16_t(0));
-    }
-
-    void labelTypesAndTheTemplateQuestion()
-    {
-        const TypeChoice beer = labelTypeChoice(0, '.'), wine = labelTypeChoice(1, ','), custom = labelTypeChoice(2, '.');
-        QVERIFY(beer.fillsSize && !beer.sizeEditable && wine.fillsSize && !wine.sizeEditable);
-        QCOMPARE(beer.height + " x " + beer.width + " " + wine.height + " x " + wine.width, QString("3.75 x 3.0 4,0 x 5,0"));
-        QVERIFY(!custom.fillsSize && custom.sizeEditable);
     }
 
     void gridDotsAtEveryStep()

@@ -1,5 +1,4 @@
-// Where a window comes back, tiling rectangles and font family names: rules
-// apart from any window.
+// Window places, tiles and font family names, apart from any window.
 #include <QtTest>
 
 #include "app/Module1.h"

@@ -1,5 +1,4 @@
-// Start-up settings: each kind of key with its default and limits, folders,
-// the decimal separator, and a settings file that cannot be kept.
+// Start-up settings: keys, folders, the decimal separator, a file that cannot be kept.
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -28,9 +27,7 @@ class tst_Settings : public QObject {
 private slots:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
-    // A key of each kind (the others differ only in the table of keys): its
-    // default when missing, the edges of its range kept, and text it cannot
-    // convert or values out of range giving the default.
+    // A key of each kind (the others differ only in the table of keys).
     void eachKey_data()
     {
         QTest::addColumn<QString>("key");
@@ -166,8 +163,7 @@ private slots:
         QCOMPARE(installed.helpFile(), prefix + "/share/corkcrafter/help/Corkcrafter2.qch");
     }
 
-    // Keys with spaces kept in a file; a file that is no plain file is neither
-    // read nor blocks, and a write that is lost is told.
+    // A settings path that is no plain file neither blocks nor loses writes silently.
     void iniStore()
     {
         QTemporaryDir dir;

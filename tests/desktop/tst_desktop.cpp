@@ -1,9 +1,5 @@
-// The program's windows on a real X server with a window manager (started by
-// desktop_e2e.sh): where the main window comes back after closing, maximised
-// or not (the place's arithmetic is tst_placement's), real keys and clicks
-// around the splash window and the preview's message, the system clipboard
-// shared with other programs, and pictures of the windows
-// (saved where the CORK_*SCREENSHOT variables say).
+// The windows on a real X server with a window manager (desktop_e2e.sh), and
+// pictures of them saved where the CORK_*SCREENSHOT variables say.
 #include <QtTest>
 #include <QComboBox>
 #include <QFontDatabase>
@@ -32,11 +28,9 @@ bool framed(QWidget* w)
            QTest::qWaitFor([w] { return w->frameGeometry().top() < w->geometry().top(); }, 5000);
 }
 
-// Runs look on the next modal window once it is on screen (and, with
-// frame, once the window manager has framed it).
-// Now and then openbox leaves a dialog unframed on a busy machine: after 10 s
-// the look goes ahead without the frame. A window never exposed is closed after
-// 30 s, unlooked at, so the test fails on what look did not do instead of hanging.
+// Runs look on the next modal window once on screen (and framed, with frame).
+// openbox now and then leaves a dialog unframed on a busy machine: after 10 s
+// look goes ahead without; one never exposed is closed after 30 s, not hanging.
 void whenModalShown(const std::function<void(QWidget*)>& look, bool frame = false,
                     QDeadlineTimer deadline = QDeadlineTimer(30000))
 {
@@ -58,8 +52,7 @@ void whenModalShown(const std::function<void(QWidget*)>& look, bool frame = fals
     });
 }
 
-// What the screen shows of a window, frame and title bar included; saved
-// where the variable says.
+// What the screen shows of a window, frame included; saved where the variable says.
 bool screenshot(QWidget* w, const char* variable)
 {
     const QImage shot = QGuiApplication::primaryScreen()->grabWindow(0).toImage().copy(w->frameGeometry());
@@ -103,8 +96,7 @@ class tst_Desktop : public QObject {
 private slots:
     void initTestCase() { configureApplication(); }
 
-    // The splash window takes the keyboard when it comes up: a key press
-    // closes it and start-up goes on with the main window.
+    // The splash window takes the keyboard: a real key closes it.
     void splashClosesOnAKey()
     {
         if (!haveXdotool())
@@ -151,10 +143,8 @@ private slots:
         QTRY_VERIFY(!alive);
     }
 
-    // A first start: the program's icon in the window manager's hands (every
-    // toolbar button in sight is tst_shell's), pictures of two samples side by
-    // side and then tiled; maximised by the user, it comes back maximised, and un-maximised
-    // it goes back to its place.
+    // The icon, pictures of two samples; maximised it comes back maximised, and
+    // un-maximised it goes back to its place (the arithmetic: tst_placement).
     void mainWindowIconSizeAndState()
     {
         TestEnv env(true);
@@ -229,8 +219,7 @@ private slots:
         QCOMPARE(env.store.read("Main", "Window State", ""), QString("0"));
     }
 
-    // A picture selected with the mouse shows its eight handles on screen;
-    // the window's picture is taken with a guide held and its read-out up.
+    // A selected picture's handles on screen; a picture with a guide held.
     void editingOnScreen()
     {
         MainWithLabel f(true, QSize(900, 760));
@@ -262,6 +251,43 @@ private slots:
         QVERIFY(view->lblGuide()->isVisible());
         QVERIFY(screenshot(&f.m, "CORK_SCREENSHOT_EDITING"));
         QTest::mouseRelease(view, Qt::LeftButton, {}, to);
+    }
+
+    // The "Position and Size" panel beside the ale label, in millimetres,
+    // showing the picture selected with the mouse.
+    void positionPanelOnScreen()
+    {
+        MainWithLabel f(true, QSize(1060, 760));
+        QVERIFY(framed(&f.m));
+        f.env.values.unit = lengths::Unit::Millimetres;
+        f.m.action("mnuViewPosition")->trigger();
+        frmDocument* d = f.doc();
+        d->LoadFile(CORK_SAMPLES "/Pale Ale.ckm");
+        QVERIFY(!d->graphics().empty());
+        const GraphicItem& g = d->graphics().begin()->second;
+        input::click(d->picLabelView(), QPointF(g.left + g.width / 3, g.top + g.height / 3));
+        QVERIFY(d->activeItemSelected());
+        QTest::qWait(300);
+        QVERIFY(screenshot(&f.m, "CORK_PANEL_SCREENSHOT"));
+    }
+
+    // The beer label at 200 % with its picture selected: the picture of zoomed editing.
+    void zoomedEditingOnScreen()
+    {
+        MainWithLabel f(true, QSize(1000, 800));
+        QVERIFY(framed(&f.m));
+        frmDocument* d = f.doc();
+        d->LoadFile(CORK_SAMPLES "/Pale Ale.ckm");
+        QVERIFY(!d->graphics().empty());
+        for (int i = 0; i < 3; ++i)
+            f.m.action("mnuViewZoomIn")->trigger();
+        QCOMPARE(f.m.findChild<QLabel*>("lblZoom")->text(), QString("200 %"));
+        LabelView* view = d->picLabelView();
+        const GraphicItem& g = d->graphics().begin()->second;
+        input::click(view, QPointF(g.left + g.width / 3, g.top + g.height / 3));
+        QVERIFY(d->activeItemSelected());
+        QTest::qWait(200);
+        QVERIFY(screenshot(&f.m, "CORK_ZOOM_SCREENSHOT"));
     }
 
     // The wine label with a line turned up each side, the left one selected
@@ -297,10 +323,7 @@ private slots:
         QVERIFY(screenshot(&f.m, "CORK_VERTICAL_SCREENSHOT"));
     }
 
-    // The preview at its stored place; its range message comes
-    // up over the preview, the main window stays behind it, and after the
-    // message the typing goes on in the preview. Without xdotool only the
-    // place, the typed zoom and the picture are checked.
+    // The preview's message comes up over it and the typing goes on there after it.
     void previewMessagesStayWithThePreview()
     {
         RealMain real;
@@ -406,9 +429,7 @@ private slots:
         QVERIFY(shot);
     }
 
-    // Pictures through the system clipboard with another program (xclip): one
-    // put there from outside pastes as a picture; one copied here reads back
-    // outside as an image and the descriptor text.
+    // Pictures through the system clipboard with another program (xclip).
     void clipboardWithOtherPrograms()
     {
         if (QStandardPaths::findExecutable("xclip").isEmpty() || !haveXdotool())
@@ -451,9 +472,7 @@ private slots:
         QCOMPARE(QColor(pasted.picture.pixel(30, 5)), QColor(0, 0, 200));
         QVERIFY(d->SaveLabelToFile(env.path("pasted.ckm")));
 
-        // Copied here with a real Ctrl+C from the X server (the clipboard is
-        // taken at the time of the user's key), read outside while this
-        // program serves it.
+        // A real Ctrl+C: the clipboard is taken at the time of the user's key.
         d->selectGraphic(d->graphics().begin()->first);
         m.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&m));

@@ -1,5 +1,4 @@
-// The tip of the day, the about box, the splash window and the help window,
-// driven through the main window's Help menu and their own buttons.
+// The tip of the day, the about box, the splash window and the help window.
 #include <QtTest>
 #include <QCheckBox>
 #include <QHelpContentWidget>
@@ -80,9 +79,7 @@ private slots:
         env.reset();
     }
 
-    // The tip comes at the first start; Next shows the following tip ("~"
-    // breaks its line; the order itself is in tst_tips); turned off there, it
-    // comes no more at start-up, and the Help menu still shows the next one.
+    // Turned off at the first start, the tip still comes from the Help menu (order: tst_tips).
     void tipOfTheDay()
     {
         if (!qEnvironmentVariableIsEmpty("CORK_SCREENSHOT_DIR")) {
@@ -117,8 +114,7 @@ private slots:
         QCOMPARE(env->store.read("Main", "Show Tips at Startup", ""), QString("0"));
         QCOMPARE(env->store.read("Main", "Current Tip", ""), QString("3"));
 
-        // Next start: none, but the Help menu still shows one, the first again
-        // after the last; Esc closes it the way OK does.
+        // Next start: none; the Help menu wraps to the first, Esc closes it as OK does.
         timer->start();
         QTest::qWait(300);
         QCOMPARE(seen.size(), 3);
@@ -252,8 +248,7 @@ private slots:
 
     void damagedHelpCacheIsMadeAgain()
     {
-        // The cached collection is only a copy: damaged, it is made again from
-        // the help file, and nothing is said about the help file.
+        // The cached collection is only a copy: damaged, it is made again, silently.
         const QString helpFile = env->ctx.paths.helpFile();
         const QString collection = frmHelp::collectionFile();
         auto open = [&] {

@@ -1,6 +1,4 @@
-// The options dialog as a person uses it: keys typed into its boxes, Tab to
-// leave them, clicks on its options and buttons, Ctrl+Tab between the pages;
-// and reached from the main window's commands.
+// The options dialog driven with real keys and clicks, and from the main window.
 #include <QtTest>
 #include <QApplication>
 #include <QCheckBox>
@@ -95,8 +93,7 @@ private slots:
         QCOMPARE(child<QComboBox>("cboBorderWidth")->currentText(), QString("5"));
     }
 
-    // The box passes the program's separator to the key rule: a "," system
-    // refuses "." and letters with a beep.
+    // The box passes the program's separator to the key rule (tst_options).
     void numericKeyFilter()
     {
         env->values.decimalSeparator = ',';
@@ -109,43 +106,23 @@ private slots:
         QVERIFY(env->platform.shown.isEmpty());
     }
 
-    // A box is checked by its limits when it is left (the limits of every box
-    // are in tst_options): the text it is reset to and the message. An inch
-    // box and a grid box.
-    void checksEachBoxWhenLeft()
+    // Limits are tst_options'; Tab and Enter on OK check the box before the label gets it.
+    void boxesAreCheckedWhenLeftAndBeforeOk()
     {
-        const QStringList rows[] = {
-            {"txtCustomHeight", "11.01", "10.25", "Height Cannot Exceed the Paper Height"},
-            {"txtGridHeight", "501", "120", "Maximum Grid Height is 500, Reset to Default"}};
         open();
         click("optLabelType2");
-        for (const QStringList& row : rows) {
-            QLineEdit* box = edit(row[0]);
-            if (row[0].startsWith("txtGrid"))
-                dlg->selectTab(2);
-            typeInto(box, row[1]);
-            tabAway();
-            QCOMPARE(box->text(), row[2]);
-            QCOMPARE(env->platform.texts(), QStringList{row[3]});
-            env->platform.shown.clear();
-        }
-    }
-
-    void enterCommitsOnlyCheckedValues()
-    {
-        // OK pressed with Enter while a box still has the focus: the box is
-        // checked first, so the document never gets an out-of-range value.
-        open();
-        click("optLabelType2");
+        typeInto(edit("txtCustomHeight"), "11.01");
+        tabAway();
+        QCOMPARE(edit("txtCustomHeight")->text(), QString("10.25"));
+        QCOMPARE(env->platform.texts(), QStringList{"Height Cannot Exceed the Paper Height"});
         typeInto(edit("txtCustomWidth"), "99");
         QTest::keyClick(edit("txtCustomWidth"), Qt::Key_Return);
-        QCOMPARE(env->platform.texts(), QStringList({"Width Cannot Exceed the Paper Width"}));
+        QCOMPARE(env->platform.texts().last(), QString("Width Cannot Exceed the Paper Width"));
         QCOMPARE(doc->getLabelWidth(), 7.75);
         QCOMPARE(env->store.read("Settings", "Label Width", ""), QString("7.75"));
     }
 
-    // Apply stays with its page; a page applied and edited again, and a page
-    // left after editing, both reach OK; untouched pages do not.
+    // Apply stays with its page; edited pages reach OK, untouched ones do not.
     void applyAndOkCommitTheEditedPages()
     {
         open();
@@ -218,11 +195,40 @@ private slots:
         QCOMPARE(doc->getTopMargin(), 0.5);
     }
 
+    // Millimetres chosen on the first page: the boxes are rewritten, a limit
+    // is told in millimetres, and Apply keeps inches, a box left alone to
+    // the value it had.
+    void lengthsInMillimetres()
+    {
+        doc->setLabelDimensions(2, 2.5, 3.0);
+        doc->setLeftMargin(0.235);
+        open();
+        QCOMPARE(texts({"txtCustomWidth", "txtLeftMargin"}), QStringList({"3.0", "0.235"}));
+        auto* units = child<QComboBox>("cboUnits");
+        units->setFocus();
+        QTest::keyClick(units, Qt::Key_Down);
+        QCOMPARE(dlg->unit(), lengths::Unit::Millimetres);
+        QCOMPARE(texts({"txtCustomWidth", "txtCustomHeight", "txtLeftMargin"}), QStringList({"76.2", "63.5", "5.97"}));
+        typeInto(edit("txtCustomWidth"), "0");
+        tabAway();
+        QCOMPARE(env->platform.texts(), QStringList{"Width Must be Greater than 0 mm"});
+        QCOMPARE(edit("txtCustomWidth")->text(), QString("50.8"));
+        typeInto(edit("txtRowSpace"), "10");
+        tabAway();
+        click("cmdApply");
+        QCOMPARE(doc->getLeftMargin(), 0.235);
+        QCOMPARE(doc->getRowSpace(), 10 / 25.4);
+        QCOMPARE(env->values.unit, lengths::Unit::Millimetres);
+        QCOMPARE(env->store.read("Settings", "Units", ""), QString("millimetres"));
+        QCOMPARE(env->store.read("Settings", "Label LeftMargin", ""), QString("0.235"));
+    }
+
     void labelTypesAndTheTemplateQuestion()
     {
         env->values.templateFile = "Stout.ckm";
         open();
         click("optLabelType1");
+        QCOMPARE(edit("txtCustomHeight")->text() + " x " + edit("txtCustomWidth")->text(), QString("4.0 x 5.0"));
         QCOMPARE(env->platform.texts(), QStringList({"Deactivate Template file: 'Stout.ckm'?"}));
         QCOMPARE(env->platform.shown[0].buttons, MsgButtons::YesNo);
         QCOMPARE(env->values.templateFile, QString("Stout.ckm")); // answered No
@@ -242,6 +248,10 @@ private slots:
     void miniatureFollowsTheBoxes()
     {
         open();
+        // The test page prints on the chosen printer (what it holds: tst_miniature).
+        click("cmdPrintTest");
+        QVERIFY(QFileInfo(env->path("out.pdf")).size() > 1000);
+        QVERIFY(env->platform.shown.isEmpty());
         SheetPicture* page = dlg->page();
         QCOMPARE(page->pageTwips(), QSizeF(2040, 2640));
         QCOMPARE(page->drawing().labels.size(), size_t(4)); // beer labels on Letter
@@ -339,22 +349,10 @@ private slots:
         QCOMPARE(env->store.keys().size(), 5);
     }
 
-    // The button prints on the chosen printer (what the page holds is tst_miniature's).
-    void printerTestPageToPdf()
-    {
-        open();
-        click("cmdPrintTest");
-        QFileInfo pdf(env->path("out.pdf"));
-        QVERIFY(pdf.size() > 1000);
-        QVERIFY(env->platform.shown.isEmpty());
-    }
-
-    // Label Properties opens on the label page, Define Grid on the grid page;
-    // Cancel leaves the label and the settings.
+    // Label Properties opens the label page, Define Grid the grid page.
     void fromTheMainWindow()
     {
         MainWithLabel f;
-        frmDocument* d = f.doc();
         QStringList seen;
         auto whenShown = [&](std::function<void(frmOptions*)> drive) {
             input::whenModal<frmOptions>([&seen, drive](frmOptions* o) {
@@ -362,7 +360,7 @@ private slots:
                 drive(o);
             });
         };
-        // A custom size: the beer label's menu check goes (the window's fit is tst_shell's).
+        // A custom size: the beer label's menu check goes (the window's fit: tst_shell; Cancel: applyOfTheLabelPage).
         whenShown([](frmOptions* o) {
             o->optLabelType_Click(2);
             o->box(Box::CustomWidth)->setText("2");
@@ -371,19 +369,11 @@ private slots:
         f.action("mnuFileLabelSize2")->trigger();
         QVERIFY(!f.action("mnuFileLabelSize0")->isChecked());
         whenShown([](frmOptions* o) {
-            o->box(Box::CustomWidth)->setText("3.5");
-            o->cmdCancel_Click();
-        });
-        f.action("mnuFileLabelSize2")->trigger();
-        QVERIFY(!f.env.values.settingsChanged);
-        QCOMPARE(d->getLabelWidth(), 2.0);
-
-        whenShown([](frmOptions* o) {
             o->box(Box::GridWidth)->setText("60");
             o->cmdOK_Click();
         });
         f.action("mnuViewDefineGrid")->trigger();
-        QCOMPARE(seen, QStringList({"Label Specs", "Label Specs", "Grid"}));
+        QCOMPARE(seen, QStringList({"Label Specs", "Grid"}));
         QCOMPARE(f.env.values.gridWidth, int16_t(60));
         QVERIFY(f.env.platform.shown.isEmpty());
     }

@@ -1,6 +1,4 @@
-// Choosing the label sheet by maker and product code in the options dialog,
-// typed and chosen with real keys: a small catalogue of its own, beside the
-// installed sheet database when there is one.
+// Choosing the label sheet in the options dialog from a small catalogue of its own.
 #include <QtTest>
 #include <QApplication>
 #include <QLabel>
@@ -113,7 +111,7 @@ private slots:
     }
     void cleanup() { tearDown(); }
 
-    void searchAsYouType()
+    void searchAndChooseFillTheSheet()
     {
         open();
         QVERIFY(listed().contains("Cork Test N1")); // everything before a word is typed
@@ -128,13 +126,8 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), dlg->findChild<QTreeView*>("lstStock"));
         QVERIFY(!dlg->pageEdited(0));
         QCOMPARE(caption(), frmOptions::CustomSheetCaption);
-    }
 
-    // Each product fills the page to the thousandth of an inch, with its paper
-    // and orientation; one that cannot be printed on changes nothing.
-    void choosingFillsTheSheet()
-    {
-        open();
+        // A product fills the page to the thousandth; one that cannot be printed on changes nothing.
         pick("cork test w2");
         QCOMPARE(sheetBoxes(), QStringList({"3.902", "2.665", "0.516", "0.183", "0.0", "0.098"}));
         QVERIFY(dlg->findChild<QRadioButton*>("optLabelType2")->isChecked() && edit("txtCustomWidth")->isEnabled());
@@ -165,8 +158,7 @@ private slots:
         QVERIFY(dlg->isVisible() && dlg->stockPicker()->listed().empty());
         QCOMPARE(caption(), catalogue::caption(*dlg->stockPicker()->stock().find("Cork Test W3")));
 
-        // The miniature shows the product's labels, though Letter holds 3 x 7 of
-        // them, from the dialog's opening on; as many as fit once it is a custom sheet.
+        // The miniature shows the product's labels, not the 3 x 7 Letter holds, until edited.
         auto miniatureLabels = [this] { return dlg->page()->drawing().labels.size(); };
         pick("cork n1");
         QCOMPARE(miniatureLabels(), size_t(2 * 3));
@@ -180,11 +172,11 @@ private slots:
         QCOMPARE(miniatureLabels(), size_t(3 * 7));
     }
 
-    // A click chooses, as a double click does, once; the arrow keys only look,
-    // and OK applies the row they highlight. A sheet that cannot be printed on
-    // is refused either way and gives the highlight back to the sheet in use.
+    // A click chooses, arrow keys only look and OK applies the highlight; a refused sheet
+    // gives the highlight back.
     void clickChoosesAndOkAppliesTheHighlight()
     {
+        doc->setBorderStyle("Square");
         env->platform.answers.push_back(MsgAnswer::No);
         open();
         typeInto(search(), "cork test");
@@ -221,11 +213,12 @@ private slots:
         QCOMPARE(catalogue::rememberedProduct(env->store), QString("Cork Test W2"));
         QCOMPARE(doc->getLabelWidth(), 99.1 / 25.4);
         QCOMPARE(printer->pageLayout().pageSize().id(), QPageSize::A4);
+        // The oval frame refused for R1: the frame and the settings as they were.
+        QCOMPARE(doc->valBorderStyle, QString("Square"));
+        QCOMPARE(env->store.read("Settings", "Border Style", "-"), QString("-"));
     }
 
-    // After a start the printer has its own default paper; the dialog shows
-    // the remembered product's paper while the label is laid out for it, the
-    // miniature's labels on it, and leaves the printer alone once it is not.
+    // The remembered product's paper comes back while the label is still laid out for it.
     void rememberedProductsPaperOnOpening_data()
     {
         QTest::addColumn<QString>("product");
@@ -277,18 +270,12 @@ private slots:
         QCOMPARE(caption(), frmOptions::CustomSheetCaption);
     }
 
-    void roundStockAsksForTheOvalFrame_data()
-    {
-        QTest::addColumn<bool>("yes");
-        QTest::newRow("yes") << true;
-        QTest::newRow("no") << false;
-    }
+    // Answered No: clickChoosesAndOkAppliesTheHighlight.
     void roundStockAsksForTheOvalFrame()
     {
-        QFETCH(bool, yes);
         doc->setBorderStyle("Square");
         env->values.borderStyle = "Rounded";
-        env->platform.answers.push_back(yes ? MsgAnswer::Yes : MsgAnswer::No);
+        env->platform.answers.push_back(MsgAnswer::Yes);
         open();
         pick("cork r1");
         QCOMPARE(env->platform.shown.size(), 1);
@@ -296,22 +283,19 @@ private slots:
         QVERIFY(env->platform.shown[0].text.contains("Cork Test R1") &&
                 env->platform.shown[0].text.contains("oval"));
         dlg->findChild<QPushButton*>("cmdOK")->click();
-        QCOMPARE(doc->valBorderStyle, QString(yes ? "Oval" : "Square"));
-        QCOMPARE(env->values.borderStyle, QString(yes ? "Oval" : "Rounded"));
-        QCOMPARE(env->store.read("Settings", "Border Style", "-"), QString(yes ? "Oval" : "-"));
+        QCOMPARE(doc->valBorderStyle, QString("Oval"));
+        QCOMPARE(env->values.borderStyle, QString("Oval"));
+        QCOMPARE(env->store.read("Settings", "Border Style", "-"), QString("Oval"));
     }
 
-    // OK remembers the product and gives the label its exact lengths; the
-    // dialog shows it again until a box says otherwise.
+    // OK gives the label the product's exact lengths; it is shown until a box differs.
     void rememberedUntilEdited()
     {
         open();
         pick("cork test w2");
         QTest::keyClick(search(), Qt::Key_Return); // nothing new chosen, and OK not pressed by it
         QTest::mouseClick(dlg->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
-        QCOMPARE(catalogue::rememberedProduct(env->store), QString("Cork Test W2"));
-        QCOMPARE(doc->getLabelWidth(), 99.1 / 25.4);
-        QCOMPARE(doc->getColumnSpace(), 2.5 / 25.4);
+        QCOMPARE(doc->getColumnSpace(), 2.5 / 25.4); // remembered, the width: clickChoosesAndOkAppliesTheHighlight
         QCOMPARE(env->values.topMargin, 13.1 / 25.4);
 
         open();
@@ -334,10 +318,8 @@ private slots:
         QCOMPARE(doc->getLabelWidth(), 3.902); // as the box shows it now
     }
 
-    // The whole way: "wine" typed in the options dialog, one of the program's
-    // own wine sheets chosen, OK; the printed PDF holds the product's labels at
-    // its positions on its paper, on a partly used sheet and with the printer's
-    // adjustment too (the preview draws the same sheet plan: tst_cups, tst_preview).
+    // A wine sheet chosen and printed: the PDF's labels at the product's places
+    // (the preview's sheet plan: tst_cups, tst_preview).
     void wineSheetPrintsOnTheProduct()
     {
         MainWithLabel f;
@@ -359,8 +341,7 @@ private slots:
         QVERIFY(p && p->across == 1 && p->down == 2);
         QCOMPARE(catalogue::rememberedProduct(f.env.store), p->name());
 
-        // Printed from the sheet's second label with the printer's adjustment
-        // (every product's whole sheet is tst_stocksheets').
+        // From the second label with an adjustment (every whole sheet: tst_stocksheets).
         if (f.m.printer().outputFormat() != QPrinter::PdfFormat)
             QSKIP("a printer is installed here: the print would go to it");
         ScriptedPlatform& platform = f.env.platform;

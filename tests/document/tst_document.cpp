@@ -32,8 +32,7 @@ private slots:
         QVERIFY(ale.font.bold && !ale.font.italic && ale.font.underline);
         QCOMPARE(ale.alignment, int16_t(1));
 
-        // Yes to the save question: the host saves; a save that left the
-        // document changed keeps the window open.
+        // Yes to the save question: the host saves; a save that left it changed keeps the window open.
         doc.setChanged();
         env.platform.answers = {MsgAnswer::Yes};
         QVERIFY(!doc.queryClose());
@@ -48,8 +47,7 @@ private slots:
         QCOMPARE(alone.activeText()->font.name, env.values.fontName);
     }
 
-    // The view and the paper are drawn by one painter: every pixel of the
-    // label view but its outline is the printed label's at the same scale.
+    // One painter: every pixel of the view but its outline is the printed label's at the same scale.
     void viewShowsWhatPrints()
     {
         TestEnv env(true);

@@ -125,10 +125,8 @@ private slots:
         QCOMPARE(QPointF(f.g().left, f.g().top), QPointF(1320, 1320));
     }
 
-    // Every handle, with and without keeping the aspect, dragged until the
-    // pointer lies exactly on the picture's edge (away from the handles).
-    // The picture, 1500 x 750 at (1440, 1440), has its natural ratio 0.5; its
-    // right and bottom edges (2940, 2190) are outside it, its left and top inside.
+    // Every handle, with and without the aspect, dragged onto the picture's edge: 1500 x 750 at
+    // (1440, 1440), ratio 0.5, its right and bottom edges outside it, its left and top inside.
     void resizeFromEachHandle_data()
     {
         QTest::addColumn<int>("handle");
@@ -185,8 +183,7 @@ private slots:
         f.doc->resizeLabel();
         f.doc->showGuides(true);
         QLabel* readout = f.view->lblGuide();
-        // The grab distance and the readout's numbers are rules (tst_editing); here the
-        // window's part: the pointer, the readout following, the guide moving.
+        // The window's part (the grab distance and the readout's numbers: tst_editing).
         f.doc->setGuidePositions(2139, 3000);
         f.press(2100, 600);
         QCOMPARE(f.doc->editor().guideHeld(), guides::Grab::Vertical);

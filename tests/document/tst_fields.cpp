@@ -180,9 +180,7 @@ private slots:
         QVERIFY(t.rows.empty() && t.columns.isEmpty());
     }
 
-    // The data file of a label lives in the settings, keyed by the label's
-    // path (slashes and all, in the INI file as in memory); never for a label
-    // that has no file yet.
+    // A label's data file is kept in the settings under its path; never for a label without a file.
     void dataRememberedPerLabel()
     {
         const QString ini = tmp.filePath("settings.ini");

@@ -51,9 +51,7 @@ class tst_History : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
-    // The commands of the main window's menus and boxes (font, size, alignment,
-    // colour, frame, aspect, label size and properties) go through the same check
-    // in tst_undo; here one row for each way an item command changes the label.
+    // One row for each way an item command changes the label (the window's commands: tst_undo).
     void everyKindOfStepUndoesToTheSameFileAndRedoes()
     {
         auto text = [](int i) { return [i](TestEnv&, LabelDocument& d) { d.selectText(i); }; };
@@ -128,8 +126,7 @@ private slots:
         const int steps = d->history().count();
         QCOMPARE(steps, 7); // size, style, two texts, a picture, a paste, its stretch
 
-        // Changing nothing is no step: a copy, a delete answered No, selection, guides,
-        // commands without a selection.
+        // Changing nothing is no step.
         d->selectGraphic(2);
         d->copySelectedToClipboard(false);
         env.platform.answers.push_back(MsgAnswer::No);

@@ -23,16 +23,28 @@ using input::whenModal;
 class tst_Items : public QObject {
     Q_OBJECT
 private slots:
-    void newTextIsCentredWithItsBox()
+    // A new text is centred with its box; its size is shown as the size box lists it.
+    void newTextAndItsFontSize()
     {
         TestEnv env;
         LabelDocument d(env.values, env.platform, env.fixed);
+        d.setTextFontSize("12"); // nothing active: nothing happens
         QVERIFY(d.createNewText("Ale", 90));
         const TextItem& t = *d.activeText();
         QCOMPARE(QRectF(t.left, t.top, t.width, t.height), QRectF((4320 - 360) / 2.0, (5400 - 260) / 2.0, 360, 260));
+        d.setTextFontSize("7");
+        QCOMPARE(d.activeText()->font.size, 7.0);
+        // Whole points, and halves.
+        d.activeText()->font.size = 8.25;
+        QCOMPARE(d.getTextFontSize(), QString("8"));
+        d.activeText()->font.size = 10.5;
+        QCOMPARE(d.getTextFontSize(), QString("10.5"));
+        d.activeText()->font.size = 10.8;
+        QCOMPARE(d.getTextFontSize(), QString("10.5"));
+        d.setTextFontSize("abc");
+        QCOMPARE(d.activeText()->font.size, 10.8);
 
-        // The next item takes the current formatting (the host's boxes: tst_document), and is
-        // as high as its lines.
+        // The next item takes the current formatting (the host's boxes: tst_document) and is as high as its lines.
         env.values.fontSize = "12";
         env.values.textColor = 0x0000FF;
         QVERIFY(d.createNewText("Two\r\nlines", 0));
@@ -63,25 +75,6 @@ private slots:
         QVERIFY(d.createNewText("The quick brown fox jumps over the lazy dog", 0));
         QCOMPARE(d.getTextText(), QString("The quick brown fox jumps over\r\nthe lazy dog"));
         QCOMPARE(d.getTextWidth(), int16_t(3000 + 60));
-    }
-
-    void fontSizeShownAndSet()
-    {
-        TestEnv env;
-        LabelDocument d(env.values, env.platform, env.fixed);
-        d.setTextFontSize("12"); // nothing active: nothing happens
-        QVERIFY(d.createNewText("Ale", 0));
-        d.setTextFontSize("7");
-        QCOMPARE(d.activeText()->font.size, 7.0);
-        // Shown as the size box lists it: whole points, and halves.
-        d.activeText()->font.size = 8.25;
-        QCOMPARE(d.getTextFontSize(), QString("8"));
-        d.activeText()->font.size = 10.5;
-        QCOMPARE(d.getTextFontSize(), QString("10.5"));
-        d.activeText()->font.size = 10.8;
-        QCOMPARE(d.getTextFontSize(), QString("10.5"));
-        d.setTextFontSize("abc");
-        QCOMPARE(d.activeText()->font.size, 10.8);
     }
 
     void textDialogProtocol()
@@ -116,9 +109,7 @@ private slots:
         QCOMPARE(doc->getTextText(), QString("Pale Ale"));
         QCOMPARE(doc->activeText()->rotation, int16_t(270));
 
-        // (Edit Text cancelled keeping the text is tst_mainwindow::editTextDialog's.)
-        // A new angle alone is one step; the rotate commands turn the text a
-        // quarter each way, one step each, and undo as they came.
+        // A new angle alone is one step; the rotate commands turn a quarter each way, one step each.
         const int steps = doc->history().count(), index = doc->activeTextIndex();
         const auto rotation = [&] { return doc->texts().at(index).rotation; };
         whenModal<frmTextInput>([](frmTextInput* dlg) {
@@ -147,8 +138,7 @@ private slots:
         doc->SelectNothing();
         QVERIFY(!main.button("Rotate Text Left")->isEnabled() && !main.button("Rotate Text Right")->isEnabled());
 
-        // Reopened: autofit starts unchecked again. Characters a label file
-        // cannot keep are named under the text and underlined in it.
+        // Reopened: autofit unchecked; characters a file cannot keep are named and underlined.
         whenModal<frmTextInput>([](frmTextInput* dlg) {
             QVERIFY(!dlg->chkAutoFit()->isChecked());
             QLabel* note = dlg->lblNotKept();
@@ -169,8 +159,7 @@ private slots:
         });
         main.action("mnuTextNew")->trigger();
 
-        // 16,384 lines: their line breaks take two characters each in the file.
-        // Refused with the focus on the text, so it can still be shortened.
+        // 16,384 lines (a break counts two): refused with the focus on the text, to shorten it.
         const QString lines = QString("a\n").repeated(16383) + "a";
         bool stayedOpen = false, focusOnText = false;
         whenModal<frmTextInput>([&](frmTextInput* dlg) {
@@ -188,8 +177,7 @@ private slots:
         QCOMPARE(env.platform.texts().last(), "A text on a label can be at most 32,767 characters long (a line break "
                                               "counts as two), and this one has 49150.");
 
-        // The formatting commands are checked with their undo in tst_undo; the colour
-        // chosen for the selected text is also the one for the next.
+        // The colour chosen for the selected text is also the next one's (the other formats: tst_undo).
         env.platform.colorAnswers = {0x00FF00};
         main.action("mnuTextColor")->trigger();
         QCOMPARE(doc->getTextColor(), ColorValue(0x00FF00));
@@ -256,9 +244,7 @@ private slots:
         QVERIFY(writeFile(env.path("flat.wmf"), makeWmf(2880, 0, 1440)));
         QVERIFY(!loadPictureFile(env.path("flat.wmf")).ok());
 
-        // A tiny file whose frame claims 20,000 x 20,000 pixels: its natural size
-        // untouched, the picture kept beside the drawing at most 16 MB, and
-        // drawn at the size it is drawn at (a 600 x 300 pixel box: 600 x 300, all red).
+        // A tiny file claiming 20,000 x 20,000 pixels: kept at most 16 MB, drawn at the size it is drawn at.
         QVERIFY(writeFile(env.path("huge.wmf"), makeWmf(20000, 20000, 96)));
         const PictureData huge = loadPictureFile(env.path("huge.wmf"));
         QVERIFY2(huge.ok(), qPrintable(huge.error));
@@ -277,9 +263,7 @@ private slots:
         QVERIFY(cache.picture(g, QSize(20000, 20000)).sizeInBytes() <= 64 * 1024 * 1024);
     }
 
-    // Pictures are held as RGB32 (opaque) or premultiplied ARGB32, converted
-    // once where they are loaded, colours exact; a JPEG is known as a photograph.
-    // Copies for a size are made once and dropped with their picture.
+    // Pictures held as RGB32 or premultiplied ARGB32, colours exact; copies for a size made once.
     void picturesHeldInTheFormatThatDrawsFastest()
     {
         TestEnv env;

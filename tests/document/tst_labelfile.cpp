@@ -77,17 +77,14 @@ private slots:
 
     void fieldsAreCutAndRounded()
     {
-        // Font sizes (10.5 is stored as 11) and names cut to 32: roundTripIsByteIdentical.
-        // A path too long for its field is cut, not let into the next record.
+        // A path too long for its field is cut, not let into the next record (font fields: roundTrip).
         GraphicRecord g;
         g.path = QByteArray(129, 'p');
         QCOMPARE(encode(g).size(), 150);
         QCOMPARE(decodeGraphic(encode(g).constData()).path, QByteArray(128, 'p'));
         // Windows-1252: the five places it leaves empty read as themselves.
         QCOMPARE(fromCodePage(QByteArray("\x80\xe9\x81")), QString::fromUtf8("\u20ac\u00e9\u0081"));
-        // What a save would lose, each character once: Czech, Polish, a beer mug
-        // (two UTF-16 units, one '?'); the code page's own accents, quotes and
-        // euro sign are kept.
+        // What a save would lose, each once (a beer mug is one '?'); the code page's own characters are kept.
         const QString lossy = QString::fromUtf8("Ležák Dvanáctka ň Łódź \u201eźródło\u201c ň \U0001F37A 5 \u20ac");
         QCOMPARE(charactersNotKept(lossy), QStringList({"ň", "Ł", "ź", "ł", QString::fromUtf8("\U0001F37A")}));
         QCOMPARE(toCodePage(lossy), QByteArray("Le\x9e\xe1k Dvan\xe1"
@@ -324,8 +321,7 @@ private slots:
         QCOMPARE(d.texts().at(1).text, longest);
         QCOMPARE(int(d.history().count()), 1);
 
-        // The autofit wrap adds a character for each break: one that would go
-        // past the limit leaves the text as it was given.
+        // An autofit wrap whose breaks would pass the limit leaves the text as given.
         env.values.dialogAutofit = true;
         const QString words = QString(32763, 'x') + " y z";
         QVERIFY(d.createNewText(words, 0));
@@ -382,8 +378,7 @@ private slots:
         QCOMPARE(filesIn(env.values.graphicsFolder), QStringList());
         QCOMPARE(fileBytes(target), QByteArray("previous label"));
 
-        // The bitmap fits but the label cannot be written: the bitmap goes again
-        // and the item does not point at it.
+        // The bitmap fits but the label cannot be written: the bitmap goes again, the item keeps none.
         LabelDocument d(env.values, env.platform, env.fixed);
         QVERIFY(d.createNewGraphic("?1"));
         QString why;

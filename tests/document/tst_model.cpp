@@ -9,9 +9,9 @@
 class tst_Model : public QObject {
     Q_OBJECT
 private slots:
-    // The defaults of a new label are the bytes of its file (tst_labelfile);
-    // a new size reaches the surface and the frame only when the label is resized.
-    void sizeReachesTheSurfaceOnResize()
+    // A new size reaches the surface and the frame only on resize; viewing changes nothing,
+    // an edit marks the label changed and a save unmarks it (the defaults' bytes: tst_labelfile).
+    void sizeAndFlags()
     {
         TestEnv env;
         LabelDocument d(env.values, env.platform, env.fixed);
@@ -21,27 +21,15 @@ private slots:
         d.resizeLabel();
         QCOMPARE(d.surfaceWidth(), 7200);
         QCOMPARE(d.borderRect(), QRectF(360, 360, 6480, 5040));
-        QVERIFY(!d.isChanged());
-    }
-
-    // A stored code between the list's shapes reads as Rounded. (Each name's shape,
-    // and a name that matches none, show in tst_render::frameShapes.)
-    void styleMapping()
-    {
+        d.showGuides(true);
+        d.SelectNothing();
+        QVERIFY(d.getIsBlankForm() && !d.isChanged());
+        QVERIFY(d.createNewText("Ale", 0));
+        QVERIFY(!d.getIsBlankForm() && d.isChanged());
+        QVERIFY(d.SaveLabelToFile(env.path("ale.ckm")));
+        QVERIFY(!d.getIsBlankForm() && !d.isChanged());
+        // A stored code between the list's shapes reads as Rounded (each name's shape: tst_render).
         QCOMPARE(Module1::shapeCodeToListPosition(3), 1);
-    }
-
-    void indicesAreNeverReused()
-    {
-        TestEnv env;
-        LabelDocument d(env.values, env.platform, env.fixed);
-        QVERIFY(d.createNewText("One", 0));
-        QVERIFY(d.createNewText("Two", 0));
-        QCOMPARE(d.activeTextIndex(), 2);
-        d.deleteSelectedObject(false);
-        QVERIFY(d.createNewText("Three", 0));
-        QCOMPARE(d.activeTextIndex(), 3);
-        QVERIFY(d.textAt(1) && !d.textAt(2) && d.textAt(3));
     }
 
     // One stacking, the one the file keeps: pictures in their ranks, the frame,
@@ -109,27 +97,7 @@ private slots:
         QCOMPARE(texts, QStringList({"Three", "Two", "One"}));
     }
 
-    void flagTransitions()
-    {
-        TestEnv env;
-        LabelDocument d(env.values, env.platform, env.fixed);
-        QVERIFY(d.getIsBlankForm() && !d.isChanged());
-        // Viewing commands change nothing.
-        d.showGuides(true);
-        d.SelectNothing();
-        QVERIFY(d.getIsBlankForm() && !d.isChanged());
-
-        LabelDocument d2(env.values, env.platform, env.fixed);
-        QVERIFY(d2.createNewText("Ale", 0));
-        QVERIFY(!d2.getIsBlankForm() && d2.isChanged());
-        QVERIFY(d2.SaveLabelToFile(env.path("ale.ckm")));
-        QVERIFY(!d2.getIsBlankForm() && !d2.isChanged());
-        // Undone back to the saved label it is unchanged again: tst_undo::closeAsksExactlyWhenTheLabelDiffersFromItsFile.
-    }
-
-    // Every listener hears what changed, and exactly where (twips): the boxes an
-    // item had and has, the frame's box, the whole label for a background; the
-    // frame's operations are steps of their own.
+    // Every listener hears exactly where things changed (twips); the frame's operations are steps.
     void listenersHearTheChangedArea()
     {
         struct Listener : DocumentObserver {
@@ -193,8 +161,7 @@ private slots:
         QCOMPARE(one.heard, QStringList({"all"}));
     }
 
-    // A turned text keeps its own box (moved, aligned and saved in exact
-    // twips) and is hit, marked and repainted where it is drawn.
+    // A turned text keeps its own box (exact twips) and is hit and repainted where it is drawn.
     void rotatedTextIsHitWhereItIsDrawn()
     {
         TestEnv env;
@@ -253,19 +220,25 @@ private slots:
         d.removeObserver(&listener);
     }
 
-    void creationCounterLimit()
+    // Indices are never reused, up to the last a file can hold.
+    void indicesAreNeverReused()
     {
         TestEnv env;
         LabelDocument d(env.values, env.platform, env.fixed);
-        // Fill up to the last representable index quickly through deletes.
-        for (int i = 0; i < LabelDocument::MaxItemIndex; ++i) {
+        QVERIFY(d.createNewText("One", 0));
+        QVERIFY(d.createNewText("Two", 0));
+        d.deleteSelectedObject(false);
+        QVERIFY(d.createNewText("Three", 0));
+        QCOMPARE(d.activeTextIndex(), 3);
+        QVERIFY(d.textAt(1) && !d.textAt(2) && d.textAt(3));
+        for (int i = 3; i < LabelDocument::MaxItemIndex; ++i) {
             QVERIFY(d.createNewText("x", 0));
             d.deleteSelectedObject(false);
         }
         QVERIFY(d.createNewText("kept", 0) == false);
         QCOMPARE(env.platform.texts().last(),
                  QString("This label cannot hold more text items. Save it and start a new label."));
-        QCOMPARE(int(d.texts().size()), 0);
+        QCOMPARE(int(d.texts().size()), 2);
         QCOMPARE(d.textCounter(), LabelDocument::MaxItemIndex);
     }
 };

@@ -100,8 +100,7 @@ private slots:
         QCOMPARE(env.platform.texts(), refusal.isEmpty() ? QStringList() : QStringList{refusal});
     }
 
-    // A picture, two codes and a text: the codes are picture records among the
-    // pictures, in their stacking order, and the file reads back to the same bytes.
+    // Codes are picture records among the pictures, in stacking order; read back to the same bytes.
     void labelWithCodesRoundTripsByteForByte()
     {
         TestEnv env;
@@ -149,14 +148,11 @@ private slots:
         QVERIFY(e.SaveLabelToFile(file));
         QCOMPARE(fileBytes(file).toHex(), a.toHex());
 
-        // A reader that does not know QR codes looks for a picture file of
-        // that name; none can exist, so it is a missing picture like any other.
+        // To a reader that does not know codes it is a picture file that cannot exist.
         QVERIFY(!QFileInfo::exists(env.path("<qr:Q #996633>https:")));
     }
 
-    // The painter: the modules of the code in its colour, over the label's
-    // background, four light modules of quiet zone inside the box, the finder
-    // patterns where the standard puts them.
+    // The modules in the code's colour, a quiet zone of four inside the box, the finder patterns.
     void paintsTheModules()
     {
         QrItem q;
@@ -209,8 +205,7 @@ private slots:
         QCOMPARE(img.pixelColor(20, 120), QColor(Qt::white));
     }
 
-    // Moved, resized (always square), stacked among the pictures, copied and
-    // pasted, deleted and undone like any item.
+    // Moved, resized (always square), stacked, copied, pasted, deleted and undone like any item.
     void behavesLikeAnyItem()
     {
         TestEnv env;
@@ -250,8 +245,7 @@ private slots:
         QCOMPARE(d.qrCodes().at(1).data, QString("https://brew.example"));
     }
 
-    // A print run gives each label's code its own data; a code that cannot be
-    // made is named by its label.
+    // Each label's code gets its own data; one that cannot be made is named by its label.
     void eachLabelHasItsOwnData()
     {
         QrItem q;

@@ -83,6 +83,21 @@ private slots:
         QCOMPARE(gridPositions(4320, 120, -500, 130), std::vector<int>({0, 120}));
         QCOMPARE(gridPositions(4320, 120, 4300, 9000), std::vector<int>({4320}));
     }
+
+    // A fitted zoom between steps goes to the neighbouring steps; 33 % is the third.
+    void zoomLadderAndFit()
+    {
+        QCOMPARE(zoomPercent(zoomIn(0.9)), 100);
+        QCOMPARE(zoomPercent(zoomOut(0.9)), 75);
+        QCOMPARE(zoomPercent(zoomIn(0.33)), 50);
+        QCOMPARE(zoomPercent(zoomOut(0.5)), 33);
+        QCOMPARE(zoomOut(0.25), 0.25);
+        QCOMPARE(zoomIn(8), 8.0);
+        QCOMPARE(fitZoom(500, 300, 400, 400), 0.75); // the tighter side, whole percent
+        QCOMPARE(fitZoom(9000, 9000, 100, 100), 8.0);
+        QCOMPARE(scrollToKeep(16, 100, 300, 500), 216);
+        QCOMPARE(scrollToKeep(16, 100, 50, 500), 0);
+    }
 };
 
 QTEST_GUILESS_MAIN(tst_ViewGeom)

@@ -23,8 +23,6 @@ private slots:
             QCOMPARE(h[i].left(), lefts[i]);
             QCOMPARE(h[i].size(), QSizeF(80, 80));
         }
-        // Where a resize measures from (the box's corner or edge middle) shows in
-        // tst_dragging::resizeFromEachHandle, the pointer shapes there on hover.
     }
 
     void snapGoesDownToTheGrid()
@@ -117,14 +115,15 @@ private slots:
         QCOMPARE(*guides::readoutText(1, Grab::Horizontal, {0, 1800}, label), QString("1.25"));
         QCOMPARE(*guides::readoutText(2, Grab::Vertical, {2880, 0}, label), QString("2.00"));
         QVERIFY(!guides::readoutText(3, Grab::Vertical, {0, 0}, label));
+        // In millimetres, to the tenth.
+        QCOMPARE(*guides::readoutText(0, Grab::Vertical, {1440, 0}, label, lengths::Unit::Millimetres), QString("-12.7"));
         // A decimal comma where the locale writes one.
         QLocale::setDefault(QLocale(QLocale::German));
         QCOMPARE(*guides::readoutText(1, Grab::Vertical, {720, 0}, label), QString("0,50"));
         QLocale::setDefault(QLocale::c());
     }
 
-    // Tab and Shift+Tab go through the shown items back to front and round
-    // again; from no item (or one gone) Tab starts at the back, Shift+Tab at the front.
+    // Back to front and round again; from no item Tab starts at the back.
     void tabOrder_data()
     {
         QTest::addColumn<QString>("from");
@@ -169,8 +168,7 @@ private slots:
 
     void clipboardDescriptor()
     {
-        // Fields wider than their columns (a picture's usual descriptor, and one
-        // with fields that are no numbers, are tst_clipboard's copy and paste).
+        // Fields wider than their columns (the usual ones: tst_clipboard).
         QCOMPARE(clipdesc::encode(1234.5, 12345.75, ""), QString("CKMGraphic-1234.5345.75"));
         auto d = clipdesc::decode("CKMGraphic-1234.5345.75");
         QCOMPARE(*d->width, 1234);

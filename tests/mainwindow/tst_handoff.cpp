@@ -1,5 +1,4 @@
-// The hidden command-line box of the main window, and later starts of the
-// program handing their command line to the copy that runs.
+// The hidden command-line box, and later starts handing over to the running copy.
 #include <QtTest>
 #include <QComboBox>
 #include <QLineEdit>
@@ -91,9 +90,7 @@ private slots:
     }
     void cleanup() { f.reset(); }
 
-    // A description written into the hidden box makes its texts at once, as
-    // long as it is; a file name written there asks first; with no label
-    // open the box is only emptied.
+    // A description in the box makes its texts; a file name asks first; no label: emptied.
     void commandLineBox()
     {
         QLineEdit* box = main->txtCmdLine();
@@ -134,22 +131,21 @@ private slots:
         QCOMPARE(env->platform.fileRequests.size(), 1);
     }
 
-    void startUpHandOff()
+    // At start-up a file opens into the blank first label without asking; later
+    // starts go to the running window.
+    void startUpAndLaterStarts()
     {
-        const QString label = savedLabel(*env, "Porter.ckm");
+        const QString porter = savedLabel(*env, "Porter.ckm");
         main->handOffCommandLine("   ");
-        main->handOffCommandLine("  " + label + "  ");
-        QVERIFY(env->platform.fileRequests.isEmpty()); // opened without asking
-        QCOMPARE(main->activeDocument()->saveFileName, label);
-        QCOMPARE(int(main->documents().size()), 1); // the blank first label was used
+        main->handOffCommandLine("  " + porter + "  ");
+        QVERIFY(env->platform.fileRequests.isEmpty());
+        QCOMPARE(main->activeDocument()->saveFileName, porter);
+        QCOMPARE(int(main->documents().size()), 1);
         main->handOffCommandLine("  \\C\"Mild\"");
         QCOMPARE(main->activeDocument()->texts().rbegin()->second.text, QString("Mild"));
-        QVERIFY(env->platform.fileRequests.isEmpty());
-    }
 
-    void laterStartsInTheRunningWindow()
-    {
         const QString label = savedLabel(*env, "Bitter.ckm");
+        forgetChanges(*main);
         main->mdiArea()->closeAllSubWindows();
         // A description needs a label: one is made, as at start-up.
         main->handOffFromAnotherStart("\\T 20\"Bock\"");
@@ -161,8 +157,7 @@ private slots:
         main->handOffFromAnotherStart(""); // only brings the window up
         QCOMPARE(int(main->documents().size()), 2);
 
-        // A description never writes onto the label the user has open (a
-        // saved file here): it gets a new label of its own.
+        // A description never writes onto a label the user has open.
         frmDocument* bitter = main->activeDocument();
         main->handOffFromAnotherStart("\\C 12\"Mild\"");
         QCOMPARE(int(main->documents().size()), 3);
@@ -178,8 +173,7 @@ private slots:
         QVERIFY(env->platform.fileRequests.isEmpty());
     }
 
-    // While the window is closing a later start is refused and opens its own
-    // window, so its label is not lost with this one; otherwise it opens here.
+    // Refused while closing, so the later start's label is not lost with this window.
     void laterStartWhileClosing()
     {
         AskingPlatform asking;
@@ -213,10 +207,7 @@ private slots:
         QCOMPARE(w.activeDocument()->saveFileName, label);
     }
 
-    // Two real copies: a later start hands its file, named from its own
-    // folder, over and the running copy opens it (the Open command keeps its
-    // folder). A copy that does not answer is played in-process in
-    // tst_commandline.
+    // Two real copies: the file named from the later start's folder opens in the first.
     void twoRealCopies()
     {
         QTemporaryDir root;

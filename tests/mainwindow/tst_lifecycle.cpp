@@ -1,5 +1,4 @@
-// Recent-file captions and the list, and the document lifecycle driven
-// through the main window's commands with scripted choosers.
+// The recent files, and opening, saving and closing through the main window.
 #include <QtTest>
 
 #include "mainwindow/RecentFiles.h"
@@ -34,10 +33,9 @@ private slots:
     }
     void cleanup() { f.reset(); }
 
-    void recentFileCaptions()
+    void recentFileCaptionsAndList()
     {
         const QString p40 = "C:\\Labels\\" + QString(26, 'a') + ".ckm";
-        QCOMPARE(p40.size(), 40);
         QCOMPARE(recentFileCaption(p40), p40);
         const QString p41 = "C:\\Labels\\" + QString(27, 'a') + ".ckm";
         // Too long with its folder: only the file name stays.
@@ -50,10 +48,7 @@ private slots:
                  QString("C:\\") + QChar(0x2026) + "\\" + name44.left(31) + QChar(0x2026));
         QCOMPARE(recentFileCaption("C:\\" + name44), "\\" + name44.left(37) + QChar(0x2026));
         QCOMPARE(recentFileCaption(QString(45, 'x')), QString(38, 'x') + QChar(0x2026));
-    }
 
-    void recentListOperations()
-    {
         RecentFileList l;
         for (const char* p : {"/a.ckm", "/b.ckm", "/c.ckm", "/d.ckm", "/e.ckm"})
             l.addRecentFile(p);
@@ -68,12 +63,15 @@ private slots:
         QVERIFY(!l.item0Visible() && !l.separatorVisible());
     }
 
-    // Open: the untouched first window is used, later files get their own
-    // and go to the recent list (its order and length are RecentFileList's,
-    // above); an item opens without a dialog, drops a file gone from disk,
-    // and the list comes back in a fresh window.
+    // Opened files fill the recent list (its rules: recentFileCaptionsAndList).
     void openAndRecentFiles()
     {
+        // A file gone before it is opened: said, and the first window stays untouched.
+        open(env->path("nothere.ckm"));
+        QCOMPARE(env->platform.shown.last().text, "File \"" + env->path("nothere.ckm") + "\" Not Found");
+        QCOMPARE(main->activeDocument()->saveFileName, env->path("nothere.ckm"));
+        QCOMPARE(main->activeDocument()->caption(), QString("Label 1"));
+
         QStringList files;
         for (const char* n : {"1.ckm", "2.ckm", "3.ckm"})
             files << savedLabel(*env, n);
@@ -96,10 +94,8 @@ private slots:
         QCOMPARE(env->platform.shown.last().text, "File \"" + files[1] + "\" Not Found");
         QCOMPARE(main->recentFiles().count(), 2);
 
-        // A name relative to the folder the program runs in opens as the whole
-        // path: the list and the Open folder must still find it from elsewhere.
-        // A label already open is brought forward, not opened a second time
-        // (saving one window would silently overwrite the other's changes).
+        // A relative name is kept whole; a label already open is brought forward,
+        // as saving one of two windows would overwrite the other's changes.
         const QString cwd = QDir::currentPath();
         QDir::setCurrent(env->values.labelFolder);
         main->openLabel("3.ckm");
@@ -128,14 +124,6 @@ private slots:
             main->mruItem(0)->trigger();
         QVERIFY(!main->mruItem(0)->isVisible());
         QVERIFY(!main->mnuFileBar4()->isVisible());
-    }
-
-    void missingFileOnOpen()
-    {
-        open(env->path("nothere.ckm"));
-        QCOMPARE(env->platform.shown.last().text, "File \"" + env->path("nothere.ckm") + "\" Not Found");
-        QCOMPARE(main->activeDocument()->saveFileName, env->path("nothere.ckm"));
-        QCOMPARE(main->activeDocument()->caption(), QString("Label 1"));
     }
 
     void saveAndSaveAs()
@@ -210,9 +198,7 @@ private slots:
         QCOMPARE(env->platform.shown.last().buttons, MsgButtons::SaveAnywayCancel);
     }
 
-    // Save All names each label; closing asks about each change, Cancel stops
-    // the whole close, and the settings are written only when it goes ahead
-    // (no place while minimised) or told about when they cannot be.
+    // Settings are written only when a close goes ahead (no place while minimised).
     void saveAllAndClosing()
     {
         main->activeDocument()->createNewText("One", 0);
@@ -271,8 +257,7 @@ private slots:
         QCOMPARE(main->activeDocument(), d);
     }
 
-    // The align commands centre on the label's own centre, with the guides hidden
-    // (as they start) and whatever size the window had before.
+    // With the guides hidden the align commands centre on the label's own centre.
     void alignCentresOnTheLabelsOwnSize()
     {
         LabelDocument small(env->values, env->platform, env->fixed);

@@ -1,6 +1,4 @@
-// The main window driven as a person uses it: menu items, buttons and boxes,
-// keys typed into the formatting boxes followed by a real change of focus,
-// clicks on the label, printing with scripted dialogs.
+// The main window driven with real keys and clicks, printing with scripted dialogs.
 #include <QtTest>
 #include <QAccessible>
 #include <QLabel>
@@ -117,8 +115,7 @@ private slots:
         QCOMPARE(main().cboBorderStyle()->currentText(), QString("Oval"));
     }
 
-    // True size, the grid and guides; a window smaller than its label gets
-    // both bars and the corner, and the label is painted nowhere on them.
+    // A window smaller than its label: the label is painted nowhere on the bars.
     void labelViewAndASmallWindow()
     {
         LabelView* view = doc()->picLabelView();
@@ -164,7 +161,7 @@ private slots:
         QCOMPARE(vbar->value(), 0);
     }
 
-    void labelSizeCommands()
+    void labelSizeAndCommandsWithoutALabel()
     {
         action("mnuFileLabelSize1")->trigger();
         QCOMPARE(QSize(doc()->surfaceWidth(), doc()->surfaceHeight()), QSize(7200, 5760));
@@ -173,8 +170,7 @@ private slots:
         QCOMPARE(env().store.read("Settings", "Label Width", ""), QString("5"));
         QCOMPARE(env().values.labelWidth, 5.0);
 
-        // The default for new labels is a preference, not part of this label:
-        // Undo gives back only the label's size.
+        // The default for new labels is a preference: Undo gives back only the size.
         action("mnuEditUndo")->trigger();
         QCOMPARE(doc()->surfaceWidth(), 4320);
         QVERIFY(!doc()->isChanged());
@@ -190,11 +186,24 @@ private slots:
         action("mnuFileLabelSize0")->trigger();
         QCOMPARE(env().platform.texts(), QStringList{"You must have a Label Loaded to set Properties"});
         QCOMPARE(env().values.labelHeight, 3.75);
+
+        // The other commands without a label do nothing.
+        for (const char* name : {"mnuFileSave0", "mnuFileSaveAll", "mnuFileClose", "mnuEditDelete", "mnuViewShowGuides",
+                                 "mnuViewShowGrid", "mnuGraphicAspectRatio", "mnuFilePrint", "mnuTextEdit"})
+            action(name)->trigger();
+        for (const char* key : {"Bold", "Center", "Delete", "Horizontal Center", "Vertical Center", "Save", "Show Border", "Print"}) {
+            QVERIFY2(main().button(key), key);
+            main().button(key)->trigger();
+        }
+        QVERIFY(!doc());
+        // Text colour creates a label first; a cancelled chooser changes nothing.
+        env().platform.colorAnswers = {std::nullopt};
+        action("mnuTextColor")->trigger();
+        QVERIFY(doc());
+        QCOMPARE(env().values.textColor, ColorValue(0));
     }
 
-    // With no printer a print says so; a file chosen afterwards in the print
-    // dialog is printed to, and the "Labels" page's start is used once. (The
-    // unwritable PDF's message is checked in tst_batch.)
+    // The "Labels" page's start is used once (an unwritable PDF: tst_batch).
     void printing()
     {
         QPrinter& printer = main().printer();
@@ -221,8 +230,7 @@ private slots:
         // The partly used sheet is used up: the next print starts on a whole one.
         QCOMPARE(env().values.startLabel, 1);
 
-        // Cancelled: nothing printed, nothing said, and a start chosen but not
-        // printed stays for the next dialog.
+        // Cancelled: a start chosen but not printed stays for the next dialog.
         env().platform.printAnswers = {std::nullopt, std::nullopt};
         env().platform.labelsAnswers.push_back([](QPrinter&, LabelsPage& page) { page.start = 3; });
         action("mnuFilePrint")->trigger();
@@ -254,15 +262,19 @@ private slots:
         QVERIFY(main().button("Bold")->isChecked() && main().button("Align Right")->isChecked());
         QVERIFY(action("mnuTextEdit")->isEnabled() && !action("mnuGraphicEdit")->isEnabled());
         QVERIFY(action("mnuEditDelete")->isEnabled() && main().button("Delete")->isEnabled());
-
-        // The label has the keyboard now (what the keys then do is checked in
-        // keysGoToTheLabelAfterDialogs and in tst_undo).
         QVERIFY(view->hasFocus());
+
+        // A size typed applies when the focus leaves the box; Bold then changes the weight only.
+        typeInto(main().cboFontSize(), "13");
+        QCOMPARE(doc()->activeText()->font.size, ale.font.size);
+        tabAway();
+        QCOMPARE(doc()->activeText()->font.size, 13.0);
+        main().button("Bold")->trigger();
+        QVERIFY(!doc()->activeText()->font.bold);
+        QCOMPARE(doc()->activeText()->font.size, 13.0);
     }
 
-    // Tab and Shift+Tab step through the items in stacking order and round
-    // again, Escape selects none; the toolbar follows, the label keeps the
-    // keyboard, and a screen reader is told the item's kind and text.
+    // The order is tst_editing's; here the keys, the toolbar and what a screen reader is told.
     void tabShiftTabAndEscapeSelect()
     {
         frmDocument* d = doc();
@@ -349,8 +361,7 @@ private slots:
         QVERIFY(doc()->activeTextItemSelected());
     }
 
-    // Edit Text through the real dialog: OK changes the text as one step,
-    // Cancel keeps it as it was, whatever was typed.
+    // Cancel keeps the text as it was, whatever was typed.
     void editTextDialog()
     {
         QVERIFY(doc()->createNewText("Pale Ale", 0));
@@ -404,27 +415,7 @@ private slots:
         QCOMPARE(main().documents().size(), labels + 1);
     }
 
-    void commandsWithoutADocumentDoNotCrash()
-    {
-        main().mnuFileClose_Click();
-        QVERIFY(!doc());
-        for (const char* name : {"mnuFileSave0", "mnuFileSaveAll", "mnuFileClose", "mnuEditDelete", "mnuViewShowGuides",
-                                 "mnuViewShowGrid", "mnuGraphicAspectRatio", "mnuFilePrint", "mnuTextEdit"})
-            action(name)->trigger();
-        for (const char* key : {"Bold", "Center", "Delete", "Horizontal Center", "Vertical Center", "Save", "Show Border", "Print"}) {
-            QVERIFY2(main().button(key), key);
-            main().button(key)->trigger();
-        }
-        QVERIFY(!doc());
-        // Text colour creates a document first; a cancelled chooser changes nothing.
-        env().platform.colorAnswers = {std::nullopt};
-        action("mnuTextColor")->trigger();
-        QVERIFY(doc());
-        QCOMPARE(env().values.textColor, ColorValue(0));
-    }
-
-    // After every dialog and message box the window manager activates the
-    // main window again: a selected item keeps the keys.
+    // After every dialog and message box a selected item keeps the keys.
     void keysGoToTheLabelAfterDialogs()
     {
         DialogStandIn standIn(env().platform, &main());
@@ -453,8 +444,7 @@ private slots:
         QCOMPARE(doc()->history().index(), steps + 1);
         QCOMPARE(doc()->activeText()->font.name, font);
 
-        // The delete question answered No, then a second Delete answered Yes;
-        // Ctrl+Z brings the text back instead of editing the font name.
+        // Ctrl+Z brings the deleted text back instead of editing the font name.
         env().platform.answers = {MsgAnswer::No};
         key(Qt::Key_Delete);
         QCOMPARE(env().platform.shown.last().text, QString("Are you sure you want to delete the selected text?"));
@@ -479,23 +469,7 @@ private slots:
         QCOMPARE(doc()->history().index(), before);
     }
 
-    void fontSizeTypedThenTab()
-    {
-        QVERIFY(doc()->createNewText("Stout", 0));
-        QComboBox* box = main().cboFontSize();
-        typeInto(box, "13");
-        QCOMPARE(doc()->activeText()->font.size, 18.0); // nothing yet while typing
-        tabAway();
-        QCOMPARE(doc()->activeText()->font.size, 13.0);
-        // Bold afterwards changes the weight only.
-        main().button("Bold")->trigger();
-        QVERIFY(doc()->activeText()->font.bold);
-        QCOMPARE(doc()->activeText()->font.size, 13.0);
-    }
-
-    // Each key typed into the border width box applies a width it can take at
-    // once and puts the default back for one it cannot; what is left in the
-    // box when the focus goes is kept, or put right when it is no width.
+    // Each key typed applies a width it can take; the box is put right when left.
     void borderWidthTyped_data()
     {
         QTest::addColumn<QString>("typed");

@@ -1,7 +1,4 @@
-// What a person sees of the program's windows around the work itself: the
-// main window's toolbars and the folders made on a first start, label windows
-// that fit their label and mark unsaved changes, their status panels, and the
-// picture chooser's formats.
+// The windows around the work: first start, label windows, status panels, picture chooser.
 #include <QtTest>
 #include <QApplication>
 #include <QFileDialog>
@@ -55,10 +52,8 @@ private slots:
         });
         QVERIFY(QTest::qWaitForWindowExposed(m));
 
-        // The working folders are made without a box in the way; one line says so.
+        // The working folders are made (tst_settings) without a box in the way; one line says so.
         QVERIFY2(env.platform.shown.isEmpty(), qPrintable(env.platform.texts().join('|')));
-        for (const char* sub : {"/Labels", "/Graphics", "/Template"})
-            QVERIFY(QFileInfo(env.ctx.paths.workBase + sub).isDir());
         QCOMPARE(m->statusPanel()->text(),
                  "Created the Labels, Graphics and Template folders in " + env.ctx.paths.workBase);
 
@@ -69,8 +64,7 @@ private slots:
         QVERIFY(m->width() < 1024); // not the whole screen either
     }
 
-    // Sizes typed in the options dialog: right after OK the window shows the
-    // whole label and no scroll bar, from the usual size.
+    // Right after OK in the options dialog the window shows the whole label.
     void customSizesFitTheirWindow()
     {
         MainWithLabel f(true, QSize(1100, 900));
@@ -98,9 +92,8 @@ private slots:
         }
     }
 
-    // The title bar's "*" follows the label's unsaved changes; the caption in
-    // questions and lists stays the plain name. Closing a changed label asks
-    // first; Yes with a cancelled save, or Cancel, keeps it open and changed.
+    // The title's "*" follows the difference from the file, steps undone and redone
+    // included; questions and lists show the plain name.
     void labelWindowsMarkUnsavedChanges()
     {
         MainWithLabel fixture;
@@ -134,7 +127,10 @@ private slots:
         QCOMPARE(sub->windowTitle(), QString("marked.ckm[*]"));
 
         m.action("mnuEditUndo")->trigger(); // the border back: changed again
-        QVERIFY(sub->isWindowModified());
+        QVERIFY(d->isChanged() && sub->isWindowModified());
+        m.action("mnuEditRedo")->trigger(); // the saved label again: unchanged
+        QVERIFY(!d->isChanged() && !sub->isWindowModified());
+        m.action("mnuEditUndo")->trigger();
         env.platform.answers = {MsgAnswer::Cancel};
         QVERIFY(!sub->close());
         QCOMPARE(env.platform.texts().last(), QString("'marked.ckm' has Changed, Save the Changes?"));
@@ -143,9 +139,7 @@ private slots:
         QTRY_VERIFY(!m.activeDocument());
     }
 
-    // The picture chooser offers every format a picture loads from, PNG and
-    // .jpeg among them, in the filter it starts with; the status panels follow
-    // the picture and clear when it is no longer selected.
+    // The chooser's first filter holds every format a picture loads from.
     void picturesAndTheirStatusPanels()
     {
         MainWithLabel fixture;

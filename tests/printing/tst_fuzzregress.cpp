@@ -1,7 +1,5 @@
-// Inputs the fuzzers found (tests/data/fuzz) and their seeds, replayed the way
-// the sheet fuzzer runs them: loaded with real font metrics and printed as a
-// whole sheet, and its label painted. Each must load, paint and print (or be
-// refused) without a crash or hang.
+// The fuzzers' finds (tests/data/fuzz) and seeds, replayed as the sheet fuzzer runs them: each
+// must load, paint and print (or be refused) without a crash or hang.
 #include <QPainter>
 #include <QtTest>
 

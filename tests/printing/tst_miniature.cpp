@@ -1,6 +1,4 @@
-// The options dialog's sheet miniature and the printer test page, drawn
-// without a window: label outlines and cut marks in the miniature's twips,
-// and every ruler tick and number of the test page on a recording surface.
+// The options dialog's sheet miniature and the printer test page, drawn without a window.
 #include <QtTest>
 
 #include "printing/SheetMiniature.h"
@@ -40,15 +38,12 @@ private slots:
     void labelsThatFitAtOneSixth()
     {
         const miniature::Drawing d = miniature::draw(beerOnLetter(0));
-        // Two columns and two rows from the paper's corner, as printed; a third
-        // column (8640 + 4320 twips) would not end on the paper. Outlines sit 50
-        // twips inside.
+        // 2 x 2 from the paper's corner (a third column would not end on the paper), 50 twips inside.
         QCOMPARE(rects(d), QList<QRectF>({{50, 50, 620, 800}, {50, 950, 620, 800}, {770, 50, 620, 800},
                                           {770, 950, 620, 800}}));
         QVERIFY(d.marks.empty());
 
-        // Margins and gaps (the walk itself is in tst_sheet): 0.5 in left,
-        // 0.25 in top, 0.25 in between columns, 0.125 in between rows; a 2 x 1 in label.
+        // Margins and gaps (the walk itself: tst_sheet).
         Input in;
         in.labelWidth = 2880;
         in.labelHeight = 1440;
@@ -98,8 +93,7 @@ private slots:
 
     void landscapeAndOversizedLabels()
     {
-        // Beyond what 16 bits hold, on landscape Letter: a 23 in label, a
-        // margin of 40 in; nothing fits, the walk ends at once.
+        // Beyond what 16 bits hold, on landscape Letter: nothing fits, the walk ends at once.
         Input in = beerOnLetter(0);
         in.paperWidth = 15840;
         in.paperHeight = 12240;
@@ -110,8 +104,7 @@ private slots:
         in.leftMargin = 40;
         QVERIFY(miniature::draw(in).labels.empty());
 
-        // A label of a hundredth of an inch would make a million positions:
-        // not drawn at all rather than a smudge that takes seconds.
+        // A million positions are not drawn at all rather than a smudge that takes seconds.
         in = beerOnLetter(2);
         in.labelWidth = 14;
         in.labelHeight = 14;
@@ -122,8 +115,7 @@ private slots:
         QVERIFY(miniature::draw(in).labels.empty());
     }
 
-    // The test page's rulers at their ends and on a long and a short tick,
-    // their numbers, and the sample below them.
+    // The test page's rulers, their numbers and the sample below them.
     void testPageRulers()
     {
         RecordingSurface s;
@@ -144,9 +136,7 @@ private slots:
                                     text({0.125, cy - 0.03, 0.125, cy + 0.03}), text({8, cy - 0.05, 8, cy + 0.05}),
                                     text({cx - 0.05, 10.5, cx + 0.05, 10.5})})
             QVERIFY2(lines.contains(line), qPrintable(line));
-        // Numbers every half inch, centred under the horizontal ticks and right of
-        // the vertical ones, half a line above them; the sample's two lines
-        // centred below it.
+        // Numbers every half inch beside the ticks; the sample's two lines centred below.
         QCOMPARE(prints.size(), 17 + 22 + 2);
         QCOMPARE(prints[1], "0.5 " + text({0.5 - 0.15, cy + 0.05}));
         QCOMPARE(prints[16], "8.0 " + text({8 - 0.15, cy + 0.05}));

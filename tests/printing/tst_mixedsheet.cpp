@@ -1,6 +1,4 @@
-// Several label designs printed together by the batch mode: each design's
-// texts where a sheet of it alone has them, in the order asked, numbered on
-// across the print, read back from the PDF with poppler.
+// Several label designs printed together by the batch mode, read back from the PDF with poppler.
 #include <QtTest>
 #include <QPainter>
 
@@ -19,9 +17,7 @@ struct Word {
     QPointF at;
 };
 
-// The words of a page, in the order the sheet is walked: down each column,
-// then the next column (one word a label, so the corners order the labels;
-// the columns are 180 points apart).
+// The words of a page in the order the sheet is walked, down each column (180 points apart).
 QList<Word> words(const QString& pdf, int page)
 {
     const QString html = run("pdftotext", {"-bbox", "-f", QString::number(page), "-l", QString::number(page), pdf, "-"});
@@ -52,9 +48,7 @@ class tst_MixedSheet : public QObject {
     TestEnv env;
     QString home = env.path("home");
 
-    // A square label `inches` wide holding "NAME-${n}", twelve to a Letter
-    // sheet at this size (3 across, 4 down from a quarter-inch margin), with
-    // cut marks so that a sheet's marks can be compared.
+    // A square label holding "NAME-${n}", twelve to a Letter sheet, with cut marks to compare.
     QString label(const QString& name, double inches = 2.5)
     {
         LabelDocument d(env.values, env.platform, env.fixed);
@@ -85,9 +79,7 @@ private slots:
         QVERIFY(!label("Small", 2).isEmpty());
     }
 
-    // 3 designs x 4 on a 12-label sheet: the labels of a sheet of one design
-    // alone, each design's in the order asked, numbered 1 to 12 across them;
-    // everything but the texts (the cut marks) is the full sheet's.
+    // 3 designs x 4 take a single design's sheet's places in the order asked, numbered 1 to 12.
     void designsTakeTheSingleSheetsPositions()
     {
         const QString single = env.path("single.pdf"), mixed = env.path("mixed.pdf");
@@ -109,8 +101,7 @@ private slots:
             QCOMPARE(qRound(several[i].at.x() * 100), qRound(one[i].at.x() * 100));
             QCOMPARE(qRound(several[i].at.y() * 100), qRound(one[i].at.y() * 100));
         }
-        // With the texts blanked out the two pages are the same picture: the
-        // same cut marks, nothing else drawn.
+        // The texts blanked out, the two pages are the same picture (the same cut marks).
         QImage a = rasterise(single, 72), b = rasterise(mixed, 72);
         QCOMPARE(a.size(), b.size());
         for (QImage* img : {&a, &b}) {
@@ -128,9 +119,7 @@ private slots:
         QVERIFY(ink > 100); // the marks are there at all
     }
 
-    // 3 x 50 labels over 13 sheets of 12: each label once, in order, the
-    // designs' counts exact; --copies 2 prints the whole list again after it
-    // on the same run of sheets; --start leaves the first positions empty.
+    // 3 x 50 labels over sheets of 12, each once and in order; --copies repeats the list, --start skips.
     void manyLabelsSpreadOverSheets_data()
     {
         QTest::addColumn<QStringList>("extra");

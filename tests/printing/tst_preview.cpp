@@ -1,6 +1,5 @@
-// The print preview window driven through its menu items, buttons and zoom
-// box (its arithmetic is tst_previewgeom's; the same sheet on the preview, the
-// printer and the PDFs is tst_cups_e2e's).
+// The print preview window driven through its menu items, buttons and zoom box
+// (its arithmetic: tst_previewgeom; the same sheet on every output: tst_cups_e2e).
 #include <QtTest>
 #include <QComboBox>
 #include <QLabel>
@@ -41,13 +40,6 @@ class tst_Preview : public QObject {
         QTest::keyClick(e, Qt::Key_Return);
     }
 
-    void openSample()
-    {
-        main->openLabel(CORK_SAMPLES "/Pale Ale.ckm");
-        QVERIFY(main->activeDocument());
-        QCOMPARE(main->activeDocument()->saveTitle, QString("Pale Ale.ckm"));
-    }
-
 private slots:
     void initTestCase()
     {
@@ -65,8 +57,7 @@ private slots:
     }
     void cleanup() { f.reset(); }
 
-    // Fitted to the page width at first, one page, no navigation; one window
-    // for every Print Preview.
+    // Fitted to the page width at first, no navigation; one window for every Print Preview.
     void windowControls()
     {
         frmPreview* p = openPreview();
@@ -118,8 +109,7 @@ private slots:
         QCOMPARE(p->pageImage(1), before); // the page is still there
         env->platform.shown.clear();
 
-        // 150% (sizes and scroll ranges are in tst_previewgeom): the page,
-        // larger than the viewport, follows the scroll bars.
+        // At 150% the page follows the scroll bars (their ranges: tst_previewgeom).
         typeZoom(p, "150");
         QWidget* page = p->picPageImage(1);
         QVERIFY(qAbs(page->width() - 1.5 * 12240 / k) <= 1);
@@ -201,7 +191,7 @@ private slots:
 
     void savesThePdf()
     {
-        openSample();
+        main->openLabel(CORK_SAMPLES "/Pale Ale.ckm");
         frmPreview* p = openPreview();
         QVERIFY(p);
         const QString pdf = env->path("sheet.pdf");
@@ -225,8 +215,7 @@ private slots:
         QVERIFY(!QFileInfo::exists(pdf));
         QVERIFY(env->platform.shown.isEmpty());
 
-        // A folder that does not exist: told why, over the preview (a disk
-        // that fills up while the same writer works is in tst_batch).
+        // A folder that does not exist: told why, over the preview (a full disk: tst_batch).
         const QString target = env->path("no/such/folder/sheet.pdf");
         env->platform.saveAnswers = {ScriptedPlatform::chosen(target)};
         p->action("mnuFileSave")->trigger();

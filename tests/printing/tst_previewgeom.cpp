@@ -37,8 +37,7 @@ private slots:
         QCOMPARE(pageIndicator(2, 3), QString("Page 2 of 3"));
     }
 
-    // Typed and listed percentages are range checked; a refused one leaves
-    // everything as it was. Fitted views are not range checked. Letter paper.
+    // Typed and listed percentages are range checked (a refused one changes nothing), fitted views not.
     void zoomChoices_data()
     {
         QTest::addColumn<int>("index"); // -1 typed
@@ -122,8 +121,7 @@ private slots:
 
     void pageSetupKeepsThePaperProportions()
     {
-        // 100% of Letter: one screen inch per paper inch; too short for the
-        // width: the height decides; too narrow: the width decides.
+        // 100%: an inch for an inch; too short, the height decides; too narrow, the width.
         for (const auto& [w, h, factor] : {std::tuple{LetterW, LetterH, 1.0}, std::tuple{6120.0, 7000.0, 7000.0 / 1440 / 11},
                                            std::tuple{6120.0, 9000.0, 0.5}}) {
             const PageSetup p = pageSetup(w, h, 8.5, 11);
@@ -135,10 +133,8 @@ private slots:
         }
     }
 
-    // The first window: Letter on a 1920 x 1080 screen (28800 x 16200 twips
-    // available) at the height that fits in 80% of it, 500 twips of margin
-    // and 300 of scroll bar beside, 1200 of menus and toolbar above; at
-    // most full size on a huge screen; the smallest window on a tiny one.
+    // The first window fits 80% of a 1920 x 1080 screen (500 margin, 300 scroll bar, 1200 menus);
+    // at most full size on a huge screen, the smallest window on a tiny one.
     void firstSizeShowsTheWholePage()
     {
         const double h = 0.8 * 16200 - 500 - 1200, scale = h / LetterH;

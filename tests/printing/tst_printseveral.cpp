@@ -1,6 +1,4 @@
-// File > Print Several Labels: the dialog driven with real clicks and keys,
-// its print, its preview and the preview's Save to File, each giving the
-// sheets the batch mode gives for the same labels and counts.
+// File > Print Several Labels with real clicks and keys: print, preview and Save to File give the batch's sheets.
 #include <QtTest>
 #include <QLabel>
 #include <QLineEdit>
@@ -97,8 +95,7 @@ private slots:
     }
     void cleanup() { f.reset(); }
 
-    // Print... goes through the print dialog and prints the labels in the
-    // order of the list, the label without a count left out: the batch's sheets.
+    // Print... prints the list's labels in order, the one without a count left out: the batch's sheets.
     void printsAsTheBatch()
     {
         env->platform.printAnswers = {1};

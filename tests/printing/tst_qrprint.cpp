@@ -1,6 +1,4 @@
-// QR codes from the menu to the paper: Insert QR Code... and the double click
-// through the real dialog, and printed PDFs read back with a real decoder
-// (zxing), every label's code giving that label's own text.
+// QR codes from the menu to the paper, read back from printed PDFs with a real decoder (zxing).
 #include <QtTest>
 
 #include <QComboBox>
@@ -106,8 +104,7 @@ void saveLabel(TestEnv& env, const QString& file, const QList<std::pair<QString,
 class tst_QrPrint : public QObject {
     Q_OBJECT
 private slots:
-    // The command asks for the data and the level in its dialog (data a label
-    // file cannot keep keeps the dialog open); a double click edits the code.
+    // The command asks for data and level (data a file cannot keep is refused); a double click edits.
     void insertedAndEditedThroughTheDialog()
     {
         MainWithLabel w;
@@ -174,9 +171,7 @@ private slots:
         QCOMPARE(w.doc()->qrCodes().at(made.index).data, QString("https://brew.example/stout/${n}"));
     }
 
-    // The real program prints the codes into a PDF; read back at 300 dpi every
-    // label's code gives that label's text: two codes on one label, and a
-    // merged print of 50 labels from data rows.
+    // Each printed label's code decodes to that label's text: two codes on a label, 50 labels of data.
     void printedCodesDecode_data()
     {
         QTest::addColumn<QStringList>("codes"); // data, one per code (level H for the second)
@@ -225,8 +220,7 @@ private slots:
         QCOMPARE(got, expected);
     }
 
-    // A row whose data no QR code can hold: nothing is written, the batch
-    // names the label and exits non-zero.
+    // A row no QR code can hold: nothing is written, the batch names the label.
     void undecodableDataPrintsNothing()
     {
         TestEnv env;

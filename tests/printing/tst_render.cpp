@@ -10,7 +10,7 @@
 #include "printing/PainterSurface.h"
 #include "printing/PdfOutput.h"
 #include "printing/PrintJob.h"
-#include "support/TestEnv.h"
+#include "support/DocumentFixture.h"
 
 namespace {
 
@@ -33,13 +33,6 @@ struct Paper {
     bool ink(double x, double y) const { return qGray(img.pixel(px(x, y))) < 128; }
     bool inkPx(int x, int y) const { return qGray(img.pixel(x, y)) < 128; }
 };
-
-QImage solid(QColor c)
-{
-    QImage img(8, 8, QImage::Format_RGB32);
-    img.fill(c);
-    return img;
-}
 
 // A 2 x 1.5 inch label on white, its frame from (360, 360) to (2520, 1800).
 void smallLabel(LabelDocument& d)
@@ -88,8 +81,7 @@ private slots:
         QVERIFY(!p.ink(1440, 1080));
     }
 
-    // Width x 15 twips on every device: a width-12 frame is 0.125 in thick,
-    // and the rounded frame is one stroke without seams where edges meet arcs.
+    // A width-12 frame is 0.125 in thick on every device, the rounded one without seams.
     void frameThicknessAndJoins_data()
     {
         QTest::addColumn<double>("dpi");
@@ -124,8 +116,7 @@ private slots:
                          qPrintable(QString("seam at %1, %2").arg(j.x + j.dx * s).arg(j.y + j.dy * s)));
     }
 
-    // Back to front: pictures by rank, the frame, the texts; opaque text
-    // backgrounds are filled; hidden items are left out.
+    // Back to front: pictures by rank, the frame, the texts; opaque backgrounds filled; hidden items left out.
     void stackingOnPaper()
     {
         TestEnv env;
@@ -174,8 +165,7 @@ private slots:
         QCOMPARE(p.at(100, 100), QColor(Qt::yellow));
     }
 
-    // Each line is placed by its own width: on the left edge, on the right
-    // edge or centred in the box.
+    // Each line is placed by its own width.
     void textAlignment_data()
     {
         QTest::addColumn<int>("alignment");
@@ -214,9 +204,7 @@ private slots:
         }
     }
 
-    // Turned a quarter counter-clockwise about its box's centre, with its
-    // background: the ink stands upright in the turned box, the first line on
-    // the left reading upwards, the short second line at its right foot.
+    // Turned a quarter counter-clockwise with its background: upright in the turned box, the short line at its foot.
     void rotatedText()
     {
         TestEnv env(true);
@@ -257,9 +245,7 @@ private slots:
         QCOMPARE(p.at(turned.center().x(), turned.top() + 20), QColor(Qt::yellow));
         QCOMPARE(p.at(t.left + 20, t.top + t.height / 2), QColor(Qt::white));
 
-        // Through a file onto paper, a flat word beside it: opened again with
-        // its angle and printed to PDF, the words read back stand where the
-        // boxes say, the turned ones taller than wide, the flat one lying.
+        // Saved, reopened and printed to PDF beside a flat word: the words read back stand where the boxes say.
         if (QStandardPaths::findExecutable("pdftotext").isEmpty())
             QSKIP("pdftotext is missing (poppler-utils, installed by scripts/deps)");
         QVERIFY(d.createNewText("Vintage", 0));

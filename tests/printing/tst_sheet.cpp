@@ -25,9 +25,8 @@ QString text(const std::vector<Drawn>& v)
     return s.join(' ');
 }
 
-// Written out by hand from the mark rules: "L x,y" a label, "E x,y" an empty
-// position, "+x,y" a cross, "-x,y" a top line, "|x,y" a side line, each mark
-// 0.1 in beyond its point or the label's edge.
+// By hand from the mark rules: "L" a label, "E" an empty position, "+" a cross, "-" a top line,
+// "|" a side line, each 0.1 in beyond its point or the label's edge.
 std::vector<Drawn> expected(const QString& layout, double W, double H, char wanted)
 {
     std::vector<Drawn> v;

@@ -1,6 +1,4 @@
-// The print job on a recording surface, printing on a partly used sheet and
-// moving the print for a printer: the positions left empty, their cut marks,
-// the adjustment and its settings.
+// The print job on a recording surface: partly used sheets, and the printer's adjustment.
 #include <QtTest>
 
 #include "document/LabelDocument.h"
@@ -14,8 +12,7 @@
 
 namespace {
 
-// The job for the document's label with the environment's spacing, on a
-// recording printer of the given paper.
+// The job for the document's label on a recording printer of the given paper.
 RecordingSurface job(TestEnv& env, const LabelDocument& d, int copies, const stock::Placement& pl = {},
                      QSizeF paper = {8.5, 11}, const QRectF& printable = {}, QStringList* status = nullptr)
 {
@@ -42,11 +39,8 @@ QList<QPointF> corners(const RecordingSurface& s)
 class tst_Stock : public QObject {
     Q_OBJECT
 private slots:
-    // Labels where the stock has them, measured from the paper's corner, on A4
-    // with 10 pt of printer border all round; 2 x 3 labels of 3.9 x 3.67 in.
-    // Rows and columns that reach into the border are named once for the
-    // whole print and their labels still printed; stock that keeps clear of it
-    // is printed without a word. A label larger than the paper prints no blank sheets.
+    // 2 x 3 stock labels on A4 with a 10 pt printer border, from the paper's corner: rows and columns
+    // in the border are named once and still printed; a label larger than the paper prints no sheets.
     void printerBorderIsToldOnceAndLabelsStay_data()
     {
         QTest::addColumn<QRectF>("marginsAndGaps"); // left, top, column gap, row gap
@@ -87,8 +81,7 @@ private slots:
         QCOMPARE(env.platform.texts(), QStringList{printjob::NoLabelFitsMessage});
     }
 
-    // Sheets, page breaks and status; start 5 on a 12-label sheet draws 8
-    // labels on the first sheet and 12 on the second.
+    // Sheets, page breaks and status; start 5 of 12 draws 8 labels, then 12.
     void printJobSheets()
     {
         TestEnv env;
@@ -164,8 +157,7 @@ private slots:
         QCOMPARE(r.count("abortDoc"), 1);
     }
 
-    // The adjustment moves every drawing call, labels and test page alike, and
-    // leaves the number of labels on the sheet as it was.
+    // The adjustment moves every drawing call, labels and test page alike.
     void adjustmentMovesEverything()
     {
         TestEnv env;

@@ -79,8 +79,7 @@ const QByteArray Broken = "<?xml version=\"1.0\"?>\n<Glabels-templates>\n"
                           "  <Template brand=\"Zeta\" part=\"Z2\" size=\"A4\">\n"
                           "    <Label-rectangle id=\"0\" width=\"1in\" <oops>\n";
 
-// A sheet of 2 x 1 inch labels, half an inch from the paper's left edge and a
-// quarter inch apart across.
+// 2 x 1 inch labels, half an inch from the paper's left edge, a quarter inch apart across.
 sheet::Params twoByOne(double top, double rowSpace, QSizeF paper, int across, int down)
 {
     sheet::Params p;
@@ -148,9 +147,7 @@ private slots:
 
     void readsEveryForm()
     {
-        // Every product but the broken entry, the alias of a part that does
-        // not exist and the template the broken file lost. (Sizes, counts and
-        // paper names show in captions().)
+        // All but the broken entry, the alias of nothing and the template the broken file lost.
         QCOMPARE(names(small.search("")), QStringList({"Acme CD-1", "Acme E-2", "Acme LONG", "Acme MIX", "Acme R-15", "Acme ROLL",
                                                         "Avery J8165", "Avery J8165W", "Avery J8165X", "Avery L7165", "Zeta Z1"}));
         const Product& l = named("Avery L7165");
@@ -283,7 +280,8 @@ private slots:
     }
 
     // The program's own sheets load without warnings, are found by "wine" and
-    // "beer bottle", are cut to its two label sizes and lie on their paper.
+    // "beer bottle", are cut to its two label sizes and lie on their paper; one
+    // chosen by name prints from a partly used sheet's start, moved by the adjustment.
     void ownCatalogue()
     {
         const Catalogue own = Catalogue::load({QStringLiteral(CORKCRAFTER_SOURCE_DATA_DIR) + "/stock"});
@@ -299,6 +297,30 @@ private slots:
                          p.top + (p.down - 1) * p.stepY + p.height <= p.paperHeight,
                      qPrintable(p.name()));
         }
+
+        const Product* p = own.find("corkcrafter bl-ltr");
+        QVERIFY(p);
+        printjob::Request r;
+        // Far smaller than the product's 3 x 3.75: the paper would hold a third row.
+        r.content.label.LabelWidth = 1;
+        r.content.label.LabelHeight = 1;
+        r.content.label.Cutmarks = 0;
+        r.placement.start = 3;
+        r.placement.right = 0.1;
+        r.placement.down = -0.05;
+        catalogue::applyTo(*p, r);
+        RecordingSurface surface;
+        surface.printer = true;
+        surface.sw = 8.5;
+        surface.sh = 11;
+        ScriptedPlatform platform;
+        QVERIFY(printjob::printLabels(r, surface, platform));
+        QList<QPointF> at;
+        for (const auto& c : surface.only("label"))
+            at << QPointF(c.args[0], c.args[1]);
+        // The second column's two labels only, at the product's places, moved.
+        QCOMPARE(at, QList<QPointF>({{1 + 3.5 + 0.1, 1.5 - 0.05}, {1 + 3.5 + 0.1, 1.5 + 4.25 - 0.05}}));
+        QCOMPARE(platform.texts(), QStringList());
     }
 
     // A product's sheet holds exactly its labels, where it has them, from the
@@ -346,8 +368,7 @@ private slots:
                             [&](const QLineF& m) { return m.p1() == last.bottomRight() - QPointF(0.1, 0); }));
     }
 
-    // The printer's edge is named once, by column and row, and labels past the
-    // product's count are never counted in.
+    // The printer's edge is named once; labels past the product's count are never counted in.
     void unreachableWithCounts()
     {
         sheet::Params p = twoByOne(0.1, 0, QSizeF(8.5, 11), 3, 2);
@@ -360,9 +381,7 @@ private slots:
         QCOMPARE(printjob::unreachableMessage(p, printable), "");
     }
 
-    // A product turns a request into its sheet: the label keeps its size, the
-    // steps and counts are the product's, and it is known again only while the
-    // label's layout matches it to the thousandth of an inch.
+    // A product's steps and counts reach the request; the product is known again while the layout matches.
     void requestOnProduct()
     {
         const Product& l = named("Avery L7165");
@@ -396,36 +415,6 @@ private slots:
         const QPageLayout roll = catalogue::paperLayout(named("Acme ROLL"));
         QCOMPARE(roll.orientation(), QPageLayout::Landscape);
         QCOMPARE(roll.fullRect(QPageLayout::Inch).size(), QSizeF(4, 2));
-    }
-
-    // A product chosen by name prints from a partly used sheet's start, moved
-    // by the printer's adjustment: exactly the product's remaining labels.
-    void productWithStartAndAdjustment()
-    {
-        const Catalogue own = Catalogue::load({QStringLiteral(CORKCRAFTER_SOURCE_DATA_DIR) + "/stock"});
-        const Product* p = own.find("corkcrafter bl-ltr");
-        QVERIFY(p);
-        printjob::Request r;
-        // Far smaller than the product's 3 x 3.75: the paper would hold a third row.
-        r.content.label.LabelWidth = 1;
-        r.content.label.LabelHeight = 1;
-        r.content.label.Cutmarks = 0;
-        r.placement.start = 3;
-        r.placement.right = 0.1;
-        r.placement.down = -0.05;
-        catalogue::applyTo(*p, r);
-        RecordingSurface surface;
-        surface.printer = true;
-        surface.sw = 8.5;
-        surface.sh = 11;
-        ScriptedPlatform platform;
-        QVERIFY(printjob::printLabels(r, surface, platform));
-        QList<QPointF> at;
-        for (const auto& c : surface.only("label"))
-            at << QPointF(c.args[0], c.args[1]);
-        // The second column's two labels only, at the product's places, moved.
-        QCOMPARE(at, QList<QPointF>({{1 + 3.5 + 0.1, 1.5 - 0.05}, {1 + 3.5 + 0.1, 1.5 + 4.25 - 0.05}}));
-        QCOMPARE(platform.texts(), QStringList());
     }
 
     // The print remembers the product while the label is laid out for it.

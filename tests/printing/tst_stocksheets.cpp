@@ -1,7 +1,5 @@
-// Every rectangular sheet of the installed sheet database, printed by the
-// batch mode on its product: each label lands where the database says, to a
-// tenth of a millimetre, and there are exactly as many as it says. The PDF is
-// read back with poppler (as SVG paths, exact to far below the tolerance).
+// Every rectangular sheet of the installed database printed on its product: each label where the
+// database says to a tenth of a millimetre, as many as it says (read back as SVG paths).
 #include <QtTest>
 
 #include "app/Settings.h"
