@@ -1,5 +1,6 @@
 #include "LabelDescription.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <algorithm>
 #include <cmath>
@@ -84,14 +85,15 @@ std::optional<QString> wrapOnce(const QString& text)
 QString refusal(const std::vector<Part>& parts, int textsLeft)
 {
     if (qsizetype(parts.size()) > textsLeft)
-        return QString("The label description was not used. It has %1 texts, and this label can take only %2 more.")
+        return QCoreApplication::translate("description", "The label description was not used. It has %1 texts, and this label can take only %2 more.")
             .arg(parts.size())
             .arg(textsLeft);
     for (const Part& part : parts) {
         // The single wrap turns a blank into a line break: one character more.
         const qsizetype n = CKM_Header::storedLength(wrapOnce(part.text).value_or(part.text));
         if (n > CKM_Header::MaxTextLength)
-            return "The label description was not used. " + CKM_Header::textTooLongMessage(n);
+            return QCoreApplication::translate("description", "The label description was not used.") + " " +
+                   CKM_Header::textTooLongMessage(n);
     }
     return {};
 }

@@ -9,7 +9,6 @@ namespace lengths {
 
 namespace {
 
-QString tr(const char* s) { return QCoreApplication::translate("Lengths", s); }
 
 // The value with `decimals` places, halves away from zero; a hair is added
 // before rounding so that a value stored a little under a half (2.675 as
@@ -54,7 +53,7 @@ Unit defaultUnit(const QLocale& locale)
     return Unit::Millimetres;
 }
 
-QString unitSymbol(Unit u) { return u == Unit::Millimetres ? tr("mm") : tr("in"); }
+QString unitSymbol(Unit u) { return u == Unit::Millimetres ? QCoreApplication::translate("Lengths", "mm") : QCoreApplication::translate("Lengths", "in"); }
 
 QString format(double twips, Unit u, QChar sep)
 {
@@ -87,14 +86,14 @@ Parsed parse(const QString& text, Unit u, QChar sep)
             t.clear();
     const double v = t.isEmpty() ? 0 : QLocale::c().toDouble(t, &ok);
     if (!ok || !std::isfinite(v)) {
-        r.error = u == Unit::Millimetres ? tr("Type a length in millimetres, such as 12.5")
-                                         : tr("Type a length in inches, such as 0.5");
+        r.error = u == Unit::Millimetres ? QCoreApplication::translate("Lengths", "Type a length in millimetres, such as 12.5")
+                                         : QCoreApplication::translate("Lengths", "Type a length in inches, such as 0.5");
         return r;
     }
     const double twips = u == Unit::Millimetres ? units::millimetresToTwips(v) : v * units::TwipsPerInch;
     if (std::fabs(twips) > 32767.5) {
-        r.error = tr("The length must be between -%1 and %1 %2")
-                      .arg(format(32767, u, sep), u == Unit::Millimetres ? tr("mm") : tr("inches"));
+        r.error = QCoreApplication::translate("Lengths", "The length must be between -%1 and %1 %2")
+                      .arg(format(32767, u, sep), u == Unit::Millimetres ? QCoreApplication::translate("Lengths", "mm") : QCoreApplication::translate("Lengths", "inches"));
         return r;
     }
     r.ok = true;

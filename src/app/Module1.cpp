@@ -245,7 +245,8 @@ void runGraphicsEditor(Platform& platform, const QString& editorSetting, const Q
         started = platform.startProcess(program, parts, true);
     }
     if (!started)
-        platform.message("Unable to run Graphics Editor: " + editorSetting, MsgIcon::None, "Run Error");
+        platform.message(QCoreApplication::translate("Module1", "Unable to run Graphics Editor: %1").arg(editorSetting), MsgIcon::None,
+                         QCoreApplication::translate("Module1", "Run Error"));
 }
 
 } // namespace Module1

@@ -70,56 +70,56 @@ QString formatInches(double inches, QChar decimalSeparator)
 
 Verdict check(Box box, double v, const Paper& paper)
 {
-    auto bad = [](const char* msg, double reset) { return Verdict{false, msg, reset}; };
+    auto bad = [](const char* msg, double reset) { return Verdict{false, QCoreApplication::translate("options", msg), reset}; };
     const double halfW = paper.width / 2, halfH = paper.height / 2;
     switch (box) {
     case Box::CustomWidth:
         if (v > paper.width)
-            return bad("Width Cannot Exceed the Paper Width", paper.width - 0.75);
+            return bad(QT_TRANSLATE_NOOP("options", "Width Cannot Exceed the Paper Width"), paper.width - 0.75);
         if (v <= 0)
-            return bad("Width Must be Greater than 0.0", 2);
+            return bad(QT_TRANSLATE_NOOP("options", "Width Must be Greater than 0.0"), 2);
         break;
     case Box::CustomHeight:
         if (v > paper.height)
-            return bad("Height Cannot Exceed the Paper Height", paper.height - 0.75);
+            return bad(QT_TRANSLATE_NOOP("options", "Height Cannot Exceed the Paper Height"), paper.height - 0.75);
         if (v <= 0)
-            return bad("Height Must be Greater than 0.0", 2);
+            return bad(QT_TRANSLATE_NOOP("options", "Height Must be Greater than 0.0"), 2);
         break;
     case Box::TopMargin:
         if (v > halfH)
-            return bad("Top Margin Cannot Exceed 1/2 the Paper Height", 0);
+            return bad(QT_TRANSLATE_NOOP("options", "Top Margin Cannot Exceed 1/2 the Paper Height"), 0);
         if (v <= -0.5)
-            return bad("Top Margin Must be Greater than -0.5", 0);
+            return bad(QT_TRANSLATE_NOOP("options", "Top Margin Must be Greater than -0.5"), 0);
         break;
     case Box::LeftMargin:
         if (v > halfW)
-            return bad("Left Margin Cannot Exceed 1/2 the Paper Width", 0);
+            return bad(QT_TRANSLATE_NOOP("options", "Left Margin Cannot Exceed 1/2 the Paper Width"), 0);
         if (v <= -0.5)
-            return bad("Left Margin Must be Greater than -0.5", 0);
+            return bad(QT_TRANSLATE_NOOP("options", "Left Margin Must be Greater than -0.5"), 0);
         break;
     case Box::RowSpace:
         if (v > halfH)
-            return bad("Row Spacing Cannot Exceed 1/2 the Paper Height", 0);
+            return bad(QT_TRANSLATE_NOOP("options", "Row Spacing Cannot Exceed 1/2 the Paper Height"), 0);
         if (v < 0)
-            return bad("Row Spacing May Not Be Less than 0.0", 0);
+            return bad(QT_TRANSLATE_NOOP("options", "Row Spacing May Not Be Less than 0.0"), 0);
         break;
     case Box::ColumnSpace:
         if (v > halfW)
-            return bad("Column Spacing Cannot Exceed 1/2 the Paper Width", 0);
+            return bad(QT_TRANSLATE_NOOP("options", "Column Spacing Cannot Exceed 1/2 the Paper Width"), 0);
         if (v < 0)
-            return bad("Column Spacing May Not Be Less than 0.0", 0);
+            return bad(QT_TRANSLATE_NOOP("options", "Column Spacing May Not Be Less than 0.0"), 0);
         break;
     case Box::GridWidth:
         if (v > 500)
-            return bad("Maximum Grid Width is 500, Reset to Default", 120);
+            return bad(QT_TRANSLATE_NOOP("options", "Maximum Grid Width is 500, Reset to Default"), 120);
         if (v <= 2)
-            return bad("Grid Width Must be Greater than 2, Reset to Default", 120);
+            return bad(QT_TRANSLATE_NOOP("options", "Grid Width Must be Greater than 2, Reset to Default"), 120);
         break;
     case Box::GridHeight:
         if (v > 500)
-            return bad("Maximum Grid Height is 500, Reset to Default", 120);
+            return bad(QT_TRANSLATE_NOOP("options", "Maximum Grid Height is 500, Reset to Default"), 120);
         if (v <= 2)
-            return bad("Grid Height Must be Greater than 2, Reset to Default", 120);
+            return bad(QT_TRANSLATE_NOOP("options", "Grid Height Must be Greater than 2, Reset to Default"), 120);
         break;
     }
     return {};
@@ -138,7 +138,7 @@ QString inMillimetres(const QString& message)
          QT_TRANSLATE_NOOP("options", "Column Spacing May Not Be Less than 0 mm")},
     };
     for (const auto& [inches, mm] : limits)
-        if (message == inches)
+        if (message == inches || message == QCoreApplication::translate("options", inches))
             return QCoreApplication::translate("options", mm);
     return message;
 }
@@ -203,7 +203,7 @@ TypeChoice labelTypeChoice(int16_t type, QChar decimalSeparator)
 
 QString deactivateTemplateQuestion(const QString& templateFile)
 {
-    return "Deactivate Template file: '" + templateFile + "'?";
+    return QCoreApplication::translate("options", "Deactivate Template file: '%1'?").arg(templateFile);
 }
 
 QList<QPoint> gridDots(int widthTwips, int heightTwips, int stepX, int stepY)

@@ -1,5 +1,6 @@
 #include "Settings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -150,7 +151,7 @@ QStringList checkFolders(ProgramValues& v, const AppPaths& paths, bool create)
 void checkFolders(ProgramValues& v, const AppPaths& paths, Platform& platform)
 {
     for (const QString& folder : checkFolders(v, paths, true))
-        platform.message("Missing " + QFileInfo(folder).fileName() + " Folder. Created", MsgIcon::Information);
+        platform.message(QCoreApplication::translate("settings", "Missing %1 Folder. Created").arg(QFileInfo(folder).fileName()), MsgIcon::Information);
 }
 
 QString createdFoldersText(const QStringList& created)
@@ -161,8 +162,8 @@ QString createdFoldersText(const QStringList& created)
     for (const QString& f : created)
         names << QFileInfo(f).fileName();
     const QString list = names.size() == 1 ? names.first()
-                                           : names.mid(0, names.size() - 1).join(", ") + " and " + names.last();
-    return QString(names.size() == 1 ? "Created the %1 folder in %2" : "Created the %1 folders in %2")
+                                           : names.mid(0, names.size() - 1).join(", ") + QCoreApplication::translate("settings", " and ") + names.last();
+    return (names.size() == 1 ? QCoreApplication::translate("settings", "Created the %1 folder in %2") : QCoreApplication::translate("settings", "Created the %1 folders in %2"))
         .arg(list, QDir::toNativeSeparators(QFileInfo(created.first()).absolutePath()));
 }
 
@@ -170,15 +171,15 @@ void reportWriteFailure(const SettingsStore& store, Platform& platform)
 {
     const QString why = store.writeError();
     if (!why.isEmpty())
-        platform.message("The settings could not be saved to \"" + store.location() + "\": " + why +
-                             "\nThey will be as before when Corkcrafter starts again.",
+        platform.message(QCoreApplication::translate("settings", "The settings could not be saved to \"%1\": %2\nThey will be as before when Corkcrafter starts again.")
+                             .arg(store.location(), why),
                          MsgIcon::Exclamation);
 }
 
 void checkHelpFile(const AppPaths& paths, Platform& platform)
 {
     if (!Module1::fileExists(paths.helpFile()))
-        platform.message("WARNING: Missing Help File", MsgIcon::Information, "HTML HelpCorkcrafter");
+        platform.message(QCoreApplication::translate("settings", "WARNING: Missing Help File"), MsgIcon::Information, "HTML HelpCorkcrafter");
 }
 
 } // namespace settings

@@ -5,8 +5,10 @@
 #include <QEventLoop>
 #include <QFontDatabase>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QPointer>
 #include <QTimer>
+#include <QTranslator>
 
 #include "AppContext.h"
 #include "ProgramTitle.h"
@@ -15,9 +17,36 @@
 #include "mainwindow/frmMain.h"
 #include "platform/Platform.h"
 
+bool installTranslations(const QLocale& locale)
+{
+    // Built into the program (:/i18n); Qt's own come with Qt's translations package.
+    static QTranslator* own = nullptr;
+    static QTranslator* qt = nullptr;
+    for (QTranslator** t : {&own, &qt}) {
+        if (*t) {
+            QCoreApplication::removeTranslator(*t);
+            delete *t;
+            *t = nullptr;
+        }
+    }
+    auto load = [&](QTranslator*& slot, const QString& name, const QString& dir) {
+        auto* t = new QTranslator;
+        if (t->load(locale, name, "_", dir) && !t->isEmpty()) {
+            QCoreApplication::installTranslator(t);
+            slot = t;
+            return true;
+        }
+        delete t;
+        return false;
+    };
+    load(qt, "qtbase", QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    return load(own, "corkcrafter", ":/i18n");
+}
+
 void configureApplication()
 {
     QApplication::setApplicationName(ProgramTitle);
+    installTranslations();
     if (QIcon::themeName().isEmpty() || !QIcon::hasThemeIcon("document-new")) {
         QIcon::setThemeSearchPaths(QIcon::themeSearchPaths() << "/usr/share/icons");
         QIcon::setThemeName("breeze");

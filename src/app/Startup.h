@@ -1,6 +1,7 @@
 #pragma once
 // The program's start: splash window, main window, fonts, first document,
 // command-line hand-off.
+#include <QLocale>
 #include <QString>
 
 class frmMain;
@@ -15,6 +16,12 @@ struct StartupOptions {
 // so every window's caption reaches the window manager exactly as the program
 // writes it.
 void configureApplication();
+
+// The program's own texts and Qt's (dialog buttons and the like) in the
+// language of `locale`, replacing any language installed before. English is
+// the texts as written, so it needs no file; false when no translation of
+// the program for that language is built in.
+bool installTranslations(const QLocale& locale = QLocale::system());
 
 // Runs the start-up sequence and returns the shown main window.
 frmMain* Main(AppContext& ctx, const QString& commandLine, const StartupOptions& options = {});

@@ -30,17 +30,17 @@ QString number(double v, int decimals)
 QString labelSize(const Product& p)
 {
     if (p.paperId.startsWith("US-"))
-        return QString("%1 x %2 in").arg(number(p.width, 3), number(p.height, 3));
-    return QString("%1 x %2 mm").arg(number(p.width * 25.4, 1), number(p.height * 25.4, 1));
+        return StockPicker::tr("%1 x %2 in").arg(number(p.width, 3), number(p.height, 3));
+    return StockPicker::tr("%1 x %2 mm").arg(number(p.width * 25.4, 1), number(p.height * 25.4, 1));
 }
 
 QString shapeName(Shape s)
 {
     switch (s) {
-    case Shape::Round: return "Round";
-    case Shape::Ellipse: return "Oval";
+    case Shape::Round: return StockPicker::tr("Round");
+    case Shape::Ellipse: return StockPicker::tr("Oval");
     case Shape::CD: return "CD";
-    default: return "Rectangle";
+    default: return StockPicker::tr("Rectangle");
     }
 }
 
@@ -61,9 +61,11 @@ public:
     int columnCount(const QModelIndex& = {}) const override { return 6; }
     QVariant headerData(int section, Qt::Orientation o, int role) const override
     {
-        static const char* titles[] = {"Product", "Description", "Label", "Across x down", "Paper", "Shape"};
+        static const char* titles[] = {QT_TRANSLATE_NOOP("StockPicker", "Product"), QT_TRANSLATE_NOOP("StockPicker", "Description"),
+                                       QT_TRANSLATE_NOOP("StockPicker", "Label"), QT_TRANSLATE_NOOP("StockPicker", "Across x down"),
+                                       QT_TRANSLATE_NOOP("StockPicker", "Paper"), QT_TRANSLATE_NOOP("StockPicker", "Shape")};
         if (o == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < 6)
-            return QString(titles[section]);
+            return StockPicker::tr(titles[section]);
         return {};
     }
     QVariant data(const QModelIndex& i, int role) const override
@@ -81,7 +83,7 @@ public:
         case 0: return p.name();
         case 1: return p.description;
         case 2: return labelSize(p);
-        case 3: return p.layouts > 1 ? QString("several") : QString("%1 x %2").arg(p.across).arg(p.down);
+        case 3: return p.layouts > 1 ? StockPicker::tr("several") : QString("%1 x %2").arg(p.across).arg(p.down);
         case 4: return p.paperName;
         default: return shapeName(p.shape);
         }
@@ -89,12 +91,12 @@ public:
 };
 
 StockPicker::StockPicker(QString dataDir, QWidget* parent)
-    : QGroupBox("Stock", parent), m_dataDir(std::move(dataDir))
+    : QGroupBox(tr("Stock"), parent), m_dataDir(std::move(dataDir))
 {
     setObjectName("fraStock");
     m_search = new QLineEdit(this);
     m_search->setObjectName("txtStockSearch");
-    m_search->setPlaceholderText("Maker, product code or description, e.g. Avery L7165 or wine");
+    m_search->setPlaceholderText(tr("Maker, product code or description, e.g. Avery L7165 or wine"));
     m_search->setClearButtonEnabled(true);
     m_search->installEventFilter(this);
     m_model = new StockModel(this);
@@ -108,7 +110,7 @@ StockPicker::StockPicker(QString dataDir, QWidget* parent)
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setMinimumSize(720, 130);
     m_list->installEventFilter(this);
-    m_caption = new QLabel("Custom sheet", this);
+    m_caption = new QLabel(tr("Custom sheet"), this);
     m_caption->setObjectName("lblStock");
     m_caption->setTextInteractionFlags(Qt::TextSelectableByMouse);
     connect(m_search, &QLineEdit::textChanged, this, [this](const QString& t) { search(t); });

@@ -15,14 +15,14 @@
 
 QString frmAbout::descriptionText()
 {
-    return "Corkcrafter - Label Designer helps you design creative bottle labels for your home-made beers and "
-           "wines.  It is capable of creating labels of any size up to the maximum size supported by your printer.";
+    return tr("Corkcrafter - Label Designer helps you design creative bottle labels for your home-made beers and "
+              "wines.  It is capable of creating labels of any size up to the maximum size supported by your printer.");
 }
 
 frmAbout::frmAbout(AppContext& ctx, QWidget* owner) : QDialog(owner), m_ctx(ctx)
 {
     setObjectName("frmAbout");
-    setWindowTitle(QString("About ") + ProgramTitle);
+    setWindowTitle(tr("About %1").arg(ProgramTitle));
 
     auto* imgLogo = new QLabel(this);
     imgLogo->setObjectName("imgLogo");
@@ -45,7 +45,7 @@ frmAbout::frmAbout(AppContext& ctx, QWidget* owner) : QDialog(owner), m_ctx(ctx)
     titleRow->addWidget(lblTradeMark);
     titleRow->addStretch(1);
 
-    auto* lblVersion = new QLabel("Version " + versioninfo::full(), this);
+    auto* lblVersion = new QLabel(tr("Version %1").arg(versioninfo::full()), this);
     lblVersion->setObjectName("lblVersion");
     auto* lblDescription = new QLabel(descriptionText(), this);
     lblDescription->setObjectName("lblDescription");
@@ -56,10 +56,10 @@ frmAbout::frmAbout(AppContext& ctx, QWidget* owner) : QDialog(owner), m_ctx(ctx)
     auto* lblCopyright = new QLabel(versioninfo::Copyright, this);
     lblCopyright->setObjectName("lblCopyright");
 
-    auto* cmdOK = new QPushButton("OK", this);
+    auto* cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName("cmdOK");
     cmdOK->setDefault(true);
-    auto* cmdSysInfo = new QPushButton("&System Info...", this);
+    auto* cmdSysInfo = new QPushButton(tr("&System Info..."), this);
     cmdSysInfo->setObjectName("cmdSysInfo");
     cmdSysInfo->setAutoDefault(false);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
@@ -93,7 +93,7 @@ void frmAbout::StartSysInfo()
 {
     const QString program = systeminfo::findProgram(searchFolders);
     if (program.isEmpty() || !m_ctx.platform.startProcess(program, {}, false))
-        m_ctx.platform.message("System Information Is Unavailable At This Time");
+        m_ctx.platform.message(tr("System Information Is Unavailable At This Time"));
 }
 
 void frmAbout::showAbout(AppContext& ctx, QWidget* owner)

@@ -113,8 +113,9 @@ bool frmHelp::display(Platform& platform, const QString& helpFile, HelpCommand c
         // A topic by number always follows the default topic, which has told already.
         if (command == HelpCommand::HelpContext)
             return false;
-        platform.message("The help file \"" + helpFile + "\" is missing, so help cannot be shown.\n"
-                         "Installing Corkcrafter again puts it back.",
+        platform.message(tr("The help file \"%1\" is missing, so help cannot be shown.\n"
+                            "Installing Corkcrafter again puts it back.")
+                             .arg(helpFile),
                          MsgIcon::Exclamation);
         return false;
     }
@@ -125,7 +126,7 @@ bool frmHelp::display(Platform& platform, const QString& helpFile, HelpCommand c
         QString problem;
         QHelpEngine* engine = nullptr;
         if (ns.isEmpty()) {
-            problem = QFileInfo(helpFile).isReadable() ? "it is not a help file" : "it cannot be read";
+            problem = QFileInfo(helpFile).isReadable() ? tr("it is not a help file") : tr("it cannot be read");
         } else {
             // The collection in the cache is only a copy of what the help file
             // says: one that cannot be opened (damaged, left half written) is
@@ -146,7 +147,7 @@ bool frmHelp::display(Platform& platform, const QString& helpFile, HelpCommand c
             }
         }
         if (!problem.isEmpty()) {
-            platform.message("The help file \"" + helpFile + "\" could not be opened: " + problem,
+            platform.message(tr("The help file \"%1\" could not be opened: %2").arg(helpFile, problem),
                              MsgIcon::Exclamation);
             return false;
         }
@@ -187,7 +188,7 @@ frmHelp::frmHelp(const QString& helpFile, const QString& nameSpace, QHelpEngine*
 {
     setObjectName("frmHelp");
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle("Corkcrafter 2 Help");
+    setWindowTitle(tr("Corkcrafter 2 Help"));
     setWindowIcon(programIcon());
     engine->setParent(this);
     resize(900, 640);
@@ -195,8 +196,8 @@ frmHelp::frmHelp(const QString& helpFile, const QString& nameSpace, QHelpEngine*
     m_browser = new HelpBrowser(engine, this);
     m_browser->setObjectName("helpPage");
     connect(m_browser, &QTextBrowser::sourceChanged, this, [this](const QUrl& url) {
-        setWindowTitle(m_browser->documentTitle().isEmpty() ? QString("Corkcrafter 2 Help")
-                                                            : m_browser->documentTitle() + " - Corkcrafter 2 Help");
+        setWindowTitle(m_browser->documentTitle().isEmpty() ? tr("Corkcrafter 2 Help")
+                                                            : tr("%1 - Corkcrafter 2 Help").arg(m_browser->documentTitle()));
         const QModelIndex i = m_engine->contentWidget()->indexOf(url);
         if (i.isValid())
             m_engine->contentWidget()->setCurrentIndex(i);
@@ -207,13 +208,13 @@ frmHelp::frmHelp(const QString& helpFile, const QString& nameSpace, QHelpEngine*
 
     QHelpContentWidget* contents = engine->contentWidget();
     contents->setObjectName("helpContents");
-    m_tabs->addTab(contents, "&Contents");
+    m_tabs->addTab(contents, tr("&Contents"));
     connect(contents, &QHelpContentWidget::linkActivated, this, &frmHelp::showUrl);
     connect(engine->contentModel(), &QHelpContentModel::contentsCreated, contents, &QTreeView::expandAll);
 
     auto* indexPage = new QWidget(this);
     auto* indexLayout = new QVBoxLayout(indexPage);
-    auto* look = new QLabel("&Look for:", indexPage);
+    auto* look = new QLabel(tr("&Look for:"), indexPage);
     m_indexFilter = new QLineEdit(indexPage);
     m_indexFilter->setObjectName("helpIndexFilter");
     look->setBuddy(m_indexFilter);
@@ -222,7 +223,7 @@ frmHelp::frmHelp(const QString& helpFile, const QString& nameSpace, QHelpEngine*
     indexLayout->addWidget(look);
     indexLayout->addWidget(m_indexFilter);
     indexLayout->addWidget(index, 1);
-    m_tabs->addTab(indexPage, "&Index");
+    m_tabs->addTab(indexPage, tr("&Index"));
     connect(m_indexFilter, &QLineEdit::textChanged, index, [index](const QString& t) { index->filterIndices(t, QString()); });
     connect(m_indexFilter, &QLineEdit::returnPressed, index, &QHelpIndexWidget::activateCurrentItem);
     connect(index, &QHelpIndexWidget::documentActivated, this, [this](const QHelpLink& l, const QString&) { showUrl(l.url); });
@@ -238,7 +239,7 @@ frmHelp::frmHelp(const QString& helpFile, const QString& nameSpace, QHelpEngine*
     search->resultWidget()->setObjectName("helpSearchResults");
     searchLayout->addWidget(search->queryWidget());
     searchLayout->addWidget(search->resultWidget(), 1);
-    m_tabs->addTab(searchPage, "&Search");
+    m_tabs->addTab(searchPage, tr("&Search"));
     connect(search->queryWidget(), &QHelpSearchQueryWidget::search, search,
             [search] { search->search(search->queryWidget()->searchInput()); });
     connect(search->resultWidget(), &QHelpSearchResultWidget::requestShowLink, this, &frmHelp::showUrl);

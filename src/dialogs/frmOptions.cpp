@@ -136,13 +136,13 @@ frmOptions::frmOptions(AppContext& ctx, LabelDocument* doc, QPrinter& printer, Q
       m_unit(ctx.values.unit)
 {
     setObjectName("frmOptions");
-    setWindowTitle("Options");
+    setWindowTitle(tr("Options"));
     setModal(true);
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName("TabStrip1");
     // Captions are shown as written: "&" is part of "Grids & Guides", not a key.
-    const QStringList captions = {"Default Label Specs", "Border Defaults", "Grids && Guides", "File Locations"};
+    const QStringList captions = {tr("Default Label Specs"), tr("Border Defaults"), tr("Grids && Guides"), tr("File Locations")};
     for (int i = 0; i < 4; ++i) {
         auto* page = new QWidget;
         page->setObjectName("Frame" + QString::number(i));
@@ -153,12 +153,12 @@ frmOptions::frmOptions(AppContext& ctx, LabelDocument* doc, QPrinter& printer, Q
     buildGridPage(m_tabs->widget(2));
     buildLocationsPage(m_tabs->widget(3));
 
-    auto* ok = new QPushButton("OK", this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName("cmdOK");
     ok->setDefault(true);
-    auto* cancel = new QPushButton("Cancel", this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName("cmdCancel");
-    auto* apply = new QPushButton("&Apply", this);
+    auto* apply = new QPushButton(tr("&Apply"), this);
     apply->setObjectName("cmdApply");
     connect(ok, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     connect(cancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
@@ -223,57 +223,57 @@ void frmOptions::buildLabelPage(QWidget* page)
         return e;
     };
 
-    auto* typeFrame = new QGroupBox("Label Type/Size", page);
-    const char* typeCaptions[] = {"Default &Beer Label", "Default &Wine Label", "&Custom Label Size"};
+    auto* typeFrame = new QGroupBox(tr("Label Type/Size"), page);
+    const char* typeCaptions[] = {QT_TR_NOOP("Default &Beer Label"), QT_TR_NOOP("Default &Wine Label"), QT_TR_NOOP("&Custom Label Size")};
     auto* typeGrid = new QGridLayout(typeFrame);
     for (int i = 0; i < 3; ++i) {
-        m_optLabelType[i] = new QRadioButton(typeCaptions[i], typeFrame);
+        m_optLabelType[i] = new QRadioButton(tr(typeCaptions[i]), typeFrame);
         m_optLabelType[i]->setObjectName("optLabelType" + QString::number(i));
         connect(m_optLabelType[i], &QRadioButton::clicked, this, [this, i] { optLabelType_Click(i); });
         typeGrid->addWidget(m_optLabelType[i], i, 0, 1, 4);
     }
-    typeGrid->addWidget(new QLabel("Width:", typeFrame), 3, 0);
+    typeGrid->addWidget(new QLabel(tr("Width:"), typeFrame), 3, 0);
     typeGrid->addWidget(numeric(Box::CustomWidth, "txtCustomWidth"), 3, 1);
-    typeGrid->addWidget(new QLabel("Height:", typeFrame), 3, 2);
+    typeGrid->addWidget(new QLabel(tr("Height:"), typeFrame), 3, 2);
     typeGrid->addWidget(numeric(Box::CustomHeight, "txtCustomHeight"), 3, 3);
 
-    auto* paperFrame = new QGroupBox("Paper Specifications", page);
+    auto* paperFrame = new QGroupBox(tr("Paper Specifications"), page);
     auto* paperGrid = new QGridLayout(paperFrame);
-    auto* paperLabel = new QLabel("Paper Size:", paperFrame);
+    auto* paperLabel = new QLabel(tr("Paper Size:"), paperFrame);
     m_lblPaperSize = new QLabel("8.5 x 11", paperFrame);
     m_lblPaperSize->setObjectName("lblPaperSize");
     paperGrid->addWidget(paperLabel, 0, 0);
     paperGrid->addWidget(m_lblPaperSize, 0, 1, 1, 3);
-    const char* orientations[] = {nullptr, "Portrait", "Landscape"};
+    const char* orientations[] = {nullptr, QT_TR_NOOP("Portrait"), QT_TR_NOOP("Landscape")};
     for (int i = 1; i <= 2; ++i) {
-        m_optOrientation[i] = new QRadioButton(orientations[i], paperFrame);
+        m_optOrientation[i] = new QRadioButton(tr(orientations[i]), paperFrame);
         m_optOrientation[i]->setObjectName("optOrientation" + QString::number(i));
         connect(m_optOrientation[i], &QRadioButton::clicked, this, [this, i] { optOrientation_Click(i); });
         paperGrid->addWidget(m_optOrientation[i], 1, (i - 1) * 2, 1, 2);
     }
-    paperGrid->addWidget(new QLabel("Top Margin:", paperFrame), 2, 0);
+    paperGrid->addWidget(new QLabel(tr("Top Margin:"), paperFrame), 2, 0);
     paperGrid->addWidget(numeric(Box::TopMargin, "txtTopMargin"), 2, 1);
-    paperGrid->addWidget(new QLabel("Left Margin:", paperFrame), 2, 2);
+    paperGrid->addWidget(new QLabel(tr("Left Margin:"), paperFrame), 2, 2);
     paperGrid->addWidget(numeric(Box::LeftMargin, "txtLeftMargin"), 2, 3);
-    paperGrid->addWidget(new QLabel("Between Rows:", paperFrame), 3, 0);
+    paperGrid->addWidget(new QLabel(tr("Between Rows:"), paperFrame), 3, 0);
     paperGrid->addWidget(numeric(Box::RowSpace, "txtRowSpace"), 3, 1);
-    paperGrid->addWidget(new QLabel("Between Cols:", paperFrame), 3, 2);
+    paperGrid->addWidget(new QLabel(tr("Between Cols:"), paperFrame), 3, 2);
     paperGrid->addWidget(numeric(Box::ColumnSpace, "txtColumnSpace"), 3, 3);
 
-    auto* cutFrame = new QGroupBox("Cutmarks", page);
+    auto* cutFrame = new QGroupBox(tr("Cutmarks"), page);
     auto* cutGrid = new QGridLayout(cutFrame);
-    const char* cuts[] = {"None", "Outside Only", "Inside/Outside", "Fine Lines"};
+    const char* cuts[] = {QT_TR_NOOP("None"), QT_TR_NOOP("Outside Only"), QT_TR_NOOP("Inside/Outside"), QT_TR_NOOP("Fine Lines")};
     for (int i = 0; i < 4; ++i) {
-        m_optCutmarks[i] = new QRadioButton(cuts[i], cutFrame);
+        m_optCutmarks[i] = new QRadioButton(tr(cuts[i]), cutFrame);
         m_optCutmarks[i]->setObjectName("optCutmarks" + QString::number(i));
         connect(m_optCutmarks[i], &QRadioButton::clicked, this, [this, i] { optCutmarks_Click(i); });
         cutGrid->addWidget(m_optCutmarks[i], i / 2, i % 2);
     }
 
-    auto* test = new QPushButton("Printer Test", page);
+    auto* test = new QPushButton(tr("Printer Test"), page);
     test->setObjectName("cmdPrintTest");
     connect(test, &QPushButton::clicked, this, [this] { cmdPrintTest_Click(); });
-    auto* setup = new QPushButton("Printer &Setup", page);
+    auto* setup = new QPushButton(tr("Printer &Setup"), page);
     setup->setObjectName("SetupButton");
     connect(setup, &QPushButton::clicked, this, [this] { SetupButton_Click(); });
 
@@ -313,15 +313,15 @@ void frmOptions::buildLabelPage(QWidget* page)
 
 void frmOptions::buildBorderPage(QWidget* page)
 {
-    m_chkBorder = new QCheckBox("Border Visible", page);
+    m_chkBorder = new QCheckBox(tr("Border Visible"), page);
     m_chkBorder->setObjectName("chkBorder");
     connect(m_chkBorder, &QCheckBox::clicked, this, [this] { chkBorder_Click(); });
-    m_lblStyle = new QLabel("Border Style", page);
+    m_lblStyle = new QLabel(tr("Border Style"), page);
     m_lblStyle->setObjectName("lblStyle");
     m_cboBorderStyle = new QComboBox(page);
     m_cboBorderStyle->setObjectName("cboBorderStyle");
     m_cboBorderStyle->addItems({"Square", "Rounded", "Oval"});
-    m_lblWidth = new QLabel("Border Width", page);
+    m_lblWidth = new QLabel(tr("Border Width"), page);
     m_lblWidth->setObjectName("lblWidth");
     m_cboBorderWidth = new QComboBox(page);
     m_cboBorderWidth->setObjectName("cboBorderWidth");
@@ -332,7 +332,7 @@ void frmOptions::buildBorderPage(QWidget* page)
     m_cboBorderWidth->setCurrentText("12");
     m_cboBorderWidth->installEventFilter(this);
     m_cboBorderWidth->lineEdit()->installEventFilter(this);
-    m_lblColor = new QLabel("Border Color", page);
+    m_lblColor = new QLabel(tr("Border Color"), page);
     m_lblColor->setObjectName("lblColor");
     m_picBorderColor = new ColorSwatch(page);
     m_picBorderColor->clicked = [this] { picBorderColor_Click(); };
@@ -352,7 +352,7 @@ void frmOptions::buildBorderPage(QWidget* page)
 void frmOptions::buildGridPage(QWidget* page)
 {
     using options::Box;
-    auto* gridFrame = new QGroupBox("Alignment Grid", page);
+    auto* gridFrame = new QGroupBox(tr("Alignment Grid"), page);
     auto* g = new QGridLayout(gridFrame);
     auto numeric = [this, gridFrame](Box b, const char* name) {
         auto* e = new QLineEdit(gridFrame);
@@ -362,11 +362,11 @@ void frmOptions::buildGridPage(QWidget* page)
         m_boxes[int(b)] = e;
         return e;
     };
-    g->addWidget(new QLabel("Grid Width:", gridFrame), 0, 0);
+    g->addWidget(new QLabel(tr("Grid Width:"), gridFrame), 0, 0);
     g->addWidget(numeric(Box::GridWidth, "txtGridWidth"), 0, 1);
-    g->addWidget(new QLabel("Grid Height:", gridFrame), 1, 0);
+    g->addWidget(new QLabel(tr("Grid Height:"), gridFrame), 1, 0);
     g->addWidget(numeric(Box::GridHeight, "txtGridHeight"), 1, 1);
-    auto* defaults = new QPushButton("Set To &Defaults", gridFrame);
+    auto* defaults = new QPushButton(tr("Set To &Defaults"), gridFrame);
     defaults->setObjectName("cmdDefaults");
     connect(defaults, &QPushButton::clicked, this, [this] { cmdDefaults_Click(); });
     g->addWidget(defaults, 2, 0, 1, 2);
@@ -374,12 +374,13 @@ void frmOptions::buildGridPage(QWidget* page)
     g->addWidget(m_picPage, 0, 2, 3, 1);
     g->setColumnStretch(3, 1);
 
-    auto* guideFrame = new QGroupBox("Alignment Guides", page);
+    auto* guideFrame = new QGroupBox(tr("Alignment Guides"), page);
     auto* v = new QVBoxLayout(guideFrame);
-    const char* guides[] = {"Center Reference - Measure from Center", "Upper Left Reference - Measure from Upper Left",
-                            "Lower Left Reference - Measure from Lower Left"};
+    const char* guides[] = {QT_TR_NOOP("Center Reference - Measure from Center"),
+                            QT_TR_NOOP("Upper Left Reference - Measure from Upper Left"),
+                            QT_TR_NOOP("Lower Left Reference - Measure from Lower Left")};
     for (int i = 0; i < 3; ++i) {
-        m_optGuide[i] = new QRadioButton(guides[i], guideFrame);
+        m_optGuide[i] = new QRadioButton(tr(guides[i]), guideFrame);
         m_optGuide[i]->setObjectName("optGuide" + QString::number(i));
         v->addWidget(m_optGuide[i]);
     }
@@ -391,17 +392,17 @@ void frmOptions::buildGridPage(QWidget* page)
 
 void frmOptions::buildLocationsPage(QWidget* page)
 {
-    const char* labels[] = {"Label Folder:", "Graphics Folder:", "Template Folder:", "Default Template:",
-                            "Graphics Editor:"};
+    const char* labels[] = {QT_TR_NOOP("Label Folder:"), QT_TR_NOOP("Graphics Folder:"), QT_TR_NOOP("Template Folder:"),
+                            QT_TR_NOOP("Default Template:"), QT_TR_NOOP("Graphics Editor:")};
     auto* grid = new QGridLayout(page);
     for (int i = 0; i < 5; ++i) {
-        grid->addWidget(new QLabel(labels[i], page), i, 0);
+        grid->addWidget(new QLabel(tr(labels[i]), page), i, 0);
         m_txtDir[i] = new QLineEdit(page);
         m_txtDir[i]->setObjectName("txtDir" + QString::number(i));
         m_txtDir[i]->setMinimumWidth(280);
         connect(m_txtDir[i], &QLineEdit::textChanged, this, [this] { m_locationsChanged = true; });
         grid->addWidget(m_txtDir[i], i, 1);
-        auto* change = new QPushButton("Change", page);
+        auto* change = new QPushButton(tr("Change"), page);
         change->setObjectName("cmdChgDir" + QString::number(i));
         connect(change, &QPushButton::clicked, this, [this, i] { cmdChgDir_Click(i); });
         grid->addWidget(change, i, 2);

@@ -26,7 +26,7 @@ void frmOptions::showOptions(AppContext& ctx, LabelDocument* doc, QPrinter& prin
     // Whatever Apply and OK change on the label is one step.
     std::optional<LabelDocument::Step> step;
     if (doc)
-        step.emplace(*doc, "Label Properties");
+        step.emplace(*doc, QT_TRANSLATE_NOOP("Undo", "Label Properties"));
     frmOptions dlg(ctx, doc, printer, parent);
     dlg.selectTab(tab);
     dlg.Form_Load();
@@ -199,7 +199,7 @@ void frmOptions::chkBorder_Click()
 
 void frmOptions::picBorderColor_Click()
 {
-    if (const auto c = m_ctx.platform.chooseColor("Border Color", m_picBorderColor->color())) {
+    if (const auto c = m_ctx.platform.chooseColor(tr("Border Color"), m_picBorderColor->color())) {
         m_picBorderColor->setColor(*c);
         m_edited[TabKeys.indexOf("Border")] = true;
     }
@@ -229,10 +229,11 @@ void frmOptions::cmdDefaults_Click()
 
 void frmOptions::cmdChgDir_Click(int index)
 {
-    static const char* folderTitles[] = {"Select Startup Label Folder", "Select Startup Graphics Folder",
-                                         "Select Startup Template Folder"};
+    static const char* folderTitles[] = {QT_TR_NOOP("Select Startup Label Folder"),
+                                         QT_TR_NOOP("Select Startup Graphics Folder"),
+                                         QT_TR_NOOP("Select Startup Template Folder")};
     if (index >= 0 && index <= 2) {
-        const auto folder = m_ctx.platform.chooseFolder(folderTitles[index], m_txtDir[index]->text());
+        const auto folder = m_ctx.platform.chooseFolder(tr(folderTitles[index]), m_txtDir[index]->text());
         if (folder && !folder->isEmpty())
             m_txtDir[index]->setText(*folder);
         return;
@@ -241,15 +242,15 @@ void frmOptions::cmdChgDir_Click(int index)
     req.mustExist = true;
     req.filterIndex = 1;
     if (index == 3) {
-        req.title = "Select Startup Corkcrafter Template";
-        req.filter = "Corkcrafter Files (*.ckm)|*.ckm";
+        req.title = tr("Select Startup Corkcrafter Template");
+        req.filter = tr("Corkcrafter Files (*.ckm)|*.ckm");
         req.defaultExt = ".ckm";
         req.initialDir = m_txtDir[2]->text();
     } else {
         // Programs on this system have no extension of their own; the chooser
         // offers executable files and starts where programs are installed.
-        req.title = "Select the Graphics Editor Program";
-        req.filter = "Programs|*";
+        req.title = tr("Select the Graphics Editor Program");
+        req.filter = tr("Programs|*");
         req.initialDir = "/usr/bin";
         req.executablesOnly = true;
     }

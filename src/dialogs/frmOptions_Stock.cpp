@@ -40,7 +40,7 @@ Sheet sheetOf(const Product& p)
 
 } // namespace
 
-const QString frmOptions::CustomSheetCaption = "Custom sheet";
+const QString frmOptions::CustomSheetCaption = QT_TRANSLATE_NOOP("frmOptions", "Custom sheet");
 
 StockPicker* frmOptions::buildStockPicker(QWidget* page)
 {
@@ -73,9 +73,12 @@ void frmOptions::chooseStock(const Product& p)
     }
     if (p.wantsOvalFrame()) {
         const QString question =
-            QString("%1 has %2 labels. They print as rectangles of the same size: give the label an oval border "
-                    "frame?")
-                .arg(p.name(), p.shape == catalogue::Shape::Round ? "round" : "elliptical");
+            (p.shape == catalogue::Shape::Round
+                 ? tr("%1 has round labels. They print as rectangles of the same size: give the label an oval border "
+                      "frame?")
+                 : tr("%1 has elliptical labels. They print as rectangles of the same size: give the label an oval "
+                      "border frame?"))
+                .arg(p.name());
         m_stockOval = platform.messageBox(question, MsgButtons::YesNo, MsgIcon::Question, ProgramTitle) ==
                       MsgAnswer::Yes;
     } else {
@@ -106,7 +109,7 @@ void frmOptions::usePaperOf(const Product& p, bool tellMissing)
     const QPageSize paperSize(QSizeF(shortSide, longSide), QPageSize::Inch, p.paperName, QPageSize::FuzzyMatch);
     if (!m_printer.setPageSize(paperSize) && tellMissing)
         m_ctx.platform.message(
-            QString("The printer has no %1 paper. Choose the paper in Printer Setup before printing.").arg(p.paperName),
+            tr("The printer has no %1 paper. Choose the paper in Printer Setup before printing.").arg(p.paperName),
             MsgIcon::Exclamation);
     setPrinterOrientation(p.landscape() ? 2 : 1);
 }
@@ -165,7 +168,7 @@ void frmOptions::showStockCaption()
     if (!m_stock || !m_stock->loaded())
         return;
     const Product* p = stockMatch();
-    m_stock->setCaption(p ? catalogue::caption(*p) : CustomSheetCaption);
+    m_stock->setCaption(p ? catalogue::caption(*p) : tr(CustomSheetCaption.toUtf8().constData()));
     m_stock->highlight(p);
 }
 

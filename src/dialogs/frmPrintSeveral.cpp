@@ -21,26 +21,26 @@ frmPrintSeveral::frmPrintSeveral(AppContext& ctx, QWidget* parent, const std::ve
     : QDialog(parent), m_ctx(ctx)
 {
     setObjectName("frmPrintSeveral");
-    setWindowTitle("Print Several Labels");
-    auto* hint = new QLabel("How many of each label to print. The sheets fill in this order, one label after "
-                            "another; the labels must be the same size.",
+    setWindowTitle(tr("Print Several Labels"));
+    auto* hint = new QLabel(tr("How many of each label to print. The sheets fill in this order, one label after "
+                               "another; the labels must be the same size."),
                             this);
     hint->setWordWrap(true);
     m_list = new QTableWidget(0, 2, this);
     m_list->setObjectName("lstLabels");
-    m_list->setHorizontalHeaderLabels({"Label", "Labels"});
+    m_list->setHorizontalHeaderLabels({tr("Label"), tr("Labels")});
     m_list->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_list->verticalHeader()->hide();
     m_list->setSelectionMode(QAbstractItemView::NoSelection);
     m_list->setMinimumWidth(380);
-    auto* add = new QPushButton("&Add File...", this);
+    auto* add = new QPushButton(tr("&Add File..."), this);
     add->setObjectName("cmdAddFile");
     connect(add, &QPushButton::clicked, this, &frmPrintSeveral::cmdAddFile_Click);
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* print = buttons->addButton("&Print...", QDialogButtonBox::AcceptRole);
+    QPushButton* print = buttons->addButton(tr("&Print..."), QDialogButtonBox::AcceptRole);
     print->setObjectName("OKButton");
     print->setDefault(true);
-    QPushButton* preview = buttons->addButton("Pre&view", QDialogButtonBox::ActionRole);
+    QPushButton* preview = buttons->addButton(tr("Pre&view"), QDialogButtonBox::ActionRole);
     preview->setObjectName("cmdPreview");
     buttons->addButton(QDialogButtonBox::Cancel)->setObjectName("CancelButton");
     connect(print, &QPushButton::clicked, this, [this] { finish(false); });
@@ -78,9 +78,9 @@ void frmPrintSeveral::cmdAddFile_Click()
 {
     Platform::OwnedBy own(m_ctx.platform, this);
     FileDialogRequest req;
-    req.title = "Add Label File";
+    req.title = tr("Add Label File");
     req.initialDir = m_ctx.store.read("Open", "File Path", m_ctx.values.labelFolder);
-    req.filter = "Corkcrafter Files (*.ckm)|*.ckm|All Files (*.*)|*.*";
+    req.filter = tr("Corkcrafter Files (*.ckm)|*.ckm|All Files (*.*)|*.*");
     req.mustExist = true;
     const auto r = m_ctx.platform.openFile(req);
     if (!r || r->path.isEmpty())
@@ -106,10 +106,10 @@ void frmPrintSeveral::finish(bool preview)
     for (int row = 0; row < m_list->rowCount(); ++row)
         if (const int n = countAt(row)->value(); n > 0)
             a.designs.push_back({m_labels[size_t(row)].content, n, m_labels[size_t(row)].name});
-    QString why = a.designs.empty() ? QString("Please give at least one label a number of labels to print.")
+    QString why = a.designs.empty() ? tr("Please give at least one label a number of labels to print.")
                                     : printjob::designsMismatch(a.designs);
     if (!why.isEmpty()) {
-        why.remove(" Nothing was printed.");
+        why.remove(" " + QCoreApplication::translate("printjob", "Nothing was printed."));
         m_ctx.platform.message(why, MsgIcon::Exclamation, ProgramTitle);
         return;
     }

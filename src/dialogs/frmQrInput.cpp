@@ -19,7 +19,7 @@ frmQrInput::frmQrInput(AppContext& ctx, QWidget* parent, const QString& data, ch
     : QDialog(parent), m_ctx(ctx), m_color(color)
 {
     setObjectName("frmQrInput");
-    setWindowTitle("QR Code");
+    setWindowTitle(tr("QR Code"));
     m_data = new QLineEdit(data, this);
     m_data->setObjectName("txtQrData");
     m_data->setMinimumWidth(360);
@@ -27,29 +27,29 @@ frmQrInput::frmQrInput(AppContext& ctx, QWidget* parent, const QString& data, ch
     m_level = new QComboBox(this);
     m_level->setObjectName("cboQrLevel");
     const char levels[] = {'L', 'M', 'Q', 'H'};
-    const char* names[] = {"L (7% may be damaged)", "M (15%)", "Q (25%)", "H (30%)"};
+    const char* names[] = {QT_TR_NOOP("L (7% may be damaged)"), "M (15%)", "Q (25%)", "H (30%)"};
     for (int i = 0; i < 4; ++i) {
-        m_level->addItem(names[i], QChar(levels[i]));
+        m_level->addItem(i == 0 ? tr(names[i]) : QString(names[i]), QChar(levels[i]));
         if (levels[i] == level)
             m_level->setCurrentIndex(i);
     }
     auto* form = new QFormLayout;
-    auto* dataLabel = new QLabel("&Data:", this);
+    auto* dataLabel = new QLabel(tr("&Data:"), this);
     dataLabel->setBuddy(m_data);
     form->addRow(dataLabel, m_data);
-    auto* levelLabel = new QLabel("&Error correction:", this);
+    auto* levelLabel = new QLabel(tr("&Error correction:"), this);
     levelLabel->setBuddy(m_level);
     form->addRow(levelLabel, m_level);
     m_colorButton = new QPushButton(this);
     m_colorButton->setObjectName("cmdQrColor");
-    m_colorButton->setToolTip("The colour of the code's dark squares");
+    m_colorButton->setToolTip(tr("The colour of the code's dark squares"));
     showColor();
     connect(m_colorButton, &QPushButton::clicked, this, &frmQrInput::cmdQrColor_Click);
-    auto* colorLabel = new QLabel("&Color:", this);
+    auto* colorLabel = new QLabel(tr("&Color:"), this);
     colorLabel->setBuddy(m_colorButton);
     form->addRow(colorLabel, m_colorButton);
-    auto* hint = new QLabel(QString("Up to %1 characters. Fields such as ${n} or ${Column} give every printed "
-                                    "label its own code.")
+    auto* hint = new QLabel(tr("Up to %1 characters. Fields such as ${n} or ${Column} give every printed "
+                               "label its own code.")
                                 .arg(qrcode::MaxStoredData),
                             this);
     hint->setWordWrap(true);
@@ -81,7 +81,7 @@ void frmQrInput::OKButton_Click()
 
 void frmQrInput::cmdQrColor_Click()
 {
-    if (const auto c = m_ctx.platform.chooseColor("QR Code Color", m_color)) {
+    if (const auto c = m_ctx.platform.chooseColor(tr("QR Code Color"), m_color)) {
         m_color = *c;
         showColor();
     }

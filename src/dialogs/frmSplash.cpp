@@ -49,7 +49,7 @@ frmSplash::frmSplash(const QString& dataDir, int milliseconds)
     QLabel* product = make("lblProductName", ProgramTitle, 2.4, true);
     QLabel* tm = make("lblTradeMark", "TM", 0.8);
     tm->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    QLabel* version = make("lblVersion", "Version " + versioninfo::majorMinor(), 1.1);
+    QLabel* version = make("lblVersion", tr("Version %1").arg(versioninfo::majorMinor()), 1.1);
     QLabel* copyright = make("lblCopyright", versioninfo::Copyright, 0.9);
     QLabel* warning = make("lblWarning", versioninfo::LegalTrademarks, 0.8);
     warning->setWordWrap(true);

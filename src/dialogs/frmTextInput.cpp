@@ -23,7 +23,7 @@
 frmTextInput::frmTextInput(AppContext& ctx, QWidget* parent) : QDialog(parent), m_ctx(ctx)
 {
     setObjectName("frmTextInput");
-    setWindowTitle("Text Input");
+    setWindowTitle(tr("Text Input"));
     setModal(true);
 
     m_text = new QPlainTextEdit(this);
@@ -37,20 +37,20 @@ frmTextInput::frmTextInput(AppContext& ctx, QWidget* parent) : QDialog(parent), 
     warn.setColor(QPalette::WindowText, QColor(0xB0, 0x00, 0x00));
     m_notKept->setPalette(warn);
     m_notKept->hide();
-    auto* label1 = new QLabel("Text Rotation Angle:", this);
+    auto* label1 = new QLabel(tr("Text Rotation Angle:"), this);
     label1->setObjectName("Label1");
     m_rotation = new QComboBox(this);
     m_rotation->setObjectName("cboRotation");
     m_rotation->setEditable(true);
     m_rotation->addItems({"0", "90", "180", "270"});
-    auto* label2 = new QLabel("Degrees", this);
+    auto* label2 = new QLabel(tr("Degrees"), this);
     label2->setObjectName("Label2");
-    m_autofit = new QCheckBox("Autofit Text", this);
+    m_autofit = new QCheckBox(tr("Autofit Text"), this);
     m_autofit->setObjectName("chkAutoFit");
-    auto* ok = new QPushButton("OK", this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName("OKButton");
     ok->setDefault(true);
-    auto* cancel = new QPushButton("Cancel", this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName("CancelButton");
 
     auto* grid = new QGridLayout(this);
@@ -93,8 +93,8 @@ void frmTextInput::markCharactersNotKept()
     const QStringList lost = CKM_Header::charactersNotKept(text);
     m_notKept->setVisible(!lost.isEmpty());
     m_notKept->setText(lost.isEmpty() ? QString()
-                                      : "A label file cannot keep these characters; saving would turn each into "
-                                        "\"?\": " + lost.join(' '));
+                                      : tr("A label file cannot keep these characters; saving would turn each into "
+                                           "\"?\": %1").arg(lost.join(' ')));
     QList<QTextEdit::ExtraSelection> marks;
     if (!lost.isEmpty()) {
         QTextCharFormat wavy;
@@ -123,7 +123,7 @@ void frmTextInput::OKButton_Click()
     const QString r = m_rotation->currentText().trimmed();
     const double rot = QLocale().toDouble(r, &ok);
     if (!ok || rot < -32768 || rot > 32767) {
-        m_ctx.platform.message("The rotation angle must be a number of degrees, for example 0, 90, 180 or 270.",
+        m_ctx.platform.message(tr("The rotation angle must be a number of degrees, for example 0, 90, 180 or 270."),
                                MsgIcon::Exclamation);
         m_rotation->setFocus();
         return;

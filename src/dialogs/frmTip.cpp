@@ -19,14 +19,14 @@ QString shown(QString tip) { return tip.replace("\r\n", "\n"); }
 
 QString frmTip::missingFileText()
 {
-    return "The file that holds the Tips, \"TipOfDay.fil\" was not found.\r\n\r\n"
-           "As a result, the \"Tip of the Day\" function will now be disabled at startup. ";
+    return tr("The file that holds the Tips, \"TipOfDay.fil\" was not found.") + "\r\n\r\n" +
+           tr("As a result, the \"Tip of the Day\" function will now be disabled at startup. ");
 }
 
 frmTip::frmTip(AppContext& ctx, QWidget* owner) : QDialog(owner), m_ctx(ctx)
 {
     setObjectName("frmTip");
-    setWindowTitle("Tip of the Day");
+    setWindowTitle(tr("Tip of the Day"));
     setAttribute(Qt::WA_DeleteOnClose, false);
 
     auto* picture = new QLabel(this);
@@ -34,7 +34,7 @@ frmTip::frmTip(AppContext& ctx, QWidget* owner) : QDialog(owner), m_ctx(ctx)
     picture->setPixmap(programPixmap(64, ctx.paths.dataDir));
     picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
-    auto* label1 = new QLabel("Did you know...", this);
+    auto* label1 = new QLabel(tr("Did you know..."), this);
     label1->setObjectName("Label1");
     QFont big = label1->font();
     big.setPointSizeF(big.pointSizeF() * 1.4);
@@ -61,12 +61,12 @@ frmTip::frmTip(AppContext& ctx, QWidget* owner) : QDialog(owner), m_ctx(ctx)
     inner->addWidget(picture);
     inner->addLayout(text, 1);
 
-    m_chk = new QCheckBox("&Show Tips at Startup", this);
+    m_chk = new QCheckBox(tr("&Show Tips at Startup"), this);
     m_chk->setObjectName("chkLoadTipsAtStartup");
-    m_cmdNextTip = new QPushButton("&Next Tip", this);
+    m_cmdNextTip = new QPushButton(tr("&Next Tip"), this);
     m_cmdNextTip->setObjectName("cmdNextTip");
     m_cmdNextTip->setAutoDefault(false);
-    m_cmdOK = new QPushButton("OK", this);
+    m_cmdOK = new QPushButton(tr("OK"), this);
     m_cmdOK->setObjectName("cmdOK");
     m_cmdOK->setDefault(true);
 

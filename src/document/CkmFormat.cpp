@@ -1,5 +1,6 @@
 #include "CkmFormat.h"
 
+#include <QCoreApplication>
 #include <QBuffer>
 #include <QIODevice>
 #include <QStringList>
@@ -143,8 +144,9 @@ qsizetype storedLength(const QString& s)
 
 QString textTooLongMessage(qsizetype length)
 {
-    return QString("A text on a label can be at most 32,767 characters long (a line break counts as two), "
-                   "and this one has %1.")
+    return QCoreApplication::translate("LabelDocument",
+                                       "A text on a label can be at most 32,767 characters long (a line break counts "
+                                       "as two), and this one has %1.")
         .arg(length);
 }
 

@@ -10,7 +10,7 @@
 
 bool LabelDocument::copySelectedToClipboard(bool cutFlag)
 {
-    Step step(*this, "Cut");
+    Step step(*this, QT_TRANSLATE_NOOP("Undo", "Cut"));
     bool result = true;
     if (const auto* t = m_content.get<TextItem>(activeTextIndex()))
         m_platform.setClipboard(t->text);
@@ -28,7 +28,7 @@ bool LabelDocument::copySelectedToClipboard(bool cutFlag)
 
 bool LabelDocument::pasteFromClipboard()
 {
-    Step step(*this, "Paste");
+    Step step(*this, QT_TRANSLATE_NOOP("Undo", "Paste"));
     if (m_platform.clipboardHasText()) {
         const QString s = m_platform.clipboardText();
         if (const auto d = clipdesc::decode(s)) {

@@ -1,5 +1,6 @@
 #include "CsvReader.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -183,7 +184,7 @@ bool parse(const QByteArray& bytes, Table& table, QString* error, const QString&
     Record r;
     if (!reader.next(r, error)) {
         if (error->isEmpty())
-            *error = "the file is empty";
+            *error = QCoreApplication::translate("csv", "the file is empty");
         return false;
     }
     for (const QString& name : r.values)
@@ -193,25 +194,22 @@ bool parse(const QByteArray& bytes, Table& table, QString* error, const QString&
         if (table.columns.at(i).compare(wanted, Qt::CaseInsensitive) == 0)
             table.copiesColumn = i;
     if (!copiesColumn.isEmpty() && table.copiesColumn < 0) {
-        *error = "the first row has no column \"" + wanted + "\" for the number of copies";
+        *error = QCoreApplication::translate("csv", "the first row has no column \"%1\" for the number of copies").arg(wanted);
         return false;
     }
     while (reader.next(r, error)) {
         if (r.values.size() != table.columns.size()) {
             const qsizetype n = r.values.size(), names = table.columns.size();
-            *error = QString("line %1: %2 value%3 where the first row names %4 column%5")
-                         .arg(r.line)
-                         .arg(n)
-                         .arg(n == 1 ? "" : "s")
-                         .arg(names)
-                         .arg(names == 1 ? "" : "s");
+            const QString values = n == 1 ? QCoreApplication::translate("csv", "1 value") : QCoreApplication::translate("csv", "%1 values").arg(n);
+            const QString named = names == 1 ? QCoreApplication::translate("csv", "1 column") : QCoreApplication::translate("csv", "%1 columns").arg(names);
+            *error = QCoreApplication::translate("csv", "line %1: %2 where the first row names %3").arg(r.line).arg(values, named);
             return false;
         }
         if (table.copiesColumn >= 0) {
             const QString& typed = r.values.at(table.copiesColumn);
             const int n = copiesValue(typed);
             if (n < 0) {
-                *error = QString("line %1: the number of copies \"%2\" is not a whole number from 0 to %3")
+                *error = QCoreApplication::translate("csv", "line %1: the number of copies \"%2\" is not a whole number from 0 to %3")
                              .arg(r.line)
                              .arg(typed, QString::number(MaxCopies));
                 return false;
@@ -224,7 +222,7 @@ bool parse(const QByteArray& bytes, Table& table, QString* error, const QString&
     if (!error->isEmpty())
         return false;
     if (table.rows.empty()) {
-        *error = "the file names its columns but has no rows";
+        *error = QCoreApplication::translate("csv", "the file names its columns but has no rows");
         return false;
     }
     return true;
@@ -235,11 +233,11 @@ bool read(const QString& path, Table& table, QString* error, const QString& copi
     table = Table();
     const QFileInfo info(path);
     if (!info.isFile()) {
-        *error = "Data file \"" + path + "\" Not Found";
+        *error = QCoreApplication::translate("csv", "Data file \"%1\" Not Found").arg(path);
         return false;
     }
     if (info.size() > MaxFileBytes) {
-        *error = QString("%1: the file is %2 MiB, too large for a list of labels (at most %3 MiB)")
+        *error = QCoreApplication::translate("csv", "%1: the file is %2 MiB, too large for a list of labels (at most %3 MiB)")
                      .arg(path, QString::number(double(info.size()) / (1024 * 1024), 'f', 1))
                      .arg(MaxFileBytes / (1024 * 1024));
         return false;
@@ -251,7 +249,7 @@ bool read(const QString& path, Table& table, QString* error, const QString& copi
     }
     const QByteArray bytes = f.read(MaxFileBytes + 1);
     if (bytes.size() > MaxFileBytes) {
-        *error = path + ": the file grew past " + QString::number(MaxFileBytes / (1024 * 1024)) + " MiB while read";
+        *error = QCoreApplication::translate("csv", "%1: the file grew past %2 MiB while read").arg(path).arg(MaxFileBytes / (1024 * 1024));
         return false;
     }
     QString why;

@@ -1,5 +1,6 @@
 #include "Fields.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace fields {
@@ -73,7 +74,7 @@ Text::Text(const QString& typed, const QStringList& columns)
             // Unclosed: the marking takes the text up to the next field.
             const qsizetype end = next >= 0 ? next : typed.size();
             const QString field = typed.mid(i, end - i);
-            bad("⟦malformed: " + field + "⟧", field + ": the field is not closed with }");
+            bad("⟦malformed: " + field + "⟧", QCoreApplication::translate("fields", "%1: the field is not closed with }").arg(field));
             i = end;
             continue;
         }
@@ -84,7 +85,7 @@ Text::Text(const QString& typed, const QStringList& columns)
         const QString name = (colon < 0 ? inner : inner.left(colon)).trimmed();
         const QString format = colon < 0 ? QString() : inner.mid(colon + 1);
         if (name.isEmpty()) {
-            bad("⟦malformed: " + field + "⟧", field + ": the field has no name");
+            bad("⟦malformed: " + field + "⟧", QCoreApplication::translate("fields", "%1: the field has no name").arg(field));
             continue;
         }
         Part part;
@@ -93,8 +94,8 @@ Text::Text(const QString& typed, const QStringList& columns)
             if (colon >= 0) {
                 part.width = paddedWidth(format.trimmed());
                 if (part.width < 0) {
-                    bad("⟦malformed: " + field + "⟧", field + ": a number takes a zero and a width, such as " +
-                                                        Open + name + ":03}");
+                    bad("⟦malformed: " + field + "⟧", QCoreApplication::translate("fields", "%1: a number takes a zero and a width, such as %2")
+                                                        .arg(field, Open + name + ":03}"));
                     continue;
                 }
             }
@@ -108,15 +109,15 @@ Text::Text(const QString& typed, const QStringList& columns)
             if (part.column < 0) {
                 part.column = columnOf(name, columns);
                 if (part.column >= 0 && colon >= 0) {
-                    bad("⟦malformed: " + field + "⟧", field + ": a data column takes no format");
+                    bad("⟦malformed: " + field + "⟧", QCoreApplication::translate("fields", "%1: a data column takes no format").arg(field));
                     continue;
                 }
             }
             if (part.column < 0) {
                 const QString unknown = inner.trimmed();
                 bad("⟦unknown: " + unknown + "⟧",
-                    columns.isEmpty() ? field + ": there is no data to take it from"
-                                      : field + ": the data has no column of that name");
+                    columns.isEmpty() ? QCoreApplication::translate("fields", "%1: there is no data to take it from").arg(field)
+                                      : QCoreApplication::translate("fields", "%1: the data has no column of that name").arg(field));
                 continue;
             }
         }
@@ -153,7 +154,7 @@ QString problemsMessage(const QStringList& problems)
             once << p;
     if (once.isEmpty())
         return {};
-    return "These fields of the label's texts cannot be filled in: " + once.join("; ") + ".";
+    return QCoreApplication::translate("fields", "These fields of the label's texts cannot be filled in: %1.").arg(once.join("; "));
 }
 
 } // namespace fields

@@ -13,12 +13,15 @@ using units::CInt;
 
 void LabelDocument::deleteSelectedObject(bool verifyFlag)
 {
-    Step step(*this, "Delete");
+    Step step(*this, QT_TRANSLATE_NOOP("Undo", "Delete"));
     const LabelItem* item = activeItem();
     if (!item)
         return;
     const QString what = std::visit([](const auto& i) { return kindName(i); }, *item);
-    if (verifyFlag && m_platform.messageBox("Are you sure you want to delete the selected " + what + "?",
+    const QString question = what == QLatin1String("graphic") ? tr("Are you sure you want to delete the selected graphic?")
+                             : what == QLatin1String("text")  ? tr("Are you sure you want to delete the selected text?")
+                                                              : tr("Are you sure you want to delete the selected QR code?");
+    if (verifyFlag && m_platform.messageBox(question,
                                             MsgButtons::YesNo, MsgIcon::None, ProgramTitle) != MsgAnswer::Yes)
         return;
     m_content.remove(m_active);
@@ -26,8 +29,8 @@ void LabelDocument::deleteSelectedObject(bool verifyFlag)
     repaint();
 }
 
-void LabelDocument::bringForwardActive() { restack("Bring Forward", true); }
-void LabelDocument::sendBackActive() { restack("Send Back", false); }
+void LabelDocument::bringForwardActive() { restack(QT_TRANSLATE_NOOP("Undo", "Bring Forward"), true); }
+void LabelDocument::sendBackActive() { restack(QT_TRANSLATE_NOOP("Undo", "Send Back"), false); }
 
 void LabelDocument::showGuides(bool visible)
 {
@@ -48,7 +51,7 @@ void LabelDocument::setGuidePositions(double x, double y)
 
 void LabelDocument::horizontalAlign(int mode)
 {
-    Step step(*this, "Align");
+    Step step(*this, QT_TRANSLATE_NOOP("Undo", "Align"));
     LabelItem* item = m_content.edit(m_active);
     using namespace labelcode;
     if (!item || mode < FarEdge || mode > NearEdge)
@@ -62,7 +65,7 @@ void LabelDocument::horizontalAlign(int mode)
 
 void LabelDocument::verticalAlign(int mode)
 {
-    Step step(*this, "Align");
+    Step step(*this, QT_TRANSLATE_NOOP("Undo", "Align"));
     LabelItem* item = m_content.edit(m_active);
     using namespace labelcode;
     if (!item || mode < FarEdge || mode > NearEdge)
@@ -77,7 +80,7 @@ void LabelDocument::nudge(int dx, int dy)
 {
     // The arrow keys pressed one after another on one item are one step.
     const QString key = QString("move %1 %2").arg(m_active.kind).arg(m_active.index);
-    Step step(*this, "Move", key);
+    Step step(*this, QT_TRANSLATE_NOOP("Undo", "Move"), key);
     LabelItem* item = m_content.edit(m_active);
     if (!item)
         return;
@@ -87,7 +90,7 @@ void LabelDocument::nudge(int dx, int dy)
 
 void LabelDocument::moveSelected(int16_t left, int16_t top)
 {
-    Step step(*this, "Move");
+    Step step(*this, QT_TRANSLATE_NOOP("Undo", "Move"));
     if (GraphicItem* g = activeGraphic()) {
         g->left = left;
         g->top = top;
@@ -101,7 +104,7 @@ void LabelDocument::placeActive(const QRectF& box)
     if (!now)
         return;
     const bool resized = resizable(*now) && bounds(*now).size() != box.size();
-    Step step(*this, resized ? "Resize" : "Move");
+    Step step(*this, resized ? QT_TRANSLATE_NOOP("Undo", "Resize") : QT_TRANSLATE_NOOP("Undo", "Move"));
     LabelItem* item = m_content.edit(m_active);
     if (resized)
         setBox(*item, box);
@@ -112,7 +115,7 @@ void LabelDocument::placeActive(const QRectF& box)
 
 void LabelDocument::resizeSelected(int16_t width, int16_t height)
 {
-    Step step(*this, "Resize");
+    Step step(*this, QT_TRANSLATE_NOOP("Undo", "Resize"));
     if (GraphicItem* g = activeGraphic()) {
         g->left += 200;
         g->top += 200;
@@ -130,7 +133,7 @@ void LabelDocument::resizeSelected(int16_t width, int16_t height)
 void LabelDocument::rotateObject(int16_t degrees)
 {
     if (activeTextItemSelected()) {
-        Step step(*this, "Rotate");
+        Step step(*this, QT_TRANSLATE_NOOP("Undo", "Rotate"));
         if (TextItem* t = activeText()) {
             t->rotation = int16_t((turnOf(*t) + degrees % 360 + 360) % 360);
             repaint();

@@ -71,7 +71,7 @@ void LabelDocument::resizeLabel()
 
 void LabelDocument::setBorderStyle(const QString& style)
 {
-    Step step(*this, "Border Style");
+    Step step(*this, QT_TRANSLATE_NOOP("Undo", "Border Style"));
     m_content.frameStyle = style;
     m_content.frame.shapeCode = Module1::styleNameToShapeCode(style);
     repaint();
@@ -79,14 +79,14 @@ void LabelDocument::setBorderStyle(const QString& style)
 
 void LabelDocument::setBorderVisible(bool visible)
 {
-    Step step(*this, "Border Visible");
+    Step step(*this, QT_TRANSLATE_NOOP("Undo", "Border Visible"));
     m_content.frame.visible = visible;
     repaint();
 }
 
 void LabelDocument::setBorderColor(ColorValue c)
 {
-    Step step(*this, "Border Color");
+    Step step(*this, QT_TRANSLATE_NOOP("Undo", "Border Color"));
     m_content.frame.color = c;
     repaint();
 }
@@ -94,14 +94,14 @@ void LabelDocument::setBorderColor(ColorValue c)
 void LabelDocument::setBorderWidth(int16_t width)
 {
     // Typing a width digit by digit is one step.
-    Step step(*this, "Border Width", "border width");
+    Step step(*this, QT_TRANSLATE_NOOP("Undo", "Border Width"), "border width");
     m_content.frame.width = width;
     repaint();
 }
 
 void LabelDocument::setBackColor(ColorValue c)
 {
-    Step step(*this, "Background Color");
+    Step step(*this, QT_TRANSLATE_NOOP("Undo", "Background Color"));
     m_content.backColor = c;
     repaint();
 }

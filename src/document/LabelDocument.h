@@ -2,6 +2,7 @@
 // One label design: its size and sheet layout, border, background, items, flags and
 // every public operation other windows call on it. The document window mirrors
 // this model; nothing here needs a widget.
+#include <QCoreApplication>
 #include <QRectF>
 #include <QString>
 #include <QStringList>
@@ -43,6 +44,8 @@ public:
 };
 
 class LabelDocument {
+    Q_DECLARE_TR_FUNCTIONS(LabelDocument)
+
 public:
     static constexpr int MaxItemIndex = 32767;
 

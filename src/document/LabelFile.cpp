@@ -109,9 +109,9 @@ bool LabelDocument::SaveLabelToFile(const QString& fileName, QString* error)
     for (const auto& [i, t] : texts()) {
         if (const qsizetype n = storedLength(t.text); n > MaxTextLength) {
             QString start = t.text.left(30).replace("\r\n", " ");
-            return failWith(QString("the text \"%1...\" is %2 characters long, and a label file keeps at most "
-                                    "32,767 characters of one text (a line break counts as two). Shorten it and "
-                                    "save again.")
+            return failWith(tr("the text \"%1...\" is %2 characters long, and a label file keeps at most "
+                               "32,767 characters of one text (a line break counts as two). Shorten it and "
+                               "save again.")
                                 .arg(start)
                                 .arg(n));
         }
@@ -122,7 +122,7 @@ bool LabelDocument::SaveLabelToFile(const QString& fileName, QString* error)
     for (const ItemPtr& p : m_content.items)
         if (const auto* q = std::get_if<QrItem>(p.get()))
             if (const QString why = qrcode::dataRefusal(q->data); !why.isEmpty())
-                return failWith("the QR code \"" + q->data.left(30) + "\" cannot be saved. " + why);
+                return failWith(tr("the QR code \"%1\" cannot be saved. %2").arg(q->data.left(30), why));
 
     SelectNothing();
 
@@ -157,14 +157,14 @@ bool LabelDocument::SaveLabelToFile(const QString& fileName, QString* error)
                 if (!Module1::fileExists(candidate))
                     path = candidate;
             }
-            why = "no free bitmap name is left";
+            why = tr("no free bitmap name is left");
             if (path.isEmpty() || !m_platform.saveBitmap(picture, path, &why))
                 return {};
             stored = storedPicturePath(path, fileName, m_app.graphicsFolder);
             if (!stored.isEmpty())
                 return path;
             QFile::remove(path);
-            why = "a label file cannot name the bitmap \"" + path + "\"";
+            why = tr("a label file cannot name the bitmap \"%1\"").arg(path);
         }
         return {};
     };
@@ -175,7 +175,7 @@ bool LabelDocument::SaveLabelToFile(const QString& fileName, QString* error)
         const GraphicItem* g = m_content.get<GraphicItem>(findGraphicByRank(r));
         if (!g) {
             undoWritten();
-            return failWith("the picture stacking order is damaged");
+            return failWith(tr("the picture stacking order is damaged"));
         }
         QString stored;
         if (g->tag.size() > 1)
@@ -185,10 +185,11 @@ bool LabelDocument::SaveLabelToFile(const QString& fileName, QString* error)
             const QString path = writeBitmap(g->picture, stored, why);
             if (path.isEmpty()) {
                 undoWritten();
-                const QString what = g->tag.size() == 1 ? QString("the pasted picture")
-                                                        : "the picture \"" + g->path() + "\"";
-                return failWith(what + " could not be written to the graphics folder \"" + m_app.graphicsFolder +
-                                "\": " + why);
+                return failWith(g->tag.size() == 1
+                                    ? tr("the pasted picture could not be written to the graphics folder \"%1\": %2")
+                                          .arg(m_app.graphicsFolder, why)
+                                    : tr("the picture \"%1\" could not be written to the graphics folder \"%2\": %3")
+                                          .arg(g->path(), m_app.graphicsFolder, why));
             }
             GraphicItem* named = graphicAt(g->index);
             written.push_back({named, named->tag, named->refTag, path});
@@ -246,12 +247,12 @@ QStringList LabelDocument::textCharactersNotKept() const
 void LabelDocument::LoadFile(const QString& fileName)
 {
     if (!Module1::fileExists(fileName)) {
-        m_platform.message("Template file: " + fileName + " Does NOT exist", MsgIcon::Information, "Warning");
+        m_platform.message(tr("Template file: %1 Does NOT exist").arg(fileName), MsgIcon::Information, tr("Warning"));
         return;
     }
     QFile f(fileName);
     if (!f.open(QIODevice::ReadOnly)) {
-        m_platform.message("Bad or Invalid Filname (File Doesn't Exist): " + fileName + "\n" + f.errorString(),
+        m_platform.message(tr("Bad or Invalid Filname (File Doesn't Exist): %1").arg(fileName) + "\n" + f.errorString(),
                            MsgIcon::Exclamation);
         return;
     }
@@ -271,7 +272,7 @@ void LabelDocument::LoadFile(const QString& fileName)
 
     if (parsed.failure == ParsedLabel::BadHeader) {
         if (!m_app.templateLoading)
-            m_platform.message("Bad Header Record in File");
+            m_platform.message(tr("Bad Header Record in File"));
         m_changed = false;
         m_blank = false;
         return;
@@ -291,7 +292,7 @@ void LabelDocument::LoadFile(const QString& fileName)
         resizeLabel();
         notify([&](DocumentObserver& o) { o.borderStyleShown(c.frameStyle); });
     };
-    const auto failed = [&](const char* why) {
+    const auto failed = [&](const QString& why) {
         m_platform.message(why);
         m_changed = false;
         m_blank = false;
@@ -321,11 +322,11 @@ void LabelDocument::LoadFile(const QString& fileName)
         const QString found = findPicture(p, labelFolder, m_app.graphicsFolder);
         const PictureData pic = found.isEmpty() ? PictureData{} : m_platform.loadPicture(found);
         if (found.isEmpty() || !pic.ok()) {
-            m_platform.message("Unable to Load Graphic: " + p);
+            m_platform.message(tr("Unable to Load Graphic: %1").arg(p));
             continue;
         }
         if (c.graphicCounter >= MaxItemIndex) {
-            m_platform.message("This label cannot hold more pictures. Save it and start a new label.",
+            m_platform.message(tr("This label cannot hold more pictures. Save it and start a new label."),
                                MsgIcon::Exclamation);
             continue;
         }
@@ -338,7 +339,7 @@ void LabelDocument::LoadFile(const QString& fileName)
     }
     if (parsed.failure == ParsedLabel::BadGraphic) {
         m_content = c;
-        failed("Bad Graphic Record in File");
+        failed(tr("Bad Graphic Record in File"));
         return;
     }
 
@@ -350,7 +351,7 @@ void LabelDocument::LoadFile(const QString& fileName)
         if (text.isEmpty())
             continue;
         if (c.textCounter >= MaxItemIndex) {
-            m_platform.message("This label cannot hold more text items. Save it and start a new label.",
+            m_platform.message(tr("This label cannot hold more text items. Save it and start a new label."),
                                MsgIcon::Exclamation);
             break;
         }
@@ -360,7 +361,7 @@ void LabelDocument::LoadFile(const QString& fileName)
     }
     m_content = c;
     if (parsed.failure == ParsedLabel::BadText) {
-        failed("Bad Text Record in File");
+        failed(tr("Bad Text Record in File"));
         return;
     }
 

@@ -10,7 +10,7 @@
 
 bool LabelDocument::createNewGraphic(const QString& fileName)
 {
-    Step step(*this, "New Picture");
+    Step step(*this, QT_TRANSLATE_NOOP("Undo", "New Picture"));
     QString path = fileName;
     PictureData pic;
     if (fileName.startsWith('?')) {
@@ -18,18 +18,18 @@ bool LabelDocument::createNewGraphic(const QString& fileName)
             pic.image = m_platform.clipboardImage();
             pic.naturalTwips = rasterNaturalTwips(pic.image);
             if (pic.image.isNull())
-                pic.error = "The clipboard holds no picture";
+                pic.error = tr("The clipboard holds no picture");
             path = fileName.mid(2);
         } else {
-            m_platform.message("Internal Paste error", MsgIcon::None, "Error");
+            m_platform.message(tr("Internal Paste error"), MsgIcon::None, tr("Error"));
             return false;
         }
     } else {
         pic = m_platform.loadPicture(fileName);
     }
     if (!pic.ok()) {
-        m_platform.message("Unable to load the picture \"" + fileName + "\": " +
-                               (pic.error.isEmpty() ? QStringLiteral("unknown format") : pic.error),
+        m_platform.message(tr("Unable to load the picture \"%1\": %2")
+                               .arg(fileName, pic.error.isEmpty() ? tr("unknown format") : pic.error),
                            MsgIcon::Exclamation);
         return false;
     }
@@ -39,7 +39,7 @@ bool LabelDocument::createNewGraphic(const QString& fileName)
 GraphicItem* LabelDocument::addGraphic(const PictureData& pic, const QString& path)
 {
     if (m_content.graphicCounter >= MaxItemIndex) {
-        m_platform.message("This label cannot hold more pictures. Save it and start a new label.",
+        m_platform.message(tr("This label cannot hold more pictures. Save it and start a new label."),
                            MsgIcon::Exclamation);
         return nullptr;
     }
@@ -118,7 +118,7 @@ void LabelDocument::refreshGraphic(const QString& fileName)
 
 void LabelDocument::adjustToAspectRatio()
 {
-    Step step(*this, "Maintain Aspect Ratio");
+    Step step(*this, QT_TRANSLATE_NOOP("Undo", "Maintain Aspect Ratio"));
     GraphicItem* g = activeGraphic();
     if (!g || m_activeAspect <= 0)
         return;

@@ -1,5 +1,6 @@
 #include "QrCode.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QMutex>
 #include <QRegularExpression>
@@ -63,10 +64,10 @@ Matrix encode(const QString& data, char level)
 QString encodeProblem(const QString& data, char level)
 {
     if (data.isEmpty())
-        return "a QR code needs some data";
+        return QCoreApplication::translate("qrcode", "a QR code needs some data");
     if (encode(data, level).ok())
         return {};
-    return QString("%1 bytes of data are too many for a QR code at level %2").arg(data.toUtf8().size()).arg(QChar(level));
+    return QCoreApplication::translate("qrcode", "%1 bytes of data are too many for a QR code at level %2").arg(data.toUtf8().size()).arg(QChar(level));
 }
 
 char levelOf(const QString& text)
@@ -100,16 +101,17 @@ std::optional<QrItem> fromStoredName(const QString& name)
 QString dataRefusal(const QString& data)
 {
     if (data.trimmed().isEmpty())
-        return "Type the data the QR code holds, such as a web address.";
+        return QCoreApplication::translate("qrcode", "Type the data the QR code holds, such as a web address.");
     const QStringList lost = CKM_Header::charactersNotKept(data);
     if (!lost.isEmpty())
-        return "A label file cannot keep these characters of the QR code's data: " + lost.join(' ') + ".";
+        return QCoreApplication::translate("qrcode", "A label file cannot keep these characters of the QR code's data: %1.").arg(lost.join(' '));
     if (data.back().isSpace())
-        return "The QR code's data cannot end with a blank.";
+        return QCoreApplication::translate("qrcode", "The QR code's data cannot end with a blank.");
     const qsizetype n = CKM_Header::toCodePage(data).size();
     if (n > MaxStoredData)
-        return QString("The QR code's data is %1 characters long, and a label file keeps at most %2 characters of it. "
-                       "Shorten it (a short web address can lead to a longer page).")
+        return QCoreApplication::translate("qrcode", "The QR code's data is %1 characters long, and a label file keeps at most %2 "
+                                                   "characters of it. Shorten it (a short web address can lead to a "
+                                                   "longer page).")
             .arg(n)
             .arg(MaxStoredData);
     return {};

@@ -12,13 +12,13 @@ constexpr double NewQrSide = 1440;
 
 bool LabelDocument::createNewQr(const QString& data, char level, ColorValue color)
 {
-    Step step(*this, "New QR Code");
+    Step step(*this, QT_TRANSLATE_NOOP("Undo", "New QR Code"));
     if (const QString why = qrcode::dataRefusal(data); !why.isEmpty()) {
         m_platform.message(why, MsgIcon::Exclamation);
         return false;
     }
     if (m_content.qrCounter >= MaxItemIndex) {
-        m_platform.message("This label cannot hold more QR codes. Save it and start a new label.",
+        m_platform.message(tr("This label cannot hold more QR codes. Save it and start a new label."),
                            MsgIcon::Exclamation);
         return false;
     }
@@ -39,7 +39,7 @@ bool LabelDocument::createNewQr(const QString& data, char level, ColorValue colo
 
 bool LabelDocument::setActiveQr(const QString& data, char level, std::optional<ColorValue> color)
 {
-    Step step(*this, "Edit QR Code");
+    Step step(*this, QT_TRANSLATE_NOOP("Undo", "Edit QR Code"));
     if (const QString why = qrcode::dataRefusal(data); !why.isEmpty()) {
         m_platform.message(why, MsgIcon::Exclamation);
         return false;

@@ -62,11 +62,11 @@ bool refuseTooLong(Platform& platform, const QString& text)
 
 bool LabelDocument::createNewText(const QString& newText, int16_t newRotation)
 {
-    Step step(*this, "New Text");
+    Step step(*this, QT_TRANSLATE_NOOP("Undo", "New Text"));
     if (refuseTooLong(m_platform, newText))
         return false;
     if (m_content.textCounter >= MaxItemIndex) {
-        m_platform.message("This label cannot hold more text items. Save it and start a new label.",
+        m_platform.message(LabelDocument::tr("This label cannot hold more text items. Save it and start a new label."),
                            MsgIcon::Exclamation);
         return false;
     }
@@ -89,7 +89,7 @@ bool LabelDocument::createNewText(const QString& newText, int16_t newRotation)
 
 void LabelDocument::showActiveText()
 {
-    Step step(*this, "Format");
+    Step step(*this, QT_TRANSLATE_NOOP("Undo", "Format"));
     TextItem* t = activeText();
     if (!t || t->text.isEmpty())
         return;
@@ -105,7 +105,7 @@ ColorValue LabelDocument::getTextColor() const
 
 void LabelDocument::setTextColor(ColorValue c)
 {
-    Step step(*this, "Text Color");
+    Step step(*this, QT_TRANSLATE_NOOP("Undo", "Text Color"));
     if (TextItem* t = activeText()) {
         t->foreColor = c;
         repaint();
@@ -123,7 +123,7 @@ QString LabelDocument::getTextFontSize() const
 
 void LabelDocument::setTextFontSize(const QString& fontSize)
 {
-    Step step(*this, "Font Size");
+    Step step(*this, QT_TRANSLATE_NOOP("Undo", "Font Size"));
     TextItem* t = activeText();
     if (!t)
         return;
@@ -144,7 +144,7 @@ QString LabelDocument::getTextFontName() const
 
 void LabelDocument::setTextFontName(const QString& name)
 {
-    Step step(*this, "Font");
+    Step step(*this, QT_TRANSLATE_NOOP("Undo", "Font"));
     TextItem* t = activeText();
     if (!t || name.isEmpty())
         return;
@@ -179,7 +179,7 @@ void LabelDocument::setTextText(const QString& s)
 
 void LabelDocument::setTextText(const QString& s, int16_t rotation)
 {
-    Step step(*this, "Edit Text");
+    Step step(*this, QT_TRANSLATE_NOOP("Undo", "Edit Text"));
     if (TextItem* t = activeText()) {
         if (refuseTooLong(m_platform, s))
             return;
@@ -192,7 +192,7 @@ void LabelDocument::setTextText(const QString& s, int16_t rotation)
 
 void LabelDocument::setTextAlignment(int16_t a)
 {
-    Step step(*this, "Alignment");
+    Step step(*this, QT_TRANSLATE_NOOP("Undo", "Alignment"));
     if (TextItem* t = activeText()) {
         t->alignment = a;
         repaint();
@@ -201,7 +201,7 @@ void LabelDocument::setTextAlignment(int16_t a)
 
 void LabelDocument::setTextPosition(double left, double top)
 {
-    Step step(*this, "Move");
+    Step step(*this, QT_TRANSLATE_NOOP("Undo", "Move"));
     if (TextItem* t = activeText()) {
         t->left = left;
         t->top = top;

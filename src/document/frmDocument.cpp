@@ -322,7 +322,7 @@ bool frmDocument::queryClose()
 {
     if (!isChanged())
         return true;
-    const MsgAnswer a = m_ctx.platform.messageBox("'" + caption() + "' has Changed, Save the Changes?",
+    const MsgAnswer a = m_ctx.platform.messageBox(tr("'%1' has Changed, Save the Changes?").arg(caption()),
                                                   MsgButtons::YesNoCancel, MsgIcon::Question, ProgramTitle);
     if (a == MsgAnswer::Cancel)
         return false;

@@ -20,24 +20,23 @@ ItemId next(const LabelContent& c, ItemId from, bool forward)
 }
 
 namespace {
-QString tr(const char* s) { return QCoreApplication::translate("Selection", s); }
 // Lines read as one: a screen reader says the breaks as pauses anyway.
 QString oneLine(const QString& s) { return s.simplified(); }
 
-QString say(const TextItem& t) { return tr("Text: %1").arg(oneLine(t.text)); }
+QString say(const TextItem& t) { return QCoreApplication::translate("Selection", "Text: %1").arg(oneLine(t.text)); }
 QString say(const GraphicItem& g)
 {
     // A pasted picture has no file until the label is saved.
     const QString name = QFileInfo(g.path()).fileName();
-    return name.isEmpty() ? tr("Picture") : tr("Picture: %1").arg(name);
+    return name.isEmpty() ? QCoreApplication::translate("Selection", "Picture") : QCoreApplication::translate("Selection", "Picture: %1").arg(name);
 }
-QString say(const QrItem& q) { return tr("QR code: %1").arg(oneLine(q.data)); }
+QString say(const QrItem& q) { return QCoreApplication::translate("Selection", "QR code: %1").arg(oneLine(q.data)); }
 } // namespace
 
 QString spoken(const LabelItem* item)
 {
     if (!item)
-        return tr("No item selected");
+        return QCoreApplication::translate("Selection", "No item selected");
     return std::visit([](const auto& i) { return say(i); }, *item);
 }
 

@@ -79,7 +79,7 @@ LabelEditor::Press LabelEditor::press(const QPointF& p, int button, bool alone)
         m_resizing = true;
         m_handle = h.index;
         m_skip = false;
-        openStep("Resize");
+        openStep(QT_TRANSLATE_NOOP("Undo", "Resize"));
         return Press::Drag;
     }
     if (button == RightButton && alone)
@@ -93,7 +93,7 @@ LabelEditor::Press LabelEditor::press(const QPointF& p, int button, bool alone)
         m_dragged = h;
         m_outline = {};
         m_doc.refreshStatus();
-        openStep("Move");
+        openStep(QT_TRANSLATE_NOOP("Undo", "Move"));
         return Press::Drag;
     }
     m_guide = guides::Grab::None;

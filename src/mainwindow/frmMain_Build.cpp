@@ -45,104 +45,104 @@ struct MenuDef {
 };
 
 const MenuDef Menus[] = {
-    {"mnuFile", "&File", {
-        {"mnuFileNew", "&New", "Ctrl+N", [](frmMain& m) { m.LoadNewDoc(); }},
-        {"mnuFileOpen", "&Open...", "Ctrl+O", [](frmMain& m) { m.mnuFileOpen_Click(); }},
-        {"mnuFileClose", "&Close", nullptr, [](frmMain& m) { m.mnuFileClose_Click(); }},
+    {"mnuFile", QT_TRANSLATE_NOOP("frmMain", "&File"), {
+        {"mnuFileNew", QT_TRANSLATE_NOOP("frmMain", "&New"), "Ctrl+N", [](frmMain& m) { m.LoadNewDoc(); }},
+        {"mnuFileOpen", QT_TRANSLATE_NOOP("frmMain", "&Open..."), "Ctrl+O", [](frmMain& m) { m.mnuFileOpen_Click(); }},
+        {"mnuFileClose", QT_TRANSLATE_NOOP("frmMain", "&Close"), nullptr, [](frmMain& m) { m.mnuFileClose_Click(); }},
         {"mnuFileBar0"},
-        {"mnuFileSave0", "&Save", "Ctrl+S", [](frmMain& m) { m.mnuFileSave_Click(0); }},
-        {"mnuFileSave1", "Save &As...", nullptr, [](frmMain& m) { m.mnuFileSave_Click(1); }},
-        {"mnuFileSaveAll", "Save A&ll", nullptr, [](frmMain& m) { m.mnuFileSaveAll_Click(); }},
+        {"mnuFileSave0", QT_TRANSLATE_NOOP("frmMain", "&Save"), "Ctrl+S", [](frmMain& m) { m.mnuFileSave_Click(0); }},
+        {"mnuFileSave1", QT_TRANSLATE_NOOP("frmMain", "Save &As..."), nullptr, [](frmMain& m) { m.mnuFileSave_Click(1); }},
+        {"mnuFileSaveAll", QT_TRANSLATE_NOOP("frmMain", "Save A&ll"), nullptr, [](frmMain& m) { m.mnuFileSaveAll_Click(); }},
         {"mnuFileBar1"},
-        {"mnuFileLabelSize0", "Default &Beer Label", nullptr, [](frmMain& m) { m.mnuFileLabelSize_Click(0); }, Checkable},
-        {"mnuFileLabelSize1", "Default &Wine Label", nullptr, [](frmMain& m) { m.mnuFileLabelSize_Click(1); }, Checkable},
-        {"mnuFileLabelSize2", "&Label Properties/Options...", nullptr, [](frmMain& m) { m.mnuFileLabelSize_Click(2); }},
+        {"mnuFileLabelSize0", QT_TRANSLATE_NOOP("frmMain", "Default &Beer Label"), nullptr, [](frmMain& m) { m.mnuFileLabelSize_Click(0); }, Checkable},
+        {"mnuFileLabelSize1", QT_TRANSLATE_NOOP("frmMain", "Default &Wine Label"), nullptr, [](frmMain& m) { m.mnuFileLabelSize_Click(1); }, Checkable},
+        {"mnuFileLabelSize2", QT_TRANSLATE_NOOP("frmMain", "&Label Properties/Options..."), nullptr, [](frmMain& m) { m.mnuFileLabelSize_Click(2); }},
         {"mnuFileBar2"},
-        {"mnuFileData", "&Data...", nullptr, [](frmMain& m) { m.mnuFileData_Click(); }},
-        {"mnuFilePageSetup", "Page Set&up...", nullptr, [](frmMain& m) { m.mnuFilePageSetup_Click(); }},
-        {"mnuFilePrintPreview", "Print Pre&view", nullptr, [](frmMain& m) { m.mnuFilePrintPreview_Click(); }},
-        {"mnuFilePrint", "&Print...", "Ctrl+P", [](frmMain& m) { m.mnuFilePrint_Click(); }},
-        {"mnuFilePrintSeveral", "Print S&everal Labels...", nullptr, [](frmMain& m) { m.mnuFilePrintSeveral_Click(); }},
+        {"mnuFileData", QT_TRANSLATE_NOOP("frmMain", "&Data..."), nullptr, [](frmMain& m) { m.mnuFileData_Click(); }},
+        {"mnuFilePageSetup", QT_TRANSLATE_NOOP("frmMain", "Page Set&up..."), nullptr, [](frmMain& m) { m.mnuFilePageSetup_Click(); }},
+        {"mnuFilePrintPreview", QT_TRANSLATE_NOOP("frmMain", "Print Pre&view"), nullptr, [](frmMain& m) { m.mnuFilePrintPreview_Click(); }},
+        {"mnuFilePrint", QT_TRANSLATE_NOOP("frmMain", "&Print..."), "Ctrl+P", [](frmMain& m) { m.mnuFilePrint_Click(); }},
+        {"mnuFilePrintSeveral", QT_TRANSLATE_NOOP("frmMain", "Print S&everal Labels..."), nullptr, [](frmMain& m) { m.mnuFilePrintSeveral_Click(); }},
         {"mnuFileBar4"},
         {"mnuFileMRU0", "", nullptr, [](frmMain& m) { m.mnuFileMRU_Click(0); }, Hidden},
         {"mnuFileMRU1", "", nullptr, [](frmMain& m) { m.mnuFileMRU_Click(1); }, Hidden},
         {"mnuFileMRU2", "", nullptr, [](frmMain& m) { m.mnuFileMRU_Click(2); }, Hidden},
         {"mnuFileMRU3", "", nullptr, [](frmMain& m) { m.mnuFileMRU_Click(3); }, Hidden},
         {"mnuFileBar5", nullptr, nullptr, nullptr, Hidden},
-        {"mnuFileExit", "E&xit", nullptr, [](frmMain& m) { m.mnuFileExit_Click(); }},
+        {"mnuFileExit", QT_TRANSLATE_NOOP("frmMain", "E&xit"), nullptr, [](frmMain& m) { m.mnuFileExit_Click(); }},
     }},
-    {"mnuEdit", "&Edit", {
-        {"mnuEditUndo", "&Undo", "Ctrl+Z", [](frmMain& m) { m.mnuEditUndo_Click(); }, Disabled},
-        {"mnuEditRedo", "&Redo", "Ctrl+Y|Ctrl+Shift+Z", [](frmMain& m) { m.mnuEditRedo_Click(); }, Disabled},
+    {"mnuEdit", QT_TRANSLATE_NOOP("frmMain", "&Edit"), {
+        {"mnuEditUndo", QT_TRANSLATE_NOOP("frmMain", "&Undo"), "Ctrl+Z", [](frmMain& m) { m.mnuEditUndo_Click(); }, Disabled},
+        {"mnuEditRedo", QT_TRANSLATE_NOOP("frmMain", "&Redo"), "Ctrl+Y|Ctrl+Shift+Z", [](frmMain& m) { m.mnuEditRedo_Click(); }, Disabled},
         {"mnuEditBar0"},
-        {"mnuEditDelete", "Delete", "Del", [](frmMain& m) { m.mnuEditDelete_Click(); }, Disabled},
+        {"mnuEditDelete", QT_TRANSLATE_NOOP("frmMain", "Delete"), "Del", [](frmMain& m) { m.mnuEditDelete_Click(); }, Disabled},
         {"mnuEditBar1"},
-        {"mnuEditCut", "Cu&t", "Ctrl+X", [](frmMain& m) { m.mnuEditCut_Click(); }},
-        {"mnuEditCopy", "&Copy", "Ctrl+C", [](frmMain& m) { m.mnuEditCopy_Click(); }},
-        {"mnuEditPaste", "&Paste", "Ctrl+V", [](frmMain& m) { m.mnuEditPaste_Click(); }},
+        {"mnuEditCut", QT_TRANSLATE_NOOP("frmMain", "Cu&t"), "Ctrl+X", [](frmMain& m) { m.mnuEditCut_Click(); }},
+        {"mnuEditCopy", QT_TRANSLATE_NOOP("frmMain", "&Copy"), "Ctrl+C", [](frmMain& m) { m.mnuEditCopy_Click(); }},
+        {"mnuEditPaste", QT_TRANSLATE_NOOP("frmMain", "&Paste"), "Ctrl+V", [](frmMain& m) { m.mnuEditPaste_Click(); }},
     }},
-    {"mnuView", "&View", {
-        {"mnuViewToolbar", "&Toolbar", nullptr, [](frmMain& m) { m.mnuViewToolbar_Click(); }, Checkable | Checked},
-        {"mnuViewStatusBar", "Status &Bar", nullptr, [](frmMain& m) { m.mnuViewStatusBar_Click(); }, Checkable | Checked},
+    {"mnuView", QT_TRANSLATE_NOOP("frmMain", "&View"), {
+        {"mnuViewToolbar", QT_TRANSLATE_NOOP("frmMain", "&Toolbar"), nullptr, [](frmMain& m) { m.mnuViewToolbar_Click(); }, Checkable | Checked},
+        {"mnuViewStatusBar", QT_TRANSLATE_NOOP("frmMain", "Status &Bar"), nullptr, [](frmMain& m) { m.mnuViewStatusBar_Click(); }, Checkable | Checked},
         {"mnuViewPosition", QT_TRANSLATE_NOOP("frmMain", "&Position and Size"), nullptr, [](frmMain& m) { m.mnuViewPosition_Click(); }, Checkable},
         {"mnuViewBar0"},
-        {"mnuViewDefineGrid", "&Define Grid", nullptr, [](frmMain& m) { m.mnuViewDefineGrid_Click(); }},
-        {"mnuViewShowGrid", "&Show Grid", nullptr, [](frmMain& m) { m.mnuViewShowGrid_Click(); }, Checkable},
-        {"mnuViewSnapToGrid", "Snap To &Grid", nullptr, [](frmMain& m) { m.mnuViewSnapToGrid_Click(); }, Checkable},
-        {"mnuViewShowGuides", "Sho&w Guides", nullptr, [](frmMain& m) { m.mnuViewShowGuides_Click(); }, Checkable},
-        {"mnuViewFieldValues", "Show Field &Values", nullptr, [](frmMain& m) { m.mnuViewFieldValues_Click(); }, Checkable | Checked},
+        {"mnuViewDefineGrid", QT_TRANSLATE_NOOP("frmMain", "&Define Grid"), nullptr, [](frmMain& m) { m.mnuViewDefineGrid_Click(); }},
+        {"mnuViewShowGrid", QT_TRANSLATE_NOOP("frmMain", "&Show Grid"), nullptr, [](frmMain& m) { m.mnuViewShowGrid_Click(); }, Checkable},
+        {"mnuViewSnapToGrid", QT_TRANSLATE_NOOP("frmMain", "Snap To &Grid"), nullptr, [](frmMain& m) { m.mnuViewSnapToGrid_Click(); }, Checkable},
+        {"mnuViewShowGuides", QT_TRANSLATE_NOOP("frmMain", "Sho&w Guides"), nullptr, [](frmMain& m) { m.mnuViewShowGuides_Click(); }, Checkable},
+        {"mnuViewFieldValues", QT_TRANSLATE_NOOP("frmMain", "Show Field &Values"), nullptr, [](frmMain& m) { m.mnuViewFieldValues_Click(); }, Checkable | Checked},
         {"mnuViewBarZoom"},
         {"mnuViewZoomIn", QT_TRANSLATE_NOOP("frmMain", "Zoom &In"), "Ctrl++|Ctrl+=", [](frmMain& m) { m.mnuViewZoom_Click(1); }, Disabled},
         {"mnuViewZoomOut", QT_TRANSLATE_NOOP("frmMain", "Zoom &Out"), "Ctrl+-", [](frmMain& m) { m.mnuViewZoom_Click(-1); }, Disabled},
         {"mnuViewActualSize", QT_TRANSLATE_NOOP("frmMain", "&Actual Size"), "Ctrl+0", [](frmMain& m) { m.mnuViewZoom_Click(0); }, Disabled},
         {"mnuViewFitLabel", QT_TRANSLATE_NOOP("frmMain", "Fit &Label"), nullptr, [](frmMain& m) { m.mnuViewFitLabel_Click(); }, Disabled},
         {"mnuViewBar1"},
-        {"mnuViewBringForward", "Bring &Forward", nullptr, [](frmMain& m) { m.mnuViewBringForward_Click(); }, Disabled},
-        {"mnuViewSendBack", "Send &Back", nullptr, [](frmMain& m) { m.mnuViewSendBack_Click(); }, Disabled},
+        {"mnuViewBringForward", QT_TRANSLATE_NOOP("frmMain", "Bring &Forward"), nullptr, [](frmMain& m) { m.mnuViewBringForward_Click(); }, Disabled},
+        {"mnuViewSendBack", QT_TRANSLATE_NOOP("frmMain", "Send &Back"), nullptr, [](frmMain& m) { m.mnuViewSendBack_Click(); }, Disabled},
     }},
-    {"mnuText", "&Text", {
-        {"mnuTextNew", "&New Text", nullptr, [](frmMain& m) { m.mnuTextNew_Click(); }},
-        {"mnuTextEdit", "&Edit Text", nullptr, [](frmMain& m) { m.mnuTextEdit_Click(); }, Disabled},
+    {"mnuText", QT_TRANSLATE_NOOP("frmMain", "&Text"), {
+        {"mnuTextNew", QT_TRANSLATE_NOOP("frmMain", "&New Text"), nullptr, [](frmMain& m) { m.mnuTextNew_Click(); }},
+        {"mnuTextEdit", QT_TRANSLATE_NOOP("frmMain", "&Edit Text"), nullptr, [](frmMain& m) { m.mnuTextEdit_Click(); }, Disabled},
         {"mnuTextBar0"},
-        {"mnuTextColor", "Text &Color", nullptr, [](frmMain& m) { m.mnuTextColor_Click(); }},
+        {"mnuTextColor", QT_TRANSLATE_NOOP("frmMain", "Text &Color"), nullptr, [](frmMain& m) { m.mnuTextColor_Click(); }},
     }},
-    {"mnuGraphic", "&Graphic", {
-        {"mnuGraphicNew", "&New Graphic", nullptr, [](frmMain& m) { m.mnuGraphicNew_Click(); }},
-        {"mnuGraphicInsertQr", "Insert &QR Code...", nullptr, [](frmMain& m) { m.mnuGraphicInsertQr_Click(); }},
+    {"mnuGraphic", QT_TRANSLATE_NOOP("frmMain", "&Graphic"), {
+        {"mnuGraphicNew", QT_TRANSLATE_NOOP("frmMain", "&New Graphic"), nullptr, [](frmMain& m) { m.mnuGraphicNew_Click(); }},
+        {"mnuGraphicInsertQr", QT_TRANSLATE_NOOP("frmMain", "Insert &QR Code..."), nullptr, [](frmMain& m) { m.mnuGraphicInsertQr_Click(); }},
         {"mnuGraphicBar0"},
-        {"mnuGraphicAspectRatio", "Maintain &Aspect Ratio", nullptr, [](frmMain& m) { m.mnuGraphicAspectRatio_Click(); }, Checkable},
+        {"mnuGraphicAspectRatio", QT_TRANSLATE_NOOP("frmMain", "Maintain &Aspect Ratio"), nullptr, [](frmMain& m) { m.mnuGraphicAspectRatio_Click(); }, Checkable},
         {"mnuGraphicBar1"},
-        {"mnuGraphicEdit", "Edit Graphic", nullptr, [](frmMain& m) { m.mnuGraphicEdit_Click(); }, Disabled},
+        {"mnuGraphicEdit", QT_TRANSLATE_NOOP("frmMain", "Edit Graphic"), nullptr, [](frmMain& m) { m.mnuGraphicEdit_Click(); }, Disabled},
         // Rotating and mirroring pictures is not offered.
         {"mnuGraphicBar2", nullptr, nullptr, nullptr, Hidden},
-        {"mnuGraphicRotateLeft", "Rotate &Left", nullptr, [](frmMain& m) { m.mnuGraphicRotate_Click(90); }, Hidden | Disabled},
-        {"mnuGraphicRotateRight", "Rotate &Right", nullptr, [](frmMain& m) { m.mnuGraphicRotate_Click(270); }, Hidden | Disabled},
-        {"mnuGraphicMirror", "&Mirror", nullptr, [](frmMain& m) { m.mnuGraphicMirror_Click(); }, Hidden | Disabled},
+        {"mnuGraphicRotateLeft", QT_TRANSLATE_NOOP("frmMain", "Rotate &Left"), nullptr, [](frmMain& m) { m.mnuGraphicRotate_Click(90); }, Hidden | Disabled},
+        {"mnuGraphicRotateRight", QT_TRANSLATE_NOOP("frmMain", "Rotate &Right"), nullptr, [](frmMain& m) { m.mnuGraphicRotate_Click(270); }, Hidden | Disabled},
+        {"mnuGraphicMirror", QT_TRANSLATE_NOOP("frmMain", "&Mirror"), nullptr, [](frmMain& m) { m.mnuGraphicMirror_Click(); }, Hidden | Disabled},
     }},
-    {"mnuLabel", "&Label", {
-        {"mnuLabelBorderVisible", "Border &Visible", nullptr, [](frmMain& m) { m.mnuLabelBorderVisible_Click(); }, Checkable},
-        {"mnuLabelBorderColor", "Border &Color", nullptr, [](frmMain& m) { m.mnuLabelBorderColor_Click(); }},
+    {"mnuLabel", QT_TRANSLATE_NOOP("frmMain", "&Label"), {
+        {"mnuLabelBorderVisible", QT_TRANSLATE_NOOP("frmMain", "Border &Visible"), nullptr, [](frmMain& m) { m.mnuLabelBorderVisible_Click(); }, Checkable},
+        {"mnuLabelBorderColor", QT_TRANSLATE_NOOP("frmMain", "Border &Color"), nullptr, [](frmMain& m) { m.mnuLabelBorderColor_Click(); }},
         {"mnuLabelBar0"},
-        {"mnuLabelBackColor", "Label Background Color", nullptr, [](frmMain& m) { m.mnuLabelBackColor_Click(); }},
+        {"mnuLabelBackColor", QT_TRANSLATE_NOOP("frmMain", "Label Background Color"), nullptr, [](frmMain& m) { m.mnuLabelBackColor_Click(); }},
     }},
-    {"mnuWindow", "&Window", {
-        {"mnuWindowNewWindow", "&New Window", nullptr, [](frmMain& m) { m.LoadNewDoc(); }},
+    {"mnuWindow", QT_TRANSLATE_NOOP("frmMain", "&Window"), {
+        {"mnuWindowNewWindow", QT_TRANSLATE_NOOP("frmMain", "&New Window"), nullptr, [](frmMain& m) { m.LoadNewDoc(); }},
         {"mnuWindowBar0"},
-        {"mnuWindowCascade", "&Cascade", nullptr, [](frmMain& m) { m.mnuWindowCascade_Click(); }},
-        {"mnuWindowTileHorizontal", "Tile &Horizontal", nullptr, [](frmMain& m) { m.mnuWindowTileHorizontal_Click(); }},
-        {"mnuWindowTileVertical", "Tile &Vertical", nullptr, [](frmMain& m) { m.mnuWindowTileVertical_Click(); }},
-        {"mnuWindowArrangeIcons", "&Arrange Icons", nullptr, [](frmMain& m) { m.mnuWindowArrangeIcons_Click(); }},
+        {"mnuWindowCascade", QT_TRANSLATE_NOOP("frmMain", "&Cascade"), nullptr, [](frmMain& m) { m.mnuWindowCascade_Click(); }},
+        {"mnuWindowTileHorizontal", QT_TRANSLATE_NOOP("frmMain", "Tile &Horizontal"), nullptr, [](frmMain& m) { m.mnuWindowTileHorizontal_Click(); }},
+        {"mnuWindowTileVertical", QT_TRANSLATE_NOOP("frmMain", "Tile &Vertical"), nullptr, [](frmMain& m) { m.mnuWindowTileVertical_Click(); }},
+        {"mnuWindowArrangeIcons", QT_TRANSLATE_NOOP("frmMain", "&Arrange Icons"), nullptr, [](frmMain& m) { m.mnuWindowArrangeIcons_Click(); }},
         {"mnuWindowBar1"},
     }},
-    {"mnuHelp", "&Help", {
-        {"mnuHelpContents", "&Contents...", "F1", [](frmMain& m) { m.mnuHelpContents_Click(); }},
-        {"mnuHelpIndex", "Help &Index...", nullptr, [](frmMain& m) { m.mnuHelpIndex_Click(); }},
-        {"mnuHelpSearch", "&Search for Help On...", nullptr, [](frmMain& m) { m.mnuHelpSearch_Click(); }},
+    {"mnuHelp", QT_TRANSLATE_NOOP("frmMain", "&Help"), {
+        {"mnuHelpContents", QT_TRANSLATE_NOOP("frmMain", "&Contents..."), "F1", [](frmMain& m) { m.mnuHelpContents_Click(); }},
+        {"mnuHelpIndex", QT_TRANSLATE_NOOP("frmMain", "Help &Index..."), nullptr, [](frmMain& m) { m.mnuHelpIndex_Click(); }},
+        {"mnuHelpSearch", QT_TRANSLATE_NOOP("frmMain", "&Search for Help On..."), nullptr, [](frmMain& m) { m.mnuHelpSearch_Click(); }},
         {"mnuHelpBar0"},
-        {"mnuHelpTip", "&Tip of the Day", nullptr, [](frmMain& m) { m.mnuHelpTip_Click(); }},
+        {"mnuHelpTip", QT_TRANSLATE_NOOP("frmMain", "&Tip of the Day"), nullptr, [](frmMain& m) { m.mnuHelpTip_Click(); }},
         {"mnuHelpBar1"},
-        {"mnuHelpOtherSoftware", "&Other Kelvane Software", nullptr, [](frmMain& m) { m.mnuHelpOtherSoftware_Click(); }},
-        {"mnuHelpAbout", "&About ", nullptr, [](frmMain& m) { m.mnuHelpAbout_Click(); }},
+        {"mnuHelpOtherSoftware", QT_TRANSLATE_NOOP("frmMain", "&Other Kelvane Software"), nullptr, [](frmMain& m) { m.mnuHelpOtherSoftware_Click(); }},
+        {"mnuHelpAbout", QT_TRANSLATE_NOOP("frmMain", "&About "), nullptr, [](frmMain& m) { m.mnuHelpAbout_Click(); }},
     }},
 };
 
@@ -159,33 +159,33 @@ struct ButtonEntry {
 };
 
 const ButtonEntry MainButtons[] = {
-    {"New", nullptr, "mnuFileNew"},
-    {"Open", nullptr, "mnuFileOpen"},
-    {"Save", nullptr, "mnuFileSave0"},
+    {QT_TRANSLATE_NOOP("frmMain", "New"), nullptr, "mnuFileNew"},
+    {QT_TRANSLATE_NOOP("frmMain", "Open"), nullptr, "mnuFileOpen"},
+    {QT_TRANSLATE_NOOP("frmMain", "Save"), nullptr, "mnuFileSave0"},
     {nullptr},
-    {"Print", nullptr, "mnuFilePrint"},
-    {"Preview", "Print Preview", "mnuFilePrintPreview"},
+    {QT_TRANSLATE_NOOP("frmMain", "Print"), nullptr, "mnuFilePrint"},
+    {QT_TRANSLATE_NOOP("frmMain", "Preview"), QT_TRANSLATE_NOOP("frmMain", "Print Preview"), "mnuFilePrintPreview"},
     {nullptr},
-    {"Cut", nullptr, "mnuEditCut"},
-    {"Copy", nullptr, "mnuEditCopy"},
-    {"Paste", nullptr, "mnuEditPaste"},
+    {QT_TRANSLATE_NOOP("frmMain", "Cut"), nullptr, "mnuEditCut"},
+    {QT_TRANSLATE_NOOP("frmMain", "Copy"), nullptr, "mnuEditCopy"},
+    {QT_TRANSLATE_NOOP("frmMain", "Paste"), nullptr, "mnuEditPaste"},
     {nullptr},
-    {"Delete", nullptr, "mnuEditDelete"},
+    {QT_TRANSLATE_NOOP("frmMain", "Delete"), nullptr, "mnuEditDelete"},
     {nullptr},
     // The label properties, ready to look up the label sheet by its product code.
-    {"Select", "Select Label Size", nullptr, [](frmMain& m) { m.mnuFileLabelSize_Click(2, true); }},
+    {QT_TRANSLATE_NOOP("frmMain", "Select"), QT_TRANSLATE_NOOP("frmMain", "Select Label Size"), nullptr, [](frmMain& m) { m.mnuFileLabelSize_Click(2, true); }},
     {nullptr},
-    {"Horizontal Center", "Horizontal Alignment", nullptr, [](frmMain& m) { m.horizontalAlign_Click(2); }},
-    {"Vertical Center", "Vertical Alignment", nullptr, [](frmMain& m) { m.verticalAlign_Click(2); }},
+    {QT_TRANSLATE_NOOP("frmMain", "Horizontal Center"), QT_TRANSLATE_NOOP("frmMain", "Horizontal Alignment"), nullptr, [](frmMain& m) { m.horizontalAlign_Click(2); }},
+    {QT_TRANSLATE_NOOP("frmMain", "Vertical Center"), QT_TRANSLATE_NOOP("frmMain", "Vertical Alignment"), nullptr, [](frmMain& m) { m.verticalAlign_Click(2); }},
     {nullptr},
-    {"Add Image", nullptr, "mnuGraphicNew"},
-    {"Add QR Code", "Insert QR Code", "mnuGraphicInsertQr"},
-    {"Aspect Ratio", "Maintain Aspect Ratio", "mnuGraphicAspectRatio"},
-    {"Bring Forward", nullptr, "mnuViewBringForward"},
-    {"Send Back", nullptr, "mnuViewSendBack"},
-    {"Rotate Left", nullptr, "mnuGraphicRotateLeft"},
-    {"Rotate Right", nullptr, "mnuGraphicRotateRight"},
-    {"Mirror", nullptr, "mnuGraphicMirror"},
+    {QT_TRANSLATE_NOOP("frmMain", "Add Image"), nullptr, "mnuGraphicNew"},
+    {QT_TRANSLATE_NOOP("frmMain", "Add QR Code"), QT_TRANSLATE_NOOP("frmMain", "Insert QR Code"), "mnuGraphicInsertQr"},
+    {QT_TRANSLATE_NOOP("frmMain", "Aspect Ratio"), QT_TRANSLATE_NOOP("frmMain", "Maintain Aspect Ratio"), "mnuGraphicAspectRatio"},
+    {QT_TRANSLATE_NOOP("frmMain", "Bring Forward"), nullptr, "mnuViewBringForward"},
+    {QT_TRANSLATE_NOOP("frmMain", "Send Back"), nullptr, "mnuViewSendBack"},
+    {QT_TRANSLATE_NOOP("frmMain", "Rotate Left"), nullptr, "mnuGraphicRotateLeft"},
+    {QT_TRANSLATE_NOOP("frmMain", "Rotate Right"), nullptr, "mnuGraphicRotateRight"},
+    {QT_TRANSLATE_NOOP("frmMain", "Mirror"), nullptr, "mnuGraphicMirror"},
 };
 
 const ButtonEntry TextButtons[] = {
@@ -193,41 +193,41 @@ const ButtonEntry TextButtons[] = {
     {nullptr},
     {"", nullptr, nullptr, nullptr, 0, "cboFontSize"},
     {nullptr},
-    {"Add Text", nullptr, "mnuTextNew"},
-    {"Text Color", nullptr, "mnuTextColor"},
+    {QT_TRANSLATE_NOOP("frmMain", "Add Text"), nullptr, "mnuTextNew"},
+    {QT_TRANSLATE_NOOP("frmMain", "Text Color"), nullptr, "mnuTextColor"},
     {nullptr},
-    {"Bold", nullptr, nullptr, [](frmMain& m) { m.textStyle_Click(); }, Checkable},
-    {"Italic", nullptr, nullptr, [](frmMain& m) { m.textStyle_Click(); }, Checkable},
-    {"Underline", nullptr, nullptr, [](frmMain& m) { m.textStyle_Click(); }, Checkable},
-    {"Shadow", nullptr, nullptr, nullptr, Checkable},
+    {QT_TRANSLATE_NOOP("frmMain", "Bold"), nullptr, nullptr, [](frmMain& m) { m.textStyle_Click(); }, Checkable},
+    {QT_TRANSLATE_NOOP("frmMain", "Italic"), nullptr, nullptr, [](frmMain& m) { m.textStyle_Click(); }, Checkable},
+    {QT_TRANSLATE_NOOP("frmMain", "Underline"), nullptr, nullptr, [](frmMain& m) { m.textStyle_Click(); }, Checkable},
+    {QT_TRANSLATE_NOOP("frmMain", "Shadow"), nullptr, nullptr, nullptr, Checkable},
     {nullptr},
-    {"Align Left", nullptr, nullptr, [](frmMain& m) { m.textAlignment_Click(0); }, Checkable},
-    {"Center", nullptr, nullptr, [](frmMain& m) { m.textAlignment_Click(2); }, Checkable},
-    {"Align Right", nullptr, nullptr, [](frmMain& m) { m.textAlignment_Click(1); }, Checkable},
+    {QT_TRANSLATE_NOOP("frmMain", "Align Left"), nullptr, nullptr, [](frmMain& m) { m.textAlignment_Click(0); }, Checkable},
+    {QT_TRANSLATE_NOOP("frmMain", "Center"), nullptr, nullptr, [](frmMain& m) { m.textAlignment_Click(2); }, Checkable},
+    {QT_TRANSLATE_NOOP("frmMain", "Align Right"), nullptr, nullptr, [](frmMain& m) { m.textAlignment_Click(1); }, Checkable},
     {nullptr},
     // The hidden picture commands' text half, a quarter turn each way.
-    {"Rotate Text Left", nullptr, nullptr, [](frmMain& m) { m.mnuGraphicRotate_Click(90); }, Disabled},
-    {"Rotate Text Right", nullptr, nullptr, [](frmMain& m) { m.mnuGraphicRotate_Click(270); }, Disabled},
+    {QT_TRANSLATE_NOOP("frmMain", "Rotate Text Left"), nullptr, nullptr, [](frmMain& m) { m.mnuGraphicRotate_Click(90); }, Disabled},
+    {QT_TRANSLATE_NOOP("frmMain", "Rotate Text Right"), nullptr, nullptr, [](frmMain& m) { m.mnuGraphicRotate_Click(270); }, Disabled},
 };
 
 const ButtonEntry BorderButtons[] = {
-    {"Show Border", nullptr, "mnuLabelBorderVisible"},
-    {"Border Color", nullptr, "mnuLabelBorderColor"},
+    {QT_TRANSLATE_NOOP("frmMain", "Show Border"), nullptr, "mnuLabelBorderVisible"},
+    {QT_TRANSLATE_NOOP("frmMain", "Border Color"), nullptr, "mnuLabelBorderColor"},
     {"", nullptr, nullptr, nullptr, 0, "cboBorderWidth"},
     {nullptr},
     {"", nullptr, nullptr, nullptr, 0, "cboBorderStyle"},
     {nullptr},
-    {"Help", nullptr, "mnuHelpContents"},
+    {QT_TRANSLATE_NOOP("frmMain", "Help"), nullptr, "mnuHelpContents"},
 };
 
 // The keys a drop-down alignment button can take, with their commands.
 const ButtonEntry AlignKeys[] = {
-    {"Right Align", nullptr, nullptr, [](frmMain& m) { m.horizontalAlign_Click(1); }},
-    {"Horizontal Center", nullptr, nullptr, [](frmMain& m) { m.horizontalAlign_Click(2); }},
-    {"Left Align", nullptr, nullptr, [](frmMain& m) { m.horizontalAlign_Click(3); }},
-    {"Top Align", nullptr, nullptr, [](frmMain& m) { m.verticalAlign_Click(1); }},
-    {"Vertical Center", nullptr, nullptr, [](frmMain& m) { m.verticalAlign_Click(2); }},
-    {"Bottom Align", nullptr, nullptr, [](frmMain& m) { m.verticalAlign_Click(3); }},
+    {QT_TRANSLATE_NOOP("frmMain", "Right Align"), nullptr, nullptr, [](frmMain& m) { m.horizontalAlign_Click(1); }},
+    {QT_TRANSLATE_NOOP("frmMain", "Horizontal Center"), nullptr, nullptr, [](frmMain& m) { m.horizontalAlign_Click(2); }},
+    {QT_TRANSLATE_NOOP("frmMain", "Left Align"), nullptr, nullptr, [](frmMain& m) { m.horizontalAlign_Click(3); }},
+    {QT_TRANSLATE_NOOP("frmMain", "Top Align"), nullptr, nullptr, [](frmMain& m) { m.verticalAlign_Click(1); }},
+    {QT_TRANSLATE_NOOP("frmMain", "Vertical Center"), nullptr, nullptr, [](frmMain& m) { m.verticalAlign_Click(2); }},
+    {QT_TRANSLATE_NOOP("frmMain", "Bottom Align"), nullptr, nullptr, [](frmMain& m) { m.verticalAlign_Click(3); }},
 };
 
 const QStringList HAlignMenu{"Left Align", "Horizontal Center", "Right Align"};
@@ -244,7 +244,7 @@ Command commandForKey(const QString& key)
     return nullptr;
 }
 
-QComboBox* makeBox(QWidget* parent, const char* name, const char* tip, bool editable, int chars, const QStringList& items)
+QComboBox* makeBox(QWidget* parent, const char* name, const QString& tip, bool editable, int chars, const QStringList& items)
 {
     auto* box = new QComboBox(parent);
     box->setObjectName(name);
@@ -275,7 +275,7 @@ QAction* frmMain::mruItem(int i) const { return m_mruItems.value(i); }
 void frmMain::buildMenus()
 {
     for (const MenuDef& def : Menus) {
-        QMenu* menu = menuBar()->addMenu(def.caption);
+        QMenu* menu = menuBar()->addMenu(tr(def.caption));
         menu->setObjectName(def.name);
         menu->menuAction()->setObjectName(def.name);
         for (const MenuEntry& e : def.entries) {
@@ -304,10 +304,10 @@ void frmMain::buildMenus()
     }
     // These two set a preference as well as the label: the label's history
     // can undo only the label's size, so the command says what stays.
-    action("mnuFileLabelSize0")->setStatusTip("Makes this label and every new label a beer label, 3.75 in high "
-                                              "and 3 in wide; Undo resizes only this label");
-    action("mnuFileLabelSize1")->setStatusTip("Makes this label and every new label a wine label, 4 in high "
-                                              "and 5 in wide; Undo resizes only this label");
+    action("mnuFileLabelSize0")->setStatusTip(tr("Makes this label and every new label a beer label, 3.75 in high "
+                                                 "and 3 in wide; Undo resizes only this label"));
+    action("mnuFileLabelSize1")->setStatusTip(tr("Makes this label and every new label a wine label, 4 in high "
+                                                 "and 5 in wide; Undo resizes only this label"));
     for (int i = 0; i < 4; ++i)
         m_mruItems << action(QString("mnuFileMRU%1").arg(i));
     m_mnuFileBar4 = action("mnuFileBar4");
@@ -316,13 +316,13 @@ void frmMain::buildMenus()
 
 void frmMain::buildToolbars()
 {
-    m_cboFonts = makeBox(this, "cboFonts", "Fonts", true, 16, {});
-    m_cboFontSize = makeBox(this, "cboFontSize", "Font Size", true, 3,
+    m_cboFonts = makeBox(this, "cboFonts", frmMain::tr("Fonts"), true, 16, {});
+    m_cboFontSize = makeBox(this, "cboFontSize", frmMain::tr("Font Size"), true, 3,
                             {"10", "11", "12", "14", "16", "18", "20", "24", "28", "32", "40", "48", "56", "64", "72"});
     m_cboFontSize->setCurrentText("18");
-    m_cboBorderWidth = makeBox(this, "cboBorderWidth", "Border Width", true, 3,
+    m_cboBorderWidth = makeBox(this, "cboBorderWidth", frmMain::tr("Border Width"), true, 3,
                                {"1 ", "2 ", "3 ", "4 ", "6 ", "8 ", "10", "12", "14", "16", "18", "20", "25", "30", "35", "40"});
-    m_cboBorderStyle = makeBox(this, "cboBorderStyle", "Border Style", false, 0, {"Square", "Rounded", "Oval"});
+    m_cboBorderStyle = makeBox(this, "cboBorderStyle", frmMain::tr("Border Style"), false, 0, {"Square", "Rounded", "Oval"});
     const QMap<QString, QWidget*> boxes{{"cboFonts", m_cboFonts},
                                         {"cboFontSize", m_cboFontSize},
                                         {"cboBorderWidth", m_cboBorderWidth},
@@ -333,13 +333,13 @@ void frmMain::buildToolbars()
         const ButtonEntry* begin;
         const ButtonEntry* end;
     };
-    const Bar bars[] = {{"Main", std::begin(MainButtons), std::end(MainButtons)},
-                        {"Text", std::begin(TextButtons), std::end(TextButtons)},
-                        {"Border", std::begin(BorderButtons), std::end(BorderButtons)}};
+    const Bar bars[] = {{QT_TRANSLATE_NOOP("frmMain", "Main"), std::begin(MainButtons), std::end(MainButtons)},
+                        {QT_TRANSLATE_NOOP("frmMain", "Text"), std::begin(TextButtons), std::end(TextButtons)},
+                        {QT_TRANSLATE_NOOP("frmMain", "Border"), std::begin(BorderButtons), std::end(BorderButtons)}};
     m_alignGroup = new QActionGroup(this);
     m_alignGroup->setExclusive(true);
     for (int i = 0; i < 3; ++i) {
-        QToolBar* tb = m_toolbars[i] = new QToolBar(bars[i].title, this);
+        QToolBar* tb = m_toolbars[i] = new QToolBar(tr(bars[i].title), this);
         tb->setObjectName(QString("tbToolbar%1").arg(i));
         tb->setIconSize(QSize(22, 22));
         for (const ButtonEntry* e = bars[i].begin; e != bars[i].end; ++e) {
@@ -354,7 +354,7 @@ void frmMain::buildToolbars()
             const QString key = e->key;
             QString id = key;
             id.remove(' ');
-            QAction* a = e->menuItem ? action(e->menuItem) : new QAction(key, this);
+            QAction* a = e->menuItem ? action(e->menuItem) : new QAction(tr(e->key), this);
             if (!e->menuItem) {
                 a->setObjectName("tb" + id);
                 a->setCheckable(e->flags & Checkable);
@@ -364,7 +364,7 @@ void frmMain::buildToolbars()
             a->setIcon(toolbarIcon(key));
             a->setIconVisibleInMenu(false);
             a->setData(key);
-            a->setToolTip(e->tooltip ? e->tooltip : e->key);
+            a->setToolTip(tr(e->tooltip ? e->tooltip : e->key));
             tb->addAction(a);
             if (QWidget* w = tb->widgetForAction(a))
                 w->setObjectName("tb" + id);
@@ -382,7 +382,7 @@ void frmMain::buildToolbars()
     auto dropDown = [this](const QString& key, const QStringList& items) {
         auto* menu = new QMenu(this);
         for (const QString& item : items) {
-            QAction* ia = menu->addAction(toolbarIcon(item), item);
+            QAction* ia = menu->addAction(toolbarIcon(item), tr(item.toUtf8().constData()));
             connect(ia, &QAction::triggered, this, [this, item] { tbToolbar_ButtonMenuClick(item); });
         }
         auto* btn = qobject_cast<QToolButton*>(m_toolbars[0]->widgetForAction(button(key)));
@@ -399,7 +399,7 @@ void frmMain::buildStatusBar()
 {
     QStatusBar* sb = statusBar();
     sb->setObjectName("sbStatusBar");
-    m_statusPanel = new QLabel("Status", sb);
+    m_statusPanel = new QLabel(tr("Status"), sb);
     m_statusPanel->setObjectName("Status");
     m_datePanel = new QLabel(sb);
     m_datePanel->setObjectName("Date");
@@ -436,5 +436,5 @@ void frmMain::tbToolbar_ButtonMenuClick(const QString& key)
     QAction* a = target->defaultAction();
     a->setData(key);
     a->setIcon(toolbarIcon(key));
-    a->setText(key);
+    a->setText(tr(key.toUtf8().constData()));
 }

@@ -20,16 +20,17 @@ void frmMain::mnuFileData_Click()
         return;
     // The choice is kept by the label file's name: a label without one has none to keep it by.
     if (!Module1::fileExists(doc->saveFileName)) {
-        m_ctx.platform.message("Save the label first: the data file it prints from is remembered with the label file.",
+        m_ctx.platform.message(tr("Save the label first: the data file it prints from is remembered with the label file."),
                                MsgIcon::Information);
         return;
     }
     const QString earlier = labeldata::remembered(m_ctx.store, doc->saveFileName);
     if (!earlier.isEmpty()) {
         const MsgAnswer a = m_ctx.platform.messageBox(
-            Module1::pathFileName(doc->saveFileName) + " prints a label for each row of \"" + earlier +
-                "\".\n\nYes: choose another data file.\nNo: forget it; the label prints as before.\nCancel: keep it.",
-            MsgButtons::YesNoCancel, MsgIcon::Question, "Data");
+            tr("%1 prints a label for each row of \"%2\".\n\nYes: choose another data file.\nNo: forget it; the "
+               "label prints as before.\nCancel: keep it.")
+                .arg(Module1::pathFileName(doc->saveFileName), earlier),
+            MsgButtons::YesNoCancel, MsgIcon::Question, tr("Data"));
         if (a == MsgAnswer::No) {
             labeldata::remember(m_ctx.store, doc->saveFileName, {});
             dataChanged(*doc);
@@ -38,8 +39,8 @@ void frmMain::mnuFileData_Click()
             return;
     }
     FileDialogRequest req;
-    req.title = "Data for " + Module1::pathFileName(doc->saveFileName);
-    req.filter = "CSV Files (*.csv)|*.csv|All Files (*.*)|*.*";
+    req.title = tr("Data for %1").arg(Module1::pathFileName(doc->saveFileName));
+    req.filter = tr("CSV Files (*.csv)|*.csv|All Files (*.*)|*.*");
     req.filterIndex = 1;
     req.initialDir = Module1::pathFolder(earlier.isEmpty() ? doc->saveFileName : earlier);
     req.mustExist = true;
@@ -48,7 +49,7 @@ void frmMain::mnuFileData_Click()
         return;
     QString why;
     if (!labeldata::load(r->path, &why)) {
-        m_ctx.platform.message(why + "\nThe label prints as before.", MsgIcon::Exclamation);
+        m_ctx.platform.message(why + "\n" + tr("The label prints as before."), MsgIcon::Exclamation);
         return;
     }
     labeldata::remember(m_ctx.store, doc->saveFileName, r->path);
@@ -69,7 +70,7 @@ bool frmMain::dataForPrint(const LabelDocument& doc, merge::Source& source)
     QString why;
     if (labeldata::forPrint(m_ctx.store, doc.saveFileName, source, &why))
         return true;
-    m_ctx.platform.message(why + "\nNothing was printed.", MsgIcon::Exclamation);
+    m_ctx.platform.message(why + "\n" + tr("Nothing was printed."), MsgIcon::Exclamation);
     return false;
 }
 

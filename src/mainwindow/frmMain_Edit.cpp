@@ -1,12 +1,18 @@
 // Edit commands: undo and redo, and on the active document's selection
 // delete, the clipboard, stacking order and alignment on the guides.
 #include <QAction>
+#include <QCoreApplication>
 
 #include "app/AppContext.h"
 #include "document/LabelView.h"
 #include "document/frmDocument.h"
 #include "frmMain.h"
 #include "platform/Platform.h"
+
+namespace {
+// A step keeps the English name it was opened with; the menu shows it translated.
+QString stepName(const QString& name) { return QCoreApplication::translate("Undo", name.toUtf8().constData()); }
+} // namespace
 
 void frmMain::mnuEditUndo_Click()
 {
@@ -41,9 +47,9 @@ void frmMain::refreshUndoMenu()
     QAction* redo = action("mnuEditRedo");
     const bool canUndo = m_histories.canUndo(), canRedo = m_histories.canRedo();
     undo->setEnabled(canUndo);
-    undo->setText(canUndo ? "&Undo " + m_histories.undoText() : QString("&Undo"));
+    undo->setText(canUndo ? tr("&Undo %1").arg(stepName(m_histories.undoText())) : tr("&Undo"));
     redo->setEnabled(canRedo);
-    redo->setText(canRedo ? "&Redo " + m_histories.redoText() : QString("&Redo"));
+    redo->setText(canRedo ? tr("&Redo %1").arg(stepName(m_histories.redoText())) : tr("&Redo"));
 }
 
 void frmMain::mnuEditDelete_Click()
@@ -56,7 +62,7 @@ void frmMain::copyToClipboard(bool cut)
 {
     frmDocument* d = activeDocument();
     if (!d || !d->copySelectedToClipboard(cut))
-        m_ctx.platform.message("Nothing Selected", MsgIcon::None, "Error");
+        m_ctx.platform.message(tr("Nothing Selected"), MsgIcon::None, tr("Error"));
 }
 
 void frmMain::mnuEditCut_Click() { copyToClipboard(true); }
@@ -69,7 +75,7 @@ void frmMain::mnuEditPaste_Click()
     if (d)
         d->pasteFromClipboard();
     if (!usable)
-        m_ctx.platform.message("Nothing on the Clipboard that can be Pasted", MsgIcon::None, "Error");
+        m_ctx.platform.message(tr("Nothing on the Clipboard that can be Pasted"), MsgIcon::None, tr("Error"));
 }
 
 void frmMain::mnuGraphicRotate_Click(int16_t degrees)

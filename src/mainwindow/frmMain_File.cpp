@@ -31,7 +31,7 @@
 #include "dialogs/frmPrintSeveral.h"
 
 namespace {
-const char* LabelFilter = "Corkcrafter Files (*.ckm)|*.ckm|All Files (*.*)|*.*";
+const char* LabelFilter = QT_TRANSLATE_NOOP("frmMain", "Corkcrafter Files (*.ckm)|*.ckm|All Files (*.*)|*.*");
 
 // While the label is laid out for the product last chosen from the catalogue,
 // it prints on that product: its paper, and exactly its labels.
@@ -48,7 +48,7 @@ void frmMain::LoadNewDoc()
 {
     ++m_documentCounter;
     auto* doc = new frmDocument(m_ctx, this);
-    const QString caption = "Label " + QString::number(m_documentCounter);
+    const QString caption = tr("Label %1").arg(m_documentCounter);
     QMdiSubWindow* sub = m_mdi->addSubWindow(doc);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowIcon(programIcon());
@@ -77,9 +77,9 @@ QString frmMain::openFolder() const
 void frmMain::mnuFileOpen_Click()
 {
     FileDialogRequest req;
-    req.title = "Open Corkcrafter File";
+    req.title = tr("Open Corkcrafter File");
     req.initialDir = openFolder();
-    req.filter = LabelFilter;
+    req.filter = tr(LabelFilter);
     req.mustExist = true;
     const auto r = m_ctx.platform.openFile(req);
     if (!r || r->path.isEmpty())
@@ -126,7 +126,7 @@ void frmMain::loadLabel(const QString& path, const QString& title, const QString
     if (!Module1::fileExists(path)) {
         m_recent.removeRecentFile(path);
         refreshRecentMenu();
-        m_ctx.platform.message("File \"" + path + "\" Not Found", MsgIcon::Information, "File Open Error");
+        m_ctx.platform.message(tr("File \"%1\" Not Found").arg(path), MsgIcon::Information, tr("File Open Error"));
         return;
     }
     m_recent.addRecentFile(path);
@@ -147,19 +147,20 @@ void frmMain::saveDocument(frmDocument* doc, int index)
     // character turns into "?" (Cancel leaves the label changed and unsaved).
     const QStringList lost = doc->textCharactersNotKept();
     if (!lost.isEmpty() &&
-        m_ctx.platform.messageBox("A label file cannot keep these characters of the label's texts; they would be "
-                                  "saved as \"?\":\n" + lost.join(' ') + "\n\nSave \"" + doc->saveTitle + "\" anyway?",
+        m_ctx.platform.messageBox(tr("A label file cannot keep these characters of the label's texts; they would be "
+                                     "saved as \"?\":\n%1\n\nSave \"%2\" anyway?")
+                                      .arg(lost.join(' '), doc->saveTitle),
                                   MsgButtons::SaveAnywayCancel, MsgIcon::Exclamation, ProgramTitle) != MsgAnswer::OK)
         return;
     QString path;
     const bool needDialog = index == 1 || doc->saveTitle.right(3).toLower() != "ckm";
     if (needDialog) {
         FileDialogRequest req;
-        req.title = "Save Corkcrafter File";
+        req.title = tr("Save Corkcrafter File");
         req.initialDir = openFolder();
         req.defaultExt = "ckm";
         req.overwritePrompt = true;
-        req.filter = LabelFilter;
+        req.filter = tr(LabelFilter);
         req.filterIndex = 1;
         req.fileName = doc->saveFileName;
         const auto r = m_ctx.platform.saveFile(req);
@@ -173,8 +174,8 @@ void frmMain::saveDocument(frmDocument* doc, int index)
     }
     QString why;
     if (!doc->SaveLabelToFile(path, &why))
-        m_ctx.platform.message("The label could not be saved to \"" + path + "\": " + why +
-                                   "\nAny earlier version of the file is unchanged.",
+        m_ctx.platform.message(tr("The label could not be saved to \"%1\": %2\nAny earlier version of the file is unchanged.")
+                                   .arg(path, why),
                                MsgIcon::Exclamation);
 }
 
@@ -211,7 +212,7 @@ void frmMain::mnuFileLabelSize_Click(int index, bool stockSearch)
         settings::writeNumber(m_ctx.store, settings::keys::LabelHeight, preset->height);
         settings::writeNumber(m_ctx.store, settings::keys::LabelWidth, preset->width);
         if (doc) {
-            LabelDocument::Step step(*doc, "Label Size");
+            LabelDocument::Step step(*doc, QT_TRANSLATE_NOOP("Undo", "Label Size"));
             doc->setLabelDimensions(preset->type, preset->height, preset->width);
         }
     } else if (doc) {
@@ -224,7 +225,7 @@ void frmMain::mnuFileLabelSize_Click(int index, bool stockSearch)
     if (doc)
         doc->resizeLabel();
     else
-        m_ctx.platform.message("You must have a Label Loaded to set Properties");
+        m_ctx.platform.message(tr("You must have a Label Loaded to set Properties"));
 }
 
 void frmMain::refreshRecentMenu()
@@ -247,7 +248,7 @@ void frmMain::mnuFileMRU_Click(int index)
         m_recent.moveRecentFileToTop(m_recent.caption(index), index);
         openLabel(m_recent.path(0));
     } else {
-        m_ctx.platform.message("File \"" + path + "\" Not Found", MsgIcon::Information, "File Open Error");
+        m_ctx.platform.message(tr("File \"%1\" Not Found").arg(path), MsgIcon::Information, tr("File Open Error"));
         m_recent.removeRecentFile(path);
     }
     refreshRecentMenu();
@@ -372,7 +373,7 @@ void frmMain::mnuFilePageSetup_Click() { m_ctx.platform.pageSetupDialog(printer(
 void frmMain::mnuFilePrintPreview_Click()
 {
     if (!activeDocument()) {
-        m_ctx.platform.message("Nothing available to preview");
+        m_ctx.platform.message(tr("Nothing available to preview"));
         return;
     }
     showPreview({});

@@ -25,7 +25,7 @@ namespace {
 QString pictureFilter()
 {
     const QString patterns = picturePatterns().join(';');
-    return "Picture Files (" + patterns + ")|" + patterns + "|All Files (*.*)|*.*";
+    return frmMain::tr("Picture Files (%1)|%1|All Files (*.*)|*.*").arg(patterns);
 }
 } // namespace
 
@@ -68,9 +68,9 @@ void frmMain::textStyle_Click()
 {
     ProgramValues& v = m_ctx.values;
     // The step is named after the button that was pressed.
-    const QString name = button("Bold")->isChecked() != v.bold       ? "Bold"
-                         : button("Italic")->isChecked() != v.italic ? "Italic"
-                                                                     : "Underline";
+    const char* name = button("Bold")->isChecked() != v.bold       ? QT_TRANSLATE_NOOP("Undo", "Bold")
+                       : button("Italic")->isChecked() != v.italic ? QT_TRANSLATE_NOOP("Undo", "Italic")
+                                                                   : QT_TRANSLATE_NOOP("Undo", "Underline");
     v.bold = button("Bold")->isChecked();
     v.italic = button("Italic")->isChecked();
     v.underline = button("Underline")->isChecked();
@@ -84,7 +84,7 @@ void frmMain::textAlignment_Click(int16_t alignment)
 {
     m_ctx.values.textAlignment = alignment;
     if (frmDocument* d = activeDocument()) {
-        LabelDocument::Step step(*d, "Alignment");
+        LabelDocument::Step step(*d, QT_TRANSLATE_NOOP("Undo", "Alignment"));
         d->showActiveText();
     }
 }
@@ -98,7 +98,7 @@ void frmMain::mnuTextColor_Click()
         return;
     ProgramValues& v = m_ctx.values;
     const bool onItem = d->activeTextItemSelected();
-    const auto c = m_ctx.platform.chooseColor("Text Color", onItem ? d->getTextColor() : v.textColor);
+    const auto c = m_ctx.platform.chooseColor(tr("Text Color"), onItem ? d->getTextColor() : v.textColor);
     if (!c)
         return;
     if (onItem)
@@ -109,7 +109,7 @@ void frmMain::mnuTextColor_Click()
 void frmMain::mnuGraphicNew_Click()
 {
     FileDialogRequest req;
-    req.title = "Select Graphic File";
+    req.title = tr("Select Graphic File");
     req.initialDir = settings::readText(m_ctx.store, settings::keys::PictureChooserFolder, m_ctx.values.graphicsFolder);
     req.filter = pictureFilter();
     req.filterIndex = 1;
@@ -141,7 +141,7 @@ void frmMain::editPicture(frmDocument* d)
     m_editorRunning = true;
     QPointer<frmDocument> guard(d);
     const QString status = m_statusPanel->text();
-    setStatusText(QString::fromUtf8("Waiting for the picture editor to close\u2026"));
+    setStatusText(tr("Waiting for the picture editor to close…"));
     Module1::runGraphicsEditor(m_ctx.platform, m_ctx.values.graphicsEditor, file);
     setStatusText(status);
     m_editorRunning = false;
@@ -160,7 +160,7 @@ void frmMain::mnuGraphicAspectRatio_Click()
     settings::writeBool(m_ctx.store, settings::keys::AspectRatio, now);
     if (d) {
         // The flag is stored with the label's pictures: part of the step.
-        LabelDocument::Step step(*d, "Maintain Aspect Ratio");
+        LabelDocument::Step step(*d, QT_TRANSLATE_NOOP("Undo", "Maintain Aspect Ratio"));
         d->valMaintainAspectRatioFlag = now;
         d->adjustToAspectRatio();
     }
@@ -179,7 +179,7 @@ void frmMain::mnuLabelBorderColor_Click()
     if (!activeDocument())
         LoadNewDoc();
     frmDocument* d = activeDocument();
-    const auto c = m_ctx.platform.chooseColor("Border Color", d->border().color);
+    const auto c = m_ctx.platform.chooseColor(tr("Border Color"), d->border().color);
     if (!c)
         return;
     d->setBorderColor(*c);
@@ -190,7 +190,7 @@ void frmMain::mnuLabelBackColor_Click()
     if (!activeDocument())
         LoadNewDoc();
     frmDocument* d = activeDocument();
-    const auto c = m_ctx.platform.chooseColor("Label Background Color", d->backColor());
+    const auto c = m_ctx.platform.chooseColor(tr("Label Background Color"), d->backColor());
     if (!c)
         return;
     d->setBackColor(*c); // a step of the label's history, which marks it changed

@@ -11,7 +11,7 @@
 LabelsPageWidget::LabelsPageWidget(const LabelsPage& page, QWidget* parent) : QWidget(parent)
 {
     setObjectName("Labels");
-    setWindowTitle("Labels");
+    setWindowTitle(tr("Labels"));
     auto* outer = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     outer->addLayout(form);
@@ -19,7 +19,7 @@ LabelsPageWidget::LabelsPageWidget(const LabelsPage& page, QWidget* parent) : QW
     m_start->setObjectName("txtStartLabel");
     m_start->setRange(1, std::max(1, page.lastStart));
     m_start->setValue(page.start);
-    form->addRow("Start at label:", m_start);
+    form->addRow(tr("Start at label:"), m_start);
     // The adjustment is kept in hundredths of an inch: in millimetres a step
     // is a quarter of one (0.01 in = 0.254 mm).
     m_mm = page.unit == lengths::Unit::Millimetres;
@@ -29,14 +29,14 @@ LabelsPageWidget::LabelsPageWidget(const LabelsPage& page, QWidget* parent) : QW
         box->setDecimals(2);
         box->setRange(shown(-0.5), shown(0.5));
         box->setSingleStep(m_mm ? 0.25 : 0.01);
-        box->setSuffix(m_mm ? " mm" : " in");
+        box->setSuffix(m_mm ? tr(" mm") : tr(" in"));
         box->setValue(shown(inches));
         return box;
     };
     m_right = length("txtMoveRight", page.right);
     m_down = length("txtMoveDown", page.down);
-    form->addRow("Move right:", m_right);
-    form->addRow("Move down:", m_down);
+    form->addRow(tr("Move right:"), m_right);
+    form->addRow(tr("Move down:"), m_down);
     // A wrapped label inside a form row is given the height of one short line
     // by the print dialog's tab, cutting the explanation off: it stands below
     // the form instead, never lower than its wrapped text needs.

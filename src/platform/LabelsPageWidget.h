@@ -9,6 +9,8 @@ class QDoubleSpinBox;
 class QSpinBox;
 
 class LabelsPageWidget : public QWidget {
+    Q_OBJECT
+
 public:
     explicit LabelsPageWidget(const LabelsPage& page, QWidget* parent = nullptr);
     // Another printer was chosen in the dialog: show its own adjustment.

@@ -1,5 +1,6 @@
 #include "Platform.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -56,7 +57,7 @@ PictureData loadPictureFile(const QString& path)
 {
     PictureData d;
     if (!QFileInfo(path).isFile()) {
-        d.error = "File not found";
+        d.error = QCoreApplication::translate("pictures", "File not found");
         return d;
     }
     const QString suffix = QFileInfo(path).suffix().toLower();

@@ -2,6 +2,7 @@
 // The one seam to the outside world: dialogs, clipboard, pictures, processes,
 // help. Windows and document code call these instead of Qt directly so that
 // tests can script the user's answers and nothing blocks on a modal dialog.
+#include <QCoreApplication>
 #include <QImage>
 #include <QSizeF>
 #include <QString>
@@ -153,6 +154,8 @@ private:
 // Qt implementation: real dialogs parented to the modal dialog in front, else
 // to the window of the command (OwnedBy), else to the main window.
 class QtPlatform : public Platform {
+    Q_DECLARE_TR_FUNCTIONS(QtPlatform)
+
 public:
     // Shows the help; without one, asking for help says it is not available.
     HelpViewer helpViewer;

@@ -79,7 +79,7 @@ MsgAnswer QtPlatform::messageBox(const QString& text, MsgButtons buttons, MsgIco
         box.setEscapeButton(QMessageBox::Cancel);
         break;
     case MsgButtons::SaveAnywayCancel:
-        box.addButton("Save anyway", QMessageBox::AcceptRole);
+        box.addButton(tr("Save anyway"), QMessageBox::AcceptRole);
         box.setDefaultButton(box.addButton(QMessageBox::Cancel));
         box.setEscapeButton(QMessageBox::Cancel);
         break;
@@ -176,7 +176,7 @@ std::optional<int> QtPlatform::printDialog(QPrinter& printer, LabelsPage* labels
 bool QtPlatform::pageSetupDialog(QPrinter& printer)
 {
     QPageSetupDialog dlg(&printer, owner());
-    dlg.setWindowTitle("Page Setup");
+    dlg.setWindowTitle(tr("Page Setup"));
     return dlg.exec() == QDialog::Accepted;
 }
 
@@ -221,7 +221,7 @@ bool QtPlatform::startProcess(const QString& program, const QStringList& args, b
 bool QtPlatform::htmlHelp(const QString& helpFile, HelpCommand command, int data)
 {
     if (!helpViewer) {
-        message("The help is not available.", MsgIcon::Information);
+        message(tr("The help is not available."), MsgIcon::Information);
         return false;
     }
     return helpViewer(*this, helpFile, command, data);

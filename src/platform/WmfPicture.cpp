@@ -1,5 +1,6 @@
 #include "WmfPicture.h"
 
+#include <QCoreApplication>
 #include <QByteArray>
 #include <QFile>
 #include <QPainter>
@@ -52,7 +53,7 @@ PictureData loadWmfPicture(const QString& path)
 {
     PictureData d;
 #ifndef CORKCRAFTER_HAVE_WMF
-    d.error = "Windows metafiles are not supported by this build";
+    d.error = QCoreApplication::translate("pictures", "Windows metafiles are not supported by this build");
     return d;
 #else
     QFile f(path);
@@ -63,7 +64,7 @@ PictureData loadWmfPicture(const QString& path)
     QByteArray data = f.readAll();
     f.close();
     if (data.size() < 18 || !looksLikeWmf(path)) {
-        d.error = "Not a Windows metafile (enhanced metafiles are not supported)";
+        d.error = QCoreApplication::translate("pictures", "Not a Windows metafile (enhanced metafiles are not supported)");
         return d;
     }
     // A placeable header names its frame and units a inch: an empty frame or
@@ -73,7 +74,7 @@ PictureData loadWmfPicture(const QString& path)
         const auto s16 = [b](int at) { return int16_t(b[at] | (b[at + 1] << 8)); };
         const int left = s16(6), top = s16(8), right = s16(10), bottom = s16(12), inch = uint16_t(s16(14));
         if (right == left || bottom == top || inch == 0) {
-            d.error = "The metafile's header is damaged";
+            d.error = QCoreApplication::translate("pictures", "The metafile's header is damaged");
             return d;
         }
     }
@@ -86,23 +87,23 @@ PictureData loadWmfPicture(const QString& path)
     if (wmf_api_create(&api, flags, &options) != wmf_E_None) {
         if (api)
             wmf_api_destroy(api);
-        d.error = "The metafile library could not start";
+        d.error = QCoreApplication::translate("pictures", "The metafile library could not start");
         return d;
     }
-    auto fail = [&](const char* why) {
+    auto fail = [&](const QString& why) {
         wmf_api_destroy(api);
         d.error = why;
         return d;
     };
     if (wmf_mem_open(api, reinterpret_cast<unsigned char*>(data.data()), long(data.size())) != wmf_E_None)
-        return fail("The metafile could not be opened");
+        return fail(QCoreApplication::translate("pictures", "The metafile could not be opened"));
     wmfD_Rect bbox;
     if (wmf_scan(api, 0, &bbox) != wmf_E_None)
-        return fail("The metafile is damaged");
+        return fail(QCoreApplication::translate("pictures", "The metafile is damaged"));
     unsigned int twW = 0, twH = 0;
     // At a dot a twip the display size is the natural size in twips.
     if (wmf_display_size(api, &twW, &twH, units::TwipsPerInch, units::TwipsPerInch) != wmf_E_None || twW == 0 || twH == 0)
-        return fail("The metafile has no size");
+        return fail(QCoreApplication::translate("pictures", "The metafile has no size"));
 
     wmf_svg_t* ddata = WMF_SVG_GetData(api);
     ddata->out = wmf_stream_create(api, nullptr);
@@ -120,13 +121,13 @@ PictureData loadWmfPicture(const QString& path)
     wmf_mem_close(api);
     wmf_api_destroy(api);
     if (played != wmf_E_None || svgData.isEmpty()) {
-        d.error = "The metafile could not be drawn";
+        d.error = QCoreApplication::translate("pictures", "The metafile could not be drawn");
         return d;
     }
 
     QSvgRenderer renderer(svgData);
     if (!renderer.isValid()) {
-        d.error = "The metafile could not be drawn";
+        d.error = QCoreApplication::translate("pictures", "The metafile could not be drawn");
         return d;
     }
     // The drawing is what the label paints, at the size it is drawn at.

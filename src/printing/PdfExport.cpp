@@ -1,5 +1,6 @@
 #include "PdfExport.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include "PdfOutput.h"
@@ -10,14 +11,14 @@ bool writeSheets(const printjob::Request& request, Platform& platform, const QSt
                  QPageLayout::Orientation orientation, QString* why)
 {
     if (QFileInfo(path).isDir()) {
-        *why = "it is a folder";
+        *why = QCoreApplication::translate("pdf", "it is a folder");
         return false;
     }
     // A margin-less page: the printable area is the whole paper.
     const QPageLayout layout(paper, orientation, QMarginsF(0, 0, 0, 0));
     const pdfout::Result r = pdfout::printPdf(request, platform, layout, 1200, path, why);
     if (r == pdfout::Result::PrintFailed && why->isEmpty())
-        *why = "drawing the sheet failed";
+        *why = QCoreApplication::translate("pdf", "drawing the sheet failed");
     return r == pdfout::Result::Written;
 }
 

@@ -1,5 +1,6 @@
 #include "PdfOutput.h"
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -12,7 +13,7 @@ namespace pdfout {
 
 QString writeFailedMessage(const QString& path, const QString& reason)
 {
-    return "The PDF could not be written to \"" + path + "\": " + reason;
+    return QCoreApplication::translate("pdf", "The PDF could not be written to \"%1\": %2").arg(path, reason);
 }
 
 Result printPdf(const printjob::Request& request, Platform& platform, const QPageLayout& layout, int resolution,
@@ -33,7 +34,7 @@ Result printPdf(const printjob::Request& request, Platform& platform, const QPag
             return Result::PrintFailed;
         surface.endDoc();
         if (!surface.succeeded()) {
-            *reason = "the PDF could not be made";
+            *reason = QCoreApplication::translate("pdf", "the PDF could not be made");
             return Result::WriteFailed;
         }
     }

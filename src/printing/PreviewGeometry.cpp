@@ -1,5 +1,6 @@
 #include "PreviewGeometry.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include <cmath>
@@ -44,7 +45,10 @@ QString percentText(double fraction)
 
 static QString Str(int n) { return n < 0 ? QString::number(n) : " " + QString::number(n); }
 
-QString pageIndicator(int current, int count) { return "Page" + Str(current) + " of" + Str(count); }
+QString pageIndicator(int current, int count)
+{
+    return QCoreApplication::translate("frmPreview", "Page%1 of%2").arg(Str(current), Str(count));
+}
 
 static ScrollBar fit(double page, double view, double max)
 {

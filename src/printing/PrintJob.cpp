@@ -1,5 +1,7 @@
 #include "PrintJob.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <memory>
@@ -68,23 +70,25 @@ long long labelsOnSheet(LabelDocument& doc, double usableWidth, double usableHei
 QString sheetTooBigMessage(const sheet::Plan& plan)
 {
     static_assert(sheet::MaxLabels == 10000, "the message names the limit");
-    return QString("The sheet cannot be printed: its layout would put more than 10,000 labels on one page "
-                   "(%1 across, %2 down). Please check the label size, the margins and the row and column spacing.")
+    return QCoreApplication::translate("printjob",
+                                       "The sheet cannot be printed: its layout would put more than 10,000 labels on "
+                                       "one page (%1 across, %2 down). Please check the label size, the margins and "
+                                       "the row and column spacing.")
         .arg(QString::number(plan.columns, 'f', 0), QString::number(plan.rows, 'f', 0));
 }
 
 namespace {
 
 // "column 1", "columns 1 and 3", "rows 1, 2 and 3"
-QString numbered(const QString& what, const std::vector<int>& n)
+QString numbered(const char* one, const char* many, const std::vector<int>& n)
 {
     QString list;
     for (size_t i = 0; i < n.size(); ++i) {
         if (i > 0)
-            list += i + 1 == n.size() ? " and " : ", ";
+            list += i + 1 == n.size() ? QCoreApplication::translate("printjob", " and ") : QString(", ");
         list += QString::number(n[i]);
     }
-    return what + (n.size() > 1 ? "s " : " ") + list;
+    return QCoreApplication::translate("printjob", n.size() > 1 ? many : one).arg(list);
 }
 
 } // namespace
@@ -122,11 +126,13 @@ QString unreachableMessage(const sheet::Params& params, const QRectF& printable)
         return {};
     QString where;
     if (!cols.empty())
-        where = numbered("column", cols);
+        where = numbered(QT_TRANSLATE_NOOP("printjob", "column %1"), QT_TRANSLATE_NOOP("printjob", "columns %1"), cols);
     if (!rows.empty())
-        where += (where.isEmpty() ? "" : " and ") + numbered("row", rows);
-    return "The printer cannot reach the whole of " + where +
-           " of the sheet: what lies in its unprintable border will be missing on the paper.";
+        where += (where.isEmpty() ? QString() : QCoreApplication::translate("printjob", " and ")) +
+                 numbered(QT_TRANSLATE_NOOP("printjob", "row %1"), QT_TRANSLATE_NOOP("printjob", "rows %1"), rows);
+    return QCoreApplication::translate("printjob", "The printer cannot reach the whole of %1 of the sheet: what lies in its "
+                                                   "unprintable border will be missing on the paper.")
+        .arg(where);
 }
 
 void drawSheet(const sheet::Plan& plan, const LabelContent& content, DrawingSurface& surface)
@@ -214,8 +220,10 @@ QString unencodableMessage(merge::Run& run, const sheet::Plan& first, const shee
     for (long long i = 0; i < total; ++i) {
         const QString problem = run.qrProblem(i, sheetOf(i, onFirst, onSheet));
         if (!problem.isEmpty())
-            return run.qrFields() ? QString("The QR code of label %1 cannot be made: %2. Nothing was printed.").arg(i + 1).arg(problem)
-                                  : QString("A QR code cannot be made: %1. Nothing was printed.").arg(problem);
+            return run.qrFields() ? QCoreApplication::translate("printjob", "The QR code of label %1 cannot be made: %2. Nothing was printed.")
+                                        .arg(i + 1)
+                                        .arg(problem)
+                                  : QCoreApplication::translate("printjob", "A QR code cannot be made: %1. Nothing was printed.").arg(problem);
     }
     return {};
 }
@@ -259,7 +267,9 @@ public:
                 continue;
             const QString problem = m_runs[k]->qrProblem(i, sheetOf(i, onFirst, onSheet));
             if (!problem.isEmpty())
-                return QString("The QR code of label %1 cannot be made: %2. Nothing was printed.").arg(i + 1).arg(problem);
+                return QCoreApplication::translate("printjob", "The QR code of label %1 cannot be made: %2. Nothing was printed.")
+                    .arg(i + 1)
+                    .arg(problem);
         }
         return {};
     }
@@ -288,7 +298,7 @@ bool runMayPrint(const QString& empty, const QStringList& fieldProblems, Drawing
         platform.message(empty, MsgIcon::Exclamation);
         ok = false;
     } else if (const QString problems = fields::problemsMessage(fieldProblems); !problems.isEmpty()) {
-        ok = platform.messageBox(problems + "\n\nPrint anyway, with these fields marked on the labels?",
+        ok = platform.messageBox(problems + "\n\n" + QCoreApplication::translate("printjob", "Print anyway, with these fields marked on the labels?"),
                                  MsgButtons::YesNo, MsgIcon::Exclamation, ProgramTitle) == MsgAnswer::Yes;
     }
     if (!ok)
@@ -304,15 +314,17 @@ QString designsMismatch(const std::vector<Request::Design>& designs)
         return {};
     const Request::Design& first = designs.front();
     auto size = [](const LabelSpec& l) {
-        return QString("%1 x %2 in").arg(l.LabelWidth, 0, 'f', 3).arg(l.LabelHeight, 0, 'f', 3);
+        return QCoreApplication::translate("printjob", "%1 x %2 in").arg(l.LabelWidth, 0, 'f', 3).arg(l.LabelHeight, 0, 'f', 3);
     };
     // Sizes are typed with three decimals: closer than that they are the same.
     constexpr double same = 0.0005;
     for (const Request::Design& d : designs)
         if (std::abs(d.content.label.LabelWidth - first.content.label.LabelWidth) > same ||
             std::abs(d.content.label.LabelHeight - first.content.label.LabelHeight) > same)
-            return "\"" + d.name + "\" is " + size(d.content.label) + ", not the " + size(first.content.label) +
-                   " of \"" + first.name + "\": labels printed together must be the same size. Nothing was printed.";
+            return QCoreApplication::translate("printjob", "\"%1\" is %2, not the %3 of \"%4\": labels printed together must be the "
+                                                 "same size.")
+                       .arg(d.name, size(d.content.label), size(first.content.label), first.name) +
+                   " " + QCoreApplication::translate("printjob", "Nothing was printed.");
     return {};
 }
 
@@ -334,7 +346,7 @@ bool printLabels(const Request& request, DrawingSurface& target, Platform& platf
         if (status)
             status(s);
     };
-    say("Printing");
+    say(QCoreApplication::translate("printjob", "Printing"));
     platform.processEvents();
     if (!surface.ready()) {
         platform.message(NotAvailableMessage);
@@ -365,7 +377,7 @@ bool printLabels(const Request& request, DrawingSurface& target, Platform& platf
             if (!beyond.isEmpty()) {
                 if (surface.isPrinter())
                     surface.abortDoc();
-                platform.message("Nothing was printed: " + beyond + ".", MsgIcon::Exclamation);
+                platform.message(QCoreApplication::translate("printjob", "Nothing was printed: %1.").arg(beyond), MsgIcon::Exclamation);
                 say("");
                 return false;
             }
@@ -396,7 +408,7 @@ bool printLabels(const Request& request, DrawingSurface& target, Platform& platf
             }
             drawRun(designs.total(), [&](long long i, long long s) { return designs.label(i, s); }, first, full,
                     request.onlySheet, surface);
-            say("Writing to Print Queue");
+            say(QCoreApplication::translate("printjob", "Writing to Print Queue"));
             if (surface.isPrinter())
                 surface.endDoc();
             say("");
@@ -432,7 +444,7 @@ bool printLabels(const Request& request, DrawingSurface& target, Platform& platf
             if (copy < request.copies && request.onlySheet == 0)
                 surface.newPage();
         }
-        say("Writing to Print Queue");
+        say(QCoreApplication::translate("printjob", "Writing to Print Queue"));
         if (surface.isPrinter())
             surface.endDoc();
         say("");
@@ -442,7 +454,7 @@ bool printLabels(const Request& request, DrawingSurface& target, Platform& platf
             // Every later step would fail the same way; one message is enough.
             platform.message(NotAvailableMessage);
         } else {
-            platform.message("Error" + QString::number(e.number) + ": Terminating Print");
+            platform.message(QCoreApplication::translate("printjob", "Error%1: Terminating Print").arg(e.number));
             if (surface.isPrinter()) {
                 try {
                     surface.endDoc();

@@ -1,5 +1,6 @@
 #include "Stock.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QStringList>
 #include <algorithm>
@@ -55,11 +56,11 @@ QString startBeyondSheet(int start, long long labelsOnSheet)
     if (start >= 1 && start <= labelsOnSheet)
         return {};
     if (labelsOnSheet < 1)
-        return QString("cannot start at label %1: no label fits on the sheet").arg(start);
-    return QString("cannot start at label %1: the sheet holds %2 label%3")
+        return QCoreApplication::translate("stock", "cannot start at label %1: no label fits on the sheet").arg(start);
+    return (labelsOnSheet == 1 ? QCoreApplication::translate("stock", "cannot start at label %1: the sheet holds %2 label")
+                               : QCoreApplication::translate("stock", "cannot start at label %1: the sheet holds %2 labels"))
         .arg(start)
-        .arg(labelsOnSheet)
-        .arg(labelsOnSheet == 1 ? "" : "s");
+        .arg(labelsOnSheet);
 }
 
 QString offsetKey(const QString& printerName, char axis) { return printerName + " Offset " + QChar(axis); }
@@ -91,7 +92,7 @@ void rememberAdjustment(SettingsStore& store, const QString& printerName, double
 
 QString adjustmentHelp()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate("stock",
         "Labels are counted down each column from the top left, then down the next column.\n\n"
         "If your printer puts everything a little off, print the printer test page "
         "(Label Properties, Printer Test) and measure on the paper how far its \"1.0\" ticks lie "

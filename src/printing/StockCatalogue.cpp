@@ -1,5 +1,6 @@
 #include "StockCatalogue.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QHash>
@@ -301,21 +302,24 @@ std::optional<double> parseLength(const QString& text)
 QString Product::refusal() const
 {
     if (shape == Shape::CD)
-        return name() + " is a sheet of CD labels: Corkcrafter prints rectangular labels and cannot print around "
-                        "a CD's hole.";
+        return QCoreApplication::translate("catalogue", "%1 is a sheet of CD labels: Corkcrafter prints rectangular labels and cannot "
+                                                  "print around a CD's hole.")
+            .arg(name());
     if (layouts > 1)
-        return name() + QString(" has its labels in %1 groups of different spacing: Corkcrafter prints one grid "
-                                "of labels a sheet.")
-                            .arg(layouts);
+        return QCoreApplication::translate("catalogue", "%1 has its labels in %2 groups of different spacing: Corkcrafter prints one "
+                                                  "grid of labels a sheet.")
+            .arg(name())
+            .arg(layouts);
     if (layouts < 1 || across < 1 || down < 1)
-        return name() + " has no layout of labels to print.";
+        return QCoreApplication::translate("catalogue", "%1 has no layout of labels to print.").arg(name());
     // A few entries of the shared database put labels far off their paper (a
     // row count or step mistyped); a fraction of a millimetre is rounding.
     const double past = std::max({left + (across - 1) * stepX + width - paperWidth,
                                   top + (down - 1) * stepY + height - paperHeight, -left, -top});
     if (past > 1 / MmPerInch)
-        return name() + " puts labels up to " + millimetres(past) + " mm beyond the edge of its paper (" + paperName +
-               "): its entry in the catalogue cannot be right, so it is not printed on.";
+        return QCoreApplication::translate("catalogue", "%1 puts labels up to %2 mm beyond the edge of its paper (%3): its entry in the "
+                                                  "catalogue cannot be right, so it is not printed on.")
+            .arg(name(), millimetres(past), paperName);
     return {};
 }
 
@@ -327,14 +331,14 @@ QString caption(const Product& p)
     const QString unit = inches ? " in" : " mm";
     QString size;
     switch (p.shape) {
-    case Shape::Round: size = len(p.width) + unit + " round"; break;
+    case Shape::Round: size = QCoreApplication::translate("catalogue", "%1 round").arg(len(p.width) + unit); break;
     case Shape::CD: size = len(std::max(p.width, p.height)) + unit + " CD"; break;
-    case Shape::Ellipse: size = len(p.width) + " x " + len(p.height) + unit + " oval"; break;
+    case Shape::Ellipse: size = QCoreApplication::translate("catalogue", "%1 oval").arg(len(p.width) + " x " + len(p.height) + unit); break;
     case Shape::Rectangle: size = len(p.width) + " x " + len(p.height) + unit; break;
     }
-    const QString count = p.layouts > 1 ? QString("%1 labels in %2 groups").arg(p.labels).arg(p.layouts)
+    const QString count = p.layouts > 1 ? QCoreApplication::translate("catalogue", "%1 labels in %2 groups").arg(p.labels).arg(p.layouts)
                                         : QString("%1 x %2").arg(p.across).arg(p.down);
-    return p.name() + QString::fromUtf8(" \u2014 ") + size + ", " + count + " on " + p.paperName;
+    return p.name() + QString::fromUtf8(" \u2014 ") + QCoreApplication::translate("catalogue", "%1, %2 on %3").arg(size, count, p.paperName);
 }
 
 Catalogue Catalogue::load(const QStringList& folders)

@@ -1,5 +1,6 @@
 #include "StockPrint.h"
 
+#include <QCoreApplication>
 #include <QPageSize>
 #include <cmath>
 
@@ -59,9 +60,9 @@ QString labelLargerMessage(const Product& p, double labelWidth, double labelHeig
 {
     if (labelWidth <= p.width + LayoutSlack && labelHeight <= p.height + LayoutSlack)
         return {};
-    return "the label (" + inches(labelWidth) + " x " + inches(labelHeight) + " in) is larger than the labels of " +
-           p.name() + " (" + inches(p.width) + " x " + inches(p.height) +
-           " in): it is cut off at its own edges and runs over onto the labels next to it";
+    return QCoreApplication::translate("stock", "the label (%1 x %2 in) is larger than the labels of %3 (%4 x %5 in): it is "
+                                                "cut off at its own edges and runs over onto the labels next to it")
+        .arg(inches(labelWidth), inches(labelHeight), p.name(), inches(p.width), inches(p.height));
 }
 
 } // namespace catalogue

@@ -38,7 +38,7 @@
 
 namespace {
 
-const char* const ZoomEntries[] = {"Page Width", "Whole Page", "150%", "100%", "75%", "50%"};
+const char* const ZoomEntries[] = {QT_TRANSLATE_NOOP("frmPreview", "Page Width"), QT_TRANSLATE_NOOP("frmPreview", "Whole Page"), "150%", "100%", "75%", "50%"};
 
 // Settings are numbers as text; a value that does not read keeps the default.
 double readNumber(const SettingsStore& s, const QString& key, double def)
@@ -57,7 +57,7 @@ frmPreview::frmPreview(AppContext& ctx, QPrinter& printer, DocumentFn activeDocu
       m_status(std::move(status))
 {
     setObjectName("frmPreview");
-    setWindowTitle("Print Preview");
+    setWindowTitle(tr("Print Preview"));
     setWindowIcon(programIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     buildMenus();
@@ -124,32 +124,33 @@ void frmPreview::buildMenus()
             m_actions.insert(it.name, sep);
             return;
         }
-        QAction* a = menu->addAction(it.caption);
+        QAction* a = menu->addAction(tr(it.caption));
         a->setObjectName(it.name);
         connect(a, &QAction::triggered, this, [this, h = it.handler] { (this->*h)(); });
         m_actions.insert(it.name, a);
     };
-    QMenu* file = menuBar()->addMenu("&File");
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName("mnuFile");
-    for (const Item& it : {Item{"mnuFilePrint", "&Print", &frmPreview::mnuFilePrint_Click}, Item{"mnuFileBar0", nullptr, nullptr},
-                           Item{"mnuFileSave", "&Save to File", &frmPreview::mnuFileSave_Click}, Item{"mnuFileBar1", nullptr, nullptr},
-                           Item{"mnuFileClose", "&Close", &frmPreview::mnuFileClose_Click}})
+    for (const Item& it : {Item{"mnuFilePrint", QT_TR_NOOP("&Print"), &frmPreview::mnuFilePrint_Click}, Item{"mnuFileBar0", nullptr, nullptr},
+                           Item{"mnuFileSave", QT_TR_NOOP("&Save to File"), &frmPreview::mnuFileSave_Click}, Item{"mnuFileBar1", nullptr, nullptr},
+                           Item{"mnuFileClose", QT_TR_NOOP("&Close"), &frmPreview::mnuFileClose_Click}})
         add(file, it);
-    QMenu* view = menuBar()->addMenu("&View");
+    QMenu* view = menuBar()->addMenu(tr("&View"));
     view->setObjectName("mnuView");
-    for (const Item& it : {Item{"mnuViewPrevious", "&Previous Page", &frmPreview::mnuViewPrevious_Click},
-                           Item{"mnuViewNext", "&Next Page", &frmPreview::mnuViewNext_Click}})
+    for (const Item& it : {Item{"mnuViewPrevious", QT_TR_NOOP("&Previous Page"), &frmPreview::mnuViewPrevious_Click},
+                           Item{"mnuViewNext", QT_TR_NOOP("&Next Page"), &frmPreview::mnuViewNext_Click}})
         add(view, it);
-    QMenu* help = menuBar()->addMenu("&Help");
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName("mnuHelp");
-    for (const Item& it : {Item{"mnuHelpContents", "&Contents", &frmPreview::mnuHelpContents_Click},
-                           Item{"mnuHelpIndex", "Help &Index...", &frmPreview::mnuHelpIndex_Click}})
+    for (const Item& it : {Item{"mnuHelpContents", QT_TR_NOOP("&Contents"), &frmPreview::mnuHelpContents_Click},
+                           Item{"mnuHelpIndex", QT_TR_NOOP("Help &Index..."), &frmPreview::mnuHelpIndex_Click}})
         add(help, it);
 }
 
 void frmPreview::buildToolbar()
 {
-    QToolBar* tb = addToolBar("tbToolbar");
+    //: The preview's toolbar as the toolbar menu names it; in English it keeps its control name.
+    QToolBar* tb = addToolBar(tr("tbToolbar"));
     tb->setObjectName("tbToolbar");
     tb->setMovable(false);
     tb->setToolButtonStyle(Qt::ToolButtonIconOnly);
@@ -159,15 +160,15 @@ void frmPreview::buildToolbar()
         const char* key;
         const char* tooltip;
         const char* item;
-    } buttons[] = {{"Print", "Print Report", "mnuFilePrint"},
-                   {"Save", "Save Report to Disk", "mnuFileSave"},
-                   {"Previous", "Show Previous Page", "mnuViewPrevious"},
-                   {"Next", "Show Next Page", "mnuViewNext"},
-                   {"Close", "Close Preview Window", "mnuFileClose"}};
+    } buttons[] = {{"Print", QT_TR_NOOP("Print Report"), "mnuFilePrint"},
+                   {"Save", QT_TR_NOOP("Save Report to Disk"), "mnuFileSave"},
+                   {"Previous", QT_TR_NOOP("Show Previous Page"), "mnuViewPrevious"},
+                   {"Next", QT_TR_NOOP("Show Next Page"), "mnuViewNext"},
+                   {"Close", QT_TR_NOOP("Close Preview Window"), "mnuFileClose"}};
     for (const auto& b : buttons) {
         QAction* a = m_actions.value(b.item);
         a->setIcon(toolbarIcon(b.key));
-        a->setToolTip(b.tooltip);
+        a->setToolTip(tr(b.tooltip));
         a->setProperty("key", b.key);
         tb->addAction(a);
         if (QWidget* w = tb->widgetForAction(a))
@@ -183,7 +184,7 @@ void frmPreview::buildToolbar()
     // where the user did not ask.
     m_cboViewSize->setCompleter(nullptr);
     for (const char* e : ZoomEntries)
-        m_cboViewSize->addItem(e);
+        m_cboViewSize->addItem(tr(e));
     m_cboViewSize->setMinimumContentsLength(10);
     tb->addWidget(m_cboViewSize);
     connect(m_cboViewSize, qOverload<int>(&QComboBox::activated), this, &frmPreview::cboViewSize_Click);
@@ -195,7 +196,7 @@ void frmPreview::buildToolbar()
     m_txtPageNum->setObjectName("txtPageNum");
     m_txtPageNum->setReadOnly(true);
     m_txtPageNum->setFocusPolicy(Qt::NoFocus);
-    m_txtPageNum->setMaximumWidth(fontMetrics().horizontalAdvance("Page 9999 of 9999") + 16);
+    m_txtPageNum->setMaximumWidth(fontMetrics().horizontalAdvance(preview::pageIndicator(9999, 9999)) + 16);
     tb->addWidget(m_txtPageNum);
     m_lblRunSize = new QLabel(tb);
     m_lblRunSize->setObjectName("lblRunSize");
@@ -261,9 +262,9 @@ void frmPreview::Form_Load()
     layout()->activate(); // the central area gets its size before the first fit
     layoutViewPort();
     m_cboViewSize->setCurrentIndex(0);
-    m_cboViewSize->setEditText(ZoomEntries[0]);
+    m_cboViewSize->setEditText(tr(ZoomEntries[0]));
     cboViewSize_Click(0);
-    m_txtPageNum->setText("Pg 1 of 1");
+    m_txtPageNum->setText(tr("Pg 1 of 1"));
     m_pageCount = m_currentPage = 1;
     m_actions.value("mnuFilePrint")->setEnabled(true);
     enableNavigation(false, false);
@@ -318,7 +319,7 @@ void frmPreview::Form_Resize()
     layoutViewPort();
     if (m_viewMode == preview::PageWidth || m_viewMode == preview::WholePage) {
         m_cboViewSize->setCurrentIndex(m_viewMode);
-        m_cboViewSize->setEditText(ZoomEntries[m_viewMode]);
+        m_cboViewSize->setEditText(tr(ZoomEntries[m_viewMode]));
         cboViewSize_Click(m_viewMode);
     }
 }
@@ -336,7 +337,7 @@ void frmPreview::cboViewSize_Click(int listIndex)
     }
     if (z.outcome == preview::Zoom::Refused) {
         // The page stays as it was: only the box goes back to the zoom in force.
-        m_ctx.platform.message("Scaling Factor Must be Between 10% - 150%");
+        m_ctx.platform.message(tr("Scaling Factor Must be Between 10% - 150%"));
         m_cboViewSize->setEditText(z.text);
         return;
     }
@@ -425,7 +426,7 @@ void frmPreview::renderPage()
         const QSizeF paper = m_printer.pageLayout().fullRect(QPageLayout::Inch).size();
         PainterSurface surface(img, paper.width(), paper.height());
         printjob::Request r = request(doc, false);
-        withData(doc, r, "The preview shows the label without its data.", true);
+        withData(doc, r, tr("The preview shows the label without its data."), true);
         // The sheet on screen, of as many as the print makes.
         made = printjob::extent(r, surface.scaleWidth(), surface.scaleHeight());
         m_pageCount = int(std::clamp<long long>(made.sheets, 1, INT_MAX));

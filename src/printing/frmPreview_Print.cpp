@@ -40,7 +40,7 @@ void frmPreview::printReport(int16_t ReportNum, bool printToPrinter)
         m_printing = true;
         LabelDocument* doc = shownDocument();
         printjob::Request r = showsLabels() ? request(doc, true) : printjob::Request{};
-        if (showsLabels() && withData(doc, r, "Nothing was printed.", false)) {
+        if (showsLabels() && withData(doc, r, tr("Nothing was printed."), false)) {
             // One sheet, whatever copy count the print dialog was last given;
             // with data the sheets its rows make, as the print command prints.
             m_printer.setCopyCount(1);
@@ -69,12 +69,11 @@ void frmPreview::showRunSize(const printjob::Extent& e)
 {
     m_txtPageNum->setText(preview::pageIndicator(m_currentPage, m_pageCount));
     enableNavigation(m_currentPage > 1, m_currentPage < m_pageCount);
-    auto count = [](long long n, const char* one) {
-        return QLocale().toString(n) + " " + one + (n == 1 ? "" : "s");
-    };
-    m_lblRunSize->setText(showsLabels() ? count(e.labels, "label") + " on " + count(e.sheets, "sheet") : QString());
+    const QString labels = (e.labels == 1 ? tr("%1 label") : tr("%1 labels")).arg(QLocale().toString(e.labels));
+    const QString sheets = (e.sheets == 1 ? tr("%1 sheet") : tr("%1 sheets")).arg(QLocale().toString(e.sheets));
+    m_lblRunSize->setText(showsLabels() ? tr("%1 on %2").arg(labels, sheets) : QString());
     // The toolbar of a small preview window hides its end: the title keeps the count in sight.
-    setWindowTitle(m_lblRunSize->text().isEmpty() ? QString("Print Preview") : "Print Preview - " + m_lblRunSize->text());
+    setWindowTitle(m_lblRunSize->text().isEmpty() ? tr("Print Preview") : tr("Print Preview - %1").arg(m_lblRunSize->text()));
 }
 
 bool frmPreview::withData(const LabelDocument* doc, printjob::Request& r, const QString& outcome, bool drawing)
@@ -130,13 +129,13 @@ void frmPreview::mnuFileSave_Click()
         return;
     LabelDocument* doc = shownDocument();
     FileDialogRequest req;
-    req.title = "Save to File";
-    req.filter = "PDF Files (*.pdf)|*.pdf";
+    req.title = tr("Save to File");
+    req.filter = tr("PDF Files (*.pdf)|*.pdf");
     req.filterIndex = 1;
     req.defaultExt = "pdf";
     req.overwritePrompt = true;
     req.initialDir = m_ctx.store.read("Open", "File Path", m_ctx.values.labelFolder);
-    QString base = doc ? Module1::pathFileName(doc->saveTitle) : QString("Labels");
+    QString base = doc ? Module1::pathFileName(doc->saveTitle) : tr("Labels");
     if (base.right(4).toLower() == ".ckm")
         base.chop(4);
     req.fileName = base + ".pdf";
@@ -147,11 +146,11 @@ void frmPreview::mnuFileSave_Click()
     QString why;
     printjob::Request sheet = baseRequest(doc);
     sheet.placement.start = m_shownStart;
-    if (!withData(doc, sheet, "Nothing was saved.", false))
+    if (!withData(doc, sheet, tr("Nothing was saved."), false))
         return;
     if (!pdfexport::writeSheets(sheet, m_ctx.platform, r->path, layout.pageSize(), layout.orientation(), &why))
-        m_ctx.platform.message("The sheet could not be saved to \"" + r->path + "\": " + why +
-                                   "\nAny earlier version of the file is unchanged.",
+        m_ctx.platform.message(tr("The sheet could not be saved to \"%1\": %2\nAny earlier version of the file is unchanged.")
+                                   .arg(r->path, why),
                                MsgIcon::Exclamation);
 }
 
