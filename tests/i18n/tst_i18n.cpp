@@ -72,7 +72,7 @@ QList<QStringList> windowsTexts()
 bool sameInBoth(const QString& english, const QString& lang)
 {
     static const QSet<QString> common{"OK", "Text", "Status", "Oval", "Options", "Description", "Portrait",
-                                      "Rectangle", "Version"};
+                                      "Rectangle", "Version", "mm"};
     const QString plain = QString(english).remove('&').trimmed();
     if (plain.isEmpty() || english.startsWith("Corkcrafter") || english.startsWith("Copyright") ||
         english.startsWith("Version ") || !plain.contains(QRegularExpression("[A-Za-z]{2}")))
