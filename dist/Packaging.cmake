@@ -77,6 +77,6 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-image-formats-plugins, libqt6sql6-sqlite")
 # Labels name Windows' fonts (Arial, Times New Roman) or the Liberation fonts
 # drawn to their measures; without these fontconfig puts wider fonts in their
 # place and texts no longer fit where they were laid out.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "glabels-data, qt6-wayland, cups, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "glabels-data, qt6-wayland, cups, fonts-liberation2, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

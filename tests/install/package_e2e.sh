@@ -33,7 +33,7 @@ for d in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6svg6 li
   grep -Fxq "$d" <<<"$depends" || fail "Depends lacks $d: $(field Depends)"
 done
 recommends="$(names Recommends)"
-for r in glabels-data qt6-wayland cups fonts-liberation2; do
+for r in glabels-data qt6-wayland cups fonts-liberation2 qt6-translations-l10n; do
   grep -Fxq "$r" <<<"$recommends" || fail "Recommends lacks $r: $(field Recommends)"
 done
 
