@@ -31,20 +31,36 @@ public:
         m_p.save();
         m_p.setRenderHint(QPainter::Antialiasing);
         m_p.setClipRect(label, Qt::IntersectClip);
-        m_p.fillRect(m_o.area.isEmpty() ? label : label & m_o.area, color(m_c.backColor));
-        if (m_o.underlay) {
-            m_p.save();
-            m_o.underlay(m_p);
-            m_p.restore();
+        using Part = Options::Part;
+        if (m_o.part == Part::All || m_o.part == Part::Below) {
+            m_p.fillRect(m_o.area.isEmpty() ? label : label & m_o.area, color(m_c.backColor));
+            if (m_o.underlay) {
+                m_p.save();
+                m_o.underlay(m_p);
+                m_p.restore();
+            }
         }
+        // The slots of the stacking this part paints: the frame before the
+        // item at framePos, item i in slot i.
+        const int n = int(m_c.items.size()), s = std::clamp(m_o.split, 0, n);
+        const auto inPart = [&](int i, bool isFrame) {
+            const bool text = !isFrame && std::holds_alternative<TextItem>(*m_c.items[size_t(i)]);
+            switch (m_o.part) {
+            case Part::Below: return isFrame ? i <= s : i < s;
+            case Part::Item: return !isFrame && i == s;
+            case Part::Above: return i > s && !text;
+            case Part::Texts: return i > s && text;
+            default: return true;
+            }
+        };
         const int framePos = m_c.framePosition();
-        for (int i = 0; i <= int(m_c.items.size()); ++i) {
-            if (i == framePos)
+        for (int i = 0; i <= n; ++i) {
+            if (i == framePos && inPart(i, true))
                 frame();
-            if (i == int(m_c.items.size()))
+            if (i == n)
                 break;
             const LabelItem& item = *m_c.items[size_t(i)];
-            if (shown(item) && visible(drawnBounds(item)))
+            if (inPart(i, false) && shown(item) && visible(drawnBounds(item)))
                 std::visit([this](const auto& it) { paintItem(it); }, item);
         }
         m_p.restore();
