@@ -43,13 +43,19 @@ public:
         // The slots of the stacking this part paints: the frame before the
         // item at framePos, item i in slot i.
         const int n = int(m_c.items.size()), s = std::clamp(m_o.split, 0, n);
+        // From the first text over the cut whose glyphs come from the cache,
+        // everything is drawn with the texts (they stack over all the rest).
+        int live = n;
+        if (m_o.part == Part::Above || m_o.part == Part::Texts)
+            for (int i = s + 1; i < n && live == n; ++i)
+                if (const auto* t = std::get_if<TextItem>(m_c.items[size_t(i)].get()); t && !outlined(*t))
+                    live = i;
         const auto inPart = [&](int i, bool isFrame) {
-            const bool text = !isFrame && std::holds_alternative<TextItem>(*m_c.items[size_t(i)]);
             switch (m_o.part) {
             case Part::Below: return isFrame ? i <= s : i < s;
             case Part::Item: return !isFrame && i == s;
-            case Part::Above: return i > s && !text;
-            case Part::Texts: return i > s && text;
+            case Part::Above: return i > s && (isFrame ? i <= live : i < live);
+            case Part::Texts: return !isFrame && i > s && i >= live;
             default: return true;
             }
         };
@@ -224,6 +230,32 @@ private:
         }
     }
 
+    // The font a text is drawn in on this device: sized so that it has its
+    // measured pixel size at the measuring resolution.
+    QFont fontFor(const TextItem& t) const
+    {
+        QFont f = toQFont(t.font);
+        const int deviceDpi = m_p.device() ? m_p.device()->logicalDpiY() : 0;
+        if (deviceDpi > 0)
+            f.setPointSizeF(f.pointSizeF() * m_textDpi / deviceDpi);
+        return f;
+    }
+
+    // Qt fills glyphs larger than 64 device pixels as outlines, blended as
+    // any shape is; smaller ones come from its glyph cache and blend onto an
+    // opaque surface otherwise than onto a transparent image. True only where
+    // the glyphs are well past that size.
+    bool outlined(const TextItem& t) const
+    {
+        const int dpi = m_p.device() ? m_p.device()->logicalDpiY() : 0;
+        if (dpi <= 0)
+            return false;
+        const double k = units::twipsPerPixel(m_textDpi);
+        const double px = fontFor(t).pointSizeF() * dpi / 72 * k;
+        const double limit = 64 * 1.25;
+        return px * px * std::abs(m_p.deviceTransform().determinant()) > limit * limit;
+    }
+
     void paintItem(const TextItem& t)
     {
         const QRectF box = bounds(t);
@@ -238,11 +270,7 @@ private:
         // sized so that it has its measured pixel size there on any device.
         const double k = units::twipsPerPixel(m_textDpi);
         m_p.scale(k, k);
-        QFont f = toQFont(t.font);
-        const int deviceDpi = m_p.device() ? m_p.device()->logicalDpiY() : 0;
-        if (deviceDpi > 0)
-            f.setPointSizeF(f.pointSizeF() * m_textDpi / deviceDpi);
-        m_p.setFont(f);
+        m_p.setFont(fontFor(t));
         m_p.setPen(color(t.foreColor));
         const QFontMetricsF fm(m_p.font(), m_p.device());
         // From the box's top, each line aligned within the box's width.

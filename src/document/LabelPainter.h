@@ -54,9 +54,10 @@ struct Options {
     // `split` of the items (the view's drag draws the parts under and over
     // the dragged item once and that item alone at every step). Below: the
     // background, the underlay and what stacks under that item; Item: that
-    // item alone; Above: what stacks over it but the texts; Texts: the texts
-    // over it (they stack over everything else, and glyphs blended into a
-    // transparent image would not come out as they do on the opaque label).
+    // item alone; Above: what stacks over it up to the first text drawn from
+    // Qt's glyph cache; Texts: that text and the texts over it (they stack
+    // over everything else; such glyphs blended into a transparent image
+    // would not come out as they do on the opaque label, outlines would).
     // A split past the last item puts everything below.
     enum class Part { All, Below, Item, Above, Texts } part = Part::All;
     int split = 0;

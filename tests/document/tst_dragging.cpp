@@ -125,7 +125,7 @@ private slots:
         QCOMPARE(QPointF(f.g().left, f.g().top), QPointF(1320, 1320));
     }
 
-    // A dragged picture between two others, under a text, on the grid: the
+    // A dragged picture between two others, under two texts, on the grid: the
     // steps drawn from the images of what stays put show what drawing
     // everything afresh shows; the drop lets the images go.
     void dragDrawnFromLayersAsDrawnAfresh_data()
@@ -157,8 +157,14 @@ private slots:
         add("/malt.png", 100, 100);
         add("/hops.png", 300, 300);
         add("/yeast.png", 900, 700);
+        // Zoomed, the large text is filled as outlines and kept in an image;
+        // the small one over it comes from the glyph cache at every step.
+        f.host.format = {"Liberation Sans", "16", true, false, false, 0};
         QVERIFY(f.doc->createNewText("Ale", 0));
-        f.doc->setTextPosition(200, 1000);
+        f.doc->setTextPosition(200, 900);
+        f.host.format = {};
+        QVERIFY(f.doc->createNewText("IPA", 0));
+        f.doc->setTextPosition(650, 950);
         f.doc->SelectNothing();
         QCoreApplication::processEvents();
         LabelView* v = f.view;
