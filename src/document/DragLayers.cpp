@@ -27,7 +27,7 @@ bool DragLayers::ready(const LabelContent& content, int split, const Setting& se
 }
 
 bool DragLayers::build(const LabelContent& content, int split, const Setting& setting, const QRect& rect,
-                       const PaintPart& paintPart)
+                       const PaintPortion& paintPortion)
 {
     drop();
     const double ratio = setting.pixelRatio;
@@ -54,12 +54,12 @@ bool DragLayers::build(const LabelContent& content, int split, const Setting& se
         image.setDevicePixelRatio(1);
         return image;
     };
-    m_below = layer({}, [&](QPainter& q) { paintPart(q, Part::Below, rect); });
+    m_below = layer({}, [&](QPainter& q) { paintPortion(q, Portion::Below, rect); });
     if (over) {
-        m_above = layer({}, [&](QPainter& q) { paintPart(q, Part::Above, rect); });
+        m_above = layer({}, [&](QPainter& q) { paintPortion(q, Portion::Above, rect); });
         m_rest = layer(m_below.copy(), [&](QPainter& q) {
             q.drawImage(QRectF(rect), m_above);
-            paintPart(q, Part::Texts, rect);
+            paintPortion(q, Portion::Texts, rect);
         });
     }
     m_rect = rect;

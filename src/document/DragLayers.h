@@ -32,10 +32,10 @@ public:
         qint64 palette = 0;
         bool operator==(const Setting&) const = default;
     };
-    using Part = labelpaint::Options::Part;
+    using Portion = labelpaint::Options::Portion;
     // Paints a part of the content, cut at the dragged item, for the view's
     // pixels `rect`, on a painter in the view's coordinates.
-    using PaintPart = std::function<void(QPainter&, Part, const QRect& rect)>;
+    using PaintPortion = std::function<void(QPainter&, Portion, const QRect& rect)>;
 
     // The images together take at most this much memory; a larger view is
     // drawn afresh at every step. 0: never any images.
@@ -51,7 +51,7 @@ public:
     bool ready(const LabelContent& content, int split, const Setting& setting, const QRect& needed) const;
     // Draws the images for the view's pixels `rect`. False (and no images)
     // when they would take more than the budget.
-    bool build(const LabelContent& content, int split, const Setting& setting, const QRect& rect, const PaintPart& paintPart);
+    bool build(const LabelContent& content, int split, const Setting& setting, const QRect& rect, const PaintPortion& paintPortion);
     // The images' pixels inside `region`, on a painter in the view's pixels.
     void drawBelow(QPainter& p, const QRegion& region) const { draw(p, region, m_below); }
     void drawAbove(QPainter& p, const QRegion& region) const { draw(p, region, m_above); }

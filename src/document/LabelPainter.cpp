@@ -31,8 +31,8 @@ public:
         m_p.save();
         m_p.setRenderHint(QPainter::Antialiasing);
         m_p.setClipRect(label, Qt::IntersectClip);
-        using Part = Options::Part;
-        if (m_o.part == Part::All || m_o.part == Part::Below) {
+        using Portion = Options::Portion;
+        if (m_o.portion == Portion::All || m_o.portion == Portion::Below) {
             m_p.fillRect(m_o.area.isEmpty() ? label : label & m_o.area, color(m_c.backColor));
             if (m_o.underlay) {
                 m_p.save();
@@ -46,27 +46,27 @@ public:
         // From the first text over the cut whose glyphs come from the cache,
         // everything is drawn with the texts (they stack over all the rest).
         int live = n;
-        if (m_o.part == Part::Above || m_o.part == Part::Texts)
+        if (m_o.portion == Portion::Above || m_o.portion == Portion::Texts)
             for (int i = s + 1; i < n && live == n; ++i)
                 if (const auto* t = std::get_if<TextItem>(m_c.items[size_t(i)].get()); t && !outlined(*t))
                     live = i;
-        const auto inPart = [&](int i, bool isFrame) {
-            switch (m_o.part) {
-            case Part::Below: return isFrame ? i <= s : i < s;
-            case Part::Item: return !isFrame && i == s;
-            case Part::Above: return i > s && (isFrame ? i <= live : i < live);
-            case Part::Texts: return !isFrame && i > s && i >= live;
+        const auto inPortion = [&](int i, bool isFrame) {
+            switch (m_o.portion) {
+            case Portion::Below: return isFrame ? i <= s : i < s;
+            case Portion::Item: return !isFrame && i == s;
+            case Portion::Above: return i > s && (isFrame ? i <= live : i < live);
+            case Portion::Texts: return !isFrame && i > s && i >= live;
             default: return true;
             }
         };
         const int framePos = m_c.framePosition();
         for (int i = 0; i <= n; ++i) {
-            if (i == framePos && inPart(i, true))
+            if (i == framePos && inPortion(i, true))
                 frame();
             if (i == n)
                 break;
             const LabelItem& item = *m_c.items[size_t(i)];
-            if (inPart(i, false) && shown(item) && visible(drawnBounds(item)))
+            if (inPortion(i, false) && shown(item) && visible(drawnBounds(item)))
                 std::visit([this](const auto& it) { paintItem(it); }, item);
         }
         m_p.restore();

@@ -59,7 +59,7 @@ struct Options {
     // over everything else; such glyphs blended into a transparent image
     // would not come out as they do on the opaque label, outlines would).
     // A split past the last item puts everything below.
-    enum class Part { All, Below, Item, Above, Texts } part = Part::All;
+    enum class Portion { All, Below, Item, Above, Texts } portion = Portion::All;
     int split = 0;
 };
 

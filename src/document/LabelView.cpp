@@ -96,7 +96,7 @@ void LabelView::paintEvent(QPaintEvent* e)
         // Where the label ends inside the last pixel, the rest of it is the background too.
         if (!QRectF(0, 0, m_doc.surfaceWidth() / k, m_doc.surfaceHeight() / k).contains(QRectF(e->rect())))
             p.fillRect(e->rect(), colors::forScreen(m_doc.backColor(), palette()));
-        paintPart(p, shown, DragLayers::Part::All, 0, e->rect());
+        paintPortion(p, shown, DragLayers::Portion::All, 0, e->rect());
     }
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(1 / k, 1 / k); // draw in twips from here on
@@ -121,12 +121,12 @@ bool LabelView::paintDrag(QPainter& p, const QRegion& region, const LabelContent
         const QRect visible = visibleRegion().boundingRect();
         if (!visible.contains(region.boundingRect()))
             return false;
-        const auto part = [&](QPainter& q, DragLayers::Part which, const QRect& px) {
-            if (which == DragLayers::Part::Below)
+        const auto draw = [&](QPainter& q, DragLayers::Portion which, const QRect& px) {
+            if (which == DragLayers::Portion::Below)
                 q.fillRect(px, colors::forScreen(m_doc.backColor(), pal));
-            paintPart(q, shown, which, split, px);
+            paintPortion(q, shown, which, split, px);
         };
-        if (!m_layers.build(shown, split, setting, visible, part))
+        if (!m_layers.build(shown, split, setting, visible, draw))
             return false;
     }
     if (split == int(shown.items.size())) {
@@ -144,18 +144,18 @@ bool LabelView::paintDrag(QPainter& p, const QRegion& region, const LabelContent
     p.save();
     p.setClipRegion(over, Qt::IntersectClip);
     m_layers.drawBelow(p, over);
-    paintPart(p, shown, DragLayers::Part::Item, split, over.boundingRect());
+    paintPortion(p, shown, DragLayers::Portion::Item, split, over.boundingRect());
     m_layers.drawAbove(p, over);
-    paintPart(p, shown, DragLayers::Part::Texts, split, over.boundingRect());
+    paintPortion(p, shown, DragLayers::Portion::Texts, split, over.boundingRect());
     p.restore();
     return true;
 }
 
-void LabelView::paintPart(QPainter& p, const LabelContent& shown, DragLayers::Part part, int split, const QRect& px)
+void LabelView::paintPortion(QPainter& p, const LabelContent& shown, DragLayers::Portion portion, int split, const QRect& px)
 {
     const double k = twipsPerPixel();
     labelpaint::Options o;
-    o.part = part;
+    o.portion = portion;
     o.split = split;
     o.pictures = &m_pictures;
     const QPalette pal = palette();

@@ -79,7 +79,7 @@ protected:
 private:
     void paintMarks(QPainter& p, const LabelContent& shown);
     // Paints a part of `shown` (cut at `split`) for the view's pixels `px`.
-    void paintPart(QPainter& p, const LabelContent& shown, DragLayers::Part part, int split, const QRect& px);
+    void paintPortion(QPainter& p, const LabelContent& shown, DragLayers::Portion portion, int split, const QRect& px);
     // Paints the label during a drag from its images; false where it cannot.
     bool paintDrag(QPainter& p, const QRegion& region, const LabelContent& shown);
     const LabelContent& shownContent() const;
