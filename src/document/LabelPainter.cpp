@@ -31,20 +31,42 @@ public:
         m_p.save();
         m_p.setRenderHint(QPainter::Antialiasing);
         m_p.setClipRect(label, Qt::IntersectClip);
-        m_p.fillRect(m_o.area.isEmpty() ? label : label & m_o.area, color(m_c.backColor));
-        if (m_o.underlay) {
-            m_p.save();
-            m_o.underlay(m_p);
-            m_p.restore();
+        using Portion = Options::Portion;
+        if (m_o.portion == Portion::All || m_o.portion == Portion::Below) {
+            m_p.fillRect(m_o.area.isEmpty() ? label : label & m_o.area, color(m_c.backColor));
+            if (m_o.underlay) {
+                m_p.save();
+                m_o.underlay(m_p);
+                m_p.restore();
+            }
         }
+        // The slots of the stacking this part paints: the frame before the
+        // item at framePos, item i in slot i.
+        const int n = int(m_c.items.size()), s = std::clamp(m_o.split, 0, n);
+        // From the first text over the cut whose glyphs come from the cache,
+        // everything is drawn with the texts (they stack over all the rest).
+        int live = n;
+        if (m_o.portion == Portion::Above || m_o.portion == Portion::Texts)
+            for (int i = s + 1; i < n && live == n; ++i)
+                if (const auto* t = std::get_if<TextItem>(m_c.items[size_t(i)].get()); t && !outlined(*t))
+                    live = i;
+        const auto inPortion = [&](int i, bool isFrame) {
+            switch (m_o.portion) {
+            case Portion::Below: return isFrame ? i <= s : i < s;
+            case Portion::Item: return !isFrame && i == s;
+            case Portion::Above: return i > s && (isFrame ? i <= live : i < live);
+            case Portion::Texts: return !isFrame && i > s && i >= live;
+            default: return true;
+            }
+        };
         const int framePos = m_c.framePosition();
-        for (int i = 0; i <= int(m_c.items.size()); ++i) {
-            if (i == framePos)
+        for (int i = 0; i <= n; ++i) {
+            if (i == framePos && inPortion(i, true))
                 frame();
-            if (i == int(m_c.items.size()))
+            if (i == n)
                 break;
             const LabelItem& item = *m_c.items[size_t(i)];
-            if (shown(item) && visible(drawnBounds(item)))
+            if (inPortion(i, false) && shown(item) && visible(drawnBounds(item)))
                 std::visit([this](const auto& it) { paintItem(it); }, item);
         }
         m_p.restore();
@@ -208,6 +230,32 @@ private:
         }
     }
 
+    // The font a text is drawn in on this device: sized so that it has its
+    // measured pixel size at the measuring resolution.
+    QFont fontFor(const TextItem& t) const
+    {
+        QFont f = toQFont(t.font);
+        const int deviceDpi = m_p.device() ? m_p.device()->logicalDpiY() : 0;
+        if (deviceDpi > 0)
+            f.setPointSizeF(f.pointSizeF() * m_textDpi / deviceDpi);
+        return f;
+    }
+
+    // Qt fills glyphs larger than 64 device pixels as outlines, blended as
+    // any shape is; smaller ones come from its glyph cache and blend onto an
+    // opaque surface otherwise than onto a transparent image. True only where
+    // the glyphs are well past that size.
+    bool outlined(const TextItem& t) const
+    {
+        const int dpi = m_p.device() ? m_p.device()->logicalDpiY() : 0;
+        if (dpi <= 0)
+            return false;
+        const double k = units::twipsPerPixel(m_textDpi);
+        const double px = fontFor(t).pointSizeF() * dpi / 72 * k;
+        const double limit = 64 * 1.25;
+        return px * px * std::abs(m_p.deviceTransform().determinant()) > limit * limit;
+    }
+
     void paintItem(const TextItem& t)
     {
         const QRectF box = bounds(t);
@@ -222,11 +270,7 @@ private:
         // sized so that it has its measured pixel size there on any device.
         const double k = units::twipsPerPixel(m_textDpi);
         m_p.scale(k, k);
-        QFont f = toQFont(t.font);
-        const int deviceDpi = m_p.device() ? m_p.device()->logicalDpiY() : 0;
-        if (deviceDpi > 0)
-            f.setPointSizeF(f.pointSizeF() * m_textDpi / deviceDpi);
-        m_p.setFont(f);
+        m_p.setFont(fontFor(t));
         m_p.setPen(color(t.foreColor));
         const QFontMetricsF fm(m_p.font(), m_p.device());
         // From the box's top, each line aligned within the box's width.

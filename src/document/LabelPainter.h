@@ -50,6 +50,17 @@ struct Options {
     // not smoothed anew at every repaint. Only where the painter is not
     // turned; elsewhere, and on paper, they are drawn scaled.
     bool pixelCopies = false;
+    // Which part of the stacking is painted, cut at the item at position
+    // `split` of the items (the view's drag draws the parts under and over
+    // the dragged item once and that item alone at every step). Below: the
+    // background, the underlay and what stacks under that item; Item: that
+    // item alone; Above: what stacks over it up to the first text drawn from
+    // Qt's glyph cache; Texts: that text and the texts over it (they stack
+    // over everything else; such glyphs blended into a transparent image
+    // would not come out as they do on the opaque label, outlines would).
+    // A split past the last item puts everything below.
+    enum class Portion { All, Below, Item, Above, Texts } portion = Portion::All;
+    int split = 0;
 };
 
 void paint(QPainter& p, const LabelContent& content, const Options& options = {});

@@ -47,6 +47,7 @@ double LabelView::twipsPerPixel() const { return trueTwipsPerPixel() / m_zoom; }
 void LabelView::setZoom(double zoom)
 {
     m_zoom = viewgeom::clampZoom(zoom);
+    m_layers.drop();
     update();
 }
 
@@ -83,12 +84,6 @@ void LabelView::paintEvent(QPaintEvent* e)
     const double k = twipsPerPixel();
     for (const QRect& r : e->region())
         m_paintedArea += qint64(r.width()) * r.height();
-    // Where the label ends inside the last pixel, the rest of it is the background too.
-    if (!QRectF(0, 0, m_doc.surfaceWidth() / k, m_doc.surfaceHeight() / k).contains(QRectF(e->rect())))
-        p.fillRect(e->rect(), colors::forScreen(m_doc.backColor(), palette()));
-
-    labelpaint::Options o;
-    o.pictures = &m_pictures;
     if (m_pictures.count() > 0) {
         std::unordered_set<qint64> used;
         for (const ItemPtr& item : shown.items)
@@ -96,6 +91,73 @@ void LabelView::paintEvent(QPaintEvent* e)
                 used.insert(pictures::ScaledCache::sourceKey(*g));
         m_pictures.keepOnly(used);
     }
+    m_lastDots = 0;
+    if (!paintDrag(p, e->region(), shown)) {
+        // Where the label ends inside the last pixel, the rest of it is the background too.
+        if (!QRectF(0, 0, m_doc.surfaceWidth() / k, m_doc.surfaceHeight() / k).contains(QRectF(e->rect())))
+            p.fillRect(e->rect(), colors::forScreen(m_doc.backColor(), palette()));
+        paintPortion(p, shown, DragLayers::Portion::All, 0, e->rect());
+    }
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(1 / k, 1 / k); // draw in twips from here on
+    paintMarks(p, shown);
+}
+
+bool LabelView::paintDrag(QPainter& p, const QRegion& region, const LabelContent& shown)
+{
+    if (!m_editor || !m_editor->dragging()) {
+        m_layers.drop();
+        return false;
+    }
+    // Cut at the active item, the one a drag moves or resizes; an item that
+    // moves on the drop stays where it is, under its outline, with the rest.
+    const LabelItem* active = shown.item(m_doc.activeId());
+    const int split = active && movesLive(*active) ? shown.find(m_doc.activeId()) : int(shown.items.size());
+    const QPalette pal = palette();
+    const DragLayers::Setting setting{m_zoom, devicePixelRatioF(), m_grid, m_doc.app().gridWidth, m_doc.app().gridHeight,
+                                      pal.cacheKey()};
+    if (!m_layers.ready(shown, split, setting, region.boundingRect())) {
+        // Made for what shows of the view; a repaint beyond it (a grab) is drawn afresh.
+        const QRect visible = visibleRegion().boundingRect();
+        if (!visible.contains(region.boundingRect()))
+            return false;
+        const auto draw = [&](QPainter& q, DragLayers::Portion which, const QRect& px) {
+            if (which == DragLayers::Portion::Below)
+                q.fillRect(px, colors::forScreen(m_doc.backColor(), pal));
+            paintPortion(q, shown, which, split, px);
+        };
+        if (!m_layers.build(shown, split, setting, visible, draw))
+            return false;
+    }
+    if (split == int(shown.items.size())) {
+        m_layers.drawWithout(p, region);
+        return true;
+    }
+    // Only where the dragged item may have drawn is the stacking put together.
+    const double k = twipsPerPixel();
+    const QRectF box = drawnBounds(*shown.items[size_t(split)]).normalized();
+    const QRect near = QRectF(box.topLeft() / k, box.size() / k).toAlignedRect().adjusted(-2, -2, 2, 2);
+    const QRegion over = region & near;
+    m_layers.drawWithout(p, region - near);
+    if (over.isEmpty())
+        return true;
+    p.save();
+    p.setClipRegion(over, Qt::IntersectClip);
+    m_layers.drawBelow(p, over);
+    paintPortion(p, shown, DragLayers::Portion::Item, split, over.boundingRect());
+    m_layers.drawAbove(p, over);
+    paintPortion(p, shown, DragLayers::Portion::Texts, split, over.boundingRect());
+    p.restore();
+    return true;
+}
+
+void LabelView::paintPortion(QPainter& p, const LabelContent& shown, DragLayers::Portion portion, int split, const QRect& px)
+{
+    const double k = twipsPerPixel();
+    labelpaint::Options o;
+    o.portion = portion;
+    o.split = split;
+    o.pictures = &m_pictures;
     const QPalette pal = palette();
     o.palette = &pal;
     // Lines break where they did when their boxes were measured: at the
@@ -104,10 +166,9 @@ void LabelView::paintEvent(QPaintEvent* e)
     // Zoomed, pictures are copied from copies at their size on screen; at true
     // size the view draws them as paper does, pixel for pixel the same.
     o.pixelCopies = viewgeom::zoomPercent(m_zoom) != 100;
-    const QRectF area(QPointF(e->rect().topLeft()) * k, QSizeF(e->rect().size()) * k);
+    const QRectF area(QPointF(px.topLeft()) * k, QSizeF(px.size()) * k);
     o.area = area.adjusted(-Overdraw, -Overdraw, Overdraw, Overdraw);
     // Grid: black single dots, ends included, under the items; only those in the repainted part.
-    m_lastDots = 0;
     if (m_grid)
         o.underlay = [&](QPainter& q) {
             // The dots on the label's far edges belong to the surface, not the label.
@@ -118,7 +179,6 @@ void LabelView::paintEvent(QPaintEvent* e)
             dot.setCosmetic(true);
             dot.setWidth(1);
             q.setPen(dot);
-            const QRect px = e->rect();
             auto twips = [k](double v) { return int(std::clamp(v * k, -1e9, 1e9)); };
             const auto xs = viewgeom::gridPositions(m_doc.surfaceWidth(), m_doc.app().gridWidth,
                                                     twips(px.left() - 1), twips(px.right() + 2));
@@ -132,11 +192,11 @@ void LabelView::paintEvent(QPaintEvent* e)
             q.drawPoints(pts.constData(), int(pts.size()));
             m_lastDots = int(pts.size());
         };
-
+    p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(1 / k, 1 / k); // draw in twips from here on
     labelpaint::paint(p, shown, o);
-    paintMarks(p, shown);
+    p.restore();
 }
 
 void LabelView::paintMarks(QPainter& p, const LabelContent& shown)

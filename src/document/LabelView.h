@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "DragLayers.h"
 #include "PictureCache.h"
 
 class LabelDocument;
@@ -30,7 +31,12 @@ public:
     double zoom() const { return m_zoom; }
     void setZoom(double zoom);
 
-    void setGridShown(bool v) { m_grid = v; update(); }
+    void setGridShown(bool v)
+    {
+        m_grid = v;
+        m_layers.drop();
+        update();
+    }
     bool gridShown() const { return m_grid; }
     int gridDotCount() const { return m_lastDots; }
 
@@ -44,6 +50,11 @@ public:
     QLabel* lblGuide() const { return m_lblGuide; }
     // Surface pixels painted since the last call (what the drag benchmark reads).
     qint64 takePaintedArea();
+    // The most memory the images of a drag may take (DragLayers); 0 draws
+    // everything afresh at every step of a drag.
+    void setDragLayerBudget(qint64 bytes) { m_layers.setBudget(bytes); }
+    // A drag is being drawn from its images.
+    bool dragLayersBuilt() const { return m_layers.built(); }
 
 signals:
     // Mouse events in twips on the surface. Buttons are 1 left, 2 right, 4
@@ -68,6 +79,10 @@ protected:
 
 private:
     void paintMarks(QPainter& p, const LabelContent& shown);
+    // Paints a part of `shown` (cut at `split`) for the view's pixels `px`.
+    void paintPortion(QPainter& p, const LabelContent& shown, DragLayers::Portion portion, int split, const QRect& px);
+    // Paints the label during a drag from its images; false where it cannot.
+    bool paintDrag(QPainter& p, const QRegion& region, const LabelContent& shown);
     const LabelContent& shownContent() const;
 
     LabelDocument& m_doc;
@@ -81,4 +96,5 @@ private:
     // The pictures at the size they are shown at (a picture's copies are
     // dropped once no item shows it): a repaint never rescales a large picture.
     pictures::ScaledCache m_pictures{64 * 1024 * 1024, 2048};
+    DragLayers m_layers;
 };

@@ -125,6 +125,77 @@ private slots:
         QCOMPARE(QPointF(f.g().left, f.g().top), QPointF(1320, 1320));
     }
 
+    // A dragged picture between two others, under two texts, on the grid: the
+    // steps drawn from the images of what stays put show what drawing
+    // everything afresh shows; the drop lets the images go.
+    void dragDrawnFromLayersAsDrawnAfresh_data()
+    {
+        QTest::addColumn<int>("percent");
+        QTest::newRow("true size") << 100;
+        QTest::newRow("zoomed") << 400;
+    }
+    void dragDrawnFromLayersAsDrawnAfresh()
+    {
+        QFETCH(int, percent);
+        Fixture f;
+        QImage hops(30, 20, QImage::Format_RGB32); // a gradient, so a shifted picture shows
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 30; ++x)
+                hops.setPixelColor(x, y, QColor(x * 8, 120, y * 12));
+        f.env.platform.pictures["/hops.png"] = PictureData{hops, QSizeF(900, 600), {}};
+        offerPicture(f.env, "/malt.png", QSizeF(1200, 900), QColor(140, 90, 30), 40, 30);
+        offerPicture(f.env, "/yeast.png", QSizeF(600, 500), QColor(30, 60, 200), 20, 16);
+        f.doc->setLabelDimensions(1, 1.0, 1.25);
+        f.doc->resizeLabel();
+        f.doc->setZoom(percent / 100.0);
+        f.doc->setGridShown(true);
+        const auto add = [&](const char* path, double left, double top) {
+            QVERIFY(f.doc->createNewGraphic(path));
+            f.doc->activeGraphic()->left = left;
+            f.doc->activeGraphic()->top = top;
+        };
+        add("/malt.png", 100, 100);
+        add("/hops.png", 300, 300);
+        add("/yeast.png", 900, 700);
+        // Zoomed, the large text is filled as outlines and kept in an image;
+        // the small one over it comes from the glyph cache at every step.
+        f.host.format = {"Liberation Sans", "16", true, false, false, 0};
+        QVERIFY(f.doc->createNewText("Ale", 0));
+        f.doc->setTextPosition(200, 900);
+        f.host.format = {};
+        QVERIFY(f.doc->createNewText("IPA", 0));
+        f.doc->setTextPosition(650, 950);
+        f.doc->SelectNothing();
+        QCoreApplication::processEvents();
+        LabelView* v = f.view;
+        const auto at = [v](double x, double y) { return v->toPixels(QPointF(x, y)).toPoint(); };
+        QTest::mousePress(v, Qt::LeftButton, {}, at(400, 400));
+        QTest::mouseMove(v, at(700, 550)); // under the blue picture and the text now
+        QCoreApplication::processEvents();
+        QVERIFY(v->dragLayersBuilt());
+        const QImage layered = v->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QVERIFY(v->dragLayersBuilt());
+        v->setDragLayerBudget(0);
+        const QImage afresh = v->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QVERIFY(!v->dragLayersBuilt());
+        QCOMPARE(layered.size(), afresh.size());
+        // An edge blended into the transparent image first may round one step apart.
+        int worst = 0;
+        for (int y = 0; y < afresh.height(); ++y)
+            for (int x = 0; x < afresh.width(); ++x) {
+                const QRgb a = layered.pixel(x, y), b = afresh.pixel(x, y);
+                worst = std::max({worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                                  std::abs(qBlue(a) - qBlue(b))});
+            }
+        QVERIFY2(worst <= 1, qPrintable(QString("a channel %1 apart").arg(worst)));
+        v->setDragLayerBudget(DragLayers::DefaultBudget);
+        v->repaint();
+        QVERIFY(v->dragLayersBuilt());
+        QTest::mouseRelease(v, Qt::LeftButton, {}, at(700, 550));
+        QCoreApplication::processEvents();
+        QVERIFY(!v->dragLayersBuilt());
+    }
+
     // Every handle, with and without the aspect, dragged onto the picture's edge: 1500 x 750 at
     // (1440, 1440), ratio 0.5, its right and bottom edges outside it, its left and top inside.
     void resizeFromEachHandle_data()
