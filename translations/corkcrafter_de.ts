@@ -199,6 +199,10 @@
         <source>The width and height must be greater than 0</source>
         <translation>Breite und Höhe müssen größer als 0 sein</translation>
     </message>
+    <message>
+        <source>The item must stay at least partly on the label</source>
+        <translation>Das Element muss wenigstens zum Teil auf dem Etikett bleiben</translation>
+    </message>
 </context>
 <context>
     <name>QtPlatform</name>

@@ -199,6 +199,10 @@
         <source>The width and height must be greater than 0</source>
         <translation>La largeur et la hauteur doivent être supérieures à 0</translation>
     </message>
+    <message>
+        <source>The item must stay at least partly on the label</source>
+        <translation>L&apos;élément doit rester au moins en partie sur l&apos;étiquette</translation>
+    </message>
 </context>
 <context>
     <name>QtPlatform</name>
@@ -274,7 +278,7 @@
     </message>
     <message>
         <source>Across x down</source>
-        <translation>Largeur x hauteur</translation>
+        <translation>Colonnes x rangées</translation>
     </message>
     <message>
         <source>Paper</source>

@@ -238,6 +238,10 @@ public:
 
     // The document's status panels (file, X%, Y%) for the active picture.
     void refreshStatus();
+    // Tells the listeners what looks different since they were last told
+    // (changedAreas, and the boxes of the items selected and no longer
+    // selected), and about a new selection.
+    void repaint();
 
     // --- whole content ---------------------------------------------------------
     // A copy of everything the label holds (items are shared, not copied), and
@@ -296,10 +300,6 @@ private:
     GraphicItem* addGraphic(const struct PictureData& pic, const QString& path);
     void applyCurrentTextFormat(TextItem& item);
     void fitTextBox(TextItem& item);
-    // Tells the listeners what looks different since they were last told
-    // (changedAreas, and the boxes of the items selected and no longer
-    // selected), and about a new selection.
-    void repaint();
     // The same, with the whole label (what no content records: the guides).
     void repaintAll();
     // The active item to the front or the back of its own layer (one step).

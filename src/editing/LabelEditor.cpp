@@ -184,6 +184,8 @@ QRectF LabelEditor::drop(const QPointF& p, bool onSurface, bool snap, int gridWi
     // Whatever the drop does, the live steps of the drag and the drop are one step.
     const QRectF dirty = dropHere(p, onSurface, snap, gridWidth, gridHeight);
     closeStep();
+    // The item was edited in place: whatever else shows it (the position panel) hears of it now.
+    m_doc.repaint();
     return dirty;
 }
 

@@ -120,6 +120,11 @@ bool PositionPanel::apply()
         showError(tr("The width and height must be greater than 0"));
         return false;
     }
+    // Typed numbers can send an item where no drag can: some of it stays on the label.
+    if (!QRectF(0, 0, m_doc->surfaceWidth(), m_doc->surfaceHeight()).intersects(*placed)) {
+        showError(tr("The item must stay at least partly on the label"));
+        return false;
+    }
     m_doc->placeActive(*placed);
     refresh();
     return true;

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "document/LabelView.h"
 #include "mainwindow/PositionPanel.h"
 #include "support/MainWindowFixture.h"
 #include "support/UserInput.h"
@@ -56,6 +57,10 @@ private slots:
         key(Qt::Key_Return);
         QCOMPARE(panel->errorLabel()->text(), QString("Type a length in millimetres, such as 12.5"));
         QCOMPARE(bounds(*doc->activeItem()), was);
+        typeInto(x, "-50");
+        key(Qt::Key_Return);
+        QCOMPARE(panel->errorLabel()->text(), QString("The item must stay at least partly on the label"));
+        QCOMPARE(bounds(*doc->activeItem()), was);
 
         // A picture kept in proportion (30 x 20): the typed width sets the height.
         QVERIFY(doc->createNewGraphic(pictureFile(f.env, "hops.png", Qt::green, {30, 20})));
@@ -68,6 +73,16 @@ private slots:
         QCOMPARE(bounds(*doc->activeItem()), QRectF(corner, QSizeF(2835, 1890)));
         QCOMPARE(f.action("mnuEditUndo")->text(), QString("&Undo Resize"));
         QCOMPARE(panel->box(PositionPanel::Height)->text(), QString("33.34"));
+
+        // Dragged with the mouse, a picture or a text: the panel shows where it was dropped.
+        LabelView* view = doc->picLabelView();
+        for (const ItemId item : {doc->activeId(), ItemId{kindOf<TextItem>, doc->texts().begin()->first}}) {
+            doc->select(item);
+            const QRectF box = bounds(*doc->activeItem());
+            drag(view, view->toPixels(box.center()).toPoint(), QPoint(20, 10), 4);
+            QVERIFY(bounds(*doc->activeItem()).left() != box.left());
+            QCOMPARE(x->text(), lengths::format(bounds(*doc->activeItem()).left(), lengths::Unit::Millimetres));
+        }
 
         // The selection cleared: the panel empties and turns off again.
         doc->SelectNothing();
