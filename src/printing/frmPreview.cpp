@@ -196,7 +196,8 @@ void frmPreview::buildToolbar()
     m_txtPageNum->setObjectName("txtPageNum");
     m_txtPageNum->setReadOnly(true);
     m_txtPageNum->setFocusPolicy(Qt::NoFocus);
-    m_txtPageNum->setMaximumWidth(fontMetrics().horizontalAdvance(preview::pageIndicator(9999, 9999)) + 16);
+    // As wide as the longest count with the box's frame and margins, so no count is cut short.
+    m_txtPageNum->setFixedWidth(m_txtPageNum->fontMetrics().horizontalAdvance(preview::pageIndicator(9999, 9999)) + 24);
     tb->addWidget(m_txtPageNum);
     m_lblRunSize = new QLabel(tb);
     m_lblRunSize->setObjectName("lblRunSize");
@@ -244,6 +245,11 @@ void frmPreview::Form_Load()
                 chromeH += bar->sizeHint().height();
             first = preview::firstSize(paper.width(), paper.height(), avail.width() * k, avail.height() * k,
                                        m_vScroll->sizeHint().width() * k, std::max(chromeH, 0) * k);
+            // Wide enough for the toolbar, its page counter included, where the screen allows.
+            int barsW = 0;
+            for (const QToolBar* bar : findChildren<QToolBar*>())
+                barsW = std::max(barsW, bar->sizeHint().width());
+            first.setWidth(std::max(first.width(), std::min(barsW, avail.width()) * k));
         }
         const QRect stored = placement::fromTwips(readNumber(s, "MainLeft", 1000), readNumber(s, "MainTop", 1000),
                                                   readNumber(s, "MainWidth", first.width()),

@@ -68,6 +68,10 @@ private slots:
         QCOMPARE(p->cboViewSize()->currentText(), QString::number(fit) + "%");
         QCOMPARE(p->rememberedZoom(), int16_t(fit));
         QVERIFY(!p->HScrollBar()->isVisible());
+        // Wide enough at first for the toolbar up to its page count, shown whole.
+        const auto* pageNum = p->findChild<QLineEdit*>("txtPageNum");
+        QVERIFY(pageNum->isVisible());
+        QVERIFY(pageNum->width() >= pageNum->fontMetrics().horizontalAdvance(pageNum->text()) + 8);
 
         main->action("mnuFilePrintPreview")->trigger();
         QCOMPARE(main->findChildren<frmPreview*>().size(), qsizetype(1));
