@@ -83,8 +83,15 @@ void PositionPanel::refresh()
     }
     // A text's box is as large as its text: its size is only shown.
     const bool sized = item && resizable(*item);
-    m_boxes[Width]->setReadOnly(!sized);
-    m_boxes[Height]->setReadOnly(!sized);
+    for (QLineEdit* b : {m_boxes[Width], m_boxes[Height]}) {
+        b->setReadOnly(!sized);
+        // Shown, not typed in: it looks like a read-out and Tab passes it by.
+        b->setFocusPolicy(sized ? Qt::StrongFocus : Qt::NoFocus);
+        QPalette pal = palette();
+        if (!sized)
+            pal.setColor(QPalette::Base, pal.color(QPalette::Window));
+        b->setPalette(pal);
+    }
 }
 
 bool PositionPanel::apply()

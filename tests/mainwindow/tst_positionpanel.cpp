@@ -40,6 +40,7 @@ private slots:
         const QRectF was = bounds(*doc->activeItem());
         QCOMPARE(x->text(), lengths::format(was.left(), lengths::Unit::Millimetres));
         QVERIFY(width->isReadOnly() && panel->box(PositionPanel::Height)->isReadOnly());
+        QCOMPARE(width->focusPolicy(), Qt::NoFocus);
         const int steps = doc->history().index();
         typeInto(x, "10");
         key(Qt::Key_Return);
