@@ -16,6 +16,8 @@
 namespace {
 // A notch of a mouse wheel, eighths of a degree.
 constexpr int Notch = 120;
+// Pixels: room for the title bar's buttons and some of the title, and the status line.
+constexpr int MinWindowWidth = 240;
 } // namespace
 
 double frmDocument::zoom() const { return m_view->zoom(); }
@@ -35,7 +37,8 @@ QSize frmDocument::roomForWindow() const
 
 void frmDocument::fitWindowToLabel()
 {
-    QSize want = windowSizeFor();
+    // A small label zoomed out keeps a window wide enough for its title and status line.
+    QSize want = windowSizeFor().expandedTo(QSize(MinWindowWidth, 0));
     if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
         if (sub->isMaximized() || sub->isMinimized())
             return;
