@@ -1,6 +1,7 @@
 #include "Lengths.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <cmath>
 
 #include "Units.h"
@@ -8,7 +9,6 @@
 namespace lengths {
 
 namespace {
-
 
 // The value with `decimals` places, halves away from zero; a hair is added
 // before rounding so that a value stored a little under a half (2.675 as
@@ -55,12 +55,6 @@ Unit defaultUnit(const QLocale& locale)
 
 QString unitSymbol(Unit u) { return u == Unit::Millimetres ? QCoreApplication::translate("Lengths", "mm") : QCoreApplication::translate("Lengths", "in"); }
 
-QString format(double twips, Unit u, QChar sep)
-{
-    if (u == Unit::Millimetres)
-        return fixed(units::twipsToMillimetres(twips), 2, 0, sep);
-    return fixed(units::twipsToInches(twips), 3, 1, sep);
-}
 
 QString formatInches(double inches, Unit u, QChar sep)
 {
@@ -68,6 +62,8 @@ QString formatInches(double inches, Unit u, QChar sep)
         return fixed(units::inchesToMillimetres(inches), 2, 0, sep);
     return fixed(inches, 3, 1, sep);
 }
+
+QString format(double twips, Unit u, QChar sep) { return formatInches(units::twipsToInches(twips), u, sep); }
 
 Parsed parse(const QString& text, Unit u, QChar sep)
 {
@@ -81,10 +77,8 @@ Parsed parse(const QString& text, Unit u, QChar sep)
     bool ok = false;
     // Digits, one point and a sign only: no exponents, no group separators.
     static const QString allowed = "0123456789.+-";
-    for (QChar c : t)
-        if (!allowed.contains(c))
-            t.clear();
-    const double v = t.isEmpty() ? 0 : QLocale::c().toDouble(t, &ok);
+    const bool plain = std::all_of(t.cbegin(), t.cend(), [](QChar c) { return allowed.contains(c); });
+    const double v = plain && !t.isEmpty() ? QLocale::c().toDouble(t, &ok) : 0;
     if (!ok || !std::isfinite(v)) {
         r.error = u == Unit::Millimetres ? QCoreApplication::translate("Lengths", "Type a length in millimetres, such as 12.5")
                                          : QCoreApplication::translate("Lengths", "Type a length in inches, such as 0.5");
