@@ -34,7 +34,8 @@ private slots:
         QCOMPARE(recentFileCaption("C:\\Labels\\" + a26), "C:\\Labels\\" + a26); // 40 characters
         // Too long with its folder: only the file name stays; deep folders keep the last folder too.
         QCOMPARE(recentFileCaption("C:\\Labels\\" + a27), "C:\\" + e + "\\" + a27);
-        QCOMPARE(recentFileCaption("C:\\Brewing\\Old\\Stock\\Labels\\Summer Ale.ckm"), "C:\\" + e + "\\Labels\\Summer Ale.ckm");
+        QCOMPARE(recentFileCaption("C:\\Brewing\\Old\\Stock\\Labels\\Summer Ale.ckm"),
+                 "C:\\" + e + "\\Labels\\Summer Ale.ckm");
         QCOMPARE(recentFileCaption("C:\\Labels\\" + b44), "C:\\" + e + "\\" + b44.left(31) + e);
         QCOMPARE(recentFileCaption("C:\\" + b44), "\\" + b44.left(37) + e);
         QCOMPARE(recentFileCaption(QString(45, 'x')), QString(38, 'x') + e);
