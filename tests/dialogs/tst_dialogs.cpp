@@ -18,26 +18,9 @@
 #include "mainwindow/frmMain.h"
 #include "support/Files.h"
 #include "support/TestEnv.h"
+#include "support/UserInput.h"
 
 namespace {
-
-// Acts on the dialog once it is open (it may come from a timer).
-template <class Dialog> void whenOpen(std::function<void(Dialog*)> act)
-{
-    auto* poll = new QTimer;
-    poll->setInterval(10);
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(poll, &QTimer::timeout, [poll, act, tries] {
-        auto* dlg = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        if (!dlg && ++*tries < 500)
-            return;
-        poll->stop();
-        poll->deleteLater();
-        QVERIFY(dlg);
-        act(dlg);
-    });
-    poll->start();
-}
 
 QString shownTip(frmTip* t) { return t->lblTipText()->text(); }
 
@@ -80,7 +63,7 @@ private slots:
     }
 
     // Turned off at the first start, the tip still comes from the Help menu (order: tst_tips).
-    void tipOfTheDay()
+    void tipOfTheDayAndAboutBox()
     {
         if (!qEnvironmentVariableIsEmpty("CORK_SCREENSHOT_DIR")) {
             env->store.write("Main", "Current Tip", "4"); // the shipped tips, the fifth one
@@ -97,7 +80,7 @@ private slots:
         QVERIFY(!timer->isActive());
 
         QStringList seen;
-        whenOpen<frmTip>([&](frmTip* t) {
+        input::whenModal<frmTip>([&](frmTip* t) {
             QVERIFY(t->chkLoadTipsAtStartup()->isChecked());
             seen << shownTip(t);
             click(t->cmdNextTip());
@@ -119,7 +102,7 @@ private slots:
         QTest::qWait(300);
         QCOMPARE(seen.size(), 3);
         QVERIFY(!QApplication::activeModalWidget());
-        whenOpen<frmTip>([&](frmTip* t) {
+        input::whenModal<frmTip>([&](frmTip* t) {
             seen << shownTip(t);
             QVERIFY(!t->chkLoadTipsAtStartup()->isChecked());
             QTest::keyClick(t, Qt::Key_Escape);
@@ -127,35 +110,12 @@ private slots:
         main.action("mnuHelpTip")->trigger();
         QCOMPARE(seen.last(), QString("One"));
         QCOMPARE(env->store.read("Main", "Current Tip", ""), QString("1"));
-    }
 
-    void missingTipsFile()
-    {
-        env->ctx.paths.dataDir = data().path(); // holds no tips file
-        env->store.write("Main", "Show Tips at Startup", "1");
-        {
-            frmTip t(env->ctx);
-            QCOMPARE(shownTip(&t), QString("The file that holds the Tips, \"TipOfDay.fil\" was not found.\n\n"
-                                           "As a result, the \"Tip of the Day\" function will now be disabled at startup. "));
-            QVERIFY(!t.chkLoadTipsAtStartup()->isChecked());
-            t.show();
-            click(t.cmdNextTip()); // nothing to show: the text stays
-            QVERIFY(shownTip(&t).startsWith("The file that holds"));
-            t.reject();
-        }
-        QCOMPARE(env->store.read("Main", "Show Tips at Startup", ""), QString("0"));
-        QVERIFY(env->platform.shown.isEmpty()); // no error box
-    }
-
-    void aboutBox()
-    {
-        frmMain main(env->ctx);
-        main.Form_Load();
-        main.show();
+        // The about box from the same window.
         QTemporaryDir bin;
-        bool seen = false;
-        whenOpen<frmAbout>([&](frmAbout* a) {
-            seen = true;
+        bool aboutShown = false;
+        input::whenModal<frmAbout>([&](frmAbout* a) {
+            aboutShown = true;
             auto* ok = a->findChild<QPushButton*>("cmdOK");
             auto* sys = a->findChild<QPushButton*>("cmdSysInfo");
 
@@ -175,8 +135,26 @@ private slots:
             click(ok);
         });
         main.action("mnuHelpAbout")->trigger();
-        QVERIFY(seen);
+        QVERIFY(aboutShown);
         QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    void missingTipsFile()
+    {
+        env->ctx.paths.dataDir = data().path(); // holds no tips file
+        env->store.write("Main", "Show Tips at Startup", "1");
+        {
+            frmTip t(env->ctx);
+            QCOMPARE(shownTip(&t), QString("The file that holds the Tips, \"TipOfDay.fil\" was not found.\n\n"
+                                           "As a result, the \"Tip of the Day\" function will now be disabled at startup. "));
+            QVERIFY(!t.chkLoadTipsAtStartup()->isChecked());
+            t.show();
+            click(t.cmdNextTip()); // nothing to show: the text stays
+            QVERIFY(shownTip(&t).startsWith("The file that holds"));
+            t.reject();
+        }
+        QCOMPARE(env->store.read("Main", "Show Tips at Startup", ""), QString("0"));
+        QVERIFY(env->platform.shown.isEmpty()); // no error box
     }
 
     // Closed by a click on a label, a key, or its timer.
@@ -199,7 +177,7 @@ private slots:
         }
     }
 
-    void helpWindow()
+    void helpWindowAndItsCache()
     {
         env->platform.helpViewer = &frmHelp::display;
         frmMain main(env->ctx);
@@ -226,28 +204,23 @@ private slots:
         main.action("mnuHelpSearch")->trigger();
         QCOMPARE(h->tabs()->currentIndex(), 2);
         QHelpSearchEngine* search = h->engine()->searchEngine();
-        QStringList titles;
-        QElapsedTimer waited;
-        waited.start();
-        while (titles.isEmpty() && waited.elapsed() < 30000) {
+        auto found = [search](const QString& word) {
             QSignalSpy done(search, &QHelpSearchEngine::searchingFinished);
-            search->queryWidget()->setSearchInput("kolourpaint");
+            search->queryWidget()->setSearchInput(word);
             QMetaObject::invokeMethod(search->queryWidget(), "search");
-            QVERIFY(done.wait(10000));
-            for (const QHelpSearchResult& r : search->searchResults(0, search->searchResultCount()))
-                titles << r.title();
-            if (titles.isEmpty())
-                QTest::qWait(200); // the index of the words is still being made
-        }
-        QCOMPARE(titles, QStringList{"Where Files Are Kept"});
+            QStringList titles;
+            if (done.wait(10000))
+                for (const QHelpSearchResult& r : search->searchResults(0, search->searchResultCount()))
+                    titles << r.title();
+            return titles;
+        };
+        // Asked again while the index of the words is still being made.
+        QTRY_COMPARE_WITH_TIMEOUT(found("kolourpaint"), QStringList{"Where Files Are Kept"}, 30000);
         h->tabs()->setCurrentIndex(0);
         h->showPage("cutmarks.html");
         QTRY_VERIFY(h->engine()->contentWidget()->currentIndex().isValid()); // the contents follow, for the picture
         screenshot(h, "help-window.png");
-    }
 
-    void damagedHelpCacheIsMadeAgain()
-    {
         // The cached collection is only a copy: damaged, it is made again, silently.
         const QString helpFile = env->ctx.paths.helpFile();
         const QString collection = frmHelp::collectionFile();

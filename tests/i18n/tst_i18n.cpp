@@ -7,10 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QProcess>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QToolBar>
 #include <QtTest>
 
@@ -69,7 +67,7 @@ QList<QStringList> windowsTexts()
 }
 
 // Texts that are words of the language too, or not words at all.
-bool sameInBoth(const QString& english, const QString& lang)
+bool sameInBoth(const QString& english)
 {
     static const QSet<QString> common{"OK", "Text", "Status", "Oval", "Options", "Description", "Portrait",
                                       "Rectangle", "Version", "mm"};
@@ -77,7 +75,6 @@ bool sameInBoth(const QString& english, const QString& lang)
     if (plain.isEmpty() || english.startsWith("Corkcrafter") || english.startsWith("Copyright") ||
         english.startsWith("Version ") || !plain.contains(QRegularExpression("[A-Za-z]{2}")))
         return true;
-    Q_UNUSED(lang);
     return common.contains(plain);
 }
 
@@ -117,14 +114,13 @@ private slots:
         for (int w = 0; w < english.size(); ++w) {
             QCOMPARE(translated[w].size(), english[w].size());
             for (int i = 0; i < english[w].size(); ++i)
-                if (translated[w][i] == english[w][i] && !sameInBoth(english[w][i], lang))
+                if (translated[w][i] == english[w][i] && !sameInBoth(english[w][i]))
                     untranslated << english[w][i];
         }
         untranslated.removeDuplicates();
         QVERIFY2(untranslated.isEmpty(), qPrintable("left in English: " + untranslated.join(" | ")));
         // Spot checks that the right language came, the program's and Qt's.
-        const QString file = translated[0].contains(lang == "de" ? "&Datei" : "&Fichier") ? "ok" : "wrong";
-        QCOMPARE(file, QString("ok"));
+        QVERIFY2(translated[0].contains(lang == "de" ? "&Datei" : "&Fichier"), "the File menu is not in the language");
         QCOMPARE(QString(translated.last().first()).remove('&'), lang == "de" ? QString("Abbrechen") : QString("Annuler"));
     }
 
@@ -147,9 +143,8 @@ private slots:
             p.start(lupdate, {"-no-obsolete", "-locations", "none", CORK_SOURCES, "-ts", copy});
             QVERIFY(p.waitForFinished(60000));
             QCOMPARE(p.exitCode(), 0);
-            QFile a(kept), b(copy);
-            QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
-            const QByteArray before = a.readAll(), after = b.readAll();
+            const QByteArray before = fileBytes(kept), after = fileBytes(copy);
+            QVERIFY(!before.isEmpty());
             QVERIFY2(!before.contains("type=\"unfinished\""), qPrintable(kept + " has untranslated entries"));
             QVERIFY2(before == after,
                      qPrintable(kept + " does not match the sources (run the update_translations target "

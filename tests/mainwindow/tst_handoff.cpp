@@ -27,20 +27,16 @@ QProcessEnvironment privateEnvironment(const QString& root)
     return env;
 }
 
-void preparePrivateHome(const QString& root)
+// Its folders, and its settings with no tip to wait for; the settings file.
+QString preparePrivateHome(const QString& root)
 {
     QDir().mkpath(root + "/run");
     QFile::setPermissions(root + "/run", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     for (const char* sub : {"Labels", "Graphics", "Template"})
         QDir().mkpath(root + "/home/Documents/Corkcrafter/" + sub);
-    QSettings ini(root + "/home/.config/Corkcrafter/Corkcrafter 2.ini", QSettings::IniFormat);
-    ini.setValue("Main/Show Tips at Startup", "0");
-}
-
-QString iniValue(const QString& root, const QString& key)
-{
-    QSettings ini(root + "/home/.config/Corkcrafter/Corkcrafter 2.ini", QSettings::IniFormat);
-    return ini.value(key).toString();
+    const QString ini = root + "/home/.config/Corkcrafter/Corkcrafter 2.ini";
+    QSettings(ini, QSettings::IniFormat).setValue("Main/Show Tips at Startup", "0");
+    return ini;
 }
 
 // Starts the real program with the private home.
@@ -51,58 +47,32 @@ void startCopy(QProcess& p, const QString& root, const QStringList& args, const 
     p.start(CORK_BINARY, args);
 }
 
-// Waits for a later start to end; true when it ended well.
-bool endsWell(QProcess& p)
-{
-    return QTest::qWaitFor([&] { return p.state() == QProcess::NotRunning; }, 20000) &&
-           p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-}
-
-// Runs a hook when the next question is asked, as while a message box waits.
-class AskingPlatform : public ScriptedPlatform {
-public:
-    std::function<void()> onQuestion;
-    MsgAnswer messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title) override
-    {
-        if (buttons != MsgButtons::OK && onQuestion)
-            std::exchange(onQuestion, {})();
-        return ScriptedPlatform::messageBox(text, buttons, icon, title);
-    }
-};
-
 } // namespace
 
-class tst_HandOff : public QObject {
+class tst_HandOff : public QObject, WindowTests {
     Q_OBJECT
-
-    std::unique_ptr<MainWithLabel> f;
-    frmMain* main = nullptr;
-    TestEnv* env = nullptr;
-
 
 private slots:
     void init()
     {
         f = std::make_unique<MainWithLabel>(false);
-        main = &f->m;
-        env = &f->env;
-        main->cboFontSize()->setCurrentText("18");
+        main().cboFontSize()->setCurrentText("18");
     }
     void cleanup() { f.reset(); }
 
     // A description in the box makes its texts; a file name asks first; no label: emptied.
     void commandLineBox()
     {
-        QLineEdit* box = main->txtCmdLine();
+        QLineEdit* box = main().txtCmdLine();
         QVERIFY(box->isHidden());
         box->setText("\\T 24\"Pale Ale\" \\B 12\"Home Brew\"");
         QCOMPARE(box->text(), QString());
-        frmDocument* d = main->activeDocument();
+        frmDocument* d = main().activeDocument();
         QCOMPARE(int(d->texts().size()), 2);
         QCOMPARE(d->texts().at(1).text, QString("Pale Ale"));
         // The last item made is the selected one and the menus follow it.
         QCOMPARE(d->activeTextIndex(), 2);
-        QVERIFY(main->action("mnuTextEdit")->isEnabled());
+        QVERIFY(main().action("mnuTextEdit")->isEnabled());
         // Written again later: positions start again from the label height.
         box->setText("\\T 10\"again\"");
         QCOMPARE(d->texts().at(3).top, 1350.0);
@@ -111,109 +81,102 @@ private slots:
         QString description;
         for (int i = 0; i < 40; ++i)
             description += "\\X 12\"" + QString(1000, QChar('a' + i % 26)) + "\"";
-        main->handOffCommandLine(description);
+        main().handOffCommandLine(description);
         QCOMPARE(int(d->texts().size()), 43);
         QCOMPARE(d->texts().at(43).text, QString(1000, QChar('a' + 39 % 26)));
-        QVERIFY(env->platform.shown.isEmpty());
-        QVERIFY(env->platform.fileRequests.isEmpty());
+        QVERIFY(env().platform.shown.isEmpty() && env().platform.fileRequests.isEmpty()); // nothing asked
 
-        box->setText(savedLabel(*env, "Stout.ckm"));
-        QCOMPARE(env->platform.fileRequests.size(), 1);
-        QCOMPARE(main->activeDocument()->saveFileName, QString("Label 1")); // cancelled: nothing opened
+        box->setText(savedLabel(env(), "Stout.ckm"));
+        QCOMPARE(env().platform.fileRequests.size(), 1);
+        QCOMPARE(main().activeDocument()->saveFileName, QString("Label 1")); // cancelled: nothing opened
         QCOMPARE(box->text(), QString());
 
-        forgetChanges(*main);
-        main->mdiArea()->closeAllSubWindows();
-        QVERIFY(!main->activeDocument());
+        forgetChanges(main());
+        main().mdiArea()->closeAllSubWindows();
+        QVERIFY(!main().activeDocument());
         box->setText("\\T 24\"Pale Ale\"");
         QCOMPARE(box->text(), QString());
-        QVERIFY(main->documents().isEmpty());
-        QCOMPARE(env->platform.fileRequests.size(), 1);
+        QVERIFY(main().documents().isEmpty());
+        QCOMPARE(env().platform.fileRequests.size(), 1);
     }
 
     // At start-up a file opens into the blank first label without asking; later
     // starts go to the running window.
     void startUpAndLaterStarts()
     {
-        const QString porter = savedLabel(*env, "Porter.ckm");
-        main->handOffCommandLine("   ");
-        main->handOffCommandLine("  " + porter + "  ");
-        QVERIFY(env->platform.fileRequests.isEmpty());
-        QCOMPARE(main->activeDocument()->saveFileName, porter);
-        QCOMPARE(int(main->documents().size()), 1);
-        main->handOffCommandLine("  \\C\"Mild\"");
-        QCOMPARE(main->activeDocument()->texts().rbegin()->second.text, QString("Mild"));
+        const QString porter = savedLabel(env(), "Porter.ckm");
+        main().handOffCommandLine("   ");
+        main().handOffCommandLine("  " + porter + "  ");
+        QVERIFY(env().platform.fileRequests.isEmpty());
+        QCOMPARE(main().activeDocument()->saveFileName, porter);
+        QCOMPARE(int(main().documents().size()), 1);
+        main().handOffCommandLine("  \\C\"Mild\"");
+        QCOMPARE(main().activeDocument()->texts().rbegin()->second.text, QString("Mild"));
 
-        const QString label = savedLabel(*env, "Bitter.ckm");
-        forgetChanges(*main);
-        main->mdiArea()->closeAllSubWindows();
+        const QString label = savedLabel(env(), "Bitter.ckm");
+        forgetChanges(main());
+        main().mdiArea()->closeAllSubWindows();
         // A description needs a label: one is made, as at start-up.
-        main->handOffFromAnotherStart("\\T 20\"Bock\"");
-        QCOMPARE(int(main->documents().size()), 1);
-        QCOMPARE(main->activeDocument()->texts().at(1).text, QString("Bock"));
-        main->handOffFromAnotherStart(label);
-        QCOMPARE(int(main->documents().size()), 2);
-        QCOMPARE(main->activeDocument()->saveFileName, label);
-        main->handOffFromAnotherStart(""); // only brings the window up
-        QCOMPARE(int(main->documents().size()), 2);
+        main().handOffFromAnotherStart("\\T 20\"Bock\"");
+        QCOMPARE(int(main().documents().size()), 1);
+        QCOMPARE(main().activeDocument()->texts().at(1).text, QString("Bock"));
+        main().handOffFromAnotherStart(label);
+        QCOMPARE(int(main().documents().size()), 2);
+        QCOMPARE(main().activeDocument()->saveFileName, label);
+        main().handOffFromAnotherStart(""); // only brings the window up
+        QCOMPARE(int(main().documents().size()), 2);
 
         // A description never writes onto a label the user has open.
-        frmDocument* bitter = main->activeDocument();
-        main->handOffFromAnotherStart("\\C 12\"Mild\"");
-        QCOMPARE(int(main->documents().size()), 3);
-        QVERIFY(!bitter->isChanged());
-        QCOMPARE(int(bitter->texts().size()), 1);
-        QCOMPARE(main->activeDocument()->texts().at(1).text, QString("Mild"));
+        frmDocument* bitter = main().activeDocument();
+        main().handOffFromAnotherStart("\\C 12\"Mild\"");
+        QCOMPARE(int(main().documents().size()), 3);
+        QVERIFY(!bitter->isChanged() && bitter->texts().size() == 1);
+        QCOMPARE(main().activeDocument()->texts().at(1).text, QString("Mild"));
         // A label still blank and unchanged is used.
-        main->LoadNewDoc();
-        frmDocument* blank = main->activeDocument();
-        main->handOffFromAnotherStart("\\B 10\"Porter\"");
-        QCOMPARE(int(main->documents().size()), 4);
+        main().LoadNewDoc();
+        frmDocument* blank = main().activeDocument();
+        main().handOffFromAnotherStart("\\B 10\"Porter\"");
+        QCOMPARE(int(main().documents().size()), 4);
         QCOMPARE(blank->texts().at(1).text, QString("Porter"));
-        QVERIFY(env->platform.fileRequests.isEmpty());
+        QVERIFY(env().platform.fileRequests.isEmpty());
     }
 
     // Refused while closing, so the later start's label is not lost with this window.
     void laterStartWhileClosing()
     {
-        AskingPlatform asking;
-        AppContext ctx{env->values, asking, env->store, env->fixed, env->ctx.paths};
-        frmMain w(ctx);
-        w.Form_Load();
-        w.show();
-        w.LoadNewDoc();
-        const auto leave = qScopeGuard([&w] { forgetChanges(w); });
         QTemporaryDir run;
         SingleInstance instance(run.path() + "/corkcrafter.socket");
         QCOMPARE(instance.start(""), SingleInstance::Outcome::Serving);
-        w.takeHandOffs(instance);
-        const QString label = savedLabel(*env, "Closing.ckm");
-        w.txtCmdLine()->setText("\\T 24\"Stout\"");
-        QVERIFY(w.activeDocument()->isChanged());
+        main().takeHandOffs(instance);
+        const QString label = savedLabel(env(), "Closing.ckm");
+        main().txtCmdLine()->setText("\\T 24\"Stout\"");
+        QVERIFY(main().activeDocument()->isChanged());
 
+        // A later start while the question about the changes is up.
         std::optional<LaterStart> during;
-        asking.onQuestion = [&] { during = laterStart(instance.socketPath(), label); };
-        asking.answers = {MsgAnswer::Cancel};
-        QVERIFY(!w.close());
-        QCOMPARE(asking.texts(), QStringList{"'Label 1' has Changed, Save the Changes?"});
+        env().platform.whileDialogOpen = [&] { during = laterStart(instance.socketPath(), label); };
+        env().platform.answers = {MsgAnswer::Cancel};
+        QVERIFY(!main().close());
+        env().platform.whileDialogOpen = nullptr;
+        QCOMPARE(env().platform.texts(), QStringList{"'Label 1' has Changed, Save the Changes?"});
         QVERIFY(during);
         QCOMPARE(during->outcome, SingleInstance::Outcome::Alone);
         QCOMPARE(during->warning, QString());
-        QCOMPARE(int(w.documents().size()), 1);
-        QCOMPARE(w.activeDocument()->saveFileName, QString("Label 1"));
+        QCOMPARE(int(main().documents().size()), 1);
+        QCOMPARE(main().activeDocument()->saveFileName, QString("Label 1"));
 
         // The close was cancelled: later starts are taken again.
         QCOMPARE(laterStart(instance.socketPath(), label)->outcome, SingleInstance::Outcome::HandedOver);
-        QCOMPARE(w.activeDocument()->saveFileName, label);
+        QCOMPARE(main().activeDocument()->saveFileName, label);
     }
 
     // Two real copies: the file named from the later start's folder opens in the first.
     void twoRealCopies()
     {
         QTemporaryDir root;
-        preparePrivateHome(root.path());
+        const QString ini = preparePrivateHome(root.path());
         const QString labels = root.path() + "/home/Documents/Corkcrafter/Labels";
-        QVERIFY(!savedLabel(*env, "Handed.ckm", "Handed", labels).isEmpty());
+        QVERIFY(!savedLabel(env(), "Handed.ckm", "Handed", labels).isEmpty());
         QProcess first;
         startCopy(first, root.path(), {});
         QVERIFY(first.waitForStarted());
@@ -225,8 +188,9 @@ private slots:
 
         QProcess second;
         startCopy(second, root.path(), {"Handed.ckm"}, labels);
-        QVERIFY(endsWell(second));
-        QTRY_COMPARE_WITH_TIMEOUT(iniValue(root.path(), "Open/File Path"), labels, 20000);
+        QVERIFY(QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, 20000));
+        QVERIFY(second.exitStatus() == QProcess::NormalExit && second.exitCode() == 0);
+        QTRY_COMPARE_WITH_TIMEOUT(QSettings(ini, QSettings::IniFormat).value("Open/File Path").toString(), labels, 20000);
         QCOMPARE(first.state(), QProcess::Running);
     }
 };

@@ -3,8 +3,6 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QMdiArea>
-#include <QMenu>
-#include <QPageLayout>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -23,14 +21,8 @@
 
 using namespace input;
 
-class tst_MainWindow : public QObject {
+class tst_MainWindow : public QObject, WindowTests {
     Q_OBJECT
-
-    std::unique_ptr<MainWithLabel> f;
-    frmMain& main() { return f->m; }
-    TestEnv& env() { return f->env; }
-    frmDocument* doc() { return f->doc(); }
-    QAction* action(const char* name) { return f->m.action(name); }
 
 private slots:
     void initTestCase()
@@ -47,7 +39,7 @@ private slots:
     void cleanup() { f.reset(); }
 
     // What needs a selection starts disabled and the hidden commands stay hidden.
-    void startingState()
+    void startingStateAndTiling()
     {
         for (const char* needsSelection : {"mnuEditUndo", "mnuEditRedo", "mnuEditDelete", "mnuViewBringForward",
                                            "mnuTextEdit", "mnuGraphicEdit"})
@@ -65,24 +57,26 @@ private slots:
         QVERIFY(main().tbToolbar(2)->isVisible());
         action("mnuViewStatusBar")->trigger();
         QVERIFY(!main().statusBar()->isVisible());
-    }
 
-    void dropDownRekeysTheButton()
-    {
-        doc()->createNewText("Ale", 0);
-        const double before = doc()->activeText()->left;
-        main().tbToolbar_ButtonMenuClick("Right Align");
-        QVERIFY(main().button("Right Align") && !main().button("Horizontal Center"));
-        QCOMPARE(doc()->activeText()->left, before); // nothing aligned yet
-        main().button("Right Align")->trigger();
-        QCOMPARE(doc()->activeText()->left, doc()->vGuideX() - doc()->activeText()->width);
-        main().tbToolbar_ButtonMenuClick("Bottom Align");
-        main().button("Bottom Align")->trigger();
-        QCOMPARE(doc()->activeText()->top, doc()->hGuideY() - doc()->activeText()->height);
+        // Three labels tiled each way take the places the tiling rule gives.
+        main().LoadNewDoc();
+        main().LoadNewDoc();
+        const QRect area = main().mdiArea()->viewport()->rect();
+        auto sorted = [](QList<QRect> g) {
+            std::sort(g.begin(), g.end(), [](QRect a, QRect b) { return std::pair(a.top(), a.left()) < std::pair(b.top(), b.left()); });
+            return g;
+        };
+        for (bool horizontal : {true, false}) {
+            action(horizontal ? "mnuWindowTileHorizontal" : "mnuWindowTileVertical")->trigger();
+            QList<QRect> g;
+            for (QMdiSubWindow* s : main().mdiArea()->subWindowList())
+                g << s->geometry();
+            QCOMPARE(sorted(g), sorted(placement::tiles(area, 3, horizontal)));
+        }
     }
 
     // Menu and button follow each other; each label shows its own border.
-    void borderAndAspectControls()
+    void borderAspectAndAlignControls()
     {
         QAction* menu = action("mnuLabelBorderVisible");
         QAction* btn = main().button("Show Border");
@@ -106,13 +100,24 @@ private slots:
         frmDocument* first = doc();
         first->border().width = 3;
         main().LoadNewDoc();
+        auto boxes = [&] { return main().cboBorderWidth()->currentText() + ' ' + main().cboBorderStyle()->currentText(); };
         QCOMPARE(doc()->caption(), QString("Label 2"));
-        QCOMPARE(main().cboBorderWidth()->currentText(), QString("12"));
-        QCOMPARE(main().cboBorderStyle()->currentText(), QString("Rounded"));
+        QCOMPARE(boxes(), QString("12 Rounded"));
         main().mdiArea()->setActiveSubWindow(subWindowOf(first));
         QCOMPARE(doc(), first);
-        QCOMPARE(main().cboBorderWidth()->currentText(), QString("3"));
-        QCOMPARE(main().cboBorderStyle()->currentText(), QString("Oval"));
+        QCOMPARE(boxes(), QString("3 Oval"));
+
+        // A drop-down's choice becomes the button's command.
+        doc()->createNewText("Ale", 0);
+        const double before = doc()->activeText()->left;
+        main().tbToolbar_ButtonMenuClick("Right Align");
+        QVERIFY(main().button("Right Align") && !main().button("Horizontal Center"));
+        QCOMPARE(doc()->activeText()->left, before); // nothing aligned yet
+        main().button("Right Align")->trigger();
+        QCOMPARE(doc()->activeText()->left, doc()->vGuideX() - doc()->activeText()->width);
+        main().tbToolbar_ButtonMenuClick("Bottom Align");
+        main().button("Bottom Align")->trigger();
+        QCOMPARE(doc()->activeText()->top, doc()->hGuideY() - doc()->activeText()->height);
     }
 
     // A window smaller than its label: the label is painted nowhere on the bars.
@@ -220,9 +225,7 @@ private slots:
         env().platform.labelsAnswers.push_back([](QPrinter&, LabelsPage& page) { page.start = 2; });
         action("mnuFilePrint")->trigger();
         QVERIFY2(env().platform.shown.isEmpty(), qPrintable(env().platform.texts().join("; ")));
-        QFile out(pdf);
-        QVERIFY(out.open(QIODevice::ReadOnly));
-        QCOMPARE(out.readAll().count("/Type /Page\n"), 2);
+        QCOMPARE(fileBytes(pdf).count("/Type /Page\n"), 2);
         const LabelsPage page = env().platform.labelsPages.last();
         QCOMPARE(page.start, 1);
         const QSizeF paper = printer.pageLayout().fullRect(QPageLayout::Inch).size();
@@ -340,7 +343,7 @@ private slots:
         QVERIFY(view->hasFocus() && !d->activeId());
     }
 
-    void clipboardCommands()
+    void clipboardAndEditTextCommands()
     {
         action("mnuEditCopy")->trigger();
         action("mnuEditPaste")->trigger();
@@ -359,27 +362,21 @@ private slots:
         action("mnuEditDelete")->trigger();
         QCOMPARE(env().platform.texts(), QStringList{"Are you sure you want to delete the selected text?"});
         QVERIFY(doc()->activeTextItemSelected());
-    }
 
-    // Cancel keeps the text as it was, whatever was typed.
-    void editTextDialog()
-    {
+        // Edit Text: Cancel keeps the text as it was, whatever was typed.
         QVERIFY(doc()->createNewText("Pale Ale", 0));
         const int steps = doc()->history().index();
-        auto typeInDialog = [](const QString& text, const char* button) {
-            whenModal<frmTextInput>([text, button](frmTextInput* dlg) {
+        for (const char* button : {"CancelButton", "OKButton"}) {
+            whenModal<frmTextInput>([button](frmTextInput* dlg) {
                 QTest::keyClick(dlg->txtInput(), Qt::Key_A, Qt::ControlModifier);
-                QTest::keyClicks(dlg->txtInput(), text);
+                QTest::keyClicks(dlg->txtInput(), "Stout");
                 QTest::mouseClick(dlg->findChild<QPushButton*>(button), Qt::LeftButton);
             });
-        };
-        typeInDialog("Stout", "CancelButton");
-        action("mnuTextEdit")->trigger();
-        QCOMPARE(doc()->getTextText(), QString("Pale Ale"));
-        QCOMPARE(doc()->history().index(), steps);
-        typeInDialog("Stout", "OKButton");
-        action("mnuTextEdit")->trigger();
-        QCOMPARE(doc()->getTextText(), QString("Stout"));
+            action("mnuTextEdit")->trigger();
+            const bool ok = button[0] == 'O';
+            QCOMPARE(doc()->getTextText(), QString(ok ? "Stout" : "Pale Ale"));
+            QCOMPARE(doc()->history().index(), steps + int(ok));
+        }
         QCOMPARE(action("mnuEditUndo")->text(), QString("&Undo Edit Text"));
     }
 
@@ -470,54 +467,26 @@ private slots:
     }
 
     // Each key typed applies a width it can take; the box is put right when left.
-    void borderWidthTyped_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("leave");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<int>("width");
-        for (const char* bad : {"abc", "0", "", "-0", "x5"})
-            QTest::newRow(bad) << bad << true << "7" << 7;
-        QTest::newRow("9") << "9" << true << "9" << 9;
-        QTest::newRow("39") << "39" << true << "39" << 39;
-        QTest::newRow("40: the 4 typed on the way") << "40" << false << "12" << 4;
-        QTest::newRow("-3") << "-3" << false << "12" << 7;
-    }
     void borderWidthTyped()
     {
-        QFETCH(QString, typed);
-        QFETCH(bool, leave);
-        QFETCH(QString, shown);
-        QFETCH(int, width);
         QComboBox* box = main().cboBorderWidth();
-        doc()->border().width = 7;
-        typeInto(box, typed);
-        if (leave)
-            tabAway();
-        QCOMPARE(box->currentText(), shown);
-        QCOMPARE(doc()->border().width, int16_t(width));
+        // What is typed, whether the focus then leaves, and "shown/width" afterwards.
+        const std::tuple<const char*, bool, const char*> rows[] = {
+            {"abc", true, "7/7"}, {"0", true, "7/7"},   {"", true, "7/7"},     {"-0", true, "7/7"}, {"x5", true, "7/7"},
+            {"9", true, "9/9"},   {"39", true, "39/39"}, {"40", false, "12/4"}, // the 4 typed on the way
+            {"-3", false, "12/7"}};
+        for (const auto& [typed, leave, after] : rows) {
+            doc()->border().width = 7;
+            typeInto(box, typed);
+            if (leave)
+                tabAway();
+            QCOMPARE(QString("%1: %2/%3").arg(typed, box->currentText()).arg(doc()->border().width),
+                     QString("%1: %2").arg(typed, after));
+        }
         // Chosen from the list, 40 is taken.
         box->setCurrentIndex(box->findText("40"));
         main().cboBorderWidth_Click();
         QCOMPARE(doc()->border().width, int16_t(40));
-    }
-
-    void tileCommandsFollowTheirPlaces()
-    {
-        main().LoadNewDoc();
-        main().LoadNewDoc();
-        const QRect area = main().mdiArea()->viewport()->rect();
-        auto sorted = [](QList<QRect> g) {
-            std::sort(g.begin(), g.end(), [](QRect a, QRect b) { return std::pair(a.top(), a.left()) < std::pair(b.top(), b.left()); });
-            return g;
-        };
-        for (bool horizontal : {true, false}) {
-            action(horizontal ? "mnuWindowTileHorizontal" : "mnuWindowTileVertical")->trigger();
-            QList<QRect> g;
-            for (QMdiSubWindow* s : main().mdiArea()->subWindowList())
-                g << s->geometry();
-            QCOMPARE(sorted(g), sorted(placement::tiles(area, 3, horizontal)));
-        }
     }
 };
 

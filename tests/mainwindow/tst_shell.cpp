@@ -93,8 +93,8 @@ private slots:
     }
 
     // The title's "*" follows the difference from the file, steps undone and redone
-    // included; questions and lists show the plain name.
-    void labelWindowsMarkUnsavedChanges()
+    // included; questions and lists show the plain name. Pictures in the status panels.
+    void labelWindowsAndTheirStatusPanels()
     {
         MainWithLabel fixture;
         TestEnv& env = fixture.env;
@@ -137,15 +137,11 @@ private slots:
         env.platform.answers = {MsgAnswer::No};
         QVERIFY(sub->close());
         QTRY_VERIFY(!m.activeDocument());
-    }
 
-    // The chooser's first filter holds every format a picture loads from.
-    void picturesAndTheirStatusPanels()
-    {
-        MainWithLabel fixture;
-        TestEnv& env = fixture.env;
-        frmMain& m = fixture.m;
-        frmDocument* d = m.activeDocument();
+        // A picture in a new label: the chooser's first filter holds every format
+        // a picture loads from.
+        m.LoadNewDoc();
+        d = m.activeDocument();
         QImage img(40, 20, QImage::Format_RGB32);
         img.fill(QColor(200, 30, 30));
         const QString pics = env.path("pics");
@@ -186,7 +182,6 @@ private slots:
         QCOMPARE(QtPlatform::qtFilter("Pictures|*.png;*.jpeg|All Files (*.*)|*.*", 1, &chosen),
                  QString("Pictures (*.png *.jpeg);;All Files (*.*)"));
         QCOMPARE(chosen, QString("Pictures (*.png *.jpeg)"));
-
     }
 };
 

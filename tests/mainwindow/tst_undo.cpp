@@ -5,18 +5,14 @@
 #include <QMenu>
 
 #include "dialogs/frmOptions.h"
-#include "support/Files.h"
 #include "support/MainWindowFixture.h"
 #include "support/UserInput.h"
 
 using namespace input;
 
-class tst_Undo : public QObject {
+class tst_Undo : public QObject, WindowTests {
     Q_OBJECT
 
-    std::unique_ptr<MainWithLabel> f;
-    frmDocument* doc() { return f->doc(); }
-    QAction* action(const char* name) { return f->m.action(name); }
     QAction* undo() { return action("mnuEditUndo"); }
     QAction* redo() { return f->m.action("mnuEditRedo"); }
     LabelView* view() { return doc()->picLabelView(); }
@@ -174,7 +170,7 @@ private slots:
         QCOMPARE(d->getTopMargin(), 0.0);
     }
 
-    void dragsAreOneStepAndTheKeysUndoThem()
+    void dragsAndArrowKeysAreOneStepAndTheKeysUndoThem()
     {
         frmDocument* d = doc();
         QVERIFY(d->createNewGraphic("/pics/hops.png"));
@@ -221,21 +217,18 @@ private slots:
         QTest::mouseRelease(view(), Qt::LeftButton, {}, at + QPoint(0, 60));
         QCOMPARE(d->graphicAt(1)->top, moved.top);
         QCOMPARE(redo()->text(), QString("&Redo Move"));
-    }
 
-    void arrowKeysMergeAndThePopUpMenuUndoes()
-    {
-        frmDocument* d = doc();
+        // A text (in front of the picture): arrow keys on it merge into one step.
         QVERIFY(d->createNewText("Ale", 0));
-        const TextItem start = *d->activeText();
+        const TextItem text = *d->activeText();
         d->SelectNothing();
-        click(view(), QPointF(start.left + start.width / 2, start.top + start.height / 2)); // moves nothing: no step
+        click(view(), QPointF(text.left + text.width / 2, text.top + text.height / 2)); // moves nothing: no step
         QVERIFY(d->activeTextItemSelected());
-        const int steps = d->history().index();
+        const int keySteps = d->history().index();
         for (Qt::Key k : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down})
             QTest::keyClick(view(), k);
-        QCOMPARE(d->history().index(), steps + 1);
-        QCOMPARE(d->activeText()->left, start.left + 45);
+        QCOMPARE(d->history().index(), keySteps + 1);
+        QCOMPARE(d->activeText()->left, text.left + 45);
 
         // The Edit menu pops up on the label, with Undo in it.
         QTest::mouseClick(view(), Qt::RightButton, {}, QPoint(3, 3));
@@ -245,7 +238,7 @@ private slots:
         QCOMPARE(undo()->text(), QString("&Undo Move"));
         QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(undo()).center());
         QTRY_VERIFY(!menu->isVisible());
-        QCOMPARE(QPointF(d->textAt(1)->left, d->textAt(1)->top), QPointF(start.left, start.top));
+        QCOMPARE(QPointF(d->textAt(1)->left, d->textAt(1)->top), QPointF(text.left, text.top));
         QCOMPARE(redo()->text(), QString("&Redo Move"));
     }
 };

@@ -5,9 +5,8 @@
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QThread>
-#include <atomic>
 #include <functional>
-#include <memory>
+#include <future>
 #include <optional>
 #include <thread>
 
@@ -30,20 +29,17 @@ struct LaterStart {
 inline std::optional<LaterStart> laterStart(const QString& socketPath, const QString& commandLine,
                                             bool runEvents = true, const std::function<void()>& meanwhile = {})
 {
-    struct Shared {
-        std::atomic<bool> done{false};
-        LaterStart result;
-    };
-    auto shared = std::make_shared<Shared>();
-    std::thread t([shared, socketPath, commandLine] {
+    std::packaged_task<LaterStart()> start([socketPath, commandLine] {
         SingleInstance second(socketPath);
-        shared->result.outcome = second.start(commandLine);
-        shared->result.warning = second.warning();
-        shared->done = true;
+        const SingleInstance::Outcome outcome = second.start(commandLine);
+        return LaterStart{outcome, second.warning()};
     });
+    std::future<LaterStart> result = start.get_future();
+    std::thread(std::move(start)).detach(); // the future keeps what it leaves
+    auto ended = [&result] { return result.wait_for(std::chrono::seconds(0)) == std::future_status::ready; };
     QDeadlineTimer deadline(20000), nudge(300);
     bool nudged = !meanwhile;
-    while (!shared->done && !deadline.hasExpired()) {
+    while (!ended() && !deadline.hasExpired()) {
         if (runEvents)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         else
@@ -53,12 +49,7 @@ inline std::optional<LaterStart> laterStart(const QString& socketPath, const QSt
             meanwhile();
         }
     }
-    if (!shared->done) {
-        t.detach();
-        return std::nullopt;
-    }
-    t.join();
-    return shared->result;
+    return ended() ? std::optional(result.get()) : std::nullopt;
 }
 
 // A connection to the running copy that sends nothing (or what the test

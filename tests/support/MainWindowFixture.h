@@ -33,6 +33,16 @@ struct MainWithLabel {
     QAction* action(const char* name) const { return m.action(name); }
 };
 
+// A test class's share of a fresh window with a label for each of its tests
+// (made in its init(), dropped in its cleanup()), with short names for them.
+struct WindowTests {
+    std::unique_ptr<MainWithLabel> f;
+    frmMain& main() const { return f->m; }
+    TestEnv& env() const { return f->env; }
+    frmDocument* doc() const { return f->doc(); }
+    QAction* action(const char* name) const { return f->m.action(name); }
+};
+
 // The window's printer writes a PDF file, on paper without margins, upright.
 inline void usePdfPrinter(frmMain& m, const QString& pdf, const QPageSize& paper = QPageSize(QPageSize::Letter))
 {

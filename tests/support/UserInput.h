@@ -57,15 +57,24 @@ inline void tabAway()
     QTRY_VERIFY(QApplication::focusWidget() != from);
 }
 
-// Runs act on the next modal dialog of that class once it is up.
+// Runs act on the next modal dialog of that class once it is up, also when a
+// timer opens it later; looked for without waiting in place, so a dialog that
+// comes meanwhile does not run inside the wait. Fails after five seconds.
 template <class Dialog, class Act>
 void whenModal(Act act)
 {
-    QTimer::singleShot(0, [act] {
-        Dialog* d = nullptr;
-        QTRY_VERIFY((d = qobject_cast<Dialog*>(QApplication::activeModalWidget())));
+    auto* poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [poll, act, tries = 0]() mutable {
+        auto* d = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        if (!d && ++tries < 500)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        QVERIFY(d);
         act(d);
     });
+    poll->start();
 }
 
 } // namespace input
