@@ -61,8 +61,8 @@ QStringList decodedTexts(const QString& pdf)
                         }
                     }
             }
-            const QImage cut = img.copy(QRect(box.topLeft() * Cell, box.size() * Cell).adjusted(-Cell, -Cell, Cell, Cell) &
-                                        img.rect());
+            const QRect around = QRect(box.topLeft() * Cell, box.size() * Cell).adjusted(-Cell, -Cell, Cell, Cell);
+            const QImage cut = img.copy(around & img.rect());
             const ZXing::ImageView view(cut.constBits(), cut.width(), cut.height(), ZXing::ImageFormat::Lum,
                                         int(cut.bytesPerLine()));
             if (const ZXing::Result r = ZXing::ReadBarcode(view, hints); r.isValid())

@@ -215,8 +215,10 @@ private slots:
             {"wine", {"Acme R-15"}},
             {"labels   parcel avery", {"Avery J8165", "Avery J8165X", "Avery L7165"}},
             {"avery wine", {}}};
-        for (const auto& [text, found] : cases)
-            QVERIFY2(names(small.search(text)) == found, qPrintable(text + ": " + names(small.search(text)).join(", ")));
+        for (const auto& [text, found] : cases) {
+            const QStringList got = names(small.search(text));
+            QVERIFY2(got == found, qPrintable(text + ": " + got.join(", ")));
+        }
     }
 
     void findAndCloseMatches()
