@@ -30,6 +30,33 @@ inline QString run(const QString& program, const QStringList& args)
 
 inline QString info(const QString& pdf) { return run("pdfinfo", {pdf}); }
 
+// The text of one page (0: of every page).
+inline QString text(const QString& pdf, int page = 0)
+{
+    const QString n = QString::number(page);
+    return run("pdftotext", (page > 0 ? QStringList{"-f", n, "-l", n} : QStringList()) + QStringList{pdf, "-"});
+}
+
+// A word of a page and its box, in points from the page's top-left corner.
+struct Word {
+    QString text;
+    QRectF box;
+};
+
+inline QList<Word> words(const QString& pdf, int page)
+{
+    const QString n = QString::number(page);
+    static const QRegularExpression word(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+    QList<Word> out;
+    for (auto it = word.globalMatch(run("pdftotext", {"-bbox", "-f", n, "-l", n, pdf, "-"})); it.hasNext();) {
+        const auto m = it.next();
+        auto at = [&](int i) { return QPointF(m.captured(i).toDouble(), m.captured(i + 1).toDouble()); };
+        out.push_back({m.captured(5), QRectF(at(1), at(3))});
+    }
+    return out;
+}
+
 inline int pages(const QString& pdf)
 {
     const QRegularExpressionMatch m = QRegularExpression("Pages:\\s+(\\d+)").match(info(pdf));
@@ -74,15 +101,12 @@ inline Run batch(const QStringList& args, const QString& home, const QString& lo
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("HOME", home);
-    env.insert("XDG_CONFIG_HOME", home + "/.config");
-    env.insert("XDG_DOCUMENTS_DIR", home + "/Documents");
-    env.insert("LC_ALL", locale);
-    env.remove("LC_PAPER");
-    env.remove("LANG");
-    env.insert("CUPS_SERVER", home + "/no-cups.sock");
-    env.remove("DISPLAY");
-    env.insert("QT_QPA_PLATFORM", "offscreen");
+    for (const char* name : {"LC_PAPER", "LANG", "DISPLAY"})
+        env.remove(name);
+    for (const auto& [name, value] : {std::pair{"HOME", home}, {"XDG_CONFIG_HOME", home + "/.config"},
+                                      {"XDG_DOCUMENTS_DIR", home + "/Documents"}, {"LC_ALL", locale},
+                                      {"CUPS_SERVER", home + "/no-cups.sock"}, {"QT_QPA_PLATFORM", "offscreen"}})
+        env.insert(name, value);
     p.setProcessEnvironment(env);
     p.setWorkingDirectory(workDir);
     if (program.isEmpty())

@@ -85,11 +85,10 @@ inline std::vector<QRectF> redRectangles(const QString& svgPath, QSizeF* paper)
 
 inline QString inches(const QRectF& r)
 {
-    return QString("(%1, %2) to (%3, %4) in")
-        .arg(r.left(), 0, 'f', 4)
-        .arg(r.top(), 0, 'f', 4)
-        .arg(r.right(), 0, 'f', 4)
-        .arg(r.bottom(), 0, 'f', 4);
+    QString s = "(%1, %2) to (%3, %4) in";
+    for (const double v : {r.left(), r.top(), r.right(), r.bottom()})
+        s = s.arg(v, 0, 'f', 4);
+    return s;
 }
 
 // Why the printed sheet is not the product's; empty when every label is where
@@ -101,11 +100,8 @@ inline QString compare(const catalogue::Product& p, std::vector<QRectF> got, con
     // A PDF's page is whole points; the labels are placed from its top-left corner.
     const double point = 1.0 / 72;
     if (std::abs(paper.width() - p.paperWidth) > point || std::abs(paper.height() - p.paperHeight) > point)
-        return QString("paper %1 x %2 in, not %3 x %4")
-            .arg(paper.width())
-            .arg(paper.height())
-            .arg(p.paperWidth)
-            .arg(p.paperHeight);
+        return QString("paper %1 x %2 in, not %3 x %4").arg(paper.width()).arg(paper.height()).arg(p.paperWidth).arg(
+            p.paperHeight);
     if (got.size() != size_t(p.across) * p.down - size_t(skip))
         return QString("%1 labels, not %2 x %3 less %4").arg(got.size()).arg(p.across).arg(p.down).arg(skip);
     // Down each column, then the next column, as the catalogue counts them.
@@ -122,8 +118,8 @@ inline QString compare(const catalogue::Product& p, std::vector<QRectF> got, con
                 QRectF(QPointF(p.left + i * p.stepX, p.top + j * p.stepY) + move, QSizeF(p.width, p.height)) &
                 QRectF(QPointF(0, 0), paper);
             const QRectF r = got[k++] & QRectF(QPointF(0, 0), paper);
-            if (std::abs(r.left() - want.left()) > Tolerance || std::abs(r.top() - want.top()) > Tolerance ||
-                std::abs(r.right() - want.right()) > Tolerance || std::abs(r.bottom() - want.bottom()) > Tolerance)
+            const QLineF off(r.topLeft() - want.topLeft(), r.bottomRight() - want.bottomRight());
+            if (std::max({std::abs(off.x1()), std::abs(off.y1()), std::abs(off.x2()), std::abs(off.y2())}) > Tolerance)
                 return QString("label %1 across, %2 down at %3, not %4").arg(i + 1).arg(j + 1).arg(inches(r), inches(want));
         }
     return {};

@@ -48,12 +48,7 @@ std::vector<Drawn> expected(const QString& layout, double W, double H, char want
 
 sheet::Params params(int16_t mode, double gap, double page, double size = 1)
 {
-    sheet::Params p;
-    p.W = p.H = size;
-    p.C = p.R = gap;
-    p.SW = p.SH = page;
-    p.cutmarks = mode;
-    return p;
+    return {.W = size, .H = size, .C = gap, .R = gap, .SW = page, .SH = page, .cutmarks = mode};
 }
 
 std::vector<Drawn> drawn(const sheet::Plan& plan)
@@ -99,10 +94,9 @@ private slots:
         // A label ending on the paper's edge fits; a thousandth of an inch less paper and it does not.
         QTest::newRow("to the edge") << params(0, 0, 2) << "L0,0 L0,1 L1,0 L1,1";
         QTest::newRow("past the edge") << params(0, 0, 1.999) << "L0,0";
-        sheet::Params m = params(0, 0, 2.6);
-        m.leftMargin = 0.5;
-        m.topMargin = 0.25;
-        QTest::newRow("margins from the corner") << m << "L0.5,0.25 L0.5,1.25 L1.5,0.25 L1.5,1.25";
+        QTest::newRow("margins from the corner")
+            << sheet::Params{.W = 1, .H = 1, .leftMargin = 0.5, .topMargin = 0.25, .SW = 2.6, .SH = 2.6, .cutmarks = 0}
+            << "L0.5,0.25 L0.5,1.25 L1.5,0.25 L1.5,1.25";
         // Positions left empty keep none of their own marks; the marks they
         // share with printed labels stay, and each printed label keeps all of its.
         auto skip = [](sheet::Params p, int n) { p.skipLabels = n; return p; };
@@ -139,12 +133,10 @@ private slots:
         // Millions of columns off the page end with the same visible labels and
         // marks as two columns off it.
         for (const int mode : {1, 2, 3}) {
-            sheet::Params p = params(mode, 0.25, 5);
-            p.leftMargin = -1.25 * 2;
-            p.topMargin = -1.25 * 3;
-            sheet::Params q = p;
-            q.leftMargin = -1.25 * 2e6;
-            q.topMargin = -1.25 * 3e6;
+            auto off = [&](double columns, double rows) {
+                return sheet::Params{.W = 1, .H = 1, .leftMargin = -1.25 * columns, .topMargin = -1.25 * rows,
+                                     .C = 0.25, .R = 0.25, .SW = 5, .SH = 5, .cutmarks = int16_t(mode)};
+            };
             auto visible = [](const sheet::Plan& plan) {
                 std::vector<Drawn> v;
                 for (const Drawn& d : drawn(plan))
@@ -152,7 +144,7 @@ private slots:
                         v.push_back(d);
                 return v;
             };
-            const std::vector<Drawn> near = visible(sheet::plan(p)), far = visible(sheet::plan(q));
+            const std::vector<Drawn> near = visible(sheet::plan(off(2, 3))), far = visible(sheet::plan(off(2e6, 3e6)));
             QVERIFY(near.size() > 4);
             QVERIFY2(far == near, qPrintable(text(far) + "\n" + text(near)));
         }
@@ -178,9 +170,7 @@ private slots:
         // positions without any label that fits: refused, nothing planned.
         sheet::Params tiny = params(2, 0, 8.0001, 1 / 1440.0);
         sheet::Params creep = params(2, -0.999999, 8);
-        sheet::Params tall = params(2, 0, 8);
-        tall.W = 1e-6;
-        tall.H = 20;
+        const sheet::Params tall{.W = 1e-6, .H = 20, .SW = 8, .SH = 8};
         for (const sheet::Params& q : {tiny, creep, tall}) {
             const sheet::Plan plan = sheet::plan(q);
             QVERIFY(plan.tooBig);

@@ -82,18 +82,8 @@ const QByteArray Broken = "<?xml version=\"1.0\"?>\n<Glabels-templates>\n"
 // 2 x 1 inch labels, half an inch from the paper's left edge, a quarter inch apart across.
 sheet::Params twoByOne(double top, double rowSpace, QSizeF paper, int across, int down)
 {
-    sheet::Params p;
-    p.W = 2;
-    p.H = 1;
-    p.leftMargin = 0.5;
-    p.topMargin = top;
-    p.C = 0.25;
-    p.R = rowSpace;
-    p.SW = paper.width();
-    p.SH = paper.height();
-    p.across = across;
-    p.down = down;
-    return p;
+    return {.W = 2, .H = 1, .leftMargin = 0.5, .topMargin = top, .C = 0.25, .R = rowSpace, .SW = paper.width(),
+            .SH = paper.height(), .across = across, .down = down};
 }
 
 } // namespace
@@ -121,28 +111,17 @@ private slots:
         small = Catalogue::load({tmp.filePath("missing"), tmp.filePath("db")});
     }
 
-    void lengths_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("inches"); // negative: not a length
-        QTest::newRow("mm") << "210mm" << 210 * Mm;
-        QTest::newRow("in") << "8.5in" << 8.5;
-        QTest::newRow("pt") << "36pt" << 0.5;
-        QTest::newRow("points, no unit") << "9" << 0.125;
-        QTest::newRow("cm") << "2.54cm" << 1.0;
-        QTest::newRow("blanks") << " 3.175 mm " << 0.125;
-        QTest::newRow("word") << "wide" << -1.0;
-        QTest::newRow("unit only") << "mm" << -1.0;
-        QTest::newRow("empty") << "" << -1.0;
-    }
+    // In inches; negative: not a length. A bare number is in points.
     void lengths()
     {
-        QFETCH(QString, text);
-        QFETCH(double, inches);
-        const auto got = catalogue::parseLength(text);
-        QCOMPARE(got.has_value(), inches >= 0);
-        if (got)
-            QVERIFY2(std::abs(*got - inches) < 1e-12, qPrintable(QString::number(*got, 'g', 17)));
+        const QList<std::pair<QString, double>> cases = {{"210mm", 210 * Mm}, {"8.5in", 8.5},  {"36pt", 0.5},
+                                                         {"9", 0.125},        {"2.54cm", 1.0}, {" 3.175 mm ", 0.125},
+                                                         {"wide", -1},        {"mm", -1},      {"", -1}};
+        for (const auto& [text, inches] : cases) {
+            const auto got = catalogue::parseLength(text);
+            QVERIFY2(got.has_value() == (inches >= 0) && (!got || std::abs(*got - inches) < 1e-12),
+                     qPrintable(text + ": " + (got ? QString::number(*got, 'g', 17) : "none")));
+        }
     }
 
     void readsEveryForm()
@@ -226,23 +205,20 @@ private slots:
         QCOMPARE(none.refusal(), "Acme NONE has no layout of labels to print.");
     }
 
-    void search_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("found");
-        QTest::newRow("maker, any case") << "ZETA" << QStringList{"Zeta Z1"};
-        QTest::newRow("maker and code") << "avery l7165" << QStringList{"Avery L7165"};
-        QTest::newRow("part of a code") << "8165" << QStringList{"Avery J8165", "Avery J8165W", "Avery J8165X"};
-        QTest::newRow("description") << "wine" << QStringList{"Acme R-15"};
-        QTest::newRow("every word, any order") << "labels   parcel avery"
-                                               << QStringList{"Avery J8165", "Avery J8165X", "Avery L7165"};
-        QTest::newRow("a word nowhere") << "avery wine" << QStringList{};
-    }
+    // The maker in any case, maker and code, part of a code, the description, every word in any order.
     void search()
     {
-        QFETCH(QString, text);
-        QFETCH(QStringList, found);
-        QCOMPARE(names(small.search(text)), found);
+        const QList<std::pair<QString, QStringList>> cases = {
+            {"ZETA", {"Zeta Z1"}},
+            {"avery l7165", {"Avery L7165"}},
+            {"8165", {"Avery J8165", "Avery J8165W", "Avery J8165X"}},
+            {"wine", {"Acme R-15"}},
+            {"labels   parcel avery", {"Avery J8165", "Avery J8165X", "Avery L7165"}},
+            {"avery wine", {}}};
+        for (const auto& [text, found] : cases) {
+            const QStringList got = names(small.search(text));
+            QVERIFY2(got == found, qPrintable(text + ": " + got.join(", ")));
+        }
     }
 
     void findAndCloseMatches()
@@ -261,22 +237,18 @@ private slots:
         QCOMPARE(small.closeMatches("Brother QL-700"), QStringList());
     }
 
-    void captions_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("caption");
-        QTest::newRow("ISO paper: mm") << "Avery L7165" << "Avery L7165 — 99.1 x 67.7 mm, 2 x 4 on A4";
-        QTest::newRow("US paper: inches") << "Acme R-15" << "Acme R-15 — 1.5 in round, 4 x 5 on US Letter";
-        QTest::newRow("oval") << "Acme E-2" << "Acme E-2 — 50.8 x 25.4 mm oval, 1 x 3 on A5";
-        QTest::newRow("CD") << "Acme CD-1" << "Acme CD-1 — 117 mm CD, 1 x 2 on A4";
-        QTest::newRow("several layouts") << "Acme MIX" << "Acme MIX — 1 x 0.5 in, 10 labels in 2 groups on US Letter";
-        QTest::newRow("own paper") << "Acme ROLL" << "Acme ROLL — 38.1 x 25.4 mm, 2 x 1 on 101.6 x 50.8 mm";
-    }
+    // In mm on ISO paper, inches on US paper; round, oval, CD, several layouts, a paper of its own.
     void captions()
     {
-        QFETCH(QString, name);
-        QFETCH(QString, caption);
-        QCOMPARE(catalogue::caption(named(name)), caption);
+        QStringList got;
+        for (const char* name : {"Avery L7165", "Acme R-15", "Acme E-2", "Acme CD-1", "Acme MIX", "Acme ROLL"})
+            got << catalogue::caption(named(name));
+        QCOMPARE(got, QStringList({"Avery L7165 — 99.1 x 67.7 mm, 2 x 4 on A4",
+                                   "Acme R-15 — 1.5 in round, 4 x 5 on US Letter",
+                                   "Acme E-2 — 50.8 x 25.4 mm oval, 1 x 3 on A5",
+                                   "Acme CD-1 — 117 mm CD, 1 x 2 on A4",
+                                   "Acme MIX — 1 x 0.5 in, 10 labels in 2 groups on US Letter",
+                                   "Acme ROLL — 38.1 x 25.4 mm, 2 x 1 on 101.6 x 50.8 mm"}));
     }
 
     // The program's own sheets load without warnings, are found by "wine" and
@@ -290,8 +262,7 @@ private slots:
         QCOMPARE(names(own.search("beer bottle")), QStringList({"Corkcrafter BL-A4", "Corkcrafter BL-LTR"}));
         for (const Product& p : own.products) {
             const auto& size = p.code.startsWith("WL") ? labelsizes::Wine : labelsizes::Beer;
-            QCOMPARE(p.width, size.width);
-            QCOMPARE(p.height, size.height);
+            QCOMPARE(QSizeF(p.width, p.height), QSizeF(size.width, size.height));
             QCOMPARE(p.refusal(), "");
             QVERIFY2(p.left + (p.across - 1) * p.stepX + p.width <= p.paperWidth - p.left + 1e-9 &&
                          p.top + (p.down - 1) * p.stepY + p.height <= p.paperHeight,
@@ -302,17 +273,13 @@ private slots:
         QVERIFY(p);
         printjob::Request r;
         // Far smaller than the product's 3 x 3.75: the paper would hold a third row.
-        r.content.label.LabelWidth = 1;
-        r.content.label.LabelHeight = 1;
-        r.content.label.Cutmarks = 0;
+        r.content.label = {.LabelHeight = 1, .LabelWidth = 1, .Cutmarks = 0};
         r.placement.start = 3;
         r.placement.right = 0.1;
         r.placement.down = -0.05;
         catalogue::applyTo(*p, r);
         RecordingSurface surface;
-        surface.printer = true;
-        surface.sw = 8.5;
-        surface.sh = 11;
+        surface.printer = true; // on Letter
         ScriptedPlatform platform;
         QVERIFY(printjob::printLabels(r, surface, platform));
         QList<QPointF> at;
@@ -386,19 +353,14 @@ private slots:
     {
         const Product& l = named("Avery L7165");
         printjob::Request r;
-        r.content.label.LabelWidth = 3.5;
-        r.content.label.LabelHeight = 2.5;
+        r.content.label = {.LabelHeight = 2.5, .LabelWidth = 3.5};
         catalogue::applyTo(l, r);
         QCOMPARE(QList<double>({r.content.label.LeftMargin, r.content.label.TopMargin, r.columnSpace + 3.5,
                                 r.rowSpace + 2.5}),
                  QList<double>({l.left, l.top, l.stepX, l.stepY}));
         QCOMPARE(QList<int>({r.across, r.down}), QList<int>({2, 4}));
 
-        LabelSpec label;
-        label.LabelWidth = 3.902;
-        label.LabelHeight = 2.665;
-        label.LeftMargin = 0.183;
-        label.TopMargin = 0.516;
+        LabelSpec label{.LabelHeight = 2.665, .LabelWidth = 3.902, .TopMargin = 0.516, .LeftMargin = 0.183};
         QVERIFY(catalogue::layoutMatches(l, label, 0.098, 0));
         label.TopMargin = 0.518;
         QVERIFY(!catalogue::layoutMatches(l, label, 0.098, 0));
@@ -423,10 +385,7 @@ private slots:
         TestEnv env;
         printjob::Request r;
         LabelSpec& label = r.content.label;
-        label.LabelWidth = 5;
-        label.LabelHeight = 4;
-        label.LeftMargin = 1.75;
-        label.TopMargin = 1.25;
+        label = {.LabelHeight = 4, .LabelWidth = 5, .TopMargin = 1.25, .LeftMargin = 1.75};
         r.rowSpace = 0.5;
         const QString data = env.ctx.paths.dataDir;
         QVERIFY(!catalogue::rememberedFor(r, env.store, data));
