@@ -78,8 +78,7 @@ private slots:
     void fieldsAreCutAndRounded()
     {
         // A path too long for its field is cut, not let into the next record (font fields: roundTrip).
-        GraphicRecord g;
-        g.path = QByteArray(129, 'p');
+        const GraphicRecord g{.path = QByteArray(129, 'p')};
         QCOMPARE(encode(g).size(), 150);
         QCOMPARE(decodeGraphic(encode(g).constData()).path, QByteArray(128, 'p'));
         // Windows-1252: the five places it leaves empty read as themselves.
@@ -186,17 +185,9 @@ private slots:
         const QString labels = env.path("elsewhere");
         QDir().mkpath(labels);
         QVERIFY(solid(Qt::green).save(labels + "/leaf.bmp"));
-        HeaderRecord h;
-        h.labelWidth = 4320;
-        h.labelHeight = 5400;
-        h.graphicCount = 3;
-        QByteArray file = encode(h);
-        for (const char* p : {"..\\Graphics\\rose.bmp", ".\\leaf.bmp", "C:\\gone\\nothing.bmp"}) {
-            GraphicRecord g;
-            g.path = p;
-            g.width = g.height = 100;
-            file += encode(g);
-        }
+        QByteArray file = encode(HeaderRecord{.labelWidth = 4320, .labelHeight = 5400, .graphicCount = 3});
+        for (const char* p : {"..\\Graphics\\rose.bmp", ".\\leaf.bmp", "C:\\gone\\nothing.bmp"})
+            file += encode(GraphicRecord{.path = p, .width = 100, .height = 100});
         QVERIFY(writeFile(labels + "/x.ckm", file));
         LabelDocument d(env.values, env.platform, env.fixed);
         d.LoadFile(labels + "/x.ckm");
@@ -416,15 +407,9 @@ private slots:
         QVERIFY(!d->getIsBlankForm() && !d->isChanged());
         QCOMPARE(d->surfaceWidth(), 4320);
 
-        HeaderRecord h;
-        h.labelWidth = 2880;
-        h.labelHeight = 2880;
-        h.textCount = 3;
-        TextRecord t;
-        t.textLength = 3;
-        t.left = 2881; // beyond the width: centred
-        t.top = 2880;  // equal: kept
-        t.fontName = "Arial";
+        const HeaderRecord h{.labelWidth = 2880, .labelHeight = 2880, .textCount = 3};
+        // Left beyond the width: centred; top as far as the height: kept.
+        const TextRecord t{.textLength = 3, .left = 2881, .top = 2880, .fontName = "Arial"};
         const QByteArray one = encode(t) + "Ale";
         d = load(encode(h) + one);
         QCOMPARE(env.platform.texts(), QStringList{"Bad Text Record in File"});
@@ -432,31 +417,22 @@ private slots:
         QCOMPARE(QPointF(d->texts().begin()->second.left, d->texts().begin()->second.top), QPointF(1440, 2880));
         QVERIFY(!d->getIsBlankForm() && !d->isChanged());
 
-        TextRecord neg = t;
-        neg.textLength = -5;
-        d = load(encode(h) + encode(neg) + "Ale");
-        QCOMPARE(env.platform.texts(), QStringList{"Bad Text Record in File"});
-        QVERIFY(d->texts().empty());
+        // A negative length, and one longer than what follows.
+        for (const auto& [length, rest] : {std::pair<int16_t, QByteArray>(-5, "Ale"), {30000, "short"}}) {
+            TextRecord bad = t;
+            bad.textLength = length;
+            d = load(encode(h) + encode(bad) + rest);
+            QCOMPARE(env.platform.texts(), QStringList{"Bad Text Record in File"});
+            QVERIFY(d->texts().empty());
+        }
 
-        TextRecord huge = t;
-        huge.textLength = 30000;
-        d = load(encode(h) + encode(huge) + "short");
-        QCOMPARE(env.platform.texts(), QStringList{"Bad Text Record in File"});
-
-        HeaderRecord hg = h;
-        hg.graphicCount = 2;
-        GraphicRecord g;
-        g.path = "missing.bmp";
-        d = load(encode(hg) + encode(g) + QByteArray("X") + QByteArray(149, '\0') + one);
+        const HeaderRecord hg{.labelWidth = 2880, .labelHeight = 2880, .graphicCount = 2, .textCount = 3};
+        d = load(encode(hg) + encode(GraphicRecord{.path = "missing.bmp"}) + "X" + QByteArray(149, '\0') + one);
         QCOMPARE(env.platform.texts(), QStringList({"Unable to Load Graphic: missing.bmp", "Bad Graphic Record in File"}));
         // A path with a NUL byte: not found, without the system being asked.
         QTest::failOnWarning(QRegularExpression("Broken filename"));
-        HeaderRecord h1 = h;
-        h1.graphicCount = 1;
-        h1.textCount = 0;
-        GraphicRecord nul;
-        nul.path = QByteArray("a\0b.bmp", 7);
-        d = load(encode(h1) + encode(nul));
+        const HeaderRecord h1{.labelWidth = 2880, .labelHeight = 2880, .graphicCount = 1};
+        d = load(encode(h1) + encode(GraphicRecord{.path = QByteArray("a\0b.bmp", 7)}));
         QCOMPARE(env.platform.texts(), QStringList{QString("Unable to Load Graphic: a") + QChar(0) + "b.bmp"});
         QVERIFY(d->texts().empty());
 
@@ -474,18 +450,11 @@ private slots:
         }
         // So is a label without area (none wide, or less than none high).
         for (const auto& [w, high] : {std::pair<int16_t, int16_t>(0, 2880), std::pair<int16_t, int16_t>(2880, -32768)}) {
-            HeaderRecord flat;
-            flat.labelWidth = w;
-            flat.labelHeight = high;
-            d = load(encode(flat));
+            d = load(encode(HeaderRecord{.labelWidth = w, .labelHeight = high}));
             QCOMPARE(env.platform.texts(), QStringList{"Bad Header Record in File"});
             QVERIFY(d->surfaceWidth() == 4320 && !d->isChanged());
         }
-        HeaderRecord far;
-        far.labelWidth = 4320;
-        far.labelHeight = 5400;
-        far.leftMargin = -1e30f;
-        d = load(encode(far));
+        d = load(encode(HeaderRecord{.labelWidth = 4320, .labelHeight = 5400, .leftMargin = -1e30f}));
         QVERIFY(env.platform.texts().isEmpty());
         QCOMPARE(d->getLeftMargin(), double(-1e30f));
 

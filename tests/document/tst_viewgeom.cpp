@@ -7,22 +7,6 @@ using namespace viewgeom;
 
 class tst_ViewGeom : public QObject {
     Q_OBJECT
-
-    static ScrollInput base(int fw, int fh)
-    {
-        ScrollInput in;
-        in.surfaceW = 4320;
-        in.surfaceH = 5400;
-        in.windowW = fw;
-        in.clientW = fw - 120;
-        in.windowH = fh;
-        in.statusH = 300;
-        in.statusTop = fh - 700;
-        in.hScrollH = 255;
-        in.vScrollW = 255;
-        return in;
-    }
-
 private slots:
     // Window sizes around the label's 4320 x 5400 twips plus the window's
     // allowances (360 across; 740 and the 300 status bar down; bars 255).
@@ -45,7 +29,8 @@ private slots:
         QFETCH(int, fh);
         QFETCH(int, vMax);
         QFETCH(int, hMax);
-        const ScrollInput in = base(fw, fh);
+        const ScrollInput in{.windowW = fw, .windowH = fh, .clientW = fw - 120, .surfaceW = 4320, .surfaceH = 5400,
+                             .statusH = 300, .statusTop = fh - 700, .hScrollH = 255, .vScrollW = 255};
         const ScrollLayout l = setScrollBars(in);
         QCOMPARE(l.v.visible ? l.v.max : -1, vMax);
         QCOMPARE(l.h.visible ? l.h.max : -1, hMax);

@@ -16,13 +16,10 @@ private slots:
     void handlesAroundAPicture()
     {
         const auto h = handles::placeHandles(QRectF(1000, 1000, 100, 100));
-        const double tops[8] = {970, 970, 970, 1010, 1010, 1060, 1060, 1060};
-        const double lefts[8] = {970, 1010, 1050, 970, 1050, 970, 1010, 1050};
-        for (int i = 0; i < 8; ++i) {
-            QCOMPARE(h[i].top(), tops[i]);
-            QCOMPARE(h[i].left(), lefts[i]);
-            QCOMPARE(h[i].size(), QSizeF(80, 80));
-        }
+        const QPointF corners[8] = {{970, 970},  {1010, 970},  {1050, 970},  {970, 1010},
+                                    {1050, 1010}, {970, 1060}, {1010, 1060}, {1050, 1060}};
+        for (int i = 0; i < 8; ++i)
+            QCOMPARE(h[i], QRectF(corners[i], QSizeF(80, 80)));
     }
 
     void snapGoesDownToTheGrid()
