@@ -9,7 +9,8 @@ class tst_Clipboard : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
-    void copyAndPasteAPicture()
+    // A picture copied and pasted, the item commands, a text cut and pasted.
+    void picturesItemCommandsAndTexts()
     {
         TestEnv env;
         offerPicture(env, "C:\\pics\\hop.bmp", QSizeF(1440, 720), Qt::green, 96, 48);
@@ -41,9 +42,9 @@ private slots:
 
         // The descriptor whose picture is gone pastes nothing, and says nothing.
         env.platform.setClipboard("CKMGraphic-  1440   720/x.png");
-        const size_t before = b.graphics().size();
+        const size_t pictures = b.graphics().size();
         QVERIFY(b.pasteFromClipboard());
-        QCOMPARE(b.graphics().size(), before);
+        QCOMPARE(b.graphics().size(), pictures);
         QVERIFY(env.platform.shown.isEmpty());
 
         // A bitmap from another program: a picture without a path.
@@ -56,11 +57,8 @@ private slots:
         // Nothing usable at all.
         env.platform.clipboard = QImage();
         QVERIFY(!b.pasteFromClipboard());
-    }
 
-    void itemCommandsAndTextCutAndPaste()
-    {
-        TestEnv env;
+        // The item commands.
         LabelDocument d(env.values, env.platform, env.fixed);
         for (const char* p : {"/a.png", "/b.png", "/c.png"}) {
             offerPicture(env, p, QSizeF(1000, 500));

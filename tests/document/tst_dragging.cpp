@@ -57,7 +57,8 @@ struct Fixture {
 class tst_Dragging : public QObject {
     Q_OBJECT
 private slots:
-    void textMovesOnTheDropAndSnapsOnlyTheAxesThatMoved()
+    // A text moves on the drop and snaps only the axes that moved; a picture follows the pointer.
+    void textMovesOnTheDropPictureFollowsThePointer()
     {
         Fixture f;
         f.text(1500, 1500);
@@ -93,11 +94,9 @@ private slots:
         f.press(1660, 1565);
         f.release(1705, 1595);
         QCOMPARE(QPointF(f.t().left, f.t().top), QPointF(1555, 1535));
-    }
 
-    void pictureFollowsThePointerAndSnapsOnTheDrop()
-    {
-        Fixture f;
+        // A picture follows the pointer and snaps on the drop.
+        f.host.snap = true;
         f.picture(250, 130);
         // Pressed and released without moving: only selected, not moved.
         f.press(400, 280);

@@ -151,7 +151,7 @@ private slots:
 
     // Files: the message names the file; a file too big for a list of labels
     // is refused by its size, before a byte of it is read (it is sparse: nothing on disk).
-    void csvFiles()
+    void csvFilesAndTheirPlaceInTheSettings()
     {
         csv::Table t;
         QString why;
@@ -171,11 +171,8 @@ private slots:
         QVERIFY(!csv::read(huge, t, &why));
         QCOMPARE(why, huge + ": the file is 64.0 MiB, too large for a list of labels (at most 64 MiB)");
         QVERIFY(t.rows.empty() && t.columns.isEmpty());
-    }
 
-    // A label's data file is kept in the settings under its path; never for a label without a file.
-    void dataRememberedPerLabel()
-    {
+        // A label's data file is kept in the settings under its path; never for a label without a file.
         const QString ini = tmp.filePath("settings.ini");
         const QString label = tmp.filePath("labels/Club Ale.ckm"), other = tmp.filePath("labels/Stout.ckm");
         {

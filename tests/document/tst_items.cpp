@@ -121,8 +121,11 @@ private slots:
         doc->SelectNothing();
         QVERIFY(!main.button("Rotate Text Left")->isEnabled() && !main.button("Rotate Text Right")->isEnabled());
 
-        // Reopened: autofit unchecked; characters a file cannot keep are named and underlined.
-        whenModal<frmTextInput>([](frmTextInput* dlg) {
+        // Reopened: autofit unchecked; characters a file cannot keep are named and underlined; 16,384
+        // lines (a break counts two) are refused with the focus on the text, to shorten it.
+        const QString lines = QString("a\n").repeated(16383) + "a";
+        bool stayedOpen = false, focusOnText = false;
+        whenModal<frmTextInput>([&](frmTextInput* dlg) {
             QVERIFY(!dlg->chkAutoFit()->isChecked());
             QLabel* note = dlg->lblNotKept();
             for (const QChar c : QString::fromUtf8("Pivo \u017e \u0148 \u0141\u00f3d\u017a \u0148"))
@@ -137,14 +140,6 @@ private slots:
             dlg->txtInput()->setPlainText(QString::fromUtf8("Pivo \u017e"));
             QVERIFY(note->isHidden());
             QVERIFY(dlg->txtInput()->extraSelections().isEmpty());
-            dlg->CancelButton_Click();
-        });
-        main.action("mnuTextNew")->trigger();
-
-        // 16,384 lines (a break counts two): refused with the focus on the text, to shorten it.
-        const QString lines = QString("a\n").repeated(16383) + "a";
-        bool stayedOpen = false, focusOnText = false;
-        whenModal<frmTextInput>([&](frmTextInput* dlg) {
             dlg->txtInput()->setPlainText(lines);
             dlg->findChild<QPushButton*>("OKButton")->click();
             stayedOpen = dlg->isVisible();
@@ -281,8 +276,7 @@ private slots:
     void editorReloadsEveryItemOfTheFile()
     {
         TestEnv env;
-        const QString pic = env.path("rose.png");
-        const QString edited = env.path("edited.png");
+        const QString pic = env.path("rose.png"), edited = env.path("edited.png");
         QVERIFY(solid(Qt::red).save(pic));
         QVERIFY(solid(Qt::yellow).save(edited));
         const QString editor = env.path("editor.sh");

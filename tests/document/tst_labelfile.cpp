@@ -105,7 +105,7 @@ private slots:
         QCOMPARE(e.textAt(3)->font.name, QString("C059"));
     }
 
-    void roundTripIsByteIdentical()
+    void roundTripsAreByteIdentical()
     {
         TestEnv env;
         QVERIFY(solid(Qt::red).save(env.values.graphicsFolder + "/rose.bmp"));
@@ -144,8 +144,7 @@ private slots:
         // The same bytes again imply every field; only what the first save changed is checked.
         QCOMPARE(e.textAt(1)->font.size, 11.0);
         QCOMPARE(e.textAt(1)->font.name, QString(32, 'F'));
-        QCOMPARE(e.textAt(1)->rotation, int16_t(0));
-        QCOMPARE(e.textAt(2)->rotation, int16_t(-90));
+        QCOMPARE(std::pair(e.textAt(1)->rotation, e.textAt(2)->rotation), std::pair(int16_t(0), int16_t(-90)));
         QVERIFY(!e.isChanged() && !e.getIsBlankForm());
         QVERIFY(e.SaveLabelToFile(first));
         QCOMPARE(fileBytes(first).toHex(), a.toHex());
@@ -158,22 +157,18 @@ private slots:
         f.LoadFile(second);
         QVERIFY(f.SaveLabelToFile(first));
         QCOMPARE(fileBytes(first).toHex(), a.toHex());
-    }
 
-    // Labels written before load without a word and save byte for byte.
-    void samplesRoundTripByteForByte()
-    {
-        TestEnv env;
+        // Labels written before load without a word and save byte for byte.
         const QDir samples(CORK_SAMPLES);
         for (const QString& name : samples.entryList(QDir::Files))
             QVERIFY(QFile::copy(samples.filePath(name), env.path(name)));
         const QStringList labels = samples.entryList({"*.ckm"}, QDir::Files);
         QVERIFY(labels.size() >= 2);
         for (const QString& name : labels) {
-            LabelDocument d(env.values, env.platform, env.fixed);
-            d.LoadFile(env.path(name));
-            QVERIFY2(env.platform.shown.isEmpty() && d.graphics().size() == 1, qPrintable(name));
-            QVERIFY(d.SaveLabelToFile(env.path(name)));
+            LabelDocument sample(env.values, env.platform, env.fixed);
+            sample.LoadFile(env.path(name));
+            QVERIFY2(env.platform.shown.isEmpty() && sample.graphics().size() == 1, qPrintable(name));
+            QVERIFY(sample.SaveLabelToFile(env.path(name)));
             QCOMPARE(fileBytes(env.path(name)).toHex(), fileBytes(samples.filePath(name)).toHex());
         }
     }
@@ -385,7 +380,7 @@ private slots:
         QVERIFY(!d.isChanged());
     }
 
-    void badFilesEndInTheirMessage()
+    void badFilesEndInTheirMessageAndTemplatesApplyOnlyTheirHeader()
     {
         TestEnv env;
         auto load = [&](const QByteArray& bytes) {
@@ -461,11 +456,8 @@ private slots:
         // Not a label at all (that no input crashes the loader is the fuzzers' part).
         load("PK\x03\x04 an archive");
         QCOMPARE(env.platform.texts(), QStringList{"Bad Header Record in File"});
-    }
 
-    void templatesApplyOnlyTheirHeader()
-    {
-        TestEnv env;
+        // A template applies only its header; a bad one says nothing and leaves the window no longer blank.
         LabelDocument src(env.values, env.platform, env.fixed);
         src.setLabelDimensions(2, 2, 4);
         src.resizeLabel();
@@ -473,28 +465,19 @@ private slots:
         src.setLeftMargin(0.5);
         QVERIFY(src.createNewText("Not applied", 0));
         QVERIFY(src.SaveLabelToFile(env.path("tpl.ckm")));
-
         env.values.templateLoading = true;
-        LabelDocument d(env.values, env.platform, env.fixed);
-        d.LoadFile(env.path("tpl.ckm"));
+        LabelDocument applied(env.values, env.platform, env.fixed);
+        applied.LoadFile(env.path("tpl.ckm"));
+        d = load("XYZ");
         env.values.templateLoading = false;
-        QCOMPARE(d.surfaceWidth(), 5760);
-        QCOMPARE(d.getLeftMargin(), 0.5);
-        QVERIFY(d.texts().empty());
-        QVERIFY(d.getIsBlankForm() && !d.isChanged());
-        QCOMPARE(d.getCutmarks(), env.values.cutmarks); // never stored
-
-        // A bad template header: no message, and the window is no longer blank.
-        QVERIFY(writeFile(env.path("bad.ckm"), "XYZ"));
-        env.values.templateLoading = true;
-        LabelDocument e(env.values, env.platform, env.fixed);
-        env.platform.shown.clear();
-        e.LoadFile(env.path("bad.ckm"));
-        env.values.templateLoading = false;
+        QCOMPARE(applied.surfaceWidth(), 5760);
+        QCOMPARE(applied.getLeftMargin(), 0.5);
+        QVERIFY(applied.texts().empty());
+        QVERIFY(applied.getIsBlankForm() && !applied.isChanged());
+        QCOMPARE(applied.getCutmarks(), env.values.cutmarks); // never stored
         QVERIFY(env.platform.shown.isEmpty());
-        QVERIFY(!e.getIsBlankForm());
+        QVERIFY(!d->getIsBlankForm());
     }
-
 };
 
 QTEST_GUILESS_MAIN(tst_LabelFile)

@@ -22,8 +22,9 @@ class tst_Model : public QObject {
     Q_OBJECT
 private slots:
     // A new size reaches the surface and the frame only on resize; viewing changes nothing,
-    // an edit marks the label changed and a save unmarks it (the defaults' bytes: tst_labelfile).
-    void sizeAndFlags()
+    // an edit marks the label changed and a save unmarks it (the defaults' bytes: tst_labelfile);
+    // item indices are never reused.
+    void sizeFlagsAndIndices()
     {
         TestEnv env;
         LabelDocument d(env.values, env.platform, env.fixed);
@@ -42,6 +43,22 @@ private slots:
         QVERIFY(!d.getIsBlankForm() && !d.isChanged());
         // A stored code between the list's shapes reads as Rounded (each name's shape: tst_render).
         QCOMPARE(Module1::shapeCodeToListPosition(3), 1);
+
+        // Indices are never reused, up to the last a file can hold.
+        QVERIFY(d.createNewText("Two", 0));
+        d.deleteSelectedObject(false);
+        QVERIFY(d.createNewText("Three", 0));
+        QCOMPARE(d.activeTextIndex(), 3);
+        QVERIFY(d.textAt(1) && !d.textAt(2) && d.textAt(3));
+        for (int i = 3; i < LabelDocument::MaxItemIndex; ++i) {
+            QVERIFY(d.createNewText("x", 0));
+            d.deleteSelectedObject(false);
+        }
+        QVERIFY(d.createNewText("kept", 0) == false);
+        QCOMPARE(env.platform.texts().last(),
+                 QString("This label cannot hold more text items. Save it and start a new label."));
+        QCOMPARE(int(d.texts().size()), 2);
+        QCOMPARE(d.textCounter(), LabelDocument::MaxItemIndex);
     }
 
     // One stacking, the one the file keeps: pictures in their ranks, the frame,
@@ -205,28 +222,6 @@ private slots:
         d.verticalAlign(labelcode::FarEdge);
         QCOMPARE(drawnBounds(*d.activeItem()).topLeft(), QPointF(500, 600));
         d.removeObserver(&listener);
-    }
-
-    // Indices are never reused, up to the last a file can hold.
-    void indicesAreNeverReused()
-    {
-        TestEnv env;
-        LabelDocument d(env.values, env.platform, env.fixed);
-        QVERIFY(d.createNewText("One", 0));
-        QVERIFY(d.createNewText("Two", 0));
-        d.deleteSelectedObject(false);
-        QVERIFY(d.createNewText("Three", 0));
-        QCOMPARE(d.activeTextIndex(), 3);
-        QVERIFY(d.textAt(1) && !d.textAt(2) && d.textAt(3));
-        for (int i = 3; i < LabelDocument::MaxItemIndex; ++i) {
-            QVERIFY(d.createNewText("x", 0));
-            d.deleteSelectedObject(false);
-        }
-        QVERIFY(d.createNewText("kept", 0) == false);
-        QCOMPARE(env.platform.texts().last(),
-                 QString("This label cannot hold more text items. Save it and start a new label."));
-        QCOMPARE(int(d.texts().size()), 2);
-        QCOMPARE(d.textCounter(), LabelDocument::MaxItemIndex);
     }
 };
 

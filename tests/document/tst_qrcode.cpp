@@ -109,7 +109,6 @@ private slots:
         const QByteArray a = fileBytes(file);
         const ParsedLabel parsed = parse(a);
         QCOMPARE(parsed.failure, ParsedLabel::None);
-        QCOMPARE(parsed.header.graphicCount, int16_t(3));
         QCOMPARE(std::pair(parsed.graphics.size(), parsed.texts.size()), std::pair(size_t(3), size_t(1)));
         const GraphicRecord& code = parsed.graphics[0];
         QCOMPARE(code.path, fixedField("<qr:Q #996633>https://brew.example/recipes/42", PathWidth));

@@ -51,7 +51,7 @@ private slots:
             QCOMPARE(QPoint(l.cornerLeft, l.cornerTop), QPoint(l.v.left, l.v.top + l.v.length));
     }
 
-    void gridColumnsIncludeBothEnds()
+    void gridColumnsIncludeBothEndsAndZoomSteps()
     {
         const auto xs = gridPositions(4320, 120);
         QCOMPARE(int(xs.size()), 37);
@@ -67,11 +67,8 @@ private slots:
         QCOMPARE(gridPositions(4320, 120, 1000, 1250), std::vector<int>({1080, 1200}));
         QCOMPARE(gridPositions(4320, 120, -500, 130), std::vector<int>({0, 120}));
         QCOMPARE(gridPositions(4320, 120, 4300, 9000), std::vector<int>({4320}));
-    }
 
-    // A fitted zoom between steps goes to the neighbouring steps; 33 % is the third.
-    void zoomLadderAndFit()
-    {
+        // A fitted zoom between steps goes to the neighbouring steps; 33 % is the third.
         QCOMPARE(zoomPercent(zoomIn(0.9)), 100);
         QCOMPARE(zoomPercent(zoomOut(0.9)), 75);
         QCOMPARE(zoomPercent(zoomIn(0.33)), 50);

@@ -13,17 +13,15 @@ class tst_Editing : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
-    void handlesAroundAPicture()
+    void handlesAroundAPictureAndSnap()
     {
         const auto h = handles::placeHandles(QRectF(1000, 1000, 100, 100));
         const QPointF corners[8] = {{970, 970},  {1010, 970},  {1050, 970},  {970, 1010},
                                     {1050, 1010}, {970, 1060}, {1010, 1060}, {1050, 1060}};
         for (int i = 0; i < 8; ++i)
             QCOMPARE(h[i], QRectF(corners[i], QSizeF(80, 80)));
-    }
 
-    void snapGoesDownToTheGrid()
-    {
+        // Snapping goes down to the grid.
         QCOMPARE(snap::toGrid(-50, 120), int16_t(-120));
         QCOMPARE(snap::toGrid(-120, 120), int16_t(-120));
         QCOMPARE(snap::toGrid(239.9, 120), int16_t(120));
@@ -150,10 +148,8 @@ private slots:
     {
         // Fields wider than their columns (the usual ones: tst_clipboard).
         QCOMPARE(clipdesc::encode(1234.5, 12345.75, ""), QString("CKMGraphic-1234.5345.75"));
-        auto d = clipdesc::decode("CKMGraphic-1234.5345.75");
-        QCOMPARE(*d->width, 1234);
-        QCOMPARE(*d->height, 345);
-        QCOMPARE(d->path, QString());
+        const auto d = clipdesc::decode("CKMGraphic-1234.5345.75");
+        QCOMPARE(std::tuple(*d->width, *d->height, d->path), std::tuple(1234, 345, QString()));
         QVERIFY(!clipdesc::decode("ckmgraphic-  1440   720"));
         QVERIFY(!clipdesc::decode("A label: CKMGraphic-  1440   720"));
 
