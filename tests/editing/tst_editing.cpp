@@ -73,7 +73,7 @@ private slots:
         QCOMPARE(box.value_or(QRectF()), expected);
     }
 
-    void guideGrabAndReadOut()
+    void guideReadOutAndClipboardDescriptor()
     {
         using guides::Grab;
         QCOMPARE(guides::grabAt({2160 - 39, 0}, 2160, 2700), Grab::Vertical);
@@ -95,9 +95,19 @@ private slots:
         QVERIFY(!guides::readoutText(3, Grab::Vertical, {0, 0}, label));
         // In millimetres, to the tenth.
         QCOMPARE(*guides::readoutText(0, Grab::Vertical, {1440, 0}, label, lengths::Unit::Millimetres), QString("-12.7"));
+
+        // The clipboard's descriptor with fields wider than their columns (the usual ones: tst_clipboard).
+        QCOMPARE(clipdesc::encode(1234.5, 12345.75, ""), QString("CKMGraphic-1234.5345.75"));
+        const auto d = clipdesc::decode("CKMGraphic-1234.5345.75");
+        QCOMPARE(std::tuple(*d->width, *d->height, d->path), std::tuple(1234, 345, QString()));
+        QVERIFY(!clipdesc::decode("ckmgraphic-  1440   720"));
+        QVERIFY(!clipdesc::decode("A label: CKMGraphic-  1440   720"));
+
         // A decimal comma where the locale writes one.
         QLocale::setDefault(QLocale(QLocale::German));
         QCOMPARE(*guides::readoutText(1, Grab::Vertical, {720, 0}, label), QString("0,50"));
+        QCOMPARE(clipdesc::encode(1234.5, 10, ""), QString("CKMGraphic-1234,5    10"));
+        QCOMPARE(*clipdesc::decode("CKMGraphic-1234,5    10")->width, 1234);
         QLocale::setDefault(QLocale::c());
     }
 
@@ -142,21 +152,6 @@ private slots:
         LabelContent hidden;
         hidden.add(GraphicItem{.visible = false, .index = 2});
         QCOMPARE(keyselect::next(hidden, id(from), forward), ItemId{});
-    }
-
-    void clipboardDescriptor()
-    {
-        // Fields wider than their columns (the usual ones: tst_clipboard).
-        QCOMPARE(clipdesc::encode(1234.5, 12345.75, ""), QString("CKMGraphic-1234.5345.75"));
-        const auto d = clipdesc::decode("CKMGraphic-1234.5345.75");
-        QCOMPARE(std::tuple(*d->width, *d->height, d->path), std::tuple(1234, 345, QString()));
-        QVERIFY(!clipdesc::decode("ckmgraphic-  1440   720"));
-        QVERIFY(!clipdesc::decode("A label: CKMGraphic-  1440   720"));
-
-        QLocale::setDefault(QLocale(QLocale::German));
-        QCOMPARE(clipdesc::encode(1234.5, 10, ""), QString("CKMGraphic-1234,5    10"));
-        QCOMPARE(*clipdesc::decode("CKMGraphic-1234,5    10")->width, 1234);
-        QLocale::setDefault(QLocale::c());
     }
 };
 
