@@ -148,7 +148,8 @@ private slots:
         f.doc->resizeLabel();
         f.doc->setZoom(percent / 100.0);
         f.doc->setGridShown(true);
-        for (const auto& [path, at] : {std::pair("/malt.png", QPointF(100, 100)), std::pair("/hops.png", QPointF(300, 300)),
+        for (const auto& [path, at] : {std::pair("/malt.png", QPointF(100, 100)),
+                                       std::pair("/hops.png", QPointF(300, 300)),
                                        std::pair("/yeast.png", QPointF(900, 700))}) {
             QVERIFY(f.doc->createNewGraphic(path));
             setBox(*f.doc->activeGraphic(), QRectF(at, bounds(*f.doc->activeGraphic()).size()));

@@ -98,10 +98,11 @@ private slots:
         QTest::addColumn<QString>("error");
         auto read = [](const char* name, const QByteArray& bytes, const char* columns, const char* rows,
                        const char* copies = "", const char* copiesColumn = "") {
-            QTest::newRow(name) << bytes << QString(copiesColumn) << QString(columns) << QString(rows) << QString(copies)
-                                << QString();
+            QTest::newRow(name) << bytes << QString(copiesColumn) << QString(columns) << QString(rows)
+                                << QString(copies) << QString();
         };
-        auto refused = [](const char* name, const QByteArray& bytes, const QString& error, const char* copiesColumn = "") {
+        auto refused = [](const char* name, const QByteArray& bytes, const QString& error,
+                          const char* copiesColumn = "") {
             QTest::newRow(name) << bytes << QString(copiesColumn) << QString() << QString() << QString() << error;
         };
         read("comma, CR LF", "Name,Vintage\r\nMerlot,2021\r\nSyrah,2019\r\n", "Name|Vintage", "Merlot|2021/Syrah|2019");

@@ -196,8 +196,8 @@ private slots:
     }
 
     // Metafiles at their natural size; pictures held as RGB32 or premultiplied ARGB32, colours
-    // exact; copies for a size made once.
-    void metafilesAndPicturesHeldInTheFormatThatDrawsFastest()
+    // exact; copies for a size made once; pictures reloaded after their editor.
+    void metafilesPictureFormatsAndTheEditor()
     {
         TestEnv env;
         const QString file = env.path("bottle.wmf");
@@ -271,11 +271,8 @@ private slots:
         printed.holdPicturesForPrint(pictures::PrintedDpi);
         printed.LoadFile(env.path("big.ckm"));
         QCOMPARE(printed.graphics().at(3).picture.size(), QSize(300, 150));
-    }
 
-    void editorReloadsEveryItemOfTheFile()
-    {
-        TestEnv env;
+        // After the picture editor, every item of the file is reloaded.
         const QString pic = env.path("rose.png"), edited = env.path("edited.png");
         QVERIFY(solid(Qt::red).save(pic));
         QVERIFY(solid(Qt::yellow).save(edited));
@@ -283,16 +280,14 @@ private slots:
         QVERIFY(writeFile(editor, QString("#!/bin/sh\ncp '%1' \"$1\"\n").arg(edited).toUtf8()));
         QFile(editor).setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::WriteOwner);
         env.platform.realProcesses = true;
-
-        LabelDocument d(env.values, env.platform, env.fixed);
         QVERIFY(d.createNewGraphic(pic));
         QVERIFY(d.createNewGraphic(pic));
-        d.graphicAt(2)->width = 777;
+        d.graphicAt(5)->width = 777;
         Module1::runGraphicsEditor(env.platform, editor, d.getActiveGraphicSpecs());
         d.refreshGraphic(pic);
-        QCOMPARE(d.graphicAt(1)->picture.pixelColor(0, 0), QColor(Qt::yellow));
-        QCOMPARE(d.graphicAt(2)->picture.pixelColor(0, 0), QColor(Qt::yellow));
-        QCOMPARE(d.graphicAt(2)->width, 777.0);
+        QCOMPARE(d.graphicAt(4)->picture.pixelColor(0, 0), QColor(Qt::yellow));
+        QCOMPARE(d.graphicAt(5)->picture.pixelColor(0, 0), QColor(Qt::yellow));
+        QCOMPARE(d.graphicAt(5)->width, 777.0);
 
         Module1::runGraphicsEditor(env.platform, "no-such-editor-here", pic);
         QCOMPARE(env.platform.shown.last().text, QString("Unable to run Graphics Editor: no-such-editor-here"));

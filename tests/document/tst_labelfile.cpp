@@ -84,7 +84,8 @@ private slots:
         // What a save would lose, each once (a beer mug is one '?'); the code page's own characters are kept.
         const QString lossy = QString::fromUtf8("Ležák Dvanáctka ň Łódź \u201eźródło\u201c ň \U0001F37A 5 \u20ac");
         QCOMPARE(charactersNotKept(lossy), QStringList({"ň", "Ł", "ź", "ł", QString::fromUtf8("\U0001F37A")}));
-        QCOMPARE(toCodePage(lossy), QByteArray("Le\x9e\xe1k Dvan\xe1" "ctka ? ?\xf3" "d? \x84?r\xf3" "d?o\x93 ? ? 5 \x80"));
+        QCOMPARE(toCodePage(lossy), QByteArray("Le\x9e\xe1k Dvan\xe1" "ctka ? ?\xf3"
+                                               "d? \x84?r\xf3" "d?o\x93 ? ? 5 \x80"));
         QVERIFY(charactersNotKept(QString::fromUtf8("Caf\u00e9 \u2013 \u2018Pale\u2019 Ale\r\n\u0160")).isEmpty());
         QVERIFY(d.createNewText(QString::fromUtf8("Piwo \u017cywe \u0142"), 0));
         QVERIFY(d.createNewText(QString::fromUtf8("\u017ar\u00f3d\u0142o"), 0));
@@ -271,7 +272,8 @@ private slots:
         QVERIFY(f.isChanged());
     }
 
-    void textsAreKeptWholeOrRefused()
+    // Texts are kept whole or refused; a full disk loses nothing.
+    void nothingIsSavedCut()
     {
         TestEnv env;
         // The longest text a record holds, line breaks and the euro sign counted as stored.
@@ -320,15 +322,8 @@ private slots:
         QCOMPARE(fileBytes(target), QByteArray("previous label"));
         QCOMPARE(filesIn(env.values.graphicsFolder), QStringList());
         QVERIFY(d.isChanged());
-    }
 
-    void saveOnAFullDiskLosesNothing()
-    {
-        TestEnv env;
-        const QString target = env.values.labelFolder + "/Ale.ckm";
-        QVERIFY(writeFile(target, "previous label"));
-        env.platform.clipboard = solid(Qt::red);
-        // A label of 81 + 68 + 3 bytes where only 40 fit.
+        // A full disk loses nothing either: a label of 81 + 68 + 3 bytes where only 40 fit.
         const QByteArray got = withFileSizeLimit(40, [&] {
             LabelDocument d(env.values, env.platform, env.fixed);
             d.createNewText("Ale", 0);
@@ -358,19 +353,19 @@ private slots:
         QCOMPARE(fileBytes(target), QByteArray("previous label"));
 
         // The bitmap fits but the label cannot be written: the bitmap goes again, the item keeps none.
-        LabelDocument d(env.values, env.platform, env.fixed);
-        QVERIFY(d.createNewGraphic("?1"));
-        QString why;
-        QVERIFY(!d.SaveLabelToFile(env.path("no/such/folder/Ale.ckm"), &why));
+        LabelDocument full(env.values, env.platform, env.fixed);
+        QVERIFY(full.createNewGraphic("?1"));
+        why.clear();
+        QVERIFY(!full.SaveLabelToFile(env.path("no/such/folder/Ale.ckm"), &why));
         QVERIFY(!why.isEmpty());
         QCOMPARE(filesIn(env.values.graphicsFolder), QStringList());
-        QCOMPARE(d.graphics().begin()->second.tag, QString("0"));
-        QVERIFY(d.isChanged());
+        QCOMPARE(full.graphics().begin()->second.tag, QString("0"));
+        QVERIFY(full.isChanged());
         // And once it can be written, it is all there.
-        QVERIFY(d.SaveLabelToFile(target, &why));
+        QVERIFY(full.SaveLabelToFile(target, &why));
         QCOMPARE(filesIn(env.values.graphicsFolder), QStringList{"Ale 0000.bmp"});
-        QCOMPARE(d.graphics().begin()->second.path(), env.values.graphicsFolder + "/Ale 0000.bmp");
-        QVERIFY(!d.isChanged());
+        QCOMPARE(full.graphics().begin()->second.path(), env.values.graphicsFolder + "/Ale 0000.bmp");
+        QVERIFY(!full.isChanged());
     }
 
     void badFilesEndInTheirMessageAndTemplatesApplyOnlyTheirHeader()

@@ -141,7 +141,8 @@ private slots:
         const QRectF label = d.content().surface();
         d.setBorderWidth(3);
         d.setBorderWidth(30); // typed on: one step
-        QCOMPARE(news(), QStringList({at(label.adjusted(270, 270, -270, -270)), at(label.adjusted(135, 135, -135, -135))}));
+        QCOMPARE(news(),
+                 QStringList({at(label.adjusted(270, 270, -270, -270)), at(label.adjusted(135, 135, -135, -135))}));
         d.setBorderVisible(false);
         QCOMPARE(news(), QStringList({at(label.adjusted(135, 135, -135, -135))}));
         d.setBorderColor(0xFF); // a hidden frame looks the same in any colour

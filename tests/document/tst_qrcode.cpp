@@ -167,7 +167,8 @@ private slots:
 
         // Data too long for the level: the box is crossed out, no module is drawn.
         const QrItem tooMuch{.data = QString(2000, 'x'), .size = 1440, .level = 'H'};
-        QCOMPARE(qrcode::encodeProblem(tooMuch.data, 'H'), QString("2000 bytes of data are too many for a QR code at level H"));
+        QCOMPARE(qrcode::encodeProblem(tooMuch.data, 'H'),
+                 QString("2000 bytes of data are too many for a QR code at level H"));
         QCOMPARE(qrcode::encodeProblem(tooMuch.data, 'L'), QString());
         QCOMPARE(qrcode::encodeProblem("", 'L'), QString("a QR code needs some data"));
         const QImage crossed = render(oneCode(tooMuch), 144);

@@ -32,7 +32,7 @@ private slots:
         };
         auto left = [&] { return QPointF(d->graphicAt(1)->left, d->graphicAt(1)->top); };
 
-        // Zoom In steps 125, 150, 200; a drag of 30 pixels there is 225 twips.
+        // Zoom In steps 125, 150, 200.
         for (const char* shown : {"125 %", "150 %", "200 %"}) {
             f.action("mnuViewZoomIn")->trigger();
             QCOMPARE(lblZoom->text(), QString(shown));
@@ -47,6 +47,7 @@ private slots:
         QCOMPARE(shot.pixelColor(402, 500), green);
         QVERIFY(shot.pixelColor(401, 500) != green);
         QCOMPARE(shot.pixelColor(401, 500), shot.pixelColor(390, 500));
+        // A drag of 30 pixels there is 225 twips.
         f.action("mnuViewSnapToGrid")->setChecked(false);
         place();
         input::drag(v, v->toPixels(QPointF(2250, 1875)).toPoint(), QPoint(5, 0), 6);

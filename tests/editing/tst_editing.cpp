@@ -133,11 +133,10 @@ private slots:
         QFETCH(QString, from);
         QFETCH(bool, forward);
         QFETCH(QString, to);
-        auto id = [](const QString& n) -> ItemId {
-            if (n.isEmpty())
-                return {};
-            const int kind = n[0] == 'g' ? kindOf<GraphicItem> : n[0] == 'q' ? kindOf<QrItem> : kindOf<TextItem>;
-            return {kind, n.mid(1).toInt()};
+        auto id = [](const QString& n) {
+            const int kind =
+                n.startsWith('g') ? kindOf<GraphicItem> : n.startsWith('q') ? kindOf<QrItem> : kindOf<TextItem>;
+            return n.isEmpty() ? ItemId{} : ItemId{kind, n.mid(1).toInt()};
         };
         LabelContent c;
         c.add(TextItem{.text = "Merlot", .index = 1});
