@@ -9,7 +9,8 @@ class tst_Clipboard : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
-    void copyAndPasteAPicture()
+    // A picture copied and pasted, the item commands, a text cut and pasted.
+    void picturesItemCommandsAndTexts()
     {
         TestEnv env;
         offerPicture(env, "C:\\pics\\hop.bmp", QSizeF(1440, 720), Qt::green, 96, 48);
@@ -23,9 +24,8 @@ private slots:
         LabelDocument b(env.values, env.platform, env.fixed);
         b.setFlags(false, true);
         QVERIFY(b.pasteFromClipboard());
-        const GraphicItem& g = *b.activeGraphic();
-        QCOMPARE(QRectF(g.left, g.top, g.width, g.height), QRectF((4320 - 1440) / 2 + 200, (5400 - 720) / 2 + 200, 1440, 720));
-        QCOMPARE(g.path(), QString("C:\\pics\\hop.bmp"));
+        QCOMPARE(bounds(*b.activeGraphic()), QRectF((4320 - 1440) / 2 + 200, (5400 - 720) / 2 + 200, 1440, 720));
+        QCOMPARE(b.activeGraphic()->path(), QString("C:\\pics\\hop.bmp"));
         QVERIFY(b.isChanged());
 
         // A copy of a pasted picture has no path; nor has its paste.
@@ -38,14 +38,13 @@ private slots:
         // Size fields that are no numbers: the picture keeps its own size, in its place.
         env.platform.setClipboard("CKMGraphic-  abcd 99999", solid(Qt::red, 30, 20));
         QVERIFY(b.pasteFromClipboard());
-        QCOMPARE(QRectF(b.activeGraphic()->left, b.activeGraphic()->top, b.activeGraphic()->width, b.activeGraphic()->height),
-                 QRectF((4320 - 450) / 2, (5400 - 300) / 2, 450, 300));
+        QCOMPARE(bounds(*b.activeGraphic()), QRectF((4320 - 450) / 2, (5400 - 300) / 2, 450, 300));
 
         // The descriptor whose picture is gone pastes nothing, and says nothing.
         env.platform.setClipboard("CKMGraphic-  1440   720/x.png");
-        const size_t before = b.graphics().size();
+        const size_t pictures = b.graphics().size();
         QVERIFY(b.pasteFromClipboard());
-        QCOMPARE(b.graphics().size(), before);
+        QCOMPARE(b.graphics().size(), pictures);
         QVERIFY(env.platform.shown.isEmpty());
 
         // A bitmap from another program: a picture without a path.
@@ -58,39 +57,8 @@ private slots:
         // Nothing usable at all.
         env.platform.clipboard = QImage();
         QVERIFY(!b.pasteFromClipboard());
-    }
 
-    void textCutAndPaste()
-    {
-        TestEnv env;
-        LabelDocument d(env.values, env.platform, env.fixed);
-        env.values.bold = true;
-        QVERIFY(d.createNewText("Pale Ale", 0));
-        d.activeText()->left = 100;
-        d.setFlags(false, false);
-        // Cut asks nothing and leaves nothing selected: tst_mainwindow::clipboardCommands.
-        QVERIFY(d.copySelectedToClipboard(true));
-        QCOMPARE(env.platform.clipboardTextValue, QString("Pale Ale"));
-        QVERIFY(d.texts().empty() && d.isChanged());
-
-        // Pasted in today's formatting, not the cut item's.
-        env.values.bold = false;
-        env.values.fontSize = "12";
-        QVERIFY(d.pasteFromClipboard());
-        const TextItem& t = *d.activeText();
-        QCOMPARE(t.text, QString("Pale Ale"));
-        QVERIFY(!t.font.bold);
-        QCOMPARE(t.font.size, 12.0);
-        // Text that only contains the tag later on is text.
-        env.platform.setClipboard("Ale CKMGraphic-  1440   720", solid(Qt::red, 10, 10));
-        QVERIFY(d.pasteFromClipboard());
-        QCOMPARE(d.activeText()->text, QString("Ale CKMGraphic-  1440   720"));
-        QCOMPARE(d.graphics().size(), size_t(0));
-    }
-
-    void itemCommands()
-    {
-        TestEnv env;
+        // The item commands.
         LabelDocument d(env.values, env.platform, env.fixed);
         for (const char* p : {"/a.png", "/b.png", "/c.png"}) {
             offerPicture(env, p, QSizeF(1000, 500));
@@ -110,8 +78,7 @@ private slots:
         d.moveSelected(10, 20);
         QCOMPARE(QPointF(d.activeGraphic()->left, d.activeGraphic()->top), QPointF(10, 20));
         d.resizeSelected(700, 300);
-        QCOMPARE(QRectF(d.activeGraphic()->left, d.activeGraphic()->top, d.activeGraphic()->width, d.activeGraphic()->height),
-                 QRectF(210, 220, 700, 300));
+        QCOMPARE(bounds(*d.activeGraphic()), QRectF(210, 220, 700, 300));
 
         // Delete answered No: nothing changes and the picture stays selected.
         env.platform.answers = {MsgAnswer::No};
@@ -124,11 +91,29 @@ private slots:
         QVERIFY(!d.graphicAt(2) && !d.activeItemSelected());
 
         // Text items are not moved or resized by the picture commands.
-        QVERIFY(d.createNewText("Ale", 0));
+        env.values.bold = true;
+        QVERIFY(d.createNewText("Pale Ale", 0));
         const TextItem before = *d.activeText();
         d.moveSelected(0, 0);
         d.resizeSelected(10, 10);
         QVERIFY(*d.activeText() == before);
+
+        // Cut asks nothing and leaves nothing selected: tst_mainwindow::clipboardCommands.
+        d.setFlags(false, false);
+        QVERIFY(d.copySelectedToClipboard(true));
+        QCOMPARE(env.platform.clipboardTextValue, QString("Pale Ale"));
+        QVERIFY(d.texts().empty() && d.isChanged());
+        // Pasted in today's formatting, not the cut item's.
+        env.values.bold = false;
+        env.values.fontSize = "12";
+        QVERIFY(d.pasteFromClipboard());
+        QCOMPARE(d.activeText()->text, QString("Pale Ale"));
+        QVERIFY(!d.activeText()->font.bold && d.activeText()->font.size == 12.0);
+        // Text that only contains the tag later on is text.
+        env.platform.setClipboard("Ale CKMGraphic-  1440   720", solid(Qt::red, 10, 10));
+        QVERIFY(d.pasteFromClipboard());
+        QCOMPARE(d.activeText()->text, QString("Ale CKMGraphic-  1440   720"));
+        QCOMPARE(d.graphics().size(), size_t(2));
     }
 };
 

@@ -18,13 +18,11 @@ private slots:
     {
         TestEnv env;
         FakeHost host;
-        host.grid = true;
-        host.guides = true;
+        host.grid = host.guides = true;
         // The host's boxes, not the program's values (the real host keeps both alike).
         host.format = {"Liberation Serif", "12", true, false, true, 1};
         frmDocument doc(env.ctx, &host);
-        QVERIFY(doc.picLabelView()->gridShown());
-        QVERIFY(doc.guidesVisible());
+        QVERIFY(doc.picLabelView()->gridShown() && doc.guidesVisible());
         QVERIFY(doc.createNewText("Ale", 0));
         const TextItem ale = *doc.activeText();
         QCOMPARE(ale.font.name, QString("Liberation Serif"));
@@ -74,11 +72,9 @@ private slots:
         ale.backStyle = 1;
         ale.backColor = 0x00FFFF;
         QVERIFY(doc.createNewGraphic("/hops.png"));
-        doc.activeGraphic()->left = 2900;
-        doc.activeGraphic()->top = 2500;
+        doc.moveSelected(2900, 2500);
         QVERIFY(doc.createNewGraphic("/malt.png"));
-        doc.activeGraphic()->left = 300;
-        doc.activeGraphic()->top = 3500;
+        doc.moveSelected(300, 3500);
         host.format.alignment = 2;
         QVERIFY(doc.createNewText("Brewed\r\nin 2024", 0));
         doc.setTextPosition(600, 600);

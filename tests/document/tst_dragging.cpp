@@ -31,6 +31,7 @@ struct Fixture {
     void press(double x, double y, Qt::MouseButton b = Qt::LeftButton) { QTest::mousePress(view, b, {}, px(x, y)); }
     void move(double x, double y) { QTest::mouseMove(view, px(x, y)); }
     void release(double x, double y, Qt::MouseButton b = Qt::LeftButton) { QTest::mouseRelease(view, b, {}, px(x, y)); }
+    void click(double x, double y, Qt::MouseButton b = Qt::LeftButton) { QTest::mouseClick(view, b, {}, px(x, y)); }
     // The label's first text and picture, as they are now (a change copies an item the history shares).
     TextItem& t() { return *doc->textAt(1); }
     GraphicItem& g() { return *doc->graphicAt(1); }
@@ -56,7 +57,8 @@ struct Fixture {
 class tst_Dragging : public QObject {
     Q_OBJECT
 private slots:
-    void textMovesOnTheDropAndSnapsOnlyTheAxesThatMoved()
+    // A text moves on the drop and snaps only the axes that moved; a picture follows the pointer.
+    void textMovesOnTheDropPictureFollowsThePointer()
     {
         Fixture f;
         f.text(1500, 1500);
@@ -92,11 +94,9 @@ private slots:
         f.press(1660, 1565);
         f.release(1705, 1595);
         QCOMPARE(QPointF(f.t().left, f.t().top), QPointF(1555, 1535));
-    }
 
-    void pictureFollowsThePointerAndSnapsOnTheDrop()
-    {
-        Fixture f;
+        // A picture follows the pointer and snaps on the drop.
+        f.host.snap = true;
         f.picture(250, 130);
         // Pressed and released without moving: only selected, not moved.
         f.press(400, 280);
@@ -116,8 +116,7 @@ private slots:
         f.move(1515, 1515);
         QCOMPARE(QPointF(f.g().left, f.g().top), QPointF(1375, 1375));
         f.release(1530, 1530);
-        QCOMPARE(QPointF(f.g().left, f.g().top), QPointF(1320, 1320)); // 1390 → 1320 on the grid
-        QCOMPARE(f.g().width, 1500.0);
+        QCOMPARE(bounds(f.g()), QRectF(1320, 1320, 1500, 750)); // 1390 → 1320 on the grid
 
         // Released off the surface: nothing handles the drop.
         f.press(1470, 1470);
@@ -149,14 +148,12 @@ private slots:
         f.doc->resizeLabel();
         f.doc->setZoom(percent / 100.0);
         f.doc->setGridShown(true);
-        const auto add = [&](const char* path, double left, double top) {
+        for (const auto& [path, at] : {std::pair("/malt.png", QPointF(100, 100)),
+                                       std::pair("/hops.png", QPointF(300, 300)),
+                                       std::pair("/yeast.png", QPointF(900, 700))}) {
             QVERIFY(f.doc->createNewGraphic(path));
-            f.doc->activeGraphic()->left = left;
-            f.doc->activeGraphic()->top = top;
-        };
-        add("/malt.png", 100, 100);
-        add("/hops.png", 300, 300);
-        add("/yeast.png", 900, 700);
+            setBox(*f.doc->activeGraphic(), QRectF(at, bounds(*f.doc->activeGraphic()).size()));
+        }
         // Zoomed, the large text is filled as outlines and kept in an image;
         // the small one over it comes from the glyph cache at every step.
         f.host.format = {"Liberation Sans", "16", true, false, false, 0};
@@ -244,40 +241,10 @@ private slots:
         QVERIFY(f.doc->editor().resizing());
         f.move(pointer.x(), pointer.y());
         f.release(pointer.x(), pointer.y());
-        QCOMPARE(QRectF(f.g().left, f.g().top, f.g().width, f.g().height), box);
+        QCOMPARE(bounds(f.g()), box);
     }
 
-    void guidesGrabFollowAndReadOut()
-    {
-        Fixture f;
-        f.doc->setLabelDimensions(2, 3, 3);
-        f.doc->resizeLabel();
-        f.doc->showGuides(true);
-        QLabel* readout = f.view->lblGuide();
-        // The window's part (the grab distance and the readout's numbers: tst_editing).
-        f.doc->setGuidePositions(2139, 3000);
-        f.press(2100, 600);
-        QCOMPARE(f.doc->editor().guideHeld(), guides::Grab::Vertical);
-        QVERIFY(readout->isVisible());
-        QCOMPARE(readout->text(), QString("-0.04"));
-        QCOMPARE(f.view->cursor().shape(), Qt::SizeHorCursor);
-        f.move(2160, 600);
-        QCOMPARE(f.doc->vGuideX(), 2160.0);
-        QCOMPARE(readout->text(), QString("0.00"));
-        QCOMPARE(readout->pos(), QPoint((2160 + 120) / 15, (600 + 120) / 15));
-        QCOMPARE(f.doc->hGuideY(), 3000.0); // the other guide stays
-        f.release(2160, 600);
-        QVERIFY(!readout->isVisible());
-        QCOMPARE(f.view->cursor().shape(), Qt::ArrowCursor);
-
-        // Hidden guides cannot be grabbed.
-        f.doc->showGuides(false);
-        f.press(2160, 600);
-        QCOMPARE(f.doc->editor().guideHeld(), guides::Grab::None);
-        f.release(2160, 600);
-    }
-
-    void clicksRightPressesAndDoubleClicks()
+    void clicksRightPressesDoubleClicksAndGuides()
     {
         Fixture f;
         f.text(1500, 3000);
@@ -286,29 +253,24 @@ private slots:
         f.doc->setGuidePositions(600, 600);
 
         // A picture pressed: boxed with handles, commands follow.
-        f.press(1800, 1800);
-        f.release(1800, 1800);
+        f.click(1800, 1800);
         QVERIFY(f.doc->activeItemSelected());
         // Right press on the other item: the pop-up, and the picture stays active.
         f.host.calls.clear();
-        f.press(1600, 3050, Qt::RightButton);
-        f.release(1600, 3050, Qt::RightButton);
+        f.click(1600, 3050, Qt::RightButton);
         QCOMPARE(f.host.calls, QStringList{"popup"});
         QVERIFY(f.doc->activeItemSelected());
         QCOMPARE(f.host.popupAt, f.view->mapToGlobal(f.px(1600, 3050)));
 
         // A click after grabbing a guide keeps the selection; the next one clears it.
-        f.press(600, 4500);
-        f.release(600, 4500);
+        f.click(600, 4500);
         QVERIFY(f.doc->activeItemSelected());
-        f.press(3600, 4500);
-        f.release(3600, 4500);
+        f.click(3600, 4500);
         QVERIFY(!f.doc->activeItemSelected());
         QCOMPARE(f.host.calls.last(), QString("enable 0 0"));
 
         // A press on the surface that ends over an item is not a click.
-        f.press(1800, 1800);
-        f.release(1800, 1800);
+        f.click(1800, 1800);
         f.press(3600, 4500);
         f.release(1600, 3050);
         QVERIFY(f.doc->activeItemSelected());
@@ -324,6 +286,30 @@ private slots:
         QCOMPARE(f.host.calls.last(), QString("edit text Ale"));
         QTest::mouseDClick(f.view, Qt::LeftButton, {}, f.px(1800, 1800));
         QCOMPARE(f.host.calls.last(), QString("edit picture"));
+
+        // A guide grabbed, followed and read out: the window's part (the grab distance and the
+        // readout's numbers: tst_editing).
+        f.doc->setLabelDimensions(2, 3, 3);
+        f.doc->resizeLabel();
+        QLabel* readout = f.view->lblGuide();
+        f.doc->setGuidePositions(2139, 3000);
+        f.press(2100, 600);
+        QCOMPARE(f.doc->editor().guideHeld(), guides::Grab::Vertical);
+        QVERIFY(readout->isVisible());
+        QCOMPARE(readout->text(), QString("-0.04"));
+        QCOMPARE(f.view->cursor().shape(), Qt::SizeHorCursor);
+        f.move(2160, 600);
+        QCOMPARE(f.doc->vGuideX(), 2160.0);
+        QCOMPARE(readout->text(), QString("0.00"));
+        QCOMPARE(readout->pos(), QPoint((2160 + 120) / 15, (600 + 120) / 15));
+        QCOMPARE(f.doc->hGuideY(), 3000.0); // the other guide stays
+        f.release(2160, 600);
+        QVERIFY(!readout->isVisible());
+        QCOMPARE(f.view->cursor().shape(), Qt::ArrowCursor);
+        // Hidden guides cannot be grabbed.
+        f.doc->showGuides(false);
+        f.click(2160, 600);
+        QCOMPARE(f.doc->editor().guideHeld(), guides::Grab::None);
     }
 };
 

@@ -72,12 +72,8 @@ private slots:
         QFETCH(bool, withData);
         const QStringList columns = {"Name", "Vintage", "Time:start"}, row = {"Merlot", "2021", "9 a.m."};
         const fields::Text text(typed, withData ? columns : QStringList());
-        fields::Values v;
-        v.number = 17;
-        v.total = 300;
-        v.sheet = 3;
-        v.date = QDate(2024, 5, 17);
-        v.row = withData ? &row : nullptr;
+        const fields::Values v{.number = 17, .total = 300, .sheet = 3, .date = QDate(2024, 5, 17),
+                               .row = withData ? &row : nullptr};
         QTEST(text.fill(v), "shown");
         QTEST(text.problems(), "problems");
         QCOMPARE(text.plain(), !typed.contains("${"));
@@ -100,41 +96,39 @@ private slots:
         QTest::addColumn<QString>("rows");
         QTest::addColumn<QString>("copies");
         QTest::addColumn<QString>("error");
-        QTest::newRow("comma, CR LF") << QByteArray("Name,Vintage\r\nMerlot,2021\r\nSyrah,2019\r\n") << ""
-                                      << "Name|Vintage" << "Merlot|2021/Syrah|2019" << "" << "";
-        QTest::newRow("semicolon") << QByteArray("Name;Price\nA;1,50\n") << "" << "Name|Price" << "A|1,50" << "" << "";
-        QTest::newRow("tab") << QByteArray("Name\tNote\nA\tx, y; z") << "" << "Name|Note" << "A|x, y; z" << "" << "";
-        QTest::newRow("quotes") << QByteArray("Name,Note\n\"Smith, J\",\"He said \"\"hi\"\"\"\n") << ""
-                                << "Name|Note" << "Smith, J|He said \"hi\"" << "" << "";
-        QTest::newRow("line break in quotes") << QByteArray("a,b\n\"x\",\"two\nlines\"\n1,2\n") << ""
-                                              << "a|b" << "x|two\r\nlines/1|2" << "" << "";
-        QTest::newRow("CR only, blank lines, empty last value") << QByteArray("a,b\r\r1,\r\r") << "" << "a|b" << "1|"
-                                                                << "" << "";
-        QTest::newRow("UTF-8 with its mark") << QByteArray("\xEF\xBB\xBFName\nM\xC3\xBCller \xE2\x82\xAC") << ""
-                                             << "Name" << "Müller €" << "" << "";
-        QTest::newRow("Windows-1252") << QByteArray("Name\nM\xFCller \x80") << "" << "Name" << "Müller €" << "" << "";
-        QTest::newRow("copies") << QByteArray("Name,Copies\nA,2\nB,0\nC, 3 \n") << "" << "Name|Copies"
-                                << "A|2/B|0/C| 3 " << "2,0,3" << "";
-        QTest::newRow("named copies column") << QByteArray("Name,Qty,copies\nA,4,1\n") << "qty" << "Name|Qty|copies"
-                                             << "A|4|1" << "4" << "";
-        QTest::newRow("no such copies column") << QByteArray("Name,copies\nA,1\n") << "Qty" << "" << "" << ""
-            << "the first row has no column \"Qty\" for the number of copies";
+        auto read = [](const char* name, const QByteArray& bytes, const char* columns, const char* rows,
+                       const char* copies = "", const char* copiesColumn = "") {
+            QTest::newRow(name) << bytes << QString(copiesColumn) << QString(columns) << QString(rows)
+                                << QString(copies) << QString();
+        };
+        auto refused = [](const char* name, const QByteArray& bytes, const QString& error,
+                          const char* copiesColumn = "") {
+            QTest::newRow(name) << bytes << QString(copiesColumn) << QString() << QString() << QString() << error;
+        };
+        read("comma, CR LF", "Name,Vintage\r\nMerlot,2021\r\nSyrah,2019\r\n", "Name|Vintage", "Merlot|2021/Syrah|2019");
+        read("semicolon", "Name;Price\nA;1,50\n", "Name|Price", "A|1,50");
+        read("tab", "Name\tNote\nA\tx, y; z", "Name|Note", "A|x, y; z");
+        read("quotes", "Name,Note\n\"Smith, J\",\"He said \"\"hi\"\"\"\n", "Name|Note", "Smith, J|He said \"hi\"");
+        read("line break in quotes", "a,b\n\"x\",\"two\nlines\"\n1,2\n", "a|b", "x|two\r\nlines/1|2");
+        read("CR only, blank lines, empty last value", "a,b\r\r1,\r\r", "a|b", "1|");
+        read("UTF-8 with its mark", "\xEF\xBB\xBFName\nM\xC3\xBCller \xE2\x82\xAC", "Name", "Müller €");
+        read("Windows-1252", "Name\nM\xFCller \x80", "Name", "Müller €");
+        read("copies", "Name,Copies\nA,2\nB,0\nC, 3 \n", "Name|Copies", "A|2/B|0/C| 3 ", "2,0,3");
+        read("named copies column", "Name,Qty,copies\nA,4,1\n", "Name|Qty|copies", "A|4|1", "4", "qty");
+        refused("no such copies column", "Name,copies\nA,1\n",
+                "the first row has no column \"Qty\" for the number of copies", "Qty");
         for (const char* n : {"2.5", "-1", "10001", "", "two"})
-            QTest::newRow(qPrintable(QString("copies \"%1\"").arg(n)))
-                << QByteArray("Name,copies\nA,1\n\nB,") + n + "\n" << "" << "" << "" << ""
-                << QString("line 4: the number of copies \"%1\" is not a whole number from 0 to 10000").arg(n);
-        QTest::newRow("short row") << QByteArray("a,b\n1,2\n\"x\ny\"\n") << "" << "" << "" << ""
-                                   << "line 3: 1 value where the first row names 2 columns";
-        QTest::newRow("long row") << QByteArray("a\n1,2,3\n") << "" << "" << "" << ""
-                                  << "line 2: 3 values where the first row names 1 column";
-        QTest::newRow("unterminated quote") << QByteArray("a,b\n1,2\n3,\"open\n4,5\n") << "" << "" << "" << ""
-                                            << "line 3: the quote that starts a value there is never closed";
-        QTest::newRow("text after a quote") << QByteArray("a,b\n\"x\"y,2\n") << "" << "" << "" << ""
-            << "line 2: a quoted value must be followed by a separator or the end of the line";
-        QTest::newRow("empty") << QByteArray() << "" << "" << "" << "" << "the file is empty";
-        QTest::newRow("blank lines only") << QByteArray("\r\n\n") << "" << "" << "" << "" << "the file is empty";
-        QTest::newRow("header only") << QByteArray("Name,copies\r\n") << "" << "" << "" << ""
-                                     << "the file names its columns but has no rows";
+            refused(qPrintable(QString("copies \"%1\"").arg(n)), QByteArray("Name,copies\nA,1\n\nB,") + n + "\n",
+                    QString("line 4: the number of copies \"%1\" is not a whole number from 0 to 10000").arg(n));
+        refused("short row", "a,b\n1,2\n\"x\ny\"\n", "line 3: 1 value where the first row names 2 columns");
+        refused("long row", "a\n1,2,3\n", "line 2: 3 values where the first row names 1 column");
+        refused("unterminated quote", "a,b\n1,2\n3,\"open\n4,5\n",
+                "line 3: the quote that starts a value there is never closed");
+        refused("text after a quote", "a,b\n\"x\"y,2\n",
+                "line 2: a quoted value must be followed by a separator or the end of the line");
+        refused("empty", QByteArray(), "the file is empty");
+        refused("blank lines only", "\r\n\n", "the file is empty");
+        refused("header only", "Name,copies\r\n", "the file names its columns but has no rows");
     }
     void csv()
     {
@@ -158,7 +152,7 @@ private slots:
 
     // Files: the message names the file; a file too big for a list of labels
     // is refused by its size, before a byte of it is read (it is sparse: nothing on disk).
-    void csvFiles()
+    void csvFilesAndTheirPlaceInTheSettings()
     {
         csv::Table t;
         QString why;
@@ -178,11 +172,8 @@ private slots:
         QVERIFY(!csv::read(huge, t, &why));
         QCOMPARE(why, huge + ": the file is 64.0 MiB, too large for a list of labels (at most 64 MiB)");
         QVERIFY(t.rows.empty() && t.columns.isEmpty());
-    }
 
-    // A label's data file is kept in the settings under its path; never for a label without a file.
-    void dataRememberedPerLabel()
-    {
+        // A label's data file is kept in the settings under its path; never for a label without a file.
         const QString ini = tmp.filePath("settings.ini");
         const QString label = tmp.filePath("labels/Club Ale.ckm"), other = tmp.filePath("labels/Stout.ckm");
         {

@@ -23,24 +23,21 @@ using input::whenModal;
 class tst_Items : public QObject {
     Q_OBJECT
 private slots:
-    // A new text is centred with its box; its size is shown as the size box lists it.
-    void newTextAndItsFontSize()
+    // A new text is centred with its box; its size is shown as the size box lists it; autofit wraps it.
+    void newTextItsFontSizeAndAutofit()
     {
         TestEnv env;
         LabelDocument d(env.values, env.platform, env.fixed);
         d.setTextFontSize("12"); // nothing active: nothing happens
         QVERIFY(d.createNewText("Ale", 90));
-        const TextItem& t = *d.activeText();
-        QCOMPARE(QRectF(t.left, t.top, t.width, t.height), QRectF((4320 - 360) / 2.0, (5400 - 260) / 2.0, 360, 260));
+        QCOMPARE(bounds(*d.activeText()), QRectF((4320 - 360) / 2.0, (5400 - 260) / 2.0, 360, 260));
         d.setTextFontSize("7");
         QCOMPARE(d.activeText()->font.size, 7.0);
         // Whole points, and halves.
-        d.activeText()->font.size = 8.25;
-        QCOMPARE(d.getTextFontSize(), QString("8"));
-        d.activeText()->font.size = 10.5;
-        QCOMPARE(d.getTextFontSize(), QString("10.5"));
-        d.activeText()->font.size = 10.8;
-        QCOMPARE(d.getTextFontSize(), QString("10.5"));
+        for (const auto& [size, shown] : {std::pair(8.25, "8"), std::pair(10.5, "10.5"), std::pair(10.8, "10.5")}) {
+            d.activeText()->font.size = size;
+            QCOMPARE(d.getTextFontSize(), QString(shown));
+        }
         d.setTextFontSize("abc");
         QCOMPARE(d.activeText()->font.size, 10.8);
 
@@ -50,16 +47,8 @@ private slots:
         QVERIFY(d.createNewText("Two\r\nlines", 0));
         QCOMPARE(d.getTextColor(), ColorValue(0x0000FF));
         QCOMPARE(d.getTextHeight(), int16_t(2 * 200 + 60));
-    }
 
-    void autofitWrap()
-    {
-        auto width = [](const QString& s) {
-            double w = 0;
-            for (const QString& l : textlayout::splitLines(s))
-                w = std::max<double>(w, l.size() * 100.0);
-            return w;
-        };
+        auto width = [](const QString& s) { return FixedMeasurer().measure(s, {}).width(); };
         // 3-inch label: limit 3240, so a line may hold at most 32 characters.
         QCOMPARE(textlayout::autofitWrap("The quick brown fox jumps over the lazy dog", 3.0, width),
                  QString("The quick brown fox jumps over\r\nthe lazy dog"));
@@ -68,10 +57,7 @@ private slots:
                  QString("Extraordinarilylongwordthatexceedsit\r\nok\r\nno"));
         QCOMPARE(textlayout::autofitWrap("   ", 3.0, width), QString("   "));
         QCOMPARE(textlayout::autofitWrap("  Ale  ", 3.0, width), QString("Ale"));
-
-        TestEnv env;
         env.values.dialogAutofit = true;
-        LabelDocument d(env.values, env.platform, env.fixed);
         QVERIFY(d.createNewText("The quick brown fox jumps over the lazy dog", 0));
         QCOMPARE(d.getTextText(), QString("The quick brown fox jumps over\r\nthe lazy dog"));
         QCOMPARE(d.getTextWidth(), int16_t(3000 + 60));
@@ -127,19 +113,19 @@ private slots:
         main.button("Rotate Text Right")->trigger();
         QCOMPARE(rotation(), int16_t(315));
         QCOMPARE(doc->history().count(), steps + 4);
-        main.action("mnuEditUndo")->trigger();
-        main.action("mnuEditUndo")->trigger();
-        QCOMPARE(rotation(), int16_t(135));
-        main.action("mnuEditUndo")->trigger();
-        QCOMPARE(rotation(), int16_t(45));
-        main.action("mnuEditUndo")->trigger();
-        QCOMPARE(rotation(), int16_t(270));
+        for (const int16_t back : {45, 135, 45, 270}) {
+            main.action("mnuEditUndo")->trigger();
+            QCOMPARE(rotation(), back);
+        }
         QCOMPARE(doc->texts().at(index).text, QString("Pale Ale"));
         doc->SelectNothing();
         QVERIFY(!main.button("Rotate Text Left")->isEnabled() && !main.button("Rotate Text Right")->isEnabled());
 
-        // Reopened: autofit unchecked; characters a file cannot keep are named and underlined.
-        whenModal<frmTextInput>([](frmTextInput* dlg) {
+        // Reopened: autofit unchecked; characters a file cannot keep are named and underlined; 16,384
+        // lines (a break counts two) are refused with the focus on the text, to shorten it.
+        const QString lines = QString("a\n").repeated(16383) + "a";
+        bool stayedOpen = false, focusOnText = false;
+        whenModal<frmTextInput>([&](frmTextInput* dlg) {
             QVERIFY(!dlg->chkAutoFit()->isChecked());
             QLabel* note = dlg->lblNotKept();
             for (const QChar c : QString::fromUtf8("Pivo \u017e \u0148 \u0141\u00f3d\u017a \u0148"))
@@ -147,22 +133,13 @@ private slots:
             QVERIFY(note->isVisible());
             QCOMPARE(note->text(), QString::fromUtf8("A label file cannot keep these characters; saving would turn "
                                                      "each into \"?\": \u0148 \u0141 \u017a"));
-            const QList<QTextEdit::ExtraSelection> marks = dlg->txtInput()->extraSelections();
             QStringList marked;
-            for (const QTextEdit::ExtraSelection& m : marks)
+            for (const QTextEdit::ExtraSelection& m : dlg->txtInput()->extraSelections())
                 marked << m.cursor.selectedText();
             QCOMPARE(marked, QStringList({"ň", "Ł", "ź", "ň"}));
             dlg->txtInput()->setPlainText(QString::fromUtf8("Pivo \u017e"));
             QVERIFY(note->isHidden());
             QVERIFY(dlg->txtInput()->extraSelections().isEmpty());
-            dlg->CancelButton_Click();
-        });
-        main.action("mnuTextNew")->trigger();
-
-        // 16,384 lines (a break counts two): refused with the focus on the text, to shorten it.
-        const QString lines = QString("a\n").repeated(16383) + "a";
-        bool stayedOpen = false, focusOnText = false;
-        whenModal<frmTextInput>([&](frmTextInput* dlg) {
             dlg->txtInput()->setPlainText(lines);
             dlg->findChild<QPushButton*>("OKButton")->click();
             stayedOpen = dlg->isVisible();
@@ -184,25 +161,7 @@ private slots:
         QCOMPARE(env.values.textColor, ColorValue(0x00FF00));
     }
 
-    void fitFactors()
-    {
-        TestEnv env;
-        offerPicture(env, "/p/one.bmp", QSizeF(1440, 1440));
-        offerPicture(env, "/p/wide.bmp", QSizeF(6000, 3000));
-        offerPicture(env, "/p/tall.bmp", QSizeF(4000, 9000));
-        LabelDocument d(env.values, env.platform, env.fixed);
-        struct Case {
-            const char* file;
-            double w, h;
-        } cases[] = {{"/p/one.bmp", 1440, 1440}, {"/p/wide.bmp", 3240, 1620}, {"/p/tall.bmp", 1872, 4212}};
-        for (const Case& c : cases) {
-            QVERIFY(d.createNewGraphic(c.file));
-            const GraphicItem& g = *d.activeGraphic();
-            QCOMPARE(QRectF(g.left, g.top, g.width, g.height), QRectF((4320 - c.w) / 2, (5400 - c.h) / 2, c.w, c.h));
-        }
-    }
-
-    void picturesThatCannotBeUsed()
+    void picturesFittedOrRefused()
     {
         TestEnv env;
         LabelDocument d(env.values, env.platform, env.fixed);
@@ -225,9 +184,20 @@ private slots:
         // Items without a file are never reloaded.
         d.refreshGraphic("");
         QCOMPARE(d.graphics().at(1).picture.pixelColor(0, 0), QColor(Qt::green));
+
+        // Pictures from files: at their own size, or made smaller to fit the label.
+        for (const auto& [natural, w, h] : {std::tuple(QSizeF(1440, 1440), 1440, 1440),
+                                            std::tuple(QSizeF(6000, 3000), 3240, 1620),
+                                            std::tuple(QSizeF(4000, 9000), 1872, 4212)}) {
+            offerPicture(env, "/p/fit.bmp", natural);
+            QVERIFY(d.createNewGraphic("/p/fit.bmp"));
+            QCOMPARE(bounds(*d.activeGraphic()), QRectF((4320 - w) / 2.0, (5400 - h) / 2.0, w, h));
+        }
     }
 
-    void windowsMetafileAtNaturalSize()
+    // Metafiles at their natural size; pictures held as RGB32 or premultiplied ARGB32, colours
+    // exact; copies for a size made once; pictures reloaded after their editor.
+    void metafilesPictureFormatsAndTheEditor()
     {
         TestEnv env;
         const QString file = env.path("bottle.wmf");
@@ -261,12 +231,7 @@ private slots:
         QCOMPARE(cache.picture(g, QSize(600, 300)).cacheKey(), drawn.cacheKey()); // made once
         // However large a box asks for it, never more than 16 million pixels.
         QVERIFY(cache.picture(g, QSize(20000, 20000)).sizeInBytes() <= 64 * 1024 * 1024);
-    }
 
-    // Pictures held as RGB32 or premultiplied ARGB32, colours exact; copies for a size made once.
-    void picturesHeldInTheFormatThatDrawsFastest()
-    {
-        TestEnv env;
         QImage redBlue(2, 1, QImage::Format_ARGB32);
         redBlue.setPixel(0, 0, qRgb(255, 0, 0));
         redBlue.setPixel(1, 0, qRgb(0, 0, 255));
@@ -284,14 +249,12 @@ private slots:
         QVERIFY(pictures::isPhotograph(loadPictureFile(env.path("rb.jpg")).image));
         // Pictures that come another way (clipboard, a test's platform) are converted by the document.
         env.platform.clipboard = redBlue;
-        LabelDocument d(env.values, env.platform, env.fixed);
         QVERIFY(d.createNewGraphic("?1"));
         QCOMPARE(d.activeGraphic()->picture.format(), QImage::Format_RGB32);
 
         GraphicItem big;
         big.picture = pictures::fastest(QImage(400, 200, QImage::Format_ARGB32));
         big.picture.fill(Qt::green);
-        pictures::ScaledCache cache;
         const QImage small = cache.picture(big, QSize(40, 20));
         QCOMPARE(small.size(), QSize(40, 20));
         QCOMPARE(cache.picture(big, QSize(40, 20)).cacheKey(), small.cacheKey());
@@ -307,30 +270,24 @@ private slots:
         LabelDocument printed(env.values, env.platform, env.fixed);
         printed.holdPicturesForPrint(pictures::PrintedDpi);
         printed.LoadFile(env.path("big.ckm"));
-        QCOMPARE(printed.graphics().at(2).picture.size(), QSize(300, 150));
-    }
+        QCOMPARE(printed.graphics().at(3).picture.size(), QSize(300, 150));
 
-    void editorReloadsEveryItemOfTheFile()
-    {
-        TestEnv env;
-        const QString pic = env.path("rose.png");
-        const QString edited = env.path("edited.png");
+        // After the picture editor, every item of the file is reloaded.
+        const QString pic = env.path("rose.png"), edited = env.path("edited.png");
         QVERIFY(solid(Qt::red).save(pic));
         QVERIFY(solid(Qt::yellow).save(edited));
         const QString editor = env.path("editor.sh");
         QVERIFY(writeFile(editor, QString("#!/bin/sh\ncp '%1' \"$1\"\n").arg(edited).toUtf8()));
         QFile(editor).setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::WriteOwner);
         env.platform.realProcesses = true;
-
-        LabelDocument d(env.values, env.platform, env.fixed);
         QVERIFY(d.createNewGraphic(pic));
         QVERIFY(d.createNewGraphic(pic));
-        d.graphicAt(2)->width = 777;
+        d.graphicAt(5)->width = 777;
         Module1::runGraphicsEditor(env.platform, editor, d.getActiveGraphicSpecs());
         d.refreshGraphic(pic);
-        QCOMPARE(d.graphicAt(1)->picture.pixelColor(0, 0), QColor(Qt::yellow));
-        QCOMPARE(d.graphicAt(2)->picture.pixelColor(0, 0), QColor(Qt::yellow));
-        QCOMPARE(d.graphicAt(2)->width, 777.0);
+        QCOMPARE(d.graphicAt(4)->picture.pixelColor(0, 0), QColor(Qt::yellow));
+        QCOMPARE(d.graphicAt(5)->picture.pixelColor(0, 0), QColor(Qt::yellow));
+        QCOMPARE(d.graphicAt(5)->width, 777.0);
 
         Module1::runGraphicsEditor(env.platform, "no-such-editor-here", pic);
         QCOMPARE(env.platform.shown.last().text, QString("Unable to run Graphics Editor: no-such-editor-here"));

@@ -49,7 +49,8 @@ QStringList filesIn(const QString& dir) { return QDir(dir).entryList(QDir::Files
 class tst_LabelFile : public QObject {
     Q_OBJECT
 private slots:
-    void emptyLabelAndATextRecordByteForByte()
+    // The records byte for byte; fields cut to their width, characters the code page lacks named.
+    void recordsByteForByteAndFieldsCut()
     {
         TestEnv env;
         LabelDocument d(env.values, env.platform, env.fixed);
@@ -73,13 +74,9 @@ private slots:
                                 QByteArray("Arial").append(QByteArray(27, ' ')) + hex("0c00") + hex("ffff") +
                                 hex("0000") + hex("0000") + hex("0000") + QByteArray(5, ' ') + "Pale Ale";
         QCOMPARE(fileBytes(env.path("Ale.ckm")).toHex(), (expected.left(79) + hex("0100") + text).toHex());
-    }
 
-    void fieldsAreCutAndRounded()
-    {
         // A path too long for its field is cut, not let into the next record (font fields: roundTrip).
-        GraphicRecord g;
-        g.path = QByteArray(129, 'p');
+        const GraphicRecord g{.path = QByteArray(129, 'p')};
         QCOMPARE(encode(g).size(), 150);
         QCOMPARE(decodeGraphic(encode(g).constData()).path, QByteArray(128, 'p'));
         // Windows-1252: the five places it leaves empty read as themselves.
@@ -87,13 +84,9 @@ private slots:
         // What a save would lose, each once (a beer mug is one '?'); the code page's own characters are kept.
         const QString lossy = QString::fromUtf8("Ležák Dvanáctka ň Łódź \u201eźródło\u201c ň \U0001F37A 5 \u20ac");
         QCOMPARE(charactersNotKept(lossy), QStringList({"ň", "Ł", "ź", "ł", QString::fromUtf8("\U0001F37A")}));
-        QCOMPARE(toCodePage(lossy), QByteArray("Le\x9e\xe1k Dvan\xe1"
-                                               "ctka ? ?\xf3"
-                                               "d? \x84?r\xf3"
-                                               "d?o\x93 ? ? 5 \x80"));
+        QCOMPARE(toCodePage(lossy), QByteArray("Le\x9e\xe1k Dvan\xe1" "ctka ? ?\xf3"
+                                               "d? \x84?r\xf3" "d?o\x93 ? ? 5 \x80"));
         QVERIFY(charactersNotKept(QString::fromUtf8("Caf\u00e9 \u2013 \u2018Pale\u2019 Ale\r\n\u0160")).isEmpty());
-        TestEnv env;
-        LabelDocument d(env.values, env.platform, env.fixed);
         QVERIFY(d.createNewText(QString::fromUtf8("Piwo \u017cywe \u0142"), 0));
         QVERIFY(d.createNewText(QString::fromUtf8("\u017ar\u00f3d\u0142o"), 0));
         QCOMPARE(d.textCharactersNotKept(), QStringList({"ż", "ł", "ź"}));
@@ -103,10 +96,10 @@ private slots:
         QVERIFY(d.SaveLabelToFile(env.path("urw.ckm")));
         LabelDocument e(env.values, env.platform, env.fixed);
         e.LoadFile(env.path("urw.ckm"));
-        QCOMPARE(e.textAt(3)->font.name, QString("C059"));
+        QCOMPARE(e.textAt(4)->font.name, QString("C059"));
     }
 
-    void roundTripIsByteIdentical()
+    void roundTripsAreByteIdentical()
     {
         TestEnv env;
         QVERIFY(solid(Qt::red).save(env.values.graphicsFolder + "/rose.bmp"));
@@ -145,8 +138,7 @@ private slots:
         // The same bytes again imply every field; only what the first save changed is checked.
         QCOMPARE(e.textAt(1)->font.size, 11.0);
         QCOMPARE(e.textAt(1)->font.name, QString(32, 'F'));
-        QCOMPARE(e.textAt(1)->rotation, int16_t(0));
-        QCOMPARE(e.textAt(2)->rotation, int16_t(-90));
+        QCOMPARE(std::pair(e.textAt(1)->rotation, e.textAt(2)->rotation), std::pair(int16_t(0), int16_t(-90)));
         QVERIFY(!e.isChanged() && !e.getIsBlankForm());
         QVERIFY(e.SaveLabelToFile(first));
         QCOMPARE(fileBytes(first).toHex(), a.toHex());
@@ -159,22 +151,18 @@ private slots:
         f.LoadFile(second);
         QVERIFY(f.SaveLabelToFile(first));
         QCOMPARE(fileBytes(first).toHex(), a.toHex());
-    }
 
-    // Labels written before load without a word and save byte for byte.
-    void samplesRoundTripByteForByte()
-    {
-        TestEnv env;
+        // Labels written before load without a word and save byte for byte.
         const QDir samples(CORK_SAMPLES);
         for (const QString& name : samples.entryList(QDir::Files))
             QVERIFY(QFile::copy(samples.filePath(name), env.path(name)));
         const QStringList labels = samples.entryList({"*.ckm"}, QDir::Files);
         QVERIFY(labels.size() >= 2);
         for (const QString& name : labels) {
-            LabelDocument d(env.values, env.platform, env.fixed);
-            d.LoadFile(env.path(name));
-            QVERIFY2(env.platform.shown.isEmpty() && d.graphics().size() == 1, qPrintable(name));
-            QVERIFY(d.SaveLabelToFile(env.path(name)));
+            LabelDocument sample(env.values, env.platform, env.fixed);
+            sample.LoadFile(env.path(name));
+            QVERIFY2(env.platform.shown.isEmpty() && sample.graphics().size() == 1, qPrintable(name));
+            QVERIFY(sample.SaveLabelToFile(env.path(name)));
             QCOMPARE(fileBytes(env.path(name)).toHex(), fileBytes(samples.filePath(name)).toHex());
         }
     }
@@ -186,17 +174,9 @@ private slots:
         const QString labels = env.path("elsewhere");
         QDir().mkpath(labels);
         QVERIFY(solid(Qt::green).save(labels + "/leaf.bmp"));
-        HeaderRecord h;
-        h.labelWidth = 4320;
-        h.labelHeight = 5400;
-        h.graphicCount = 3;
-        QByteArray file = encode(h);
-        for (const char* p : {"..\\Graphics\\rose.bmp", ".\\leaf.bmp", "C:\\gone\\nothing.bmp"}) {
-            GraphicRecord g;
-            g.path = p;
-            g.width = g.height = 100;
-            file += encode(g);
-        }
+        QByteArray file = encode(HeaderRecord{.labelWidth = 4320, .labelHeight = 5400, .graphicCount = 3});
+        for (const char* p : {"..\\Graphics\\rose.bmp", ".\\leaf.bmp", "C:\\gone\\nothing.bmp"})
+            file += encode(GraphicRecord{.path = p, .width = 100, .height = 100});
         QVERIFY(writeFile(labels + "/x.ckm", file));
         LabelDocument d(env.values, env.platform, env.fixed);
         d.LoadFile(labels + "/x.ckm");
@@ -292,7 +272,8 @@ private slots:
         QVERIFY(f.isChanged());
     }
 
-    void textsAreKeptWholeOrRefused()
+    // Texts are kept whole or refused; a full disk loses nothing.
+    void nothingIsSavedCut()
     {
         TestEnv env;
         // The longest text a record holds, line breaks and the euro sign counted as stored.
@@ -341,15 +322,8 @@ private slots:
         QCOMPARE(fileBytes(target), QByteArray("previous label"));
         QCOMPARE(filesIn(env.values.graphicsFolder), QStringList());
         QVERIFY(d.isChanged());
-    }
 
-    void saveOnAFullDiskLosesNothing()
-    {
-        TestEnv env;
-        const QString target = env.values.labelFolder + "/Ale.ckm";
-        QVERIFY(writeFile(target, "previous label"));
-        env.platform.clipboard = solid(Qt::red);
-        // A label of 81 + 68 + 3 bytes where only 40 fit.
+        // A full disk loses nothing either: a label of 81 + 68 + 3 bytes where only 40 fit.
         const QByteArray got = withFileSizeLimit(40, [&] {
             LabelDocument d(env.values, env.platform, env.fixed);
             d.createNewText("Ale", 0);
@@ -379,22 +353,22 @@ private slots:
         QCOMPARE(fileBytes(target), QByteArray("previous label"));
 
         // The bitmap fits but the label cannot be written: the bitmap goes again, the item keeps none.
-        LabelDocument d(env.values, env.platform, env.fixed);
-        QVERIFY(d.createNewGraphic("?1"));
-        QString why;
-        QVERIFY(!d.SaveLabelToFile(env.path("no/such/folder/Ale.ckm"), &why));
+        LabelDocument full(env.values, env.platform, env.fixed);
+        QVERIFY(full.createNewGraphic("?1"));
+        why.clear();
+        QVERIFY(!full.SaveLabelToFile(env.path("no/such/folder/Ale.ckm"), &why));
         QVERIFY(!why.isEmpty());
         QCOMPARE(filesIn(env.values.graphicsFolder), QStringList());
-        QCOMPARE(d.graphics().begin()->second.tag, QString("0"));
-        QVERIFY(d.isChanged());
+        QCOMPARE(full.graphics().begin()->second.tag, QString("0"));
+        QVERIFY(full.isChanged());
         // And once it can be written, it is all there.
-        QVERIFY(d.SaveLabelToFile(target, &why));
+        QVERIFY(full.SaveLabelToFile(target, &why));
         QCOMPARE(filesIn(env.values.graphicsFolder), QStringList{"Ale 0000.bmp"});
-        QCOMPARE(d.graphics().begin()->second.path(), env.values.graphicsFolder + "/Ale 0000.bmp");
-        QVERIFY(!d.isChanged());
+        QCOMPARE(full.graphics().begin()->second.path(), env.values.graphicsFolder + "/Ale 0000.bmp");
+        QVERIFY(!full.isChanged());
     }
 
-    void badFilesEndInTheirMessage()
+    void badFilesEndInTheirMessageAndTemplatesApplyOnlyTheirHeader()
     {
         TestEnv env;
         auto load = [&](const QByteArray& bytes) {
@@ -416,15 +390,9 @@ private slots:
         QVERIFY(!d->getIsBlankForm() && !d->isChanged());
         QCOMPARE(d->surfaceWidth(), 4320);
 
-        HeaderRecord h;
-        h.labelWidth = 2880;
-        h.labelHeight = 2880;
-        h.textCount = 3;
-        TextRecord t;
-        t.textLength = 3;
-        t.left = 2881; // beyond the width: centred
-        t.top = 2880;  // equal: kept
-        t.fontName = "Arial";
+        const HeaderRecord h{.labelWidth = 2880, .labelHeight = 2880, .textCount = 3};
+        // Left beyond the width: centred; top as far as the height: kept.
+        const TextRecord t{.textLength = 3, .left = 2881, .top = 2880, .fontName = "Arial"};
         const QByteArray one = encode(t) + "Ale";
         d = load(encode(h) + one);
         QCOMPARE(env.platform.texts(), QStringList{"Bad Text Record in File"});
@@ -432,31 +400,22 @@ private slots:
         QCOMPARE(QPointF(d->texts().begin()->second.left, d->texts().begin()->second.top), QPointF(1440, 2880));
         QVERIFY(!d->getIsBlankForm() && !d->isChanged());
 
-        TextRecord neg = t;
-        neg.textLength = -5;
-        d = load(encode(h) + encode(neg) + "Ale");
-        QCOMPARE(env.platform.texts(), QStringList{"Bad Text Record in File"});
-        QVERIFY(d->texts().empty());
+        // A negative length, and one longer than what follows.
+        for (const auto& [length, rest] : {std::pair<int16_t, QByteArray>(-5, "Ale"), {30000, "short"}}) {
+            TextRecord bad = t;
+            bad.textLength = length;
+            d = load(encode(h) + encode(bad) + rest);
+            QCOMPARE(env.platform.texts(), QStringList{"Bad Text Record in File"});
+            QVERIFY(d->texts().empty());
+        }
 
-        TextRecord huge = t;
-        huge.textLength = 30000;
-        d = load(encode(h) + encode(huge) + "short");
-        QCOMPARE(env.platform.texts(), QStringList{"Bad Text Record in File"});
-
-        HeaderRecord hg = h;
-        hg.graphicCount = 2;
-        GraphicRecord g;
-        g.path = "missing.bmp";
-        d = load(encode(hg) + encode(g) + QByteArray("X") + QByteArray(149, '\0') + one);
+        const HeaderRecord hg{.labelWidth = 2880, .labelHeight = 2880, .graphicCount = 2, .textCount = 3};
+        d = load(encode(hg) + encode(GraphicRecord{.path = "missing.bmp"}) + "X" + QByteArray(149, '\0') + one);
         QCOMPARE(env.platform.texts(), QStringList({"Unable to Load Graphic: missing.bmp", "Bad Graphic Record in File"}));
         // A path with a NUL byte: not found, without the system being asked.
         QTest::failOnWarning(QRegularExpression("Broken filename"));
-        HeaderRecord h1 = h;
-        h1.graphicCount = 1;
-        h1.textCount = 0;
-        GraphicRecord nul;
-        nul.path = QByteArray("a\0b.bmp", 7);
-        d = load(encode(h1) + encode(nul));
+        const HeaderRecord h1{.labelWidth = 2880, .labelHeight = 2880, .graphicCount = 1};
+        d = load(encode(h1) + encode(GraphicRecord{.path = QByteArray("a\0b.bmp", 7)}));
         QCOMPARE(env.platform.texts(), QStringList{QString("Unable to Load Graphic: a") + QChar(0) + "b.bmp"});
         QVERIFY(d->texts().empty());
 
@@ -474,29 +433,19 @@ private slots:
         }
         // So is a label without area (none wide, or less than none high).
         for (const auto& [w, high] : {std::pair<int16_t, int16_t>(0, 2880), std::pair<int16_t, int16_t>(2880, -32768)}) {
-            HeaderRecord flat;
-            flat.labelWidth = w;
-            flat.labelHeight = high;
-            d = load(encode(flat));
+            d = load(encode(HeaderRecord{.labelWidth = w, .labelHeight = high}));
             QCOMPARE(env.platform.texts(), QStringList{"Bad Header Record in File"});
             QVERIFY(d->surfaceWidth() == 4320 && !d->isChanged());
         }
-        HeaderRecord far;
-        far.labelWidth = 4320;
-        far.labelHeight = 5400;
-        far.leftMargin = -1e30f;
-        d = load(encode(far));
+        d = load(encode(HeaderRecord{.labelWidth = 4320, .labelHeight = 5400, .leftMargin = -1e30f}));
         QVERIFY(env.platform.texts().isEmpty());
         QCOMPARE(d->getLeftMargin(), double(-1e30f));
 
         // Not a label at all (that no input crashes the loader is the fuzzers' part).
         load("PK\x03\x04 an archive");
         QCOMPARE(env.platform.texts(), QStringList{"Bad Header Record in File"});
-    }
 
-    void templatesApplyOnlyTheirHeader()
-    {
-        TestEnv env;
+        // A template applies only its header; a bad one says nothing and leaves the window no longer blank.
         LabelDocument src(env.values, env.platform, env.fixed);
         src.setLabelDimensions(2, 2, 4);
         src.resizeLabel();
@@ -504,28 +453,19 @@ private slots:
         src.setLeftMargin(0.5);
         QVERIFY(src.createNewText("Not applied", 0));
         QVERIFY(src.SaveLabelToFile(env.path("tpl.ckm")));
-
         env.values.templateLoading = true;
-        LabelDocument d(env.values, env.platform, env.fixed);
-        d.LoadFile(env.path("tpl.ckm"));
+        LabelDocument applied(env.values, env.platform, env.fixed);
+        applied.LoadFile(env.path("tpl.ckm"));
+        d = load("XYZ");
         env.values.templateLoading = false;
-        QCOMPARE(d.surfaceWidth(), 5760);
-        QCOMPARE(d.getLeftMargin(), 0.5);
-        QVERIFY(d.texts().empty());
-        QVERIFY(d.getIsBlankForm() && !d.isChanged());
-        QCOMPARE(d.getCutmarks(), env.values.cutmarks); // never stored
-
-        // A bad template header: no message, and the window is no longer blank.
-        QVERIFY(writeFile(env.path("bad.ckm"), "XYZ"));
-        env.values.templateLoading = true;
-        LabelDocument e(env.values, env.platform, env.fixed);
-        env.platform.shown.clear();
-        e.LoadFile(env.path("bad.ckm"));
-        env.values.templateLoading = false;
+        QCOMPARE(applied.surfaceWidth(), 5760);
+        QCOMPARE(applied.getLeftMargin(), 0.5);
+        QVERIFY(applied.texts().empty());
+        QVERIFY(applied.getIsBlankForm() && !applied.isChanged());
+        QCOMPARE(applied.getCutmarks(), env.values.cutmarks); // never stored
         QVERIFY(env.platform.shown.isEmpty());
-        QVERIFY(!e.getIsBlankForm());
+        QVERIFY(!d->getIsBlankForm());
     }
-
 };
 
 QTEST_GUILESS_MAIN(tst_LabelFile)

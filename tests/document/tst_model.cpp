@@ -6,12 +6,25 @@
 #include "editing/LabelEditor.h"
 #include "support/DocumentFixture.h"
 
+namespace {
+QString at(const QRectF& r) { return QString("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()); }
+
+// Hears where things changed ("all" for everywhere) and what else happened.
+struct Listener : DocumentObserver {
+    QStringList heard;
+    void areaChanged(const QRectF& r) override { heard << (r.isEmpty() ? QString("all") : at(r)); }
+    void selectionChanged() override { heard << "selection"; }
+    void restored() override { heard << "restored"; }
+};
+} // namespace
+
 class tst_Model : public QObject {
     Q_OBJECT
 private slots:
     // A new size reaches the surface and the frame only on resize; viewing changes nothing,
-    // an edit marks the label changed and a save unmarks it (the defaults' bytes: tst_labelfile).
-    void sizeAndFlags()
+    // an edit marks the label changed and a save unmarks it (the defaults' bytes: tst_labelfile);
+    // item indices are never reused.
+    void sizeFlagsAndIndices()
     {
         TestEnv env;
         LabelDocument d(env.values, env.platform, env.fixed);
@@ -30,6 +43,22 @@ private slots:
         QVERIFY(!d.getIsBlankForm() && !d.isChanged());
         // A stored code between the list's shapes reads as Rounded (each name's shape: tst_render).
         QCOMPARE(Module1::shapeCodeToListPosition(3), 1);
+
+        // Indices are never reused, up to the last a file can hold.
+        QVERIFY(d.createNewText("Two", 0));
+        d.deleteSelectedObject(false);
+        QVERIFY(d.createNewText("Three", 0));
+        QCOMPARE(d.activeTextIndex(), 3);
+        QVERIFY(d.textAt(1) && !d.textAt(2) && d.textAt(3));
+        for (int i = 3; i < LabelDocument::MaxItemIndex; ++i) {
+            QVERIFY(d.createNewText("x", 0));
+            d.deleteSelectedObject(false);
+        }
+        QVERIFY(d.createNewText("kept", 0) == false);
+        QCOMPARE(env.platform.texts().last(),
+                 QString("This label cannot hold more text items. Save it and start a new label."));
+        QCOMPARE(int(d.texts().size()), 2);
+        QCOMPARE(d.textCounter(), LabelDocument::MaxItemIndex);
     }
 
     // One stacking, the one the file keeps: pictures in their ranks, the frame,
@@ -60,20 +89,15 @@ private slots:
         QVERIFY(d.createNewGraphic("/b.png"));
         QVERIFY(d.createNewGraphic("/c.png"));
         QCOMPARE(stack(), QString("g1 g2 g3 B t1 t2"));
-        d.bringForwardActive(); // the last picture is already on top of its kind
-        QCOMPARE(stack(), QString("g1 g2 g3 B t1 t2"));
-        d.selectGraphic(1);
-        d.bringForwardActive();
-        QCOMPARE(stack(), QString("g2 g3 g1 B t1 t2"));
-        d.selectGraphic(3);
-        d.sendBackActive();
-        QCOMPARE(stack(), QString("g3 g2 g1 B t1 t2"));
-        d.selectText(2);
-        d.sendBackActive();
-        QCOMPARE(stack(), QString("g3 g2 g1 B t2 t1"));
-        d.selectText(2);
-        d.bringForwardActive();
-        QCOMPARE(stack(), QString("g3 g2 g1 B t1 t2"));
+        // The first step: the last picture is already on top of its kind.
+        for (const auto& [kind, index, forward, after] :
+             {std::tuple('g', 3, true, "g1 g2 g3 B t1 t2"), std::tuple('g', 1, true, "g2 g3 g1 B t1 t2"),
+              std::tuple('g', 3, false, "g3 g2 g1 B t1 t2"), std::tuple('t', 2, false, "g3 g2 g1 B t2 t1"),
+              std::tuple('t', 2, true, "g3 g2 g1 B t1 t2")}) {
+            kind == 'g' ? d.selectGraphic(index) : d.selectText(index);
+            forward ? d.bringForwardActive() : d.sendBackActive();
+            QCOMPARE(stack(), QString(after));
+        }
         d.selectGraphic(2);
         d.deleteSelectedObject(false);
         QCOMPARE(d.findGraphicByRank(0), 3);
@@ -100,48 +124,36 @@ private slots:
     // Every listener hears exactly where things changed (twips); the frame's operations are steps.
     void listenersHearTheChangedArea()
     {
-        struct Listener : DocumentObserver {
-            QStringList heard;
-            void areaChanged(const QRectF& r) override
-            {
-                heard << (r.isEmpty() ? QString("all")
-                                      : QString("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()));
-            }
-            void selectionChanged() override { heard << "selection"; }
-            void restored() override { heard << "restored"; }
-        } one, two;
+        Listener one, two;
         TestEnv env;
         LabelDocument d(env.values, env.platform, env.fixed);
         d.addObserver(&one);
         d.addObserver(&two);
-        const auto at = [](const QRectF& r) { return QString("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()); };
+        const auto news = [&] { return std::exchange(one.heard, {}); }; // what the first heard since last asked
         QVERIFY(d.createNewText("Ale", 0));
         const QRectF box = bounds(*d.activeItem());
         // The new item, and the selection drawn around it.
-        QCOMPARE(one.heard, QStringList({at(box), at(box), "selection"}));
-        one.heard.clear();
+        QCOMPARE(news(), QStringList({at(box), at(box), "selection"}));
         d.nudge(15, 0); // the same selection: no news of it
         const QRectF moved = box.translated(15, 0);
-        QCOMPARE(one.heard, QStringList({at(box), at(moved)}));
-        one.heard.clear();
+        QCOMPARE(news(), QStringList({at(box), at(moved)}));
         // A width-12 frame is 180 twips thick around its line 360 twips in; a width-30 one 450.
         const QRectF label = d.content().surface();
         d.setBorderWidth(3);
         d.setBorderWidth(30); // typed on: one step
-        QCOMPARE(one.heard, QStringList({at(label.adjusted(270, 270, -270, -270)), at(label.adjusted(135, 135, -135, -135))}));
-        one.heard.clear();
+        QCOMPARE(news(),
+                 QStringList({at(label.adjusted(270, 270, -270, -270)), at(label.adjusted(135, 135, -135, -135))}));
         d.setBorderVisible(false);
-        QCOMPARE(one.heard, QStringList({at(label.adjusted(135, 135, -135, -135))}));
+        QCOMPARE(news(), QStringList({at(label.adjusted(135, 135, -135, -135))}));
         d.setBorderColor(0xFF); // a hidden frame looks the same in any colour
         one.heard.clear();
         d.setBackColor(0xFF00);
-        QCOMPARE(one.heard, QStringList({at(label)}));
+        QCOMPARE(news(), QStringList({at(label)}));
         QCOMPARE(d.history().count(), 6);
 
         d.removeObserver(&two);
-        one.heard.clear();
         d.undoStep(); // the background: the selection goes, the whole label comes back
-        QCOMPARE(one.heard, QStringList({at(moved), "selection", "restored", at(label)}));
+        QCOMPARE(news(), QStringList({at(moved), "selection", "restored", at(label)}));
         QCOMPARE(two.heard.count("restored"), 0);
         d.undoStep();
         QCOMPARE(d.border().color, ColorValue(0));
@@ -151,14 +163,12 @@ private slots:
         QCOMPARE(d.border().width, int16_t(12));
         one.heard.clear();
         d.undoStep(); // the move: only the item's two boxes
-        QCOMPARE(one.heard, QStringList({"restored", at(moved), at(box)}));
-        one.heard.clear();
+        QCOMPARE(news(), QStringList({"restored", at(moved), at(box)}));
         d.redoStep();
-        QCOMPARE(one.heard, QStringList({"restored", at(box), at(moved)}));
+        QCOMPARE(news(), QStringList({"restored", at(box), at(moved)}));
         // The guides are no content: showing them repaints everything.
-        one.heard.clear();
         d.showGuides(true);
-        QCOMPARE(one.heard, QStringList({"all"}));
+        QCOMPARE(news(), QStringList({"all"}));
     }
 
     // A turned text keeps its own box (exact twips) and is hit and repainted where it is drawn.
@@ -174,12 +184,7 @@ private slots:
         QVERIFY(box.width() > box.height() + 200);
         const QRectF turned(box.center().x() - box.height() / 2, box.center().y() - box.width() / 2, box.height(),
                             box.width());
-        std::vector<QRectF> heard;
-        struct Listener : DocumentObserver {
-            std::vector<QRectF>& heard;
-            explicit Listener(std::vector<QRectF>& h) : heard(h) {}
-            void areaChanged(const QRectF& r) override { heard.push_back(r); }
-        } listener(heard);
+        Listener listener;
         d.addObserver(&listener);
         const int steps = d.history().count();
         d.rotateObject(270);
@@ -187,7 +192,7 @@ private slots:
         QCOMPARE(d.activeText()->rotation, int16_t(90));
         QCOMPARE(bounds(*d.activeItem()), box);
         QCOMPARE(drawnBounds(*d.activeItem()), turned);
-        QVERIFY(std::find(heard.begin(), heard.end(), turned) != heard.end()); // repainted where it now is
+        QVERIFY(listener.heard.contains(at(turned))); // repainted where it now is
         QCOMPARE(d.history().count(), steps + 2);
         env.values.dialogRotation = 0; // the last dialog's angle is no format: a restyle keeps the turn
         d.showActiveText();
@@ -218,28 +223,6 @@ private slots:
         d.verticalAlign(labelcode::FarEdge);
         QCOMPARE(drawnBounds(*d.activeItem()).topLeft(), QPointF(500, 600));
         d.removeObserver(&listener);
-    }
-
-    // Indices are never reused, up to the last a file can hold.
-    void indicesAreNeverReused()
-    {
-        TestEnv env;
-        LabelDocument d(env.values, env.platform, env.fixed);
-        QVERIFY(d.createNewText("One", 0));
-        QVERIFY(d.createNewText("Two", 0));
-        d.deleteSelectedObject(false);
-        QVERIFY(d.createNewText("Three", 0));
-        QCOMPARE(d.activeTextIndex(), 3);
-        QVERIFY(d.textAt(1) && !d.textAt(2) && d.textAt(3));
-        for (int i = 3; i < LabelDocument::MaxItemIndex; ++i) {
-            QVERIFY(d.createNewText("x", 0));
-            d.deleteSelectedObject(false);
-        }
-        QVERIFY(d.createNewText("kept", 0) == false);
-        QCOMPARE(env.platform.texts().last(),
-                 QString("This label cannot hold more text items. Save it and start a new label."));
-        QCOMPARE(int(d.texts().size()), 2);
-        QCOMPARE(d.textCounter(), LabelDocument::MaxItemIndex);
     }
 };
 

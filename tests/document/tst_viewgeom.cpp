@@ -7,22 +7,6 @@ using namespace viewgeom;
 
 class tst_ViewGeom : public QObject {
     Q_OBJECT
-
-    static ScrollInput base(int fw, int fh)
-    {
-        ScrollInput in;
-        in.surfaceW = 4320;
-        in.surfaceH = 5400;
-        in.windowW = fw;
-        in.clientW = fw - 120;
-        in.windowH = fh;
-        in.statusH = 300;
-        in.statusTop = fh - 700;
-        in.hScrollH = 255;
-        in.vScrollW = 255;
-        return in;
-    }
-
 private slots:
     // Window sizes around the label's 4320 x 5400 twips plus the window's
     // allowances (360 across; 740 and the 300 status bar down; bars 255).
@@ -45,7 +29,8 @@ private slots:
         QFETCH(int, fh);
         QFETCH(int, vMax);
         QFETCH(int, hMax);
-        const ScrollInput in = base(fw, fh);
+        const ScrollInput in{.windowW = fw, .windowH = fh, .clientW = fw - 120, .surfaceW = 4320, .surfaceH = 5400,
+                             .statusH = 300, .statusTop = fh - 700, .hScrollH = 255, .vScrollW = 255};
         const ScrollLayout l = setScrollBars(in);
         QCOMPARE(l.v.visible ? l.v.max : -1, vMax);
         QCOMPARE(l.h.visible ? l.h.max : -1, hMax);
@@ -66,7 +51,7 @@ private slots:
             QCOMPARE(QPoint(l.cornerLeft, l.cornerTop), QPoint(l.v.left, l.v.top + l.v.length));
     }
 
-    void gridColumnsIncludeBothEnds()
+    void gridColumnsIncludeBothEndsAndZoomSteps()
     {
         const auto xs = gridPositions(4320, 120);
         QCOMPARE(int(xs.size()), 37);
@@ -82,11 +67,8 @@ private slots:
         QCOMPARE(gridPositions(4320, 120, 1000, 1250), std::vector<int>({1080, 1200}));
         QCOMPARE(gridPositions(4320, 120, -500, 130), std::vector<int>({0, 120}));
         QCOMPARE(gridPositions(4320, 120, 4300, 9000), std::vector<int>({4320}));
-    }
 
-    // A fitted zoom between steps goes to the neighbouring steps; 33 % is the third.
-    void zoomLadderAndFit()
-    {
+        // A fitted zoom between steps goes to the neighbouring steps; 33 % is the third.
         QCOMPARE(zoomPercent(zoomIn(0.9)), 100);
         QCOMPARE(zoomPercent(zoomOut(0.9)), 75);
         QCOMPARE(zoomPercent(zoomIn(0.33)), 50);

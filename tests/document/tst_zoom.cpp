@@ -14,10 +14,11 @@
 class tst_Zoom : public QObject {
     Q_OBJECT
 private slots:
-    void commandsDragSnapWheelHandlesAndWindows()
+    void commandsSharpEdgesDragSnapWheelHandlesAndWindows()
     {
         MainWithLabel f;
-        offerPicture(f.env, "/hops.png", QSizeF(1500, 750));
+        const QColor green(0, 100, 0);
+        offerPicture(f.env, "/hops.png", QSizeF(1500, 750), green, 100, 50);
         f.env.values.gridWidth = f.env.values.gridHeight = 120;
         frmDocument* d = f.doc();
         LabelView* v = d->picLabelView();
@@ -25,18 +26,28 @@ private slots:
         QVERIFY(lblZoom);
         QCOMPARE(lblZoom->text(), QString("100 %"));
         d->createNewGraphic("/hops.png");
-        auto place = [&] {
-            setBox(*d->graphicAt(1), QRectF(1500, 1500, 1500, 750));
+        auto place = [&](double left = 1500) {
+            setBox(*d->graphicAt(1), QRectF(left, 1500, 1500, 750));
             d->SelectNothing();
         };
         auto left = [&] { return QPointF(d->graphicAt(1)->left, d->graphicAt(1)->top); };
 
-        // Zoom In steps 125, 150, 200; a drag of 30 pixels there is 225 twips.
+        // Zoom In steps 125, 150, 200.
         for (const char* shown : {"125 %", "150 %", "200 %"}) {
             f.action("mnuViewZoomIn")->trigger();
             QCOMPARE(lblZoom->text(), QString(shown));
         }
         QCOMPARE(v->twipsPerPixel(), 7.5);
+        // On a screen of two device pixels a pixel, a picture's edges fall between
+        // device pixels: no pixel is a blend of the picture and the label.
+        place(1507); // 200.93 logical pixels, 401.9 device pixels: the edge at 402
+        QImage shot(v->size() * 2, QImage::Format_RGB32);
+        shot.setDevicePixelRatio(2);
+        v->render(&shot);
+        QCOMPARE(shot.pixelColor(402, 500), green);
+        QVERIFY(shot.pixelColor(401, 500) != green);
+        QCOMPARE(shot.pixelColor(401, 500), shot.pixelColor(390, 500));
+        // A drag of 30 pixels there is 225 twips.
         f.action("mnuViewSnapToGrid")->setChecked(false);
         place();
         input::drag(v, v->toPixels(QPointF(2250, 1875)).toPoint(), QPoint(5, 0), 6);
@@ -98,28 +109,6 @@ private slots:
         QTRY_VERIFY(f.m.documents().isEmpty());
         QVERIFY(!f.action("mnuViewZoomIn")->isEnabled());
         QCOMPARE(lblZoom->text(), QString());
-    }
-
-    // On a screen of two device pixels a pixel, a picture's edges fall
-    // between device pixels: no pixel is a blend of the picture and the label.
-    void sharpAtTwoDevicePixelsAPixel()
-    {
-        MainWithLabel f;
-        offerPicture(f.env, "/hops.png", QSizeF(1500, 750), QColor(0, 100, 0), 100, 50);
-        frmDocument* d = f.doc();
-        d->createNewGraphic("/hops.png");
-        setBox(*d->graphicAt(1), QRectF(1507, 1500, 1500, 750)); // the left edge half a pixel at 200 %
-        d->SelectNothing();
-        d->setZoom(2);
-        LabelView* v = d->picLabelView();
-        QImage shot(v->size() * 2, QImage::Format_RGB32);
-        shot.setDevicePixelRatio(2);
-        v->render(&shot);
-        // 1507 twips: 200.93 logical pixels at 200 %, 401.9 device pixels, the edge at 402.
-        const int y = 2 * 250;
-        QCOMPARE(shot.pixelColor(402, y), QColor(0, 100, 0));
-        QVERIFY(shot.pixelColor(401, y) != QColor(0, 100, 0));
-        QCOMPARE(shot.pixelColor(401, y), shot.pixelColor(390, y));
     }
 };
 

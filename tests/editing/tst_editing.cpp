@@ -13,20 +13,15 @@ class tst_Editing : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
-    void handlesAroundAPicture()
+    void handlesAroundAPictureAndSnap()
     {
         const auto h = handles::placeHandles(QRectF(1000, 1000, 100, 100));
-        const double tops[8] = {970, 970, 970, 1010, 1010, 1060, 1060, 1060};
-        const double lefts[8] = {970, 1010, 1050, 970, 1050, 970, 1010, 1050};
-        for (int i = 0; i < 8; ++i) {
-            QCOMPARE(h[i].top(), tops[i]);
-            QCOMPARE(h[i].left(), lefts[i]);
-            QCOMPARE(h[i].size(), QSizeF(80, 80));
-        }
-    }
+        const QPointF corners[8] = {{970, 970},  {1010, 970},  {1050, 970},  {970, 1010},
+                                    {1050, 1010}, {970, 1060}, {1010, 1060}, {1050, 1060}};
+        for (int i = 0; i < 8; ++i)
+            QCOMPARE(h[i], QRectF(corners[i], QSizeF(80, 80)));
 
-    void snapGoesDownToTheGrid()
-    {
+        // Snapping goes down to the grid.
         QCOMPARE(snap::toGrid(-50, 120), int16_t(-120));
         QCOMPARE(snap::toGrid(-120, 120), int16_t(-120));
         QCOMPARE(snap::toGrid(239.9, 120), int16_t(120));
@@ -78,7 +73,7 @@ private slots:
         QCOMPARE(box.value_or(QRectF()), expected);
     }
 
-    void guideGrabAndReadOut()
+    void guideReadOutAndClipboardDescriptor()
     {
         using guides::Grab;
         QCOMPARE(guides::grabAt({2160 - 39, 0}, 2160, 2700), Grab::Vertical);
@@ -100,9 +95,19 @@ private slots:
         QVERIFY(!guides::readoutText(3, Grab::Vertical, {0, 0}, label));
         // In millimetres, to the tenth.
         QCOMPARE(*guides::readoutText(0, Grab::Vertical, {1440, 0}, label, lengths::Unit::Millimetres), QString("-12.7"));
+
+        // The clipboard's descriptor with fields wider than their columns (the usual ones: tst_clipboard).
+        QCOMPARE(clipdesc::encode(1234.5, 12345.75, ""), QString("CKMGraphic-1234.5345.75"));
+        const auto d = clipdesc::decode("CKMGraphic-1234.5345.75");
+        QCOMPARE(std::tuple(*d->width, *d->height, d->path), std::tuple(1234, 345, QString()));
+        QVERIFY(!clipdesc::decode("ckmgraphic-  1440   720"));
+        QVERIFY(!clipdesc::decode("A label: CKMGraphic-  1440   720"));
+
         // A decimal comma where the locale writes one.
         QLocale::setDefault(QLocale(QLocale::German));
         QCOMPARE(*guides::readoutText(1, Grab::Vertical, {720, 0}, label), QString("0,50"));
+        QCOMPARE(clipdesc::encode(1234.5, 10, ""), QString("CKMGraphic-1234,5    10"));
+        QCOMPARE(*clipdesc::decode("CKMGraphic-1234,5    10")->width, 1234);
         QLocale::setDefault(QLocale::c());
     }
 
@@ -128,11 +133,10 @@ private slots:
         QFETCH(QString, from);
         QFETCH(bool, forward);
         QFETCH(QString, to);
-        auto id = [](const QString& n) -> ItemId {
-            if (n.isEmpty())
-                return {};
-            const int kind = n[0] == 'g' ? kindOf<GraphicItem> : n[0] == 'q' ? kindOf<QrItem> : kindOf<TextItem>;
-            return {kind, n.mid(1).toInt()};
+        auto id = [](const QString& n) {
+            const int kind =
+                n.startsWith('g') ? kindOf<GraphicItem> : n.startsWith('q') ? kindOf<QrItem> : kindOf<TextItem>;
+            return n.isEmpty() ? ItemId{} : ItemId{kind, n.mid(1).toInt()};
         };
         LabelContent c;
         c.add(TextItem{.text = "Merlot", .index = 1});
@@ -147,23 +151,6 @@ private slots:
         LabelContent hidden;
         hidden.add(GraphicItem{.visible = false, .index = 2});
         QCOMPARE(keyselect::next(hidden, id(from), forward), ItemId{});
-    }
-
-    void clipboardDescriptor()
-    {
-        // Fields wider than their columns (the usual ones: tst_clipboard).
-        QCOMPARE(clipdesc::encode(1234.5, 12345.75, ""), QString("CKMGraphic-1234.5345.75"));
-        auto d = clipdesc::decode("CKMGraphic-1234.5345.75");
-        QCOMPARE(*d->width, 1234);
-        QCOMPARE(*d->height, 345);
-        QCOMPARE(d->path, QString());
-        QVERIFY(!clipdesc::decode("ckmgraphic-  1440   720"));
-        QVERIFY(!clipdesc::decode("A label: CKMGraphic-  1440   720"));
-
-        QLocale::setDefault(QLocale(QLocale::German));
-        QCOMPARE(clipdesc::encode(1234.5, 10, ""), QString("CKMGraphic-1234,5    10"));
-        QCOMPARE(*clipdesc::decode("CKMGraphic-1234,5    10")->width, 1234);
-        QLocale::setDefault(QLocale::c());
     }
 };
 
