@@ -73,7 +73,7 @@ private slots:
             QCOMPARE(read(r), def);
     }
 
-    void labelTypesAndWindowState()
+    void labelTypesWindowStateAndCommaSeparator()
     {
         TestEnv env;
         ProgramValues v;
@@ -94,18 +94,14 @@ private slots:
         env.store.write("Main", "Window State", "0");
         settings::readAll(env.store, env.ctx.paths, v);
         QVERIFY(!v.mainMaximized);
-    }
 
-    void commaDecimalSeparator()
-    {
+        // A comma as the decimal separator.
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         QCOMPARE(Module1::decimalSeparatorFromLocale(), QChar(','));
         QCOMPARE(Module1::numberToText(3.75), QString("3,75"));
-        TestEnv env;
         env.store.write("Settings", "Label Type", "2");
         env.store.write("Settings", "Label Height", "3,5");
         env.store.write("Settings", "Label Width", "2.25"); // written before the locale changed
-        ProgramValues v;
         settings::readAll(env.store, env.ctx.paths, v);
         QCOMPARE(QPair(v.labelHeight, v.labelWidth), QPair(3.5, 2.25));
         QLocale::setDefault(QLocale::c());

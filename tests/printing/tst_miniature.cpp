@@ -10,14 +10,7 @@ using miniature::Input;
 namespace {
 
 // Letter paper, a beer label (3.0 x 3.75 in), no margins or gaps.
-Input beerOnLetter(int16_t cutmarks)
-{
-    Input in;
-    in.labelWidth = 4320;
-    in.labelHeight = 5400;
-    in.cutmarks = cutmarks;
-    return in;
-}
+Input beerOnLetter(int16_t cutmarks) { return Input{.labelWidth = 4320, .labelHeight = 5400, .cutmarks = cutmarks}; }
 
 // Coordinates to a ten-thousandth of an inch.
 QString text(const std::vector<double>& v)
@@ -44,14 +37,8 @@ private slots:
         QVERIFY(d.marks.empty());
 
         // Margins and gaps (the walk itself: tst_sheet).
-        Input in;
-        in.labelWidth = 2880;
-        in.labelHeight = 1440;
-        in.leftMargin = 0.5;
-        in.topMargin = 0.25;
-        in.columnSpace = 0.25;
-        in.rowSpace = 0.125;
-        in.cutmarks = 0;
+        Input in{.labelWidth = 2880, .labelHeight = 1440, .topMargin = 0.25, .leftMargin = 0.5, .rowSpace = 0.125,
+                 .columnSpace = 0.25, .cutmarks = 0};
         const miniature::Drawing g = miniature::draw(in);
         // Columns at 720, 3960, 7200, rows at 360 + 1620 k: 9 rows.
         QCOMPARE(g.labels.front(), QRectF(720 / 6.0 + 50, 360 / 6.0 + 50, 380, 140));
@@ -82,32 +69,25 @@ private slots:
 
         double w = -1, h = -1;
         QVERIFY(miniature::labelTwips(3.0, 3.75, w, h));
-        QCOMPARE(w, 4320.0);
-        QCOMPARE(h, 5400.0);
+        QCOMPARE(QSizeF(w, h), QSizeF(4320, 5400));
         QVERIFY(miniature::labelTwips(0.0009, 1, w, h)); // rounds down to whole twips
         QCOMPARE(w, 1.0);
-        QVERIFY(!miniature::labelTwips(0, 1, w, h));
-        QVERIFY(!miniature::labelTwips(1, -2, w, h));
-        QVERIFY(!miniature::labelTwips(qQNaN(), 1, w, h));
+        for (const auto& [width, height] : {std::pair{0.0, 1.0}, std::pair{1.0, -2.0}, std::pair{qQNaN(), 1.0}})
+            QVERIFY(!miniature::labelTwips(width, height, w, h));
     }
 
     void landscapeAndOversizedLabels()
     {
         // Beyond what 16 bits hold, on landscape Letter: nothing fits, the walk ends at once.
-        Input in = beerOnLetter(0);
-        in.paperWidth = 15840;
-        in.paperHeight = 12240;
-        in.labelWidth = 23 * 1440;
-        in.labelHeight = 30 * 1440;
+        Input in{.labelWidth = 23 * 1440, .labelHeight = 30 * 1440, .cutmarks = 0, .paperWidth = 15840,
+                 .paperHeight = 12240};
         QVERIFY(miniature::draw(in).labels.empty());
         in.labelWidth = 1e12;
         in.leftMargin = 40;
         QVERIFY(miniature::draw(in).labels.empty());
 
         // A million positions are not drawn at all rather than a smudge that takes seconds.
-        in = beerOnLetter(2);
-        in.labelWidth = 14;
-        in.labelHeight = 14;
+        in = Input{.labelWidth = 14, .labelHeight = 14};
         const miniature::Drawing tiny = miniature::draw(in);
         QVERIFY(tiny.labels.empty() && tiny.marks.empty());
         // A zero step never advances: nothing.
