@@ -187,12 +187,9 @@ private slots:
     void options()
     {
         CommandLine c = CommandLine::parse({"--new-instance", "/x/a.ckm"});
-        QCOMPARE(c.mode, CommandLine::Gui);
-        QVERIFY(c.newInstance);
-        QCOMPARE(c.handOff, QString("/x/a.ckm"));
+        QCOMPARE(std::tuple(c.mode, c.newInstance, c.handOff), std::tuple(CommandLine::Gui, true, QString("/x/a.ckm")));
         c = CommandLine::parse({"\\T 24\"Pale", "Ale\""});
-        QVERIFY(!c.newInstance);
-        QCOMPARE(c.handOff, QString("\\T 24\"Pale Ale\""));
+        QCOMPARE(std::pair(c.newInstance, c.handOff), std::pair(false, QString("\\T 24\"Pale Ale\"")));
         // The example in the help works as written.
         const QString example = "\\T 24\"Pale Ale\" \\C 14\"Brewed in May\" \\B 10\"Home Brew\"";
         QVERIFY(CommandLine::usage().contains("corkcrafter '" + example + "'"));

@@ -48,44 +48,41 @@ class tst_Stock : public QObject {
 private slots:
     // 2 x 3 stock labels on A4 with a 10 pt printer border, from the paper's corner: rows and columns
     // in the border are named once and still printed; a label larger than the paper prints no sheets.
-    void printerBorderIsToldOnceAndLabelsStay_data()
-    {
-        QTest::addColumn<QRectF>("marginsAndGaps"); // left, top, column gap, row gap
-        QTest::addColumn<QString>("where");
-        QTest::newRow("stock") << QRectF(0.235, 0.34, 0, 0) << "";
-        QTest::newRow("corner") << QRectF(0.1, 0.1, 0, 0) << "column 1 and row 1";
-        QTest::newRow("right") << QRectF(0.3, 0.34, 0.1, 0) << "column 2";
-        QTest::newRow("both ends") << QRectF(0.235, 0.1, 0, 0.25) << "rows 1 and 3";
-    }
     void printerBorderIsToldOnceAndLabelsStay()
     {
-        QFETCH(QRectF, marginsAndGaps);
-        QFETCH(QString, where);
-        TestEnv env;
-        LabelDocument d(env.values, env.platform, env.fixed);
-        d.setLabelDimensions(2, 3.67, 3.9); // height, width
-        d.setCutmarks(0);
-        d.setLeftMargin(marginsAndGaps.x());
-        d.setTopMargin(marginsAndGaps.y());
-        env.values.columnSpace = marginsAndGaps.width();
-        env.values.rowSpace = marginsAndGaps.height();
         const QSizeF a4(210 / 25.4, 297 / 25.4);
         const QRectF printable(10.0 / 72, 10.0 / 72, a4.width() - 20.0 / 72, a4.height() - 20.0 / 72);
-        const QList<QPointF> at = corners(job(env, d, 2, {}, a4, printable));
-        QCOMPARE(at.size(), 12);
-        if (QTest::currentDataTag() == QByteArray("stock")) {
-            const QList<QPointF> sheet{{0.235, 0.34}, {0.235, 4.01}, {0.235, 7.68},
-                                       {4.135, 0.34}, {4.135, 4.01}, {4.135, 7.68}};
-            QCOMPARE(at, sheet + sheet);
+        // Left and top margins, column and row gaps (as x, y, width, height); the rows and columns told.
+        const std::pair<QRectF, QString> sheets[] = {{{0.235, 0.34, 0, 0}, ""},
+                                                     {{0.1, 0.1, 0, 0}, "column 1 and row 1"},
+                                                     {{0.3, 0.34, 0.1, 0}, "column 2"},
+                                                     {{0.235, 0.1, 0, 0.25}, "rows 1 and 3"}};
+        for (const auto& [marginsAndGaps, where] : sheets) {
+            TestEnv env;
+            LabelDocument d(env.values, env.platform, env.fixed);
+            d.setLabelDimensions(2, 3.67, 3.9); // height, width
+            d.setCutmarks(0);
+            d.setLeftMargin(marginsAndGaps.x());
+            d.setTopMargin(marginsAndGaps.y());
+            env.values.columnSpace = marginsAndGaps.width();
+            env.values.rowSpace = marginsAndGaps.height();
+            const QList<QPointF> at = corners(job(env, d, 2, {}, a4, printable));
+            QCOMPARE(at.size(), 12);
+            if (where.isEmpty()) { // the stock's own sheet
+                const QList<QPointF> sheet{{0.235, 0.34}, {0.235, 4.01}, {0.235, 7.68},
+                                           {4.135, 0.34}, {4.135, 4.01}, {4.135, 7.68}};
+                QCOMPARE(at, sheet + sheet);
+            }
+            QCOMPARE(env.platform.texts(),
+                     where.isEmpty() ? QStringList()
+                                     : QStringList{"The printer cannot reach the whole of " + where +
+                                                   " of the sheet: what lies in its unprintable border will be missing "
+                                                   "on the paper."});
+            env.platform.shown.clear();
+            d.setLabelDimensions(2, 12, 9);
+            QVERIFY(corners(job(env, d, 1, {}, a4, printable)).isEmpty());
+            QCOMPARE(env.platform.texts(), QStringList{printjob::NoLabelFitsMessage});
         }
-        QCOMPARE(env.platform.texts(),
-                 where.isEmpty() ? QStringList()
-                                 : QStringList{"The printer cannot reach the whole of " + where + " of the sheet: what lies "
-                                               "in its unprintable border will be missing on the paper."});
-        env.platform.shown.clear();
-        d.setLabelDimensions(2, 12, 9);
-        QVERIFY(corners(job(env, d, 1, {}, a4, printable)).isEmpty());
-        QCOMPARE(env.platform.texts(), QStringList{printjob::NoLabelFitsMessage});
     }
 
     // Sheets, page breaks and status; start 5 of 12 draws 8 labels, then 12.
