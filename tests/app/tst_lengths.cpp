@@ -33,10 +33,7 @@ private slots:
             QVERIFY2(p.ok == ok && p.twips == twips && p.error.isEmpty() == ok,
                      qPrintable(QString("\"%1\": %2 twips, error \"%3\"").arg(typed).arg(p.twips).arg(p.error)));
         }
-    }
-
-    void refusalsSayWhy()
-    {
+        // What a refusal says.
         QCOMPARE(lengths::parse("abc", Unit::Millimetres).error, QString("Type a length in millimetres, such as 12.5"));
         QCOMPARE(lengths::parse("1e3", Unit::Inches).error, QString("Type a length in inches, such as 0.5"));
         QCOMPARE(lengths::parse("600", Unit::Millimetres).error,

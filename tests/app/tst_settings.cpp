@@ -102,6 +102,7 @@ private slots:
         env.store.write("Settings", "Label Type", "2");
         env.store.write("Settings", "Label Height", "3,5");
         env.store.write("Settings", "Label Width", "2.25"); // written before the locale changed
+        v = ProgramValues();
         settings::readAll(env.store, env.ctx.paths, v);
         QCOMPARE(QPair(v.labelHeight, v.labelWidth), QPair(3.5, 2.25));
         QLocale::setDefault(QLocale::c());

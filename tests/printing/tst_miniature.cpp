@@ -28,7 +28,7 @@ QList<QRectF> rects(const miniature::Drawing& d) { return QList<QRectF>(d.labels
 class tst_Miniature : public QObject {
     Q_OBJECT
 private slots:
-    void labelsThatFitAtOneSixth()
+    void labelsAndMarksAtOneSixth()
     {
         const miniature::Drawing d = miniature::draw(beerOnLetter(0));
         // 2 x 2 from the paper's corner (a third column would not end on the paper), 50 twips inside.
@@ -47,19 +47,13 @@ private slots:
         // Positions are whole twips: a margin of 0.0003 in (0.432 twips) rounds away.
         in.leftMargin = 0.5003;
         QCOMPARE(miniature::draw(in).labels.front().x(), 720 / 6.0 + 50);
-    }
 
-    // Which marks each mode makes is in tst_sheet; here their size on screen.
-    void cutMarksOfEveryMode()
-    {
-        // A cross keeps its size on screen: 50 before the point, 60 beyond.
-        const miniature::Drawing inside = miniature::draw(beerOnLetter(2));
-        QCOMPARE(inside.marks[0], QLineF(-50, 0, 60, 0));
-        QCOMPARE(inside.marks[1], QLineF(0, -50, 0, 60));
-        // Fine lines: along the label's edges, 50 before and 60 beyond.
-        const miniature::Drawing fine = miniature::draw(beerOnLetter(3));
-        QCOMPARE(fine.marks[0], QLineF(-50, 0, -50 + 720 + 110, 0));
-        QCOMPARE(fine.marks[1], QLineF(0, -50, 0, -50 + 900 + 110));
+        // Which marks each mode makes is in tst_sheet; here their size on screen. A cross keeps
+        // its size: 50 before the point, 60 beyond; fine lines run along the label's edges, as far.
+        const miniature::Drawing cross = miniature::draw(beerOnLetter(2)), fine = miniature::draw(beerOnLetter(3));
+        QCOMPARE(QList<QLineF>({cross.marks[0], cross.marks[1], fine.marks[0], fine.marks[1]}),
+                 QList<QLineF>({{-50, 0, 60, 0}, {0, -50, 0, 60}, {-50, 0, -50 + 720 + 110, 0},
+                                {0, -50, 0, -50 + 900 + 110}}));
     }
 
     void paperAndLabelSizes()
@@ -130,16 +124,14 @@ private slots:
         RecordingSurface c;
         testpage::print(c, QImage(), QSizeF(1, 1), ',');
         QCOMPARE(c.only("print")[1].text, QString("0,5"));
-    }
 
-    void testPageGoesOnAfterAFailingStep()
-    {
-        RecordingSurface s;
-        s.failOn = 6; // the first tick
-        testpage::print(s, QImage(), QSizeF(1, 1), '.');
-        QCOMPARE(s.calls.back().op, QString("endDoc"));
-        QCOMPARE(s.count("picture"), 1);
-        QCOMPARE(s.only("print").back().text, QString("Printer Test Page"));
+        // A step that fails (the first tick) does not end the page.
+        RecordingSurface f;
+        f.failOn = 6;
+        testpage::print(f, QImage(), QSizeF(1, 1), '.');
+        QCOMPARE(f.calls.back().op, QString("endDoc"));
+        QCOMPARE(f.count("picture"), 1);
+        QCOMPARE(f.only("print").back().text, QString("Printer Test Page"));
     }
 };
 
