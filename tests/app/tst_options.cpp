@@ -10,9 +10,7 @@ namespace {
 // A box left with `typed` in it on Letter paper: the text it then shows and what is told.
 struct Leave {
     Box box;
-    const char* typed;
-    const char* text;
-    const char* message = "";
+    const char *typed, *text, *message = "";
 };
 const Paper Letter{8.5, 11};
 QString expected(const Leave& r) { return QString("%1 -> %2 | %3").arg(r.typed, r.text, r.message); }
@@ -50,7 +48,7 @@ private slots:
         const char* widthLow = "Width Must be Greater than 0.0";
         const Leave rows[] = {
             {Box::CustomWidth, "8.5", "8.5"},
-            {Box::CustomWidth, "8.5004", "8.5"},
+            {Box::CustomWidth, "8.5004", "8.5"}, // what the box keeps is checked
             {Box::CustomWidth, "8.51", "7.75", "Width Cannot Exceed the Paper Width"},
             {Box::CustomWidth, "0", "2.0", widthLow},
             {Box::CustomWidth, "-1", "2.0", widthLow},
@@ -62,20 +60,18 @@ private slots:
             {Box::TopMargin, "-0.5", "0.0", "Top Margin Must be Greater than -0.5"},
             {Box::TopMargin, "-0.4999", "0.0", "Top Margin Must be Greater than -0.5"},
             {Box::TopMargin, "-0.49", "-0.49"},
-            {Box::TopMargin, "5.5", "5.5"},
+            {Box::TopMargin, "5.5", "5.5"}, // half of Letter's height
             {Box::TopMargin, "5.51", "0.0", "Top Margin Cannot Exceed 1/2 the Paper Height"},
             {Box::LeftMargin, "-0.5", "0.0", "Left Margin Must be Greater than -0.5"},
             {Box::LeftMargin, "4.25", "4.25"},
             {Box::LeftMargin, "4.26", "0.0", "Left Margin Cannot Exceed 1/2 the Paper Width"},
             {Box::RowSpace, "0", "0.0"},
             {Box::RowSpace, "-0.01", "0.0", "Row Spacing May Not Be Less than 0.0"},
-            {Box::RowSpace, "5.5", "5.5"},
+            {Box::RowSpace, "5.5", "5.5"}, {Box::ColumnSpace, "4.25", "4.25"},
             {Box::RowSpace, "5.51", "0.0", "Row Spacing Cannot Exceed 1/2 the Paper Height"},
             {Box::ColumnSpace, "-0.01", "0.0", "Column Spacing May Not Be Less than 0.0"},
-            {Box::ColumnSpace, "4.25", "4.25"},
             {Box::ColumnSpace, "4.26", "0.0", "Column Spacing Cannot Exceed 1/2 the Paper Width"},
-            {Box::GridWidth, "3", "3"},
-            {Box::GridWidth, "500", "500"},
+            {Box::GridWidth, "3", "3"}, {Box::GridWidth, "500", "500"},
             {Box::GridWidth, "501", "120", "Maximum Grid Width is 500, Reset to Default"},
             {Box::GridWidth, "2", "120", "Grid Width Must be Greater than 2, Reset to Default"},
             {Box::GridHeight, "0500", "0500"}, // grid boxes are not reformatted
