@@ -109,7 +109,7 @@ private slots:
         QCOMPARE(Module1::decimalSeparatorFromLocale(), QChar('.'));
     }
 
-    void missingFoldersAreRecreated()
+    void missingFoldersAreRecreatedAndDataFoldersFound()
     {
         TestEnv env;
         ProgramValues v;
@@ -143,11 +143,8 @@ private slots:
         QDir(labels).removeRecursively();
         settings::checkFolders(v, env.ctx.paths, env.platform);
         QCOMPARE(env.platform.texts(), QStringList({"Missing Labels Folder. Created"}));
-    }
 
-    void dataFoldersInstalledAndInTheBuildTree()
-    {
-        TestEnv env;
+        // The data folders, in the build tree and installed.
         const QString prefix = env.path("prefix");
         QDir().mkpath(prefix + "/bin");
         AppPaths built = AppPaths::forExecutableDir(prefix + "/bin");

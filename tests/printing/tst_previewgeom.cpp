@@ -88,7 +88,8 @@ private slots:
         // Letter at 100%: n = CInt(1.51) = 2 steps across, CInt(2.51) = 3 down.
         QCOMPARE(bars(letter, viewport, 1), QString("-250..3490 by 1870/187 at -250 | -250..9090 by 3113/311 at -250"));
         // Pages stacked: the vertical range covers them all.
-        QCOMPARE(bars(letter, viewport, 2), QString("-250..3490 by 1870/187 at -250 | -250..25180 by 8477/848 at -250"));
+        QCOMPARE(bars(letter, viewport, 2),
+                 QString("-250..3490 by 1870/187 at -250 | -250..25180 by 8477/848 at -250"));
         // A step count of exactly 2.5 rounds to the even 2.
         QCOMPARE(bars({18000, 100}, {8000, 7000}, 1), QString("-250..10250 by 5250/525 at -250 | none"));
         // A page that fits has no bar.
