@@ -3,11 +3,9 @@
 #include <QLocalServer>
 
 #include <fcntl.h>
-#include <poll.h>
 #include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 
 #include "app/CommandLine.h"
 #include "app/LabelDescription.h"
@@ -29,6 +27,17 @@ QString partsOf(const QString& description)
     return out.join('|');
 }
 
+// What a later start did: handed its command line over or ran alone, with its warning if any;
+// "blocked" when it did not end.
+const QString HandedOver = "handed over";
+QString handOff(const QString& path, const QString& commandLine, bool runEvents = true,
+                const std::function<void()>& meanwhile = {})
+{
+    const auto later = laterStart(path, commandLine, runEvents, meanwhile);
+    const QString outcome = !later ? "blocked" : QStringList{HandedOver, "serving", "alone"}[int(later->outcome)];
+    return !later || later->warning.isEmpty() ? outcome : outcome + ": " + later->warning;
+}
+
 // A running copy serving on a socket in a folder of its own, keeping what it is handed.
 struct Running {
     QTemporaryDir dir;
@@ -43,10 +52,7 @@ struct Running {
     }
     void receive(std::function<SingleInstance::Readiness()> ready = {})
     {
-        if (ready)
-            copy.setReceiver([this](const QString& t) { got << t; }, ready);
-        else
-            copy.setReceiver([this](const QString& t) { got << t; });
+        copy.setReceiver([this](const QString& t) { got << t; }, std::move(ready));
     }
 };
 } // namespace
@@ -70,7 +76,12 @@ class tst_CommandLine : public QObject {
             out << t.top;
         return out;
     }
-    const TextItem& lastText() const { return doc->texts().rbegin()->second; }
+    // The last text made: its text, size, and box (left, width x height).
+    QString lastText() const
+    {
+        const TextItem& t = doc->texts().rbegin()->second;
+        return QString("%1 %2pt at %3 %4x%5").arg(t.text).arg(t.font.size).arg(t.left).arg(t.width).arg(t.height);
+    }
 
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
@@ -120,10 +131,8 @@ private slots:
     void descriptionOnTheLabel()
     {
         QCOMPARE(tops("\\T24\"Pale Ale\""), QList<double>{1350});
-        QCOMPARE(lastText().text, QString("Pale Ale"));
-        QCOMPARE(lastText().font.size, 24.0);
-        QCOMPARE(lastText().width, 860.0); // 8 characters and the box's margin
-        QCOMPARE(lastText().left, (4320.0 - 860) / 2);
+        // 8 characters and the box's margin, centred.
+        QCOMPARE(lastText(), QString("Pale Ale 24pt at %1 860x260").arg((4320 - 860) / 2));
         QVERIFY(doc->isChanged());
         // X first is the top; Y is at the previous part's height; lower case is at the top.
         QCOMPARE(tops("\\X 12\"first\" \\T 12\"top\" \\Y 12\"same\""), QList<double>({0, 1350, 1350}));
@@ -131,22 +140,21 @@ private slots:
         // Same letter again: below the item before it, by its height (260) and 100.
         QCOMPARE(tops("\\T 12\"one\" \\T 12\"two\" \\C 12\"mid\" \\T 12\"three\""),
                  QList<double>({1350, 1350 + 360, 2300, 1350 + 2 * 360}));
-        QCOMPARE(lastText().height, 260.0);
+        QCOMPARE(lastText(), QString("three 12pt at %1 560x260").arg((4320 - 560) / 2));
         // Never below the bottom: on a label 1 in high the third item stays on the edge.
         QCOMPARE(tops("\\B 12\"a\" \\B 12\"b\" \\B 12\"c\"", 1.0), QList<double>({1080, 1180, 1180}));
 
         // 3700 twips > 3240: wrapped once, at the blank nearest the middle (18.5 rounds to 18).
         const QString wide = QString(17, 'x') + ' ' + QString(10, 'y') + ' ' + QString(8, 'z');
         QCOMPARE(tops("\\B 12\"" + wide + "\""), QList<double>{4050});
-        QCOMPARE(lastText().text, QString(17, 'x') + "\r\n" + QString(10, 'y') + ' ' + QString(8, 'z'));
-        QCOMPARE(lastText().font.size, 12.0); // the size again after the new text took the current format
-        QCOMPARE(QSizeF(lastText().width, lastText().height), QSizeF(1960, 460)); // the longer line, two lines
-        QCOMPARE(lastText().left, (4320.0 - 1960) / 2);
+        // The size again after the new text took the current format; the longer line, two lines.
+        QCOMPARE(lastText(), QString(17, 'x') + "\r\n" + QString(10, 'y') + ' ' + QString(8, 'z') +
+                                 QString(" 12pt at %1 1960x460").arg((4320 - 1960) / 2));
 
         // An unclosed part ends the run and keeps what was made.
         doc = std::make_unique<LabelDocument>(env.values, env.platform, env.fixed);
         QCOMPARE(description::apply(*doc, "\\T 12\"kept\" \\C 12\"lost"), 1);
-        QCOMPARE(lastText().text, QString("kept"));
+        QCOMPARE(lastText().section(' ', 0, 0), QString("kept"));
         QVERIFY(env.platform.shown.isEmpty());
     }
 
@@ -179,12 +187,9 @@ private slots:
     void options()
     {
         CommandLine c = CommandLine::parse({"--new-instance", "/x/a.ckm"});
-        QCOMPARE(c.mode, CommandLine::Gui);
-        QVERIFY(c.newInstance);
-        QCOMPARE(c.handOff, QString("/x/a.ckm"));
+        QCOMPARE(std::tuple(c.mode, c.newInstance, c.handOff), std::tuple(CommandLine::Gui, true, QString("/x/a.ckm")));
         c = CommandLine::parse({"\\T 24\"Pale", "Ale\""});
-        QVERIFY(!c.newInstance);
-        QCOMPARE(c.handOff, QString("\\T 24\"Pale Ale\""));
+        QCOMPARE(std::pair(c.newInstance, c.handOff), std::pair(false, QString("\\T 24\"Pale Ale\"")));
         // The example in the help works as written.
         const QString example = "\\T 24\"Pale Ale\" \\C 14\"Brewed in May\" \\B 10\"Home Brew\"";
         QVERIFY(CommandLine::usage().contains("corkcrafter '" + example + "'"));
@@ -212,25 +217,21 @@ private slots:
         }
         // A print of a thousand sheets and more is one run.
         c = CommandLine::parse({"--print-pdf", "x.pdf", "--copies", "9999", "a.ckm"});
-        QCOMPARE(c.mode, CommandLine::PrintPdf);
-        QCOMPARE(c.copies, 9999);
+        QCOMPARE(std::pair(c.mode, c.copies), std::pair(CommandLine::PrintPdf, 9999));
 
         c = CommandLine::parse({"--print-pdf", "x.pdf", "--stock", " Avery   L7165 ", "a.ckm"});
-        QCOMPARE(c.mode, CommandLine::PrintPdf);
-        QCOMPARE(c.stock, QString("Avery L7165"));
+        QCOMPARE(std::pair(c.mode, c.stock), std::pair(CommandLine::PrintPdf, QString("Avery L7165")));
         c = CommandLine::parse({"--list-stock", "wine", " bottle"});
-        QCOMPARE(c.mode, CommandLine::ListStock);
-        QCOMPARE(c.stockText, QString("wine bottle"));
+        QCOMPARE(std::pair(c.mode, c.stockText), std::pair(CommandLine::ListStock, QString("wine bottle")));
         QCOMPARE(CommandLine::parse({"--list-stock"}).mode, CommandLine::ListStock);
         c = CommandLine::parse({"--list-stock", "--copies"});
-        QCOMPARE(c.mode, CommandLine::Error);
-        QCOMPARE(c.error, QString("--list-stock takes only the words to look for, not --copies"));
+        QCOMPARE(std::pair(c.mode, c.error),
+                 std::pair(CommandLine::Error, QString("--list-stock takes only the words to look for, not --copies")));
         c = CommandLine::parse({"--print-pdf", "x.pdf", "--data", "d.csv", "--number-from", "0", "--date",
                                 "2024-05-17", "a.ckm"});
         QCOMPARE(c.mode, CommandLine::PrintPdf);
-        QCOMPARE(c.dataFile, QString("d.csv"));
-        QCOMPARE(c.numberFrom, 0LL);
-        QCOMPARE(c.date, QString("2024-05-17"));
+        QCOMPARE(QStringList({c.dataFile, QString::number(c.numberFrom), c.date}),
+                 QStringList({"d.csv", "0", "2024-05-17"}));
 
         QCOMPARE(SingleInstance::forHandOff("a b.ckm", "/home/u/labels"), QString("/home/u/labels/a b.ckm"));
         QCOMPARE(SingleInstance::forHandOff("../x.ckm", "/home/u/labels"), QString("/home/u/x.ckm"));
@@ -239,90 +240,42 @@ private slots:
         QCOMPARE(SingleInstance::forHandOff("", "/home/u"), QString());
     }
 
-    void handOverToRunningCopy()
+    void handOverToRunningCopyAlsoWhenCrowded()
     {
         Running first(false);
-        const QString path = first.path;
+        const QString& path = first.path;
+        const QStringList& got = first.got;
         QVERIFY(QFileInfo::exists(path));
         QCOMPARE(QFileInfo(path).permissions() & (QFile::ReadOther | QFile::WriteOther), QFile::Permissions());
 
         // Until the window is there to take it, a later start waits.
-        QStringList& got = first.got;
-        auto later = laterStart(path, "/labels/a.ckm", true, [&] { first.receive(); });
-        QVERIFY(later);
-        QCOMPARE(later->outcome, SingleInstance::Outcome::HandedOver);
-        QCOMPARE(later->warning, QString());
-        later = laterStart(path, "\\T 24\"Pale Ale\"");
-        QCOMPARE(later->outcome, SingleInstance::Outcome::HandedOver);
+        QCOMPARE(handOff(path, "/labels/a.ckm", true, [&] { first.receive(); }), HandedOver);
+        QCOMPARE(handOff(path, "\\T 24\"Pale Ale\""), HandedOver);
         QCOMPARE(got, (QStringList{"/labels/a.ckm", "\\T 24\"Pale Ale\""}));
 
         // The longest command line that is handed over, and one too long.
         const QString longest(SingleInstance::MaxChars, QChar(0x00e9));
-        QCOMPARE(laterStart(path, longest)->outcome, SingleInstance::Outcome::HandedOver);
+        QCOMPARE(handOff(path, longest), HandedOver);
         QCOMPARE(got.last(), longest);
-        later = laterStart(path, longest + "x");
-        QCOMPARE(later->outcome, SingleInstance::Outcome::Alone);
-        QCOMPARE(later->warning,
-                 QString("the command line is too long to hand to the running copy; this copy runs on its own"));
+        QCOMPARE(handOff(path, longest + "x"),
+                 QString("alone: the command line is too long to hand to the running copy; this copy runs on its own"));
         QCOMPARE(got.size(), 3);
-    }
-
-    // Busy or stopped past the answer time: the later start runs alone, the text is dropped.
-    void runningCopyThatDoesNotAnswer_data()
-    {
-        QTest::addColumn<bool>("stopped");
-        QTest::newRow("stopped") << true;
-        QTest::newRow("dialog open") << false;
-    }
-    void runningCopyThatDoesNotAnswer()
-    {
-        QFETCH(bool, stopped);
-        Running first(false);
-        const QString path = first.path;
-        QStringList& got = first.got;
-        bool busy = !stopped;
-        first.receive([&] { return busy ? SingleInstance::Readiness::Busy : SingleInstance::Readiness::Ready; });
-        auto later = laterStart(path, "/labels/late.ckm", !stopped);
-        QVERIFY(later);
-        QCOMPARE(later->outcome, SingleInstance::Outcome::Alone);
-        QCOMPARE(later->warning, QString("the running copy did not answer in time; this copy runs on its own"));
-        busy = false;
-        QTest::qWait(500); // resumed, or the dialog closed
-        QCOMPARE(got, QStringList());
-        QCOMPARE(laterStart(path, "/labels/next.ckm")->outcome, SingleInstance::Outcome::HandedOver);
-        QCOMPARE(got, QStringList{"/labels/next.ckm"});
-
-        // A copy that is closing refuses at once, and says nothing else.
-        first.receive([] { return SingleInstance::Readiness::Refusing; });
-        later = laterStart(path, "/labels/closing.ckm");
-        QCOMPARE(later->outcome, SingleInstance::Outcome::Alone);
-        QCOMPARE(later->warning, QString());
-        QCOMPARE(got.size(), 1);
-    }
-
-    void connectionsThatSayNothingOrTooMuch()
-    {
-        Running first;
-        const QString path = first.path;
-        QStringList& got = first.got;
 
         // More idle connections than files the process may open: hand-offs still work.
         rlimit was{};
         QCOMPARE(::getrlimit(RLIMIT_NOFILE, &was), 0);
         if (was.rlim_max < 1536)
             QSKIP("needs 1536 open files for the connections and both of their ends");
-        rlimit low = was;
-        low.rlim_cur = 1536;
+        const rlimit low{1536, was.rlim_max};
         QCOMPARE(::setrlimit(RLIMIT_NOFILE, &low), 0);
         std::vector<int> idle;
         for (int i = 0; i < 1100; ++i)
             if (const int fd = rawConnection(path); fd >= 0)
                 idle.push_back(fd);
-        const auto later = laterStart(path, "/labels/crowd.ckm");
+        const QString crowded = handOff(path, "/labels/crowd.ckm");
         ::setrlimit(RLIMIT_NOFILE, &was);
-        QVERIFY(later);
-        QCOMPARE(later->outcome, SingleInstance::Outcome::HandedOver);
-        QCOMPARE(got, QStringList{"/labels/crowd.ckm"});
+        QCOMPARE(crowded, HandedOver);
+        QCOMPARE(got.mid(3), QStringList{"/labels/crowd.ckm"});
         QVERIFY(idle.size() > 1000);
         // The last ones, still there, are closed after a while.
         QTRY_VERIFY_WITH_TIMEOUT(closedByPeer(idle.back()), 15000);
@@ -340,25 +293,37 @@ private slots:
                                      (errno == EPIPE || errno == ECONNRESET),
                                  15000);
         ::close(big);
-        QCOMPARE(laterStart(path, "/labels/after.ckm")->outcome, SingleInstance::Outcome::HandedOver);
+        QCOMPARE(handOff(path, "/labels/after.ckm"), HandedOver);
         QCOMPARE(got.last(), QString("/labels/after.ckm"));
     }
 
-    void staleSocketAndNoRuntimeFolder()
+    // Busy or stopped past the answer time: the later start runs alone, the text is dropped.
+    void runningCopyThatDoesNotAnswer_data()
     {
-        QTemporaryDir dir;
-        const QString path = dir.path() + "/corkcrafter.socket";
-        {
-            QFile stale(path); // left behind by a copy that crashed
-            QVERIFY(stale.open(QIODevice::WriteOnly));
-        }
-        SingleInstance s(path);
-        QCOMPARE(s.start("x"), SingleInstance::Outcome::Serving);
-        SingleInstance none{QString()};
-        QCOMPARE(none.start("x"), SingleInstance::Outcome::Alone);
-        SingleInstance unusable(dir.path() + "/no/such/folder/corkcrafter.socket");
-        QCOMPARE(unusable.start("x"), SingleInstance::Outcome::Alone);
-        QCOMPARE(unusable.warning(), QString());
+        QTest::addColumn<bool>("stopped");
+        QTest::newRow("stopped") << true;
+        QTest::newRow("dialog open") << false;
+    }
+    void runningCopyThatDoesNotAnswer()
+    {
+        QFETCH(bool, stopped);
+        Running first(false);
+        const QString& path = first.path;
+        const QStringList& got = first.got;
+        bool busy = !stopped;
+        first.receive([&] { return busy ? SingleInstance::Readiness::Busy : SingleInstance::Readiness::Ready; });
+        QCOMPARE(handOff(path, "/labels/late.ckm", !stopped),
+                 QString("alone: the running copy did not answer in time; this copy runs on its own"));
+        busy = false;
+        QTest::qWait(500); // resumed, or the dialog closed
+        QCOMPARE(got, QStringList());
+        QCOMPARE(handOff(path, "/labels/next.ckm"), HandedOver);
+        QCOMPARE(got, QStringList{"/labels/next.ckm"});
+
+        // A copy that is closing refuses at once, and says nothing else.
+        first.receive([] { return SingleInstance::Readiness::Refusing; });
+        QCOMPARE(handOff(path, "/labels/closing.ckm"), QString("alone"));
+        QCOMPARE(got.size(), 1);
     }
 
     // Lock and socket paths not this user's: neither followed nor waited on (a socket
@@ -399,18 +364,26 @@ private slots:
             QVERIFY((held = ::open(t.constData(), O_RDWR | O_CREAT, 0600)) >= 0 && ::flock(held, LOCK_EX) == 0);
         else if (what == "lock owner")
             QVERIFY(QFile(target).open(QIODevice::WriteOnly) && ::chown(t.constData(), Nobody, Nobody) == 0);
-        const auto later = laterStart(path, "/labels/a.ckm");
+        const QString later = handOff(path, "/labels/a.ckm");
         if (held >= 0)
             ::close(held);
-        QVERIFY2(later, "the start blocked");
-        QCOMPARE(later->outcome, SingleInstance::Outcome::Alone);
-        QCOMPARE(later->warning, warning.arg(path));
+        QCOMPARE(later, "alone: " + warning.arg(path));
         QCOMPARE(running.got, QStringList());
     }
 
-    void runtimeFolder()
+    void staleSocketAndRuntimeFolders()
     {
         QTemporaryDir root;
+        const QString path = root.path() + "/corkcrafter.socket";
+        QVERIFY(QFile(path).open(QIODevice::WriteOnly)); // left behind by a copy that crashed
+        SingleInstance s(path);
+        QCOMPARE(s.start("x"), SingleInstance::Outcome::Serving);
+        SingleInstance none{QString()};
+        QCOMPARE(none.start("x"), SingleInstance::Outcome::Alone);
+        SingleInstance unusable(root.path() + "/no/such/folder/corkcrafter.socket");
+        QCOMPARE(unusable.start("x"), SingleInstance::Outcome::Alone);
+        QCOMPARE(unusable.warning(), QString());
+
         const QString tmp = root.path() + "/tmp", xdg = root.path() + "/xdg";
         QVERIFY(QDir().mkpath(tmp) && QDir().mkpath(xdg));
         const QByteArray oldTmp = qgetenv("TMPDIR"), oldXdg = qgetenv("XDG_RUNTIME_DIR");
@@ -421,13 +394,13 @@ private slots:
         qputenv("TMPDIR", QFile::encodeName(tmp));
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(xdg));
         const QString own = tmp + "/corkcrafter-" + QString::number(::geteuid());
+        const QByteArray x = QFile::encodeName(xdg);
         for (mode_t mode : {0700, 0755, 0750})
-            QVERIFY(::chmod(QFile::encodeName(xdg).constData(), mode) == 0 &&
-                    SingleInstance::standardSocketPath() == xdg + "/corkcrafter.socket");
+            QVERIFY(::chmod(x, mode) == 0 && SingleInstance::standardSocketPath() == xdg + "/corkcrafter.socket");
         QVERIFY(!QFileInfo::exists(own));
         // Others may write in it: they could listen there first.
         for (mode_t mode : {0777, 01777, 0770}) {
-            QVERIFY(::chmod(QFile::encodeName(xdg).constData(), mode) == 0);
+            QVERIFY(::chmod(x, mode) == 0);
             QCOMPARE(SingleInstance::standardSocketPath(), own + "/corkcrafter.socket");
             QVERIFY(SingleInstance::isPrivateFolder(own));
             QCOMPARE(QFileInfo(own).permissions() & 0x0077, QFile::Permissions());
@@ -436,16 +409,15 @@ private slots:
         QCOMPARE(SingleInstance::standardSocketPath(), own + "/corkcrafter.socket");
         QVERIFY(QDir(own).removeRecursively());
         // A link to a private folder is not the folder.
-        QVERIFY(::chmod(QFile::encodeName(xdg).constData(), 0700) == 0 &&
-                QFile::link(xdg, root.path() + "/link"));
+        QVERIFY(::chmod(x, 0700) == 0 && QFile::link(xdg, root.path() + "/link"));
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(root.path() + "/link"));
         QCOMPARE(SingleInstance::standardSocketPath(), own + "/corkcrafter.socket");
 
         if (::geteuid() != 0)
             QSKIP("needs root to give folders to another user");
         QVERIFY(QDir(own).removeRecursively());
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(xdg));
-        QCOMPARE(::chown(QFile::encodeName(xdg).constData(), Nobody, Nobody), 0);
+        qputenv("XDG_RUNTIME_DIR", x);
+        QCOMPARE(::chown(x, Nobody, Nobody), 0);
         QCOMPARE(SingleInstance::standardSocketPath(), own + "/corkcrafter.socket");
         // Someone else made our own folder first: no hand-off at all.
         QCOMPARE(::chown(QFile::encodeName(own).constData(), Nobody, Nobody), 0);
@@ -466,55 +438,36 @@ private slots:
             Running running;
             const QByteArray r = QFile::encodeName(running.path);
             QCOMPARE(::chown(r.constData(), Nobody, Nobody), 0);
-            const auto later = laterStart(running.path, "/labels/a.ckm");
-            QCOMPARE(later->outcome, SingleInstance::Outcome::Alone);
-            QCOMPARE(later->warning, running.path + " is not a socket of this user; this copy runs on its own");
+            QCOMPARE(handOff(running.path, "/labels/a.ckm"),
+                     "alone: " + running.path + " is not a socket of this user; this copy runs on its own");
             QCOMPARE(::chown(r.constData(), 0, 0), 0);
-            QCOMPARE(laterStart(running.path, "/labels/b.ckm")->outcome, SingleInstance::Outcome::HandedOver);
+            QCOMPARE(handOff(running.path, "/labels/b.ckm"), HandedOver);
             QCOMPARE(running.got, QStringList{"/labels/b.ckm"});
         }
 
-        // Another user's process listens; its socket file is then given to us.
-        int ready[2], result[2];
-        QVERIFY(::pipe(ready) == 0 && ::pipe(result) == 0);
+        // Another user listens (this process, acting as that user while it starts to listen);
+        // its socket file is then given to us.
         QCOMPARE(::chown(d.constData(), Nobody, Nobody), 0);
-        const pid_t child = ::fork();
-        if (child == 0) {
-            if (::setgid(Nobody) != 0 || ::setuid(Nobody) != 0)
-                ::_exit(1);
-            const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
-            sockaddr_un addr{};
-            addr.sun_family = AF_UNIX;
-            std::memcpy(addr.sun_path, p.constData(), size_t(p.size()));
-            if (::bind(s, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 || ::listen(s, 4) != 0)
-                ::_exit(1);
-            (void)!::write(ready[1], "L", 1);
-            long received = 0;
-            pollfd l{s, POLLIN, 0};
-            if (::poll(&l, 1, 10000) == 1) {
-                const int c = ::accept(s, nullptr, nullptr);
-                char buf[256];
-                pollfd q{c, POLLIN, 0};
-                ssize_t n = 0;
-                while (::poll(&q, 1, 10000) == 1 && (n = ::read(c, buf, sizeof buf)) > 0)
-                    received += n;
-            }
-            (void)!::write(result[1], &received, sizeof received);
-            ::_exit(0);
-        }
-        char c = 0;
-        QCOMPARE(::read(ready[0], &c, 1), ssize_t(1));
+        const int listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
+        sockaddr_un addr{};
+        addr.sun_family = AF_UNIX;
+        std::memcpy(addr.sun_path, p.constData(), size_t(p.size()));
+        QVERIFY(::setegid(Nobody) == 0 && ::seteuid(Nobody) == 0);
+        const bool listening = ::bind(listener, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0 &&
+                               ::listen(listener, 4) == 0;
+        QVERIFY(::seteuid(0) == 0 && ::setegid(0) == 0);
+        QVERIFY(listening);
         QVERIFY(::chown(d.constData(), 0, 0) == 0 && ::chmod(d.constData(), 0700) == 0);
         QCOMPARE(::chown(p.constData(), 0, 0), 0);
-        const auto later = laterStart(path, "/labels/c.ckm");
-        long received = -1;
-        QCOMPARE(::read(result[0], &received, sizeof received), ssize_t(sizeof received));
-        ::waitpid(child, nullptr, 0);
-        for (int fd : {ready[0], ready[1], result[0], result[1]})
+        const QString later = handOff(path, "/labels/c.ckm");
+        // What reached the listener, if the later start connected at all.
+        const int c = ::accept4(listener, nullptr, nullptr, SOCK_NONBLOCK);
+        char buf[256];
+        const ssize_t received = c >= 0 ? ::read(c, buf, sizeof buf) : 0;
+        for (int fd : {c, listener})
             ::close(fd);
-        QCOMPARE(later->outcome, SingleInstance::Outcome::Alone);
-        QCOMPARE(later->warning, "the copy listening on " + path + " belongs to another user; this copy runs on its own");
-        QCOMPARE(received, 0L);
+        QCOMPARE(later, "alone: the copy listening on " + path + " belongs to another user; this copy runs on its own");
+        QCOMPARE(received, ssize_t(0));
     }
 };
 

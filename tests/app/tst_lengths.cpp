@@ -6,70 +6,34 @@
 #include "editing/ResizeRules.h"
 
 using lengths::Unit;
-Q_DECLARE_METATYPE(lengths::Unit)
 
 class tst_Lengths : public QObject {
     Q_OBJECT
 private slots:
-    void formats_data()
-    {
-        QTest::addColumn<double>("twips");
-        QTest::addColumn<Unit>("unit");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("inch") << 1440.0 << Unit::Inches << "1.0";
-        QTest::newRow("0.235 in") << 338.4 << Unit::Inches << "0.235";
-        QTest::newRow("thousandth rounds") << 1000.0 << Unit::Inches << "0.694";
-        QTest::newRow("negative in") << -720.0 << Unit::Inches << "-0.5";
-        QTest::newRow("567 twips") << 567.0 << Unit::Millimetres << "10";
-        QTest::newRow("inch in mm") << 1440.0 << Unit::Millimetres << "25.4";
-        QTest::newRow("hundredths") << 338.4 << Unit::Millimetres << "5.97";
-        QTest::newRow("zero mm") << 0.0 << Unit::Millimetres << "0";
-        QTest::newRow("negative mm") << -720.0 << Unit::Millimetres << "-12.7";
-    }
     void formats()
     {
-        QFETCH(double, twips);
-        QFETCH(Unit, unit);
-        QFETCH(QString, text);
-        QCOMPARE(lengths::format(twips, unit), text);
+        const std::tuple<double, Unit, QString> rows[] = {
+            {1440, Unit::Inches, "1.0"},       {338.4, Unit::Inches, "0.235"},      {1000, Unit::Inches, "0.694"},
+            {-720, Unit::Inches, "-0.5"},      {567, Unit::Millimetres, "10"},      {1440, Unit::Millimetres, "25.4"},
+            {338.4, Unit::Millimetres, "5.97"}, {0, Unit::Millimetres, "0"},        {-720, Unit::Millimetres, "-12.7"}};
+        for (const auto& [twips, unit, text] : rows)
+            QCOMPARE(lengths::format(twips, unit), text);
     }
 
-    void parses_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<Unit>("unit");
-        QTest::addColumn<QChar>("separator");
-        QTest::addColumn<bool>("ok");
-        QTest::addColumn<int>("twips");
-        const QChar dot('.'), comma(',');
-        QTest::newRow("10 mm") << "10" << Unit::Millimetres << dot << true << 567;
-        QTest::newRow("10 mm with symbol") << " 10 mm " << Unit::Millimetres << dot << true << 567;
-        QTest::newRow("comma") << "12,7" << Unit::Millimetres << comma << true << 720;
-        QTest::newRow("point on a comma system") << "12.7" << Unit::Millimetres << comma << true << 720;
-        QTest::newRow("half inch") << "0.5" << Unit::Inches << dot << true << 720;
-        QTest::newRow("negative") << "-.25" << Unit::Inches << dot << true << -360;
-        QTest::newRow("empty") << "" << Unit::Millimetres << dot << false << 0;
-        QTest::newRow("letters") << "ten" << Unit::Millimetres << dot << false << 0;
-        QTest::newRow("exponent") << "1e3" << Unit::Millimetres << dot << false << 0;
-        QTest::newRow("comma not the separator") << "12,7" << Unit::Millimetres << dot << false << 0;
-        QTest::newRow("wrong symbol") << "10 in" << Unit::Millimetres << dot << false << 0;
-        QTest::newRow("beyond a label") << "578" << Unit::Millimetres << dot << false << 0;
-    }
     void parses()
     {
-        QFETCH(QString, typed);
-        QFETCH(Unit, unit);
-        QFETCH(QChar, separator);
-        QFETCH(bool, ok);
-        QFETCH(int, twips);
-        const lengths::Parsed p = lengths::parse(typed, unit, separator);
-        QCOMPARE(p.ok, ok);
-        QCOMPARE(p.twips, twips);
-        QCOMPARE(p.error.isEmpty(), ok);
-    }
-
-    void refusalsSayWhy()
-    {
+        const Unit mm = Unit::Millimetres, in = Unit::Inches;
+        const std::tuple<QString, Unit, char, bool, int> rows[] = {
+            {"10", mm, '.', true, 567},   {" 10 mm ", mm, '.', true, 567}, {"12,7", mm, ',', true, 720},
+            {"12.7", mm, ',', true, 720}, {"0.5", in, '.', true, 720},     {"-.25", in, '.', true, -360},
+            {"", mm, '.', false, 0},      {"ten", mm, '.', false, 0},      {"1e3", mm, '.', false, 0},
+            {"12,7", mm, '.', false, 0},  {"10 in", mm, '.', false, 0},    {"578", mm, '.', false, 0}};
+        for (const auto& [typed, unit, separator, ok, twips] : rows) {
+            const lengths::Parsed p = lengths::parse(typed, unit, QChar(separator));
+            QVERIFY2(p.ok == ok && p.twips == twips && p.error.isEmpty() == ok,
+                     qPrintable(QString("\"%1\": %2 twips, error \"%3\"").arg(typed).arg(p.twips).arg(p.error)));
+        }
+        // What a refusal says.
         QCOMPARE(lengths::parse("abc", Unit::Millimetres).error, QString("Type a length in millimetres, such as 12.5"));
         QCOMPARE(lengths::parse("1e3", Unit::Inches).error, QString("Type a length in inches, such as 0.5"));
         QCOMPARE(lengths::parse("600", Unit::Millimetres).error,

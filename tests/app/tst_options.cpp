@@ -5,7 +5,21 @@
 #include "app/OptionsRules.h"
 
 using namespace options;
-Q_DECLARE_METATYPE(options::Box)
+
+namespace {
+// A box left with `typed` in it on Letter paper: the text it then shows and what is told.
+struct Leave {
+    Box box;
+    const char *typed, *text, *message = "";
+};
+const Paper Letter{8.5, 11};
+QString expected(const Leave& r) { return QString("%1 -> %2 | %3").arg(r.typed, r.text, r.message); }
+QString left(const Leave& r, lengths::Unit unit = lengths::Unit::Inches)
+{
+    const LeaveResult got = leaveBox(r.box, r.typed, Letter, '.', unit);
+    return QString("%1 -> %2 | %3").arg(r.typed, got.text, got.message);
+}
+} // namespace
 
 class tst_Options : public QObject {
     Q_OBJECT
@@ -29,93 +43,68 @@ private slots:
     }
 
     // Limits checked (upper first, inclusive) on the thousandths a box keeps.
-    void leavingABox_data()
-    {
-        QTest::addColumn<Box>("box");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("message");
-        auto row = [](Box b, const char* typed, const char* text, const char* message = "") {
-            const char* names[] = {"width", "height", "top", "left", "row space", "column space", "grid x", "grid y"};
-            QTest::addRow("%s '%s'", names[int(b)], typed) << b << QString(typed) << QString(text) << QString(message);
-        };
-        const char* widthLow = "Width Must be Greater than 0.0";
-        row(Box::CustomWidth, "8.5", "8.5");
-        row(Box::CustomWidth, "8.5004", "8.5");
-        row(Box::CustomWidth, "8.51", "7.75", "Width Cannot Exceed the Paper Width");
-        row(Box::CustomWidth, "0", "2.0", widthLow);
-        row(Box::CustomWidth, "-1", "2.0", widthLow);
-        row(Box::CustomWidth, "0.0004", "2.0", widthLow); // kept as "0.0": no label of no size
-        row(Box::CustomWidth, "0.0005", "0.001");
-        row(Box::CustomHeight, "11", "11.0");
-        row(Box::CustomHeight, "11.01", "10.25", "Height Cannot Exceed the Paper Height");
-        row(Box::CustomHeight, "0.0001", "2.0", "Height Must be Greater than 0.0");
-        row(Box::TopMargin, "-0.5", "0.0", "Top Margin Must be Greater than -0.5");
-        row(Box::TopMargin, "-0.4999", "0.0", "Top Margin Must be Greater than -0.5");
-        row(Box::TopMargin, "-0.49", "-0.49");
-        row(Box::TopMargin, "5.5", "5.5");
-        row(Box::TopMargin, "5.51", "0.0", "Top Margin Cannot Exceed 1/2 the Paper Height");
-        row(Box::LeftMargin, "-0.5", "0.0", "Left Margin Must be Greater than -0.5");
-        row(Box::LeftMargin, "4.25", "4.25");
-        row(Box::LeftMargin, "4.26", "0.0", "Left Margin Cannot Exceed 1/2 the Paper Width");
-        row(Box::RowSpace, "0", "0.0");
-        row(Box::RowSpace, "-0.01", "0.0", "Row Spacing May Not Be Less than 0.0");
-        row(Box::RowSpace, "5.5", "5.5");
-        row(Box::RowSpace, "5.51", "0.0", "Row Spacing Cannot Exceed 1/2 the Paper Height");
-        row(Box::ColumnSpace, "-0.01", "0.0", "Column Spacing May Not Be Less than 0.0");
-        row(Box::ColumnSpace, "4.25", "4.25");
-        row(Box::ColumnSpace, "4.26", "0.0", "Column Spacing Cannot Exceed 1/2 the Paper Width");
-        row(Box::GridWidth, "3", "3");
-        row(Box::GridWidth, "500", "500");
-        row(Box::GridWidth, "501", "120", "Maximum Grid Width is 500, Reset to Default");
-        row(Box::GridWidth, "2", "120", "Grid Width Must be Greater than 2, Reset to Default");
-        row(Box::GridHeight, "0500", "0500"); // grid boxes are not reformatted
-        row(Box::GridHeight, "501", "120", "Maximum Grid Height is 500, Reset to Default");
-        row(Box::GridHeight, "0", "120", "Grid Height Must be Greater than 2, Reset to Default");
-    }
     void leavingABox()
     {
-        QFETCH(Box, box);
-        QFETCH(QString, typed);
-        QFETCH(QString, text);
-        QFETCH(QString, message);
-        const Paper letter{8.5, 11};
-        const LeaveResult r = leaveBox(box, typed, letter, '.');
-        QCOMPARE(r.text, text);
-        QCOMPARE(r.message, message);
-        // The same with the other separator, where the box holds inches.
-        if (holdsInches(box) && !typed.contains(','))
-            QCOMPARE(leaveBox(box, QString(typed).replace('.', ','), letter, ',').text, QString(text).replace('.', ','));
+        const char* widthLow = "Width Must be Greater than 0.0";
+        const Leave rows[] = {
+            {Box::CustomWidth, "8.5", "8.5"},
+            {Box::CustomWidth, "8.5004", "8.5"}, // what the box keeps is checked
+            {Box::CustomWidth, "8.51", "7.75", "Width Cannot Exceed the Paper Width"},
+            {Box::CustomWidth, "0", "2.0", widthLow},
+            {Box::CustomWidth, "-1", "2.0", widthLow},
+            {Box::CustomWidth, "0.0004", "2.0", widthLow}, // kept as "0.0": no label of no size
+            {Box::CustomWidth, "0.0005", "0.001"},
+            {Box::CustomHeight, "11", "11.0"},
+            {Box::CustomHeight, "11.01", "10.25", "Height Cannot Exceed the Paper Height"},
+            {Box::CustomHeight, "0.0001", "2.0", "Height Must be Greater than 0.0"},
+            {Box::TopMargin, "-0.5", "0.0", "Top Margin Must be Greater than -0.5"},
+            {Box::TopMargin, "-0.4999", "0.0", "Top Margin Must be Greater than -0.5"},
+            {Box::TopMargin, "-0.49", "-0.49"},
+            {Box::TopMargin, "5.5", "5.5"}, // half of Letter's height
+            {Box::TopMargin, "5.51", "0.0", "Top Margin Cannot Exceed 1/2 the Paper Height"},
+            {Box::LeftMargin, "-0.5", "0.0", "Left Margin Must be Greater than -0.5"},
+            {Box::LeftMargin, "4.25", "4.25"},
+            {Box::LeftMargin, "4.26", "0.0", "Left Margin Cannot Exceed 1/2 the Paper Width"},
+            {Box::RowSpace, "0", "0.0"},
+            {Box::RowSpace, "-0.01", "0.0", "Row Spacing May Not Be Less than 0.0"},
+            {Box::RowSpace, "5.5", "5.5"}, {Box::ColumnSpace, "4.25", "4.25"},
+            {Box::RowSpace, "5.51", "0.0", "Row Spacing Cannot Exceed 1/2 the Paper Height"},
+            {Box::ColumnSpace, "-0.01", "0.0", "Column Spacing May Not Be Less than 0.0"},
+            {Box::ColumnSpace, "4.26", "0.0", "Column Spacing Cannot Exceed 1/2 the Paper Width"},
+            {Box::GridWidth, "3", "3"}, {Box::GridWidth, "500", "500"},
+            {Box::GridWidth, "501", "120", "Maximum Grid Width is 500, Reset to Default"},
+            {Box::GridWidth, "2", "120", "Grid Width Must be Greater than 2, Reset to Default"},
+            {Box::GridHeight, "0500", "0500"}, // grid boxes are not reformatted
+            {Box::GridHeight, "501", "120", "Maximum Grid Height is 500, Reset to Default"},
+            {Box::GridHeight, "0", "120", "Grid Height Must be Greater than 2, Reset to Default"},
+        };
+        for (const Leave& r : rows) {
+            QCOMPARE(left(r), expected(r));
+            // The same with the other separator, where the box holds inches.
+            if (holdsInches(r.box))
+                QCOMPARE(leaveBox(r.box, QString(r.typed).replace('.', ','), Letter, ',').text,
+                         QString(r.text).replace('.', ','));
+        }
         // A paper too small for either limit: the upper one is told first.
-        if (box == Box::CustomWidth && typed == "-1")
-            QCOMPARE(check(Box::CustomWidth, -1, Paper{-2, -2}).message, QString("Width Cannot Exceed the Paper Width"));
+        QCOMPARE(check(Box::CustomWidth, -1, Paper{-2, -2}).message, QString("Width Cannot Exceed the Paper Width"));
     }
 
     // In millimetres the boxes show hundredths of a millimetre, and a limit
     // given in inches is told in millimetres; the others keep their words.
     void leavingABoxInMillimetres()
     {
-        const Paper letter{8.5, 11};
-        const struct {
-            Box box;
-            const char* typed;
-            const char* text;
-            const char* message;
-        } rows[] = {
-            {Box::CustomWidth, "76.2", "76.2", ""},
-            {Box::CustomWidth, "10.004", "10", ""},
+        const Leave rows[] = {
+            {Box::CustomWidth, "76.2", "76.2"},
+            {Box::CustomWidth, "10.004", "10"},
             {Box::CustomWidth, "0.004", "50.8", "Width Must be Greater than 0 mm"},
             {Box::CustomWidth, "216", "196.85", "Width Cannot Exceed the Paper Width"},
             {Box::TopMargin, "-12.7", "0", "Top Margin Must be Greater than -12.7 mm"},
-            {Box::TopMargin, "-12.69", "-12.69", ""},
+            {Box::TopMargin, "-12.69", "-12.69"},
             {Box::RowSpace, "-0.01", "0", "Row Spacing May Not Be Less than 0 mm"},
             {Box::GridWidth, "501", "120", "Maximum Grid Width is 500, Reset to Default"},
         };
-        for (const auto& r : rows) {
-            const LeaveResult got = leaveBox(r.box, r.typed, letter, '.', lengths::Unit::Millimetres);
-            QCOMPARE(got.text, QString(r.text));
-            QCOMPARE(got.message, QString(r.message));
-        }
+        for (const Leave& r : rows)
+            QCOMPARE(left(r, lengths::Unit::Millimetres), expected(r));
         QCOMPARE(boxInches("25.4", lengths::Unit::Millimetres, '.'), 1.0);
     }
 

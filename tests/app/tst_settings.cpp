@@ -73,7 +73,7 @@ private slots:
             QCOMPARE(read(r), def);
     }
 
-    void labelTypesAndWindowState()
+    void labelTypesWindowStateAndCommaSeparator()
     {
         TestEnv env;
         ProgramValues v;
@@ -94,25 +94,22 @@ private slots:
         env.store.write("Main", "Window State", "0");
         settings::readAll(env.store, env.ctx.paths, v);
         QVERIFY(!v.mainMaximized);
-    }
 
-    void commaDecimalSeparator()
-    {
+        // A comma as the decimal separator.
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         QCOMPARE(Module1::decimalSeparatorFromLocale(), QChar(','));
         QCOMPARE(Module1::numberToText(3.75), QString("3,75"));
-        TestEnv env;
         env.store.write("Settings", "Label Type", "2");
         env.store.write("Settings", "Label Height", "3,5");
         env.store.write("Settings", "Label Width", "2.25"); // written before the locale changed
-        ProgramValues v;
+        v = ProgramValues();
         settings::readAll(env.store, env.ctx.paths, v);
         QCOMPARE(QPair(v.labelHeight, v.labelWidth), QPair(3.5, 2.25));
         QLocale::setDefault(QLocale::c());
         QCOMPARE(Module1::decimalSeparatorFromLocale(), QChar('.'));
     }
 
-    void missingFoldersAreRecreated()
+    void missingFoldersAreRecreatedAndDataFoldersFound()
     {
         TestEnv env;
         ProgramValues v;
@@ -146,11 +143,8 @@ private slots:
         QDir(labels).removeRecursively();
         settings::checkFolders(v, env.ctx.paths, env.platform);
         QCOMPARE(env.platform.texts(), QStringList({"Missing Labels Folder. Created"}));
-    }
 
-    void dataFoldersInstalledAndInTheBuildTree()
-    {
-        TestEnv env;
+        // The data folders, in the build tree and installed.
         const QString prefix = env.path("prefix");
         QDir().mkpath(prefix + "/bin");
         AppPaths built = AppPaths::forExecutableDir(prefix + "/bin");

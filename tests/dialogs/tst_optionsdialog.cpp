@@ -21,13 +21,6 @@ using options::Box;
 class tst_OptionsDialog : public QObject, OptionsFixture {
     Q_OBJECT
 
-    template <class T> T* child(const QString& name)
-    {
-        T* w = dlg->findChild<T*>(name);
-        if (!w)
-            qFatal("no control %s", qPrintable(name));
-        return w;
-    }
     const QStringList labelBoxes{"txtCustomHeight", "txtCustomWidth", "txtTopMargin",
                                  "txtLeftMargin",   "txtRowSpace",    "txtColumnSpace"};
     // Every key in the store with its value.
@@ -37,14 +30,6 @@ class tst_OptionsDialog : public QObject, OptionsFixture {
         for (const QString& key : env->store.keys())
             all << key + "=" + env->store.read(key.section('/', 0, 0), key.section('/', 1), "");
         return all;
-    }
-    bool checked(const QString& name) { return child<QAbstractButton>(name)->isChecked(); }
-
-    void click(const QString& name)
-    {
-        auto* b = child<QAbstractButton>(name);
-        QVERIFY2(b->isEnabled() && b->isVisible(), qPrintable(name)); // only the selected page is enabled
-        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
     }
     void nextPage(const QString& expected)
     {
@@ -57,7 +42,7 @@ private slots:
     void init() { setUp(); }
     void cleanup() { tearDown(); }
 
-    void loadsFromTheDocumentOrTheDefaults()
+    void loadsFromTheDocumentOrTheDefaultsAndLabelTypes()
     {
         doc->setLabelDimensions(2, 2.5, 3.125);
         doc->setTopMargin(0.5);
@@ -73,6 +58,22 @@ private slots:
         QVERIFY(env->platform.shown.isEmpty()); // filling the dialog asks nothing about the template
         QCOMPARE(edit("txtDir3")->text(), QString("Stout.ckm"));
         QVERIFY(!dlg->locationsChanged());
+
+        // A fixed label type chosen: its size, and the template let go only when the answer is Yes.
+        click("optLabelType1");
+        QCOMPARE(edit("txtCustomHeight")->text() + " x " + edit("txtCustomWidth")->text(), QString("4.0 x 5.0"));
+        QCOMPARE(env->platform.texts(), QStringList({"Deactivate Template file: 'Stout.ckm'?"}));
+        QCOMPARE(env->platform.shown[0].buttons, MsgButtons::YesNo);
+        QCOMPARE(env->values.templateFile, QString("Stout.ckm")); // answered No
+        click("optLabelType2");
+        QCOMPARE(env->platform.texts().size(), 2);
+        env->platform.answers.push_back(MsgAnswer::Yes);
+        click("optLabelType0");
+        QCOMPARE(edit("txtCustomHeight")->text(), QString("3.75"));
+        QCOMPARE(env->values.templateFile, QString());
+        QCOMPARE(env->store.read("Settings", "Template File", "x"), QString());
+        click("optLabelType1"); // no template any more: no question
+        QCOMPARE(env->platform.texts().size(), 3);
 
         // Without a document: the defaults, a beer label fills the size boxes.
         env->values.labelType = 0;
@@ -106,22 +107,6 @@ private slots:
         QVERIFY(env->platform.shown.isEmpty());
     }
 
-    // Limits are tst_options'; Tab and Enter on OK check the box before the label gets it.
-    void boxesAreCheckedWhenLeftAndBeforeOk()
-    {
-        open();
-        click("optLabelType2");
-        typeInto(edit("txtCustomHeight"), "11.01");
-        tabAway();
-        QCOMPARE(edit("txtCustomHeight")->text(), QString("10.25"));
-        QCOMPARE(env->platform.texts(), QStringList{"Height Cannot Exceed the Paper Height"});
-        typeInto(edit("txtCustomWidth"), "99");
-        QTest::keyClick(edit("txtCustomWidth"), Qt::Key_Return);
-        QCOMPARE(env->platform.texts().last(), QString("Width Cannot Exceed the Paper Width"));
-        QCOMPARE(doc->getLabelWidth(), 7.75);
-        QCOMPARE(env->store.read("Settings", "Label Width", ""), QString("7.75"));
-    }
-
     // Apply stays with its page; edited pages reach OK, untouched ones do not.
     void applyAndOkCommitTheEditedPages()
     {
@@ -134,10 +119,8 @@ private slots:
         tabAway();
         click("optGuide1");
         click("cmdApply");
-        QCOMPARE(env->store.keys(), QStringList({"Settings/Grid Height", "Settings/Grid Width"}));
-        QCOMPARE(env->store.read("Settings", "Grid Width", ""), QString("240"));
-        QCOMPARE(env->values.gridWidth, int16_t(240));
-        QCOMPARE(env->values.guideSetting, int16_t(1));
+        QCOMPARE(stored(), QStringList({"Settings/Grid Height=120", "Settings/Grid Width=240"}));
+        QCOMPARE(std::pair(env->values.gridWidth, env->values.guideSetting), std::pair(int16_t(240), int16_t(1)));
         QVERIFY(env->values.borderVisible && env->values.settingsChanged && !dlg->pageEdited(2));
 
         // "Set To Defaults" puts 120 back in both boxes.
@@ -164,10 +147,23 @@ private slots:
         QCOMPARE(env->store.read("Settings", "Label TopMargin", ""), QString("0.75"));
     }
 
-    void applyOfTheLabelPage()
+    void okApplyAndCancelOfTheLabelPage()
     {
+        // Limits are tst_options'; Tab and Enter on OK check the box before the label gets it.
         open();
         click("optLabelType2");
+        typeInto(edit("txtCustomHeight"), "11.01");
+        tabAway();
+        QCOMPARE(edit("txtCustomHeight")->text(), QString("10.25"));
+        QCOMPARE(env->platform.texts(), QStringList{"Height Cannot Exceed the Paper Height"});
+        typeInto(edit("txtCustomWidth"), "99");
+        QTest::keyClick(edit("txtCustomWidth"), Qt::Key_Return);
+        QCOMPARE(env->platform.texts().last(), QString("Width Cannot Exceed the Paper Width"));
+        QCOMPARE(doc->getLabelWidth(), 7.75);
+        QCOMPARE(env->store.read("Settings", "Label Width", ""), QString("7.75"));
+
+        env->store = MemorySettingsStore(); // what Apply writes, alone
+        open();
         // A margin from a stock data sheet is kept as typed, to the thousandth.
         const QStringList typed{"1.25", "2.5", "0.5", "0.235", "0.1", "0.2"};
         for (int i = 0; i < labelBoxes.size(); ++i)
@@ -183,8 +179,7 @@ private slots:
         QCOMPARE(QList<double>({doc->getLabelHeight(), doc->getLabelWidth(), doc->getTopMargin(), doc->getLeftMargin(),
                                 doc->getRowSpace(), doc->getColumnSpace()}),
                  QList<double>({1.25, 2.5, 0.5, 0.235, 0.1, 0.2}));
-        QCOMPARE(doc->getLabelType(), int16_t(2));
-        QCOMPARE(doc->getCutmarks(), int16_t(1));
+        QCOMPARE(std::pair(doc->getLabelType(), doc->getCutmarks()), std::pair(int16_t(2), int16_t(1)));
         QCOMPARE(env->values.columnSpace, 0.2);
 
         // Cancel commits nothing.
@@ -221,28 +216,6 @@ private slots:
         QCOMPARE(env->values.unit, lengths::Unit::Millimetres);
         QCOMPARE(env->store.read("Settings", "Units", ""), QString("millimetres"));
         QCOMPARE(env->store.read("Settings", "Label LeftMargin", ""), QString("0.235"));
-    }
-
-    void labelTypesAndTheTemplateQuestion()
-    {
-        env->values.templateFile = "Stout.ckm";
-        open();
-        click("optLabelType1");
-        QCOMPARE(edit("txtCustomHeight")->text() + " x " + edit("txtCustomWidth")->text(), QString("4.0 x 5.0"));
-        QCOMPARE(env->platform.texts(), QStringList({"Deactivate Template file: 'Stout.ckm'?"}));
-        QCOMPARE(env->platform.shown[0].buttons, MsgButtons::YesNo);
-        QCOMPARE(env->values.templateFile, QString("Stout.ckm")); // answered No
-
-        click("optLabelType2");
-        QCOMPARE(env->platform.texts().size(), 2);
-
-        env->platform.answers.push_back(MsgAnswer::Yes);
-        click("optLabelType0");
-        QCOMPARE(edit("txtCustomHeight")->text(), QString("3.75"));
-        QCOMPARE(env->values.templateFile, QString());
-        QCOMPARE(env->store.read("Settings", "Template File", "x"), QString());
-        click("optLabelType1"); // no template any more: no question
-        QCOMPARE(env->platform.texts().size(), 3);
     }
 
     void miniatureFollowsTheBoxes()
@@ -290,7 +263,7 @@ private slots:
         QCOMPARE(page->redraws(), r + 1);
     }
 
-    void borderPage()
+    void borderAndLocationsPages()
     {
         open(true, 1);
         click("chkBorder");
@@ -314,13 +287,10 @@ private slots:
         click("cmdApply");
         QCOMPARE(stored(), QStringList({"Settings/Border=True", "Settings/Border Color=255",
                                         "Settings/Border Style=Square", "Settings/Border Width=7"}));
-        QCOMPARE(env->values.borderWidth, int16_t(7));
-        QCOMPARE(env->values.borderStyle, QString("Square"));
-        QCOMPARE(env->values.borderColor, 0x0000FFu);
-    }
+        const ProgramValues& v = env->values;
+        QCOMPARE(QString("%1 %2 %3").arg(v.borderWidth).arg(v.borderStyle).arg(v.borderColor), QString("7 Square 255"));
 
-    void locationsPage()
-    {
+        // The locations page.
         open(true, 3);
         env->platform.folderAnswers.push_back(std::nullopt);
         click("cmdChgDir0");
@@ -346,7 +316,7 @@ private slots:
         QCOMPARE(env->values.labelFolder, QString("/srv/labels"));
         QCOMPARE(env->values.templateFile, QString("Stout.ckm"));
         QCOMPARE(env->store.read("Settings", "Graphics Editor", ""), QString("/usr/bin/pinta"));
-        QCOMPARE(env->store.keys().size(), 5);
+        QCOMPARE(env->store.keys().size(), 4 + 5); // the border's and the locations
     }
 
     // Define Grid opens the grid page (Label Properties the label page: tst_shell).

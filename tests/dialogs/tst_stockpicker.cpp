@@ -38,19 +38,14 @@ const QByteArray Fixture = stockxml::templates(
 class tst_StockPicker : public QObject, OptionsFixture {
     Q_OBJECT
 
-    // Points the program's data folder at a folder holding the fixture.
-    static void writeFixture(TestEnv& e)
-    {
-        QVERIFY(writeFile(e.path("stock/corktest-templates.xml"), Fixture));
-        e.ctx.paths.dataDir = e.tmp.path();
-    }
     void open()
     {
         OptionsFixture::open();
         QVERIFY(dlg->stockPicker()->loaded());
     }
     QLineEdit* search() { return edit("txtStockSearch"); }
-    QString caption() { return dlg->findChild<QLabel*>("lblStock")->text(); }
+    QString caption() { return child<QLabel>("lblStock")->text(); }
+    QString captionOf(const QString& product) { return catalogue::caption(*dlg->stockPicker()->stock().find(product)); }
     QStringList sheetBoxes()
     {
         return texts({"txtCustomWidth", "txtCustomHeight", "txtTopMargin", "txtLeftMargin", "txtRowSpace",
@@ -63,7 +58,7 @@ class tst_StockPicker : public QObject, OptionsFixture {
             names << p->name();
         return names;
     }
-    QTreeView* list() { return dlg->findChild<QTreeView*>("lstStock"); }
+    QTreeView* list() { return child<QTreeView>("lstStock"); }
     QString highlighted()
     {
         const catalogue::Product* p = dlg->stockPicker()->highlighted();
@@ -76,14 +71,6 @@ class tst_StockPicker : public QObject, OptionsFixture {
         const QModelIndex i = list()->model()->index(row, 0);
         list()->scrollTo(i);
         return list()->visualRect(i).center();
-    }
-    // A person's double click: press, release, press (the double click) and release.
-    void doubleClick(const QPoint& at)
-    {
-        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, at);
-        QTest::mousePress(list()->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseRelease(list()->viewport(), Qt::LeftButton, {}, at);
     }
     // Moves the list's highlight with the arrow keys onto the product.
     void arrowTo(const QString& name)
@@ -105,7 +92,9 @@ private slots:
     void init()
     {
         setUp();
-        writeFixture(*env);
+        // The program's data folder: a folder holding the fixture.
+        QVERIFY(writeFile(env->path("stock/corktest-templates.xml"), Fixture));
+        env->ctx.paths.dataDir = env->tmp.path();
     }
     void cleanup() { tearDown(); }
 
@@ -121,15 +110,14 @@ private slots:
         QCOMPARE(listed(), QStringList({"Cork Test W2"}));
         // Looking is not choosing; Down goes on to the list.
         QTest::keyClick(search(), Qt::Key_Down);
-        QCOMPARE(QApplication::focusWidget(), dlg->findChild<QTreeView*>("lstStock"));
+        QCOMPARE(QApplication::focusWidget(), list());
         QVERIFY(!dlg->pageEdited(0));
         QCOMPARE(caption(), frmOptions::CustomSheetCaption);
 
         // A product fills the page to the thousandth; one that cannot be printed on changes nothing.
         pick("cork test w2");
         QCOMPARE(sheetBoxes(), QStringList({"3.902", "2.665", "0.516", "0.183", "0.0", "0.098"}));
-        QVERIFY(dlg->findChild<QRadioButton*>("optLabelType2")->isChecked() && edit("txtCustomWidth")->isEnabled());
-        QVERIFY(dlg->findChild<QRadioButton*>("optOrientation1")->isChecked());
+        QVERIFY(checked("optLabelType2") && edit("txtCustomWidth")->isEnabled() && checked("optOrientation1"));
         QCOMPARE(printer->pageLayout().pageSize().id(), QPageSize::A4);
         QCOMPARE(caption(), QString("Cork Test W2 — 99.1 x 67.7 mm, 2 x 4 on A4"));
         QVERIFY(dlg->pageEdited(0));
@@ -139,7 +127,7 @@ private slots:
         QTest::keyClick(search(), Qt::Key_Down);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(sheetBoxes(), QStringList({"5.0", "3.5", "0.5", "0.25", "0.5", "0.5"}));
-        QVERIFY(dlg->findChild<QRadioButton*>("optOrientation2")->isChecked());
+        QVERIFY(checked("optOrientation2"));
         QCOMPARE(printer->pageLayout().orientation(), QPageLayout::Landscape);
         QVERIFY(dlg->isVisible()); // Enter chose; it did not close the dialog
 
@@ -154,15 +142,15 @@ private slots:
         // Enter with no match chooses nothing and leaves the dialog open.
         pick("no such sheet");
         QVERIFY(dlg->isVisible() && dlg->stockPicker()->listed().empty());
-        QCOMPARE(caption(), catalogue::caption(*dlg->stockPicker()->stock().find("Cork Test W3")));
+        QCOMPARE(caption(), captionOf("Cork Test W3"));
 
         // The miniature shows the product's labels, not the 3 x 7 Letter holds, until edited.
         auto miniatureLabels = [this] { return dlg->page()->drawing().labels.size(); };
         pick("cork n1");
         QCOMPARE(miniatureLabels(), size_t(2 * 3));
-        dlg->findChild<QPushButton*>("cmdOK")->click();
+        click("cmdOK");
         open();
-        QCOMPARE(caption(), catalogue::caption(*dlg->stockPicker()->stock().find("Cork Test N1")));
+        QCOMPARE(caption(), captionOf("Cork Test N1"));
         QCOMPARE(miniatureLabels(), size_t(2 * 3));
         QTest::mouseClick(edit("txtTopMargin"), Qt::LeftButton);
         QTest::keyClick(edit("txtTopMargin"), Qt::Key_End);
@@ -184,7 +172,12 @@ private slots:
         QCOMPARE(highlighted(), QString("Cork Test N1"));
         QVERIFY(dlg->pageEdited(0));
 
-        doubleClick(rowAt("Cork Test R1"));
+        // A person's double click: press, release, press (the double click) and release.
+        const QPoint r1 = rowAt("Cork Test R1");
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, r1);
+        QTest::mousePress(list()->viewport(), Qt::LeftButton, {}, r1);
+        QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, r1);
+        QTest::mouseRelease(list()->viewport(), Qt::LeftButton, {}, r1);
         QCOMPARE(env->platform.shown.size(), 1); // the oval frame asked about once
         QCOMPARE(dlg->stockProduct(), QString("Cork Test R1"));
         QCOMPARE(sheetBoxes(), QStringList({"2.0", "2.0", "0.5", "0.5", "0.5", "0.5"}));
@@ -197,15 +190,15 @@ private slots:
 
         arrowTo("Cork Test CD1");
         QCOMPARE(env->platform.shown.size(), 2);
-        QTest::mouseClick(dlg->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+        click("cmdOK");
         QVERIFY(dlg->isVisible()); // on the reason, the sheet in use highlighted again
         QCOMPARE(env->platform.texts().mid(2), QStringList({cd->refusal()}));
         QCOMPARE(highlighted(), QString("Cork Test R1"));
 
         arrowTo("Cork Test W2");
         QCOMPARE(dlg->stockProduct(), QString("Cork Test R1"));
-        QCOMPARE(caption(), catalogue::caption(*dlg->stockPicker()->stock().find("Cork Test R1")));
-        QTest::mouseClick(dlg->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+        QCOMPARE(caption(), captionOf("Cork Test R1"));
+        click("cmdOK");
         QVERIFY(!dlg->isVisible());
         QCOMPARE(env->platform.shown.size(), 3);
         QCOMPARE(catalogue::rememberedProduct(env->store), QString("Cork Test W2"));
@@ -239,16 +232,16 @@ private slots:
         };
         OptionsFixture::open(withDocument);
         pick(product);
-        dlg->findChild<QPushButton*>("cmdOK")->click();
+        click("cmdOK");
 
         restart();
         QCOMPARE(int(printer->pageLayout().pageSize().id()), paper);
         QCOMPARE(printer->pageLayout().orientation(), landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
         const QSizeF full = printer->pageLayout().fullRect(QPageLayout::Point).size() * 20;
         QCOMPARE(dlg->lblPaperSize()->text(), miniature::paperSizeCaption(full.width(), full.height()));
-        QVERIFY(dlg->findChild<QRadioButton*>(landscape ? "optOrientation2" : "optOrientation1")->isChecked());
+        QVERIFY(checked(landscape ? "optOrientation2" : "optOrientation1"));
         const catalogue::Product* p = dlg->stockPicker()->stock().find(product);
-        QCOMPARE(caption(), catalogue::caption(*p));
+        QCOMPARE(caption(), captionOf(product));
         const auto& labels = dlg->page()->drawing().labels;
         QCOMPARE(labels.size(), size_t(p->across * p->down));
         const QRectF sheet(QPointF(), dlg->page()->pageTwips());
@@ -256,7 +249,7 @@ private slots:
             QVERIFY2(sheet.contains(r), qPrintable(QString("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height())));
 
         // The label laid out otherwise since (another document, say).
-        dlg->findChild<QPushButton*>("cmdCancel")->click();
+        click("cmdCancel");
         if (withDocument)
             doc->setTopMargin(1);
         else
@@ -268,31 +261,15 @@ private slots:
         QCOMPARE(caption(), frmOptions::CustomSheetCaption);
     }
 
-    // Answered No: clickChoosesAndOkAppliesTheHighlight.
-    void roundStockAsksForTheOvalFrame()
+    // OK gives the label the product's exact lengths; it is shown until a box differs.
+    void rememberedUntilEditedAndTheOvalFrame()
     {
         doc->setBorderStyle("Square");
         env->values.borderStyle = "Rounded";
-        env->platform.answers.push_back(MsgAnswer::Yes);
-        open();
-        pick("cork r1");
-        QCOMPARE(env->platform.shown.size(), 1);
-        QCOMPARE(env->platform.shown[0].buttons, MsgButtons::YesNo);
-        QVERIFY(env->platform.shown[0].text.contains("Cork Test R1") &&
-                env->platform.shown[0].text.contains("oval"));
-        dlg->findChild<QPushButton*>("cmdOK")->click();
-        QCOMPARE(doc->valBorderStyle, QString("Oval"));
-        QCOMPARE(env->values.borderStyle, QString("Oval"));
-        QCOMPARE(env->store.read("Settings", "Border Style", "-"), QString("Oval"));
-    }
-
-    // OK gives the label the product's exact lengths; it is shown until a box differs.
-    void rememberedUntilEdited()
-    {
         open();
         pick("cork test w2");
         QTest::keyClick(search(), Qt::Key_Return); // nothing new chosen, and OK not pressed by it
-        QTest::mouseClick(dlg->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+        click("cmdOK");
         QCOMPARE(doc->getColumnSpace(), 2.5 / 25.4); // remembered, the width: clickChoosesAndOkAppliesTheHighlight
         QCOMPARE(env->values.topMargin, 13.1 / 25.4);
 
@@ -310,10 +287,22 @@ private slots:
         input::tabAway();
         QCOMPARE(caption(), frmOptions::CustomSheetCaption);
         QCOMPARE(highlighted(), QString()); // Apply must not choose the product again
-        dlg->findChild<QPushButton*>("cmdApply")->click();
+        click("cmdApply");
         QCOMPARE(catalogue::rememberedProduct(env->store), QString());
         QCOMPARE(doc->getTopMargin(), 0.517);
         QCOMPARE(doc->getLabelWidth(), 3.902); // as the box shows it now
+
+        // Round stock asks for the oval frame (answered No: clickChoosesAndOkAppliesTheHighlight).
+        env->platform.answers.push_back(MsgAnswer::Yes);
+        QVERIFY(env->platform.shown.isEmpty());
+        pick("cork r1");
+        QCOMPARE(env->platform.shown.size(), 1);
+        QCOMPARE(env->platform.shown[0].buttons, MsgButtons::YesNo);
+        QVERIFY(env->platform.shown[0].text.contains("Cork Test R1") && env->platform.shown[0].text.contains("oval"));
+        click("cmdOK");
+        QCOMPARE(doc->valBorderStyle, QString("Oval"));
+        QCOMPARE(env->values.borderStyle, QString("Oval"));
+        QCOMPARE(env->store.read("Settings", "Border Style", "-"), QString("Oval"));
     }
 
     // A wine sheet chosen and printed from its second label (the places on the PDF:

@@ -42,14 +42,16 @@ private slots:
         QVERIFY2(std::abs(border.x() - 10.0 / 72) < 0.005 && std::abs(border.y() - 10.0 / 72) < 0.005,
                  qPrintable(QString("the queue's border is %1, %2 in").arg(border.x()).arg(border.y())));
 
+        // Across the middle of the first row and down the middle of the first column.
         auto check = [&](const QString& what, const QImage& page, double dpi) {
-            const Found f = blocks(page, dpi, wantX[0] + 1.95, wantY[0] + 1.8);
-            QVERIFY2(f.xs.size() == 2 && f.ys.size() == 3,
-                     qPrintable(what + QString(": %1 columns, %2 rows").arg(f.xs.size()).arg(f.ys.size())));
-            for (int i = 0; i < 2; ++i)
-                QVERIFY2(std::abs(f.xs[i] - wantX[i]) <= 0.01, qPrintable(what + ": column at " + QString::number(f.xs[i])));
-            for (int i = 0; i < 3; ++i)
-                QVERIFY2(std::abs(f.ys[i] - wantY[i]) <= 0.01, qPrintable(what + ": row at " + QString::number(f.ys[i])));
+            const QList<double> xs = darkStarts(page, dpi, true, wantY[0] + 1.8),
+                                ys = darkStarts(page, dpi, false, wantX[0] + 1.95);
+            QVERIFY2(xs.size() == 2 && ys.size() == 3,
+                     qPrintable(what + QString(": %1 columns, %2 rows").arg(xs.size()).arg(ys.size())));
+            const QList<double> found = xs + ys, want = wantX + wantY;
+            for (int i = 0; i < found.size(); ++i)
+                QVERIFY2(std::abs(found[i] - want[i]) <= 0.01,
+                         qPrintable(what + (i < 2 ? ": column at " : ": row at ") + QString::number(found[i])));
         };
         auto printed = [&](const QString& what, int copies) {
             const QStringList before = pdfsIn();
@@ -84,31 +86,21 @@ private slots:
     }
 
 private:
-    // The dark runs along a line of n pixels: where each starts, in inches at dpi.
-    template <class F> static QList<double> darkRuns(int n, double dpi, F isDark)
+    // Where the dark blocks start, in inches at dpi, along a line across the page `at` inches
+    // down, or down the page `at` inches across.
+    static QList<double> darkStarts(const QImage& img, double dpi, bool across, double at)
     {
         QList<double> out;
-        for (int i = 0, start = -1; i <= n; ++i) {
-            const bool d = i < n && isDark(i);
-            if (d && start < 0)
-                start = i;
-            if (!d && start >= 0) {
-                out << start / dpi;
-                start = -1;
-            }
+        const int n = across ? img.width() : img.height(), line = int(at * dpi);
+        bool inside = false;
+        for (int i = 0; i < n; ++i) {
+            const QRgb p = across ? img.pixel(i, line) : img.pixel(line, i);
+            const bool dark = qBlue(p) > 90 && qRed(p) < 60;
+            if (dark && !inside)
+                out << i / dpi;
+            inside = dark;
         }
         return out;
-    }
-    struct Found {
-        QList<double> xs, ys; // where the dark blocks start, inches from the paper's edge
-    };
-    // The blocks crossed by a line across the page at y and one down it at x.
-    static Found blocks(const QImage& img, double dpi, double x, double y)
-    {
-        auto dark = [&](int px, int py) { return qBlue(img.pixel(px, py)) > 90 && qRed(img.pixel(px, py)) < 60; };
-        const int row = int(y * dpi), col = int(x * dpi);
-        return {darkRuns(img.width(), dpi, [&](int i) { return dark(i, row); }),
-                darkRuns(img.height(), dpi, [&](int i) { return dark(col, i); })};
     }
     QStringList pdfsIn() const
     {

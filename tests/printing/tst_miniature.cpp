@@ -10,14 +10,7 @@ using miniature::Input;
 namespace {
 
 // Letter paper, a beer label (3.0 x 3.75 in), no margins or gaps.
-Input beerOnLetter(int16_t cutmarks)
-{
-    Input in;
-    in.labelWidth = 4320;
-    in.labelHeight = 5400;
-    in.cutmarks = cutmarks;
-    return in;
-}
+Input beerOnLetter(int16_t cutmarks) { return Input{.labelWidth = 4320, .labelHeight = 5400, .cutmarks = cutmarks}; }
 
 // Coordinates to a ten-thousandth of an inch.
 QString text(const std::vector<double>& v)
@@ -35,7 +28,7 @@ QList<QRectF> rects(const miniature::Drawing& d) { return QList<QRectF>(d.labels
 class tst_Miniature : public QObject {
     Q_OBJECT
 private slots:
-    void labelsThatFitAtOneSixth()
+    void labelsAndMarksAtOneSixth()
     {
         const miniature::Drawing d = miniature::draw(beerOnLetter(0));
         // 2 x 2 from the paper's corner (a third column would not end on the paper), 50 twips inside.
@@ -44,14 +37,8 @@ private slots:
         QVERIFY(d.marks.empty());
 
         // Margins and gaps (the walk itself: tst_sheet).
-        Input in;
-        in.labelWidth = 2880;
-        in.labelHeight = 1440;
-        in.leftMargin = 0.5;
-        in.topMargin = 0.25;
-        in.columnSpace = 0.25;
-        in.rowSpace = 0.125;
-        in.cutmarks = 0;
+        Input in{.labelWidth = 2880, .labelHeight = 1440, .topMargin = 0.25, .leftMargin = 0.5, .rowSpace = 0.125,
+                 .columnSpace = 0.25, .cutmarks = 0};
         const miniature::Drawing g = miniature::draw(in);
         // Columns at 720, 3960, 7200, rows at 360 + 1620 k: 9 rows.
         QCOMPARE(g.labels.front(), QRectF(720 / 6.0 + 50, 360 / 6.0 + 50, 380, 140));
@@ -60,19 +47,13 @@ private slots:
         // Positions are whole twips: a margin of 0.0003 in (0.432 twips) rounds away.
         in.leftMargin = 0.5003;
         QCOMPARE(miniature::draw(in).labels.front().x(), 720 / 6.0 + 50);
-    }
 
-    // Which marks each mode makes is in tst_sheet; here their size on screen.
-    void cutMarksOfEveryMode()
-    {
-        // A cross keeps its size on screen: 50 before the point, 60 beyond.
-        const miniature::Drawing inside = miniature::draw(beerOnLetter(2));
-        QCOMPARE(inside.marks[0], QLineF(-50, 0, 60, 0));
-        QCOMPARE(inside.marks[1], QLineF(0, -50, 0, 60));
-        // Fine lines: along the label's edges, 50 before and 60 beyond.
-        const miniature::Drawing fine = miniature::draw(beerOnLetter(3));
-        QCOMPARE(fine.marks[0], QLineF(-50, 0, -50 + 720 + 110, 0));
-        QCOMPARE(fine.marks[1], QLineF(0, -50, 0, -50 + 900 + 110));
+        // Which marks each mode makes is in tst_sheet; here their size on screen. A cross keeps
+        // its size: 50 before the point, 60 beyond; fine lines run along the label's edges, as far.
+        const miniature::Drawing cross = miniature::draw(beerOnLetter(2)), fine = miniature::draw(beerOnLetter(3));
+        QCOMPARE(QList<QLineF>({cross.marks[0], cross.marks[1], fine.marks[0], fine.marks[1]}),
+                 QList<QLineF>({{-50, 0, 60, 0}, {0, -50, 0, 60}, {-50, 0, -50 + 720 + 110, 0},
+                                {0, -50, 0, -50 + 900 + 110}}));
     }
 
     void paperAndLabelSizes()
@@ -82,32 +63,25 @@ private slots:
 
         double w = -1, h = -1;
         QVERIFY(miniature::labelTwips(3.0, 3.75, w, h));
-        QCOMPARE(w, 4320.0);
-        QCOMPARE(h, 5400.0);
+        QCOMPARE(QSizeF(w, h), QSizeF(4320, 5400));
         QVERIFY(miniature::labelTwips(0.0009, 1, w, h)); // rounds down to whole twips
         QCOMPARE(w, 1.0);
-        QVERIFY(!miniature::labelTwips(0, 1, w, h));
-        QVERIFY(!miniature::labelTwips(1, -2, w, h));
-        QVERIFY(!miniature::labelTwips(qQNaN(), 1, w, h));
+        for (const auto& [width, height] : {std::pair{0.0, 1.0}, std::pair{1.0, -2.0}, std::pair{qQNaN(), 1.0}})
+            QVERIFY(!miniature::labelTwips(width, height, w, h));
     }
 
     void landscapeAndOversizedLabels()
     {
         // Beyond what 16 bits hold, on landscape Letter: nothing fits, the walk ends at once.
-        Input in = beerOnLetter(0);
-        in.paperWidth = 15840;
-        in.paperHeight = 12240;
-        in.labelWidth = 23 * 1440;
-        in.labelHeight = 30 * 1440;
+        Input in{.labelWidth = 23 * 1440, .labelHeight = 30 * 1440, .cutmarks = 0, .paperWidth = 15840,
+                 .paperHeight = 12240};
         QVERIFY(miniature::draw(in).labels.empty());
         in.labelWidth = 1e12;
         in.leftMargin = 40;
         QVERIFY(miniature::draw(in).labels.empty());
 
         // A million positions are not drawn at all rather than a smudge that takes seconds.
-        in = beerOnLetter(2);
-        in.labelWidth = 14;
-        in.labelHeight = 14;
+        in = Input{.labelWidth = 14, .labelHeight = 14};
         const miniature::Drawing tiny = miniature::draw(in);
         QVERIFY(tiny.labels.empty() && tiny.marks.empty());
         // A zero step never advances: nothing.
@@ -150,16 +124,14 @@ private slots:
         RecordingSurface c;
         testpage::print(c, QImage(), QSizeF(1, 1), ',');
         QCOMPARE(c.only("print")[1].text, QString("0,5"));
-    }
 
-    void testPageGoesOnAfterAFailingStep()
-    {
-        RecordingSurface s;
-        s.failOn = 6; // the first tick
-        testpage::print(s, QImage(), QSizeF(1, 1), '.');
-        QCOMPARE(s.calls.back().op, QString("endDoc"));
-        QCOMPARE(s.count("picture"), 1);
-        QCOMPARE(s.only("print").back().text, QString("Printer Test Page"));
+        // A step that fails (the first tick) does not end the page.
+        RecordingSurface f;
+        f.failOn = 6;
+        testpage::print(f, QImage(), QSizeF(1, 1), '.');
+        QCOMPARE(f.calls.back().op, QString("endDoc"));
+        QCOMPARE(f.count("picture"), 1);
+        QCOMPARE(f.only("print").back().text, QString("Printer Test Page"));
     }
 };
 

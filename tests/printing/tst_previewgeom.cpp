@@ -28,95 +28,73 @@ class tst_PreviewGeom : public QObject {
 private slots:
     void textsAndNumbers()
     {
-        QCOMPARE(Val("75%"), 75.0);
-        QCOMPARE(Val(" 12.5abc"), 12.5);
-        QCOMPARE(Val("Page Width"), 0.0);
-        QCOMPARE(Val("-3"), -3.0);
-        QCOMPARE(percentText(0.125), QString("13%"));
-        QCOMPARE(percentText(1.5), QString("150%"));
-        QCOMPARE(pageIndicator(2, 3), QString("Page 2 of 3"));
+        QCOMPARE(QList<double>({Val("75%"), Val(" 12.5abc"), Val("Page Width"), Val("-3")}),
+                 QList<double>({75, 12.5, 0, -3}));
+        QCOMPARE(QStringList({percentText(0.125), percentText(1.5), pageIndicator(2, 3)}),
+                 QStringList({"13%", "150%", "Page 2 of 3"}));
     }
 
     // Typed and listed percentages are range checked (a refused one changes nothing), fitted views not.
-    void zoomChoices_data()
-    {
-        QTest::addColumn<int>("index"); // -1 typed
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("remembered");
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QSizeF>("viewport");
-        QTest::addColumn<QString>("result"); // outcome 0 unchanged, 1 refused, 2 applied
-        const QSizeF square(9000, 9000), wide(9000, 7000);
-        for (const char* bad : {"5", "200", "9", "151", "abc"})
-            QTest::newRow(bad) << -1 << bad << 63 << 0 << square << "1 63% remembered 63 mode 0 at 250,250 size 0 x 0";
-        QTest::newRow("10") << -1 << "10" << 63 << 0 << square << "2 10% remembered 10 mode 2 at 250,250 size 1224 x 1584";
-        QTest::newRow("150") << -1 << "150" << 10 << 2 << square
-                             << "2 150% remembered 150 mode 2 at 250,250 size 18360 x 23760";
-        // A fraction typed is cut to the whole percentage.
-        QTest::newRow("75.9 %") << -1 << "75.9 %" << 10 << 2 << square
-                                << "2 75% remembered 75 mode 2 at 250,250 size 9180 x 11880";
-        QTest::newRow("listed 50%") << 5 << "50%" << 75 << 2 << square
-                                    << "2 50% remembered 50 mode 2 at 250,250 size 6120 x 7920";
-        // The zoom in force chosen again only tidies the text.
-        QTest::newRow("same again") << -1 << "75" << 75 << 2 << square << "0 75% remembered 75 mode 2 at 250,250 size 0 x 0";
-        // Page width: (9000 - 500) / 1440 / 8.5 inch = 0.694; CInt(0.69 * 15840) = CInt(10929.6).
-        QTest::newRow("page width") << 0 << "Page Width" << 100 << 2 << wide
-                                    << "2 69% remembered 69 mode 0 at 250,250 size 8445.6 x 10930";
-        // Below 10% and above 150% when the viewport says so.
-        QTest::newRow("narrow") << 0 << "Page Width" << 100 << 2 << QSizeF(1500, 7000)
-                                << "2 8% remembered 8 mode 0 at 250,250 size 979.2 x 1267";
-        QTest::newRow("wide") << 0 << "Page Width" << 100 << 2 << QSizeF(20000, 7000)
-                              << "2 159% remembered 159 mode 0 at 250,250 size 19461.6 x 25186";
-        // The first fit, with no zoom remembered yet, and a fit again at the same percentage both apply.
-        QTest::newRow("first fit") << 0 << "Page Width" << 0 << 0 << wide
-                                   << "2 69% remembered 69 mode 0 at 250,250 size 8445.6 x 10930";
-        QTest::newRow("fit again") << 0 << "Page Width" << 69 << 0 << wide
-                                   << "2 69% remembered 69 mode 0 at 250,250 size 8445.6 x 10930";
-        // Whole page: (9000 - 500) / 1440 / 11 = 0.537 -> 54%; centred across
-        // the viewport: (12000 - 12240 * 0.54) / 2 = 2695.2.
-        QTest::newRow("whole page") << 1 << "Whole Page" << 100 << 2 << QSizeF(12000, 9000)
-                                    << "2 54% remembered 54 mode 1 at 2695,250 size 6609.6 x 8554";
-        QTest::newRow("whole page, small") << 1 << "Whole Page" << 100 << 2 << QSizeF(3000, 1000)
-                                           << "2 3% remembered 3 mode 1 at 1316,250 size 367.2 x 475";
-    }
+    // The result: outcome (0 unchanged, 1 refused, 2 applied), text, remembered, mode, the page's place.
     void zoomChoices()
     {
-        QFETCH(int, index);
-        QFETCH(QString, typed);
-        QFETCH(int, remembered);
-        QFETCH(int, mode);
-        QFETCH(QSizeF, viewport);
-        QTEST(text(zoom(index, typed, int16_t(remembered), int16_t(mode), viewport.width(), viewport.height(), LetterW,
-                        LetterH)),
-              "result");
+        const QSizeF square(9000, 9000), wide(9000, 7000);
+        const struct {
+            int index; // -1 typed
+            const char* typed;
+            int remembered, mode;
+            QSizeF viewport;
+            const char* result;
+        } rows[] = {
+            {-1, "10", 63, 0, square, "2 10% remembered 10 mode 2 at 250,250 size 1224 x 1584"},
+            {-1, "150", 10, 2, square, "2 150% remembered 150 mode 2 at 250,250 size 18360 x 23760"},
+            // A fraction typed is cut to the whole percentage.
+            {-1, "75.9 %", 10, 2, square, "2 75% remembered 75 mode 2 at 250,250 size 9180 x 11880"},
+            {5, "50%", 75, 2, square, "2 50% remembered 50 mode 2 at 250,250 size 6120 x 7920"},
+            // The zoom in force chosen again only tidies the text.
+            {-1, "75", 75, 2, square, "0 75% remembered 75 mode 2 at 250,250 size 0 x 0"},
+            // Page width: (9000 - 500) / 1440 / 8.5 inch = 0.694; CInt(0.69 * 15840) = CInt(10929.6).
+            {0, "Page Width", 100, 2, wide, "2 69% remembered 69 mode 0 at 250,250 size 8445.6 x 10930"},
+            // Below 10% and above 150% when the viewport says so.
+            {0, "Page Width", 100, 2, {1500, 7000}, "2 8% remembered 8 mode 0 at 250,250 size 979.2 x 1267"},
+            {0, "Page Width", 100, 2, {20000, 7000}, "2 159% remembered 159 mode 0 at 250,250 size 19461.6 x 25186"},
+            // The first fit, with no zoom remembered yet, and a fit again at the same percentage both apply.
+            {0, "Page Width", 0, 0, wide, "2 69% remembered 69 mode 0 at 250,250 size 8445.6 x 10930"},
+            {0, "Page Width", 69, 0, wide, "2 69% remembered 69 mode 0 at 250,250 size 8445.6 x 10930"},
+            // Whole page: (9000 - 500) / 1440 / 11 = 0.537 -> 54%; centred across
+            // the viewport: (12000 - 12240 * 0.54) / 2 = 2695.2.
+            {1, "Whole Page", 100, 2, {12000, 9000}, "2 54% remembered 54 mode 1 at 2695,250 size 6609.6 x 8554"},
+            {1, "Whole Page", 100, 2, {3000, 1000}, "2 3% remembered 3 mode 1 at 1316,250 size 367.2 x 475"},
+        };
+        auto chosen = [](int index, const QString& typed, int remembered, int mode, QSizeF viewport) {
+            return text(zoom(index, typed, int16_t(remembered), int16_t(mode), viewport.width(), viewport.height(),
+                             LetterW, LetterH));
+        };
+        for (const char* bad : {"5", "200", "9", "151", "abc"})
+            QCOMPARE(chosen(-1, bad, 63, 0, square), QString("1 63% remembered 63 mode 0 at 250,250 size 0 x 0"));
+        for (const auto& r : rows)
+            QCOMPARE(chosen(r.index, r.typed, r.remembered, r.mode, r.viewport), QString(r.result));
     }
 
-    void scrollBarsFollowThePage_data()
-    {
-        QTest::addColumn<QRectF>("pageAndViewport"); // page w x h at (viewport w, h)
-        QTest::addColumn<int>("pages");
-        QTest::addColumn<QString>("h");
-        QTest::addColumn<QString>("v");
-        // Letter at 100%: n = CInt(1.51) = 2 steps across, CInt(2.51) = 3 down.
-        QTest::newRow("Letter") << QRectF(9000, 7000, LetterW, LetterH) << 1 << "-250..3490 by 1870/187 at -250"
-                                << "-250..9090 by 3113/311 at -250";
-        // Pages stacked: the vertical range covers them all.
-        QTest::newRow("two pages") << QRectF(9000, 7000, LetterW, LetterH) << 2 << "-250..3490 by 1870/187 at -250"
-                                   << "-250..25180 by 8477/848 at -250";
-        // A step count of exactly 2.5 rounds to the even 2.
-        QTest::newRow("2.5 steps") << QRectF(8000, 7000, 18000, 100) << 1 << "-250..10250 by 5250/525 at -250" << "none";
-        // A page that fits has no bar.
-        QTest::newRow("fits") << QRectF(9000, 7000, 5000, 6000) << 1 << "none" << "none";
-        QTest::newRow("just fits") << QRectF(9000, 7000, 9000, 7000) << 1 << "none" << "none";
-    }
+    // Page w x h in a viewport w x h, the pages stacked: the bars as range, steps and value.
     void scrollBarsFollowThePage()
     {
-        QFETCH(QRectF, pageAndViewport);
-        QFETCH(int, pages);
-        const QRectF& r = pageAndViewport;
-        const ScrollBars s = scrollValues(r.width(), r.height(), r.x(), r.y(), int16_t(pages));
-        QTEST(text(s.h), "h");
-        QTEST(text(s.v), "v");
+        auto bars = [](QSizeF page, QSizeF viewport, int pages) {
+            const ScrollBars s = scrollValues(page.width(), page.height(), viewport.width(), viewport.height(),
+                                              int16_t(pages));
+            return text(s.h) + " | " + text(s.v);
+        };
+        const QSizeF letter(LetterW, LetterH), viewport(9000, 7000);
+        // Letter at 100%: n = CInt(1.51) = 2 steps across, CInt(2.51) = 3 down.
+        QCOMPARE(bars(letter, viewport, 1), QString("-250..3490 by 1870/187 at -250 | -250..9090 by 3113/311 at -250"));
+        // Pages stacked: the vertical range covers them all.
+        QCOMPARE(bars(letter, viewport, 2),
+                 QString("-250..3490 by 1870/187 at -250 | -250..25180 by 8477/848 at -250"));
+        // A step count of exactly 2.5 rounds to the even 2.
+        QCOMPARE(bars({18000, 100}, {8000, 7000}, 1), QString("-250..10250 by 5250/525 at -250 | none"));
+        // A page that fits has no bar.
+        QCOMPARE(bars({5000, 6000}, viewport, 1), QString("none | none"));
+        QCOMPARE(bars(viewport, viewport, 1), QString("none | none"));
     }
 
     void pageSetupKeepsThePaperProportions()

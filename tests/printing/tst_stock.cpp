@@ -34,6 +34,13 @@ QList<QPointF> corners(const RecordingSurface& s)
     return at;
 }
 
+// Start, and the adjustment right,down.
+QString text(const stock::Placement& p) { return QString("%1 %2,%3").arg(p.start).arg(p.right).arg(p.down); }
+QString adjustment(const SettingsStore& store, const QString& printer)
+{
+    return text(stock::adjustmentFor(store, printer));
+}
+
 } // namespace
 
 class tst_Stock : public QObject {
@@ -41,44 +48,41 @@ class tst_Stock : public QObject {
 private slots:
     // 2 x 3 stock labels on A4 with a 10 pt printer border, from the paper's corner: rows and columns
     // in the border are named once and still printed; a label larger than the paper prints no sheets.
-    void printerBorderIsToldOnceAndLabelsStay_data()
-    {
-        QTest::addColumn<QRectF>("marginsAndGaps"); // left, top, column gap, row gap
-        QTest::addColumn<QString>("where");
-        QTest::newRow("stock") << QRectF(0.235, 0.34, 0, 0) << "";
-        QTest::newRow("corner") << QRectF(0.1, 0.1, 0, 0) << "column 1 and row 1";
-        QTest::newRow("right") << QRectF(0.3, 0.34, 0.1, 0) << "column 2";
-        QTest::newRow("both ends") << QRectF(0.235, 0.1, 0, 0.25) << "rows 1 and 3";
-    }
     void printerBorderIsToldOnceAndLabelsStay()
     {
-        QFETCH(QRectF, marginsAndGaps);
-        QFETCH(QString, where);
-        TestEnv env;
-        LabelDocument d(env.values, env.platform, env.fixed);
-        d.setLabelDimensions(2, 3.67, 3.9); // height, width
-        d.setCutmarks(0);
-        d.setLeftMargin(marginsAndGaps.x());
-        d.setTopMargin(marginsAndGaps.y());
-        env.values.columnSpace = marginsAndGaps.width();
-        env.values.rowSpace = marginsAndGaps.height();
         const QSizeF a4(210 / 25.4, 297 / 25.4);
         const QRectF printable(10.0 / 72, 10.0 / 72, a4.width() - 20.0 / 72, a4.height() - 20.0 / 72);
-        const QList<QPointF> at = corners(job(env, d, 2, {}, a4, printable));
-        QCOMPARE(at.size(), 12);
-        if (QTest::currentDataTag() == QByteArray("stock")) {
-            const QList<QPointF> sheet{{0.235, 0.34}, {0.235, 4.01}, {0.235, 7.68},
-                                       {4.135, 0.34}, {4.135, 4.01}, {4.135, 7.68}};
-            QCOMPARE(at, sheet + sheet);
+        // Left and top margins, column and row gaps (as x, y, width, height); the rows and columns told.
+        const std::pair<QRectF, QString> sheets[] = {{{0.235, 0.34, 0, 0}, ""},
+                                                     {{0.1, 0.1, 0, 0}, "column 1 and row 1"},
+                                                     {{0.3, 0.34, 0.1, 0}, "column 2"},
+                                                     {{0.235, 0.1, 0, 0.25}, "rows 1 and 3"}};
+        for (const auto& [marginsAndGaps, where] : sheets) {
+            TestEnv env;
+            LabelDocument d(env.values, env.platform, env.fixed);
+            d.setLabelDimensions(2, 3.67, 3.9); // height, width
+            d.setCutmarks(0);
+            d.setLeftMargin(marginsAndGaps.x());
+            d.setTopMargin(marginsAndGaps.y());
+            env.values.columnSpace = marginsAndGaps.width();
+            env.values.rowSpace = marginsAndGaps.height();
+            const QList<QPointF> at = corners(job(env, d, 2, {}, a4, printable));
+            QCOMPARE(at.size(), 12);
+            if (where.isEmpty()) { // the stock's own sheet
+                const QList<QPointF> sheet{{0.235, 0.34}, {0.235, 4.01}, {0.235, 7.68},
+                                           {4.135, 0.34}, {4.135, 4.01}, {4.135, 7.68}};
+                QCOMPARE(at, sheet + sheet);
+            }
+            QCOMPARE(env.platform.texts(),
+                     where.isEmpty() ? QStringList()
+                                     : QStringList{"The printer cannot reach the whole of " + where +
+                                                   " of the sheet: what lies in its unprintable border will be missing "
+                                                   "on the paper."});
+            env.platform.shown.clear();
+            d.setLabelDimensions(2, 12, 9);
+            QVERIFY(corners(job(env, d, 1, {}, a4, printable)).isEmpty());
+            QCOMPARE(env.platform.texts(), QStringList{printjob::NoLabelFitsMessage});
         }
-        QCOMPARE(env.platform.texts(),
-                 where.isEmpty() ? QStringList()
-                                 : QStringList{"The printer cannot reach the whole of " + where + " of the sheet: what lies "
-                                               "in its unprintable border will be missing on the paper."});
-        env.platform.shown.clear();
-        d.setLabelDimensions(2, 12, 9);
-        QVERIFY(corners(job(env, d, 1, {}, a4, printable)).isEmpty());
-        QCOMPARE(env.platform.texts(), QStringList{printjob::NoLabelFitsMessage});
     }
 
     // Sheets, page breaks and status; start 5 of 12 draws 8 labels, then 12.
@@ -94,9 +98,7 @@ private slots:
         const RecordingSurface whole = job(env, d, 2, {}, {7.5, 11.5}, {}, &status);
         QCOMPARE(status, QStringList({"Printing", "Writing to Print Queue", ""}));
         QCOMPARE(printjob::labelsOnSheet(d, 7.5, 11.5), 12LL);
-        stock::Placement five;
-        five.start = 5;
-        const RecordingSurface part = job(env, d, 2, five, {7.5, 11.5});
+        const RecordingSurface part = job(env, d, 2, {.start = 5}, {7.5, 11.5});
         auto perPage = [](const RecordingSurface& s) {
             QList<int> n{0};
             for (const auto& c : s.calls) {
@@ -112,9 +114,7 @@ private slots:
         // The positions skipped are the sheet's first (their order is in tst_sheet).
         QCOMPARE(corners(part).mid(0, 8), corners(whole).mid(4, 8));
         // A start the sheet does not hold prints nothing and says why.
-        stock::Placement beyond;
-        beyond.start = 13;
-        const RecordingSurface none = job(env, d, 1, beyond, {7.5, 11.5});
+        const RecordingSurface none = job(env, d, 1, {.start = 13}, {7.5, 11.5});
         QCOMPARE(none.count("label"), 0);
         QCOMPARE(none.count("abortDoc"), 1);
         QCOMPARE(env.platform.texts(),
@@ -163,9 +163,7 @@ private slots:
         TestEnv env;
         LabelDocument d(env.values, env.platform, env.fixed);
         d.setCutmarks(3);
-        stock::Placement adj;
-        adj.right = 0.25;
-        adj.down = -0.1;
+        const stock::Placement adj{.right = 0.25, .down = -0.1};
         RecordingSurface page, movedPage;
         testpage::print(page, QImage(), QSizeF(1, 1), '.');
         testpage::print(movedPage, QImage(), QSizeF(1, 1), '.', adj);
@@ -220,8 +218,7 @@ private slots:
         MemorySettingsStore store;
         stock::rememberAdjustment(store, "Office Laser", 0.25, -0.1);
         QCOMPARE(store.keys(), QStringList({"Printers/Office Laser Offset X", "Printers/Office Laser Offset Y"}));
-        QCOMPARE(stock::adjustmentFor(store, "Office Laser").right, 0.25);
-        QCOMPARE(stock::adjustmentFor(store, "Office Laser").down, -0.1);
+        QCOMPARE(adjustment(store, "Office Laser"), QString("1 0.25,-0.1"));
         QVERIFY(!stock::adjustmentFor(store, "Kitchen Inkjet").shifted());
         // A damaged or out-of-range value is no adjustment.
         store.write("Printers", "Kitchen Inkjet Offset X", "7");
@@ -230,8 +227,7 @@ private slots:
 
         // The page opens with the printer's values and the start, 1 when the sheet lost it.
         LabelsPage opened = stock::labelsPage(store, "Office Laser", 5, 12);
-        QCOMPARE(opened.start, 5);
-        QCOMPARE(opened.right, 0.25);
+        QCOMPARE(QPair(opened.start, opened.right), QPair(5, 0.25));
         QCOMPARE(stock::labelsPage(store, "Office Laser", 13, 12).start, 1);
         QCOMPARE(opened.adjustmentFor("Office Laser"), std::make_pair(0.25, -0.1));
 
@@ -240,9 +236,7 @@ private slots:
         accepted.start = 7;
         accepted.right = 0.1;
         stock::Placement pl = stock::accept(opened, accepted, "Office Laser", store);
-        QCOMPARE(pl.start, 7);
-        QCOMPARE(pl.right, 0.1);
-        QCOMPARE(pl.down, -0.1);
+        QCOMPARE(text(pl), QString("7 0.1,-0.1"));
         QCOMPARE(store.read("Printers", "Office Laser Offset X", ""), QString("0.1"));
         // Another printer picked, values left as shown for the first: the chosen printer's own apply,
         // and the first printer's values are not copied to it.
@@ -250,13 +244,12 @@ private slots:
         pl = stock::accept(opened, opened, "Kitchen Inkjet", store);
         QVERIFY(!pl.shifted());
         QCOMPARE(store.read("Printers", "Kitchen Inkjet Offset Y", ""), QString("far"));
-        // Edited after picking it: kept for the printer picked.
+        // Edited after picking it: the values shown kept for the printer picked.
         accepted = opened;
         accepted.down = 0.05;
-        pl = stock::accept(opened, accepted, "Kitchen Inkjet", store);
-        QCOMPARE(pl.down, 0.05);
-        QCOMPARE(stock::adjustmentFor(store, "Kitchen Inkjet").down, 0.05);
-        QCOMPARE(stock::adjustmentFor(store, "Office Laser").down, -0.1);
+        QCOMPARE(text(stock::accept(opened, accepted, "Kitchen Inkjet", store)), QString("1 0.1,0.05"));
+        QCOMPARE(adjustment(store, "Kitchen Inkjet") + " " + adjustment(store, "Office Laser"),
+                 QString("1 0.1,0.05 1 0.1,-0.1"));
     }
 };
 

@@ -12,16 +12,12 @@
 #include "support/TestEnv.h"
 
 using catalogue::Product;
-
 using namespace sheetsvg;
 
-namespace {
-const char* Database = "/usr/share/libglabels-3.0/templates";
-} // namespace
+constexpr const char* Database = "/usr/share/libglabels-3.0/templates";
 
 class tst_StockSheets : public QObject {
     Q_OBJECT
-
 private slots:
     void everyRectangularProductPrintsWhereTheDatabaseSays()
     {
@@ -38,11 +34,10 @@ private slots:
         for (const Product& p : c.products) {
             if (p.shape != catalogue::Shape::Rectangle || !p.refusal().isEmpty() || !p.aliasOf.isEmpty())
                 continue;
-            CKM_Header::HeaderRecord h;
-            h.labelWidth = int16_t(std::lround(p.width * 1440));
-            h.labelHeight = int16_t(std::lround(p.height * 1440));
-            h.borderVisible = 0;
-            h.backColor = Red;
+            const CKM_Header::HeaderRecord h{.labelWidth = int16_t(std::lround(p.width * 1440)),
+                                             .labelHeight = int16_t(std::lround(p.height * 1440)),
+                                             .borderVisible = 0,
+                                             .backColor = Red};
             const QString label = env.path("label.ckm"), pdf = env.path("sheet.pdf"), svg = env.path("sheet.svg");
             QVERIFY(writeFile(label, CKM_Header::encode(h)));
             QString reason;

@@ -1,6 +1,7 @@
 #pragma once
 // The options dialog over a new label, printing to a Letter PDF, as a person
 // uses it: opened and shown, boxes typed into with real keys.
+#include <QAbstractButton>
 #include <QLineEdit>
 #include <QPageLayout>
 #include <QPrinter>
@@ -43,12 +44,21 @@ struct OptionsFixture {
         dlg->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(dlg.get()));
     }
-    QLineEdit* edit(const QString& name)
+    template <class T = QWidget> T* child(const QString& name)
     {
-        auto* box = dlg->findChild<QLineEdit*>(name);
-        if (!box)
-            qFatal("no box %s", qPrintable(name));
-        return box;
+        T* w = dlg->findChild<T*>(name);
+        if (!w)
+            qFatal("no control %s", qPrintable(name));
+        return w;
+    }
+    QLineEdit* edit(const QString& name) { return child<QLineEdit>(name); }
+    bool checked(const QString& name) { return child<QAbstractButton>(name)->isChecked(); }
+    // A person's click on a button, radio button or check box of the page shown.
+    void click(const QString& name)
+    {
+        auto* b = child<QAbstractButton>(name);
+        QVERIFY2(b->isEnabled() && b->isVisible(), qPrintable(name)); // only the selected page is enabled
+        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
     }
     QStringList texts(const QStringList& boxes)
     {
