@@ -26,6 +26,7 @@ namespace {
 
 // Each label drawn as its texts ("a+b"), labels apart by blanks, sheets by " | ".
 struct TextsSurface : RecordingSurface {
+    explicit TextsSurface(bool onPaper = false) { printer = onPaper; }
     QString log;
     std::vector<ItemPtr> lastItems; // the topmost item of every label, in turn
     void drawLabel(const LabelContent& c, double x, double y) override
@@ -171,8 +172,7 @@ private slots:
         for (const MsgAnswer answer : {MsgAnswer::No, MsgAnswer::Yes}) {
             env.platform.shown.clear();
             env.platform.answers = {answer};
-            TextsSurface paper;
-            paper.printer = true;
+            TextsSurface paper(true);
             QCOMPARE(printjob::printLabels(r, paper, env.platform), answer == MsgAnswer::Yes);
             QCOMPARE(env.platform.shown.size(), 1);
             QCOMPARE(env.platform.shown.first().text, listed);
@@ -188,8 +188,7 @@ private slots:
 
         r.content = labelWith({"${Name}"});
         r.merge.data = table("Name,copies\nA,0\nB,0\n");
-        TextsSurface paper;
-        paper.printer = true;
+        TextsSurface paper(true);
         QVERIFY(!printjob::printLabels(r, paper, env.platform));
         QCOMPARE(env.platform.shown.last().text, printjob::NoDataLabelsMessage);
         QCOMPARE(paper.count("label"), 0);

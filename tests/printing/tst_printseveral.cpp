@@ -59,7 +59,10 @@ class tst_PrintSeveral : public QObject, WindowTests {
     }
 
 private slots:
-    void init()
+    // A label of another size, or no count at all: told, and the dialog stays. Then Print... prints the
+    // list's labels in order, the one without a count left out: the batch's sheets; Preview shows them
+    // together and its Save to File writes the same.
+    void printsAndPreviewsAsTheBatch()
     {
         f = std::make_unique<MainWithLabel>(true, QSize(1100, 800));
         usePdfPrinter(main(), env().path("printer.pdf"));
@@ -75,14 +78,7 @@ private slots:
         main().openLabel(porter);
         main().LoadNewDoc(); // a label left without a count
         QCOMPARE(main().documents().size(), qsizetype(3));
-    }
-    void cleanup() { f.reset(); }
 
-    // A label of another size, or no count at all: told, and the dialog stays. Then Print... prints the
-    // list's labels in order, the one without a count left out: the batch's sheets; Preview shows them
-    // together and its Save to File writes the same.
-    void printsAndPreviewsAsTheBatch()
-    {
         env().platform.openAnswers = {ScriptedPlatform::chosen(wine)};
         bool stayed = false;
         input::whenModal<frmPrintSeveral>([&](frmPrintSeveral* d) {
