@@ -20,9 +20,10 @@ class tst_Undo : public QObject, WindowTests {
 
     // A command named by Undo, undone to the same file and redone to its own; what `shown`
     // tells of the window (when given) follows each undo and redo.
-    void roundTrip(const QString& name, const std::function<void()>& command,
-                   const std::function<QString()>& shown = [] { return QString(); })
+    void roundTrip(const QString& name, const std::function<void()>& command) { roundTrip(name, {}, command); }
+    void roundTrip(const QString& name, const std::function<QString()>& shownBy, const std::function<void()>& command)
     {
+        auto shown = [&] { return shownBy ? shownBy() : QString(); };
         const QString file = f->env.path("round.ckm");
         auto saved = [&] { return doc()->SaveLabelToFile(file) ? fileBytes(file) : QByteArray(); };
         const QByteArray before = saved();
@@ -125,17 +126,14 @@ private slots:
         });
         roundTrip("Font Size", [&] { d->selectText(2); typeInto(f->m.cboFontSize(), "30"); key(Qt::Key_Return); });
         // The buttons and boxes follow each undo and redo.
-        roundTrip("Border Visible", [&] { action("mnuLabelBorderVisible")->trigger(); },
-                  [&] { return QString::number(f->m.button("Show Border")->isChecked()); });
-        roundTrip(
-            "Border Width",
-            [&] {
-                // Typed: each key applies at once, and the keys are one step.
-                typeInto(f->m.cboBorderWidth(), "24");
-                QCOMPARE(d->border().width, int16_t(24));
-            },
-            [&] { return f->m.cboBorderWidth()->currentText(); });
-        roundTrip("Border Style", [&] {
+        roundTrip("Border Visible", [&] { return QString::number(f->m.button("Show Border")->isChecked()); },
+                  [&] { action("mnuLabelBorderVisible")->trigger(); });
+        roundTrip("Border Width", [&] { return f->m.cboBorderWidth()->currentText(); }, [&] {
+            // Typed: each key applies at once, and the keys are one step.
+            typeInto(f->m.cboBorderWidth(), "24");
+            QCOMPARE(d->border().width, int16_t(24));
+        });
+        roundTrip("Border Style", [&] { return f->m.cboBorderStyle()->currentText(); }, [&] {
             f->m.cboBorderStyle()->setFocus();
             QTest::keyClick(f->m.cboBorderStyle(), Qt::Key_Up); // Rounded to Square
             QCOMPARE(d->valBorderStyle, QString("Square"));
@@ -147,23 +145,20 @@ private slots:
             QCOMPARE(d->graphicAt(1)->width, 4000.0);
         });
         // The window's size follows too (the menu's check marks: tst_mainwindow).
-        roundTrip("Label Size", [&] { action("mnuFileLabelSize1")->trigger(); },
-                  [&] { return QString("%1x%2").arg(d->width()).arg(d->height()); });
+        roundTrip("Label Size", [&] { return QString("%1x%2").arg(d->width()).arg(d->height()); },
+                  [&] { action("mnuFileLabelSize1")->trigger(); });
 
         // Everything the options dialog applied is one step.
-        roundTrip(
-            "Label Properties",
-            [&] {
-                whenModal<frmOptions>([](frmOptions* o) {
-                    o->box(options::Box::TopMargin)->setText("0.5");
-                    o->cmdApply_Click();
-                    o->box(options::Box::LeftMargin)->setText("0.25");
-                    o->cmdOK_Click();
-                });
-                action("mnuFileLabelSize2")->trigger();
-                QCOMPARE(d->getLeftMargin(), 0.25);
-            },
-            [&] { return QString::number(d->getTopMargin()); });
+        roundTrip("Label Properties", [&] { return QString::number(d->getTopMargin()); }, [&] {
+            whenModal<frmOptions>([](frmOptions* o) {
+                o->box(options::Box::TopMargin)->setText("0.5");
+                o->cmdApply_Click();
+                o->box(options::Box::LeftMargin)->setText("0.25");
+                o->cmdOK_Click();
+            });
+            action("mnuFileLabelSize2")->trigger();
+            QCOMPARE(d->getLeftMargin(), 0.25);
+        });
         QCOMPARE(d->getTopMargin(), 0.5);
     }
 
