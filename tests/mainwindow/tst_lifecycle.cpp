@@ -21,10 +21,7 @@ class tst_Lifecycle : public QObject, WindowTests {
     }
 
 private slots:
-    void init()
-    {
-        f = std::make_unique<MainWithLabel>(false);
-    }
+    void init() { f = std::make_unique<MainWithLabel>(false); }
     void cleanup() { f.reset(); }
 
     // The recent list's captions and rules, then as opening files fills it.

@@ -29,6 +29,10 @@ private slots:
         QVERIFY(panel->isVisible());
         QLineEdit* x = panel->box(PositionPanel::X);
         QLineEdit* width = panel->box(PositionPanel::Width);
+        auto enter = [](QLineEdit* box, const QString& text) {
+            typeInto(box, text);
+            key(Qt::Key_Return);
+        };
 
         // Nothing selected: empty and off.
         QVERIFY(!x->isEnabled());
@@ -42,8 +46,7 @@ private slots:
         QVERIFY(width->isReadOnly() && panel->box(PositionPanel::Height)->isReadOnly());
         QCOMPARE(width->focusPolicy(), Qt::NoFocus);
         const int steps = doc->history().index();
-        typeInto(x, "10");
-        key(Qt::Key_Return);
+        enter(x, "10");
         QCOMPARE(bounds(*doc->activeItem()).topLeft(), QPointF(567, was.top()));
         QCOMPARE(doc->history().index(), steps + 1);
         QCOMPARE(f.action("mnuEditUndo")->text(), QString("&Undo Move"));
@@ -54,12 +57,10 @@ private slots:
 
         // Bad input: refused with its reason, the item untouched.
         doc->selectText(doc->texts().begin()->first);
-        typeInto(x, "ten");
-        key(Qt::Key_Return);
+        enter(x, "ten");
         QCOMPARE(panel->errorLabel()->text(), QString("Type a length in millimetres, such as 12.5"));
         QCOMPARE(bounds(*doc->activeItem()), was);
-        typeInto(x, "-50");
-        key(Qt::Key_Return);
+        enter(x, "-50");
         QCOMPARE(panel->errorLabel()->text(), QString("The item must stay at least partly on the label"));
         QCOMPARE(bounds(*doc->activeItem()), was);
 
@@ -69,8 +70,7 @@ private slots:
             f.action("mnuGraphicAspectRatio")->trigger();
         QVERIFY(!width->isReadOnly());
         const QPointF corner = bounds(*doc->activeItem()).topLeft();
-        typeInto(width, "50");
-        key(Qt::Key_Return);
+        enter(width, "50");
         QCOMPARE(bounds(*doc->activeItem()), QRectF(corner, QSizeF(2835, 1890)));
         QCOMPARE(f.action("mnuEditUndo")->text(), QString("&Undo Resize"));
         QCOMPARE(panel->box(PositionPanel::Height)->text(), QString("33.34"));

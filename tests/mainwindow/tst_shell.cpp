@@ -142,13 +142,8 @@ private slots:
         // a picture loads from.
         m.LoadNewDoc();
         d = m.activeDocument();
-        QImage img(40, 20, QImage::Format_RGB32);
-        img.fill(QColor(200, 30, 30));
-        const QString pics = env.path("pics");
-        QVERIFY(QDir().mkpath(pics));
-        const QString png = pics + "/wide.png", jpeg = pics + "/photo.jpeg";
-        QVERIFY(img.save(png));
-        QVERIFY(img.save(jpeg, "JPEG"));
+        const QString png = pictureFile(env, "wide.png", Qt::red, {40, 20});
+        const QString jpeg = pictureFile(env, "photo.jpeg", Qt::red, {40, 20});
 
         env.platform.openAnswers = {ScriptedPlatform::chosen(png), ScriptedPlatform::chosen(jpeg)};
         m.action("mnuGraphicNew")->trigger();
@@ -166,7 +161,7 @@ private slots:
         QCOMPARE(panels(), QStringList({png, "X%=100", "Y%=100"}));
 
         // Edited outside to twice its width: the box keeps its size, the panel tells.
-        QVERIFY(img.scaled(80, 20).save(png));
+        pictureFile(env, "wide.png", Qt::red, {80, 20});
         d->refreshGraphic(png);
         QCOMPARE(panels(), QStringList({png, "X%=50", "Y%=100"}));
 

@@ -271,13 +271,18 @@ private slots:
         QCOMPARE(pages(pdf), 1);
     }
 
-    // --list-stock; --stock brings its own paper and warns of a label larger than its labels.
+    // --list-stock and the usage on --help (the options' own errors are in tst_commandline);
+    // --stock brings its own paper and warns of a label larger than its labels.
     void stockSheets()
     {
-        const Run list = batch({"--list-stock", "corkcrafter", "WINE"});
-        QCOMPARE(list.code, 0);
-        QCOMPARE(list.out, QString("Corkcrafter WL-A4 — 127 x 101.6 mm, 1 x 2 on A4\n"
-                                   "Corkcrafter WL-LTR — 5 x 4 in, 1 x 2 on US Letter\n"));
+        const QString wine = "Corkcrafter WL-A4 — 127 x 101.6 mm, 1 x 2 on A4\n"
+                             "Corkcrafter WL-LTR — 5 x 4 in, 1 x 2 on US Letter\n";
+        for (const auto& [args, out] : {std::pair{QStringList{"--list-stock", "corkcrafter", "WINE"}, wine},
+                                        {QStringList{"--help"}, CommandLine::usage()}}) {
+            const Run r = batch(args);
+            QCOMPARE(r.code, 0);
+            QCOMPARE(r.out, out);
+        }
         const QString pdf = env.path("stock.pdf");
         // A4 where the locale's paper is Letter (each product's paper: tst_stockcatalogue::requestOnProduct).
         const Run a4 = batch({"--print-pdf", pdf, "--stock", "corkcrafter bl-a4", env.path("Ale.ckm")}, "en_US.UTF-8");
@@ -290,14 +295,6 @@ private slots:
         QCOMPARE(big.lines(), QStringList({"corkcrafter: warning: the label (4.500 x 4.500 in) is larger than the "
                                            "labels of Corkcrafter WL-LTR (5.000 x 4.000 in): it is cut off at its own "
                                            "edges and runs over onto the labels next to it"}));
-    }
-
-    // The usage on --help (the options' own errors are in tst_commandline).
-    void helpIsTheUsage()
-    {
-        const Run r = batch({"--help"});
-        QCOMPARE(r.code, 0);
-        QCOMPARE(r.out, CommandLine::usage());
     }
 
     // Copies make sheets; --start and --offset reach the job (their rules: tst_stock, tst_sheet).
@@ -348,8 +345,7 @@ private slots:
     void fullDiskLeavesNoPdf()
     {
         const QString pdf = env.path("out/x.pdf");
-        QDir().mkpath(env.path("out"));
-        QVERIFY(writeFile(pdf, "earlier pdf"));
+        QVERIFY(writeFile(pdf, "earlier pdf")); // the folder made too
         // Files may not grow past 4 KB, as on a disk that is nearly full.
         const Run r = batch({"--print-pdf", pdf, CORK_SAMPLES "/Pale Ale.ckm"}, "C", {},
                             {"bash", "-c", "ulimit -f 4 && trap '' XFSZ && exec \"$0\" \"$@\""});

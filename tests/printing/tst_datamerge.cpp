@@ -26,6 +26,7 @@ namespace {
 
 // Each label drawn as its texts ("a+b"), labels apart by blanks, sheets by " | ".
 struct TextsSurface : RecordingSurface {
+    explicit TextsSurface(bool onPaper = false) { printer = onPaper; }
     QString log;
     std::vector<ItemPtr> lastItems; // the topmost item of every label, in turn
     void drawLabel(const LabelContent& c, double x, double y) override
@@ -62,14 +63,9 @@ LabelContent labelWith(const QStringList& texts)
     LabelContent c;
     c.label = {.LabelType = labelcode::Custom, .LabelHeight = 5, .LabelWidth = 4, .Cutmarks = labelcode::NoCutMarks};
     for (const QString& s : texts) {
-        TextItem t;
-        t.index = ++c.textCounter;
-        t.text = s;
-        t.left = 1000;
-        t.top = 300.0 * t.index;
-        t.width = s.size() * 100 + 60;
-        t.height = 260;
-        c.add(t);
+        const int i = ++c.textCounter;
+        c.add(TextItem{.text = s, .left = 1000, .top = 300.0 * i, .width = s.size() * 100 + 60.0, .height = 260,
+                       .font = {}, .index = i});
     }
     return c;
 }
@@ -142,13 +138,10 @@ private slots:
     void filledTextsFitTheirBox()
     {
         LabelContent c = labelWith({"${Name}", "${Name}", "${Name}", "${Long}"}); // 760 twips wide each
-        auto align = [&](int index, int16_t a) { c.edit<TextItem>(index)->alignment = a; };
-        align(1, labelcode::AlignLeft);
-        align(2, labelcode::AlignRight);
-        merge::Source src;
-        src.data = table("Name,Long\nMerlot,aaaa bbbb cccc dddd eeee ffff gggg hhhh iiii jjjj kkkk llll\n");
-        src.measurer = &env.fixed;
-        merge::Run run(c, src);
+        c.edit<TextItem>(1)->alignment = labelcode::AlignLeft;
+        c.edit<TextItem>(2)->alignment = labelcode::AlignRight;
+        const QByteArray rows = "Name,Long\nMerlot,aaaa bbbb cccc dddd eeee ffff gggg hhhh iiii jjjj kkkk llll\n";
+        merge::Run run(c, {.data = table(rows), .date = {}, .measurer = &env.fixed});
         const LabelContent one = run.label(0, 1);
         auto box = [&](int index) {
             const TextItem* t = one.get<TextItem>(index);
@@ -179,8 +172,7 @@ private slots:
         for (const MsgAnswer answer : {MsgAnswer::No, MsgAnswer::Yes}) {
             env.platform.shown.clear();
             env.platform.answers = {answer};
-            TextsSurface paper;
-            paper.printer = true;
+            TextsSurface paper(true);
             QCOMPARE(printjob::printLabels(r, paper, env.platform), answer == MsgAnswer::Yes);
             QCOMPARE(env.platform.shown.size(), 1);
             QCOMPARE(env.platform.shown.first().text, listed);
@@ -196,8 +188,7 @@ private slots:
 
         r.content = labelWith({"${Name}"});
         r.merge.data = table("Name,copies\nA,0\nB,0\n");
-        TextsSurface paper;
-        paper.printer = true;
+        TextsSurface paper(true);
         QVERIFY(!printjob::printLabels(r, paper, env.platform));
         QCOMPARE(env.platform.shown.last().text, printjob::NoDataLabelsMessage);
         QCOMPARE(paper.count("label"), 0);
@@ -249,10 +240,8 @@ private slots:
         w.action("mnuFileData")->trigger();
         QCOMPARE(labeldata::remembered(w.env.store, label), good);
 
-        QPrinter& printer = w.m.printer();
-        if (printer.outputFormat() != QPrinter::PdfFormat)
-            QSKIP("a printer is installed here: the print would go to it");
         const QString pdf = w.env.path("club.pdf");
+        usePdfPrinter(w.m, pdf); // margin-less Letter, as the batch prints
         const qsizetype said = p.shown.size();
 
         // Rows for three sheets: the preview pages through the printed PDF's sheets (the paging rule:
@@ -262,13 +251,7 @@ private slots:
         for (long long i = 1; i <= 2 * perSheet + 1; ++i)
             rows += "R" + QByteArray::number(i) + "\n";
         QVERIFY(writeFile(good, rows));
-        // Printed on margin-less Letter, as the batch prints.
         p.printAnswers = {1};
-        p.printerAnswers.push_back([pdf](QPrinter& printer) {
-            printer.setPageSize(QPageSize(QPageSize::Letter));
-            printer.setPageMargins(QMarginsF(0, 0, 0, 0));
-            printer.setOutputFileName(pdf);
-        });
         w.action("mnuFilePrint")->trigger();
         w.action("mnuFilePrintPreview")->trigger();
         auto* preview = w.m.findChild<frmPreview*>("frmPreview");
@@ -279,7 +262,7 @@ private slots:
         // The sheet shown, drawn as the preview draws it, sorted; the page and whether it can go back and on.
         auto onScreen = [&] {
             TextsSurface drawn;
-            const QSizeF paper = printer.pageLayout().fullRect(QPageLayout::Inch).size();
+            const QSizeF paper = w.m.printer().pageLayout().fullRect(QPageLayout::Inch).size();
             drawn.sw = paper.width();
             drawn.sh = paper.height();
             const bool drew = printjob::printLabels(preview->shownRequest(), drawn, p);
