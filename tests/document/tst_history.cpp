@@ -14,11 +14,8 @@ QString pic(TestEnv& env, const char* name) { return env.path("pics/") + name; }
 std::unique_ptr<LabelDocument> sampleLabel(TestEnv& env)
 {
     QDir().mkpath(env.path("pics"));
-    for (const auto& [name, picture] : {std::pair{"hops.png", solid(Qt::darkGreen, 100, 50)},
-                                        std::pair{"malt.png", solid(Qt::darkYellow, 40, 40)}}) {
-        picture.save(pic(env, name));
-        env.platform.pictures[pic(env, name)] = PictureData{picture, QSizeF(picture.width() * 15, picture.height() * 15), {}};
-    }
+    offerPicture(env, pic(env, "hops.png"), QSizeF(1500, 750), Qt::darkGreen, 100, 50).save(pic(env, "hops.png"));
+    offerPicture(env, pic(env, "malt.png"), QSizeF(600, 600), Qt::darkYellow, 40, 40).save(pic(env, "malt.png"));
     auto d = std::make_unique<LabelDocument>(env.values, env.platform, env.fixed);
     {
         LabelDocument::Step step(*d, "Label Size");
@@ -180,8 +177,7 @@ private slots:
         // Edited in the picture editor and reloaded: undoing a move keeps the new picture.
         d->selectGraphic(1);
         d->nudge(15, 0);
-        const QImage edited = solid(Qt::magenta, 100, 50);
-        env.platform.pictures[pic(env, "hops.png")] = PictureData{edited, QSizeF(1500, 750), {}};
+        const QImage edited = offerPicture(env, pic(env, "hops.png"), QSizeF(1500, 750), Qt::magenta, 100, 50);
         d->refreshGraphic(pic(env, "hops.png"));
         d->undoStep();
         QCOMPARE(d->graphicAt(1)->picture.cacheKey(), edited.cacheKey());

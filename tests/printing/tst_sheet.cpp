@@ -145,9 +145,7 @@ private slots:
         QVERIFY(sheet::plan(p).labels.size() <= 81);
         p.leftMargin = -std::numeric_limits<double>::infinity();
         QVERIFY(drawn(sheet::plan(p)).empty());
-        sheet::Params f = params(2, 0.5, 2);
-        f.H = 0;
-        QVERIFY(!sheet::plan(f).tooBig);
+        QVERIFY(!sheet::plan({.W = 1, .H = 0, .C = 0.5, .R = 0.5, .SW = 2, .SH = 2, .cutmarks = 2}).tooBig);
     }
 
     void sheetsOfMoreThanTenThousandLabelsAreRefused()
