@@ -77,33 +77,31 @@ private slots:
     {
         TestEnv env;
         ProgramValues v;
-        settings::readAll(env.store, env.ctx.paths, v);
+        // Stores each "Group/Key=value" and reads every setting again.
+        auto reread = [&](const QStringList& entries) {
+            for (const QString& e : entries)
+                env.store.write(e.section('/', 0, 0), e.section('=', 0, 0).section('/', 1), e.section('=', 1));
+            settings::readAll(env.store, env.ctx.paths, v);
+        };
+        reread({});
         QCOMPARE(QPair(v.labelHeight, v.labelWidth), QPair(3.75, 3.0)); // the beer label
         QVERIFY(!v.mainSizeStored && !v.mainMaximized); // a first start
         // Types 0 and 1 ignore stored sizes (a type never written reads as 0: eachKey).
-        env.store.write("Settings", "Label Type", "1");
-        env.store.write("Settings", "Label Height", "9");
-        settings::readAll(env.store, env.ctx.paths, v);
+        reread({"Settings/Label Type=1", "Settings/Label Height=9"});
         QCOMPARE(QPair(v.labelHeight, v.labelWidth), QPair(4.0, 5.0));
 
-        env.store.write("Main", "Width", "9000");
-        env.store.write("Main", "Height", "7000");
-        env.store.write("Main", "Window State", "2");
-        settings::readAll(env.store, env.ctx.paths, v);
+        reread({"Main/Width=9000", "Main/Height=7000", "Main/Window State=2"});
         QVERIFY(v.mainSizeStored && v.mainMaximized);
-        env.store.write("Main", "Window State", "0");
-        settings::readAll(env.store, env.ctx.paths, v);
+        reread({"Main/Window State=0"});
         QVERIFY(!v.mainMaximized);
 
         // A comma as the decimal separator.
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         QCOMPARE(Module1::decimalSeparatorFromLocale(), QChar(','));
         QCOMPARE(Module1::numberToText(3.75), QString("3,75"));
-        env.store.write("Settings", "Label Type", "2");
-        env.store.write("Settings", "Label Height", "3,5");
-        env.store.write("Settings", "Label Width", "2.25"); // written before the locale changed
         v = ProgramValues();
-        settings::readAll(env.store, env.ctx.paths, v);
+        // The width written before the locale changed.
+        reread({"Settings/Label Type=2", "Settings/Label Height=3,5", "Settings/Label Width=2.25"});
         QCOMPARE(QPair(v.labelHeight, v.labelWidth), QPair(3.5, 2.25));
         QLocale::setDefault(QLocale::c());
         QCOMPARE(Module1::decimalSeparatorFromLocale(), QChar('.'));

@@ -2,18 +2,13 @@
 #include <QtTest>
 #include <QApplication>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPrinter>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTreeView>
 
 #include "dialogs/StockPicker.h"
 #include "support/MainWindowFixture.h"
-#include "support/Files.h"
 #include "support/OptionsFixture.h"
 #include "support/StockXml.h"
-#include "support/UserInput.h"
 
 namespace {
 
@@ -58,6 +53,7 @@ class tst_StockPicker : public QObject, OptionsFixture {
             names << p->name();
         return names;
     }
+    QStringList refusedCd() { return {dlg->stockPicker()->stock().find("Cork Test CD1")->refusal()}; }
     QTreeView* list() { return child<QTreeView>("lstStock"); }
     QString highlighted()
     {
@@ -102,8 +98,7 @@ private slots:
     {
         open();
         QVERIFY(listed().contains("Cork Test N1")); // everything before a word is typed
-        QTest::mouseClick(search(), Qt::LeftButton);
-        QTest::keyClicks(search(), "wine");
+        typeInto(search(), "wine");
         QCOMPARE(listed().filter("Cork Test"), QStringList({"Cork Test W2", "Cork Test W3"}));
         // Every word counts, in any order and case.
         QTest::keyClicks(search(), " GLOSSY test");
@@ -133,9 +128,8 @@ private slots:
 
         // CD labels: the reason, and nothing changes.
         pick("cork cd1");
-        const catalogue::Product* cd = dlg->stockPicker()->stock().find("Cork Test CD1");
-        QVERIFY(cd && !cd->refusal().isEmpty());
-        QCOMPARE(env->platform.texts(), QStringList({cd->refusal()}));
+        QVERIFY(!refusedCd()[0].isEmpty());
+        QCOMPARE(env->platform.texts(), refusedCd());
         QCOMPARE(sheetBoxes(), QStringList({"5.0", "3.5", "0.5", "0.25", "0.5", "0.5"}));
         QCOMPARE(printer->pageLayout().orientation(), QPageLayout::Landscape);
         QCOMPARE(dlg->stockProduct(), QString("Cork Test W3"));
@@ -152,17 +146,17 @@ private slots:
         open();
         QCOMPARE(caption(), captionOf("Cork Test N1"));
         QCOMPARE(miniatureLabels(), size_t(2 * 3));
-        QTest::mouseClick(edit("txtTopMargin"), Qt::LeftButton);
-        QTest::keyClick(edit("txtTopMargin"), Qt::Key_End);
-        QTest::keyClicks(edit("txtTopMargin"), "1");
+        typeInto(edit("txtTopMargin"), "0.51");
         QCOMPARE(miniatureLabels(), size_t(3 * 7));
     }
 
     // A click chooses, arrow keys only look and OK applies the highlight; a refused sheet
-    // gives the highlight back.
-    void clickChoosesAndOkAppliesTheHighlight()
+    // gives the highlight back. OK gives the label the product's exact lengths; it is shown
+    // until a box differs. Round stock asks for the oval frame.
+    void clickChoosesOkAppliesRememberedUntilEdited()
     {
         doc->setBorderStyle("Square");
+        env->values.borderStyle = "Rounded";
         env->platform.answers.push_back(MsgAnswer::No);
         open();
         typeInto(search(), "cork test");
@@ -182,9 +176,8 @@ private slots:
         QCOMPARE(dlg->stockProduct(), QString("Cork Test R1"));
         QCOMPARE(sheetBoxes(), QStringList({"2.0", "2.0", "0.5", "0.5", "0.5", "0.5"}));
 
-        const catalogue::Product* cd = dlg->stockPicker()->stock().find("Cork Test CD1");
         QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, rowAt("Cork Test CD1"));
-        QCOMPARE(env->platform.texts().mid(1), QStringList({cd->refusal()}));
+        QCOMPARE(env->platform.texts().mid(1), refusedCd());
         QCOMPARE(highlighted(), QString("Cork Test R1"));
         QCOMPARE(sheetBoxes(), QStringList({"2.0", "2.0", "0.5", "0.5", "0.5", "0.5"}));
 
@@ -192,7 +185,7 @@ private slots:
         QCOMPARE(env->platform.shown.size(), 2);
         click("cmdOK");
         QVERIFY(dlg->isVisible()); // on the reason, the sheet in use highlighted again
-        QCOMPARE(env->platform.texts().mid(2), QStringList({cd->refusal()}));
+        QCOMPARE(env->platform.texts().mid(2), refusedCd());
         QCOMPARE(highlighted(), QString("Cork Test R1"));
 
         arrowTo("Cork Test W2");
@@ -207,6 +200,42 @@ private slots:
         // The oval frame refused for R1: the frame and the settings as they were.
         QCOMPARE(doc->valBorderStyle, QString("Square"));
         QCOMPARE(env->store.read("Settings", "Border Style", "-"), QString("-"));
+
+        // Chosen by name: the exact lengths, not the thousandths the boxes show.
+        open();
+        pick("cork test w2");
+        QTest::keyClick(search(), Qt::Key_Return); // nothing new chosen, and OK not pressed by it
+        click("cmdOK");
+        QCOMPARE(doc->getColumnSpace(), 2.5 / 25.4);
+        QCOMPARE(env->values.topMargin, 13.1 / 25.4);
+
+        open();
+        QCOMPARE(caption(), QString("Cork Test W2 — 99.1 x 67.7 mm, 2 x 4 on A4"));
+        QCOMPARE(highlighted(), QString("Cork Test W2"));
+        typeInto(edit("txtTopMargin"), "0.51");
+        QCOMPARE(caption(), frmOptions::CustomSheetCaption);
+        typeInto(edit("txtTopMargin"), "0.516");
+        QCOMPARE(caption(), QString("Cork Test W2 — 99.1 x 67.7 mm, 2 x 4 on A4")); // the product's own value again
+        typeInto(edit("txtTopMargin"), "0.517");
+        input::tabAway();
+        QCOMPARE(caption(), frmOptions::CustomSheetCaption);
+        QCOMPARE(highlighted(), QString()); // Apply must not choose the product again
+        click("cmdApply");
+        QCOMPARE(catalogue::rememberedProduct(env->store), QString());
+        QCOMPARE(doc->getTopMargin(), 0.517);
+        QCOMPARE(doc->getLabelWidth(), 3.902); // as the box shows it now
+
+        // Answered Yes this time.
+        env->platform.answers.push_back(MsgAnswer::Yes);
+        pick("cork r1");
+        QCOMPARE(env->platform.shown.size(), 4);
+        QCOMPARE(env->platform.shown.last().buttons, MsgButtons::YesNo);
+        const QString asked = env->platform.shown.last().text;
+        QVERIFY(asked.contains("Cork Test R1") && asked.contains("oval"));
+        click("cmdOK");
+        QCOMPARE(doc->valBorderStyle, QString("Oval"));
+        QCOMPARE(env->values.borderStyle, QString("Oval"));
+        QCOMPARE(env->store.read("Settings", "Border Style", "-"), QString("Oval"));
     }
 
     // The remembered product's paper comes back while the label is still laid out for it.
@@ -259,50 +288,6 @@ private slots:
         QCOMPARE(printer->pageLayout().pageSize().id(), QPageSize::Letter);
         QCOMPARE(printer->pageLayout().orientation(), QPageLayout::Portrait);
         QCOMPARE(caption(), frmOptions::CustomSheetCaption);
-    }
-
-    // OK gives the label the product's exact lengths; it is shown until a box differs.
-    void rememberedUntilEditedAndTheOvalFrame()
-    {
-        doc->setBorderStyle("Square");
-        env->values.borderStyle = "Rounded";
-        open();
-        pick("cork test w2");
-        QTest::keyClick(search(), Qt::Key_Return); // nothing new chosen, and OK not pressed by it
-        click("cmdOK");
-        QCOMPARE(doc->getColumnSpace(), 2.5 / 25.4); // remembered, the width: clickChoosesAndOkAppliesTheHighlight
-        QCOMPARE(env->values.topMargin, 13.1 / 25.4);
-
-        open();
-        QCOMPARE(caption(), QString("Cork Test W2 — 99.1 x 67.7 mm, 2 x 4 on A4"));
-        QCOMPARE(highlighted(), QString("Cork Test W2"));
-        QTest::mouseClick(edit("txtTopMargin"), Qt::LeftButton);
-        QTest::keyClick(edit("txtTopMargin"), Qt::Key_End);
-        QTest::keyClick(edit("txtTopMargin"), Qt::Key_Backspace);
-        QCOMPARE(caption(), frmOptions::CustomSheetCaption);
-        QTest::keyClicks(edit("txtTopMargin"), "6");
-        QCOMPARE(caption(), QString("Cork Test W2 — 99.1 x 67.7 mm, 2 x 4 on A4")); // the product's own value again
-        QTest::keyClick(edit("txtTopMargin"), Qt::Key_Backspace);
-        QTest::keyClicks(edit("txtTopMargin"), "7");
-        input::tabAway();
-        QCOMPARE(caption(), frmOptions::CustomSheetCaption);
-        QCOMPARE(highlighted(), QString()); // Apply must not choose the product again
-        click("cmdApply");
-        QCOMPARE(catalogue::rememberedProduct(env->store), QString());
-        QCOMPARE(doc->getTopMargin(), 0.517);
-        QCOMPARE(doc->getLabelWidth(), 3.902); // as the box shows it now
-
-        // Round stock asks for the oval frame (answered No: clickChoosesAndOkAppliesTheHighlight).
-        env->platform.answers.push_back(MsgAnswer::Yes);
-        QVERIFY(env->platform.shown.isEmpty());
-        pick("cork r1");
-        QCOMPARE(env->platform.shown.size(), 1);
-        QCOMPARE(env->platform.shown[0].buttons, MsgButtons::YesNo);
-        QVERIFY(env->platform.shown[0].text.contains("Cork Test R1") && env->platform.shown[0].text.contains("oval"));
-        click("cmdOK");
-        QCOMPARE(doc->valBorderStyle, QString("Oval"));
-        QCOMPARE(env->values.borderStyle, QString("Oval"));
-        QCOMPARE(env->store.read("Settings", "Border Style", "-"), QString("Oval"));
     }
 
     // A wine sheet chosen and printed from its second label (the places on the PDF:

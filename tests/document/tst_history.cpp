@@ -14,11 +14,8 @@ QString pic(TestEnv& env, const char* name) { return env.path("pics/") + name; }
 std::unique_ptr<LabelDocument> sampleLabel(TestEnv& env)
 {
     QDir().mkpath(env.path("pics"));
-    for (const auto& [name, picture] : {std::pair{"hops.png", solid(Qt::darkGreen, 100, 50)},
-                                        std::pair{"malt.png", solid(Qt::darkYellow, 40, 40)}}) {
-        picture.save(pic(env, name));
-        env.platform.pictures[pic(env, name)] = PictureData{picture, QSizeF(picture.width() * 15, picture.height() * 15), {}};
-    }
+    offerPicture(env, pic(env, "hops.png"), QSizeF(1500, 750), Qt::darkGreen, 100, 50).save(pic(env, "hops.png"));
+    offerPicture(env, pic(env, "malt.png"), QSizeF(600, 600), Qt::darkYellow, 40, 40).save(pic(env, "malt.png"));
     auto d = std::make_unique<LabelDocument>(env.values, env.platform, env.fixed);
     {
         LabelDocument::Step step(*d, "Label Size");
@@ -57,17 +54,14 @@ private slots:
         auto text = [](int i) { return [i](TestEnv&, LabelDocument& d) { d.selectText(i); }; };
         auto picture = [](int i) { return [i](TestEnv&, LabelDocument& d) { d.selectGraphic(i); }; };
         auto nothing = [](TestEnv&, LabelDocument&) {};
+        auto paste = [](const QString& text, const QImage& image = {}) {
+            return [=](TestEnv& e, LabelDocument& d) { e.platform.setClipboard(text, image); d.pasteFromClipboard(); };
+        };
         const Case cases[] = {
             {"New Text", nothing, [](TestEnv&, LabelDocument& d) { d.createNewText("Stout", 0); }},
             {"New Picture", nothing, [](TestEnv& env, LabelDocument& d) { d.createNewGraphic(pic(env, "malt.png")); }},
-            {"Paste", nothing, [](TestEnv& e, LabelDocument& d) {
-                 e.platform.setClipboard("CKMGraphic-  1440   720", solid(Qt::blue, 8, 8));
-                 d.pasteFromClipboard();
-             }},
-            {"Paste", nothing, [](TestEnv& e, LabelDocument& d) {
-                 e.platform.setClipboard("Best before 2026");
-                 d.pasteFromClipboard();
-             }},
+            {"Paste", nothing, paste("CKMGraphic-  1440   720", solid(Qt::blue, 8, 8))},
+            {"Paste", nothing, paste("Best before 2026")},
             {"Delete", picture(1), [](TestEnv& e, LabelDocument& d) {
                  e.platform.answers.push_back(MsgAnswer::Yes);
                  d.deleteSelectedObject();
@@ -103,16 +97,13 @@ private slots:
             const LabelDocument::Snapshot after = d->snapshot();
 
             d->undoStep();
-            QVERIFY2(d->snapshot() == before, qPrintable(what));
-            QVERIFY(!d->activeItemSelected() && !d->activeTextItemSelected());
-            QVERIFY(d->isChanged());
-            QVERIFY2(saved() == original, qPrintable(what));
+            QVERIFY2(!d->activeItemSelected() && !d->activeTextItemSelected() && d->isChanged(), qPrintable(what));
+            QVERIFY2(d->snapshot() == before && saved() == original, qPrintable(what)); // saving names pictures
 
             d->setFlags(false, false);
             d->redoStep();
-            QVERIFY2(d->snapshot() == after, qPrintable(what));
-            QVERIFY(d->isChanged());
-            QVERIFY2(saved() == done, qPrintable(what));
+            QVERIFY2(d->isChanged(), qPrintable(what));
+            QVERIFY2(d->snapshot() == after && saved() == done, qPrintable(what));
             // Each pasted picture was written once, also when its step came back.
             QCOMPARE(QDir(env.values.graphicsFolder).entryList(QDir::Files).size(),
                      qsizetype(QString(c.name) == "Paste" && what.endsWith("(2)") ? 2 : 1));
@@ -143,8 +134,7 @@ private slots:
         for (int i = 0; i < steps; ++i)
             d->undoStep();
         QVERIFY(d->texts().empty() && d->graphics().empty());
-        QCOMPARE(d->surfaceWidth(), 4320);
-        QCOMPARE(d->valBorderStyle, QString("Rounded"));
+        QCOMPARE(QPair(d->surfaceWidth(), d->valBorderStyle), QPair(4320, QString("Rounded")));
         const LabelDocument::Snapshot empty = d->snapshot();
         QVERIFY(!d->history().canUndo());
         d->undoStep();
@@ -153,8 +143,7 @@ private slots:
         // Redo brings each step back; a new step drops what could be redone.
         d->redoStep();
         d->redoStep();
-        QCOMPARE(d->surfaceWidth(), 7200);
-        QCOMPARE(d->valBorderStyle, QString("Oval"));
+        QCOMPARE(QPair(d->surfaceWidth(), d->valBorderStyle), QPair(7200, QString("Oval")));
         d->redoStep();
         QCOMPARE(d->texts().size(), size_t(1));
         d->createNewText("Porter", 0);
@@ -188,8 +177,7 @@ private slots:
         // Edited in the picture editor and reloaded: undoing a move keeps the new picture.
         d->selectGraphic(1);
         d->nudge(15, 0);
-        const QImage edited = solid(Qt::magenta, 100, 50);
-        env.platform.pictures[pic(env, "hops.png")] = PictureData{edited, QSizeF(1500, 750), {}};
+        const QImage edited = offerPicture(env, pic(env, "hops.png"), QSizeF(1500, 750), Qt::magenta, 100, 50);
         d->refreshGraphic(pic(env, "hops.png"));
         d->undoStep();
         QCOMPARE(d->graphicAt(1)->picture.cacheKey(), edited.cacheKey());

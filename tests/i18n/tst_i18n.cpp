@@ -6,7 +6,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QToolBar>
@@ -51,11 +50,9 @@ QList<QStringList> windowsTexts()
     MainWithLabel f;
     all << shownTexts(&f.m);
     frmTextInput text(f.env.ctx, &f.m);
-    all << shownTexts(&text);
     frmAbout about(f.env.ctx, &f.m);
-    all << shownTexts(&about);
     frmOptions options(f.env.ctx, f.doc(), f.m.printer(), &f.m);
-    all << shownTexts(&options);
+    all << shownTexts(&text) << shownTexts(&about) << shownTexts(&options);
     f.action("mnuFilePrintPreview")->trigger();
     auto* preview = f.m.findChild<frmPreview*>("frmPreview");
     all << (preview ? shownTexts(preview) : QStringList{"no preview"});
