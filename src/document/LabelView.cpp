@@ -84,7 +84,9 @@ void LabelView::paintEvent(QPaintEvent* e)
     const double k = twipsPerPixel();
     for (const QRect& r : e->region())
         m_paintedArea += qint64(r.width()) * r.height();
-    if (m_pictures.count() > 0) {
+    // A drag only moves or sizes items, so their scaled copies are pruned between drags, not at every step.
+    const bool dragging = m_editor && m_editor->dragging();
+    if (m_pictures.count() > 0 && !dragging) {
         std::unordered_set<qint64> used;
         for (const ItemPtr& item : shown.items)
             if (const auto* g = std::get_if<GraphicItem>(item.get()))
